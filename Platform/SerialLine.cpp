@@ -1,0 +1,363 @@
+#include "Platform/SerialLine.h"
+
+#if __has_include("Platform/ProfileStore.h")
+#include "Platform/ProfileStore.h"
+#define VORNA_HAVE_PROFILE_STORE 1
+#endif
+
+#include <algorithm>
+#include <cerrno>
+#include <thread>
+
+#include <fcntl.h>
+#include <poll.h>
+#include <sys/file.h>
+#include <sys/ioctl.h>
+#include <termios.h>
+#include <unistd.h>
+
+namespace Platform
+{
+namespace
+{
+std::string& programNameSetting()
+{
+    static std::string theName = "Tessiva";
+    return theName;
+}
+
+speed_t standardRateCode(unsigned aBaudRate)
+{
+    switch (aBaudRate)
+    {
+    case 1200: return B1200;
+    case 2400: return B2400;
+    case 4800: return B4800;
+    case 9600: return B9600;
+    case 19200: return B19200;
+    case 38400: return B38400;
+    case 57600: return B57600;
+    case 115200: return B115200;
+    default: return B0;
+    }
+}
+
+// The kernel's own terminal settings with a free baud rate (not glibc's
+// struct termios, whose control-character array is longer). Its layout is
+// the generic one, shared by the architectures listed below.
+#if defined(__x86_64__) || defined(__i386__) || defined(__aarch64__) || defined(__arm__) || defined(__riscv)
+#define VORNA_HAVE_ARBITRARY_RATE 1
+struct KernelTermios
+{
+    tcflag_t c_iflag;
+    tcflag_t c_oflag;
+    tcflag_t c_cflag;
+    tcflag_t c_lflag;
+    cc_t c_line;
+    cc_t c_cc[19];
+    speed_t c_ispeed;
+    speed_t c_ospeed;
+};
+const unsigned long getKernelTermios = _IOR('T', 0x2A, KernelTermios);
+const unsigned long setKernelTermios = _IOW('T', 0x2B, KernelTermios);
+const tcflag_t otherRate = 0x1000;  // the kernel's code for "rate given in c_ospeed"
+const int inputRateShift = 16;
+#endif
+}
+
+SerialLine::SerialLine()
+    : myDescriptor(-1), myReadTimeout(0), myBaudRate(0), mySettings(new struct termios())
+{
+}
+
+SerialLine::~SerialLine()
+{
+    close();
+}
+
+bool SerialLine::open(const std::string& aDevicePath)
+{
+    if (myDescriptor >= 0 || aDevicePath.empty())
+    {
+        return false;
+    }
+    const int descriptor = ::open(aDevicePath.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
+    if (descriptor < 0)
+    {
+        return false;
+    }
+    // The lock keeps out every other opener, privileged ones included; the
+    // terminal's exclusive mode also refuses ordinary ones that do not lock.
+    if (::flock(descriptor, LOCK_EX | LOCK_NB) != 0 && errno == EWOULDBLOCK)
+    {
+        ::close(descriptor);
+        return false;
+    }
+    ::ioctl(descriptor, TIOCEXCL);
+    myDescriptor = descriptor;
+    return true;
+}
+
+bool SerialLine::isOpen() const
+{
+    return myDescriptor >= 0;
+}
+
+bool SerialLine::loadSettings()
+{
+    return myDescriptor >= 0 && ::tcgetattr(myDescriptor, mySettings.get()) == 0;
+}
+
+bool SerialLine::applySettings(unsigned aBaudRate)
+{
+    if (myDescriptor < 0 || aBaudRate == 0)
+    {
+        return false;
+    }
+    struct termios settings = *mySettings;
+    // Frames are binary: no translation, no echo, no software flow control.
+    settings.c_iflag &= ~(IGNBRK | BRKINT | PARMRK | ISTRIP | INLCR | IGNCR | ICRNL | IXON | IXOFF | IXANY | INPCK);
+    settings.c_oflag &= ~OPOST;
+    settings.c_lflag &= ~(ECHO | ECHONL | ICANON | ISIG | IEXTEN);
+    settings.c_cflag &= ~(CSIZE | PARENB | CSTOPB);
+    settings.c_cflag |= CS8 | CREAD | CLOCAL;
+    // With at least one byte due, a non-blocking read tells "nothing yet"
+    // (EAGAIN) apart from a line that has hung up.
+    settings.c_cc[VMIN] = 1;
+    settings.c_cc[VTIME] = 0;
+
+    const speed_t code = standardRateCode(aBaudRate);
+    if (code != B0 && (::cfsetispeed(&settings, code) != 0 || ::cfsetospeed(&settings, code) != 0))
+    {
+        return false;
+    }
+    if (::tcsetattr(myDescriptor, TCSANOW, &settings) != 0)
+    {
+        return false;
+    }
+    // tcsetattr succeeds when any of the changes took: check the ones we rely on.
+    struct termios applied;
+    if (::tcgetattr(myDescriptor, &applied) != 0 ||
+        (applied.c_cflag & (CSIZE | PARENB | CSTOPB)) != CS8 || (applied.c_lflag & (ICANON | ECHO)) != 0)
+    {
+        return false;
+    }
+    if (code != B0 ? ::cfgetospeed(&applied) != code : !setArbitraryRate(aBaudRate))
+    {
+        return false;
+    }
+    myBaudRate = aBaudRate;
+    return true;
+}
+
+bool SerialLine::setArbitraryRate(unsigned aBaudRate)
+{
+#ifdef VORNA_HAVE_ARBITRARY_RATE
+    KernelTermios settings;
+    if (::ioctl(myDescriptor, getKernelTermios, &settings) != 0)
+    {
+        return false;
+    }
+    settings.c_cflag &= ~(CBAUD | (CBAUD << inputRateShift));
+    settings.c_cflag |= otherRate | (otherRate << inputRateShift);
+    settings.c_ispeed = aBaudRate;
+    settings.c_ospeed = aBaudRate;
+    if (::ioctl(myDescriptor, setKernelTermios, &settings) != 0 ||
+        ::ioctl(myDescriptor, getKernelTermios, &settings) != 0)
+    {
+        return false;
+    }
+    // A driver may round to what its clock can divide; more than 2% off is
+    // no longer the rate the unit speaks.
+    const unsigned long difference =
+        settings.c_ospeed > aBaudRate ? settings.c_ospeed - aBaudRate : aBaudRate - settings.c_ospeed;
+    return difference * 50 <= aBaudRate;
+#else
+    (void)aBaudRate;
+    return false;
+#endif
+}
+
+bool SerialLine::setReadTimeout(unsigned aMilliseconds)
+{
+    if (myDescriptor < 0)
+    {
+        return false;
+    }
+    myReadTimeout = aMilliseconds;
+    return true;
+}
+
+unsigned SerialLine::readTimeout() const
+{
+    return myReadTimeout;
+}
+
+bool SerialLine::await(short aEvents, Clock::time_point aDeadline) const
+{
+    for (;;)
+    {
+        const Clock::time_point now = Clock::now();
+        if (now >= aDeadline)
+        {
+            return false;
+        }
+        const std::chrono::nanoseconds left = std::chrono::duration_cast<std::chrono::nanoseconds>(aDeadline - now);
+        struct timespec timeout;
+        timeout.tv_sec = static_cast<time_t>(left.count() / 1000000000);
+        timeout.tv_nsec = static_cast<long>(left.count() % 1000000000);
+        struct pollfd entry;
+        entry.fd = myDescriptor;
+        entry.events = aEvents;
+        entry.revents = 0;
+        const int result = ::ppoll(&entry, 1, &timeout, NULL);
+        if (result < 0 && errno == EINTR)
+        {
+            continue;
+        }
+        if (result <= 0)
+        {
+            return false;
+        }
+        if ((entry.revents & aEvents) != 0)
+        {
+            return true;
+        }
+        // Hung up or failed: nothing more will come.
+        return false;
+    }
+}
+
+std::size_t SerialLine::read(unsigned char* aBuffer, std::size_t aCount)
+{
+    if (myDescriptor < 0 || aBuffer == NULL || aCount == 0)
+    {
+        return 0;
+    }
+    const Clock::time_point deadline = Clock::now() + std::chrono::milliseconds(myReadTimeout);
+    std::size_t received = 0;
+    while (received < aCount)
+    {
+        const ssize_t result = ::read(myDescriptor, aBuffer + received, aCount - received);
+        if (result > 0)
+        {
+            received += static_cast<std::size_t>(result);
+            continue;
+        }
+        if (result < 0 && errno == EINTR)
+        {
+            continue;
+        }
+        if (result < 0 && errno != EAGAIN)
+        {
+            break;  // the line has hung up
+        }
+        if (!await(POLLIN, deadline))
+        {
+            break;
+        }
+    }
+    return received;
+}
+
+SerialLine::Clock::duration SerialLine::wireTime(std::size_t aCount) const
+{
+    const unsigned rate = myBaudRate != 0 ? myBaudRate : 9600;
+    return std::chrono::microseconds(static_cast<long long>(aCount) * 10 * 1000000 / rate);
+}
+
+bool SerialLine::write(const unsigned char* aBytes, std::size_t aCount)
+{
+    if (myDescriptor < 0 || (aBytes == NULL && aCount != 0))
+    {
+        return false;
+    }
+    // Writes have no time-out of their own; a line that cannot take the bytes
+    // in twice their wire time and a second more has stopped (flow control
+    // held, a hung-up device), and waiting longer would hang the caller.
+    const Clock::time_point deadline = Clock::now() + 2 * wireTime(aCount) + std::chrono::seconds(1);
+    std::size_t sent = 0;
+    while (sent < aCount)
+    {
+        const ssize_t result = ::write(myDescriptor, aBytes + sent, aCount - sent);
+        if (result > 0)
+        {
+            sent += static_cast<std::size_t>(result);
+            continue;
+        }
+        if (result < 0 && errno == EINTR)
+        {
+            continue;
+        }
+        if (result < 0 && errno == EAGAIN && await(POLLOUT, deadline))
+        {
+            continue;
+        }
+        return false;
+    }
+    return waitUntilSent(deadline);
+}
+
+bool SerialLine::waitUntilSent(Clock::time_point aDeadline) const
+{
+    // A write completes when its bytes have left, as the read time-out that
+    // follows counts from there: a long frame at a low rate would otherwise
+    // eat the time the unit has to answer.
+    for (;;)
+    {
+        int pending = 0;
+        if (::ioctl(myDescriptor, TIOCOUTQ, &pending) != 0 || pending <= 0)
+        {
+            return true;
+        }
+        const Clock::time_point now = Clock::now();
+        if (now >= aDeadline)
+        {
+            return false;
+        }
+        const Clock::duration nap = std::max<Clock::duration>(wireTime(static_cast<std::size_t>(pending)),
+                                                              std::chrono::microseconds(200));
+        std::this_thread::sleep_for(std::min<Clock::duration>(nap, aDeadline - now));
+    }
+}
+
+void SerialLine::close()
+{
+    if (myDescriptor < 0)
+    {
+        return;
+    }
+    // The exclusive mode outlives this descriptor on a terminal that someone
+    // else still holds open; give it up so that the next open succeeds.
+    ::ioctl(myDescriptor, TIOCNXCL);
+    ::close(myDescriptor);
+    myDescriptor = -1;
+}
+
+std::string SerialLine::devicePath(unsigned aPortNumber)
+{
+    if (aPortNumber == 0)
+    {
+        return std::string();
+    }
+    const std::string name = "COM" + std::to_string(aPortNumber);
+#ifdef VORNA_HAVE_PROFILE_STORE
+    const std::string configured = ProfileStore(programName()).getString("Ports", name, "");
+    if (!configured.empty())
+    {
+        return configured;
+    }
+#endif
+    return "/dev/ttyS" + std::to_string(aPortNumber - 1);
+}
+
+void SerialLine::setProgramName(const std::string& aProgramName)
+{
+    programNameSetting() = aProgramName;
+}
+
+std::string SerialLine::programName()
+{
+    return programNameSetting();
+}
+}

@@ -1,0 +1,77 @@
+#pragma once
+
+#include <chrono>
+#include <cstddef>
+#include <memory>
+#include <string>
+
+struct termios;
+
+namespace Platform
+{
+// One serial line, opened exclusively: raw bytes, 8 data bits, no parity,
+// one stop bit. The steps follow what the port layer above expects of a
+// communications port: open, read the line settings, apply them with a baud
+// rate, set the read time-out, read, write, close. Each step reports failure
+// by its result and leaves the message to the caller.
+//
+// A read waits until the requested count has arrived or the read time-out
+// has passed in total. A write sends every byte or fails.
+class SerialLine
+{
+public:
+    SerialLine();
+    ~SerialLine();
+    SerialLine(const SerialLine&) = delete;
+    SerialLine& operator=(const SerialLine&) = delete;
+
+    // False when the device does not exist, cannot be opened or is in use.
+    bool open(const std::string& aDevicePath);
+    bool isOpen() const;
+
+    // Reads the line's present settings; false when the device has none
+    // (it is not a terminal).
+    bool loadSettings();
+    // Applies the settings read by loadSettings, made raw, 8 data bits, no
+    // parity, one stop bit, at aBaudRate. Hardware flow control stays as the
+    // line had it. Rates without a standard code go through the arbitrary-rate
+    // interface; false when the line refuses the rate or the settings.
+    bool applySettings(unsigned aBaudRate);
+
+    bool setReadTimeout(unsigned aMilliseconds);
+    unsigned readTimeout() const;
+
+    // Returns how many bytes arrived (0 on a silent line, or at once on a
+    // line that has hung up). Never reports an error.
+    std::size_t read(unsigned char* aBuffer, std::size_t aCount);
+    // False when the line fails or cannot take the bytes within a generous
+    // allowance for their time on the wire.
+    bool write(const unsigned char* aBytes, std::size_t aCount);
+
+    // Safe to call on a closed line.
+    void close();
+
+    // The device path of the port "COMn": the value "COMn" of the profile
+    // section "Ports" when set, else /dev/ttyS(n-1). Port 0 has no path.
+    static std::string devicePath(unsigned aPortNumber);
+
+    // The program whose profile maps the port names; "Tessiva" by default.
+    static void setProgramName(const std::string& aProgramName);
+    static std::string programName();
+
+private:
+    typedef std::chrono::steady_clock Clock;
+
+    // Waits for aEvents on the line until aDeadline; false when the time is
+    // up or the line has hung up.
+    bool await(short aEvents, Clock::time_point aDeadline) const;
+    bool setArbitraryRate(unsigned aBaudRate);
+    bool waitUntilSent(Clock::time_point aDeadline) const;
+    Clock::duration wireTime(std::size_t aCount) const;
+
+    int myDescriptor;
+    unsigned myReadTimeout;
+    unsigned myBaudRate;
+    std::unique_ptr<struct termios> mySettings;
+};
+}

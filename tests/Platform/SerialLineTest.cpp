@@ -1,0 +1,270 @@
+#include "Platform/SerialLine.h"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <cstdlib>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include <fcntl.h>
+#include <poll.h>
+#include <sys/ioctl.h>
+#include <termios.h>
+#include <unistd.h>
+
+namespace
+{
+using Platform::SerialLine;
+typedef std::chrono::steady_clock Clock;
+
+// The other end of the line: the master side of a pseudo-terminal, whose
+// slave side the line under test opens like a serial port.
+class PseudoTerminal
+{
+public:
+    PseudoTerminal() : myMaster(::posix_openpt(O_RDWR | O_NOCTTY))
+    {
+        if (myMaster >= 0 && ::grantpt(myMaster) == 0 && ::unlockpt(myMaster) == 0)
+        {
+            mySlavePath = ::ptsname(myMaster);
+        }
+    }
+    ~PseudoTerminal() { hangUp(); }
+
+    const std::string& slavePath() const { return mySlavePath; }
+    int master() const { return myMaster; }
+
+    void send(const std::string& aBytes)
+    {
+        ASSERT_EQ(static_cast<ssize_t>(aBytes.size()), ::write(myMaster, aBytes.data(), aBytes.size()));
+    }
+
+    // Everything that arrives within aMilliseconds (or until aCount bytes came).
+    std::string receive(std::size_t aCount, int aMilliseconds)
+    {
+        std::string bytes;
+        const Clock::time_point end = Clock::now() + std::chrono::milliseconds(aMilliseconds);
+        while (bytes.size() < aCount && Clock::now() < end)
+        {
+            struct pollfd entry = {myMaster, POLLIN, 0};
+            if (::poll(&entry, 1, 10) == 1 && (entry.revents & POLLIN) != 0)
+            {
+                char buffer[4096];
+                const ssize_t count = ::read(myMaster, buffer, std::min(sizeof buffer, aCount - bytes.size()));
+                if (count > 0)
+                {
+                    bytes.append(buffer, static_cast<std::size_t>(count));
+                }
+            }
+        }
+        return bytes;
+    }
+
+    void hangUp()
+    {
+        if (myMaster >= 0)
+        {
+            ::close(myMaster);
+            myMaster = -1;
+        }
+    }
+
+private:
+    int myMaster;
+    std::string mySlavePath;
+};
+
+class SerialLineTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        ASSERT_FALSE(myTerminal.slavePath().empty());
+        ASSERT_TRUE(myLine.open(myTerminal.slavePath()));
+        ASSERT_TRUE(myLine.loadSettings());
+        ASSERT_TRUE(myLine.applySettings(38400));
+    }
+
+    std::string readString(std::size_t aCount)
+    {
+        std::vector<unsigned char> buffer(aCount);
+        const std::size_t count = myLine.read(buffer.data(), aCount);
+        return std::string(buffer.begin(), buffer.begin() + static_cast<std::ptrdiff_t>(count));
+    }
+
+    bool writeString(const std::string& aBytes)
+    {
+        return myLine.write(reinterpret_cast<const unsigned char*>(aBytes.data()), aBytes.size());
+    }
+
+    PseudoTerminal myTerminal;
+    SerialLine myLine;
+};
+
+class SerialLineRateTest : public ::testing::TestWithParam<unsigned>
+{
+};
+
+// The kernel's terminal settings with a free rate, to read back what the line set.
+struct KernelTermios
+{
+    tcflag_t c_iflag, c_oflag, c_cflag, c_lflag;
+    cc_t c_line;
+    cc_t c_cc[19];
+    speed_t c_ispeed, c_ospeed;
+};
+
+TEST_P(SerialLineRateTest, SetsTheRateRawEightDataBitsNoParityOneStopBit)
+{
+    PseudoTerminal terminal;
+    // Start from a cooked line with parity and two stop bits, so every change shows.
+    struct termios cooked;
+    ASSERT_EQ(0, ::tcgetattr(terminal.master(), &cooked));
+    cooked.c_cflag |= PARENB | CSTOPB;
+    cooked.c_lflag |= ICANON | ECHO;
+    cooked.c_iflag |= IXON | ICRNL;
+    ASSERT_EQ(0, ::tcsetattr(terminal.master(), TCSANOW, &cooked));
+
+    SerialLine line;
+    ASSERT_TRUE(line.open(terminal.slavePath()));
+    ASSERT_TRUE(line.loadSettings());
+    ASSERT_TRUE(line.applySettings(GetParam()));
+
+    // On a pseudo-terminal the master side reads the slave's settings.
+    struct termios applied;
+    ASSERT_EQ(0, ::tcgetattr(terminal.master(), &applied));
+    EXPECT_EQ(tcflag_t(CS8), applied.c_cflag & (CSIZE | PARENB | CSTOPB));
+    EXPECT_EQ(0u, applied.c_lflag & (ICANON | ECHO | ISIG));
+    EXPECT_EQ(0u, applied.c_iflag & (IXON | ICRNL));
+    EXPECT_EQ(0u, applied.c_oflag & OPOST);
+    KernelTermios kernel;
+    ASSERT_EQ(0, ::ioctl(terminal.master(), _IOR('T', 0x2A, KernelTermios), &kernel));
+    EXPECT_EQ(GetParam(), kernel.c_ospeed);
+}
+
+INSTANTIATE_TEST_SUITE_P(Rates, SerialLineRateTest, ::testing::Values(9600u, 14400u, 19200u, 38400u));
+
+TEST(SerialLineOpenTest, RefusesMissingDevicesAndDevicesWithoutLineSettings)
+{
+    SerialLine line;
+    EXPECT_FALSE(line.open(""));
+    EXPECT_FALSE(line.open("/dev/no-such-serial-line"));
+    EXPECT_FALSE(line.isOpen());
+    ASSERT_TRUE(line.open("/dev/null"));
+    EXPECT_FALSE(line.loadSettings());
+    EXPECT_FALSE(line.applySettings(9600));
+}
+
+TEST(SerialLineOpenTest, ClosedLineReadsNothingAndRefusesWritesAndTimeouts)
+{
+    SerialLine line;
+    unsigned char byte = 0x04;
+    EXPECT_FALSE(line.setReadTimeout(200));
+    EXPECT_FALSE(line.write(&byte, 1));
+    EXPECT_EQ(0u, line.read(&byte, 1));
+    line.close();
+    EXPECT_FALSE(line.isOpen());
+}
+
+TEST_F(SerialLineTest, OpenIsExclusiveUntilClosed)
+{
+    SerialLine second;
+    EXPECT_FALSE(second.open(myTerminal.slavePath()));
+    myLine.close();
+    EXPECT_TRUE(second.open(myTerminal.slavePath()));
+    EXPECT_FALSE(myLine.open(myTerminal.slavePath()));
+}
+
+TEST_F(SerialLineTest, ReadReturnsWhatArrivedWithinTheTimeout)
+{
+    ASSERT_TRUE(myLine.setReadTimeout(50));
+    myTerminal.send("\x02\x02\x42");
+    EXPECT_EQ("\x02\x02\x42", readString(5));
+}
+
+TEST_F(SerialLineTest, ReadOnASilentLineReturnsNothingAfterTheTimeout)
+{
+    ASSERT_TRUE(myLine.setReadTimeout(30));
+    const Clock::time_point start = Clock::now();
+    EXPECT_EQ("", readString(1));
+    EXPECT_GE(Clock::now() - start, std::chrono::milliseconds(30));
+}
+
+TEST_F(SerialLineTest, ReadWaitsForTheWholeCountAcrossPieces)
+{
+    ASSERT_TRUE(myLine.setReadTimeout(5000));
+    myTerminal.send("ab");
+    std::thread later([this] {
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+        myTerminal.send("cde");
+    });
+    const std::string received = readString(5);
+    later.join();
+    EXPECT_EQ("abcde", received);
+}
+
+TEST_F(SerialLineTest, ZeroTimeoutTakesOnlyWhatIsThere)
+{
+    ASSERT_TRUE(myLine.setReadTimeout(0));
+    EXPECT_EQ("", readString(4));
+    myTerminal.send("xy");
+    // Give the bytes time to cross the pseudo-terminal.
+    std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    EXPECT_EQ("xy", readString(4));
+}
+
+TEST_F(SerialLineTest, BinaryBytesPassUnchanged)
+{
+    ASSERT_TRUE(myLine.setReadTimeout(1000));
+    std::string all;
+    for (int byte = 0; byte < 256; ++byte)
+    {
+        all.push_back(static_cast<char>(byte));
+    }
+    ASSERT_TRUE(writeString(all));
+    EXPECT_EQ(all, myTerminal.receive(all.size(), 2000));
+    myTerminal.send(all);
+    EXPECT_EQ(all, readString(all.size()));
+}
+
+TEST_F(SerialLineTest, WriteFinishesWhatTheLineCannotTakeAtOnce)
+{
+    // Far more than a pseudo-terminal buffers, so the write has to wait for room.
+    std::string bytes;
+    for (int i = 0; i < 200000; ++i)
+    {
+        bytes.push_back(static_cast<char>(i * 7));
+    }
+    std::string received;
+    std::thread reader([this, &bytes, &received] { received = myTerminal.receive(bytes.size(), 20000); });
+    EXPECT_TRUE(writeString(bytes));
+    reader.join();
+    EXPECT_EQ(bytes.size(), received.size());
+    EXPECT_TRUE(bytes == received);
+}
+
+TEST_F(SerialLineTest, HungUpLineReadsNothingAndRefusesWrites)
+{
+    ASSERT_TRUE(myLine.setReadTimeout(100));
+    myTerminal.hangUp();
+    EXPECT_EQ("", readString(1));
+    EXPECT_FALSE(writeString("\xFB\x82\x81"));
+}
+
+TEST(SerialLinePathTest, PortsMapToTheirDevicesWithoutAProfileEntry)
+{
+    EXPECT_EQ("", SerialLine::devicePath(0));
+    EXPECT_EQ("/dev/ttyS0", SerialLine::devicePath(1));
+    EXPECT_EQ("/dev/ttyS2", SerialLine::devicePath(3));
+}
+
+TEST(SerialLinePathTest, ProgramNameDefaultsToTessiva)
+{
+    EXPECT_EQ("Tessiva", SerialLine::programName());
+    SerialLine::setProgramName("Pellora");
+    EXPECT_EQ("Pellora", SerialLine::programName());
+    SerialLine::setProgramName("Tessiva");
+}
+}

@@ -1,0 +1,76 @@
+#include "Platform/SteadyWait.h"
+
+#include <gtest/gtest.h>
+
+namespace
+{
+using Platform::SteadyWait;
+
+// Virtual time: a sleep moves the clock on by exactly what was asked.
+class VirtualTime : public SteadyWait::TimeSource
+{
+public:
+    VirtualTime() : myNow(SteadyWait::Clock::time_point()), mySleeps(0) { SteadyWait::setTimeSource(this); }
+    ~VirtualTime() { SteadyWait::setTimeSource(NULL); }
+
+    SteadyWait::Clock::time_point now() override { return myNow; }
+    void sleepFor(SteadyWait::Clock::duration aDuration) override
+    {
+        myNow += aDuration;
+        ++mySleeps;
+    }
+
+    SteadyWait::Clock::time_point myNow;
+    int mySleeps;
+};
+
+TEST(SteadyWaitTest, CallsTheIdleFunctionOnceAMillisecondAndEndsOnTime)
+{
+    VirtualTime time;
+    const SteadyWait::Clock::time_point start = time.myNow;
+    int calls = 0;
+    SteadyWait::wait(20, [&calls] { ++calls; });
+    EXPECT_EQ(20, calls);
+    EXPECT_EQ(20, time.mySleeps);
+    EXPECT_EQ(std::chrono::milliseconds(20), time.myNow - start);
+}
+
+TEST(SteadyWaitTest, WaitOfZeroReturnsAtOnceWithoutCallingIdle)
+{
+    VirtualTime time;
+    int calls = 0;
+    SteadyWait::wait(0, [&calls] { ++calls; });
+    EXPECT_EQ(0, calls);
+    EXPECT_EQ(0, time.mySleeps);
+}
+
+TEST(SteadyWaitTest, NeverSleepsPastTheEnd)
+{
+    VirtualTime time;
+    const SteadyWait::Clock::time_point start = time.myNow;
+    // Idle work that takes 0.7 ms a pass leaves a part-millisecond at the end.
+    SteadyWait::wait(5, [&time] { time.myNow += std::chrono::microseconds(700); });
+    EXPECT_GE(time.myNow - start, std::chrono::milliseconds(5));
+    EXPECT_LT(time.myNow - start, std::chrono::microseconds(5700));
+}
+
+TEST(SteadyWaitTest, RealWaitSleepsBetweenPassesInsteadOfSpinning)
+{
+    int calls = 0;
+    const SteadyWait::Clock::time_point start = SteadyWait::Clock::now();
+    SteadyWait::wait(3, [&calls] { ++calls; });
+    EXPECT_GE(SteadyWait::Clock::now() - start, std::chrono::milliseconds(3));
+    // Each pass sleeps a millisecond or what is left: three full passes and
+    // one part at most, however fast the machine.
+    EXPECT_GE(calls, 1);
+    EXPECT_LE(calls, 4);
+}
+
+TEST(SteadyWaitTest, WaitWithoutIdleFunctionStillWaits)
+{
+    VirtualTime time;
+    const SteadyWait::Clock::time_point start = time.myNow;
+    SteadyWait::wait(7, std::function<void()>());
+    EXPECT_EQ(std::chrono::milliseconds(7), time.myNow - start);
+}
+}
