@@ -1,0 +1,6 @@
+#include "Toolkit/Parameter/BusyStatus.h"
+
+BusyStatus::BusyStatus()
+    : DeviceStatus("Busy", false)
+{
+}

@@ -1,0 +1,10 @@
+#include "Toolkit/Parameter/DeviceStatus.h"
+
+DeviceStatus::DeviceStatus(const std::string& aName, bool anOk)
+    : myOk(anOk), myName(aName)
+{
+}
+
+DeviceStatus::~DeviceStatus()
+{
+}

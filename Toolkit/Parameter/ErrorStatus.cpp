@@ -1,0 +1,6 @@
+#include "Toolkit/Parameter/ErrorStatus.h"
+
+ErrorStatus::ErrorStatus()
+    : DeviceStatus("Error", false)
+{
+}

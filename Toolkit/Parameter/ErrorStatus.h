@@ -1,0 +1,10 @@
+#pragma once
+
+#include "Toolkit/Parameter/DeviceStatus.h"
+
+// The unit reported an error.
+class ErrorStatus : public DeviceStatus
+{
+public:
+    ErrorStatus();
+};

@@ -1,0 +1,9 @@
+#pragma once
+
+// What a protocol implementation calls, over and over, while it waits.
+class IdleCallback
+{
+public:
+    virtual ~IdleCallback() {}
+    virtual void onIdle() = 0;
+};

@@ -1,0 +1,6 @@
+#include "Toolkit/Parameter/NotRespondingStatus.h"
+
+NotRespondingStatus::NotRespondingStatus()
+    : DeviceStatus("Not Responding", false)
+{
+}

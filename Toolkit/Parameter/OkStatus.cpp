@@ -1,0 +1,6 @@
+#include "Toolkit/Parameter/OkStatus.h"
+
+OkStatus::OkStatus()
+    : DeviceStatus("Ok", true)
+{
+}

@@ -1,0 +1,31 @@
+#include "Toolkit/Parameter/ParameterValueStore.h"
+
+#include "Toolkit/Parameter/OkStatus.h"
+
+ParameterValueStore::ParameterValueStore()
+{
+}
+
+ParameterValueStore::~ParameterValueStore()
+{
+}
+
+DeviceStatus ParameterValueStore::getStatus()
+{
+    return OkStatus();
+}
+
+void ParameterValueStore::setValue(const ParameterId& anId, const ParameterValue& aValue, std::uint32_t)
+{
+    myValues[anId.next()] = aValue;
+}
+
+ParameterValue ParameterValueStore::getValue(const ParameterId& anId)
+{
+    const ParameterValueMap::iterator entry = myValues.find(anId);
+    if (entry != myValues.end())
+    {
+        return entry->second;
+    }
+    return myValues[anId] = ParameterValue(0);
+}
