@@ -1,0 +1,20 @@
+#pragma once
+
+#include <cstdint>
+
+class SerialDeviceImplementation;
+
+// The byte pipe that frames and the serial-line protocol talk through: a
+// bridge that forwards every call to its implementation, which it does not own.
+class SerialDevice
+{
+public:
+    explicit SerialDevice(SerialDeviceImplementation* anImplementation);
+
+    void setTimeouts(std::uint32_t aMilliseconds);
+    void write(const unsigned char* aBytes, std::uint32_t aCount);
+    std::uint32_t read(unsigned char* aBuffer, std::uint32_t aCount);
+
+private:
+    SerialDeviceImplementation* myImplementation;
+};

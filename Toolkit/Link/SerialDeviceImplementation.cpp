@@ -1,0 +1,5 @@
+#include "Toolkit/Link/SerialDeviceImplementation.h"
+
+SerialDeviceImplementation::~SerialDeviceImplementation()
+{
+}

@@ -1,0 +1,136 @@
+#include "Toolkit/Link/Win32SerialPort.h"
+
+#include "Platform/SerialLine.h"
+#include "Toolkit/Parameter/VornaException.h"
+
+#include <cstddef>
+#include <string>
+
+Win32SerialPort::Win32SerialPort()
+    : myBaudRate(0), myOpenCount(0)
+{
+}
+
+Win32SerialPort::Win32SerialPort(std::uint32_t aPortNumber, std::uint32_t aBaudRate)
+    : myBaudRate(0), myOpenCount(0)
+{
+    open(aPortNumber, aBaudRate);
+}
+
+Win32SerialPort::Win32SerialPort(const Win32SerialPort& anOther)
+    : SerialDeviceImplementation(), myBaudRate(anOther.myBaudRate), myOpenCount(anOther.myOpenCount),
+      myHandle(anOther.myHandle)
+{
+}
+
+Win32SerialPort& Win32SerialPort::operator=(const Win32SerialPort& anOther)
+{
+    myBaudRate = anOther.myBaudRate;
+    myOpenCount = anOther.myOpenCount;
+    myHandle = anOther.myHandle;
+    return *this;
+}
+
+Win32SerialPort::~Win32SerialPort()
+{
+    myOpenCount = 0;
+    close();
+}
+
+void Win32SerialPort::open(std::uint32_t aPortNumber, std::uint32_t aBaudRate)
+{
+    if (myOpenCount > 0)
+    {
+        if (aBaudRate != myBaudRate)
+        {
+            throw VornaException("Tried to re-open a port at a different baud rate.");
+        }
+        ++myOpenCount;
+        return;
+    }
+    myBaudRate = aBaudRate;
+    const std::string name = "COM" + std::to_string(aPortNumber);
+    std::shared_ptr<Platform::SerialLine> line = std::make_shared<Platform::SerialLine>();
+    if (!line->open(Platform::SerialLine::devicePath(aPortNumber)))
+    {
+        myHandle.reset();
+        throw VornaException("Error opening " + name);
+    }
+    myHandle = line;
+    try
+    {
+        configure();
+    }
+    catch (...)
+    {
+        // A line that could not be set up is given back, so that the next open
+        // of this port can take it.
+        myHandle.reset();
+        throw;
+    }
+    myOpenCount = 1;
+}
+
+void Win32SerialPort::configure()
+{
+    if (!myHandle->loadSettings())
+    {
+        throw VornaException("error getting the serial port state");
+    }
+    if (!myHandle->applySettings(myBaudRate))
+    {
+        throw VornaException("Error setting the serial port state.");
+    }
+}
+
+void Win32SerialPort::close()
+{
+    if (myOpenCount > 0)
+    {
+        --myOpenCount;
+    }
+    if (myOpenCount == 0 && myHandle)
+    {
+        release();
+    }
+}
+
+void Win32SerialPort::release()
+{
+    myHandle.reset();
+    myBaudRate = 0;
+}
+
+bool Win32SerialPort::isOpen(std::uint32_t* aBaudRate) const
+{
+    if (aBaudRate != NULL)
+    {
+        *aBaudRate = myBaudRate;
+    }
+    return myOpenCount > 0;
+}
+
+void Win32SerialPort::setTimeouts(std::uint32_t aMilliseconds)
+{
+    if (!myHandle || !myHandle->setReadTimeout(aMilliseconds))
+    {
+        throw VornaException("Error setting the serial port timeouts.");
+    }
+}
+
+void Win32SerialPort::write(const unsigned char* aBytes, std::uint32_t aCount)
+{
+    if (!myHandle || !myHandle->write(aBytes, aCount))
+    {
+        throw VornaException("Error sending serial data.");
+    }
+}
+
+std::uint32_t Win32SerialPort::read(unsigned char* aBuffer, std::uint32_t aCount)
+{
+    if (!myHandle)
+    {
+        return 0;
+    }
+    return static_cast<std::uint32_t>(myHandle->read(aBuffer, aCount));
+}
