@@ -1,5 +1,6 @@
 #include "Toolkit/Parameter/Parameter.h"
 
+#include "Toolkit/Parameter/HtmlReport.h"
 #include "Toolkit/Parameter/InconsistentStateMessage.h"
 #include "Toolkit/Parameter/ParameterDefinition.h"
 #include "Toolkit/Parameter/ValueTracker.h"
@@ -142,7 +143,7 @@ void Parameter::writeHtmlRow(std::ostream& aStream) const
         std::string value;
         if (formatParts(*this, name, value))
         {
-            aStream << "<TR><TD>" << name << "</TD><TD>" << value << "</TD></TR>\n";
+            aStream << "<TR><TD>" << escapeHtml(name) << "</TD><TD>" << escapeHtml(value) << "</TD></TR>\n";
         }
         return;
     }

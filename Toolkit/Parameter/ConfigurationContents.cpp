@@ -1,0 +1,75 @@
+#include "Toolkit/Parameter/ConfigurationContents.h"
+
+#include "Platform/Assertion.h"
+#include "Toolkit/Parameter/VornaException.h"
+
+#include <istream>
+#include <ostream>
+
+namespace
+{
+bool failed(const std::ios& aStream)
+{
+    return aStream.fail() || aStream.bad();
+}
+}
+
+ConfigurationContents::ConfigurationContents(std::istream& aStream)
+{
+    read(aStream);
+}
+
+bool ConfigurationContents::readNumber(std::istream& aStream, std::uint32_t* aNumber)
+{
+    VORNA_ASSERT(aNumber != NULL);
+    unsigned char bytes[4] = {0, 0, 0, 0};
+    aStream.read(reinterpret_cast<char*>(bytes), sizeof bytes);
+    *aNumber = static_cast<std::uint32_t>(bytes[0]) | (static_cast<std::uint32_t>(bytes[1]) << 8)
+        | (static_cast<std::uint32_t>(bytes[2]) << 16) | (static_cast<std::uint32_t>(bytes[3]) << 24);
+    return !failed(aStream);
+}
+
+void ConfigurationContents::writeNumber(std::ostream& aStream, std::uint32_t aNumber)
+{
+    const char bytes[4] = {static_cast<char>(aNumber & 0xFF), static_cast<char>((aNumber >> 8) & 0xFF),
+                           static_cast<char>((aNumber >> 16) & 0xFF), static_cast<char>((aNumber >> 24) & 0xFF)};
+    aStream.write(bytes, sizeof bytes);
+}
+
+void ConfigurationContents::read(std::istream& aStream)
+{
+    std::uint32_t count = 0;
+    if (!readNumber(aStream, &count))
+    {
+        throw VornaException("Error reading the parameter count.");
+    }
+    std::uint32_t checksum = count;
+    // The count is not trusted either: the records end where the data ends.
+    for (std::uint32_t record = 0; record < count; ++record)
+    {
+        if (aStream.eof())
+        {
+            break;
+        }
+        ParameterId id;
+        if (!id.restore(aStream, &checksum))
+        {
+            break;
+        }
+        ParameterValue value;
+        if (!value.restore(aStream, &checksum))
+        {
+            throw VornaException("Error restoring a parameter value.");
+        }
+        (*this)[id] = value;
+    }
+    std::uint32_t stored = 0;
+    if (!readNumber(aStream, &stored))
+    {
+        throw VornaException("Error reading the checksum.");
+    }
+    if (stored != checksum)
+    {
+        throw VornaException("The checksum does not match.");
+    }
+}
