@@ -1,0 +1,326 @@
+#include "Platform/ProfileStore.h"
+
+#include "Platform/Assertion.h"
+
+#include <cctype>
+#include <cerrno>
+#include <climits>
+#include <cstdio>
+#include <cstdlib>
+#include <fcntl.h>
+#include <filesystem>
+#include <fstream>
+#include <optional>
+#include <pwd.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#include <vector>
+
+namespace Platform
+{
+namespace
+{
+const char* const blanks = " \t";
+
+std::string trim(const std::string& aText)
+{
+    std::size_t first = aText.find_first_not_of(blanks);
+    if (first == std::string::npos)
+        return std::string();
+    std::size_t last = aText.find_last_not_of(blanks);
+    return aText.substr(first, last - first + 1);
+}
+
+bool sameName(const std::string& aLeft, const std::string& aRight)
+{
+    if (aLeft.size() != aRight.size())
+        return false;
+    for (std::size_t i = 0; i < aLeft.size(); ++i)
+    {
+        unsigned char left = static_cast<unsigned char>(aLeft[i]);
+        unsigned char right = static_cast<unsigned char>(aRight[i]);
+        if (left != right && !(left < 0x80 && right < 0x80 && std::tolower(left) == std::tolower(right)))
+            return false;
+    }
+    return true;
+}
+
+enum class Role
+{
+    Section,
+    Entry,
+    Value
+};
+
+// Escapes what would change a line's meaning: control characters, the
+// backslash, blanks at either end (they are trimmed on reading), and in names
+// the characters that mark sections, comments and the '='.
+std::string escape(const std::string& aText, Role aRole)
+{
+    std::string result;
+    for (std::size_t i = 0; i < aText.size(); ++i)
+    {
+        unsigned char c = static_cast<unsigned char>(aText[i]);
+        bool atEnd = i == 0 || i + 1 == aText.size();
+        bool special = c < 0x20 || c == 0x7F || (atEnd && (c == ' ' || c == '\t'));
+        if (aRole == Role::Section)
+            special = special || c == ']';
+        if (aRole == Role::Entry)
+            special = special || c == '=' || (i == 0 && (c == '[' || c == ';' || c == '#'));
+        if (c == '\\')
+            result += "\\\\";
+        else if (special)
+        {
+            char code[8];
+            std::snprintf(code, sizeof code, "\\x%02X", c);
+            result += code;
+        }
+        else
+            result += static_cast<char>(c);
+    }
+    return result;
+}
+
+// A backslash that starts no escape of ours stands for itself, so hand-written paths read as written.
+std::string unescape(const std::string& aText)
+{
+    std::string result;
+    for (std::size_t i = 0; i < aText.size(); ++i)
+    {
+        if (aText[i] == '\\' && i + 1 < aText.size() && aText[i + 1] == '\\')
+        {
+            result += '\\';
+            ++i;
+        }
+        else if (aText[i] == '\\' && i + 3 < aText.size() && aText[i + 1] == 'x' &&
+                 std::isxdigit(static_cast<unsigned char>(aText[i + 2])) &&
+                 std::isxdigit(static_cast<unsigned char>(aText[i + 3])))
+        {
+            result += static_cast<char>(std::strtol(aText.substr(i + 2, 2).c_str(), nullptr, 16));
+            i += 3;
+        }
+        else
+            result += aText[i];
+    }
+    return result;
+}
+
+struct Line
+{
+    enum Kind
+    {
+        Section,
+        Entry,
+        Other // blank, comment or malformed: kept, never read
+    };
+    Kind kind = Other;
+    std::string name;
+    std::string value;
+};
+
+Line parse(const std::string& aText)
+{
+    Line line;
+    std::string text = trim(aText);
+    if (text.empty() || text[0] == ';' || text[0] == '#')
+        return line;
+    if (text[0] == '[')
+    {
+        if (text.size() >= 2 && text.back() == ']')
+        {
+            line.kind = Line::Section;
+            line.name = unescape(trim(text.substr(1, text.size() - 2)));
+        }
+        return line;
+    }
+    std::size_t equals = text.find('=');
+    if (equals == std::string::npos || equals == 0)
+        return line;
+    line.kind = Line::Entry;
+    line.name = unescape(trim(text.substr(0, equals)));
+    line.value = unescape(trim(text.substr(equals + 1)));
+    return line;
+}
+
+// The file's lines; nullopt when it exists but cannot be read.
+std::optional<std::vector<std::string>> readLines(const std::string& aPath)
+{
+    std::vector<std::string> lines;
+    struct stat status;
+    if (::stat(aPath.c_str(), &status) != 0)
+    {
+        if (errno == ENOENT || errno == ENOTDIR)
+            return lines;
+        return std::nullopt;
+    }
+    if (!S_ISREG(status.st_mode))
+        return std::nullopt;
+    std::ifstream file(aPath, std::ios::binary);
+    if (!file)
+        return std::nullopt;
+    std::string text;
+    while (std::getline(file, text))
+    {
+        if (!text.empty() && text.back() == '\r')
+            text.pop_back();
+        lines.push_back(text);
+    }
+    if (file.bad())
+        return std::nullopt;
+    return lines;
+}
+
+bool writeFully(int aDescriptor, const std::string& aText)
+{
+    std::size_t done = 0;
+    while (done < aText.size())
+    {
+        ssize_t written = ::write(aDescriptor, aText.data() + done, aText.size() - done);
+        if (written < 0 && errno == EINTR)
+            continue;
+        if (written <= 0)
+            return false;
+        done += static_cast<std::size_t>(written);
+    }
+    return true;
+}
+
+bool replaceFile(const std::string& aPath, const std::vector<std::string>& someLines)
+{
+    std::filesystem::path path(aPath);
+    std::error_code error;
+    std::filesystem::create_directories(path.parent_path(), error);
+    if (error)
+        return false;
+    std::string text;
+    for (const std::string& line : someLines)
+        text += line + '\n';
+
+    std::string temporary = (path.parent_path() / ("." + path.filename().string() + ".XXXXXX")).string();
+    std::vector<char> name(temporary.begin(), temporary.end());
+    name.push_back('\0');
+    int descriptor = ::mkstemp(name.data());
+    if (descriptor < 0)
+        return false;
+    struct stat status;
+    if (::stat(aPath.c_str(), &status) == 0)
+        ::fchmod(descriptor, status.st_mode & 07777);
+    bool written = writeFully(descriptor, text) && ::fsync(descriptor) == 0;
+    written = ::close(descriptor) == 0 && written;
+    if (!written || ::rename(name.data(), aPath.c_str()) != 0)
+    {
+        ::unlink(name.data());
+        return false;
+    }
+    return true;
+}
+
+// The value of the entry; the last one counts when a file names it twice.
+std::optional<std::string> lookUp(const std::string& aPath, const std::string& aSection, const std::string& anEntry)
+{
+    std::optional<std::vector<std::string>> lines = readLines(aPath);
+    std::optional<std::string> found;
+    if (!lines)
+        return found;
+    bool inSection = false;
+    for (const std::string& text : *lines)
+    {
+        Line line = parse(text);
+        if (line.kind == Line::Section)
+            inSection = sameName(line.name, aSection);
+        else if (line.kind == Line::Entry && inSection && sameName(line.name, anEntry))
+            found = line.value;
+    }
+    return found;
+}
+
+std::string configurationHome()
+{
+    const char* configured = std::getenv("XDG_CONFIG_HOME");
+    // Relative paths are to be ignored there.
+    if (configured != nullptr && configured[0] == '/')
+        return configured;
+    const char* home = std::getenv("HOME");
+    if (home != nullptr && home[0] != '\0')
+        return std::string(home) + "/.config";
+    const passwd* user = ::getpwuid(::getuid());
+    if (user != nullptr && user->pw_dir != nullptr)
+        return std::string(user->pw_dir) + "/.config";
+    return ".config";
+}
+}
+
+ProfileStore::ProfileStore(const std::string& aProgram)
+{
+    VORNA_ASSERT(!aProgram.empty() && aProgram.find('/') == std::string::npos);
+    myPath = configurationHome() + "/Vorna/" + aProgram + ".ini";
+}
+
+std::string ProfileStore::getString(const std::string& aSection, const std::string& anEntry,
+                                    const std::string& aDefault) const
+{
+    return lookUp(myPath, aSection, anEntry).value_or(aDefault);
+}
+
+int ProfileStore::getInt(const std::string& aSection, const std::string& anEntry, int aDefault) const
+{
+    std::optional<std::string> text = lookUp(myPath, aSection, anEntry);
+    if (!text || text->empty())
+        return aDefault;
+    std::size_t sign = ((*text)[0] == '-' || (*text)[0] == '+') ? 1 : 0;
+    int base = text->compare(sign, 2, "0x") == 0 || text->compare(sign, 2, "0X") == 0 ? 16 : 10;
+    const char* begin = text->c_str();
+    char* end = nullptr;
+    errno = 0;
+    long value = std::strtol(begin, &end, base);
+    if (errno != 0 || end != begin + text->size() || std::isspace(static_cast<unsigned char>(*begin)) ||
+        value < INT_MIN || value > INT_MAX)
+        return aDefault;
+    return static_cast<int>(value);
+}
+
+bool ProfileStore::writeInt(const std::string& aSection, const std::string& anEntry, int aValue)
+{
+    return writeString(aSection, anEntry, std::to_string(aValue));
+}
+
+bool ProfileStore::writeString(const std::string& aSection, const std::string& anEntry, const std::string& aValue)
+{
+    if (anEntry.empty())
+        return false; // a line "=value" would not read back
+    std::optional<std::vector<std::string>> read = readLines(myPath);
+    if (!read)
+        return false;
+    std::vector<std::string>& lines = *read;
+    const std::string entryLine = escape(anEntry, Role::Entry) + "=" + escape(aValue, Role::Value);
+
+    std::optional<std::size_t> entryAt;
+    std::optional<std::size_t> sectionEnd; // the last non-blank line of the last matching section
+    bool inSection = false;
+    for (std::size_t i = 0; i < lines.size(); ++i)
+    {
+        Line line = parse(lines[i]);
+        if (line.kind == Line::Section)
+            inSection = sameName(line.name, aSection);
+        if (!inSection)
+            continue;
+        if (!trim(lines[i]).empty())
+            sectionEnd = i;
+        if (line.kind == Line::Entry && sameName(line.name, anEntry))
+            entryAt = i;
+    }
+
+    if (entryAt)
+        lines[*entryAt] = entryLine;
+    else if (sectionEnd)
+        lines.insert(lines.begin() + static_cast<std::ptrdiff_t>(*sectionEnd + 1), entryLine);
+    else
+    {
+        if (!lines.empty() && !trim(lines.back()).empty())
+            lines.push_back(std::string());
+        lines.push_back("[" + escape(aSection, Role::Section) + "]");
+        lines.push_back(entryLine);
+    }
+    return replaceFile(myPath, lines);
+}
+}
