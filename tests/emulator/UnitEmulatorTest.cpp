@@ -211,6 +211,15 @@ TEST_F(UnitEmulatorTest, TwoUnitsShareTheLine)
     EXPECT_EQ(answerFrame(), UnitFrame::encode({'B', 3, 0, 0}));
 }
 
+TEST_F(UnitEmulatorTest, AdjacentAddressesShareOneString)
+{
+    // FB 82 81 polls 0x8280 and selects 0x8281 at once; the frame is the selected unit's.
+    myEmulator.addUnit(0x8281);
+    EXPECT_EQ(ask({0xFB, 0x82, 0x81, 0x02, 0x04, 0x41, 0x03, 0x00, 0x02, 0xB6}, 2), (Bytes{0x04, 0x04}));
+    EXPECT_EQ(myEmulator.value(0x8281, 'B', 3), UnitEmulator::integer(2));
+    EXPECT_EQ(myEmulator.value(unitAddress, 'B', 3), UnitEmulator::integer(0));
+}
+
 TEST_F(UnitEmulatorTest, CorruptFrameIsRefusedAndNotTaken)
 {
     EXPECT_EQ(ask(select8280 + Bytes{0x02, 0x04, 0x41, 0x03, 0x00, 0x01, 0xB8}, 1), Bytes{0x15});

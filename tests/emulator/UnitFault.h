@@ -6,9 +6,9 @@
 //     emulator.injectFault(0x8280, UnitFault::busy(UnitFault::forever, 0x07));
 //     emulator.injectFault(0x8280, UnitFault::badChecksum());        // the next answer frame
 //
-// The count says on how many occasions the fault acts (each poll answered
-// busy, each answer delayed, each frame spoilt, ...); UnitFault::forever keeps
-// it until the unit's faults are cleared. A unit holds at most one fault of
+// The count (1 unless given) says on how many occasions the fault acts (each
+// poll answered busy, each answer delayed, each frame spoilt, each exchange
+// ignored, ...); UnitFault::forever keeps it until the unit's faults are cleared. A unit holds at most one fault of
 // each kind: injecting another of the same kind replaces it.
 
 #include "tests/emulator/UnitFrame.h"
