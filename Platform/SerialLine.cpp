@@ -1,9 +1,6 @@
 #include "Platform/SerialLine.h"
 
-#if __has_include("Platform/ProfileStore.h")
 #include "Platform/ProfileStore.h"
-#define VORNA_HAVE_PROFILE_STORE 1
-#endif
 
 #include <algorithm>
 #include <cerrno>
@@ -248,9 +245,11 @@ std::size_t SerialLine::read(unsigned char* aBuffer, std::size_t aCount)
         {
             continue;
         }
-        if (result < 0 && errno != EAGAIN)
+        // With a byte due, an empty line answers EAGAIN; an end of file or
+        // any other failure means that the line has hung up.
+        if (result == 0 || errno != EAGAIN)
         {
-            break;  // the line has hung up
+            break;
         }
         if (!await(POLLIN, deadline))
         {
@@ -341,13 +340,11 @@ std::string SerialLine::devicePath(unsigned aPortNumber)
         return std::string();
     }
     const std::string name = "COM" + std::to_string(aPortNumber);
-#ifdef VORNA_HAVE_PROFILE_STORE
     const std::string configured = ProfileStore(programName()).getString("Ports", name, "");
     if (!configured.empty())
     {
         return configured;
     }
-#endif
     return "/dev/ttyS" + std::to_string(aPortNumber - 1);
 }
 

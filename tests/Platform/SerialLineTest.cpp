@@ -1,11 +1,14 @@
 #include "Platform/SerialLine.h"
 
+#include "Platform/ProfileStore.h"
+
 #include <gtest/gtest.h>
 
 #include <chrono>
 #include <cstdlib>
 #include <string>
 #include <thread>
+#include <time.h>
 #include <vector>
 
 #include <fcntl.h>
@@ -245,26 +248,82 @@ TEST_F(SerialLineTest, WriteFinishesWhatTheLineCannotTakeAtOnce)
     EXPECT_TRUE(bytes == received);
 }
 
-TEST_F(SerialLineTest, HungUpLineReadsNothingAndRefusesWrites)
+// Processor time of the calling thread: a read that spins shows up here
+// however loaded the machine is.
+std::chrono::nanoseconds threadTime()
 {
-    ASSERT_TRUE(myLine.setReadTimeout(100));
-    myTerminal.hangUp();
+    struct timespec now;
+    ::clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
+    return std::chrono::seconds(now.tv_sec) + std::chrono::nanoseconds(now.tv_nsec);
+}
+
+TEST_F(SerialLineTest, WaitingReadsDoNotSpin)
+{
+    ASSERT_TRUE(myLine.setReadTimeout(300));
+    const std::chrono::nanoseconds before = threadTime();
     EXPECT_EQ("", readString(1));
+    EXPECT_LT(threadTime() - before, std::chrono::milliseconds(100));
+}
+
+TEST_F(SerialLineTest, HungUpLineReadsNothingWithoutSpinningAndRefusesWrites)
+{
+    ASSERT_TRUE(myLine.setReadTimeout(300));
+    myTerminal.hangUp();
+    const std::chrono::nanoseconds before = threadTime();
+    EXPECT_EQ("", readString(1));
+    EXPECT_LT(threadTime() - before, std::chrono::milliseconds(100));
     EXPECT_FALSE(writeString("\xFB\x82\x81"));
 }
 
-TEST(SerialLinePathTest, PortsMapToTheirDevicesWithoutAProfileEntry)
+// Points the profiles at a folder of the test's own.
+class SerialLinePathTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        char folder[] = "/tmp/serial-line-test-XXXXXX";
+        ASSERT_NE(nullptr, ::mkdtemp(folder));
+        myFolder = folder;
+        const char* previous = std::getenv("XDG_CONFIG_HOME");
+        myHadPrevious = previous != NULL;
+        myPrevious = myHadPrevious ? previous : "";
+        ::setenv("XDG_CONFIG_HOME", folder, 1);
+    }
+    void TearDown() override
+    {
+        SerialLine::setProgramName("Tessiva");
+        if (myHadPrevious)
+        {
+            ::setenv("XDG_CONFIG_HOME", myPrevious.c_str(), 1);
+        }
+        else
+        {
+            ::unsetenv("XDG_CONFIG_HOME");
+        }
+        std::system(("rm -rf '" + myFolder + "'").c_str());
+    }
+
+    std::string myFolder;
+    std::string myPrevious;
+    bool myHadPrevious = false;
+};
+
+TEST_F(SerialLinePathTest, PortsMapToTheirDevicesWithoutAProfileEntry)
 {
     EXPECT_EQ("", SerialLine::devicePath(0));
     EXPECT_EQ("/dev/ttyS0", SerialLine::devicePath(1));
     EXPECT_EQ("/dev/ttyS2", SerialLine::devicePath(3));
 }
 
-TEST(SerialLinePathTest, ProgramNameDefaultsToTessiva)
+TEST_F(SerialLinePathTest, ProfileOfTheProgramNamesThePortsDevice)
 {
     EXPECT_EQ("Tessiva", SerialLine::programName());
+    ASSERT_TRUE(Platform::ProfileStore("Tessiva").writeString("Ports", "COM3", "/dev/pts/77"));
+    ASSERT_TRUE(Platform::ProfileStore("Pellora").writeString("Ports", "COM3", "/dev/ttyUSB0"));
+    EXPECT_EQ("/dev/pts/77", SerialLine::devicePath(3));
+    EXPECT_EQ("/dev/ttyS3", SerialLine::devicePath(4));
     SerialLine::setProgramName("Pellora");
     EXPECT_EQ("Pellora", SerialLine::programName());
-    SerialLine::setProgramName("Tessiva");
+    EXPECT_EQ("/dev/ttyUSB0", SerialLine::devicePath(3));
 }
 }

@@ -1,0 +1,200 @@
+#include "Toolkit/Link/Win32SerialPort.h"
+#include "Toolkit/Parameter/VornaException.h"
+
+#include "FakeSerialDevice.h"
+#include "PortProfile.h"
+#include "PseudoTerminal.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+
+namespace
+{
+class Win32SerialPortTest : public ::testing::Test
+{
+protected:
+    void SetUp() override { myProfile.map(3, myTerminal.slavePath()); }
+
+    template <typename Operation>
+    std::string failure(Operation anOperation)
+    {
+        try
+        {
+            anOperation();
+        }
+        catch (const VornaException& anError)
+        {
+            return anError.what();
+        }
+        return "no error";
+    }
+
+    // True when the line of COM3 answers: a byte written arrives at the other end.
+    bool carries(Win32SerialPort& aPort)
+    {
+        const unsigned char poll[] = {0xFB, 0x82, 0x81};
+        aPort.write(poll, 3);
+        return myTerminal.receive(3, 1000) == bytes({0xFB, 0x82, 0x81});
+    }
+
+    // True when nobody holds COM3: a fresh port can open it.
+    bool isFree()
+    {
+        Win32SerialPort probe;
+        try
+        {
+            probe.open(3, 38400);
+        }
+        catch (const VornaException&)
+        {
+            return false;
+        }
+        return true;
+    }
+
+    PortProfile myProfile;
+    PseudoTerminal myTerminal;
+};
+
+TEST_F(Win32SerialPortTest, ClosedPortReportsRateZero)
+{
+    Win32SerialPort port;
+    std::uint32_t rate = 1;
+    EXPECT_FALSE(port.isOpen(&rate));
+    EXPECT_EQ(0u, rate);
+    EXPECT_FALSE(port.isOpen(NULL));
+}
+
+TEST_F(Win32SerialPortTest, OpeningTwiceAtOneRateSharesTheLineUntilTheLastClose)
+{
+    Win32SerialPort port;
+    port.open(3, 19200);
+    port.open(3, 19200);
+    std::uint32_t rate = 0;
+    EXPECT_TRUE(port.isOpen(&rate));
+    EXPECT_EQ(19200u, rate);
+    EXPECT_FALSE(isFree());
+
+    port.close();
+    EXPECT_TRUE(port.isOpen(NULL));
+    EXPECT_TRUE(carries(port));
+
+    port.close();
+    EXPECT_FALSE(port.isOpen(&rate));
+    EXPECT_EQ(0u, rate);
+    EXPECT_TRUE(isFree());
+    port.close();  // one close too many changes nothing
+    EXPECT_FALSE(port.isOpen(NULL));
+}
+
+TEST_F(Win32SerialPortTest, ReopeningAtAnotherRateIsRefusedAndChangesNothing)
+{
+    Win32SerialPort port;
+    port.open(3, 19200);
+    EXPECT_EQ("Tried to re-open a port at a different baud rate.", failure([&port] { port.open(3, 9600); }));
+    std::uint32_t rate = 0;
+    EXPECT_TRUE(port.isOpen(&rate));
+    EXPECT_EQ(19200u, rate);
+    port.close();
+    EXPECT_FALSE(port.isOpen(NULL));
+    port.open(3, 9600);
+    EXPECT_TRUE(port.isOpen(&rate));
+    EXPECT_EQ(9600u, rate);
+}
+
+TEST_F(Win32SerialPortTest, PortInUseOrMissingCannotBeOpenedAndKeepsTheFailedRate)
+{
+    Win32SerialPort holder(3, 38400);
+    Win32SerialPort port;
+    EXPECT_EQ("Error opening COM3", failure([&port] { port.open(3, 19200); }));
+    std::uint32_t rate = 0;
+    EXPECT_FALSE(port.isOpen(&rate));
+    EXPECT_EQ(19200u, rate);
+
+    myProfile.map(12, "/dev/no-such-serial-line");
+    EXPECT_EQ("Error opening COM12", failure([&port] { port.open(12, 9600); }));
+    EXPECT_EQ("Error opening COM12", failure([] { Win32SerialPort opened(12, 9600); }));
+    // The failed open is forgotten by the next one.
+    holder.close();
+    port.open(3, 38400);
+    EXPECT_TRUE(carries(port));
+}
+
+TEST_F(Win32SerialPortTest, LineThatCannotBeSetUpIsGivenBack)
+{
+    myProfile.map(5, "/dev/null");
+    Win32SerialPort port;
+    EXPECT_EQ("error getting the serial port state", failure([&port] { port.open(5, 9600); }));
+    EXPECT_FALSE(port.isOpen(NULL));
+    // Had the first port kept its handle, the exclusive open would fail here.
+    Win32SerialPort second;
+    EXPECT_EQ("error getting the serial port state", failure([&second] { second.open(5, 9600); }));
+
+    EXPECT_EQ("Error setting the serial port state.", failure([&port] { port.open(3, 0); }));
+    EXPECT_FALSE(port.isOpen(NULL));
+    EXPECT_TRUE(isFree());
+    port.open(3, 38400);
+    EXPECT_TRUE(carries(port));
+}
+
+TEST_F(Win32SerialPortTest, ReadsReturnWhatArrivedWithinTheTimeout)
+{
+    Win32SerialPort port(3, 38400);
+    port.setTimeouts(50);
+    unsigned char buffer[5] = {0};
+    EXPECT_EQ(0u, port.read(buffer, 1));
+    myTerminal.send(bytes({0x04, 0x08, 0x02}));
+    EXPECT_EQ(3u, port.read(buffer, 5));
+    EXPECT_EQ(0x08, buffer[1]);
+}
+
+TEST_F(Win32SerialPortTest, ClosedPortReadsNothingAndRefusesWritesAndTimeouts)
+{
+    Win32SerialPort port;
+    unsigned char byte = 0x04;
+    EXPECT_EQ("Error setting the serial port timeouts.", failure([&port] { port.setTimeouts(200); }));
+    EXPECT_EQ("Error sending serial data.", failure([&port, &byte] { port.write(&byte, 1); }));
+    EXPECT_EQ(0u, port.read(&byte, 1));
+}
+
+TEST_F(Win32SerialPortTest, HungUpLineRefusesWrites)
+{
+    Win32SerialPort port(3, 38400);
+    port.setTimeouts(200);
+    myTerminal.hangUp();
+    unsigned char byte = 0x04;
+    EXPECT_EQ("Error sending serial data.", failure([&port, &byte] { port.write(&byte, 1); }));
+    EXPECT_EQ(0u, port.read(&byte, 1));
+}
+
+TEST_F(Win32SerialPortTest, DestroyingAPortReleasesItsLineWhateverTheCount)
+{
+    {
+        Win32SerialPort port(3, 38400);
+        port.open(3, 38400);
+        EXPECT_FALSE(isFree());
+    }
+    EXPECT_TRUE(isFree());
+}
+
+TEST_F(Win32SerialPortTest, CopiesNeverReleaseTheLineUnderEachOther)
+{
+    std::unique_ptr<Win32SerialPort> original(new Win32SerialPort(3, 38400));
+    {
+        Win32SerialPort copy(*original);
+        EXPECT_TRUE(copy.isOpen(NULL));
+    }
+    EXPECT_TRUE(carries(*original));
+
+    Win32SerialPort assigned;
+    assigned = *original;
+    original->close();
+    EXPECT_FALSE(original->isOpen(NULL));
+    EXPECT_TRUE(carries(assigned));
+    original.reset();
+    assigned.close();
+    EXPECT_TRUE(isFree());
+}
+}
