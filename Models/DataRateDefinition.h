@@ -1,0 +1,13 @@
+#pragma once
+
+#include "Toolkit/Parameter/EnumeratedDefinition.h"
+
+#include <string>
+
+// The data rates by index; the lowest three lie below the control's range but
+// keep their texts for values a unit reports.
+class DataRateDefinition : public EnumeratedDefinition
+{
+public:
+    explicit DataRateDefinition(const std::string& aName);
+};

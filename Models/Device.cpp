@@ -1,0 +1,5 @@
+#include "Models/Device.h"
+
+Device::~Device()
+{
+}

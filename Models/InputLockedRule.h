@@ -1,0 +1,12 @@
+#pragma once
+
+#include "Models/TableObserver.h"
+
+// The input's frequency, integrity and channel status count only while the unit
+// is locked to the input.
+class InputLockedRule : public TableObserver
+{
+public:
+    InputLockedRule(StatusCollection* aStatusCollection, ControlCollection* aControlCollection);
+    void onSubjectUpdated() override;
+};

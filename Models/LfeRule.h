@@ -1,0 +1,11 @@
+#pragma once
+
+#include "Models/TableObserver.h"
+
+// The LFE lowpass filter and the LFE level count only while the LFE channel is on.
+class LfeRule : public TableObserver
+{
+public:
+    LfeRule(StatusCollection* aStatusCollection, ControlCollection* aControlCollection);
+    void onSubjectUpdated() override;
+};

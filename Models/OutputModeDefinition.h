@@ -1,0 +1,10 @@
+#pragma once
+
+#include "Toolkit/Parameter/EnumeratedDefinition.h"
+
+// The output modes.
+class OutputModeDefinition : public EnumeratedDefinition
+{
+public:
+    OutputModeDefinition();
+};

@@ -1,0 +1,10 @@
+#pragma once
+
+#include "Toolkit/Parameter/EnumeratedDefinition.h"
+
+// The record file formats.
+class RecordFileFormatDefinition : public EnumeratedDefinition
+{
+public:
+    RecordFileFormatDefinition();
+};

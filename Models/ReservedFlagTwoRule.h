@@ -1,0 +1,11 @@
+#pragma once
+
+#include "Models/TableObserver.h"
+
+// The reserved coding row 16 follows the reserved flag row 15.
+class ReservedFlagTwoRule : public TableObserver
+{
+public:
+    ReservedFlagTwoRule(StatusCollection* aStatusCollection, ControlCollection* aControlCollection);
+    void onSubjectUpdated() override;
+};
