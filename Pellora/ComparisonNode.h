@@ -1,0 +1,23 @@
+#pragma once
+
+#include "Pellora/ComparisonOperator.h"
+#include "Pellora/Node.h"
+#include "Pellora/Operand.h"
+
+#include <memory>
+
+// A condition that compares two texts.
+class ComparisonNode : public Node
+{
+public:
+    // Takes ownership of all three.
+    ComparisonNode(Operand* aLeftOperand, ComparisonOperator* anOperator, Operand* aRightOperand);
+
+    // Runs the left operand, then the right one, and relates their texts.
+    bool execute(Interpreter& anInterpreter) override;
+
+private:
+    std::unique_ptr<Operand> myLeftOperand;
+    std::unique_ptr<ComparisonOperator> myOperator;
+    std::unique_ptr<Operand> myRightOperand;
+};

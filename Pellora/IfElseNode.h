@@ -1,0 +1,21 @@
+#pragma once
+
+#include "Pellora/Node.h"
+
+#include <memory>
+
+// if (condition) clause else clause
+class IfElseNode : public Node
+{
+public:
+    // Takes ownership of all three.
+    IfElseNode(Node* aCondition, Node* aClause, Node* anElseClause);
+
+    // The result of the clause chosen.
+    bool execute(Interpreter& anInterpreter) override;
+
+private:
+    std::unique_ptr<Node> myCondition;
+    std::unique_ptr<Node> myClause;
+    std::unique_ptr<Node> myElseClause;
+};

@@ -1,0 +1,21 @@
+#pragma once
+
+#include "Pellora/Node.h"
+
+#include <memory>
+
+// if (condition) clause
+class IfNode : public Node
+{
+public:
+    // Takes ownership of both.
+    IfNode(Node* aCondition, Node* aClause);
+
+    // The clause's result when the condition holds; false, without running the
+    // clause, when it does not.
+    bool execute(Interpreter& anInterpreter) override;
+
+private:
+    std::unique_ptr<Node> myCondition;
+    std::unique_ptr<Node> myClause;
+};

@@ -1,0 +1,137 @@
+#include "Pellora/Interpreter.h"
+
+#include "Pellora/CancelChecker.h"
+#include "Pellora/DownloadFile.h"
+#include "Pellora/Message.h"
+#include "Pellora/Node.h"
+#include "Pellora/ProgressDisplay.h"
+#include "Pellora/Question.h"
+#include "Pellora/ScriptParser.h"
+#include "Pellora/TextDisplay.h"
+#include "Platform/Assertion.h"
+#include "Toolkit/Link/SerialDevice.h"
+#include "Toolkit/Link/SmpteProtocol.h"
+#include "Toolkit/Parameter/ParameterId.h"
+#include "Toolkit/Parameter/ParameterValue.h"
+#include "Toolkit/Parameter/Protocol.h"
+
+#include <cstdio>
+#include <filesystem>
+#include <memory>
+#include <system_error>
+
+constexpr signed char Interpreter::DefaultQueryKeyword;
+constexpr std::uint32_t Interpreter::ReadTimeout;
+
+Interpreter::Interpreter(UserInterfaceFactory* aFactory, SerialDevice* aDevice, std::uint16_t anAddress,
+                         signed char aQueryKeyword, const DownloadClock* aClock)
+    : myFactory(aFactory)
+    , myDevice(aDevice)
+    , myAddress(anAddress)
+    , myInitialQueryKeyword(aQueryKeyword)
+    , myQueryKeyword(aQueryKeyword)
+    , myProtocol(true)
+    , myClock(aClock != NULL ? aClock : &DownloadClock::steady())
+{
+    VORNA_ASSERT(aFactory != NULL && aDevice != NULL);
+    myDevice->setTimeouts(ReadTimeout);
+}
+
+bool Interpreter::runScript(const std::string& aPath)
+{
+    std::error_code error;
+    if (std::filesystem::is_directory(aPath, error))
+    {
+        return false;
+    }
+    std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(std::fopen(aPath.c_str(), "r"), &std::fclose);
+    if (!file)
+    {
+        return false;
+    }
+    const std::unique_ptr<Node> tree = ScriptParser::parse(file.get());
+    file.reset();
+    execute(*tree);
+    return true;
+}
+
+bool Interpreter::execute(Node& aRoot)
+{
+    myQueryKeyword = myInitialQueryKeyword;
+    myProtocol = true;
+    return aRoot.execute(*this);
+}
+
+void Interpreter::sendText(const std::string& aText)
+{
+    if (myProtocol)
+    {
+        UserInterface::CancelChecker checker(myFactory->newCancelChecker());
+        DownloadFile::checkStatus(*myDevice, checker, *myClock);
+    }
+    myDevice->write(reinterpret_cast<const unsigned char*>(aText.data()), static_cast<std::uint32_t>(aText.size()));
+}
+
+void Interpreter::enterDownloadMode()
+{
+    const signed char keyword = myQueryKeyword;
+    withProtocol([keyword](AbstractProtocol& aProtocol) {
+        aProtocol.setValue(ParameterId(keyword + 1, 0), ParameterValue(1), 0);
+    });
+}
+
+std::string Interpreter::readVersion()
+{
+    std::string text;
+    const signed char keyword = myQueryKeyword;
+    withProtocol([keyword, &text](AbstractProtocol& aProtocol) {
+        text = aProtocol.getValue(ParameterId(keyword, 1)).toString();
+    });
+    return text;
+}
+
+std::string Interpreter::readDevice()
+{
+    std::string text;
+    const signed char keyword = myQueryKeyword;
+    withProtocol([keyword, &text](AbstractProtocol& aProtocol) {
+        text = aProtocol.getValue(ParameterId(keyword, 0)).toString();
+    });
+    return text;
+}
+
+bool Interpreter::ask(const std::string& aQuestion)
+{
+    UserInterface::Question question(myFactory->newQuestion());
+    return question.ask(aQuestion.c_str());
+}
+
+void Interpreter::showMessage(const std::string& aMessage)
+{
+    UserInterface::Message message(myFactory->newMessage());
+    message.show(aMessage.c_str());
+}
+
+void Interpreter::print(const std::string& aText)
+{
+    UserInterface::TextDisplay display(myFactory->newTextDisplay(UserInterfaceFactory::MessagesField));
+    display.tell(aText.c_str());
+}
+
+bool Interpreter::download(DownloadFile& aFile)
+{
+    UserInterface::TextDisplay currentFile(myFactory->newTextDisplay(UserInterfaceFactory::CurrentFileField));
+    aFile.showName(&currentFile);
+    UserInterface::ProgressDisplay progress(myFactory->newProgressDisplay());
+    UserInterface::CancelChecker checker(myFactory->newCancelChecker());
+    const bool result = aFile.download(*myDevice, progress, checker, myProtocol, *myClock);
+    currentFile.tell("");
+    return result;
+}
+
+void Interpreter::withProtocol(const std::function<void(AbstractProtocol&)>& anOperation)
+{
+    SmpteProtocol implementation(myAddress, myDevice);
+    Protocol protocol(&implementation);
+    anOperation(protocol);
+}

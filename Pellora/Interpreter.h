@@ -1,0 +1,74 @@
+#pragma once
+
+#include "Pellora/DownloadClock.h"
+#include "Pellora/UserInterfaceFactory.h"
+
+#include <cstdint>
+#include <functional>
+#include <string>
+
+class AbstractProtocol;
+class DownloadFile;
+class Node;
+class SerialDevice;
+
+// Runs one download script against one unit: holds the run's settings (device
+// address, query keyword, protocol flag), talks to the unit through the serial
+// device and reaches the window through the user-interface factory.
+class Interpreter
+{
+public:
+    // The group of the unit's identification parameters unless a script says
+    // otherwise (0xF8).
+    static constexpr signed char DefaultQueryKeyword = -8;
+    // Every read on the line returns within this time, so that Stop and the
+    // time limits work whatever a script does first.
+    static constexpr std::uint32_t ReadTimeout = 200;
+
+    // Neither the factory nor the device is owned. Sets the device's read
+    // time-out. aClock (not owned) times the download's limits; NULL is the
+    // steady clock.
+    Interpreter(UserInterfaceFactory* aFactory, SerialDevice* aDevice, std::uint16_t anAddress,
+                signed char aQueryKeyword = DefaultQueryKeyword, const DownloadClock* aClock = NULL);
+    Interpreter(const Interpreter&) = delete;
+    Interpreter& operator=(const Interpreter&) = delete;
+
+    // Reads the script at aPath, closes it and runs it from the initial
+    // settings. False, without running anything, when the file cannot be
+    // opened. ParseError for a script that does not parse (nothing is sent);
+    // whatever the statements throw passes through.
+    bool runScript(const std::string& aPath);
+    // Runs a tree that the caller owns.
+    bool execute(Node& aRoot);
+
+    std::uint16_t address() const { return myAddress; }
+    signed char queryKeyword() const { return myQueryKeyword; }
+    void setQueryKeyword(signed char aKeyword) { myQueryKeyword = aKeyword; }
+    bool protocol() const { return myProtocol; }
+    void setProtocol(bool aFlag) { myProtocol = aFlag; }
+
+    // With the protocol, waits for the unit's "ok" first.
+    void sendText(const std::string& aText);
+    // Sets (query keyword + 1, 0) to 1.
+    void enterDownloadMode();
+    // The texts of (query keyword, 1) and (query keyword, 0).
+    std::string readVersion();
+    std::string readDevice();
+
+    bool ask(const std::string& aQuestion);
+    void showMessage(const std::string& aMessage);
+    void print(const std::string& aText);
+    bool download(DownloadFile& aFile);
+
+private:
+    // Runs anOperation over the framed protocol to the unit, built for it alone.
+    void withProtocol(const std::function<void(AbstractProtocol&)>& anOperation);
+
+    UserInterfaceFactory* myFactory;
+    SerialDevice* myDevice;
+    std::uint16_t myAddress;
+    signed char myInitialQueryKeyword;
+    signed char myQueryKeyword;
+    bool myProtocol;
+    const DownloadClock* myClock;
+};

@@ -1,0 +1,6 @@
+#include "Pellora/NoOpNode.h"
+
+bool NoOpNode::execute(Interpreter&)
+{
+    return true;
+}

@@ -1,0 +1,18 @@
+#pragma once
+
+#include "Pellora/Node.h"
+
+#include <memory>
+
+// The negation of a question or of a file list.
+class NotNode : public Node
+{
+public:
+    // Takes ownership.
+    explicit NotNode(Node* aChild);
+
+    bool execute(Interpreter& anInterpreter) override;
+
+private:
+    std::unique_ptr<Node> myChild;
+};

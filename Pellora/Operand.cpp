@@ -1,0 +1,6 @@
+#include "Pellora/Operand.h"
+
+Operand::Operand(const std::string& aText)
+    : myText(aText)
+{
+}

@@ -1,0 +1,16 @@
+#pragma once
+
+#include "Pellora/Node.h"
+
+// protocol = true; or protocol = false; how texts and files go to the unit
+// from here on.
+class ProtocolNode : public Node
+{
+public:
+    explicit ProtocolNode(bool aFlag);
+
+    bool execute(Interpreter& anInterpreter) override;
+
+private:
+    bool myFlag;
+};

@@ -1,0 +1,11 @@
+#include "Pellora/StringOperand.h"
+
+StringOperand::StringOperand(const std::string& aText)
+    : Operand(aText)
+{
+}
+
+bool StringOperand::execute(Interpreter&)
+{
+    return true;
+}

@@ -1,0 +1,10 @@
+#pragma once
+
+#include "Pellora/Operand.h"
+
+// version: the unit's firmware version text.
+class VersionOperand : public Operand
+{
+public:
+    bool execute(Interpreter& anInterpreter) override;
+};

@@ -1,0 +1,299 @@
+#include "Pellora/CancelChecker.h"
+#include "Pellora/CancelException.h"
+#include "Pellora/DownloadFile.h"
+#include "Pellora/ExitException.h"
+#include "Pellora/InterpreterError.h"
+#include "Pellora/ProgressDisplay.h"
+#include "Toolkit/Link/SerialDevice.h"
+#include "tests/Pellora/FakeSerialLine.h"
+#include "tests/Pellora/ScriptedOperator.h"
+#include "tests/Pellora/SteppingClock.h"
+#include "tests/Pellora/TemporaryFolder.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+using testing::ElementsAre;
+using testing::ElementsAreArray;
+using testing::FloatEq;
+using testing::IsEmpty;
+
+namespace
+{
+const std::string threeLines = "S00600004844521B\n"
+                               "S1130000285F245F2212226A000424290008237C2A\n"
+                               "S9030000FC\n";
+
+class DownloadFileTest : public testing::Test
+{
+protected:
+    DownloadFileTest()
+        : myDevice(&myLine)
+        , myClock(std::chrono::milliseconds(200))
+        , myProgress(myOperator.newProgressDisplay())
+        , myChecker(myOperator.newCancelChecker())
+    {
+    }
+
+    bool download(const std::string& aContent, bool aProtocol)
+    {
+        DownloadFile file(myFolder.write("file.s19", aContent));
+        return file.download(myDevice, myProgress, myChecker, aProtocol, myClock);
+    }
+
+    // The message of the InterpreterError that the download throws.
+    std::string downloadError(const std::string& aContent, bool aProtocol)
+    {
+        try
+        {
+            download(aContent, aProtocol);
+        }
+        catch (const InterpreterError& anError)
+        {
+            return anError.what();
+        }
+        return "no error";
+    }
+
+    TemporaryFolder myFolder;
+    FakeSerialLine myLine;
+    SerialDevice myDevice;
+    ScriptedOperator myOperator;
+    SteppingClock myClock;
+    UserInterface::ProgressDisplay myProgress;
+    UserInterface::CancelChecker myChecker;
+};
+
+TEST_F(DownloadFileTest, ProtocolSendsEachLineWithOneNewlineAndShowsThePosition)
+{
+    myLine.answer("okok");
+    EXPECT_TRUE(download(threeLines, true));
+    EXPECT_THAT(myLine.writes(), ElementsAre("S00600004844521B\n", "S1130000285F245F2212226A000424290008237C2A\n",
+                                             "S9030000FC\n"));
+    const float total = threeLines.size() + 1.0f;
+    EXPECT_THAT(myOperator.progress(), ElementsAre(FloatEq(17 / total), FloatEq(60 / total), FloatEq(71 / total),
+                                                   FloatEq(0.0f)));
+}
+
+TEST_F(DownloadFileTest, ProtocolWaitsForOkBeforeAndAfterTheFirstLineOnly)
+{
+    myLine.onWrite([this](const std::string&) {
+        if (myLine.writes().size() == 1)
+        {
+            myLine.answer("ok");
+        }
+    });
+    myLine.answer("ok");
+    download(threeLines, true);
+    EXPECT_EQ(3u, myLine.writes().size());
+    EXPECT_EQ(0u, myLine.pending());
+}
+
+TEST_F(DownloadFileTest, ProtocolWithoutTheSecondOkStopsAfterTheFirstLine)
+{
+    myLine.answer("ok");
+    EXPECT_EQ("no status response from the device", downloadError(threeLines, true));
+    EXPECT_THAT(myLine.writes(), ElementsAre("S00600004844521B\n"));
+}
+
+TEST_F(DownloadFileTest, EmptyFileInProtocolModeChecksTheStatusOnce)
+{
+    myLine.answer("okok");
+    EXPECT_TRUE(download("", true));
+    EXPECT_THAT(myLine.writes(), IsEmpty());
+    EXPECT_EQ(2u, myLine.pending());
+    EXPECT_THAT(myOperator.progress(), ElementsAre(0.0f));
+}
+
+TEST_F(DownloadFileTest, LastLineWithoutNewlineGoesOutWithOne)
+{
+    myLine.answer("okok");
+    download("S0\nS9", true);
+    EXPECT_THAT(myLine.writes(), ElementsAre("S0\n", "S9\n"));
+    EXPECT_THAT(myOperator.progress(), ElementsAre(FloatEq(3 / 6.0f), FloatEq(5 / 6.0f), 0.0f));
+}
+
+TEST_F(DownloadFileTest, WindowsLineEndsReachTheWireAsOneNewline)
+{
+    myLine.answer("okok");
+    download("S0AB\r\n\r\nS9CD\r\n", true);
+    EXPECT_THAT(myLine.writes(), ElementsAre("S0AB\n", "\n", "S9CD\n"));
+    EXPECT_THAT(myOperator.progress(),
+                ElementsAre(FloatEq(6 / 15.0f), FloatEq(8 / 15.0f), FloatEq(14 / 15.0f), 0.0f));
+}
+
+TEST_F(DownloadFileTest, PlainSendsLinesWithoutLineEndsAndWaitsForOneAnswerByte)
+{
+    myLine.answer("!?");
+    EXPECT_TRUE(download("S0AB\r\nS1CDEF\nS9\n", false));
+    EXPECT_THAT(myLine.writes(), ElementsAre("S0AB", "S1CDEF", "S9"));
+    EXPECT_THAT(myOperator.progress(),
+                ElementsAre(FloatEq(4 / 17.0f), FloatEq(10 / 17.0f), FloatEq(12 / 17.0f), 1.0f, 0.0f));
+    EXPECT_EQ(1u, myLine.pending()) << "more than the one answer byte was read";
+    // Then the window stays live for 3 s more, resting between passes.
+    EXPECT_GE(myClock.elapsed(), std::chrono::milliseconds(3000));
+    EXPECT_LT(myClock.elapsed(), std::chrono::milliseconds(4000));
+    EXPECT_GT(myClock.pauses(), 0);
+}
+
+TEST_F(DownloadFileTest, PlainWithoutAnswerIsNoErrorAfterItsTimeLimits)
+{
+    EXPECT_TRUE(download("S9\n", false));
+    EXPECT_GE(myClock.elapsed(), std::chrono::milliseconds(23000));
+    EXPECT_LT(myClock.elapsed(), std::chrono::milliseconds(24000));
+    EXPECT_GT(myOperator.checks(), 100) << "the waits must keep checking for Stop";
+}
+
+TEST_F(DownloadFileTest, StatusWaitEndsAfterFiveMinutes)
+{
+    EXPECT_EQ("no status response from the device", downloadError(threeLines, true));
+    EXPECT_GE(myClock.elapsed(), std::chrono::minutes(5));
+    EXPECT_LT(myClock.elapsed(), std::chrono::minutes(5) + std::chrono::seconds(1));
+    EXPECT_THAT(myLine.writes(), IsEmpty());
+}
+
+TEST_F(DownloadFileTest, StatusThatArrivesLateStillCounts)
+{
+    int checks = 0;
+    myOperator.onCheck([&] {
+        if (++checks == 1000)
+        {
+            myLine.answer("o");
+        }
+        if (checks == 1200)
+        {
+            myLine.answer("kok");
+        }
+    });
+    EXPECT_TRUE(download("S9\n", true));
+    EXPECT_THAT(myLine.writes(), ElementsAre("S9\n"));
+}
+
+struct StatusCase
+{
+    const char* name;
+    std::string answer;
+    std::string message;
+};
+
+void PrintTo(const StatusCase& aCase, std::ostream* aStream)
+{
+    *aStream << aCase.name;
+}
+
+class StatusAnswers : public DownloadFileTest, public testing::WithParamInterface<StatusCase>
+{
+};
+
+TEST_P(StatusAnswers, GiveTheirMessages)
+{
+    myLine.answer(GetParam().answer);
+    EXPECT_EQ(GetParam().message, downloadError("", true));
+    EXPECT_THAT(myLine.writes(), IsEmpty());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Answers, StatusAnswers,
+    testing::Values(StatusCase{"Ok", "Ok", "no error"}, StatusCase{"OK", "OK", "no error"},
+                    StatusCase{"oK", "oK", "no error"},
+                    StatusCase{"ErrorByte", std::string("xx\x85", 3), "Download error -123\n"},
+                    StatusCase{"PositiveErrorByte", "noA", "Download error 65\n"},
+                    StatusCase{"OkShifted", " ok", "Download error 107\n"},
+                    StatusCase{"NoErrorCode", "er", "no error code from the device"},
+                    StatusCase{"OneByte", "o", "no status response from the device"},
+                    StatusCase{"Nothing", "", "no status response from the device"}));
+
+TEST_F(DownloadFileTest, MissingFileSendsAndReadsNothing)
+{
+    DownloadFile file(myFolder.pathOf("missing.s19"));
+    myLine.answer("okok");
+    try
+    {
+        file.download(myDevice, myProgress, myChecker, true, myClock);
+        FAIL() << "no error";
+    }
+    catch (const InterpreterError& anError)
+    {
+        EXPECT_EQ("Error opening " + myFolder.pathOf("missing.s19"), anError.what());
+    }
+    EXPECT_EQ(0u, myLine.readCount());
+    EXPECT_THAT(myLine.writes(), IsEmpty());
+}
+
+TEST_F(DownloadFileTest, FolderIsNoFile)
+{
+    DownloadFile file(myFolder.path());
+    myLine.answer("okok");
+    EXPECT_THROW(file.download(myDevice, myProgress, myChecker, false, myClock), InterpreterError);
+    EXPECT_THAT(myLine.writes(), IsEmpty());
+}
+
+struct StopCase
+{
+    bool protocol;
+    int check;
+    std::size_t linesSent;
+};
+
+class Stop : public DownloadFileTest, public testing::WithParamInterface<StopCase>
+{
+};
+
+TEST_P(Stop, EndsTheTransferBetweenWholeLines)
+{
+    std::string content;
+    std::vector<std::string> lines;
+    for (int i = 0; i < 6; ++i)
+    {
+        lines.push_back("S1" + std::to_string(100000 + i));
+        content += lines.back() + "\n";
+    }
+    myLine.answer("okok");
+    myOperator.stopAtCheck(GetParam().check);
+    EXPECT_THROW(download(content, GetParam().protocol), Win32Implementation::CancelException);
+    ASSERT_EQ(GetParam().linesSent, myLine.writes().size());
+    for (std::size_t i = 0; i < myLine.writes().size(); ++i)
+    {
+        EXPECT_EQ(lines[i] + (GetParam().protocol ? "\n" : ""), myLine.writes()[i]);
+    }
+}
+
+// With the protocol the two status checks take one cancel check each.
+INSTANTIATE_TEST_SUITE_P(Checks, Stop,
+                         testing::Values(StopCase{true, 1, 0}, StopCase{true, 2, 1}, StopCase{true, 3, 2},
+                                         StopCase{true, 5, 4}, StopCase{false, 1, 1}, StopCase{false, 4, 4},
+                                         StopCase{false, 7, 6}));
+
+TEST_F(DownloadFileTest, StopDuringALongStatusWaitIsACancel)
+{
+    myOperator.stopAtCheck(100);
+    EXPECT_THROW(download(threeLines, true), Win32Implementation::CancelException);
+    EXPECT_THAT(myLine.writes(), IsEmpty());
+}
+
+TEST_F(DownloadFileTest, ClosingTheProgramEndsTheTransfer)
+{
+    myLine.answer("okok");
+    myOperator.closeAtCheck(3);
+    EXPECT_THROW(download(threeLines, true), Win32Implementation::ExitException);
+    EXPECT_EQ(2u, myLine.writes().size());
+}
+
+TEST_F(DownloadFileTest, SameFileDownloadsAgainFromItsStart)
+{
+    DownloadFile file(myFolder.write("again.s19", "S0\nS9\n"));
+    myLine.answer("okokokok");
+    file.download(myDevice, myProgress, myChecker, true, myClock);
+    file.download(myDevice, myProgress, myChecker, true, myClock);
+    EXPECT_THAT(myLine.writes(), ElementsAre("S0\n", "S9\n", "S0\n", "S9\n"));
+}
+
+TEST(DownloadFileDeathTest, ShowsItsNameOnlyInAField)
+{
+    const DownloadFile file("a.s19");
+    EXPECT_DEATH(file.showName(NULL), "aStringArea != NULL");
+}
+}

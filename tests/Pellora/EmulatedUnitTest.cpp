@@ -1,0 +1,269 @@
+#include "Pellora/CancelException.h"
+#include "Pellora/Interpreter.h"
+#include "Pellora/InterpreterError.h"
+#include "Toolkit/Link/SerialDevice.h"
+#include "Toolkit/Parameter/ProtocolException.h"
+#include "tests/Pellora/PtySerialLine.h"
+#include "tests/Pellora/ScriptedOperator.h"
+#include "tests/Pellora/SteppingClock.h"
+#include "tests/Pellora/TemporaryFolder.h"
+#include "tests/emulator/UnitEmulator.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <thread>
+#include <vector>
+
+using Emulator::Bytes;
+using Emulator::UnitEmulator;
+using Emulator::UnitFault;
+using Emulator::UnitFrame;
+using testing::ElementsAre;
+using testing::ElementsAreArray;
+using testing::IsEmpty;
+
+namespace
+{
+const std::uint16_t address = 0x8280;
+
+Bytes operator+(Bytes aLeft, const Bytes& aRight)
+{
+    aLeft.insert(aLeft.end(), aRight.begin(), aRight.end());
+    return aLeft;
+}
+
+Bytes bytesOf(const std::string& aText)
+{
+    return Bytes(aText.begin(), aText.end());
+}
+
+// The S-record lines of a small file that ends with its termination record.
+std::vector<std::string> recordLines(const std::string& aTag, int aCount)
+{
+    std::vector<std::string> lines;
+    for (int i = 0; i < aCount; ++i)
+    {
+        lines.push_back("S113" + aTag + std::to_string(1000 + i) + "285F245F2212226A000424290008237C");
+    }
+    lines.push_back("S9030000FC");
+    return lines;
+}
+
+std::string fileText(const std::vector<std::string>& someLines)
+{
+    std::string text;
+    for (const std::string& line : someLines)
+    {
+        text += line + "\n";
+    }
+    return text;
+}
+
+class EmulatedUnitTest : public testing::Test
+{
+protected:
+    EmulatedUnitTest()
+    {
+        myEmulator.addUnit(address);
+        myEmulator.addUnit(0x8380);
+        myEmulator.setIdentification(address, "KQ330", "1.10");
+        myPort.reset(new PtySerialLine(myEmulator.devicePath()));
+        myDevice.reset(new SerialDevice(myPort.get()));
+    }
+
+    bool run(const std::string& aScript, std::uint16_t anAddress = address, const DownloadClock* aClock = NULL)
+    {
+        Interpreter interpreter(&myOperator, myDevice.get(), anAddress, Interpreter::DefaultQueryKeyword, aClock);
+        return interpreter.runScript(myFolder.write("script.prx", aScript));
+    }
+
+    // The emulator reads the line on its own thread: wait (boundedly) until it
+    // has taken what was sent.
+    template <typename Condition>
+    void waitUntil(Condition aCondition)
+    {
+        for (int i = 0; i < 2000 && !aCondition(); ++i)
+        {
+            std::this_thread::sleep_for(std::chrono::milliseconds(1));
+        }
+    }
+
+    void waitForBytes(std::size_t aCount)
+    {
+        waitUntil([&] { return myEmulator.bytesReceived().size() >= aCount; });
+    }
+
+    void waitForLines(std::size_t aCount)
+    {
+        waitUntil([&] { return myEmulator.downloadLines(address).size() >= aCount; });
+    }
+
+    UnitEmulator myEmulator;
+    std::unique_ptr<PtySerialLine> myPort;
+    std::unique_ptr<SerialDevice> myDevice;
+    ScriptedOperator myOperator;
+    TemporaryFolder myFolder;
+};
+
+TEST_F(EmulatedUnitTest, DownloadModeSetsTheParameterAfterTheKeyword)
+{
+    run("download_mode;");
+    const Bytes expected =
+        Bytes({0xFB, 0x82, 0x80}) + UnitFrame::encode({0xF9, 0x00, 0x00, 0x01}) + Bytes({0xFB, 0x82, 0x81});
+    waitForBytes(expected.size());
+    EXPECT_EQ(expected, myEmulator.bytesReceived());
+    EXPECT_TRUE(myEmulator.inDownloadMode(address));
+}
+
+struct RequestCase
+{
+    const char* name;
+    std::uint16_t address;
+    const char* script;
+    std::uint8_t group;
+    std::uint8_t index;
+};
+
+void PrintTo(const RequestCase& aCase, std::ostream* aStream)
+{
+    *aStream << aCase.name;
+}
+
+class Requests : public EmulatedUnitTest, public testing::WithParamInterface<RequestCase>
+{
+};
+
+TEST_P(Requests, ReadTheIdentificationUnderTheKeyword)
+{
+    const RequestCase& request = GetParam();
+    myEmulator.setIdentification(request.address, "KQ350", "2.01", request.group);
+    run(request.script, request.address);
+    const std::uint8_t high = request.address >> 8;
+    const std::uint8_t low = request.address & 0xFF;
+    const Bytes select{0xFB, high, low};
+    const Bytes expected = select + UnitFrame::encode({request.group, request.index}) +
+                           Bytes({0xFB, high, std::uint8_t(low + 1)}) + select + Bytes({0x09, 0x04});
+    waitForBytes(expected.size());
+    EXPECT_EQ(expected, myEmulator.bytesReceived());
+    EXPECT_THAT(myOperator.messagesField(), ElementsAre("", "match"));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Statements, Requests,
+    testing::Values(RequestCase{"Version", address, "if (version == 2.01) print(\"match\");", 0xF8, 1},
+                    RequestCase{"Device", address, "if (device == \"KQ350\") print(\"match\");", 0xF8, 0},
+                    RequestCase{"OtherAddress", 0x8380, "if (\"kq350\" == device) print(\"match\");", 0xF8, 0},
+                    RequestCase{"KeywordVersion", address,
+                                "query_keyword = 16; if (version >= 2.0) print(\"match\");", 0x10, 1},
+                    RequestCase{"KeywordDevice", address,
+                                "query_keyword = 0x10; if (device != \"KQ330\") print(\"match\");", 0x10, 0}));
+
+TEST_F(EmulatedUnitTest, KeywordMovesTheDownloadModeParameter)
+{
+    myEmulator.setIdentification(address, "KQ330", "1.10", 16);
+    run("query_keyword = 16; download_mode;");
+    const Bytes expected =
+        Bytes({0xFB, 0x82, 0x80}) + UnitFrame::encode({0x11, 0x00, 0x00, 0x01}) + Bytes({0xFB, 0x82, 0x81});
+    waitForBytes(expected.size());
+    EXPECT_EQ(expected, myEmulator.bytesReceived());
+}
+
+TEST_F(EmulatedUnitTest, VersionsCompareAsTexts)
+{
+    run("if (version >= 1.9) print(\"new\"); else print(\"old\");\n"
+        "if (device == \"kq330\") dialog(\"a KQ330\");");
+    EXPECT_THAT(myOperator.messagesField(), ElementsAre("", "old"));
+    EXPECT_THAT(myOperator.messages(), ElementsAre("a KQ330"));
+}
+
+TEST_F(EmulatedUnitTest, SilentUnitFailsTheStatementWithTheProtocolsMessage)
+{
+    myEmulator.injectFault(address, UnitFault::silent(UnitFault::forever));
+    try
+    {
+        run("if (version >= 1.0) print(\"new\");");
+        FAIL() << "no error";
+    }
+    catch (const ProtocolException& anError)
+    {
+        EXPECT_STREQ("No response when expecting an ACK.", anError.what());
+    }
+    EXPECT_THAT(myOperator.messagesField(), IsEmpty());
+}
+
+TEST_F(EmulatedUnitTest, ProtocolRunSendsEveryFileAndShowsItsProgress)
+{
+    const std::vector<std::string> first = recordLines("A", 3);
+    const std::vector<std::string> second = recordLines("B", 2);
+    const std::string a = myFolder.write("a.s19", fileText(first));
+    const std::string b = myFolder.write("b.s19", fileText(second));
+    run("download_mode;\ndownload_files(\"" + a + "\", \"" + b + "\");\nreset;\n");
+
+    std::vector<std::string> expected = first;
+    expected.insert(expected.end(), second.begin(), second.end());
+    expected.push_back("S0DONE");
+    waitForLines(expected.size());
+    EXPECT_EQ(expected, myEmulator.downloadLines(address));
+    EXPECT_FALSE(myEmulator.inDownloadMode(address));
+    EXPECT_THAT(myOperator.currentFileField(), ElementsAre("", a, "", "", b, ""));
+    // Four lines of a, then three of b; each file returns the bar to 0.
+    ASSERT_EQ(9u, myOperator.progress().size());
+    EXPECT_FLOAT_EQ(float(fileText(first).size()) / (fileText(first).size() + 1), myOperator.progress()[3]);
+    EXPECT_EQ(0.0f, myOperator.progress()[4]);
+    EXPECT_EQ(0.0f, myOperator.progress()[8]);
+}
+
+TEST_F(EmulatedUnitTest, PlainRunSendsTheLinesWithoutLineEnds)
+{
+    const std::vector<std::string> lines = recordLines("C", 4);
+    const std::string file = myFolder.write("c.s19", fileText(lines));
+    myEmulator.enterDownloadMode(address);
+    const SteppingClock clock(std::chrono::milliseconds(1000));
+    run("protocol = false;\ndownload_files(\"" + file + "\");\n", address, &clock);
+
+    std::string sent;
+    for (const std::string& line : lines)
+    {
+        sent += line;
+    }
+    waitForBytes(sent.size());
+    EXPECT_EQ(bytesOf(sent), myEmulator.bytesReceived());
+    EXPECT_EQ(1.0f, myOperator.progress()[myOperator.progress().size() - 2]);
+}
+
+TEST_F(EmulatedUnitTest, ErrorByteOfTheUnitStopsTheRunBeforeAnyLine)
+{
+    myEmulator.setDownloadAnswer(address, {'x', 'x', 0x85});
+    const std::string file = myFolder.write("d.s19", fileText(recordLines("D", 2)));
+    try
+    {
+        run("download_mode;\ndownload_files(\"" + file + "\");\n");
+        FAIL() << "no error";
+    }
+    catch (const InterpreterError& anError)
+    {
+        EXPECT_STREQ("Download error -123\n", anError.what());
+    }
+    EXPECT_THAT(myEmulator.downloadLines(address), IsEmpty());
+}
+
+TEST_F(EmulatedUnitTest, StopEndsTheFileAfterAWholeLine)
+{
+    const std::vector<std::string> lines = recordLines("E", 40);
+    const std::string file = myFolder.write("e.s19", fileText(lines));
+    // Status, first line, status, then one check after each further line.
+    myOperator.stopAtCheck(10);
+    EXPECT_THROW(run("download_mode;\ndownload_files(\"" + file + "\");\nreset;\n"),
+                 Win32Implementation::CancelException);
+    const std::vector<std::string> sent(lines.begin(), lines.begin() + 9);
+    waitForLines(sent.size());
+    EXPECT_EQ(sent, myEmulator.downloadLines(address));
+    // Nothing of the next line went out, not even in part.
+    const Bytes downloadMode =
+        Bytes({0xFB, 0x82, 0x80}) + UnitFrame::encode({0xF9, 0x00, 0x00, 0x01}) + Bytes({0xFB, 0x82, 0x81});
+    EXPECT_EQ(downloadMode + bytesOf(fileText(sent)), myEmulator.bytesReceived());
+}
+}

@@ -1,0 +1,68 @@
+#pragma once
+
+#include "Pellora/UserInterfaceFactory.h"
+
+#include <deque>
+#include <functional>
+#include <string>
+#include <vector>
+
+// Plays the operator at the window: answers each question in turn, records the
+// message boxes, the two text fields and the progress bar, and presses Stop
+// (or closes the program) at a chosen cancel check.
+class ScriptedOperator : public UserInterfaceFactory
+{
+public:
+    ScriptedOperator();
+
+    // The answers to the coming questions, in order. A question beyond them
+    // fails the test and is answered No.
+    void answer(std::initializer_list<bool> someAnswers);
+    // Cancel check number aCheck (counting from 1) throws CancelException, or
+    // ExitException when the program is to be closing.
+    void stopAtCheck(int aCheck);
+    void closeAtCheck(int aCheck);
+    // Runs at every cancel check, before Stop is looked at.
+    void onCheck(const std::function<void()>& anAction);
+
+    const std::vector<std::string>& questions() const { return myQuestions; }
+    const std::vector<std::string>& messages() const { return myMessages; }
+    // Every text shown in the field, in order; a new display's clearing counts.
+    const std::vector<std::string>& messagesField() const { return myMessagesField; }
+    const std::vector<std::string>& currentFileField() const { return myCurrentFileField; }
+    const std::vector<float>& progress() const { return myProgress; }
+    int checks() const { return myChecks; }
+    // Every call, in order, e.g. "ask:Continue?", "show:Done", "messages:",
+    // "file:a.s19", "progress:0.5", "check".
+    const std::vector<std::string>& events() const { return myEvents; }
+    // Implementation objects handed out and not yet deleted.
+    int liveObjects() const { return myLiveObjects; }
+
+    UserInterface::CancelCheckerImplementation* newCancelChecker() override;
+    UserInterface::QuestionImplementation* newQuestion() override;
+    UserInterface::TextDisplayImplementation* newTextDisplay(TextField aField) override;
+    UserInterface::MessageImplementation* newMessage() override;
+    UserInterface::ProgressDisplayImplementation* newProgressDisplay() override;
+
+    // Called by the implementation objects.
+    bool check();
+    bool ask(const std::string& aQuestion);
+    void show(const std::string& aMessage);
+    void tell(TextField aField, const std::string& aText);
+    void setProgress(float aFraction);
+    void objectDeleted() { --myLiveObjects; }
+
+private:
+    std::deque<bool> myAnswers;
+    int myStopAt;
+    int myCloseAt;
+    std::function<void()> myCheckAction;
+    std::vector<std::string> myQuestions;
+    std::vector<std::string> myMessages;
+    std::vector<std::string> myMessagesField;
+    std::vector<std::string> myCurrentFileField;
+    std::vector<float> myProgress;
+    int myChecks;
+    std::vector<std::string> myEvents;
+    int myLiveObjects;
+};
