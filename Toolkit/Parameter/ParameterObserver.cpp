@@ -3,9 +3,34 @@
 #include "Platform/Assertion.h"
 #include "Toolkit/Parameter/Parameter.h"
 
+// Registers a running update for as long as it runs, also when a hook throws
+// (rules do); after the observer is gone it touches nothing.
+class ParameterObserver::UpdateScope
+{
+public:
+    explicit UpdateScope(ParameterObserver* anObserver)
+        : myObserver(anObserver), myUpdate{false, anObserver->myInnermostUpdate}
+    {
+        myObserver->myInnermostUpdate = &myUpdate;
+    }
+    ~UpdateScope()
+    {
+        if (!myUpdate.observerGone)
+        {
+            myObserver->myInnermostUpdate = myUpdate.outer;
+        }
+    }
+    bool observerGone() const { return myUpdate.observerGone; }
+
+private:
+    ParameterObserver* myObserver;
+    Update myUpdate;
+};
+
 ParameterObserver::ParameterObserver(Parameter* aSubject, StatusCollection* aStatusCollection,
                                      ControlCollection* aControlCollection)
-    : myControlCollection(aControlCollection), myStatusCollection(aStatusCollection), myAvailable(true)
+    : myControlCollection(aControlCollection), myStatusCollection(aStatusCollection), myAvailable(true),
+      myInnermostUpdate(NULL)
 {
     VORNA_ASSERT(aSubject != NULL);
     myValue = aSubject->value();
@@ -21,16 +46,26 @@ void ParameterObserver::update(Subject* aSubject)
     }
     const Parameter* subject = static_cast<const Parameter*>(aSubject);
     myAvailable = subject->available();
+    UpdateScope scope(this);
     if (subject->value() != myValue)
     {
         myValue = subject->value();
         onNewValue();
+        // The hook may have destroyed this observer, or its parameter.
+        if (scope.observerGone() || mySubject == NULL)
+        {
+            return;
+        }
     }
     onSubjectUpdated();
 }
 
 ParameterObserver::~ParameterObserver()
 {
+    for (Update* update = myInnermostUpdate; update != NULL; update = update->outer)
+    {
+        update->observerGone = true;
+    }
 }
 
 void ParameterObserver::onSubjectUpdated()

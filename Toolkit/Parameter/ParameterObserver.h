@@ -37,4 +37,17 @@ protected:
     StatusCollection* myStatusCollection;
     ParameterValue myValue;
     bool myAvailable;
+
+private:
+    // One running update; updates nest when a hook changes the parameter again.
+    struct Update
+    {
+        bool observerGone;
+        Update* outer;
+    };
+    class UpdateScope;
+
+    // Marked by the destructor, so that an observer destroyed by its own hook
+    // is not called again.
+    Update* myInnermostUpdate;
 };

@@ -3,29 +3,37 @@
 #include "Platform/Assertion.h"
 #include "Toolkit/Parameter/Observer.h"
 
-#include <vector>
 
-namespace
-{
-// Counts a walk over the list for as long as it runs, also when an observer throws.
-class WalkGuard
+// Registers a walk for as long as it runs, also when an observer throws;
+// after the subject is gone it touches nothing.
+class Subject::WalkScope
 {
 public:
-    explicit WalkGuard(int& aWalks) : myWalks(aWalks) { ++myWalks; }
-    ~WalkGuard() { --myWalks; }
+    explicit WalkScope(Subject* aSubject) : mySubject(aSubject), myWalk{false, aSubject->myInnermostWalk}
+    {
+        mySubject->myInnermostWalk = &myWalk;
+    }
+    ~WalkScope()
+    {
+        if (!myWalk.subjectGone)
+        {
+            mySubject->myInnermostWalk = myWalk.outer;
+        }
+    }
+    bool subjectGone() const { return myWalk.subjectGone; }
 
 private:
-    int& myWalks;
+    Subject* mySubject;
+    Walk myWalk;
 };
-}
 
 Subject::Subject()
-    : myWalks(0)
+    : myInnermostWalk(NULL)
 {
 }
 
 Subject::Subject(const Subject&)
-    : myWalks(0)
+    : myInnermostWalk(NULL)
 {
 }
 
@@ -36,10 +44,14 @@ Subject& Subject::operator=(const Subject&)
 
 Subject::~Subject()
 {
-    WalkGuard guard(myWalks);
-    for (Observer*& entry : myObservers)
+    for (Walk* walk = myInnermostWalk; walk != NULL; walk = walk->outer)
     {
-        Observer* observer = entry;
+        walk->subjectGone = true;
+    }
+    myInnermostWalk = NULL;
+    WalkScope scope(this);
+    for (Observer* observer : myObservers)
+    {
         if (observer != NULL)
         {
             observer->subjectDeleted(this);
@@ -75,7 +87,7 @@ void Subject::detach(Observer* anObserver)
 void Subject::notify()
 {
     {
-        WalkGuard guard(myWalks);
+        WalkScope scope(this);
         // Entries are only cleared, never removed, during a walk, and new ones
         // go to the end: the first n entries stay where they are.
         const std::size_t count = myObservers.size();
@@ -86,6 +98,10 @@ void Subject::notify()
             if (observer != NULL)
             {
                 observer->update(this);
+                if (scope.subjectGone())
+                {
+                    return;
+                }
             }
         }
     }
@@ -107,7 +123,7 @@ std::size_t Subject::observerCount() const
 
 void Subject::purgeDetached()
 {
-    if (myWalks == 0)
+    if (myInnermostWalk == NULL)
     {
         myObservers.remove(NULL);
     }

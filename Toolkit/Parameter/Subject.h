@@ -7,7 +7,8 @@ class Observer;
 
 // Keeps the observers of one thing in attach order and calls them back.
 // It does not own them. Observers may detach (themselves or others), or be
-// destroyed, while the subject notifies: entries detached meanwhile are skipped.
+// destroyed, while the subject notifies: entries detached meanwhile are
+// skipped. A subject destroyed by one of its observers stops its walk there.
 class Subject
 {
 public:
@@ -31,10 +32,18 @@ public:
     std::size_t observerCount() const;
 
 private:
+    // One walk over the list; walks nest when an observer's update notifies again.
+    struct Walk
+    {
+        bool subjectGone;
+        Walk* outer;
+    };
+    class WalkScope;
+
     void purgeDetached();
 
     // Detached entries are cleared to null while a walk is under way and
     // removed once no walk is.
     std::list<Observer*> myObservers;
-    int myWalks;
+    Walk* myInnermostWalk;
 };

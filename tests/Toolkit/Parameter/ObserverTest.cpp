@@ -6,6 +6,7 @@
 
 #include <functional>
 #include <memory>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -188,6 +189,42 @@ TEST(Subject, AnObserverAttachedWhileNotifiedIsUpdatedOnlyByTheAttach)
     EXPECT_EQ((Log{"a", "b"}), log);
 }
 
+TEST(Subject, ASubjectDestroyedByItsObserverStopsNotifying)
+{
+    Log log;
+    std::unique_ptr<Subject> subject(new Subject);
+    LoggingObserver a("a", log);
+    LoggingObserver b("b", log);
+    subject->attach(&a);
+    subject->attach(&b);
+    a.myAction = [&] { subject.reset(); };
+    log.clear();
+    subject->notify();
+    EXPECT_EQ((Log{"a", "a deleted", "b deleted"}), log);
+    EXPECT_EQ(nullptr, a.subject());
+}
+
+TEST(Subject, AThrowingObserverLeavesTheListUsable)
+{
+    Log log;
+    Subject subject;
+    LoggingObserver a("a", log);
+    LoggingObserver b("b", log);
+    subject.attach(&a);
+    subject.attach(&b);
+    a.myAction = [&] {
+        subject.detach(&b);
+        throw std::runtime_error("rule refused");
+    };
+    EXPECT_THROW(subject.notify(), std::runtime_error);
+    a.myAction = nullptr;
+    subject.detach(&a);
+    EXPECT_EQ(0u, subject.observerCount());
+    log.clear();
+    subject.notify();
+    EXPECT_TRUE(log.empty());
+}
+
 TEST(Subject, AttachingToASecondSubjectDetachesFromTheFirst)
 {
     Log log;
@@ -278,6 +315,59 @@ TEST_F(ParameterObserverTest, AnUpdateFromAnotherSubjectIsIgnored)
     EXPECT_TRUE(myLog.empty());
     EXPECT_TRUE(observer.cachedAvailable());
     EXPECT_EQ(ParameterValue(1), observer.cachedValue());
+}
+
+// Runs an action in onNewValue and logs onSubjectUpdated.
+class SelfDestroyingObserver : public ParameterObserver
+{
+public:
+    SelfDestroyingObserver(Parameter* aSubject, Log& aLog) : ParameterObserver(aSubject), myLog(aLog) {}
+    ~SelfDestroyingObserver() override { myLog.push_back("destroyed"); }
+    void onNewValue() override
+    {
+        if (myAction)
+        {
+            myAction();
+        }
+    }
+    void onSubjectUpdated() override { myLog.push_back("updated"); }
+
+    std::function<void()> myAction;
+
+private:
+    Log& myLog;
+};
+
+TEST_F(ParameterObserverTest, AnObserverDestroyedByItsOwnHookIsNotCalledAgain)
+{
+    SelfDestroyingObserver* observer = new SelfDestroyingObserver(&myParameter, myLog);
+    observer->myAction = [observer] { delete observer; };
+    receive(2);
+    EXPECT_EQ(Log{"destroyed"}, myLog);
+    EXPECT_EQ(0u, myParameter.observerCount());
+}
+
+TEST_F(ParameterObserverTest, AnObserverWhoseParameterIsDestroyedByItsHookIsNotCalledAgain)
+{
+    std::unique_ptr<Parameter> parameter(new Parameter(NULL, ParameterId('I', 3), ParameterValue(0), ParameterValue(9)));
+    SelfDestroyingObserver observer(parameter.get(), myLog);
+    observer.myAction = [&] { parameter.reset(); };
+    ParameterValueMap values;
+    values[ParameterId('I', 3)] = ParameterValue(4);
+    parameter->update(values);
+    EXPECT_TRUE(myLog.empty());
+    EXPECT_EQ(nullptr, observer.parameter());
+}
+
+TEST_F(ParameterObserverTest, AThrowingHookLeavesTheObserverSound)
+{
+    std::unique_ptr<SelfDestroyingObserver> observer(new SelfDestroyingObserver(&myParameter, myLog));
+    observer->myAction = [] { throw std::runtime_error("rule refused"); };
+    EXPECT_THROW(receive(2), std::runtime_error);
+    observer->myAction = nullptr;
+    receive(3);
+    observer.reset();
+    EXPECT_EQ((Log{"updated", "destroyed"}), myLog);
 }
 
 TEST_F(ParameterObserverTest, ASubjectDestroyedFirstLeavesTheObserverSafe)
