@@ -1,7 +1,10 @@
 #include "Pellora/CancelException.h"
 #include "Pellora/Interpreter.h"
 #include "Pellora/InterpreterError.h"
+#include "Platform/ProfileStore.h"
+#include "Platform/SerialLine.h"
 #include "Toolkit/Link/SerialDevice.h"
+#include "Toolkit/Link/Win32SerialPort.h"
 #include "Toolkit/Parameter/ProtocolException.h"
 #include "tests/Pellora/PtySerialLine.h"
 #include "tests/Pellora/ScriptedOperator.h"
@@ -12,6 +15,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <memory>
 #include <string>
 #include <thread>
@@ -265,5 +269,59 @@ TEST_F(EmulatedUnitTest, StopEndsTheFileAfterAWholeLine)
     const Bytes downloadMode =
         Bytes({0xFB, 0x82, 0x80}) + UnitFrame::encode({0xF9, 0x00, 0x00, 0x01}) + Bytes({0xFB, 0x82, 0x81});
     EXPECT_EQ(downloadMode + bytesOf(fileText(sent)), myEmulator.bytesReceived());
+}
+
+// The program's own port, as a run opens it: COMn mapped to the emulator's line
+// in the program's profile.
+class ProgramPort : public EmulatedUnitTest
+{
+protected:
+    ProgramPort()
+        : myProgramName(Platform::SerialLine::programName())
+    {
+        const char* home = std::getenv("XDG_CONFIG_HOME");
+        myHadHome = home != NULL;
+        myHome = myHadHome ? home : "";
+        ::setenv("XDG_CONFIG_HOME", myConfiguration.path().c_str(), 1);
+        Platform::SerialLine::setProgramName("Pellora");
+        Platform::ProfileStore("Pellora").writeString("Ports", "COM3", myEmulator.devicePath());
+    }
+
+    ~ProgramPort()
+    {
+        Platform::SerialLine::setProgramName(myProgramName);
+        if (myHadHome)
+        {
+            ::setenv("XDG_CONFIG_HOME", myHome.c_str(), 1);
+        }
+        else
+        {
+            ::unsetenv("XDG_CONFIG_HOME");
+        }
+    }
+
+    TemporaryFolder myConfiguration;
+    std::string myProgramName;
+    bool myHadHome;
+    std::string myHome;
+};
+
+TEST_F(ProgramPort, RunsAWholeDownload)
+{
+    // The test's own line must not hold the port.
+    myDevice.reset();
+    myPort.reset();
+    const std::vector<std::string> lines = recordLines("F", 5);
+    const std::string file = myFolder.write("f.s19", fileText(lines));
+    Win32SerialPort port(3, 38400);
+    SerialDevice device(&port);
+    Interpreter interpreter(&myOperator, &device, address);
+    EXPECT_TRUE(interpreter.runScript(
+        myFolder.write("run.prx", "download_mode;\ndownload_files(\"" + file + "\");\nreset_download;\nreset;\n")));
+    std::vector<std::string> expected = lines;
+    expected.push_back("S0DNLD");
+    expected.push_back("S0DONE");
+    waitForLines(expected.size());
+    EXPECT_EQ(expected, myEmulator.downloadLines(address));
 }
 }
