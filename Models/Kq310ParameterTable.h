@@ -8,7 +8,7 @@
 class Kq310ParameterTable : public ParameterTable
 {
 public:
-    static const int startupPolls = 6;
+    static constexpr int startupPolls = 6;
 
     explicit Kq310ParameterTable(AbstractProtocol* anOwner);
 

@@ -23,7 +23,7 @@ public:
         kq310Line  // with the KQ310's pause after every write
     };
 
-    static const std::uint32_t attempts = 5;
+    static constexpr std::uint32_t attempts = 5;
 
     // Sets the line's read time-out and drains it once. A layer that fails to
     // build takes the ones built before it away with it.

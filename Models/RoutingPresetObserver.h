@@ -8,9 +8,9 @@
 class RoutingPresetObserver : public TableObserver
 {
 public:
-    static const int presetCount = 6;
-    static const int customPreset = 6;
-    static const int channelCount = 6;
+    static constexpr int presetCount = 6;
+    static constexpr int customPreset = 6;
+    static constexpr int channelCount = 6;
 
     RoutingPresetObserver(StatusCollection* aStatusCollection, ControlCollection* aControlCollection);
     void onSubjectUpdated() override;

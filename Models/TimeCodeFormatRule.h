@@ -15,8 +15,8 @@
 class TimeCodeFormatRule : public TableObserver
 {
 public:
-    static const int formatIndex = 2;
-    static const int frameIndex = 6;
+    static constexpr int formatIndex = 2;
+    static constexpr int frameIndex = 6;
 
     // aSubject is the format ('F' 2) or the frame ('F' 6).
     TimeCodeFormatRule(const ParameterId& aSubject, StatusCollection* aStatusCollection,

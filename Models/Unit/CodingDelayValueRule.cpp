@@ -1,0 +1,17 @@
+#include "Models/Unit/CodingDelayValueRule.h"
+
+#include "Toolkit/Parameter/ControlParameter.h"
+
+CodingDelayValueRule::CodingDelayValueRule(StatusCollection* aStatusCollection, ControlCollection* aControlCollection)
+    : UnitRule(findControl(aControlCollection, ParameterId('o', 1)), aStatusCollection, aControlCollection)
+{
+    CodingDelayValueRule::onNewValue();
+}
+
+void CodingDelayValueRule::onNewValue()
+{
+    if (valueOf(control('o', 0)) == 0)
+    {
+        control('a', 5).setValue(control('o', 1).value());
+    }
+}

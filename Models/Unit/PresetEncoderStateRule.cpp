@@ -1,0 +1,19 @@
+#include "Models/Unit/PresetEncoderStateRule.h"
+
+#include "Toolkit/Parameter/ControlParameter.h"
+
+PresetEncoderStateRule::PresetEncoderStateRule(StatusCollection* aStatusCollection, ControlCollection* aControlCollection)
+    : UnitRule(findControl(aControlCollection, ParameterId('a', 15)), aStatusCollection, aControlCollection)
+{
+    PresetEncoderStateRule::onSubjectUpdated();
+}
+
+void PresetEncoderStateRule::onSubjectUpdated()
+{
+    const int pending = watchedValue();
+    control('E', 0).setMaximum(ParameterValue(pending <= 0 ? 2 : 1), source());
+    for (int index = 2; index <= 6; ++index)
+    {
+        control('E', index).setAvailable(pending == 0, source());
+    }
+}
