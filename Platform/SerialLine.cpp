@@ -239,6 +239,18 @@ std::size_t SerialLine::read(unsigned char* aBuffer, std::size_t aCount)
         if (result > 0)
         {
             received += static_cast<std::size_t>(result);
+            // The rest of a frame comes at the line's pace: rather than wake
+            // for every byte, let all but the last gather for as long as they
+            // need on the wire, and wait for the last one as for any other.
+            const Clock::duration rest = wireTime(aCount - received) - wireTime(1);
+            if (received < aCount && rest >= std::chrono::milliseconds(1))
+            {
+                const Clock::time_point now = Clock::now();
+                if (now < deadline)
+                {
+                    std::this_thread::sleep_for(std::min<Clock::duration>(rest, deadline - now));
+                }
+            }
             continue;
         }
         if (result < 0 && errno == EINTR)

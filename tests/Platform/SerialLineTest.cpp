@@ -208,6 +208,23 @@ TEST_F(SerialLineTest, ReadWaitsForTheWholeCountAcrossPieces)
     EXPECT_EQ("abcde", received);
 }
 
+TEST_F(SerialLineTest, FrameAtALowRateIsGatheredWholeOrCutAtTheTimeout)
+{
+    ASSERT_TRUE(myLine.applySettings(9600));
+    ASSERT_TRUE(myLine.setReadTimeout(2000));
+    myTerminal.send("\x02\x10");
+    std::thread later([this] {
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+        myTerminal.send("0123456789abcde");
+    });
+    EXPECT_EQ("\x02\x10" "0123456789abcde", readString(17));
+    later.join();
+
+    ASSERT_TRUE(myLine.setReadTimeout(40));
+    myTerminal.send("\x02");
+    EXPECT_EQ("\x02", readString(200));
+}
+
 TEST_F(SerialLineTest, ZeroTimeoutTakesOnlyWhatIsThere)
 {
     ASSERT_TRUE(myLine.setReadTimeout(0));
