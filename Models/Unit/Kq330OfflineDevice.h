@@ -1,0 +1,10 @@
+#pragma once
+
+#include "Models/Unit/UnitOfflineDevice.h"
+
+// An off-line KQ330: the KQ330 table over the unit's default values.
+class Kq330OfflineDevice : public UnitOfflineDevice
+{
+public:
+    Kq330OfflineDevice();
+};
