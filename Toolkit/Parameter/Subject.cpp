@@ -4,36 +4,34 @@
 #include "Toolkit/Parameter/Observer.h"
 
 
-// Registers a walk for as long as it runs, also when an observer throws;
-// after the subject is gone it touches nothing.
 class Subject::WalkScope
 {
 public:
-    explicit WalkScope(Subject* aSubject) : mySubject(aSubject), myWalk{false, aSubject->myInnermostWalk}
+    explicit WalkScope(Subject* aSubject) : mySubject(aSubject), myAlive(aSubject->myAlive)
     {
-        mySubject->myInnermostWalk = &myWalk;
+        ++mySubject->myWalks;
     }
     ~WalkScope()
     {
-        if (!myWalk.subjectGone)
+        if (*myAlive)
         {
-            mySubject->myInnermostWalk = myWalk.outer;
+            --mySubject->myWalks;
         }
     }
-    bool subjectGone() const { return myWalk.subjectGone; }
+    bool subjectGone() const { return !*myAlive; }
 
 private:
     Subject* mySubject;
-    Walk myWalk;
+    std::shared_ptr<bool> myAlive;
 };
 
 Subject::Subject()
-    : myInnermostWalk(NULL)
+    : myWalks(0), myAlive(std::make_shared<bool>(true))
 {
 }
 
 Subject::Subject(const Subject&)
-    : myInnermostWalk(NULL)
+    : myWalks(0), myAlive(std::make_shared<bool>(true))
 {
 }
 
@@ -44,14 +42,14 @@ Subject& Subject::operator=(const Subject&)
 
 Subject::~Subject()
 {
-    for (Walk* walk = myInnermostWalk; walk != NULL; walk = walk->outer)
+    *myAlive = false;
+    // Each entry leaves the list before its observer is told, and the list is
+    // read afresh every time, so observers that detach others (or attach new
+    // ones) meanwhile are seen as they are now.
+    while (!myObservers.empty())
     {
-        walk->subjectGone = true;
-    }
-    myInnermostWalk = NULL;
-    WalkScope scope(this);
-    for (Observer* observer : myObservers)
-    {
+        Observer* observer = myObservers.front();
+        myObservers.pop_front();
         if (observer != NULL)
         {
             observer->subjectDeleted(this);
@@ -123,7 +121,7 @@ std::size_t Subject::observerCount() const
 
 void Subject::purgeDetached()
 {
-    if (myInnermostWalk == NULL)
+    if (myWalks == 0)
     {
         myObservers.remove(NULL);
     }

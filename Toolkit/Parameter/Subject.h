@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <list>
+#include <memory>
 
 class Observer;
 
@@ -32,12 +33,8 @@ public:
     std::size_t observerCount() const;
 
 private:
-    // One walk over the list; walks nest when an observer's update notifies again.
-    struct Walk
-    {
-        bool subjectGone;
-        Walk* outer;
-    };
+    // Counts the walks under way for as long as they run, also when an
+    // observer throws; once the subject is gone it touches nothing.
     class WalkScope;
 
     void purgeDetached();
@@ -45,5 +42,8 @@ private:
     // Detached entries are cleared to null while a walk is under way and
     // removed once no walk is.
     std::list<Observer*> myObservers;
-    Walk* myInnermostWalk;
+    std::size_t myWalks;
+    // Shared with every walk under way, which learns from it that an observer
+    // destroyed the subject.
+    std::shared_ptr<bool> myAlive;
 };
