@@ -6,7 +6,7 @@
 class Kq310SmpteProtocol : public SmpteProtocol
 {
 public:
-    static const std::uint32_t writePause = 75;   // ms
+    static constexpr std::uint32_t writePause = 75;   // ms
 
     Kq310SmpteProtocol(std::uint16_t aDeviceAddress, SerialDevice* aDevice);
 

@@ -3,6 +3,7 @@
 #include "Toolkit/Link/SerialDevice.h"
 #include "Toolkit/Parameter/ParameterId.h"
 #include "Toolkit/Parameter/ProtocolException.h"
+#include "Toolkit/Parameter/VornaException.h"
 
 #include <numeric>
 
@@ -42,6 +43,12 @@ unsigned char SmpteMessage::checksum() const
 
 void SmpteMessage::writeFrame(SerialDevice& aDevice) const
 {
+    // One length byte announces at most 255 data bytes; a longer message
+    // would reach the unit with a wrapped length.
+    if (myData.size() < 2 || myData.size() - 2 > maximumDataLength)
+    {
+        throw VornaException("The message is too long to send to the device.");
+    }
     SmpteMessage frame(*this);
     frame.myData[1] = static_cast<unsigned char>(frame.myData.size() - 2);
     frame.myData.push_back(frame.checksum());

@@ -14,9 +14,9 @@ class SerialDevice;
 class SmpteMessage
 {
 public:
-    static const unsigned char stx = 0x02;
+    static constexpr unsigned char stx = 0x02;
     // The most data bytes that one length byte can announce.
-    static const std::size_t maximumDataLength = 255;
+    static constexpr std::size_t maximumDataLength = 255;
 
     SmpteMessage();
 
@@ -24,7 +24,8 @@ public:
     // their index only, so all ids of one message share the first one's group.
     void appendId(const ParameterId& anId);
 
-    // Sends the message as one frame with its length and checksum.
+    // Sends the message as one frame with its length and checksum; a message
+    // of more data than one frame holds is refused with VornaException.
     void writeFrame(SerialDevice& aDevice) const;
     // Builds a message from the next frame that aDevice delivers; throws
     // ProtocolException, after draining the line, when the frame is missing,

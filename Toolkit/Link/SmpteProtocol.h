@@ -17,17 +17,17 @@ class SmpteMessage;
 class SmpteProtocol : public ProtocolImplementation
 {
 public:
-    static const unsigned char prefix = 0xFB;
-    static const unsigned char ack = 0x04;
-    static const unsigned char errorAnswer = 0x05;
-    static const unsigned char busyAnswer = 0x06;        // poll again after a pause
-    static const unsigned char busyAgainAnswer = 0x07;   // poll again at once
-    static const unsigned char readyAnswer = 0x08;
-    static const unsigned char authorization = 0x09;
+    static constexpr unsigned char prefix = 0xFB;
+    static constexpr unsigned char ack = 0x04;
+    static constexpr unsigned char errorAnswer = 0x05;
+    static constexpr unsigned char busyAnswer = 0x06;        // poll again after a pause
+    static constexpr unsigned char busyAgainAnswer = 0x07;   // poll again at once
+    static constexpr unsigned char readyAnswer = 0x08;
+    static constexpr unsigned char authorization = 0x09;
 
-    static const std::uint32_t readTimeout = 200;   // ms, every read
-    static const std::uint32_t busyPollLimit = 750;
-    static const std::uint32_t busyPause = 20;      // ms after a busy answer
+    static constexpr std::uint32_t readTimeout = 200;   // ms, every read
+    static constexpr std::uint32_t busyPollLimit = 750;
+    static constexpr std::uint32_t busyPause = 20;      // ms after a busy answer
 
     // Throws ProtocolException "NULL serial device." when aDevice is NULL.
     // Sets the read time-out and reads away what the line holds.

@@ -22,7 +22,7 @@ public:
     typedef Messages::const_iterator const_iterator;
 
     // After the group byte, one frame has room for this many indexes.
-    static const std::size_t maximumIdsPerGroup = SmpteMessage::maximumDataLength - 1;
+    static constexpr std::size_t maximumIdsPerGroup = SmpteMessage::maximumDataLength - 1;
 
     // More ids of one group than a frame can name are refused with
     // VornaException, before anything is sent.

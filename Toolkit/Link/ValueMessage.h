@@ -14,9 +14,9 @@ class ParameterValue;
 class ValueMessage : public SmpteMessage
 {
 public:
-    static const unsigned char extendedEntry = 0xFF;
+    static constexpr unsigned char extendedEntry = 0xFF;
     // Group, 0xFF, index and length byte leave this much of a frame for the value.
-    static const std::size_t maximumValueLength = maximumDataLength - 4;
+    static constexpr std::size_t maximumValueLength = maximumDataLength - 4;
 
     // The set message for one parameter. A value longer than a frame can carry
     // is refused with VornaException.

@@ -115,6 +115,21 @@ TEST_F(FrameTest, LongestValueFillsTheFrameAndALongerOneIsRefusedBeforeSending)
     EXPECT_TRUE(myLine.written().empty());
 }
 
+TEST_F(FrameTest, MessageLongerThanAFrameIsNeverSent)
+{
+    SmpteMessage request;
+    // The group byte and 254 indexes fill the frame.
+    for (int index = 0; index < 254; ++index)
+    {
+        request.appendId(ParameterId('C', index));
+    }
+    EXPECT_EQ(0xFF, sent(request)[1]);
+    request.appendId(ParameterId('C', 0));
+    myLine.clearWritten();
+    EXPECT_THROW(request.writeFrame(myDevice), VornaException);
+    EXPECT_TRUE(myLine.written().empty());
+}
+
 TEST_F(FrameTest, ReadsAFrameAndDropsItsChecksum)
 {
     myLine.answer({0x02, 0x02, 0x42, 0x05, 0xB7});
