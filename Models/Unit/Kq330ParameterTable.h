@@ -9,10 +9,10 @@
 class Kq330ParameterTable : public UnitParameterTable
 {
 public:
-    static const std::uint16_t sampleRateLimit32 = 104;
-    static const std::uint16_t sampleRateLimit44 = 76;
-    static const std::uint16_t sampleRateLimitOther = 70;
-    static const std::uint16_t codingDelayMaximum = 200;
+    static constexpr std::uint16_t sampleRateLimit32 = 104;
+    static constexpr std::uint16_t sampleRateLimit44 = 76;
+    static constexpr std::uint16_t sampleRateLimitOther = 70;
+    static constexpr std::uint16_t codingDelayMaximum = 200;
     static const char* const deviceTypeText;
     static const char* const minimumFirmwareText;
 

@@ -9,10 +9,10 @@
 class Kq350ParameterTable : public UnitParameterTable
 {
 public:
-    static const std::uint16_t sampleRateLimit32 = 268;
-    static const std::uint16_t sampleRateLimit44 = 195;
-    static const std::uint16_t sampleRateLimitOther = 179;
-    static const std::uint16_t codingDelayMaximum = 450;
+    static constexpr std::uint16_t sampleRateLimit32 = 268;
+    static constexpr std::uint16_t sampleRateLimit44 = 195;
+    static constexpr std::uint16_t sampleRateLimitOther = 179;
+    static constexpr std::uint16_t codingDelayMaximum = 450;
     static const char* const deviceTypeText;
     static const char* const minimumFirmwareText;
 

@@ -82,9 +82,9 @@ public:
     ControlCollection& presetNamesHigh() { return myPresetNames[1]; }
     TrackedParameterList& idleCallback() { return myIdleCallback; }
 
-    static const int startupPolls = 6;
-    static const std::size_t presetNameCount = 32;
-    static const std::uint32_t nameSettleTime = 125;
+    static constexpr int startupPolls = 6;
+    static constexpr std::size_t presetNameCount = 32;
+    static constexpr std::uint32_t nameSettleTime = 125;
 
 protected:
     // Construction steps, in the order the constructor takes them.
