@@ -1,4 +1,4 @@
-#include "ProfileFolder.h"
+#include "tests/support/PortProfile.h"
 
 #include "Models/Kq310OnlineDevice.h"
 #include "Models/ParameterTable.h"
@@ -29,7 +29,7 @@ class Kq310OnlineDeviceTest : public ::testing::Test
 protected:
     void SetUp() override
     {
-        myProfile.mapPort(thePort, myEmulator.devicePath());
+        myProfile.map(thePort, myEmulator.devicePath());
         myPort.open(thePort, 38400);
     }
 
@@ -79,7 +79,7 @@ protected:
         EXPECT_FALSE(myPort.isOpen(NULL));
     }
 
-    ProfileFolder myProfile;
+    PortProfile myProfile;
     UnitEmulator myEmulator;
     Win32SerialPort myPort;
 };

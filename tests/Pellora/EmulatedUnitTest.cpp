@@ -1,7 +1,6 @@
 #include "Pellora/CancelException.h"
 #include "Pellora/Interpreter.h"
 #include "Pellora/InterpreterError.h"
-#include "Platform/ProfileStore.h"
 #include "Platform/SerialLine.h"
 #include "Toolkit/Link/SerialDevice.h"
 #include "Toolkit/Link/Win32SerialPort.h"
@@ -9,7 +8,8 @@
 #include "tests/Pellora/PtySerialLine.h"
 #include "tests/Pellora/ScriptedOperator.h"
 #include "tests/Pellora/SteppingClock.h"
-#include "tests/Pellora/TemporaryFolder.h"
+#include "tests/support/PortProfile.h"
+#include "tests/support/TemporaryFolder.h"
 #include "tests/emulator/UnitEmulator.h"
 
 #include <gmock/gmock.h>
@@ -279,31 +279,14 @@ protected:
     ProgramPort()
         : myProgramName(Platform::SerialLine::programName())
     {
-        const char* home = std::getenv("XDG_CONFIG_HOME");
-        myHadHome = home != NULL;
-        myHome = myHadHome ? home : "";
-        ::setenv("XDG_CONFIG_HOME", myConfiguration.path().c_str(), 1);
         Platform::SerialLine::setProgramName("Pellora");
-        Platform::ProfileStore("Pellora").writeString("Ports", "COM3", myEmulator.devicePath());
+        myProfile.map(3, myEmulator.devicePath());
     }
 
-    ~ProgramPort()
-    {
-        Platform::SerialLine::setProgramName(myProgramName);
-        if (myHadHome)
-        {
-            ::setenv("XDG_CONFIG_HOME", myHome.c_str(), 1);
-        }
-        else
-        {
-            ::unsetenv("XDG_CONFIG_HOME");
-        }
-    }
+    ~ProgramPort() { Platform::SerialLine::setProgramName(myProgramName); }
 
-    TemporaryFolder myConfiguration;
+    PortProfile myProfile;
     std::string myProgramName;
-    bool myHadHome;
-    std::string myHome;
 };
 
 TEST_F(ProgramPort, RunsAWholeDownload)

@@ -9,7 +9,7 @@
 #include "tests/Pellora/FakeSerialLine.h"
 #include "tests/Pellora/ScriptedOperator.h"
 #include "tests/Pellora/SteppingClock.h"
-#include "tests/Pellora/TemporaryFolder.h"
+#include "tests/support/TemporaryFolder.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
 #include "Pellora/ParseError.h"
 #include "Pellora/ScriptParser.h"
-#include "tests/Pellora/TemporaryFolder.h"
+#include "tests/support/TemporaryFolder.h"
 
 #include <gtest/gtest.h>
 

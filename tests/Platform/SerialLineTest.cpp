@@ -1,6 +1,7 @@
 #include "Platform/SerialLine.h"
 
 #include "Platform/ProfileStore.h"
+#include "tests/support/PortProfile.h"
 
 #include <gtest/gtest.h>
 
@@ -296,33 +297,9 @@ TEST_F(SerialLineTest, HungUpLineReadsNothingWithoutSpinningAndRefusesWrites)
 class SerialLinePathTest : public ::testing::Test
 {
 protected:
-    void SetUp() override
-    {
-        char folder[] = "/tmp/serial-line-test-XXXXXX";
-        ASSERT_NE(nullptr, ::mkdtemp(folder));
-        myFolder = folder;
-        const char* previous = std::getenv("XDG_CONFIG_HOME");
-        myHadPrevious = previous != NULL;
-        myPrevious = myHadPrevious ? previous : "";
-        ::setenv("XDG_CONFIG_HOME", folder, 1);
-    }
-    void TearDown() override
-    {
-        SerialLine::setProgramName("Tessiva");
-        if (myHadPrevious)
-        {
-            ::setenv("XDG_CONFIG_HOME", myPrevious.c_str(), 1);
-        }
-        else
-        {
-            ::unsetenv("XDG_CONFIG_HOME");
-        }
-        std::system(("rm -rf '" + myFolder + "'").c_str());
-    }
+    void TearDown() override { SerialLine::setProgramName("Tessiva"); }
 
-    std::string myFolder;
-    std::string myPrevious;
-    bool myHadPrevious = false;
+    PortProfile myProfile;
 };
 
 TEST_F(SerialLinePathTest, PortsMapToTheirDevicesWithoutAProfileEntry)

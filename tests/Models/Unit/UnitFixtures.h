@@ -10,6 +10,7 @@
 #include "Toolkit/Link/ProtocolDecorator.h"
 #include "Toolkit/Parameter/ControlParameter.h"
 #include "Toolkit/Parameter/Protocol.h"
+#include "tests/support/PortProfile.h"
 
 #include <cstdint>
 #include <memory>
@@ -92,20 +93,3 @@ private:
     std::unique_ptr<UnitParameterTable> myTable;
 };
 
-// Points the program's profile at a temporary folder while it lives, so that a
-// test can name the device path behind a "COMn".
-class PortProfile
-{
-public:
-    PortProfile();
-    ~PortProfile();
-    PortProfile(const PortProfile&) = delete;
-    PortProfile& operator=(const PortProfile&) = delete;
-
-    void mapPort(unsigned aPortNumber, const std::string& aDevicePath);
-
-private:
-    std::string myFolder;
-    std::string myPrevious;
-    bool myHadPrevious;
-};

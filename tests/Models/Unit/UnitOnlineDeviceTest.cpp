@@ -32,7 +32,7 @@ class UnitOnlineDeviceTest : public ::testing::TestWithParam<const UnitModel*>
 protected:
     void SetUp() override
     {
-        myProfile.mapPort(thePort, myEmulator.devicePath());
+        myProfile.map(thePort, myEmulator.devicePath());
         myPort.open(thePort, 38400);
     }
 
@@ -279,7 +279,7 @@ TEST(UnitSilentLineTest, SilentUnitIsNotOpened)
 {
     PortProfile profile;
     UnitEmulator emulator;
-    profile.mapPort(thePort, emulator.devicePath());
+    profile.map(thePort, emulator.devicePath());
     Win32SerialPort port;
     port.open(thePort, 38400);
     try

@@ -11,7 +11,7 @@
 #include "tests/emulator/UnitEmulator.h"
 
 #include "FakeSerialDevice.h"
-#include "PortProfile.h"
+#include "tests/support/PortProfile.h"
 
 #include <gtest/gtest.h>
 

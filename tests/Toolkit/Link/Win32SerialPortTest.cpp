@@ -2,7 +2,7 @@
 #include "Toolkit/Parameter/VornaException.h"
 
 #include "FakeSerialDevice.h"
-#include "PortProfile.h"
+#include "tests/support/PortProfile.h"
 #include "PseudoTerminal.h"
 
 #include <gtest/gtest.h>

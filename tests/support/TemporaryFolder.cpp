@@ -1,4 +1,4 @@
-#include "tests/Pellora/TemporaryFolder.h"
+#include "tests/support/TemporaryFolder.h"
 
 #include <cstdlib>
 #include <filesystem>
@@ -8,7 +8,7 @@
 
 TemporaryFolder::TemporaryFolder()
 {
-    const std::string pattern = (std::filesystem::temp_directory_path() / "pellora-XXXXXX").string();
+    const std::string pattern = (std::filesystem::temp_directory_path() / "vorna-test-XXXXXX").string();
     std::vector<char> name(pattern.begin(), pattern.end());
     name.push_back('\0');
     if (::mkdtemp(name.data()) == NULL)
