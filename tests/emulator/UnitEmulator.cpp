@@ -7,6 +7,7 @@
 #include <poll.h>
 #include <stdexcept>
 #include <stdlib.h>
+#include <sys/prctl.h>
 #include <termios.h>
 #include <unistd.h>
 
@@ -17,6 +18,11 @@ namespace
 // A frame or text line interrupted for longer than this is given up, as a
 // unit's receiver does; the computer's own time-outs are far longer.
 const std::chrono::milliseconds messagePause(50);
+
+// How long before the last byte of an answer the serving thread stops
+// sleeping and watches the clock: a sleeping thread wakes some tens of
+// microseconds late, and the computer's side waits for exactly that byte.
+const std::chrono::microseconds punctualLead(80);
 
 std::runtime_error systemError(const std::string& aWhat)
 {
@@ -262,6 +268,9 @@ UnitEmulator::Clock::duration UnitEmulator::byteTime() const
 
 void UnitEmulator::serve()
 {
+    // Timer slack is per thread and 50 us by default: every paced byte
+    // would leave that much late.
+    prctl(PR_SET_TIMERSLACK, 1UL, 0UL, 0UL, 0UL);
     while (!stopping())
     {
         EmulatedUnit::Answers answers;
@@ -360,7 +369,10 @@ void UnitEmulator::send(const EmulatedUnit::Answers& someAnswers)
             for (uint8_t byte : answer.bytes)
             {
                 Clock::time_point due = std::max(start, mySendWireEnd) + perByte;
-                if (!waitUntil(due) || !writeAll(&byte, 1))
+                // A late byte inside an answer only gathers with the rest;
+                // a late last byte keeps the other side waiting.
+                bool last = sent + 1 == answer.bytes.size();
+                if (!(last ? waitPunctually(due) : waitUntil(due)) || !writeAll(&byte, 1))
                     break;
                 mySendWireEnd = due;
                 ++sent;
@@ -401,6 +413,18 @@ bool UnitEmulator::waitUntil(Clock::time_point aDeadline)
         if (!waitFor(-1, 0, aDeadline) && stopping())
             return false;
     return !stopping();
+}
+
+bool UnitEmulator::waitPunctually(Clock::time_point aDeadline)
+{
+    if (!waitUntil(aDeadline - punctualLead))
+        return false;
+    // At most punctualLead of watching the clock, never past the deadline's
+    // own moment: the byte still leaves no earlier than it is due.
+    while (Clock::now() < aDeadline)
+    {
+    }
+    return true;
 }
 
 // Waits until aDescriptor has anEvents (true), or until the deadline passes or a

@@ -98,6 +98,9 @@ private:
     void send(const EmulatedUnit::Answers& someAnswers);
     bool writeAll(const uint8_t* someBytes, std::size_t aCount);
     bool waitUntil(Clock::time_point aDeadline);
+    // Like waitUntil, but sleeps only until shortly before aDeadline and
+    // watches the clock for the rest, so as to return at the moment itself.
+    bool waitPunctually(Clock::time_point aDeadline);
     bool waitFor(int aDescriptor, short anEvents, Clock::time_point aDeadline);
     bool stopping() const;
     void wake();

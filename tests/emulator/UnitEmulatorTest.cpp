@@ -5,6 +5,7 @@
 #include <cerrno>
 #include <chrono>
 #include <fcntl.h>
+#include <iterator>
 #include <ostream>
 #include <poll.h>
 #include <termios.h>
@@ -325,6 +326,52 @@ TEST_F(UnitEmulatorTest, PacedLineCountsItsBytes)
     EXPECT_EQ(counts.bytesReceived, 3u + 5 + 3 + 4);
     EXPECT_EQ(counts.bytesSent, 1u + 1 + 7);
     EXPECT_EQ(counts.addedDelay, 0ms);
+}
+
+// A paced unit must never be faster than the wire: every byte of an answer
+// arrives no earlier than the question's bytes and the answer's bytes before
+// it (each 10 bits at 9600 baud) could have crossed. Only lower bounds are
+// checked, so a slow machine cannot fail this.
+TEST_F(UnitEmulatorTest, PacedAnswersNeverArriveBeforeTheirWireTime)
+{
+    myEmulator.setBaudRate(9600);
+    const auto byteTime = std::chrono::nanoseconds(10000000000LL / 9600);
+    struct Turn
+    {
+        Bytes question;
+        Bytes answer;
+    };
+    const Turn turns[] = {
+        {select8280 + UnitFrame::encode({'I', 0}), ack},
+        {poll8280, {0x08}},
+        {authorize8280, intactFrame},
+    };
+    for (std::size_t number = 0; number < std::size(turns); ++number)
+    {
+        const Turn& turn = turns[number];
+        SCOPED_TRACE("turn " + std::to_string(number));
+        const auto sent = std::chrono::steady_clock::now();
+        send(turn.question);
+        for (std::size_t index = 0; index < turn.answer.size(); ++index)
+        {
+            // Watching the line without sleeping sees a byte the moment it
+            // lands, so that even a slightly early one shows.
+            uint8_t byte = 0;
+            const auto deadline = sent + 2s;
+            ssize_t count = 0;
+            do
+            {
+                pollfd descriptor{myLine, POLLIN, 0};
+                if (::poll(&descriptor, 1, 0) == 1)
+                    count = ::read(myLine, &byte, 1);
+            } while (count == 0 && std::chrono::steady_clock::now() < deadline);
+            const auto arrived = std::chrono::steady_clock::now() - sent;
+            ASSERT_EQ(count, 1) << "byte " << index;
+            EXPECT_EQ(byte, turn.answer[index]) << "byte " << index;
+            EXPECT_GE(arrived, byteTime * (turn.question.size() + index + 1)) << "byte " << index << " came early";
+        }
+    }
+    send(ack);
 }
 
 TEST_F(UnitEmulatorTest, UnknownAddressIsAnError)
