@@ -34,7 +34,8 @@ int TimeCodeFormatRule::frameMaximum(int aFormat)
 
 void TimeCodeFormatRule::onSubjectUpdated()
 {
-    const int format = status('F', formatIndex).value().toShort();
+    Parameter& formatParameter = status('F', formatIndex);
+    const int format = formatParameter.value().toShort();
     const int maximum = frameMaximum(format);
     if (maximum < 0)
     {
@@ -47,6 +48,7 @@ void TimeCodeFormatRule::onSubjectUpdated()
     Parameter& frame = status('F', frameIndex);
     if (frame.value().toShort() <= maximum)
     {
-        frame.setMaximum(ParameterValue(maximum), source());
+        // The format bounds the frame, whichever of the two brought the change.
+        frame.setMaximum(ParameterValue(maximum), &formatParameter);
     }
 }

@@ -2,6 +2,7 @@
 
 #include "Toolkit/Parameter/VornaException.h"
 
+#include <set>
 #include <string>
 
 namespace
@@ -210,6 +211,19 @@ TEST_F(RulesTest, LowerFrameBoundWaitsUntilTheFrameFits)
     EXPECT_EQ(0x30, maximumOf(status('F', 6)));
     report('F', 6, 0x25);
     EXPECT_EQ(0x25, maximumOf(status('F', 6)));
+}
+
+TEST_F(RulesTest, FrameBoundsNameTheirRulesSubjects)
+{
+    // The frame's availability comes from Time Code Present, its maximum from
+    // the format, also when the bound is applied once the frame fits it.
+    myValues.hold('F', 2, 5);
+    report('F', 6, 0x29);
+    report('F', 2, 1);
+    report('F', 6, 0x25);
+    ASSERT_EQ(0x25, maximumOf(status('F', 6)));
+    const std::set<Parameter*> expected = {&status('F', 1), &status('F', 2)};
+    EXPECT_EQ(expected, status('F', 6).sources());
 }
 
 TEST_F(RulesTest, EncoderStateDrivesTheTimeCodeSwitch)
