@@ -12,7 +12,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <memory>
+#include <stdexcept>
 #include <string>
 
 using Emulator::Kq310Unit;
@@ -22,6 +24,36 @@ namespace
 {
 const std::uint16_t theAddress = 0x8280;
 const unsigned thePort = 7;
+
+// The port, counting its reads; it can be told to fail one of them with an
+// error that is not one of the program's own, as a broken library might.
+class FailingPort : public Win32SerialPort
+{
+public:
+    std::uint32_t read(unsigned char* aBuffer, std::uint32_t aCount) override
+    {
+        if (++reads == failingRead)
+        {
+            throw std::runtime_error("line gone");
+        }
+        return Win32SerialPort::read(aBuffer, aCount);
+    }
+
+    unsigned reads = 0;
+    unsigned failingRead = 0; // 0: none fails
+};
+
+// How often aPattern occurs in someBytes.
+int occurrences(const Emulator::Bytes& someBytes, const Emulator::Bytes& aPattern)
+{
+    int count = 0;
+    for (auto at = someBytes.begin();
+         (at = std::search(at, someBytes.end(), aPattern.begin(), aPattern.end())) != someBytes.end(); ++at)
+    {
+        ++count;
+    }
+    return count;
+}
 }
 
 class Kq310OnlineDeviceTest : public ::testing::Test
@@ -81,7 +113,7 @@ protected:
 
     PortProfile myProfile;
     UnitEmulator myEmulator;
-    Win32SerialPort myPort;
+    FailingPort myPort;
 };
 
 TEST_F(Kq310OnlineDeviceTest, OpensPollsAndWrites)
@@ -156,6 +188,60 @@ TEST_F(Kq310OnlineDeviceTest, SilentUnitFailsTheOpening)
     {
         EXPECT_STREQ("No response when expecting an ACK.", anError.what());
     }
+    EXPECT_EQ(5, occurrences(myEmulator.bytesReceived(), Emulator::Bytes({0xFB, 0x82, 0x80})))
+        << "the first read, tried five times";
+    expectOpeningGivenBack();
+}
+
+TEST_F(Kq310OnlineDeviceTest, ForeignErrorFailsTheOpeningLikeAnyOther)
+{
+    myEmulator.addUnit(theAddress, Kq310Unit::freshValues());
+    myPort.open(thePort, 38400);
+    {
+        Kq310OnlineDevice device(&myPort, theAddress);
+    }
+    const unsigned openingReads = myPort.reads;
+    ASSERT_GT(openingReads, 4u);
+    // In the stack's own drain, in the first exchange, and half-way through
+    // the table's reads.
+    const unsigned failingReads[] = {1, 2, openingReads / 2};
+    for (unsigned failing : failingReads)
+    {
+        myPort.reads = 0;
+        myPort.failingRead = failing;
+        myPort.open(thePort, 38400);
+        try
+        {
+            Kq310OnlineDevice device(&myPort, theAddress);
+            ADD_FAILURE() << "opened with read " << failing << " failing";
+        }
+        catch (const std::runtime_error& anError)
+        {
+            EXPECT_STREQ("line gone", anError.what()) << failing;
+        }
+        EXPECT_EQ(failing, myPort.reads) << "nothing read after the failure";
+        EXPECT_TRUE(myPort.isOpen(NULL)) << "only the device's opening is given back, read " << failing;
+    }
+    myPort.failingRead = 0;
+    expectOpeningGivenBack();
+}
+
+TEST_F(Kq310OnlineDeviceTest, TwoDevicesShareOnePort)
+{
+    const std::uint16_t other = theAddress + 2;
+    myEmulator.addUnit(theAddress, Kq310Unit::freshValues());
+    myEmulator.addUnit(other, Kq310Unit::freshValues(false));
+    myPort.open(thePort, 38400);
+    auto first = std::make_unique<Kq310OnlineDevice>(&myPort, theAddress);
+    myPort.open(thePort, 38400);
+    auto second = std::make_unique<Kq310OnlineDevice>(&myPort, other);
+    first.reset();
+    ASSERT_TRUE(myPort.isOpen(NULL));
+    myEmulator.setValue(other, 'I', 0, UnitEmulator::integer(1));
+    second->pollNext();
+    EXPECT_EQ(1, status(*second, 'I', 0).value().toShort());
+    EXPECT_EQ(2, control(*second, 'B', 3).value().toShort());
+    second.reset();
     expectOpeningGivenBack();
 }
 
