@@ -165,6 +165,8 @@ void DownloadFile::sendPlain(SerialDevice& aDevice, UserInterface::ProgressDispl
             break;
         }
         aCancelChecker.check();
+        // A line that has hung up answers at once; do not spin on it.
+        aClock.pause();
     }
 
     const DownloadClock::TimePoint settleStart = aClock.now();
@@ -183,8 +185,14 @@ void DownloadFile::checkStatus(SerialDevice& aDevice, UserInterface::CancelCheck
     const DownloadClock::TimePoint start = aClock.now();
     while (received < 2)
     {
-        received += aDevice.read(answer + received, 2 - received);
+        const std::uint32_t count = aDevice.read(answer + received, 2 - received);
+        received += count;
         aCancelChecker.check();
+        if (count == 0)
+        {
+            // A line that has hung up answers at once; do not spin on it.
+            aClock.pause();
+        }
         if (received < 2 && aClock.now() - start >= StatusTimeLimit)
         {
             throw InterpreterError("no status response from the device");

@@ -155,6 +155,23 @@ TEST_F(DownloadFileTest, StatusWaitEndsAfterFiveMinutes)
     EXPECT_THAT(myLine.writes(), IsEmpty());
 }
 
+// A line that has hung up answers every read at once with nothing; the waits
+// for the unit must rest between such passes instead of spinning.
+TEST_F(DownloadFileTest, WaitsRestAfterEveryEmptyReadOfALineThatAnswersAtOnce)
+{
+    EXPECT_EQ("no status response from the device", downloadError(threeLines, true));
+    EXPECT_GT(myLine.readCount(), 100u);
+    EXPECT_EQ(static_cast<int>(myLine.readCount()), myClock.pauses());
+
+    const std::size_t statusReads = myLine.readCount();
+    const int statusPauses = myClock.pauses();
+    EXPECT_TRUE(download("S9\n", false));
+    const int answerReads = static_cast<int>(myLine.readCount() - statusReads);
+    EXPECT_GT(answerReads, 10);
+    // Each empty read of the answer wait rests once; the settle time rests too.
+    EXPECT_GT(myClock.pauses() - statusPauses, answerReads);
+}
+
 TEST_F(DownloadFileTest, StatusThatArrivesLateStillCounts)
 {
     int checks = 0;
