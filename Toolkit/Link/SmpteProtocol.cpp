@@ -202,7 +202,16 @@ void SmpteProtocol::request(const SmpteMessage& aRequest, ParameterValueMap& aVa
     authorize();
     const ValueMessage answer(SmpteMessage::readFrame(*myDevice));
     sendAck();
-    answer.decode(aValues);
+    try
+    {
+        answer.decode(aValues);
+    }
+    catch (const ProtocolException& anError)
+    {
+        // An intact frame too short to hold a value fails like any other bad
+        // answer: after reading away what follows it.
+        throwProtocolException(anError.what());
+    }
 }
 
 ParameterValue SmpteProtocol::getValue(const ParameterId& anId)

@@ -300,6 +300,33 @@ TEST_F(SmpteProtocolTest, AnswerTooShortForAValueFailsAndTheNextRequestWorks)
     EXPECT_EQ(ParameterValue(1), myProtocol->getValue(ParameterId('B', 3)));
 }
 
+TEST_F(SmpteProtocolTest, AnswerTooShortForAValueDrainsTheLineLikeEveryOtherFault)
+{
+    // Intact frames of 0 to 3 data bytes: no room for a group and one entry.
+    const ByteString shortAnswers[] = {
+        bytes({0x02, 0x00, 0x00}),
+        bytes({0x02, 0x01, 0x42, 0xBD}),
+        bytes({0x02, 0x02, 0x42, 0x03, 0xB9}),
+        bytes({0x02, 0x03, 0x42, 0x03, 0x00, 0xB8}),
+    };
+    for (const ByteString& frame : shortAnswers)
+    {
+        myLine.clearWritten();
+        myLine.answer({0x04, 0x08});
+        myLine.answer(frame);
+        myLine.answer({0x06, 0x08, 0x04});  // noise that would upset the next exchange
+        ParameterValueMap result;
+        EXPECT_EQ("The device's answer holds no parameter value.",
+                  failure([this, &result] { myProtocol->getValues({ParameterId('B', 3)}, result); }))
+            << frame.size();
+        EXPECT_TRUE(result.empty());
+        // The intact frame was acknowledged, then the line was read away.
+        EXPECT_EQ(bytes({0xFB, 0x82, 0x80, 0x09, 0x04}), myLine.written().substr(myLine.written().size() - 5));
+        EXPECT_EQ(256u, myLine.reads().back());
+        EXPECT_EQ(0u, myLine.pending());
+    }
+}
+
 TEST_F(SmpteProtocolTest, CorruptAnswerFailsAndTheNextRequestWorks)
 {
     myLine.answer({0x04, 0x08, 0x02, 0x04, 0x42, 0x03, 0x00, 0x01, 0xB5, 0x44, 0x55});
