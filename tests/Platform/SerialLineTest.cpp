@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <chrono>
 #include <cstdlib>
 #include <string>
@@ -15,6 +16,8 @@
 #include <fcntl.h>
 #include <poll.h>
 #include <sys/ioctl.h>
+#include <pthread.h>
+#include <signal.h>
 #include <termios.h>
 #include <unistd.h>
 
@@ -263,6 +266,64 @@ TEST_F(SerialLineTest, WriteFinishesWhatTheLineCannotTakeAtOnce)
     EXPECT_TRUE(writeString(bytes));
     reader.join();
     EXPECT_EQ(bytes.size(), received.size());
+    EXPECT_TRUE(bytes == received);
+}
+
+// Interrupts the constructing thread with a signal every millisecond while it
+// lives; the handler is installed without restart, so every blocking call of
+// that thread returns EINTR.
+class SignalStorm
+{
+public:
+    SignalStorm() : myTarget(::pthread_self()), myRunning(true)
+    {
+        struct sigaction action;
+        action.sa_handler = [](int) {};
+        ::sigemptyset(&action.sa_mask);
+        action.sa_flags = 0;
+        ::sigaction(SIGUSR1, &action, &myPrevious);
+        mySender = std::thread([this] {
+            while (myRunning)
+            {
+                ::pthread_kill(myTarget, SIGUSR1);
+                std::this_thread::sleep_for(std::chrono::milliseconds(1));
+            }
+        });
+    }
+    ~SignalStorm()
+    {
+        myRunning = false;
+        mySender.join();
+        ::sigaction(SIGUSR1, &myPrevious, NULL);
+    }
+
+private:
+    pthread_t myTarget;
+    std::atomic<bool> myRunning;
+    std::thread mySender;
+    struct sigaction myPrevious;
+};
+
+TEST_F(SerialLineTest, SignalsDoNotCutReadsOrWritesShort)
+{
+    ASSERT_TRUE(myLine.setReadTimeout(5000));
+    std::string bytes;
+    for (int i = 0; i < 100000; ++i)
+    {
+        bytes.push_back(static_cast<char>(i * 13));
+    }
+    std::string received;
+    std::thread other([this, &bytes, &received] {
+        std::this_thread::sleep_for(std::chrono::milliseconds(30));
+        myTerminal.send("late");
+        received = myTerminal.receive(bytes.size(), 20000);
+    });
+    {
+        SignalStorm storm;
+        EXPECT_EQ("late", readString(4));
+        EXPECT_TRUE(writeString(bytes));
+    }
+    other.join();
     EXPECT_TRUE(bytes == received);
 }
 
