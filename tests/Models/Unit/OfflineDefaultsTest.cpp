@@ -8,7 +8,9 @@
 #include <gtest/gtest.h>
 
 #include <deque>
+#include <memory>
 #include <string>
+#include <vector>
 
 namespace
 {
@@ -289,6 +291,44 @@ TEST_P(OfflineDefaultsTest, ObserversAttachToAllThreeControlMaps)
     EXPECT_EQ(NULL, stray.subject());
 }
 
+TEST_P(OfflineDefaultsTest, PolledReferenceValuesAreTakenAsTheUnitSendsThem)
+{
+    // Outside their rows' ranges too; the dynamic range preset is the program's own.
+    myUnit.setUnitValue('b', 0, ParameterValue(1));
+    myUnit.setUnitValue('b', 1, ParameterValue(-1));
+    myUnit.setUnitValue('b', 5, ParameterValue(4));
+    myUnit.setUnitValue('b', 11, ParameterValue(300));
+    myUnit.setUnitValue('b', 9, ParameterValue(5));
+    UnitParameterTable& table = myUnit.table();
+    for (int poll = 0; poll < UnitParameterTable::startupPolls; ++poll)
+    {
+        table.dispatchQueued();
+    }
+    EXPECT_EQ("Reference Input Sampling Frequency: Auto", myUnit.line(myUnit.status('b', 1)));
+    EXPECT_EQ("Reference Input CS Sampling Frequency: 4", myUnit.line(myUnit.status('b', 5)));
+    EXPECT_EQ(300, myUnit.status('b', 11).value().toShort());
+    EXPECT_EQ("Current Dynamic Range Preset: 0", myUnit.line(myUnit.status('b', 9)));
+    EXPECT_TRUE(myUnit.status('b', 5).available()) << "locked to the reference input";
+
+    // The same values once more notify nobody.
+    const int watched[] = {0, 1, 5, 11};
+    std::vector<std::unique_ptr<CountingObserver>> observers;
+    for (int index : watched)
+    {
+        observers.push_back(std::make_unique<CountingObserver>());
+        table.attachStatusObserver(ParameterId('b', index), observers.back().get());
+        observers.back()->myUpdates = 0;
+    }
+    for (int poll = 0; poll < UnitParameterTable::startupPolls; ++poll)
+    {
+        table.dispatchQueued();
+    }
+    for (std::size_t position = 0; position < observers.size(); ++position)
+    {
+        EXPECT_EQ(0, observers[position]->myUpdates) << "'b' " << watched[position];
+    }
+}
+
 TEST_P(OfflineDefaultsTest, TrackersWaitForTheLine)
 {
     const std::vector<Parameter*>& tracked = myUnit.table().idleCallback().parameters();
@@ -337,4 +377,26 @@ TEST(UnitOfflineDeviceTest, DevicesCarryTheirModelsFigures)
     kq350.pollNext();
     kq350.pollNext();
     EXPECT_EQ(2, level.myUpdates) << "the ring's next group after 'I' and 'F' is 'C'";
+}
+
+TEST(UnitOpeningTest, UnitApplyingDeemphasisCannotBeOpened)
+{
+    for (const UnitModel* model : {&UnitModel::kq330(), &UnitModel::kq350()})
+    {
+        OfflineUnit unit(*model);
+        unit.setUnitValue('B', 33, ParameterValue(1));
+        try
+        {
+            unit.build();
+            ADD_FAILURE() << *model << " opened";
+        }
+        catch (const VornaException& anError)
+        {
+            EXPECT_STREQ("The device appears to be in an inconsistent state.  Digital Deemphasis Enable: Applied is "
+                         "incompatible with another parameter value.",
+                         anError.what())
+                << *model;
+        }
+        EXPECT_EQ(NULL, unit.values().idleCallback()) << *model;
+    }
 }

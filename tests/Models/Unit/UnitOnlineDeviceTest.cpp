@@ -64,6 +64,7 @@ protected:
         {
             EXPECT_EQ(aMessage, anError.what());
         }
+        EXPECT_EQ(0u, writeFrames()) << "a refused unit is left as it was";
         expectOnlyOurOpening();
     }
 

@@ -547,3 +547,24 @@ TEST(UnitRuleNotificationTest, ClockLockFollowsThePolledLock)
     bench.change("a2", 4);
     EXPECT_EQ(1, clockLock.value().toShort());
 }
+
+TEST(UnitRuleNotificationTest, ReferenceFieldsNeedALockThatIsAvailable)
+{
+    RuleBench bench;
+    bench.preset("b0", 1);
+    ReferenceLockRule rule(bench.statuses(), bench.controls());
+    const char* const fields[] = {"b1", "b2", "b3", "b4", "b5"};
+    for (const char* field : fields)
+    {
+        EXPECT_TRUE(bench.parameter(field).available()) << field;
+    }
+    // A lock that is itself greyed says nothing, whatever it holds.
+    bench.parameter("b0").setAvailable(false);
+    for (const char* field : fields)
+    {
+        EXPECT_FALSE(bench.parameter(field).available()) << field;
+        EXPECT_EQ(1u, bench.parameter(field).sources().count(&bench.parameter("b0"))) << field;
+    }
+    bench.parameter("b0").setAvailable(true);
+    EXPECT_TRUE(bench.parameter("b4").available());
+}
