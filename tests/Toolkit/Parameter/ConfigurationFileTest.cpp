@@ -333,6 +333,34 @@ TEST_F(ConfigurationFileTest, ARecordThatNeverTakesFailsAfterFivePassesWithTheOt
     EXPECT_EQ(5, std::count(unit.myWrites.begin(), unit.myWrites.end(), ParameterId('B', 1)));
 }
 
+TEST_F(ConfigurationFileTest, ARecordTakesOnlyWhenTheBytesMatchNotJustTheInteger)
+{
+    // The unit keeps every value as two bytes: the one-byte record 05 is written
+    // but reads back as 00 05, which is not the record, in every pass.
+    class TwoByteUnit : public FakeProtocol
+    {
+    public:
+        ParameterValue setAndGetValue(const ParameterId& anId, const ParameterValue& aValue, std::uint32_t aTime) override
+        {
+            return FakeProtocol::setAndGetValue(anId, ParameterValue(aValue.toShort()), aTime);
+        }
+    } unit;
+    ConfigurationSet set(&unit);
+    const std::uint32_t checksum = 1 + (0x42 + 3 + 1 + 5);
+    std::istringstream stream(bytes({1, 0, 0, 0, 0x42, 3, 1, 0, 0, 0, 0x05, static_cast<int>(checksum), 0, 0, 0}));
+    try
+    {
+        set.restoreConfiguration(stream);
+        FAIL() << "no exception";
+    }
+    catch (const VornaException& e)
+    {
+        EXPECT_STREQ(theInvalidFile, e.what());
+    }
+    EXPECT_EQ(ParameterValue(5), set.control('B', 3).value());
+    EXPECT_EQ(5u, unit.myWrites.size());
+}
+
 TEST_F(ConfigurationFileTest, AProtocolFailureWhileApplyingBecomesTheInvalidFileMessage)
 {
     const std::string file = threeRecordFile();

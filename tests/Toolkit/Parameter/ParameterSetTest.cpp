@@ -226,6 +226,33 @@ TEST_F(ParameterSetTest, SetControlValueRefreshesFirstAndReturnsTheValue)
     EXPECT_EQ(std::vector<ParameterId>{ParameterId('B', 1)}, myUnit.myWrites);
 }
 
+TEST_F(ParameterSetTest, SetControlValueRefreshesThroughATablesOverride)
+{
+    class GuardedSet : public TestSet
+    {
+    public:
+        explicit GuardedSet(AbstractProtocol* anOwner) : TestSet(anOwner) {}
+        void refreshControls() override
+        {
+            ++myRefreshes;
+            TestSet::refreshControls();
+        }
+        int myRefreshes = 0;
+    } set(&myUnit);
+    set.setControlValue(ParameterId('B', 0), ParameterValue(6));
+    EXPECT_EQ(1, set.myRefreshes);
+    EXPECT_EQ(ParameterValue(6), set.controlCollection().find(ParameterId('B', 0)).value());
+}
+
+TEST_F(ParameterSetTest, AParameterObserverKeepsBothCollectionsOfItsSet)
+{
+    ParameterObserver observer(&mySet.controlCollection().find(ParameterId('E', 0)), &mySet.statusCollection(),
+                               &mySet.controlCollection());
+    EXPECT_EQ(&mySet.statusCollection(), observer.statusCollection());
+    EXPECT_EQ(&mySet.controlCollection(), observer.controlCollection());
+    EXPECT_EQ(&mySet.controlCollection().find(ParameterId('E', 0)), observer.parameter());
+}
+
 TEST(ParameterSet, TheDestructorDeletesOwnedObserversThenDefinitions)
 {
     std::vector<std::string> log;

@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstddef>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -183,14 +184,32 @@ TEST_F(StatusParameterTest, NotifyAlwaysNotifiesEveryValue)
     EXPECT_EQ(2, observer.myNotifications);
 }
 
+// Records, at each notification, how many values the tracker had been given.
+class TrackerWatcher : public ParameterObserver
+{
+public:
+    TrackerWatcher(Parameter* aSubject, const RecordingTracker& aTracker)
+        : ParameterObserver(aSubject), myTracker(aTracker)
+    {
+    }
+    void onSubjectUpdated() override { mySeen.push_back(myTracker.myValues.size()); }
+    std::vector<std::size_t> mySeen;
+
+private:
+    const RecordingTracker& myTracker;
+};
+
 TEST_F(StatusParameterTest, FeedsTheTrackerBeforeTheObserversRun)
 {
     RecordingTracker tracker;
     EXPECT_EQ(nullptr, myParameter.setValueTracker(&tracker));
-    CountingObserver observer(&myParameter);
+    TrackerWatcher watcher(&myParameter, tracker);
+    receive(ParameterValue(7));
     receive(ParameterValue(7));
     receive(ParameterValue(-3));
     EXPECT_EQ((std::vector<int>{7, -3}), tracker.myValues);
+    EXPECT_EQ((std::vector<std::size_t>{1, 2}), watcher.mySeen);
+    EXPECT_EQ(&tracker, myParameter.setValueTracker(NULL));
 }
 
 TEST_F(StatusParameterTest, ExtrapolateTakesTheEstimateAndAlwaysNotifies)
