@@ -1,0 +1,42 @@
+#pragma once
+
+#include "Platform/Window/Bitmap.h"
+#include "Platform/Window/DialogTemplate.h"
+#include "Platform/Window/Menu.h"
+#include "Platform/Window/StringTable.h"
+#include "Platform/Window/ToolBarResource.h"
+
+#include <map>
+
+namespace Platform
+{
+// A program's resources by id: strings, dialog templates, menus, tool bars
+// and bitmaps. Each add keeps what is already there under that id and says so
+// by returning false; each lookup gives NULL for an id it does not hold, as
+// loading a missing resource fails.
+class Resources
+{
+public:
+    StringTable& strings() { return myStrings; }
+    const StringTable& strings() const { return myStrings; }
+
+    bool addDialog(const DialogTemplate& aTemplate);
+    const DialogTemplate* dialog(unsigned anId) const;
+
+    bool addMenu(unsigned anId, const Menu& aMenu);
+    const Menu* menu(unsigned anId) const;
+
+    bool addToolBar(unsigned anId, const ToolBarResource& aToolBar);
+    const ToolBarResource* toolBar(unsigned anId) const;
+
+    bool addBitmap(unsigned anId, const Bitmap& aBitmap);
+    const Bitmap* bitmap(unsigned anId) const;
+
+private:
+    StringTable myStrings;
+    std::map<unsigned, DialogTemplate> myDialogs;
+    std::map<unsigned, Menu> myMenus;
+    std::map<unsigned, ToolBarResource> myToolBars;
+    std::map<unsigned, Bitmap> myBitmaps;
+};
+}

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <map>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace Platform
+{
+// The program's texts by id. Lists of items are runs of consecutive ids.
+class StringTable
+{
+public:
+    // False (the table keeps its text) when the id is taken.
+    bool add(unsigned anId, const std::string& aText);
+    // aTexts under aFirstId, aFirstId + 1, ...; false when any id was taken.
+    bool addRun(unsigned aFirstId, const std::vector<std::string>& aTexts);
+    bool contains(unsigned anId) const;
+    // Empty when the table has no text of that id.
+    std::optional<std::string> find(unsigned anId) const;
+    std::size_t size() const { return myTexts.size(); }
+
+private:
+    std::map<unsigned, std::string> myTexts;
+};
+}

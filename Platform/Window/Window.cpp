@@ -1,0 +1,844 @@
+#include "Platform/Window/Window.h"
+
+#include "Platform/Assertion.h"
+
+#include <algorithm>
+#include <cctype>
+#include <climits>
+
+namespace Platform
+{
+namespace
+{
+const int anyCode = INT_MIN;
+const int okCommand = 1;
+const int cancelCommand = 2;
+
+Window*& theFocus()
+{
+    static Window* theWindow = NULL;
+    return theWindow;
+}
+
+unsigned long& theChangeCount()
+{
+    static unsigned long theCount = 0;
+    return theCount;
+}
+
+bool isBox(WindowKind aKind)
+{
+    return aKind == WindowKind::ComboBox || aKind == WindowKind::ListBox;
+}
+
+bool isButtonLike(WindowKind aKind)
+{
+    return aKind == WindowKind::Button || aKind == WindowKind::CheckBox || aKind == WindowKind::RadioButton;
+}
+}
+
+Window::Window(WindowKind aKind, int anId, const std::string& aText, const WindowStyle& aStyle, const Rectangle& aRectangle)
+    : myKind(aKind),
+      myId(anId),
+      myText(aText),
+      myStyle(aStyle),
+      myTemplateId(0),
+      myRectangle(aRectangle),
+      myParent(NULL),
+      myEnabled(!aStyle.disabled),
+      myShown(aStyle.visible),
+      myImage(0),
+      myChecked(false),
+      myPressed(false),
+      mySelection(-1),
+      myTextLimit(0),
+      myReadOnly(aStyle.readOnly),
+      mySelectionStart(0),
+      mySelectionEnd(0),
+      myLower(0),
+      myUpper(100),
+      myPosition(0),
+      myModal(false),
+      myEnded(false),
+      myResult(0),
+      myToken(std::make_shared<int>(0))
+{
+    if (aKind == WindowKind::UpDown)
+    {
+        // The platform's default: the up arrow moves towards upper, here downwards.
+        myLower = 100;
+        myUpper = 0;
+        myAccelerations = {{0, 1}, {2, 5}, {5, 20}};
+    }
+    if (aKind == WindowKind::ComboBox && aStyle.combo == ComboStyle::DropDownList)
+    {
+        myText.clear();
+    }
+    changed();
+}
+
+Window::~Window()
+{
+    // A destroyed window loses the focus silently: nobody is left to tell.
+    if (theFocus() == this)
+    {
+        theFocus() = NULL;
+    }
+    myChildren.clear();
+    changed();
+}
+
+std::string Window::describe() const
+{
+    std::string description = kindName(myKind);
+    if (myKind == WindowKind::Dialog && myTemplateId != 0)
+    {
+        description += " " + std::to_string(myTemplateId);
+    }
+    else
+    {
+        description += " " + std::to_string(myId);
+    }
+    return description + " \"" + text() + "\"";
+}
+
+Window& Window::addChild(std::unique_ptr<Window> aChild)
+{
+    VORNA_ASSERT(aChild != NULL);
+    VORNA_ASSERT(aChild->myParent == NULL);
+    aChild->myParent = this;
+    myChildren.push_back(std::move(aChild));
+    changed();
+    return *myChildren.back();
+}
+
+Window& Window::createChild(WindowKind aKind, int anId, const std::string& aText, const WindowStyle& aStyle,
+                            const Rectangle& aRectangle)
+{
+    return addChild(std::unique_ptr<Window>(new Window(aKind, anId, aText, aStyle, aRectangle)));
+}
+
+void Window::destroyChild(Window& aChild)
+{
+    VORNA_ASSERT(aChild.myParent == this);
+    auto place = std::find_if(myChildren.begin(), myChildren.end(),
+                              [&aChild](const std::unique_ptr<Window>& aWindow) { return aWindow.get() == &aChild; });
+    VORNA_ASSERT(place != myChildren.end());
+    // Take it out first, so a destructor that looks at the tree no longer finds it.
+    std::unique_ptr<Window> doomed = std::move(*place);
+    myChildren.erase(place);
+    doomed.reset();
+    changed();
+}
+
+std::vector<Window*> Window::children() const
+{
+    std::vector<Window*> result;
+    for (const std::unique_ptr<Window>& child : myChildren)
+    {
+        result.push_back(child.get());
+    }
+    return result;
+}
+
+Window* Window::findChild(int anId) const
+{
+    for (const std::unique_ptr<Window>& child : myChildren)
+    {
+        if (child->myId == anId)
+        {
+            return child.get();
+        }
+    }
+    return NULL;
+}
+
+Window* Window::findDescendant(int anId) const
+{
+    for (const std::unique_ptr<Window>& child : myChildren)
+    {
+        if (child->myId == anId)
+        {
+            return child.get();
+        }
+        Window* found = child->findDescendant(anId);
+        if (found != NULL)
+        {
+            return found;
+        }
+    }
+    return NULL;
+}
+
+bool Window::isAncestorOf(const Window& aWindow) const
+{
+    for (const Window* window = aWindow.myParent; window != NULL; window = window->myParent)
+    {
+        if (window == this)
+        {
+            return true;
+        }
+    }
+    return false;
+}
+
+void Window::raise()
+{
+    if (myParent == NULL)
+    {
+        return;
+    }
+    std::vector<std::unique_ptr<Window>>& siblings = myParent->myChildren;
+    auto place = std::find_if(siblings.begin(), siblings.end(),
+                              [this](const std::unique_ptr<Window>& aWindow) { return aWindow.get() == this; });
+    std::rotate(siblings.begin(), place, place + 1);
+    changed();
+}
+
+std::string Window::text() const
+{
+    if (myKind == WindowKind::ComboBox && myStyle.combo == ComboStyle::DropDownList)
+    {
+        return itemText(mySelection);
+    }
+    return myText;
+}
+
+void Window::setText(const std::string& aText)
+{
+    if (myKind == WindowKind::ComboBox && myStyle.combo == ComboStyle::DropDownList)
+    {
+        // A list-only combo box has no text of its own to set.
+        return;
+    }
+    myText = aText;
+    mySelectionStart = 0;
+    mySelectionEnd = 0;
+    changed();
+    if (myKind == WindowKind::Edit)
+    {
+        // A single-line edit reports every change of its text, also the program's.
+        Event event(Notification::EditChanged, *this);
+        notify(event);
+    }
+}
+
+void Window::enable(bool anEnabled)
+{
+    if (myEnabled != anEnabled)
+    {
+        myEnabled = anEnabled;
+        changed();
+    }
+}
+
+void Window::show(bool aShown)
+{
+    if (myShown != aShown)
+    {
+        myShown = aShown;
+        changed();
+    }
+}
+
+bool Window::isVisible() const
+{
+    for (const Window* window = this; window != NULL; window = window->myParent)
+    {
+        if (!window->myShown)
+        {
+            return false;
+        }
+    }
+    return true;
+}
+
+bool Window::isReachable() const
+{
+    for (const Window* window = this; window != NULL; window = window->myParent)
+    {
+        if (!window->myShown || !window->myEnabled)
+        {
+            return false;
+        }
+    }
+    return true;
+}
+
+void Window::move(const Rectangle& aRectangle)
+{
+    const bool resized = aRectangle.width() != myRectangle.width() || aRectangle.height() != myRectangle.height();
+    myRectangle = aRectangle;
+    if (resized)
+    {
+        myCanvas.clear();
+    }
+    changed();
+}
+
+Rectangle Window::clientRectangle() const
+{
+    return Rectangle(0, 0, std::max(0, myRectangle.width()), std::max(0, myRectangle.height()));
+}
+
+void Window::setImage(unsigned aBitmapId)
+{
+    myImage = aBitmapId;
+    changed();
+}
+
+void Window::invalidate()
+{
+    changed();
+}
+
+void Window::resizeCanvas()
+{
+    const Rectangle client = clientRectangle();
+    const std::size_t size = static_cast<std::size_t>(client.width()) * static_cast<std::size_t>(client.height());
+    if (myCanvas.size() != size)
+    {
+        myCanvas.assign(size, std::optional<Colour>());
+    }
+}
+
+void Window::fillRectangle(const Rectangle& aRectangle, const Colour& aColour)
+{
+    const Rectangle client = clientRectangle();
+    // A rectangle may come with its corners either way round.
+    const int left = std::max(client.left, std::min(aRectangle.left, aRectangle.right));
+    const int right = std::min(client.right, std::max(aRectangle.left, aRectangle.right));
+    const int top = std::max(client.top, std::min(aRectangle.top, aRectangle.bottom));
+    const int bottom = std::min(client.bottom, std::max(aRectangle.top, aRectangle.bottom));
+    if (left >= right || top >= bottom)
+    {
+        return;
+    }
+    resizeCanvas();
+    for (int y = top; y < bottom; ++y)
+    {
+        std::fill(myCanvas.begin() + y * client.width() + left, myCanvas.begin() + y * client.width() + right,
+                  std::optional<Colour>(aColour));
+    }
+    changed();
+}
+
+std::optional<Colour> Window::colourAt(int anX, int aY) const
+{
+    const Rectangle client = clientRectangle();
+    if (!client.contains(anX, aY) || myCanvas.empty())
+    {
+        return std::optional<Colour>();
+    }
+    return myCanvas[static_cast<std::size_t>(aY) * client.width() + anX];
+}
+
+void Window::clearPaint()
+{
+    myCanvas.clear();
+    changed();
+}
+
+void Window::moveFocus(Window* aWindow)
+{
+    Window* previous = theFocus();
+    if (previous == aWindow)
+    {
+        return;
+    }
+    theFocus() = aWindow;
+    std::unique_ptr<Watch> next(aWindow != NULL ? new Watch(*aWindow) : NULL);
+    if (previous != NULL)
+    {
+        Event lost(Notification::FocusLost, *previous);
+        previous->notify(lost);
+    }
+    // The loser's handler may have moved the focus on, or destroyed the window.
+    if (next != NULL && next->alive() && theFocus() == aWindow)
+    {
+        Event gained(Notification::FocusGained, *aWindow);
+        aWindow->notify(gained);
+    }
+    changed();
+}
+
+void Window::setFocus()
+{
+    moveFocus(this);
+}
+
+Window* Window::focus()
+{
+    return theFocus();
+}
+
+void Window::clearFocus()
+{
+    moveFocus(NULL);
+}
+
+bool Window::canTakeFocus() const
+{
+    switch (myKind)
+    {
+    case WindowKind::Button:
+    case WindowKind::CheckBox:
+    case WindowKind::RadioButton:
+    case WindowKind::ComboBox:
+    case WindowKind::Edit:
+    case WindowKind::ListBox:
+    case WindowKind::TabControl:
+        return true;
+    default:
+        return false;
+    }
+}
+
+void Window::checkKind(bool aRight) const
+{
+    VORNA_ASSERT(aRight);
+}
+
+void Window::setChecked(bool aChecked)
+{
+    checkKind(myKind == WindowKind::CheckBox || myKind == WindowKind::RadioButton);
+    myChecked = aChecked;
+    changed();
+}
+
+void Window::setPressed(bool aPressed)
+{
+    checkKind(isButtonLike(myKind));
+    myPressed = aPressed;
+    changed();
+}
+
+void Window::checkRadioButton(int aFirstId, int aLastId, int aCheckId)
+{
+    for (const std::unique_ptr<Window>& child : myChildren)
+    {
+        if (child->myKind == WindowKind::RadioButton && child->myId >= aFirstId && child->myId <= aLastId)
+        {
+            child->setChecked(child->myId == aCheckId);
+        }
+    }
+}
+
+std::vector<Window*> Window::radioGroup() const
+{
+    checkKind(myKind == WindowKind::RadioButton);
+    VORNA_ASSERT(myParent != NULL);
+    const std::vector<std::unique_ptr<Window>>& siblings = myParent->myChildren;
+    std::size_t mine = 0;
+    while (siblings[mine].get() != this)
+    {
+        ++mine;
+    }
+    // The group starts at the nearest radio button at or before this one that
+    // starts a group, and runs over the radio buttons after it up to the next start.
+    std::size_t first = mine;
+    while (first > 0 && !siblings[first]->myStyle.group && siblings[first - 1]->myKind == WindowKind::RadioButton)
+    {
+        --first;
+    }
+    std::vector<Window*> group;
+    for (std::size_t index = first; index < siblings.size(); ++index)
+    {
+        Window* sibling = siblings[index].get();
+        if (sibling->myKind != WindowKind::RadioButton || (index != first && sibling->myStyle.group))
+        {
+            break;
+        }
+        group.push_back(sibling);
+    }
+    return group;
+}
+
+int Window::checkedRadioIndex(int aFirstId) const
+{
+    Window* first = findChild(aFirstId);
+    VORNA_ASSERT(first != NULL);
+    const std::vector<Window*> group = first->radioGroup();
+    for (std::size_t index = 0; index < group.size(); ++index)
+    {
+        if (group[index]->myChecked)
+        {
+            return static_cast<int>(index);
+        }
+    }
+    return -1;
+}
+
+void Window::checkRadioIndex(int aFirstId, int anIndex)
+{
+    Window* first = findChild(aFirstId);
+    VORNA_ASSERT(first != NULL);
+    const std::vector<Window*> group = first->radioGroup();
+    for (std::size_t index = 0; index < group.size(); ++index)
+    {
+        group[index]->setChecked(static_cast<int>(index) == anIndex);
+    }
+}
+
+void Window::adjustSelectionForInsert(int anIndex)
+{
+    if (mySelection >= anIndex)
+    {
+        ++mySelection;
+    }
+}
+
+void Window::adjustSelectionForDelete(int anIndex)
+{
+    if (mySelection == anIndex)
+    {
+        mySelection = -1;
+    }
+    else if (mySelection > anIndex)
+    {
+        --mySelection;
+    }
+}
+
+int Window::addString(const std::string& aText)
+{
+    checkKind(isBox(myKind));
+    myItems.push_back(aText);
+    changed();
+    return itemCount() - 1;
+}
+
+int Window::insertString(int anIndex, const std::string& aText)
+{
+    checkKind(isBox(myKind));
+    if (anIndex == -1)
+    {
+        return addString(aText);
+    }
+    if (anIndex < 0 || anIndex > itemCount())
+    {
+        return -1;
+    }
+    myItems.insert(myItems.begin() + anIndex, aText);
+    adjustSelectionForInsert(anIndex);
+    changed();
+    return anIndex;
+}
+
+int Window::deleteString(int anIndex)
+{
+    checkKind(isBox(myKind));
+    if (anIndex < 0 || anIndex >= itemCount())
+    {
+        return -1;
+    }
+    myItems.erase(myItems.begin() + anIndex);
+    adjustSelectionForDelete(anIndex);
+    changed();
+    return itemCount();
+}
+
+void Window::resetContent()
+{
+    checkKind(isBox(myKind));
+    myItems.clear();
+    mySelection = -1;
+    changed();
+}
+
+int Window::insertTab(int anIndex, const std::string& aText)
+{
+    checkKind(myKind == WindowKind::TabControl);
+    if (anIndex < 0)
+    {
+        return -1;
+    }
+    const int index = std::min(anIndex, itemCount());
+    myItems.insert(myItems.begin() + index, aText);
+    if (itemCount() == 1)
+    {
+        mySelection = 0;
+    }
+    else
+    {
+        adjustSelectionForInsert(index);
+    }
+    changed();
+    return index;
+}
+
+bool Window::deleteTab(int anIndex)
+{
+    checkKind(myKind == WindowKind::TabControl);
+    if (anIndex < 0 || anIndex >= itemCount())
+    {
+        return false;
+    }
+    myItems.erase(myItems.begin() + anIndex);
+    adjustSelectionForDelete(anIndex);
+    changed();
+    return true;
+}
+
+void Window::deleteAllTabs()
+{
+    checkKind(myKind == WindowKind::TabControl);
+    myItems.clear();
+    mySelection = -1;
+    changed();
+}
+
+bool Window::setTabText(int anIndex, const std::string& aText)
+{
+    checkKind(myKind == WindowKind::TabControl);
+    if (anIndex < 0 || anIndex >= itemCount())
+    {
+        return false;
+    }
+    myItems[anIndex] = aText;
+    changed();
+    return true;
+}
+
+std::string Window::itemText(int anIndex) const
+{
+    if (anIndex < 0 || anIndex >= itemCount())
+    {
+        return std::string();
+    }
+    return myItems[anIndex];
+}
+
+bool Window::setSelection(int anIndex)
+{
+    checkKind(isBox(myKind) || myKind == WindowKind::TabControl);
+    const bool valid = anIndex >= 0 && anIndex < itemCount();
+    if (valid)
+    {
+        mySelection = anIndex;
+    }
+    else if (myKind == WindowKind::ComboBox || (myKind == WindowKind::ListBox && anIndex == -1))
+    {
+        mySelection = -1;
+    }
+    changed();
+    return valid;
+}
+
+void Window::setTextLimit(unsigned aLimit)
+{
+    checkKind(myKind == WindowKind::Edit);
+    myTextLimit = aLimit;
+}
+
+void Window::setReadOnly(bool aReadOnly)
+{
+    checkKind(myKind == WindowKind::Edit || myKind == WindowKind::ListBox);
+    myReadOnly = aReadOnly;
+    changed();
+}
+
+void Window::selectText(int aStart, int anEnd)
+{
+    checkKind(myKind == WindowKind::Edit);
+    const int length = static_cast<int>(myText.size());
+    if (aStart < 0)
+    {
+        mySelectionStart = mySelectionEnd;
+        return;
+    }
+    const int end = anEnd < 0 ? length : std::min(anEnd, length);
+    const int start = std::min(aStart, length);
+    mySelectionStart = std::min(start, end);
+    mySelectionEnd = std::max(start, end);
+    changed();
+}
+
+int Window::lineLength() const
+{
+    checkKind(myKind == WindowKind::Edit);
+    return static_cast<int>(myText.size()) - (mySelectionEnd - mySelectionStart);
+}
+
+void Window::scrollCaret()
+{
+    checkKind(myKind == WindowKind::Edit);
+}
+
+bool Window::typeCharacter(char aCharacter)
+{
+    checkKind(myKind == WindowKind::Edit);
+    if (myReadOnly || (myStyle.digitsOnly && !std::isdigit(static_cast<unsigned char>(aCharacter))))
+    {
+        return false;
+    }
+    const std::size_t length = myText.size() - static_cast<std::size_t>(mySelectionEnd - mySelectionStart) + 1;
+    if (myTextLimit != 0 && length > myTextLimit)
+    {
+        return false;
+    }
+    myText.replace(mySelectionStart, mySelectionEnd - mySelectionStart, 1, aCharacter);
+    mySelectionStart = mySelectionStart + 1;
+    mySelectionEnd = mySelectionStart;
+    changed();
+    Event event(Notification::EditChanged, *this);
+    notify(event);
+    return true;
+}
+
+bool Window::deleteSelection()
+{
+    checkKind(myKind == WindowKind::Edit);
+    if (myReadOnly || mySelectionStart == mySelectionEnd)
+    {
+        return false;
+    }
+    myText.erase(mySelectionStart, mySelectionEnd - mySelectionStart);
+    mySelectionEnd = mySelectionStart;
+    changed();
+    Event event(Notification::EditChanged, *this);
+    notify(event);
+    return true;
+}
+
+void Window::setRange(int aLower, int anUpper)
+{
+    checkKind(myKind == WindowKind::UpDown || myKind == WindowKind::ProgressBar);
+    myLower = aLower;
+    myUpper = anUpper;
+    setPosition(myPosition);
+}
+
+void Window::setPosition(int aPosition)
+{
+    checkKind(myKind == WindowKind::UpDown || myKind == WindowKind::ProgressBar);
+    myPosition = std::max(std::min(myLower, myUpper), std::min(std::max(myLower, myUpper), aPosition));
+    changed();
+}
+
+void Window::setBuddy(Window* aBuddy)
+{
+    checkKind(myKind == WindowKind::UpDown);
+    myBuddy.reset(aBuddy != NULL ? new Watch(*aBuddy) : NULL);
+}
+
+void Window::setAccelerations(const std::vector<Acceleration>& anAccelerations)
+{
+    checkKind(myKind == WindowKind::UpDown);
+    VORNA_ASSERT(!anAccelerations.empty());
+    myAccelerations = anAccelerations;
+}
+
+int Window::incrementAfter(double aSeconds) const
+{
+    checkKind(myKind == WindowKind::UpDown);
+    int increment = myAccelerations.front().increment;
+    for (const Acceleration& step : myAccelerations)
+    {
+        if (aSeconds >= step.seconds)
+        {
+            increment = step.increment;
+        }
+    }
+    return increment;
+}
+
+void Window::endDialog(int aResult)
+{
+    checkKind(myKind == WindowKind::Dialog);
+    myEnded = true;
+    myResult = aResult;
+}
+
+void Window::beginModal()
+{
+    checkKind(myKind == WindowKind::Dialog);
+    myModal = true;
+    myEnded = false;
+    myResult = 0;
+}
+
+void Window::finishModal()
+{
+    checkKind(myKind == WindowKind::Dialog);
+    myModal = false;
+}
+
+void Window::on(Notification aNotification, const Handler& aHandler)
+{
+    on(aNotification, anyCode, aHandler);
+}
+
+void Window::on(Notification aNotification, int aCode, const Handler& aHandler)
+{
+    const HandlerKey key(aNotification, aCode);
+    if (aHandler)
+    {
+        myHandlers[key] = std::make_shared<Handler>(aHandler);
+    }
+    else
+    {
+        myHandlers.erase(key);
+    }
+}
+
+bool Window::hasHandler(Notification aNotification, int aCode) const
+{
+    return myHandlers.count(HandlerKey(aNotification, aCode)) != 0 ||
+           myHandlers.count(HandlerKey(aNotification, anyCode)) != 0;
+}
+
+bool Window::notify(Event& anEvent)
+{
+    auto place = myHandlers.find(HandlerKey(anEvent.notification, anEvent.code));
+    if (place == myHandlers.end())
+    {
+        place = myHandlers.find(HandlerKey(anEvent.notification, anyCode));
+    }
+    if (place == myHandlers.end())
+    {
+        return false;
+    }
+    // Hold the handler: it may replace itself or destroy this window while it runs.
+    const std::shared_ptr<Handler> handler = place->second;
+    (*handler)(anEvent);
+    return true;
+}
+
+bool Window::command(int aCommandId)
+{
+    Event event(Notification::Command, *this, aCommandId);
+    if (notify(event))
+    {
+        return true;
+    }
+    if (myKind == WindowKind::Dialog && myModal && (aCommandId == okCommand || aCommandId == cancelCommand))
+    {
+        endDialog(aCommandId);
+        return true;
+    }
+    return false;
+}
+
+Window* Window::enclosingDialog() const
+{
+    for (Window* window = myParent; window != NULL; window = window->myParent)
+    {
+        if (window->myKind == WindowKind::Dialog)
+        {
+            return window;
+        }
+    }
+    return NULL;
+}
+
+void Window::changed()
+{
+    ++theChangeCount();
+}
+
+unsigned long Window::changeCount()
+{
+    return theChangeCount();
+}
+}
