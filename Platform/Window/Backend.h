@@ -2,6 +2,7 @@
 
 #include "Platform/Window/FileDialogRequest.h"
 #include "Platform/Window/MessageBoxRequest.h"
+#include "Platform/Window/Rectangle.h"
 
 #include <string>
 
@@ -59,6 +60,14 @@ public:
     virtual void closeWindow(Window& aWindow) = 0;
     // Paints a window at once, without waiting for the loop.
     virtual void paintNow(Window& aWindow) = 0;
+
+    // The primary screen, and the size of a standard icon on it, in pixels.
+    virtual Rectangle screenArea() = 0;
+    virtual int iconWidth() = 0;
+    virtual int iconHeight() = 0;
+    // Opens a document (the help file) with the desktop's own opener; false
+    // when nothing could show it.
+    virtual bool openWithDesktop(const std::string& aPath) = 0;
 
 protected:
     Backend() {}

@@ -20,7 +20,9 @@ enum class Notification
     TimerTick,            // code: the timer id
     Command,              // code: the command id (menu, tool bar, a button without a handler)
     CommandUpdate,        // code: the command id; the handler sets the state
-    Message               // code: the number of a posted message
+    Message,              // code: the number of a posted message
+    Close,                // the user closes the window (its close box)
+    SessionEnd            // the desktop session ends while the program runs
 };
 
 // The state of a command that a command-update handler decides.

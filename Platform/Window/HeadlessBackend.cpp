@@ -55,7 +55,10 @@ HeadlessBackend::HeadlessBackend()
       myQuitCode(0),
       myWaitCursorShown(false),
       myWaitCursorShowings(0),
-      myPaintings(0)
+      myPaintings(0),
+      myScreen(0, 0, 1024, 768),
+      myIconSize(32),
+      myDesktopOpens(false)
 {
     myPrevious = install(this);
 }
@@ -291,6 +294,18 @@ void HeadlessBackend::closeWindow(Window& aWindow)
 void HeadlessBackend::paintNow(Window&)
 {
     ++myPaintings;
+}
+
+void HeadlessBackend::setScreen(const Rectangle& aScreen, int anIconSize)
+{
+    myScreen = aScreen;
+    myIconSize = anIconSize;
+}
+
+bool HeadlessBackend::openWithDesktop(const std::string& aPath)
+{
+    myOpenedDocuments.push_back(aPath);
+    return myDesktopOpens;
 }
 
 std::vector<Window*> HeadlessBackend::modalDialogs() const

@@ -54,6 +54,12 @@ public:
     void openWindow(Window& aWindow) override;
     void closeWindow(Window& aWindow) override;
     void paintNow(Window& aWindow) override;
+    // 1024 by 768 with 32-pixel icons unless the test says otherwise.
+    Rectangle screenArea() override { return myScreen; }
+    int iconWidth() override { return myIconSize; }
+    int iconHeight() override { return myIconSize; }
+    // Records the path; the desktop opens it when the test allows (it does not by default).
+    bool openWithDesktop(const std::string& aPath) override;
 
     // --- for tests ---
     // The modal dialogs running, outermost first.
@@ -88,6 +94,10 @@ public:
     const std::vector<FileDialogRequest>& fileDialogs() const { return myFileDialogs; }
     unsigned paintings() const { return myPaintings; }
 
+    void setScreen(const Rectangle& aScreen, int anIconSize);
+    void setDesktopOpens(bool anOpens) { myDesktopOpens = anOpens; }
+    const std::vector<std::string>& openedDocuments() const { return myOpenedDocuments; }
+
 private:
     struct Timer
     {
@@ -112,5 +122,9 @@ private:
     unsigned myPaintings;
     std::vector<MessageBoxRequest> myMessageBoxes;
     std::vector<FileDialogRequest> myFileDialogs;
+    Rectangle myScreen;
+    int myIconSize;
+    bool myDesktopOpens;
+    std::vector<std::string> myOpenedDocuments;
 };
 }

@@ -3,6 +3,7 @@
 #include "Platform/Assertion.h"
 #include "Platform/Window/DialogResult.h"
 #include "Platform/Window/ScriptFailure.h"
+#include "Platform/Window/UserInput.h"
 #include "Platform/Window/Window.h"
 
 #include <algorithm>
@@ -237,14 +238,9 @@ Window& ScriptedUser::control(int anId) const
     return *candidates.front();
 }
 
-bool ScriptedUser::reaches(const Window& aControl) const
+UserInput ScriptedUser::input() const
 {
-    Window* dialog = myBackend.activeDialog();
-    if (dialog != NULL && dialog != &aControl && !dialog->isAncestorOf(aControl))
-    {
-        return false;
-    }
-    return aControl.isReachable();
+    return UserInput(myBackend.activeDialog());
 }
 
 void ScriptedUser::settle()
@@ -260,52 +256,9 @@ bool ScriptedUser::click(int anId)
 bool ScriptedUser::click(Window& aControl)
 {
     requireKind(aControl, isButtonLike(aControl.kind()) || aControl.kind() == WindowKind::Edit, "click");
-    if (!reaches(aControl))
-    {
-        return false;
-    }
-    const Window::Watch control(aControl);
-    aControl.setFocus();
-    // The focus change may have disabled, hidden or destroyed it.
-    if (!control.alive() || !reaches(aControl))
-    {
-        settle();
-        return false;
-    }
-    if (aControl.kind() == WindowKind::Edit)
-    {
-        settle();
-        return true;
-    }
-    aControl.setPressed(false);
-    if (aControl.style().automatic)
-    {
-        if (aControl.kind() == WindowKind::CheckBox)
-        {
-            aControl.setChecked(!aControl.isChecked());
-        }
-        else if (aControl.kind() == WindowKind::RadioButton)
-        {
-            for (Window* button : aControl.radioGroup())
-            {
-                button->setChecked(button == &aControl);
-            }
-        }
-    }
-    const int id = aControl.id();
-    Window* dialog = aControl.enclosingDialog();
-    std::optional<Window::Watch> dialogWatch;
-    if (dialog != NULL)
-    {
-        dialogWatch.emplace(*dialog);
-    }
-    Event clicked(Notification::Clicked, aControl);
-    if (!aControl.notify(clicked) && dialogWatch && dialogWatch->alive())
-    {
-        dialog->command(id);
-    }
+    const bool taken = input().click(aControl);
     settle();
-    return true;
+    return taken;
 }
 
 bool ScriptedUser::pick(int anId, int anIndex)
@@ -324,26 +277,9 @@ bool ScriptedUser::pick(Window& aControl, int anIndex)
     {
         throw ScriptFailure("No item " + std::to_string(anIndex) + " to pick in the " + aControl.describe());
     }
-    if (!reaches(aControl) || (aControl.kind() == WindowKind::ListBox && aControl.isReadOnly()))
-    {
-        return false;
-    }
-    const Window::Watch control(aControl);
-    aControl.setFocus();
-    if (!control.alive() || !reaches(aControl) || anIndex >= aControl.itemCount())
-    {
-        settle();
-        return false;
-    }
-    const bool changed = aControl.selection() != anIndex;
-    aControl.setSelection(anIndex);
-    if (aControl.kind() == WindowKind::ComboBox || (changed && aControl.style().notify))
-    {
-        Event event(Notification::SelectionChanged, aControl);
-        aControl.notify(event);
-    }
+    const bool taken = input().pick(aControl, anIndex);
     settle();
-    return true;
+    return taken;
 }
 
 bool ScriptedUser::type(int anId, const std::string& aText)
@@ -354,23 +290,17 @@ bool ScriptedUser::type(int anId, const std::string& aText)
 bool ScriptedUser::type(Window& anEdit, const std::string& aText)
 {
     requireKind(anEdit, anEdit.kind() == WindowKind::Edit, "type into");
-    if (!reaches(anEdit))
-    {
-        return false;
-    }
     const Window::Watch edit(anEdit);
-    anEdit.setFocus();
-    if (!edit.alive() || !reaches(anEdit) || !anEdit.hasFocus())
+    if (!input().selectAll(anEdit))
     {
         settle();
         return false;
     }
-    anEdit.selectText(0, -1);
     if (aText.empty())
     {
-        const bool deleted = anEdit.deleteSelection() || anEdit.text().empty();
+        const bool emptied = input().deleteKey() || (edit.alive() && anEdit.text().empty());
         settle();
-        return deleted;
+        return emptied;
     }
     return typeKeys(aText);
 }
@@ -380,16 +310,9 @@ bool ScriptedUser::typeKeys(const std::string& aText)
     bool allTaken = true;
     for (char character : aText)
     {
-        Window* target = Window::focus();
-        if (target == NULL || target->kind() != WindowKind::Edit || !reaches(*target))
-        {
-            allTaken = false;
-            continue;
-        }
-        allTaken = target->typeCharacter(character) && allTaken;
+        allTaken = input().key(character) && allTaken;
         settle();
     }
-    settle();
     return allTaken;
 }
 
@@ -400,41 +323,9 @@ bool ScriptedUser::leave(int anId)
 
 bool ScriptedUser::leave(Window& aControl)
 {
-    if (!aControl.hasFocus())
-    {
-        return false;
-    }
-    Window* next = NULL;
-    Window* parent = aControl.parent();
-    if (parent != NULL)
-    {
-        const std::vector<Window*> siblings = parent->children();
-        const std::size_t mine =
-            static_cast<std::size_t>(std::find(siblings.begin(), siblings.end(), &aControl) - siblings.begin());
-        for (std::size_t step = 1; step < siblings.size() && next == NULL; ++step)
-        {
-            Window* candidate = siblings[(mine + step) % siblings.size()];
-            if (candidate->canTakeFocus() && candidate->style().tabStop && reaches(*candidate))
-            {
-                next = candidate;
-            }
-        }
-    }
-    if (next != NULL)
-    {
-        next->setFocus();
-        if (next->kind() == WindowKind::Edit && next->hasFocus())
-        {
-            // Tabbing into an edit selects its text.
-            next->selectText(0, -1);
-        }
-    }
-    else
-    {
-        Window::clearFocus();
-    }
+    const bool left = input().tab(aControl);
     settle();
-    return true;
+    return left;
 }
 
 bool ScriptedUser::spin(int anId, Arrow anArrow, double aSeconds)
@@ -445,39 +336,9 @@ bool ScriptedUser::spin(int anId, Arrow anArrow, double aSeconds)
 bool ScriptedUser::spin(Window& anUpDown, Arrow anArrow, double aSeconds)
 {
     requireKind(anUpDown, anUpDown.kind() == WindowKind::UpDown, "spin");
-    if (!reaches(anUpDown))
-    {
-        return false;
-    }
-    const Window::Watch upDown(anUpDown);
-    Window* buddy = anUpDown.buddy();
-    if (buddy != NULL && reaches(*buddy))
-    {
-        buddy->setFocus();
-        if (!upDown.alive() || !reaches(anUpDown))
-        {
-            settle();
-            return false;
-        }
-    }
-    // The up arrow moves towards upper, whichever way round the range is.
-    const int towardsUpper = anUpDown.upper() >= anUpDown.lower() ? 1 : -1;
-    const int increment = anUpDown.incrementAfter(aSeconds);
-    Event event(Notification::SpinDelta, anUpDown);
-    event.delta = (anArrow == Arrow::Up ? towardsUpper : -towardsUpper) * increment;
-    event.position = anUpDown.position();
-    anUpDown.notify(event);
-    if (upDown.alive() && event.result == 0)
-    {
-        anUpDown.setPosition(event.position + event.delta);
-        Window* target = anUpDown.buddy();
-        if (anUpDown.style().setBuddyInteger && target != NULL)
-        {
-            target->setText(std::to_string(anUpDown.position()));
-        }
-    }
+    const bool taken = input().spin(anUpDown, anArrow == Arrow::Up, aSeconds);
     settle();
-    return true;
+    return taken;
 }
 
 bool ScriptedUser::selectTab(int anId, int anIndex)
@@ -492,69 +353,43 @@ bool ScriptedUser::selectTab(Window& aTabControl, int anIndex)
     {
         throw ScriptFailure("No tab " + std::to_string(anIndex) + " in the " + aTabControl.describe());
     }
-    if (!reaches(aTabControl))
-    {
-        return false;
-    }
-    if (aTabControl.selection() == anIndex)
-    {
-        return true;
-    }
-    const Window::Watch tabs(aTabControl);
-    Event changing(Notification::TabSelectionChanging, aTabControl);
-    aTabControl.notify(changing);
-    if (tabs.alive() && changing.result == 0 && anIndex < aTabControl.itemCount())
-    {
-        aTabControl.setSelection(anIndex);
-        Event changed(Notification::TabSelectionChanged, aTabControl);
-        aTabControl.notify(changed);
-    }
+    const bool taken = input().selectTab(aTabControl, anIndex);
     settle();
-    return true;
-}
-
-Window* ScriptedUser::focusedDialog() const
-{
-    Window& within = scope();
-    Window* focus = Window::focus();
-    if (focus != NULL && (focus == &within || within.isAncestorOf(*focus)))
-    {
-        return focus->kind() == WindowKind::Dialog ? focus : focus->enclosingDialog();
-    }
-    return within.kind() == WindowKind::Dialog ? &within : NULL;
+    return taken;
 }
 
 void ScriptedUser::pressEnter()
 {
-    Window* focus = Window::focus();
-    if (focus != NULL && focus->kind() == WindowKind::Button && reaches(*focus))
+    Window* dialog = UserInput::dialogOfFocus(scope());
+    if (dialog != NULL)
     {
-        click(*focus);
-        return;
+        input().enter(*dialog);
     }
-    Window* dialog = focusedDialog();
-    if (dialog == NULL)
-    {
-        return;
-    }
-    for (Window* child : dialog->children())
-    {
-        if (child->kind() == WindowKind::Button && child->style().defaultButton && reaches(*child))
-        {
-            click(*child);
-            return;
-        }
-    }
-    dialog->command(DialogResult::ok);
     settle();
 }
 
 void ScriptedUser::pressEscape()
 {
-    Window* dialog = focusedDialog();
+    Window* dialog = UserInput::dialogOfFocus(scope());
     if (dialog != NULL)
     {
-        dialog->command(DialogResult::cancel);
+        input().escape(*dialog);
+    }
+    settle();
+}
+
+void ScriptedUser::closeWindow()
+{
+    input().close(scope());
+    settle();
+}
+
+void ScriptedUser::endSession()
+{
+    if (myMain && myMain->alive())
+    {
+        Event event(Notification::SessionEnd, *myMain->get());
+        myMain->get()->notify(event);
     }
     settle();
 }
@@ -575,6 +410,8 @@ unsigned ScriptedUser::tick(unsigned aRounds)
     unsigned ticks = 0;
     for (unsigned round = 0; round < aRounds; ++round)
     {
+        // Timer ticks come only when no other message waits.
+        settle();
         ticks += myBackend.tickAll();
         settle();
     }

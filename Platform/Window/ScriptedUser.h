@@ -3,6 +3,8 @@
 #include "Platform/Window/FileDialogRequest.h"
 #include "Platform/Window/HeadlessBackend.h"
 #include "Platform/Window/MessageBoxRequest.h"
+#include "Platform/Window/ScriptFailure.h"
+#include "Platform/Window/UserInput.h"
 #include "Platform/Window/Window.h"
 
 #include <deque>
@@ -26,10 +28,10 @@ namespace Platform
 //
 // Controls are found by id in the active modal dialog, or in the window looked
 // at when none runs; among several with one id the only visible one counts.
-// An input returns false and changes nothing when it cannot reach its control
-// (hidden, disabled, or itself or an ancestor disabled; outside the active
-// modal dialog). After every input the queue of posted messages is processed,
-// as the program's loop would.
+// The inputs are those of UserInput: each returns false and changes nothing
+// when it cannot reach its control. A control of the wrong kind, or an item
+// or tab that does not exist, fails the script. After every input the queue
+// of posted messages is processed, as the program's loop would.
 class ScriptedUser : private HeadlessBackend::User
 {
 public:
@@ -70,19 +72,12 @@ public:
     // Fails when scripted answers are left over.
     void finish() const;
 
-    // --- input ---
+    // --- input (see UserInput) ---
     // A control by id, found as the inputs find it.
     Window& control(int anId) const;
-    // Buttons, check boxes, radio buttons (edits: the focus only). The control
-    // takes the focus, an automatic check box toggles, an automatic radio
-    // button checks itself and clears its group, the pushed look is released;
-    // then Clicked, or, without a handler, a command of its id to its dialog.
     bool click(int anId);
     bool click(Window& aControl);
-    // Combo boxes (SelectionChanged even for the item already selected, as a
-    // pick with the mouse does) and list boxes (only when the selection
-    // changes, and only when the list notifies; not a read-only list).
-    // An item that does not exist fails the script.
+    // Combo boxes and list boxes; on a tab control, selectTab.
     bool pick(int anId, int anIndex);
     bool pick(Window& aControl, int anIndex);
     // Focuses the edit, selects all of its text and types aText key by key;
@@ -92,28 +87,25 @@ public:
     bool type(Window& anEdit, const std::string& aText);
     // Keys to the window with the focus, without selecting first.
     bool typeKeys(const std::string& aText);
-    // The Tab key out of a control with the focus: the focus moves to the
-    // next control of its parent that takes it, or away when there is none.
-    // False when the control did not have the focus.
+    // The Tab key out of a control with the focus; false without it.
     bool leave(int anId);
     bool leave(Window& aControl);
-    // One press of an up-down's arrow, held aSeconds (the acceleration's
-    // increment). The buddy takes the focus; SpinDelta is notified before the
-    // position moves.
     bool spin(int anId, Arrow anArrow, double aSeconds = 0);
     bool spin(Window& anUpDown, Arrow anArrow, double aSeconds = 0);
-    // A click on a tab: TabSelectionChanging (which may refuse), the new
-    // selection, TabSelectionChanged. Nothing for the selected tab.
     bool selectTab(int anId, int anIndex);
     bool selectTab(Window& aTabControl, int anIndex);
-    // Enter: a focused push button is clicked, else the dialog's reachable
-    // default button, else the dialog gets the command OK. Escape: Cancel.
+    // Enter and Escape in the dialog around the focus (or the one acted on).
     void pressEnter();
     void pressEscape();
+    // The close box of the active modal dialog, or else of the main window.
+    void closeWindow();
+    // The desktop session ends: the main window is told SessionEnd.
+    void endSession();
     // A command from the main window's menu or tool bar; false when no
     // handler took it or a modal dialog blocks the main window.
     bool command(unsigned aCommandId);
-    // aRounds ticks of every running timer; returns the ticks delivered.
+    // aRounds ticks of every running timer, each after the messages waiting
+    // before it; returns the ticks delivered.
     unsigned tick(unsigned aRounds = 1);
 
 private:
@@ -124,8 +116,7 @@ private:
     bool answerFileDialog(const FileDialogRequest& aRequest, std::string& aPath) override;
 
     Window& scope() const;
-    bool reaches(const Window& aControl) const;
-    Window* focusedDialog() const;
+    UserInput input() const;
     void settle();
 
     HeadlessBackend& myBackend;

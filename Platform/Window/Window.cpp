@@ -276,6 +276,13 @@ void Window::move(const Rectangle& aRectangle)
     changed();
 }
 
+void Window::centreIn(const Rectangle& anArea)
+{
+    const int left = anArea.left + (anArea.width() - myRectangle.width()) / 2;
+    const int top = anArea.top + (anArea.height() - myRectangle.height()) / 2;
+    move(Rectangle(left, top, left + myRectangle.width(), top + myRectangle.height()));
+}
+
 Rectangle Window::clientRectangle() const
 {
     return Rectangle(0, 0, std::max(0, myRectangle.width()), std::max(0, myRectangle.height()));

@@ -104,6 +104,8 @@ public:
     // Relative to the parent's client area, in pixels.
     const Rectangle& rectangle() const { return myRectangle; }
     void move(const Rectangle& aRectangle);
+    // Moves the window, keeping its size, to the middle of anArea.
+    void centreIn(const Rectangle& anArea);
     Rectangle clientRectangle() const;
     // The bitmap resource shown by a picture static or an image button; 0 for none.
     unsigned image() const { return myImage; }

@@ -1,0 +1,66 @@
+#pragma once
+
+namespace Platform
+{
+class Window;
+
+// The user's input as it reaches the window model, whoever delivers it: the
+// drawing backend from the desktop's events, a ScriptedUser in tests. Each
+// input first changes the model as the control itself would, then notifies,
+// so a handler reads back what the user chose.
+//
+// An input returns false and changes nothing when its control cannot be
+// reached: hidden or disabled, itself or an ancestor, or outside the modal
+// dialog that runs. Inputs on controls of the wrong kind, and items that do
+// not exist, are programming errors (assertions).
+class UserInput
+{
+public:
+    // aModal: the innermost modal dialog running, or NULL.
+    explicit UserInput(const Window* aModal);
+
+    bool reaches(const Window& aControl) const;
+
+    // Buttons, check boxes, radio buttons: the control takes the focus, an
+    // automatic check box toggles, an automatic radio button checks itself and
+    // clears its group, the pushed look is released; then Clicked, or without
+    // a handler a command of its id to its dialog. An edit only takes the focus.
+    bool click(Window& aControl) const;
+    // Combo boxes: the focus, the selection, SelectionChanged (also for the
+    // item already selected, as a pick with the mouse). List boxes likewise,
+    // notified only when the selection changes and the list notifies; a
+    // read-only list takes nothing.
+    bool pick(Window& aControl, int anIndex) const;
+    // The edit takes the focus and all its text is selected.
+    bool selectAll(Window& anEdit) const;
+    // A key to the window with the focus: an edit takes it in place of its
+    // selection. False when nothing took it.
+    bool key(char aCharacter) const;
+    // The delete key to the edit with the focus.
+    bool deleteKey() const;
+    // The Tab key out of a control with the focus: the next control of its
+    // parent that takes the focus gets it (an edit with all its text
+    // selected), or nothing has the focus. False without the focus.
+    bool tab(Window& aControl) const;
+    // One press of an up-down's arrow held aSeconds: the buddy takes the
+    // focus, SpinDelta tells the move (towards upper for the up arrow), and
+    // unless refused the position moves (and a buddy-setting up-down writes it).
+    bool spin(Window& anUpDown, bool anUp, double aSeconds) const;
+    // A click on a tab: TabSelectionChanging (which may refuse), the
+    // selection, TabSelectionChanged; nothing for the selected tab.
+    bool selectTab(Window& aTabControl, int anIndex) const;
+    // Enter in aDialog: the focused push button is clicked, else its
+    // reachable default button, else the dialog gets the command OK.
+    void enter(Window& aDialog) const;
+    // Escape in aDialog: the command Cancel.
+    void escape(Window& aDialog) const;
+    // The close box: Close, or for a dialog without a Close handler, Cancel.
+    void close(Window& aWindow) const;
+
+    // The dialog that Enter and Escape reach from the focus, within aScope.
+    static Window* dialogOfFocus(Window& aScope);
+
+private:
+    const Window* myModal;
+};
+}
