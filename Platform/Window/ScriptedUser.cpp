@@ -1,7 +1,6 @@
 #include "Platform/Window/ScriptedUser.h"
 
 #include "Platform/Assertion.h"
-#include "Platform/Window/DialogResult.h"
 #include "Platform/Window/ScriptFailure.h"
 #include "Platform/Window/UserInput.h"
 #include "Platform/Window/Window.h"

@@ -401,21 +401,16 @@ bool Window::canTakeFocus() const
     }
 }
 
-void Window::checkKind(bool aRight) const
-{
-    VORNA_ASSERT(aRight);
-}
-
 void Window::setChecked(bool aChecked)
 {
-    checkKind(myKind == WindowKind::CheckBox || myKind == WindowKind::RadioButton);
+    VORNA_ASSERT(myKind == WindowKind::CheckBox || myKind == WindowKind::RadioButton);
     myChecked = aChecked;
     changed();
 }
 
 void Window::setPressed(bool aPressed)
 {
-    checkKind(isButtonLike(myKind));
+    VORNA_ASSERT(isButtonLike(myKind));
     myPressed = aPressed;
     changed();
 }
@@ -433,7 +428,7 @@ void Window::checkRadioButton(int aFirstId, int aLastId, int aCheckId)
 
 std::vector<Window*> Window::radioGroup() const
 {
-    checkKind(myKind == WindowKind::RadioButton);
+    VORNA_ASSERT(myKind == WindowKind::RadioButton);
     VORNA_ASSERT(myParent != NULL);
     const std::vector<std::unique_ptr<Window>>& siblings = myParent->myChildren;
     std::size_t mine = 0;
@@ -509,7 +504,7 @@ void Window::adjustSelectionForDelete(int anIndex)
 
 int Window::addString(const std::string& aText)
 {
-    checkKind(isBox(myKind));
+    VORNA_ASSERT(isBox(myKind));
     myItems.push_back(aText);
     changed();
     return itemCount() - 1;
@@ -517,7 +512,7 @@ int Window::addString(const std::string& aText)
 
 int Window::insertString(int anIndex, const std::string& aText)
 {
-    checkKind(isBox(myKind));
+    VORNA_ASSERT(isBox(myKind));
     if (anIndex == -1)
     {
         return addString(aText);
@@ -534,7 +529,7 @@ int Window::insertString(int anIndex, const std::string& aText)
 
 int Window::deleteString(int anIndex)
 {
-    checkKind(isBox(myKind));
+    VORNA_ASSERT(isBox(myKind));
     if (anIndex < 0 || anIndex >= itemCount())
     {
         return -1;
@@ -547,7 +542,7 @@ int Window::deleteString(int anIndex)
 
 void Window::resetContent()
 {
-    checkKind(isBox(myKind));
+    VORNA_ASSERT(isBox(myKind));
     myItems.clear();
     mySelection = -1;
     changed();
@@ -555,7 +550,7 @@ void Window::resetContent()
 
 int Window::insertTab(int anIndex, const std::string& aText)
 {
-    checkKind(myKind == WindowKind::TabControl);
+    VORNA_ASSERT(myKind == WindowKind::TabControl);
     if (anIndex < 0)
     {
         return -1;
@@ -576,7 +571,7 @@ int Window::insertTab(int anIndex, const std::string& aText)
 
 bool Window::deleteTab(int anIndex)
 {
-    checkKind(myKind == WindowKind::TabControl);
+    VORNA_ASSERT(myKind == WindowKind::TabControl);
     if (anIndex < 0 || anIndex >= itemCount())
     {
         return false;
@@ -589,7 +584,7 @@ bool Window::deleteTab(int anIndex)
 
 void Window::deleteAllTabs()
 {
-    checkKind(myKind == WindowKind::TabControl);
+    VORNA_ASSERT(myKind == WindowKind::TabControl);
     myItems.clear();
     mySelection = -1;
     changed();
@@ -597,7 +592,7 @@ void Window::deleteAllTabs()
 
 bool Window::setTabText(int anIndex, const std::string& aText)
 {
-    checkKind(myKind == WindowKind::TabControl);
+    VORNA_ASSERT(myKind == WindowKind::TabControl);
     if (anIndex < 0 || anIndex >= itemCount())
     {
         return false;
@@ -618,7 +613,7 @@ std::string Window::itemText(int anIndex) const
 
 bool Window::setSelection(int anIndex)
 {
-    checkKind(isBox(myKind) || myKind == WindowKind::TabControl);
+    VORNA_ASSERT(isBox(myKind) || myKind == WindowKind::TabControl);
     const bool valid = anIndex >= 0 && anIndex < itemCount();
     if (valid)
     {
@@ -634,20 +629,20 @@ bool Window::setSelection(int anIndex)
 
 void Window::setTextLimit(unsigned aLimit)
 {
-    checkKind(myKind == WindowKind::Edit);
+    VORNA_ASSERT(myKind == WindowKind::Edit);
     myTextLimit = aLimit;
 }
 
 void Window::setReadOnly(bool aReadOnly)
 {
-    checkKind(myKind == WindowKind::Edit || myKind == WindowKind::ListBox);
+    VORNA_ASSERT(myKind == WindowKind::Edit || myKind == WindowKind::ListBox);
     myReadOnly = aReadOnly;
     changed();
 }
 
 void Window::selectText(int aStart, int anEnd)
 {
-    checkKind(myKind == WindowKind::Edit);
+    VORNA_ASSERT(myKind == WindowKind::Edit);
     const int length = static_cast<int>(myText.size());
     if (aStart < 0)
     {
@@ -663,18 +658,18 @@ void Window::selectText(int aStart, int anEnd)
 
 int Window::lineLength() const
 {
-    checkKind(myKind == WindowKind::Edit);
+    VORNA_ASSERT(myKind == WindowKind::Edit);
     return static_cast<int>(myText.size()) - (mySelectionEnd - mySelectionStart);
 }
 
 void Window::scrollCaret()
 {
-    checkKind(myKind == WindowKind::Edit);
+    VORNA_ASSERT(myKind == WindowKind::Edit);
 }
 
 bool Window::typeCharacter(char aCharacter)
 {
-    checkKind(myKind == WindowKind::Edit);
+    VORNA_ASSERT(myKind == WindowKind::Edit);
     if (myReadOnly || (myStyle.digitsOnly && !std::isdigit(static_cast<unsigned char>(aCharacter))))
     {
         return false;
@@ -695,7 +690,7 @@ bool Window::typeCharacter(char aCharacter)
 
 bool Window::deleteSelection()
 {
-    checkKind(myKind == WindowKind::Edit);
+    VORNA_ASSERT(myKind == WindowKind::Edit);
     if (myReadOnly || mySelectionStart == mySelectionEnd)
     {
         return false;
@@ -710,7 +705,7 @@ bool Window::deleteSelection()
 
 void Window::setRange(int aLower, int anUpper)
 {
-    checkKind(myKind == WindowKind::UpDown || myKind == WindowKind::ProgressBar);
+    VORNA_ASSERT(myKind == WindowKind::UpDown || myKind == WindowKind::ProgressBar);
     myLower = aLower;
     myUpper = anUpper;
     setPosition(myPosition);
@@ -718,27 +713,27 @@ void Window::setRange(int aLower, int anUpper)
 
 void Window::setPosition(int aPosition)
 {
-    checkKind(myKind == WindowKind::UpDown || myKind == WindowKind::ProgressBar);
+    VORNA_ASSERT(myKind == WindowKind::UpDown || myKind == WindowKind::ProgressBar);
     myPosition = std::max(std::min(myLower, myUpper), std::min(std::max(myLower, myUpper), aPosition));
     changed();
 }
 
 void Window::setBuddy(Window* aBuddy)
 {
-    checkKind(myKind == WindowKind::UpDown);
+    VORNA_ASSERT(myKind == WindowKind::UpDown);
     myBuddy.reset(aBuddy != NULL ? new Watch(*aBuddy) : NULL);
 }
 
 void Window::setAccelerations(const std::vector<Acceleration>& anAccelerations)
 {
-    checkKind(myKind == WindowKind::UpDown);
+    VORNA_ASSERT(myKind == WindowKind::UpDown);
     VORNA_ASSERT(!anAccelerations.empty());
     myAccelerations = anAccelerations;
 }
 
 int Window::incrementAfter(double aSeconds) const
 {
-    checkKind(myKind == WindowKind::UpDown);
+    VORNA_ASSERT(myKind == WindowKind::UpDown);
     int increment = myAccelerations.front().increment;
     for (const Acceleration& step : myAccelerations)
     {
@@ -752,14 +747,14 @@ int Window::incrementAfter(double aSeconds) const
 
 void Window::endDialog(int aResult)
 {
-    checkKind(myKind == WindowKind::Dialog);
+    VORNA_ASSERT(myKind == WindowKind::Dialog);
     myEnded = true;
     myResult = aResult;
 }
 
 void Window::beginModal()
 {
-    checkKind(myKind == WindowKind::Dialog);
+    VORNA_ASSERT(myKind == WindowKind::Dialog);
     myModal = true;
     myEnded = false;
     myResult = 0;
@@ -767,7 +762,7 @@ void Window::beginModal()
 
 void Window::finishModal()
 {
-    checkKind(myKind == WindowKind::Dialog);
+    VORNA_ASSERT(myKind == WindowKind::Dialog);
     myModal = false;
 }
 
@@ -825,6 +820,18 @@ bool Window::command(int aCommandId)
         return true;
     }
     return false;
+}
+
+std::optional<CommandState> Window::updateCommand(int aCommandId)
+{
+    CommandState state;
+    Event event(Notification::CommandUpdate, *this, aCommandId);
+    event.state = &state;
+    if (!notify(event))
+    {
+        return std::optional<CommandState>();
+    }
+    return state;
 }
 
 Window* Window::enclosingDialog() const

@@ -235,8 +235,11 @@ public:
     // it is a dialog running modally, OK (1) and Cancel (2) end it with that
     // code. False when nobody took the command.
     bool command(int aCommandId);
-    // A user's click that no Clicked handler took goes as a command of the
-    // button's id to the nearest dialog around it.
+    // Asks this window's CommandUpdate handler for the state of a command
+    // (enabled unless the handler says otherwise); empty when it has none.
+    std::optional<CommandState> updateCommand(int aCommandId);
+    // The nearest dialog around this window (a click that no Clicked handler
+    // takes goes there as a command of the button's id).
     Window* enclosingDialog() const;
 
     // Counts every change of any window's state, so a drawing backend knows
@@ -245,15 +248,8 @@ public:
 
 private:
     typedef std::pair<Notification, int> HandlerKey;
-    enum class Items
-    {
-        Box,
-        Tabs
-    };
-
     static void changed();
     static void moveFocus(Window* aWindow);
-    void checkKind(bool aRight) const;
     void adjustSelectionForInsert(int anIndex);
     void adjustSelectionForDelete(int anIndex);
     void resizeCanvas();

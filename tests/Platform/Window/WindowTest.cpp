@@ -509,6 +509,21 @@ TEST(HandlerTest, ACodeOfItsOwnComesBeforeTheHandlerForEveryCode)
     EXPECT_FALSE(view.hasHandler(Notification::Clicked));
 }
 
+TEST(HandlerTest, ACommandUpdateHandlerDecidesTheState)
+{
+    Window view(WindowKind::Dialog, 0);
+    EXPECT_FALSE(view.updateCommand(32774).has_value());
+    bool anyDevice = false;
+    view.on(Notification::CommandUpdate, [&anyDevice](Event& anEvent) { anEvent.state->enabled = anyDevice; });
+    view.on(Notification::CommandUpdate, 59392, [](Event& anEvent) { anEvent.state->checked = true; });
+    EXPECT_FALSE(view.updateCommand(32774)->enabled);
+    anyDevice = true;
+    EXPECT_TRUE(view.updateCommand(32774)->enabled);
+    const Platform::CommandState toolBar = *view.updateCommand(59392);
+    EXPECT_TRUE(toolBar.enabled);
+    EXPECT_TRUE(toolBar.checked);
+}
+
 TEST(HandlerTest, AHandlerMayDestroyItsOwnWindow)
 {
     Window tabs(WindowKind::TabControl, 1048);
@@ -559,5 +574,32 @@ TEST(ChangeCountTest, EveryChangeCounts)
     edit.show(false);
     edit.invalidate();
     EXPECT_EQ(before + 3, Window::changeCount());
+}
+}
+
+namespace
+{
+TEST(WindowDeathTest, AnOperationOfAnotherKindFailsItsAssertion)
+{
+    struct Case
+    {
+        const char* call;
+        std::function<void()> run;
+        const char* condition;
+    };
+    const std::vector<Case> cases = {
+        {"addString on a static", [] { Window(WindowKind::Static, 1).addString("x"); }, "isBox\\(myKind\\)"},
+        {"insertTab on a combo box", [] { Window(WindowKind::ComboBox, 1).insertTab(0, "x"); },
+         "myKind == WindowKind::TabControl"},
+        {"setChecked on a push button", [] { Window(WindowKind::Button, 1).setChecked(true); },
+         "myKind == WindowKind::CheckBox"},
+        {"setTextLimit on a combo box", [] { Window(WindowKind::ComboBox, 1).setTextLimit(3); },
+         "myKind == WindowKind::Edit"},
+        {"endDialog on an edit", [] { Window(WindowKind::Edit, 1).endDialog(1); }, "myKind == WindowKind::Dialog"},
+        {"a null child", [] { Window(WindowKind::Dialog, 0).addChild(std::unique_ptr<Window>()); }, "aChild != NULL"}};
+    for (const Case& testCase : cases)
+    {
+        EXPECT_DEATH(testCase.run(), testCase.condition) << testCase.call;
+    }
 }
 }
