@@ -9,8 +9,6 @@
 
 #include <algorithm>
 #include <ostream>
-#include <sstream>
-#include <vector>
 
 namespace
 {
@@ -33,24 +31,19 @@ ControlCollection::~ControlCollection()
 
 void ControlCollection::refresh(AbstractProtocol* anOwner, int aGroup)
 {
-    refreshOwned(anOwner, false, aGroup);
+    readOwned(anOwner, false, aGroup);
+    notifyOwned(anOwner);
 }
 
 void ControlCollection::refreshAll(AbstractProtocol* anOwner)
 {
-    refreshOwned(anOwner, true, 0);
+    readOwned(anOwner, true, 0);
+    notifyOwned(anOwner);
 }
 
 ControlParameter& ControlCollection::find(const ParameterId& anId)
 {
-    const Map::iterator entry = myParameters.find(anId);
-    if (entry == myParameters.end())
-    {
-        std::ostringstream message;
-        message << "Couldn't find parameter " << anId << "\n";
-        throw VornaException(message.str());
-    }
-    return entry->second;
+    return lookUp(anId);
 }
 
 void ControlCollection::save(std::ostream& aStream)
@@ -94,33 +87,6 @@ void ControlCollection::notifyOwned(AbstractProtocol* anOwner)
             entry.second.notify();
         }
     }
-}
-
-ControlParameter& ControlCollection::add(const ControlParameter& aParameter)
-{
-    myParameters.erase(aParameter.id());
-    return myParameters.emplace(aParameter.id(), aParameter).first->second;
-}
-
-void ControlCollection::refreshOwned(AbstractProtocol* anOwner, bool aWholeCollection, int aGroup)
-{
-    const ParameterId groupId(aGroup, 0);
-    std::vector<ParameterId> ids;
-    for (const Map::value_type& entry : myParameters)
-    {
-        const ControlParameter& parameter = entry.second;
-        if (parameter.owner() == anOwner && (aWholeCollection || parameter.id().group() == groupId.group()))
-        {
-            ids.push_back(parameter.id());
-        }
-    }
-    ParameterValueMap result;
-    anOwner->getValues(ids, result);
-    for (Map::value_type& entry : myParameters)
-    {
-        entry.second.update(result);
-    }
-    notifyOwned(anOwner);
 }
 
 void ControlCollection::apply(std::istream& aStream)

@@ -1,20 +1,15 @@
 #pragma once
 
 #include "Toolkit/Parameter/ControlParameter.h"
-#include "Toolkit/Parameter/ParameterId.h"
+#include "Toolkit/Parameter/ParameterCollection.h"
 
 #include <iosfwd>
-#include <map>
-
-class AbstractProtocol;
 
 // The control parameters of a device by id, held by value; also writes and
 // applies configuration files.
-class ControlCollection
+class ControlCollection : public ParameterCollection<ControlParameter>
 {
 public:
-    using Map = std::map<ParameterId, ControlParameter>;
-
     ControlCollection();
     virtual ~ControlCollection();
 
@@ -35,14 +30,6 @@ public:
     // Notifies every parameter of anOwner, in id order.
     void notifyOwned(AbstractProtocol* anOwner);
 
-    // Stores the parameter under its id, replacing one there.
-    ControlParameter& add(const ControlParameter& aParameter);
-    Map& parameters() { return myParameters; }
-    const Map& parameters() const { return myParameters; }
-
 private:
-    void refreshOwned(AbstractProtocol* anOwner, bool aWholeCollection, int aGroup);
     void apply(std::istream& aStream);
-
-    Map myParameters;
 };

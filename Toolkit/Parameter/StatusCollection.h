@@ -1,18 +1,12 @@
 #pragma once
 
 #include "Toolkit/Parameter/Parameter.h"
-#include "Toolkit/Parameter/ParameterId.h"
-
-#include <map>
-
-class AbstractProtocol;
+#include "Toolkit/Parameter/ParameterCollection.h"
 
 // The status parameters of a device by id, held by value.
-class StatusCollection
+class StatusCollection : public ParameterCollection<Parameter>
 {
 public:
-    using Map = std::map<ParameterId, Parameter>;
-
     StatusCollection();
     virtual ~StatusCollection();
 
@@ -25,14 +19,4 @@ public:
     virtual void refreshAll(AbstractProtocol* anOwner);
     // Throws VornaException "Couldn't find parameter " + id text + newline.
     virtual Parameter& find(const ParameterId& anId);
-
-    // Stores the parameter under its id, replacing one there.
-    Parameter& add(const Parameter& aParameter);
-    Map& parameters() { return myParameters; }
-    const Map& parameters() const { return myParameters; }
-
-private:
-    void refreshOwned(AbstractProtocol* anOwner, bool aWholeCollection, int aGroup);
-
-    Map myParameters;
 };
