@@ -1,0 +1,32 @@
+#pragma once
+
+#include "Toolkit/Parameter/Observer.h"
+#include "Toolkit/Parameter/ParameterValue.h"
+
+class ControlParameter;
+class Parameter;
+
+// The common ground of the observers that bind one control to one parameter:
+// the parameter watched, read back from the subject, and the requests that
+// go to it. A request reaches only a control parameter; bound to a status
+// parameter, an observer shows the value and asks for nothing.
+class ControlObserver : public Observer
+{
+public:
+    ~ControlObserver() override;
+
+protected:
+    ControlObserver();
+
+    // The parameter behind aSubject when it is the one watched, else NULL.
+    Parameter* ownParameter(Subject* aSubject) const;
+    // The parameter watched, or NULL before it is attached and after it is gone.
+    Parameter* parameter() const;
+    // A request: dropped by the parameter when equal or out of range.
+    void requestValue(const ParameterValue& aValue) const;
+    // A command: written within the range even when equal.
+    void forceValue(const ParameterValue& aValue) const;
+
+private:
+    ControlParameter* controlParameter() const;
+};

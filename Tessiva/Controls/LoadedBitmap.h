@@ -1,0 +1,27 @@
+#pragma once
+
+#include <optional>
+
+namespace Platform
+{
+class Bitmap;
+class Resources;
+}
+
+// A bitmap resource that a panel has loaded to put on its statics and
+// buttons: the picture and the id by which a window shows it.
+class LoadedBitmap
+{
+public:
+    LoadedBitmap(unsigned anId, const Platform::Bitmap& aBitmap);
+
+    // Empty when the resources hold no bitmap of that id.
+    static std::optional<LoadedBitmap> load(const Platform::Resources& aResources, unsigned anId);
+
+    unsigned id() const { return myId; }
+    const Platform::Bitmap& bitmap() const { return *myBitmap; }
+
+private:
+    unsigned myId;
+    const Platform::Bitmap* myBitmap;
+};

@@ -1,0 +1,5 @@
+#include "Tessiva/Controls/MeterScaler.h"
+
+MeterScaler::~MeterScaler()
+{
+}

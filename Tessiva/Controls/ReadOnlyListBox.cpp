@@ -1,0 +1,42 @@
+#include "Tessiva/Controls/ReadOnlyListBox.h"
+
+#include "Platform/Assertion.h"
+#include "Platform/Window/Window.h"
+
+ReadOnlyListBox::ReadOnlyListBox(Platform::Window* aListBox)
+    : myListBox(aListBox), myKeyHeld(false), myRememberedSelection(-1)
+{
+    VORNA_ASSERT(aListBox != NULL);
+    myListBox->setReadOnly(true);
+}
+
+bool ReadOnlyListBox::buttonDown()
+{
+    return true;
+}
+
+bool ReadOnlyListBox::character()
+{
+    return true;
+}
+
+bool ReadOnlyListBox::keyDown()
+{
+    if (!myKeyHeld)
+    {
+        myKeyHeld = true;
+        myRememberedSelection = myListBox->selection();
+    }
+    else
+    {
+        myListBox->setSelection(myRememberedSelection);
+    }
+    return true;
+}
+
+bool ReadOnlyListBox::keyUp()
+{
+    myListBox->setSelection(myRememberedSelection);
+    myKeyHeld = false;
+    return true;
+}

@@ -1,0 +1,5 @@
+#include "Tessiva/Controls/ValuePredicate.h"
+
+ValuePredicate::~ValuePredicate()
+{
+}

@@ -1,0 +1,33 @@
+#include "Tessiva/Controls/Win32BitmapObserver.h"
+
+#include "Platform/Window/Window.h"
+#include "Tessiva/Controls/LoadedBitmap.h"
+#include "Tessiva/Controls/ValuePredicate.h"
+#include "Toolkit/Parameter/Parameter.h"
+#include "Toolkit/Parameter/VornaException.h"
+
+Win32BitmapObserver::Win32BitmapObserver(Platform::Window* aStaticControl, const ValuePredicate* aPredicate,
+                                         const LoadedBitmap* aBitmapWhenTrue, const LoadedBitmap* aBitmapWhenFalse)
+    : myStaticControl(aStaticControl), myPredicate(aPredicate), myBitmapWhenTrue(aBitmapWhenTrue),
+      myBitmapWhenFalse(aBitmapWhenFalse)
+{
+    if (aStaticControl == NULL || aPredicate == NULL || aBitmapWhenTrue == NULL || aBitmapWhenFalse == NULL)
+    {
+        throw VornaException("Error initializing a Win32BitmapObserver");
+    }
+}
+
+Win32BitmapObserver::~Win32BitmapObserver()
+{
+}
+
+void Win32BitmapObserver::update(Subject* aSubject)
+{
+    const Parameter* subject = ownParameter(aSubject);
+    if (subject == NULL)
+    {
+        return;
+    }
+    const LoadedBitmap* shown = myPredicate->test(subject->value()) ? myBitmapWhenTrue : myBitmapWhenFalse;
+    myStaticControl->setImage(shown->id());
+}

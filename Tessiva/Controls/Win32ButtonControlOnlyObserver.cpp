@@ -1,0 +1,43 @@
+#include "Tessiva/Controls/Win32ButtonControlOnlyObserver.h"
+
+#include "Platform/Assertion.h"
+#include "Tessiva/Controls/ButtonCoordinator.h"
+#include "Toolkit/Parameter/Parameter.h"
+
+Win32ButtonControlOnlyObserver::Win32ButtonControlOnlyObserver(ButtonCoordinator* aCoordinator,
+                                                               std::int16_t aCommandValue)
+    : myCoordinator(aCoordinator), myCommandValue(aCommandValue)
+{
+    VORNA_ASSERT(aCoordinator != NULL);
+}
+
+Win32ButtonControlOnlyObserver::~Win32ButtonControlOnlyObserver()
+{
+}
+
+void Win32ButtonControlOnlyObserver::update(Subject* aSubject)
+{
+    const Parameter* subject = ownParameter(aSubject);
+    if (subject == NULL)
+    {
+        return;
+    }
+    myValue = subject->value();
+    myCoordinator->enable(subject->available() && subject->minimum().toShort() <= myCommandValue &&
+                          myCommandValue <= subject->maximum().toShort());
+}
+
+void Win32ButtonControlOnlyObserver::click()
+{
+    if (parameter() == NULL)
+    {
+        return;
+    }
+    // The user's push released or pressed the button; it shows what the status says.
+    myCoordinator->applyPressedLook();
+    if (myCoordinator->pressedByStatus())
+    {
+        return;
+    }
+    forceValue(ParameterValue(myCommandValue));
+}

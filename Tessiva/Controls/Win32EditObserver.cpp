@@ -1,0 +1,81 @@
+#include "Tessiva/Controls/Win32EditObserver.h"
+
+#include "Platform/Assertion.h"
+#include "Platform/Window/Window.h"
+#include "Toolkit/Parameter/Parameter.h"
+#include "Toolkit/Parameter/TextConverter.h"
+
+// Holds the committing flag for a whole commit, also when the request throws.
+class Win32EditObserver::CommitScope
+{
+public:
+    explicit CommitScope(bool& aFlag) : myFlag(aFlag) { myFlag = true; }
+    ~CommitScope() { myFlag = false; }
+    CommitScope(const CommitScope&) = delete;
+    CommitScope& operator=(const CommitScope&) = delete;
+
+private:
+    bool& myFlag;
+};
+
+Win32EditObserver::Win32EditObserver(Platform::Window* anEditControl, const TextConverter* aConverter)
+    : myEditControl(anEditControl), myConverter(aConverter), myCommitting(false)
+{
+    VORNA_ASSERT(anEditControl != NULL && aConverter != NULL);
+    myEditControl->setText("");
+}
+
+Win32EditObserver::~Win32EditObserver()
+{
+}
+
+void Win32EditObserver::update(Subject* aSubject)
+{
+    const Parameter* subject = ownParameter(aSubject);
+    if (subject == NULL || myCommitting)
+    {
+        return;
+    }
+    // Known before the text is set: setting it notifies a text change, and a
+    // commit routed from there must find nothing new to ask for.
+    myDisplayedText = myConverter->format(subject->value());
+    myEditControl->setText(myDisplayedText);
+    myEditControl->enable(subject->available());
+}
+
+bool Win32EditObserver::commit()
+{
+    const CommitScope scope(myCommitting);
+    if (parameter() == NULL || myEditControl == NULL)
+    {
+        return false;
+    }
+    myScratch = myEditControl->text();
+    // The one word that must never reach a unit's display.
+    static const std::string word = "fuck";
+    const std::string::size_type place = myScratch.find(word);
+    if (place != std::string::npos)
+    {
+        myScratch.replace(place, word.size(), "$#*!");
+    }
+    if (myScratch == myDisplayedText)
+    {
+        return false;
+    }
+    ParameterValue value;
+    if (!myConverter->parse(myScratch, value))
+    {
+        return false;
+    }
+    requestValue(value);
+    myDisplayedText = myScratch;
+    return true;
+}
+
+void Win32EditObserver::refresh()
+{
+    if (mySubject != NULL)
+    {
+        update(mySubject);
+    }
+}

@@ -1,0 +1,31 @@
+#include "Tessiva/Controls/Win32WindowSelectObserver.h"
+
+#include "Platform/Window/Window.h"
+#include "Toolkit/Parameter/Parameter.h"
+
+Win32WindowSelectObserver::Win32WindowSelectObserver(Platform::Window* aWindow1, Platform::Window* aWindow2,
+                                                     Platform::Window* aWindow3)
+    : myWindows{{aWindow3, aWindow2, aWindow1}}
+{
+}
+
+Win32WindowSelectObserver::~Win32WindowSelectObserver()
+{
+}
+
+void Win32WindowSelectObserver::update(Subject* aSubject)
+{
+    const Parameter* subject = ownParameter(aSubject);
+    if (subject == NULL)
+    {
+        return;
+    }
+    const unsigned selected = subject->value().toUnsignedShort();
+    for (unsigned index = 0; index < myWindows.size(); ++index)
+    {
+        if (myWindows[index] != NULL)
+        {
+            myWindows[index]->show(index == selected);
+        }
+    }
+}

@@ -1,0 +1,26 @@
+#pragma once
+
+#include "Tessiva/Controls/ControlObserver.h"
+
+#include <array>
+
+namespace Platform
+{
+class Window;
+}
+
+// Shows one of three windows as the parameter's value chooses, and hides the
+// others: value 0 shows the third window, 1 the second, 2 the first; any other
+// value hides all three.
+class Win32WindowSelectObserver : public ControlObserver
+{
+public:
+    // Any of them may be NULL (none).
+    Win32WindowSelectObserver(Platform::Window* aWindow1, Platform::Window* aWindow2, Platform::Window* aWindow3);
+    ~Win32WindowSelectObserver() override;
+
+    void update(Subject* aSubject) override;
+
+private:
+    std::array<Platform::Window*, 3> myWindows;
+};
