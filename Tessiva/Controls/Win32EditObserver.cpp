@@ -19,10 +19,12 @@ private:
 };
 
 Win32EditObserver::Win32EditObserver(Platform::Window* anEditControl, const TextConverter* aConverter)
-    : myEditControl(anEditControl), myConverter(aConverter), myCommitting(false)
+    : myEditControl(anEditControl), myConverter(aConverter), myCommitting(false), myShowing(false)
 {
     VORNA_ASSERT(anEditControl != NULL && aConverter != NULL);
+    myShowing = true;
     myEditControl->setText("");
+    myShowing = false;
 }
 
 Win32EditObserver::~Win32EditObserver()
@@ -36,15 +38,30 @@ void Win32EditObserver::update(Subject* aSubject)
     {
         return;
     }
-    // Known before the text is set: setting it notifies a text change, and a
-    // commit routed from there must find nothing new to ask for.
+    // Setting the text notifies a change as typing does; a commit routed from
+    // there must not send the shown value back to the unit (a masked word
+    // would make it differ from itself).
     myDisplayedText = myConverter->format(subject->value());
-    myEditControl->setText(myDisplayedText);
+    myShowing = true;
+    try
+    {
+        myEditControl->setText(myDisplayedText);
+    }
+    catch (...)
+    {
+        myShowing = false;
+        throw;
+    }
+    myShowing = false;
     myEditControl->enable(subject->available());
 }
 
 bool Win32EditObserver::commit()
 {
+    if (myShowing)
+    {
+        return false;
+    }
     const CommitScope scope(myCommitting);
     if (parameter() == NULL || myEditControl == NULL)
     {

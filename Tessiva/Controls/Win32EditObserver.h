@@ -21,8 +21,9 @@ public:
     ~Win32EditObserver() override;
 
     void update(Subject* aSubject) override;
-    // Asks the parameter for the value of the control's text. False when the
-    // text is what the control last showed or accepted, when the converter
+    // Asks the parameter for the value of the control's text. False while the
+    // observer itself sets the text, when the text is what the control last
+    // showed or accepted, when the converter
     // rejects it, or without a parameter. The typed text stays in the control
     // (also while the parameter notifies) until the next refresh.
     virtual bool commit();
@@ -38,5 +39,6 @@ private:
     const TextConverter* myConverter;
     std::string myDisplayedText;
     bool myCommitting;
+    bool myShowing;
     std::string myScratch;
 };

@@ -183,6 +183,22 @@ TEST_F(EditObserverTest, TextIsCommittedAsItsCharactersWithOneWordMasked)
     EXPECT_EQ("$#*! fuck", observer->displayedText());
 }
 
+TEST_F(EditObserverTest, ShowingAValueNeverWritesItBack)
+{
+    // Shown text notifies a change like typed text; a value that would not
+    // come back the same from its own text must still not be written.
+    ControlParameter& parameter = addParameter(14, -32768, 32767);
+    const StringTextConverter text;
+    ParameterValueMap values;
+    values[parameter.id()] = ParameterValue(std::string("fuck"));
+    parameter.update(values);
+    bind(parameter, text);
+    EXPECT_EQ("fuck", edit.text());
+    parameter.notify();
+    EXPECT_TRUE(unit.writes.empty());
+    EXPECT_EQ(std::vector<bool>{false}, commits);
+}
+
 TEST_F(EditObserverTest, WithoutAParameterNothingIsCommitted)
 {
     observer = std::make_unique<Win32EditObserver>(&edit, &integer3);
