@@ -1,0 +1,234 @@
+#include "Platform/Framework/Application.h"
+
+#include "Platform/Assertion.h"
+#include "Platform/Framework/CommandIds.h"
+#include "Platform/Framework/CommandLine.h"
+#include "Platform/Framework/DocumentTemplate.h"
+#include "Platform/Framework/FileDialog.h"
+#include "Platform/Framework/MainFrame.h"
+#include "Platform/Framework/RecentFileList.h"
+#include "Platform/Window/Backend.h"
+#include "Platform/Window/Window.h"
+
+namespace Platform
+{
+namespace
+{
+Application* theApplication = NULL;
+
+// The framework's own message to its message window.
+const unsigned closeMessage = 1;
+}
+
+Application::Application(const std::string& aName, const Resources& aResources)
+    : myName(aName), myResources(aResources), myProfile(aName), myClosing(false), myExitCode(0)
+{
+    VORNA_ASSERT(theApplication == NULL);
+    theApplication = this;
+
+    WindowStyle hidden;
+    hidden.visible = false;
+    hidden.child = false;
+    myMessageWindow.reset(new Window(WindowKind::Frame, 0, std::string(), hidden));
+    myMessageWindow->on(Notification::Message, static_cast<int>(closeMessage), [this](Event&) { closeNow(); });
+
+    mapCommand(CommandIds::appExit, [this]() { onAppExit(); });
+    mapCommandRange(CommandIds::recentFileFirst, CommandIds::recentFileLast,
+                    [this](unsigned aCommandId) { onOpenRecentFile(aCommandId); });
+    mapCommandUpdateRange(CommandIds::recentFileFirst, CommandIds::recentFileLast,
+                          [this](unsigned aCommandId, CommandState& aState) {
+                              aState.enabled = myRecentFiles != nullptr &&
+                                               aCommandId - CommandIds::recentFileFirst < myRecentFiles->count();
+                          });
+}
+
+Application::~Application()
+{
+    myTemplate.reset();
+    myMessageWindow.reset();
+    theApplication = NULL;
+}
+
+bool Application::exists()
+{
+    return theApplication != NULL;
+}
+
+Application& Application::current()
+{
+    VORNA_ASSERT(theApplication != NULL);
+    return *theApplication;
+}
+
+int Application::main(const std::vector<std::string>& anArguments)
+{
+    if (!start(anArguments))
+    {
+        exitInstance();
+        return 1;
+    }
+    return run();
+}
+
+bool Application::start(const std::vector<std::string>& anArguments)
+{
+    myArguments = anArguments;
+    myClosing = false;
+    return initInstance();
+}
+
+int Application::run()
+{
+    onIdle(0);
+    myExitCode = Backend::current().runMessageLoop();
+    return exitInstance();
+}
+
+bool Application::initInstance()
+{
+    return true;
+}
+
+int Application::exitInstance()
+{
+    if (myTemplate != nullptr)
+    {
+        myTemplate->closeDocument();
+    }
+    if (myRecentFiles != nullptr)
+    {
+        myRecentFiles->write();
+    }
+    return myExitCode;
+}
+
+void Application::loadStdProfileSettings(unsigned aRecentFiles)
+{
+    myRecentFiles.reset(new RecentFileList(myProfile, aRecentFiles));
+    myRecentFiles->read();
+}
+
+void Application::addToRecentFileList(const std::string& aPath)
+{
+    if (myRecentFiles != nullptr)
+    {
+        myRecentFiles->add(aPath);
+    }
+}
+
+void Application::addDocTemplate(std::unique_ptr<DocumentTemplate> aTemplate)
+{
+    VORNA_ASSERT(aTemplate != nullptr);
+    // A single-document program has one template.
+    VORNA_ASSERT(myTemplate == nullptr);
+    myTemplate = std::move(aTemplate);
+}
+
+void Application::parseCommandLine(CommandLine& aCommandLine) const
+{
+    aCommandLine.parse(myArguments);
+}
+
+bool Application::processShellCommand(const CommandLine& aCommandLine)
+{
+    if (aCommandLine.action() == CommandLine::Action::openFile)
+    {
+        return openDocumentFile(aCommandLine.fileName()) != NULL;
+    }
+    // A program's own File New comes first.
+    if (!runCommand(CommandIds::fileNew))
+    {
+        onFileNew();
+    }
+    return mainFrame() != NULL;
+}
+
+Document* Application::openDocumentFile(const std::string& aPath)
+{
+    return myTemplate != nullptr ? myTemplate->openDocumentFile(aPath) : NULL;
+}
+
+MainFrame* Application::mainFrame() const
+{
+    return myTemplate != nullptr ? myTemplate->frame() : NULL;
+}
+
+void Application::onFileNew()
+{
+    openDocumentFile(std::string());
+}
+
+void Application::onFileOpen()
+{
+    if (myTemplate == nullptr)
+    {
+        return;
+    }
+    FileDialog dialog(FileDialogKind::Open, myTemplate->defaultExtension(), myTemplate->fileFilter());
+    dialog.request().hideReadOnly = true;
+    dialog.request().fileMustExist = true;
+    if (dialog.run())
+    {
+        openDocumentFile(dialog.path());
+    }
+}
+
+void Application::onAppExit()
+{
+    MainFrame* frame = mainFrame();
+    if (frame != NULL)
+    {
+        frame->onClose();
+    }
+    else
+    {
+        closeMainFrame();
+    }
+}
+
+void Application::onOpenRecentFile(unsigned aCommandId)
+{
+    if (myRecentFiles == nullptr || aCommandId < CommandIds::recentFileFirst)
+    {
+        return;
+    }
+    const unsigned index = aCommandId - CommandIds::recentFileFirst;
+    const std::string path = myRecentFiles->file(index);
+    if (path.empty())
+    {
+        return;
+    }
+    if (openDocumentFile(path) == NULL)
+    {
+        myRecentFiles->remove(index);
+    }
+}
+
+bool Application::onIdle(long aCount)
+{
+    MainFrame* frame = mainFrame();
+    if (aCount == 0 && frame != NULL && !myClosing)
+    {
+        frame->updateCommandStates();
+    }
+    return false;
+}
+
+void Application::closeMainFrame()
+{
+    if (!myClosing)
+    {
+        myClosing = true;
+        Backend::current().post(*myMessageWindow, closeMessage);
+    }
+}
+
+void Application::closeNow()
+{
+    if (myTemplate != nullptr)
+    {
+        myTemplate->closeDocument();
+    }
+    Backend::current().postQuit(0);
+}
+}

@@ -1,0 +1,112 @@
+#pragma once
+
+#include "Platform/Framework/CommandTarget.h"
+#include "Platform/ProfileStore.h"
+
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace Platform
+{
+class CommandLine;
+class Document;
+class DocumentTemplate;
+class MainFrame;
+class RecentFileList;
+class Resources;
+class Window;
+
+// The program: one instance, made before the program's entry and destroyed
+// after it. main runs initInstance, which a program overrides with its
+// start-up (registry key, recent files, document template, command line,
+// showing the main window), then the message loop, then exitInstance.
+//
+// The application is the last target of every command; its own commands
+// are Exit and the recent files. A program maps File New and File Open to
+// onFileNew and onFileOpen when its menu offers them.
+class Application : public CommandTarget
+{
+public:
+    // aName is the program's ("Tessiva"): it names its profile and the
+    // caption of its message boxes. The resources must outlive the application.
+    Application(const std::string& aName, const Resources& aResources);
+    // Closes a document still open.
+    ~Application() override;
+
+    static bool exists();
+    static Application& current();
+
+    const std::string& name() const { return myName; }
+    const Resources& resources() const { return myResources; }
+
+    // --- running ---
+    // start, then run; a start that fails ends at once with exit code 1.
+    int main(const std::vector<std::string>& anArguments);
+    // Keeps the arguments (without the program's own name) and runs initInstance.
+    bool start(const std::vector<std::string>& anArguments);
+    // The message loop until the program ends, then exitInstance; returns its code.
+    int run();
+    // The program's start-up; false ends it. The base does nothing and succeeds.
+    virtual bool initInstance();
+    // The program's end: closes the document and keeps the recent files;
+    // returns the exit code.
+    virtual int exitInstance();
+    const std::vector<std::string>& arguments() const { return myArguments; }
+
+    // --- profile ---
+    // The company key under which the program's settings live ("Vorna"): the
+    // settings are the program's ProfileStore (see ProfileStore for the file).
+    void setRegistryKey(const std::string& aKey) { myRegistryKey = aKey; }
+    const std::string& registryKey() const { return myRegistryKey; }
+    ProfileStore& profile() { return myProfile; }
+    // Reads the recent-file list of aRecentFiles entries from the profile.
+    void loadStdProfileSettings(unsigned aRecentFiles = 4);
+    // NULL until loadStdProfileSettings.
+    RecentFileList* recentFiles() const { return myRecentFiles.get(); }
+    void addToRecentFileList(const std::string& aPath);
+
+    // --- documents ---
+    void addDocTemplate(std::unique_ptr<DocumentTemplate> aTemplate);
+    DocumentTemplate* documentTemplate() const { return myTemplate.get(); }
+    // The arguments as the standard document command line.
+    void parseCommandLine(CommandLine& aCommandLine) const;
+    // A new document, or the file of the command line opened; false when it
+    // failed (no main window).
+    bool processShellCommand(const CommandLine& aCommandLine);
+    // NULL when it failed.
+    Document* openDocumentFile(const std::string& aPath);
+    MainFrame* mainFrame() const;
+
+    // --- the framework's commands ---
+    void onFileNew();
+    // Asks for a file with the template's filter and opens it.
+    void onFileOpen();
+    // Closes the main window as its close box does.
+    void onAppExit();
+    // A file of the recent-file list; one that does not open leaves the list.
+    void onOpenRecentFile(unsigned aCommandId);
+
+    // Idle processing: aCount 0 brings the main window's command states up
+    // to date. Returns whether more idle work waits (never, here).
+    virtual bool onIdle(long aCount);
+
+    // Closes the document and the main window once the messages waiting now
+    // are handled, then ends the message loop. Safe from inside their handlers.
+    void closeMainFrame();
+
+private:
+    void closeNow();
+
+    std::string myName;
+    const Resources& myResources;
+    std::vector<std::string> myArguments;
+    std::string myRegistryKey;
+    ProfileStore myProfile;
+    std::unique_ptr<RecentFileList> myRecentFiles;
+    std::unique_ptr<DocumentTemplate> myTemplate;
+    std::unique_ptr<Window> myMessageWindow;
+    bool myClosing;
+    int myExitCode;
+};
+}

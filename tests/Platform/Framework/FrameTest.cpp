@@ -1,0 +1,138 @@
+#include "MiniatureProgram.h"
+
+#include "Platform/Framework/CommandIds.h"
+#include "Platform/Framework/FileDialog.h"
+#include "Platform/Framework/HelpViewer.h"
+#include "Platform/Window/DialogTemplate.h"
+
+#include <gtest/gtest.h>
+
+namespace
+{
+using namespace Miniature;
+using Platform::CommandIds;
+using Platform::Rectangle;
+using Platform::Window;
+
+class FrameTest : public Fixture, public ::testing::Test
+{
+protected:
+    void SetUp() override { ASSERT_TRUE(start(application)); }
+
+    TestApplication application;
+};
+
+TEST_F(FrameTest, TheBarsHoldTheirButtonsAndPanes)
+{
+    const Window& toolBar = *application.frame()->toolBar();
+    std::vector<int> ids;
+    for (const Window* child : toolBar.children())
+    {
+        ids.push_back(child->id());
+    }
+    EXPECT_EQ((std::vector<int>{static_cast<int>(documentFirst), static_cast<int>(viewFirst), 0,
+                                static_cast<int>(guarded), 0, static_cast<int>(CommandIds::helpTopics)}),
+              ids);
+    EXPECT_EQ("New Device", toolBar.findChild(static_cast<int>(documentFirst))->text());
+
+    const Window& statusBar = *application.frame()->statusBar();
+    std::vector<std::string> texts;
+    for (const Window* pane : statusBar.children())
+    {
+        texts.push_back(pane->text());
+    }
+    EXPECT_EQ((std::vector<std::string>{"Ready", "CAP", "NUM", "SCRL"}), texts);
+}
+
+TEST_F(FrameTest, FlyByPromptsShowTheFirstLineAndTipsTheSecond)
+{
+    Platform::MainFrame& frame = *application.frame();
+    frame.showPrompt(documentFirst);
+    EXPECT_EQ("Select a new device to control", frame.messageText());
+    EXPECT_EQ("New Device", frame.toolTip(documentFirst));
+    frame.showPrompt(unhandled);
+    EXPECT_EQ("", frame.messageText());
+    EXPECT_EQ("", frame.toolTip(unhandled));
+    frame.showIdleMessage();
+    EXPECT_EQ("Ready", frame.messageText());
+    frame.showPrompt(CommandIds::appExit);
+    EXPECT_EQ("Quit the application", frame.messageText()); // the program's prompt, not the framework's
+}
+
+TEST_F(FrameTest, TheViewCommandsHideAndShowTheBarsAndTheViewTakesTheRoom)
+{
+    Platform::MainFrame& frame = *application.frame();
+    const Window& view = application.view()->window();
+    const int toolBarHeight = frame.toolBar()->rectangle().height();
+    EXPECT_EQ(toolBarHeight, view.rectangle().top);
+    EXPECT_TRUE(frame.queryCommand(CommandIds::viewToolBar).checked);
+
+    user.command(CommandIds::viewToolBar);
+    EXPECT_FALSE(frame.toolBar()->isShown());
+    EXPECT_FALSE(frame.commandState(CommandIds::viewToolBar)->checked);
+    EXPECT_EQ(0, view.rectangle().top);
+
+    user.command(CommandIds::viewStatusBar);
+    EXPECT_FALSE(frame.statusBar()->isShown());
+    EXPECT_EQ(frame.window().clientRectangle().bottom, view.rectangle().bottom);
+
+    user.command(CommandIds::viewToolBar);
+    EXPECT_TRUE(frame.toolBar()->isShown());
+    EXPECT_TRUE(frame.commandState(CommandIds::viewToolBar)->checked);
+    EXPECT_EQ(toolBarHeight, view.rectangle().top);
+}
+
+TEST_F(FrameTest, TheInitialUpdateShrinksTheFrameToTheForm)
+{
+    const Platform::MainFrame& frame = *application.frame();
+    const Rectangle form = Platform::DialogTemplate::toPixels(0, 0, 200, 100);
+    EXPECT_EQ(form.width(), frame.window().rectangle().width());
+    EXPECT_EQ(form.height(), application.view()->window().rectangle().height());
+}
+
+TEST_F(FrameTest, DraggingStopsAtTheMaximumTrackingSize)
+{
+    Platform::MainFrame& frame = *application.frame();
+    const int maximumWidth = frame.averageCharacterWidth() * 125;
+    const int maximumHeight = frame.characterHeight() * 41;
+    EXPECT_EQ(Rectangle(5, 6, 5 + maximumWidth, 6 + maximumHeight), frame.resizeByUser(Rectangle(5, 6, 2000, 2000)));
+    EXPECT_EQ(Rectangle(5, 6, 305, 206), frame.resizeByUser(Rectangle(5, 6, 305, 206)));
+    EXPECT_EQ(Rectangle(5, 6, 305, 206), frame.window().rectangle());
+    EXPECT_EQ(frame.window().clientRectangle().bottom, frame.statusBar()->rectangle().bottom);
+}
+
+TEST_F(FrameTest, HelpTopicsOpensTheHelpFileOrSaysWhyNot)
+{
+    user.expectMessageBox("There was an error displaying the help file, 'Miniature.chm.'  The help file and/or a "
+                          "suitable HTML Help file viewer may not be properly installed on your system");
+    EXPECT_FALSE(Platform::HelpViewer::showTopics("Miniature.chm"));
+    user.finish();
+    ASSERT_EQ(1u, backend.openedDocuments().size());
+    const std::string path = backend.openedDocuments()[0];
+    EXPECT_EQ(Platform::HelpViewer::pathOf("Miniature.chm"), path);
+    EXPECT_EQ('/', path[0]);
+    EXPECT_EQ("/Miniature.chm", path.substr(path.size() - 14));
+
+    backend.setDesktopOpens(true);
+    EXPECT_TRUE(Platform::HelpViewer::showTopics("/usr/share/doc/Miniature.chm"));
+    EXPECT_EQ("/usr/share/doc/Miniature.chm", backend.openedDocuments().at(1));
+    EXPECT_EQ(1u, backend.messageBoxes().size());
+}
+
+TEST(FileDialogTest, TheChoiceGivesPathNameAndTitle)
+{
+    Platform::HeadlessBackend backend;
+    Platform::ScriptedUser user(backend);
+    user.expectFileDialog(Platform::FileDialogKind::Save, "/tmp/out/report", "HTML Files (*.htm)|*.htm|All Files (*.*)|*.*||");
+    user.expectFileDialogCancelled(Platform::FileDialogKind::Save);
+    Platform::FileDialog dialog(Platform::FileDialogKind::Save, "htm", "HTML Files (*.htm)|*.htm|All Files (*.*)|*.*||");
+    dialog.request().promptOverwrite = true;
+    ASSERT_TRUE(dialog.run());
+    EXPECT_EQ("/tmp/out/report.htm", dialog.path());
+    EXPECT_EQ("report.htm", dialog.fileName());
+    EXPECT_EQ("report", dialog.fileTitle());
+    EXPECT_TRUE(backend.fileDialogs().at(0).promptOverwrite);
+    EXPECT_FALSE(dialog.run());
+    user.finish();
+}
+}

@@ -1,0 +1,159 @@
+#include "MiniatureProgram.h"
+
+#include "Platform/Framework/CommandIds.h"
+#include "Platform/Framework/RecentFileList.h"
+#include "Platform/Window/DialogResult.h"
+#include "tests/support/TemporaryFolder.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+namespace
+{
+using namespace Miniature;
+using Platform::CommandIds;
+
+bool logged(const std::string& anEntry)
+{
+    return std::find(log.begin(), log.end(), anEntry) != log.end();
+}
+
+class StartUpTest : public Fixture, public ::testing::Test
+{
+};
+
+TEST_F(StartUpTest, WithoutArgumentsANewDocumentIsMadeAndTheFrameShownAfterTheInitialUpdate)
+{
+    TestApplication application;
+    ASSERT_TRUE(start(application));
+
+    ASSERT_NE(nullptr, application.document());
+    EXPECT_EQ(newTitle, application.document()->title());
+    EXPECT_EQ("", application.document()->pathName());
+    EXPECT_EQ("Vorna - Miniat", application.frame()->window().text());
+    const std::vector<std::string> expected = {"new document", "update 0", "initial update"};
+    EXPECT_EQ(expected, log);
+    // The view ran before the program showed its frame.
+    EXPECT_FALSE(application.view()->frameShownAtInitialUpdate);
+    EXPECT_TRUE(application.frame()->window().isShown());
+    EXPECT_EQ(std::vector<Platform::Window*>{&application.frame()->window()}, backend.openWindows());
+    EXPECT_EQ(1u, backend.paintings());
+    EXPECT_EQ(application.view(), application.document()->firstView());
+    EXPECT_TRUE(backend.isTimerRunning(application.view()->window(), pollTimer));
+}
+
+TEST_F(StartUpTest, AFileArgumentOpensThatFile)
+{
+    TemporaryFolder files;
+    const std::string path = files.write("first.mnt", "content");
+    TestApplication application;
+    ASSERT_TRUE(start(application, {"-x", path}));
+
+    EXPECT_EQ(path, application.document()->pathName());
+    EXPECT_EQ("first.mnt", application.document()->title());
+    EXPECT_EQ("first.mnt - Miniat", application.frame()->window().text());
+    EXPECT_TRUE(logged("open document"));
+    EXPECT_FALSE(logged("new document"));
+    EXPECT_EQ(std::vector<std::string>{path}, application.recentFiles()->files());
+}
+
+TEST_F(StartUpTest, AFileThatCannotBeOpenedEndsTheStartWithItsMessage)
+{
+    TemporaryFolder files;
+    const std::string path = files.pathOf("missing.mnt");
+    user.expectMessageBox("The file " + path + " could not be opened.");
+    TestApplication application;
+    EXPECT_EQ(1, application.main({path}));
+    user.finish();
+    EXPECT_EQ(nullptr, application.mainFrame());
+    EXPECT_TRUE(backend.openWindows().empty());
+    EXPECT_EQ("Miniature", backend.messageBoxes().at(0).caption);
+}
+
+TEST_F(StartUpTest, ExitClosesTheDocumentAndEndsTheLoop)
+{
+    TestApplication application;
+    ASSERT_TRUE(start(application));
+    Platform::Window::Watch frame(application.frame()->window());
+    log.clear();
+
+    EXPECT_TRUE(user.command(CommandIds::appExit));
+    EXPECT_FALSE(frame.alive());
+    EXPECT_EQ(std::vector<std::string>{"close document"}, log);
+    EXPECT_TRUE(backend.isQuitPosted());
+    EXPECT_EQ(0, application.run());
+    EXPECT_EQ(nullptr, application.mainFrame());
+    EXPECT_TRUE(backend.openWindows().empty());
+}
+
+TEST_F(StartUpTest, AModifiedDocumentAsksBeforeExitAndCancelKeepsItOpen)
+{
+    TestApplication application;
+    ASSERT_TRUE(start(application));
+    application.document()->setModified();
+
+    user.expectMessageBox("Save changes to Vorna?", Platform::DialogResult::cancel);
+    user.command(CommandIds::appExit);
+    EXPECT_NE(nullptr, application.mainFrame());
+    EXPECT_FALSE(backend.isQuitPosted());
+
+    user.expectMessageBox("Save changes to Vorna?", Platform::DialogResult::no);
+    user.command(CommandIds::appExit);
+    user.finish();
+    EXPECT_EQ(nullptr, application.mainFrame());
+    EXPECT_TRUE(backend.isQuitPosted());
+}
+
+TEST_F(StartUpTest, TheCloseBoxAndTheSessionEndCloseTheProgram)
+{
+    for (bool sessionEnds : {false, true})
+    {
+        TestApplication application;
+        ASSERT_TRUE(start(application));
+        application.document()->setModified();
+        if (sessionEnds)
+        {
+            user.endSession(); // no question: the desktop is going away
+        }
+        else
+        {
+            user.expectMessageBox("Save changes to Vorna?", Platform::DialogResult::no);
+            user.closeWindow();
+        }
+        user.finish();
+        EXPECT_EQ(nullptr, application.mainFrame()) << sessionEnds;
+        EXPECT_EQ(0, application.run()) << sessionEnds;
+    }
+}
+
+TEST_F(StartUpTest, UpdateAllViewsSkipsTheSender)
+{
+    TestApplication application;
+    ASSERT_TRUE(start(application));
+    log.clear();
+    application.document()->updateAllViews(NULL, 7);
+    application.document()->updateAllViews(application.view(), 8);
+    EXPECT_EQ(std::vector<std::string>{"update 7"}, log);
+}
+
+TEST_F(StartUpTest, FileOpenAsksWithTheTemplatesFilterAndOpensTheChoice)
+{
+    TemporaryFolder files;
+    const std::string path = files.write("chosen.mnt", "");
+    TestApplication application;
+    ASSERT_TRUE(start(application));
+    user.expectFileDialog(Platform::FileDialogKind::Open, files.pathOf("chosen"),
+                          "Miniature Files (*.mnt)|*.mnt|All Files (*.*)|*.*||");
+    user.command(CommandIds::fileOpen);
+    user.finish();
+    EXPECT_EQ(path, application.document()->pathName());
+    EXPECT_EQ("chosen.mnt - Miniat", application.frame()->window().text());
+    EXPECT_TRUE(backend.fileDialogs().at(0).fileMustExist);
+
+    // The same file again is already open: no second opening.
+    log.clear();
+    EXPECT_EQ(application.document(), application.openDocumentFile(path));
+    EXPECT_TRUE(log.empty());
+}
+}
