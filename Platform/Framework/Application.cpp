@@ -8,16 +8,12 @@
 #include "Platform/Framework/MainFrame.h"
 #include "Platform/Framework/RecentFileList.h"
 #include "Platform/Window/Backend.h"
-#include "Platform/Window/Window.h"
 
 namespace Platform
 {
 namespace
 {
 Application* theApplication = NULL;
-
-// The framework's own message to its message window.
-const unsigned closeMessage = 1;
 }
 
 Application::Application(const std::string& aName, const Resources& aResources)
@@ -25,12 +21,6 @@ Application::Application(const std::string& aName, const Resources& aResources)
 {
     VORNA_ASSERT(theApplication == NULL);
     theApplication = this;
-
-    WindowStyle hidden;
-    hidden.visible = false;
-    hidden.child = false;
-    myMessageWindow.reset(new Window(WindowKind::Frame, 0, std::string(), hidden));
-    myMessageWindow->on(Notification::Message, static_cast<int>(closeMessage), [this](Event&) { closeNow(); });
 
     mapCommand(CommandIds::appExit, [this]() { onAppExit(); });
     mapCommandRange(CommandIds::recentFileFirst, CommandIds::recentFileLast,
@@ -45,7 +35,6 @@ Application::Application(const std::string& aName, const Resources& aResources)
 Application::~Application()
 {
     myTemplate.reset();
-    myMessageWindow.reset();
     theApplication = NULL;
 }
 
@@ -73,7 +62,6 @@ int Application::main(const std::vector<std::string>& anArguments)
 bool Application::start(const std::vector<std::string>& anArguments)
 {
     myArguments = anArguments;
-    myClosing = false;
     return initInstance();
 }
 
@@ -219,16 +207,7 @@ void Application::closeMainFrame()
     if (!myClosing)
     {
         myClosing = true;
-        Backend::current().post(*myMessageWindow, closeMessage);
+        Backend::current().postQuit(0);
     }
-}
-
-void Application::closeNow()
-{
-    if (myTemplate != nullptr)
-    {
-        myTemplate->closeDocument();
-    }
-    Backend::current().postQuit(0);
 }
 }

@@ -15,7 +15,6 @@ class DocumentTemplate;
 class MainFrame;
 class RecentFileList;
 class Resources;
-class Window;
 
 // The program: one instance, made before the program's entry and destroyed
 // after it. main runs initInstance, which a program overrides with its
@@ -91,12 +90,13 @@ public:
     // to date. Returns whether more idle work waits (never, here).
     virtual bool onIdle(long aCount);
 
-    // Closes the document and the main window once the messages waiting now
-    // are handled, then ends the message loop. Safe from inside their handlers.
+    // Ends the message loop; the document and the main window close when it
+    // has ended (exitInstance), so that no handler still running, nor a
+    // message loop of its own (which sees the quit request), loses them.
     void closeMainFrame();
+    bool isClosing() const { return myClosing; }
 
 private:
-    void closeNow();
 
     std::string myName;
     const Resources& myResources;
@@ -105,7 +105,6 @@ private:
     ProfileStore myProfile;
     std::unique_ptr<RecentFileList> myRecentFiles;
     std::unique_ptr<DocumentTemplate> myTemplate;
-    std::unique_ptr<Window> myMessageWindow;
     bool myClosing;
     int myExitCode;
 };

@@ -590,7 +590,13 @@ void MainFrame::onClose()
 
 void MainFrame::onEndSession(bool anEnding)
 {
-    if (anEnding && Application::exists())
+    if (!anEnding)
+    {
+        return;
+    }
+    window().show(false);
+    Backend::current().closeWindow(window());
+    if (Application::exists())
     {
         Application::current().closeMainFrame();
     }

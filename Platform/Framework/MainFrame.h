@@ -124,10 +124,10 @@ public:
 
     // --- closing ---
     // The close box and Exit: a modified document may keep the program open;
-    // else the document and the frame close and the program ends.
+    // else the frame hides and the program ends (Application::closeMainFrame).
     virtual void onClose();
-    // The desktop session ends: when anEnding, the document and the frame
-    // close without questions and the program ends.
+    // The desktop session ends: when anEnding, the frame hides and the
+    // program ends without questions.
     virtual void onEndSession(bool anEnding);
 
 private:

@@ -68,7 +68,8 @@ TEST_F(RecentFileTest, AnEmptyListShowsItsPlaceDisabled)
 {
     TestApplication application;
     ASSERT_TRUE(start(application));
-    const Platform::Menu::Item* item = application.frame()->menu().findCommand(CommandIds::recentFileFirst);
+    const Platform::Menu menu = application.frame()->menu();
+    const Platform::Menu::Item* item = menu.findCommand(CommandIds::recentFileFirst);
     ASSERT_NE(nullptr, item);
     EXPECT_EQ("Recent File", item->text);
     EXPECT_FALSE(application.frame()->commandState(CommandIds::recentFileFirst)->enabled);

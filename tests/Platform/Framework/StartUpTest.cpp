@@ -2,6 +2,7 @@
 
 #include "Platform/Framework/CommandIds.h"
 #include "Platform/Framework/RecentFileList.h"
+#include "Platform/Window/Backend.h"
 #include "Platform/Window/DialogResult.h"
 #include "tests/support/TemporaryFolder.h"
 
@@ -71,7 +72,7 @@ TEST_F(StartUpTest, AFileThatCannotBeOpenedEndsTheStartWithItsMessage)
     EXPECT_EQ("Miniature", backend.messageBoxes().at(0).caption);
 }
 
-TEST_F(StartUpTest, ExitClosesTheDocumentAndEndsTheLoop)
+TEST_F(StartUpTest, ExitHidesTheFrameAndTheEndOfTheLoopClosesTheDocument)
 {
     TestApplication application;
     ASSERT_TRUE(start(application));
@@ -79,12 +80,37 @@ TEST_F(StartUpTest, ExitClosesTheDocumentAndEndsTheLoop)
     log.clear();
 
     EXPECT_TRUE(user.command(CommandIds::appExit));
+    EXPECT_TRUE(backend.isQuitPosted());
+    EXPECT_TRUE(application.isClosing());
+    EXPECT_TRUE(backend.openWindows().empty());
+    ASSERT_TRUE(frame.alive()); // a handler still running keeps its document
+    EXPECT_FALSE(frame.get()->isShown());
+    EXPECT_TRUE(log.empty());
+
+    EXPECT_EQ(0, application.run());
     EXPECT_FALSE(frame.alive());
     EXPECT_EQ(std::vector<std::string>{"close document"}, log);
-    EXPECT_TRUE(backend.isQuitPosted());
-    EXPECT_EQ(0, application.run());
     EXPECT_EQ(nullptr, application.mainFrame());
-    EXPECT_TRUE(backend.openWindows().empty());
+}
+
+TEST_F(StartUpTest, ALoopOfTheProgramsOwnSeesTheQuitRequestWhileItsDocumentLives)
+{
+    TestApplication application;
+    ASSERT_TRUE(start(application));
+    Platform::Backend& loop = Platform::Backend::current();
+    // Like a download that pumps messages while the user closes the window.
+    backend.later([&]() { user.closeWindow(); });
+    bool quitSeen = false;
+    while (loop.hasPendingMessage() && !quitSeen)
+    {
+        quitSeen = !loop.pumpMessage();
+    }
+    EXPECT_TRUE(quitSeen);
+    ASSERT_NE(nullptr, application.document());
+    EXPECT_EQ(newTitle, application.document()->title());
+    loop.postQuit(0); // passed on to the program's main loop
+    EXPECT_EQ(0, application.run());
+    EXPECT_EQ(nullptr, application.document());
 }
 
 TEST_F(StartUpTest, AModifiedDocumentAsksBeforeExitAndCancelKeepsItOpen)
@@ -101,8 +127,9 @@ TEST_F(StartUpTest, AModifiedDocumentAsksBeforeExitAndCancelKeepsItOpen)
     user.expectMessageBox("Save changes to Vorna?", Platform::DialogResult::no);
     user.command(CommandIds::appExit);
     user.finish();
-    EXPECT_EQ(nullptr, application.mainFrame());
     EXPECT_TRUE(backend.isQuitPosted());
+    EXPECT_EQ(0, application.run());
+    EXPECT_EQ(nullptr, application.mainFrame());
 }
 
 TEST_F(StartUpTest, TheCloseBoxAndTheSessionEndCloseTheProgram)
@@ -122,8 +149,9 @@ TEST_F(StartUpTest, TheCloseBoxAndTheSessionEndCloseTheProgram)
             user.closeWindow();
         }
         user.finish();
-        EXPECT_EQ(nullptr, application.mainFrame()) << sessionEnds;
+        EXPECT_TRUE(backend.isQuitPosted()) << sessionEnds;
         EXPECT_EQ(0, application.run()) << sessionEnds;
+        EXPECT_EQ(nullptr, application.mainFrame()) << sessionEnds;
     }
 }
 
