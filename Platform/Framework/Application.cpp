@@ -192,6 +192,11 @@ void Application::onOpenRecentFile(unsigned aCommandId)
     }
 }
 
+bool Application::pumpMessage()
+{
+    return Backend::current().pumpMessage();
+}
+
 bool Application::onIdle(long aCount)
 {
     MainFrame* frame = mainFrame();

@@ -86,6 +86,11 @@ public:
     // A file of the recent-file list; one that does not open leaves the list.
     void onOpenRecentFile(unsigned aCommandId);
 
+    // Handles one waiting message (a loop of the program's own, between the
+    // steps of a long run); false when it is the request to quit, which is
+    // then taken from the queue.
+    bool pumpMessage();
+
     // Idle processing: aCount 0 brings the main window's command states up
     // to date. Returns whether more idle work waits (never, here).
     virtual bool onIdle(long aCount);

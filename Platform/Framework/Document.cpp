@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
+#include <system_error>
 
 namespace Platform
 {
@@ -28,11 +29,13 @@ void Document::setTitle(const std::string& aTitle)
 
 void Document::setPathName(const std::string& aPath, bool anAddToRecentFiles)
 {
-    myPathName = aPath;
+    std::error_code error;
+    const std::filesystem::path full = std::filesystem::absolute(aPath, error);
+    myPathName = error ? aPath : full.lexically_normal().string();
     setTitle(std::filesystem::path(aPath).filename().string());
     if (anAddToRecentFiles && Application::exists())
     {
-        Application::current().addToRecentFileList(aPath);
+        Application::current().addToRecentFileList(myPathName);
     }
 }
 

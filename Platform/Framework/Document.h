@@ -25,7 +25,7 @@ public:
     virtual void setTitle(const std::string& aTitle);
     // Empty for a document without a file.
     const std::string& pathName() const { return myPathName; }
-    // Takes the path, shows the file's name as the title and, when asked,
+    // Takes the path (made absolute), shows the file's name as the title and, when asked,
     // puts the file at the top of the application's recent files.
     virtual void setPathName(const std::string& aPath, bool anAddToRecentFiles = true);
     bool isModified() const { return myModified; }

@@ -2,6 +2,7 @@
 
 #include "Platform/Framework/Application.h"
 #include "Platform/Window/Backend.h"
+#include "Platform/Window/Resources.h"
 
 namespace Platform
 {
@@ -21,5 +22,15 @@ int MessageBox::show(const std::string& aText, MessageBoxButtons aButtons, Messa
         request.caption = Application::current().name();
     }
     return Backend::current().showMessageBox(request);
+}
+}
+
+namespace Platform
+{
+int MessageBox::showString(unsigned aStringId, MessageBoxButtons aButtons, MessageBoxIcon anIcon)
+{
+    const std::optional<std::string> text = Application::current().resources().strings().find(aStringId);
+    // A missing string is a fault of the program's resources: its id still tells which message it was.
+    return show(text ? *text : "Message " + std::to_string(aStringId), aButtons, anIcon);
 }
 }

@@ -17,5 +17,8 @@ public:
     // Returns the DialogResult code of the button chosen.
     static int show(const std::string& aText, MessageBoxButtons aButtons = MessageBoxButtons::Ok,
                     MessageBoxIcon anIcon = MessageBoxIcon::None);
+    // The text of string aStringId of the application's resources.
+    static int showString(unsigned aStringId, MessageBoxButtons aButtons = MessageBoxButtons::Ok,
+                          MessageBoxIcon anIcon = MessageBoxIcon::None);
 };
 }

@@ -115,6 +115,10 @@ TEST_F(CommandRoutingTest, IdleStatesCoverEveryMenuAndToolBarCommand)
     EXPECT_TRUE(frame.toolBar()->findChild(static_cast<int>(documentFirst))->isPressed());
     EXPECT_FALSE(frame.toolBar()->findChild(static_cast<int>(CommandIds::helpTopics))->isEnabled());
     EXPECT_FALSE(frame.commandState(12345).has_value());
+    // A drawing backend asks the frame's window, as for a menu about to open.
+    EXPECT_FALSE(application.frame()->window().updateCommand(guarded)->enabled);
+    application.view()->ready = true;
+    EXPECT_TRUE(application.frame()->window().updateCommand(guarded)->enabled);
 }
 
 // A router on its own: targets made for the test, none of them a window.

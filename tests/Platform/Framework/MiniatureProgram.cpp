@@ -14,13 +14,14 @@ using Platform::WindowKind;
 
 std::vector<std::string> log;
 
-Platform::Resources resources()
+Platform::Resources resources(bool aWithToolBar, bool aWithView)
 {
     Platform::Resources result;
     result.strings().add(resourceId, "Miniat\n\nMiniat\nMiniature Files (*.mnt)\n.mnt\nMiniature.Document\nMiniature Document");
     result.strings().add(viewFirst, "Close the current device\nClose Device");
     result.strings().add(documentFirst, "Select a new device to control\nNew Device");
     result.strings().add(CommandIds::appExit, "Quit the application\nExit");
+    result.strings().add(104, "Windows sockets initialization failed.");
     Platform::StandardResources::addTo(result);
 
     Platform::Menu menu;
@@ -42,11 +43,17 @@ Platform::Resources resources()
 
     Platform::ToolBarResource toolBar;
     toolBar.commands = {documentFirst, viewFirst, 0, guarded, 0, CommandIds::helpTopics};
-    result.addToolBar(resourceId, toolBar);
+    if (aWithToolBar)
+    {
+        result.addToolBar(resourceId, toolBar);
+    }
 
     Platform::DialogTemplate view(viewTemplate, "", 200, 100);
     view.add(WindowKind::TabControl, tabs, "", 3, 7, 190, 88);
-    result.addDialog(view);
+    if (aWithView)
+    {
+        result.addDialog(view);
+    }
     return result;
 }
 
@@ -166,7 +173,8 @@ void TestFrame::savePlacement()
     placement().write(Platform::Application::current().profile(), "Settings");
 }
 
-TestApplication::TestApplication() : Application(programName, myResources), myResources(Miniature::resources())
+TestApplication::TestApplication(const Platform::Resources& aResources)
+    : Application(programName, myResources), myResources(aResources)
 {
     mapCommand(viewFirst, []() { log.push_back("application viewFirst"); });
     mapCommand(documentFirst, []() { log.push_back("application documentFirst"); });

@@ -36,7 +36,8 @@ const std::string programName = "Miniature";
 const std::string windowTitle = "Miniat";
 const std::string newTitle = "Vorna";
 
-Platform::Resources resources();
+// Without the tool bar or the view's template, the frame cannot be made.
+Platform::Resources resources(bool aWithToolBar = true, bool aWithView = true);
 
 // Every object's notes, in order.
 extern std::vector<std::string> log;
@@ -77,7 +78,7 @@ public:
 class TestApplication : public Platform::Application
 {
 public:
-    TestApplication();
+    explicit TestApplication(const Platform::Resources& aResources = Miniature::resources());
     bool initInstance() override;
 
     TestDocument* document() const;

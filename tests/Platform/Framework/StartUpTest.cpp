@@ -1,6 +1,7 @@
 #include "MiniatureProgram.h"
 
 #include "Platform/Framework/CommandIds.h"
+#include "Platform/Framework/MessageBox.h"
 #include "Platform/Framework/RecentFileList.h"
 #include "Platform/Window/Backend.h"
 #include "Platform/Window/DialogResult.h"
@@ -9,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <filesystem>
 
 namespace
 {
@@ -97,18 +99,17 @@ TEST_F(StartUpTest, ALoopOfTheProgramsOwnSeesTheQuitRequestWhileItsDocumentLives
 {
     TestApplication application;
     ASSERT_TRUE(start(application));
-    Platform::Backend& loop = Platform::Backend::current();
     // Like a download that pumps messages while the user closes the window.
     backend.later([&]() { user.closeWindow(); });
     bool quitSeen = false;
-    while (loop.hasPendingMessage() && !quitSeen)
+    while (Platform::Backend::current().hasPendingMessage() && !quitSeen)
     {
-        quitSeen = !loop.pumpMessage();
+        quitSeen = !application.pumpMessage();
     }
     EXPECT_TRUE(quitSeen);
     ASSERT_NE(nullptr, application.document());
     EXPECT_EQ(newTitle, application.document()->title());
-    loop.postQuit(0); // passed on to the program's main loop
+    Platform::Backend::current().postQuit(0); // passed on to the program's main loop
     EXPECT_EQ(0, application.run());
     EXPECT_EQ(nullptr, application.document());
 }
@@ -153,6 +154,47 @@ TEST_F(StartUpTest, TheCloseBoxAndTheSessionEndCloseTheProgram)
         EXPECT_EQ(0, application.run()) << sessionEnds;
         EXPECT_EQ(nullptr, application.mainFrame()) << sessionEnds;
     }
+}
+
+TEST_F(StartUpTest, AFrameOrViewThatCannotBeMadeEndsTheStart)
+{
+    for (bool withToolBar : {false, true})
+    {
+        TestApplication application(Miniature::resources(withToolBar, !withToolBar));
+        EXPECT_EQ(1, application.main({})) << withToolBar;
+        EXPECT_EQ(nullptr, application.mainFrame()) << withToolBar;
+        EXPECT_EQ(nullptr, application.document()) << withToolBar;
+        EXPECT_TRUE(backend.openWindows().empty()) << withToolBar;
+        // A document that never opened is not closed either.
+        EXPECT_TRUE(log.empty()) << withToolBar;
+    }
+}
+
+TEST_F(StartUpTest, MessageBoxesCarryTheProgramsNameAndAFittingIcon)
+{
+    TestApplication application;
+    user.expectMessageBox("Windows sockets initialization failed.");
+    user.expectMessageBox("Go on?", Platform::DialogResult::no);
+    EXPECT_EQ(Platform::DialogResult::ok, Platform::MessageBox::showString(104));
+    EXPECT_EQ(Platform::DialogResult::no, Platform::MessageBox::show("Go on?", Platform::MessageBoxButtons::YesNo));
+    user.finish();
+    EXPECT_EQ("Miniature", backend.messageBoxes().at(0).caption);
+    EXPECT_EQ(Platform::MessageBoxIcon::Warning, backend.messageBoxes().at(0).icon);
+    EXPECT_EQ(Platform::MessageBoxIcon::Question, backend.messageBoxes().at(1).icon);
+}
+
+TEST_F(StartUpTest, ARelativeFileArgumentIsKeptAsAFullPath)
+{
+    TemporaryFolder files;
+    files.write("here.mnt", "");
+    const std::string previous = std::filesystem::current_path().string();
+    std::filesystem::current_path(files.path());
+    TestApplication application;
+    const bool started = start(application, {"here.mnt"});
+    std::filesystem::current_path(previous);
+    ASSERT_TRUE(started);
+    EXPECT_EQ(files.pathOf("here.mnt"), application.document()->pathName());
+    EXPECT_EQ(files.pathOf("here.mnt"), application.recentFiles()->file(0));
 }
 
 TEST_F(StartUpTest, UpdateAllViewsSkipsTheSender)
