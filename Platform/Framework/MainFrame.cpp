@@ -20,6 +20,7 @@ namespace
 const int toolBarPadding = 7;
 const int separatorWidth = 8;
 const int statusBarHeight = 20;
+const int indicatorWidth = 40;
 
 // The menu resource with the recent files in place of the first entry's item.
 void fillMenu(const Menu& aSource, Menu& aTarget, const RecentFileList* aFiles)
@@ -190,7 +191,6 @@ bool MainFrame::createStatusBar(const std::vector<unsigned>& aPanes)
         window().destroyChild(*statusBar());
     }
     Window& bar = window().createChild(WindowKind::StatusBar, CommandIds::statusBarWindow);
-    const int indicatorWidth = 40;
     for (std::size_t index = 0; index < aPanes.size(); ++index)
     {
         bar.createChild(WindowKind::Static, static_cast<int>(aPanes[index]), texts[index], WindowStyle(),
@@ -453,6 +453,16 @@ void MainFrame::recalcLayout()
     {
         status->move(Rectangle(client.left, bottom - statusBarHeight, client.right, bottom));
         bottom -= statusBarHeight;
+        // The indicators stand at the right; the message pane takes the rest.
+        const std::vector<Window*> panes = status->children();
+        int right = client.width();
+        for (auto pane = panes.rbegin(); pane != panes.rend(); ++pane)
+        {
+            const bool message = (*pane)->id() == static_cast<int>(CommandIds::messagePane);
+            const int left = message ? 0 : std::max(0, right - indicatorWidth);
+            (*pane)->move(Rectangle(left, 0, right, statusBarHeight));
+            right = left;
+        }
     }
     if (myView != nullptr && myView->isCreated())
     {

@@ -42,6 +42,12 @@ TEST_F(FrameTest, TheBarsHoldTheirButtonsAndPanes)
         texts.push_back(pane->text());
     }
     EXPECT_EQ((std::vector<std::string>{"Ready", "CAP", "NUM", "SCRL"}), texts);
+    // The message pane fills what the indicators leave, up to the first of them.
+    const std::vector<Window*> panes = statusBar.children();
+    EXPECT_EQ(0, panes[0]->rectangle().left);
+    EXPECT_EQ(panes[1]->rectangle().left, panes[0]->rectangle().right);
+    EXPECT_EQ(statusBar.rectangle().width(), panes[3]->rectangle().right);
+    EXPECT_FALSE(panes[1]->isEnabled()); // no key-lock state is known: shown as off
 }
 
 TEST_F(FrameTest, FlyByPromptsShowTheFirstLineAndTipsTheSecond)
