@@ -1,0 +1,18 @@
+#pragma once
+
+#include "Tessiva/Controls/ValuePredicate.h"
+
+#include <cstdint>
+
+// True when the value has any of the mask's bits set (an LED per bit).
+class BitMaskPredicate : public ValuePredicate
+{
+public:
+    explicit BitMaskPredicate(std::uint16_t aMask);
+    ~BitMaskPredicate() override;
+
+    bool test(const ParameterValue& aValue) const override;
+
+private:
+    std::uint16_t myMask;
+};

@@ -1,0 +1,6 @@
+#include "Tessiva/Controls/LinearScaler.h"
+
+double LinearScaler::scale(double aLevel, double) const
+{
+    return aLevel;
+}

@@ -1,0 +1,16 @@
+#include "Tessiva/Controls/PositivePredicate.h"
+
+#include "Toolkit/Parameter/ParameterValue.h"
+
+PositivePredicate::PositivePredicate()
+{
+}
+
+PositivePredicate::~PositivePredicate()
+{
+}
+
+bool PositivePredicate::test(const ParameterValue& aValue) const
+{
+    return aValue.toShort() > 0;
+}

@@ -1,0 +1,13 @@
+#pragma once
+
+#include "Tessiva/Controls/ValuePredicate.h"
+
+// True for a value above 0, read as a signed 16-bit number.
+class PositivePredicate : public ValuePredicate
+{
+public:
+    PositivePredicate();
+    ~PositivePredicate() override;
+
+    bool test(const ParameterValue& aValue) const override;
+};
