@@ -1,0 +1,24 @@
+#pragma once
+
+#include "Tessiva/Controls/ControlObserver.h"
+
+namespace Platform
+{
+class Window;
+}
+
+// Shows a parameter's value as a window's text, byte for byte (a model name,
+// a preset name on a button), and enables the window while the parameter is
+// available.
+class Win32WindowTextObserver : public ControlObserver
+{
+public:
+    // Empties the window's text until the parameter is attached.
+    explicit Win32WindowTextObserver(Platform::Window* aWindow);
+    ~Win32WindowTextObserver() override;
+
+    void update(Subject* aSubject) override;
+
+private:
+    Platform::Window* myWindow;
+};
