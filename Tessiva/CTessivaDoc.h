@@ -1,0 +1,107 @@
+#pragma once
+
+#include "Platform/Framework/Document.h"
+#include "Tessiva/DeviceKey.h"
+#include "Toolkit/Link/Win32SerialPort.h"
+#include "Toolkit/Parameter/ParameterId.h"
+
+#include <cstdint>
+#include <iosfwd>
+#include <map>
+#include <memory>
+#include <string>
+
+class Device;
+class DeviceException;
+class DeviceSettings;
+class Observer;
+class VornaException;
+
+namespace Platform
+{
+class DialogTemplate;
+class Resources;
+}
+
+// The remote-control program's document: it owns the serial ports, one per
+// COM number and shared by the devices on it, and the open devices, each
+// known by its DeviceKey. Panels and pages hold keys, never devices: every
+// dispatcher looks its key up, and for a key that is gone it only updates the
+// views (which drop the tab) and does nothing else.
+class CTessivaDoc : public Platform::Document
+{
+public:
+    // Template of the Communications Error dialog and the message the view
+    // answers by closing the selected device.
+    static constexpr unsigned communicationsErrorDialogId = 138;
+    static constexpr unsigned closeSelectedDeviceMessage = 0x65;
+    static constexpr unsigned helpTopicsCommand = 57667;
+
+    CTessivaDoc();
+    // Deletes every device, then every port: on-line devices give their port
+    // openings back as they go.
+    ~CTessivaDoc() override;
+
+    // Adds the Communications Error dialog to the program's resources.
+    static void addResources(Platform::Resources& aResources);
+    static Platform::DialogTemplate communicationsErrorTemplate();
+
+    // --- opening ---
+    // Opens a device of the model with the settings and hands out its key.
+    // False when a device with that key is open already (nothing is done).
+    // A unit that does not answer throws DeviceException "The device is not
+    // responding."; the program's other errors pass unchanged. Nothing is
+    // stored after a failure.
+    bool createKq310Device(DeviceKey& aKey, DeviceSettings& aSettings);
+    bool createKq330Device(DeviceKey& aKey, DeviceSettings& aSettings);
+    bool createKq350Device(DeviceKey& aKey, DeviceSettings& aSettings);
+
+    // --- dispatchers by key ---
+    void copyControlValue(const DeviceKey& aKey, const ParameterId& aTarget, const ParameterId& aSource);
+    void copyStatusValue(const DeviceKey& aKey, const ParameterId& aTarget, const ParameterId& aSource);
+    void attachControlObserver(const DeviceKey& aKey, const ParameterId& anId, Observer* anObserver);
+    void attachStatusObserver(const DeviceKey& aKey, const ParameterId& anId, Observer* anObserver);
+    void restoreConfiguration(std::istream& aStream, const DeviceKey& aKey);
+    void saveConfiguration(std::ostream& aStream, const DeviceKey& aKey);
+    void writeTextReport(std::ostream& aStream, const std::string& aTitle, const DeviceKey& aKey);
+    void writeHtmlReport(std::ostream& aStream, const std::string& aTitle, const DeviceKey& aKey);
+    // These two turn every error of the program into a DeviceException with
+    // the key: "The device is not responding." for the wire, else its text.
+    void pollDevice(const DeviceKey& aKey);
+    void refreshDevice(const DeviceKey& aKey);
+
+    // --- others ---
+    Device* findDevice(const DeviceKey& aKey) const;
+    bool hasDevice(const DeviceKey& aKey) const;
+    std::size_t deviceCount() const { return myDevices.size(); }
+    // Whether the port of that COM number is open, and when it is, its baud
+    // rate through aBaudRate (unless NULL).
+    bool isPortOpen(std::uint32_t* aBaudRate, short aPortNumber);
+    // Removes and deletes the device, then updates the views; never fails visibly.
+    void closeDevice(const DeviceKey& aKey);
+    // The Communications Error dialog: reconnecting re-reads the device (and
+    // asks again when that fails); anything else closes the device.
+    void handleCommunicationsError(const DeviceException& anError);
+    // Shows the error, then asks the first view to close the selected device
+    // once the handlers that still use it have returned.
+    void reportErrorAndClose(const VornaException& anError);
+    std::uint32_t offLineCount() const { return myOffLineCount; }
+
+    bool onNewDocument() override;
+    void onHelpTopics();
+
+private:
+    typedef Device* (*OfflineFactory)();
+    typedef Device* (*OnlineFactory)(Win32SerialPort* aPort, std::uint16_t anAddress);
+
+    bool createDevice(DeviceKey& aKey, DeviceSettings& aSettings, OfflineFactory anOffline, OnlineFactory anOnline);
+    Win32SerialPort& port(std::uint32_t aPortNumber);
+    // NULL after the views were told that the key is gone.
+    Device* dispatchTarget(const DeviceKey& aKey);
+    [[noreturn]] void rethrowAsDeviceException(const DeviceKey& aKey) const;
+    int runCommunicationsErrorDialog() const;
+
+    std::uint32_t myOffLineCount;
+    std::map<std::uint32_t, Win32SerialPort> myPorts;
+    std::map<DeviceKey, std::unique_ptr<Device>> myDevices;
+};

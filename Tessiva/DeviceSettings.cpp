@@ -1,0 +1,116 @@
+#include "Tessiva/DeviceSettings.h"
+
+#include "Platform/Assertion.h"
+#include "Platform/Framework/Application.h"
+#include "Platform/ProfileStore.h"
+#include "Tessiva/DeviceSettingsObserver.h"
+#include "Toolkit/Parameter/ControlParameter.h"
+#include "Toolkit/Parameter/VornaException.h"
+
+#include <string>
+
+namespace
+{
+const char* const theSection = "Settings";
+
+struct Setting
+{
+    const ParameterId* id;
+    const char* name;
+    int minimum;
+    int maximum;
+    int initial;
+};
+
+// In the order they are read.
+const Setting theSettings[] = {
+    {&DeviceSettings::offLineId, "off line", 0, 1, 0},
+    {&DeviceSettings::deviceTypeId, "device type", 0, 2, 2},
+    {&DeviceSettings::portIndexId, "port number", 0, 9, 0},
+    {&DeviceSettings::baudRateId, "baud rate", 0, 2, 2},
+    // 0x8280 to 0xFFFE as signed 16-bit numbers.
+    {&DeviceSettings::deviceAddressId, "device address", -32128, -2, 0x8280},
+};
+
+Platform::ProfileStore profile()
+{
+    return Platform::Application::exists() ? Platform::Application::current().profile()
+                                           : Platform::ProfileStore("Tessiva");
+}
+}
+
+const ParameterId DeviceSettings::offLineId(0, 0);
+const ParameterId DeviceSettings::deviceTypeId(0, 1);
+const ParameterId DeviceSettings::portIndexId(0, 2);
+const ParameterId DeviceSettings::baudRateId(0, 3);
+const ParameterId DeviceSettings::deviceAddressId(0, 4);
+
+DeviceSettings::DeviceSettings(CTessivaDoc* aDocument)
+    : ParameterSet(NULL)
+{
+    VORNA_ASSERT(aDocument != NULL);
+    const Platform::ProfileStore store = profile();
+    for (const Setting& setting : theSettings)
+    {
+        ControlParameter& parameter = myControlParameters.add(
+            ControlParameter(owner(), *setting.id, ParameterValue(setting.minimum), ParameterValue(setting.maximum)));
+        // A stored value out of range is dropped: the minimum stays.
+        parameter.setValue(ParameterValue(store.getInt(theSection, setting.name, setting.initial)));
+    }
+    for (const ParameterId* id : {&deviceAddressId, &deviceTypeId, &offLineId, &portIndexId})
+    {
+        myOwnedObservers.push_back(new DeviceSettingsObserver(&myControlParameters.find(*id), this, aDocument));
+    }
+}
+
+DeviceSettings::~DeviceSettings()
+{
+    Platform::ProfileStore store = profile();
+    store.writeInt(theSection, "off line", valueOf(offLineId));
+    store.writeInt(theSection, "device type", valueOf(deviceTypeId));
+    store.writeInt(theSection, "port number", valueOf(portIndexId));
+    store.writeInt(theSection, "baud rate", static_cast<std::uint16_t>(valueOf(baudRateId)));
+    store.writeInt(theSection, "device address", deviceAddress());
+}
+
+short DeviceSettings::valueOf(const ParameterId& anId)
+{
+    return myControlParameters.find(anId).value().toShort();
+}
+
+bool DeviceSettings::isOffLine()
+{
+    return valueOf(offLineId) != 0;
+}
+
+int DeviceSettings::deviceType()
+{
+    const short type = valueOf(deviceTypeId);
+    if (type < 0 || type > 2)
+    {
+        throw VornaException("Unexpected device type: " + std::to_string(type));
+    }
+    return type;
+}
+
+std::uint32_t DeviceSettings::portNumber()
+{
+    return isOffLine() ? 0 : static_cast<std::uint32_t>(valueOf(portIndexId) + 1);
+}
+
+std::uint32_t DeviceSettings::baudRate()
+{
+    const short index = valueOf(baudRateId);
+    switch (index)
+    {
+    case 0: return 9600;
+    case 1: return 19200;
+    case 2: return 38400;
+    default: throw VornaException("Unexpected baud rate: " + std::to_string(index));
+    }
+}
+
+std::uint16_t DeviceSettings::deviceAddress()
+{
+    return myControlParameters.find(deviceAddressId).value().toUnsignedShort();
+}

@@ -1,0 +1,37 @@
+#pragma once
+
+#include "Toolkit/Parameter/ParameterId.h"
+#include "Toolkit/Parameter/ParameterSet.h"
+
+#include <cstdint>
+
+class CTessivaDoc;
+
+// How to reach the next device: off line or on line, model, COM port, baud
+// rate and bus address, as five control parameters of group 0 that live in
+// memory only. Read from the profile section "Settings" when built, written
+// back when destroyed; observers keep the rules between them.
+class DeviceSettings : public ParameterSet
+{
+public:
+    static const ParameterId offLineId;
+    static const ParameterId deviceTypeId;
+    static const ParameterId portIndexId;
+    static const ParameterId baudRateId;
+    static const ParameterId deviceAddressId;
+
+    // The document answers which ports are open, and at what rate.
+    explicit DeviceSettings(CTessivaDoc* aDocument);
+    ~DeviceSettings() override;
+
+    bool isOffLine();
+    // 0 KQ310, 1 KQ330, 2 KQ350.
+    int deviceType();
+    // The COM number; 0 off line.
+    std::uint32_t portNumber();
+    std::uint32_t baudRate();
+    std::uint16_t deviceAddress();
+
+private:
+    short valueOf(const ParameterId& anId);
+};

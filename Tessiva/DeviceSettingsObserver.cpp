@@ -1,0 +1,106 @@
+#include "Tessiva/DeviceSettingsObserver.h"
+
+#include "Platform/Assertion.h"
+#include "Tessiva/CTessivaDoc.h"
+#include "Tessiva/DeviceSettings.h"
+#include "Toolkit/Parameter/ControlParameter.h"
+#include "Toolkit/Parameter/VornaException.h"
+
+namespace
+{
+const int theKq310 = 0;
+const std::uint16_t theKq310Address = 0x9080;
+const int the38400Index = 2;
+
+// The address that the last normalisation left, for the whole program run:
+// it tells a step down from a step up. Unset until the first normalisation.
+bool theLastAddressSet = false;
+std::uint16_t theLastAddress = 0;
+
+short indexOfRate(std::uint32_t aBaudRate)
+{
+    switch (aBaudRate)
+    {
+    case 9600: return 0;
+    case 19200: return 1;
+    case 38400: return 2;
+    default: throw VornaException("A port is open at an unsupported baud rate.");
+    }
+}
+}
+
+DeviceSettingsObserver::DeviceSettingsObserver(Parameter* aSubject, DeviceSettings* aSettings,
+                                               CTessivaDoc* aDocument)
+    : ParameterObserver(aSubject), mySettings(aSettings), myDocument(aDocument)
+{
+    VORNA_ASSERT(aSettings != NULL);
+    VORNA_ASSERT(aDocument != NULL);
+    recompute();
+}
+
+void DeviceSettingsObserver::onSubjectUpdated()
+{
+    recompute();
+}
+
+void DeviceSettingsObserver::recompute()
+{
+    ControlCollection& settings = mySettings->controlCollection();
+    ControlParameter& offLine = settings.find(DeviceSettings::offLineId);
+    ControlParameter& deviceType = settings.find(DeviceSettings::deviceTypeId);
+    ControlParameter& portIndex = settings.find(DeviceSettings::portIndexId);
+    ControlParameter& baudRate = settings.find(DeviceSettings::baudRateId);
+    ControlParameter& address = settings.find(DeviceSettings::deviceAddressId);
+
+    const bool onLine = offLine.value().toShort() == 0;
+    portIndex.setAvailable(onLine);
+
+    // A bus address has bit 7 set in both bytes and an even low byte. A
+    // value below the last one whose low byte lost bit 7 was a step down
+    // across a block, so the high byte borrows.
+    std::uint16_t candidate = address.value().toUnsignedShort();
+    if (!theLastAddressSet)
+    {
+        theLastAddress = candidate;
+        theLastAddressSet = true;
+    }
+    if ((candidate & 0x80) == 0 && candidate < theLastAddress)
+    {
+        candidate = static_cast<std::uint16_t>(candidate - 0x100);
+    }
+    candidate = static_cast<std::uint16_t>((candidate & 0x7F7E) | 0x8080);
+    theLastAddress = candidate;
+    address.setValue(ParameterValue(candidate));
+
+    // The values are read afresh: the requests above notify, and what they
+    // set off may have changed them.
+    const int type = deviceType.value().toShort();
+    address.setAvailable(offLine.value().toShort() == 0 && type != theKq310);
+    if (type == theKq310)
+    {
+        address.setValue(ParameterValue(theKq310Address));
+    }
+
+    if (offLine.value().toShort() != 0)
+    {
+        baudRate.setAvailable(false);
+    }
+    else if (deviceType.value().toShort() == theKq310)
+    {
+        baudRate.setAvailable(false);
+        baudRate.setValue(ParameterValue(the38400Index));
+    }
+    else
+    {
+        std::uint32_t rate = 0;
+        if (!myDocument->isPortOpen(&rate, static_cast<short>(portIndex.value().toShort() + 1)))
+        {
+            baudRate.setAvailable(true);
+        }
+        else
+        {
+            baudRate.setAvailable(false);
+            baudRate.setValue(ParameterValue(indexOfRate(rate)));
+        }
+    }
+}
