@@ -1,0 +1,35 @@
+#pragma once
+
+#include "Platform/Window/Resources.h"
+
+// Pellora's resources: the document template's string, the menu, tool bar
+// and its pictures, the form of the view, the About box and the strings.
+class PelloraResources
+{
+public:
+    // The main frame's menu, tool bar and the document template's string.
+    static constexpr unsigned mainFrame = 128;
+    static constexpr unsigned versionString = 129;
+    static constexpr unsigned aboutDialog = 100;
+    static constexpr unsigned formView = 101;
+
+    // Commands of the Download menu.
+    static constexpr unsigned startCommand = 32778;
+    static constexpr unsigned stopCommand = 32777;
+
+    // Controls of the view.
+    static constexpr int progressBar = 1000;
+    static constexpr int messages = 1001;
+    static constexpr int firstPort = 1003;  // "COM1" .. "COM4": 1003 .. 1006
+    static constexpr int firstBaudRate = 1007; // 9600, 14400, 19200, 38400: 1007 .. 1010
+    static constexpr int currentFile = 1012;
+    static constexpr int addressEdit = 1018;
+    static constexpr int addressSpin = 1019;
+    static constexpr int portCount = 4;
+    static constexpr int baudRateCount = 4;
+
+    // The About box's version text.
+    static constexpr int aboutVersion = 1020;
+
+    static Platform::Resources create();
+};
