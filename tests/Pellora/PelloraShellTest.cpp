@@ -568,21 +568,58 @@ TEST_F(PelloraRunTest, StopDuringADownloadEndsTheRunQuietly)
     EXPECT_THAT(sent, Not(Contains("S0DONE")));
 }
 
-TEST_F(PelloraRunTest, ClosingTheWindowDuringARunEndsItWithoutResetOrMessage)
+TEST_F(PelloraRunTest, StopDuringTheWaitForTheUnitsStatusEndsTheRunAtTheNextCheck)
+{
+    emulator.setDownloadAnswer(unitAddress, {}); // the unit never says "ok"
+    const std::string file = files.write("s.s19", fileText(recordLines("W", 2)));
+    TestPellora application;
+    start(application, {writeScript("download_mode;\ndownload_files(" + quoted(file) + ");\n")});
+    int checks = 0;
+    application.idle = [&]() {
+        if (application.document()->running() != 0 && ++checks == 2)
+        {
+            backend.later([&]() { EXPECT_TRUE(user.command(R::stopCommand)); });
+        }
+    };
+    EXPECT_TRUE(user.command(R::startCommand));
+    // Stop arrives in the third check's pump (its command runs idle
+    // processing too); the next check throws before it pumps.
+    EXPECT_EQ(4, checks);
+    EXPECT_TRUE(backend.messageBoxes().empty());
+    expectIdle(application);
+    EXPECT_TRUE(emulator.downloadLines(unitAddress).empty());
+}
+
+// The ways the program closes while a run goes on.
+struct ClosingCase
+{
+    const char* name;
+    std::function<void(ScriptedUser&)> close;
+};
+
+void PrintTo(const ClosingCase& aCase, std::ostream* aStream)
+{
+    *aStream << aCase.name;
+}
+
+class ClosingDuringARun : public PelloraRunTest, public testing::WithParamInterface<ClosingCase>
+{
+};
+
+TEST_P(ClosingDuringARun, EndsItWithoutResetOrMessage)
 {
     const std::vector<std::string> lines = recordLines("C", 50);
     const std::string file = files.write("big.s19", fileText(lines));
     {
         TestPellora application;
         start(application, {writeScript("download_mode;\ndownload_files(" + quoted(file) + ");\nreset;\n")});
-        user.click(1004); // COM2 now, kept for the next start
-        user.click(1005);
+        user.click(1009); // 19200 baud now, kept for the next start
         bool closed = false;
         application.idle = [&]() {
-            if (!closed && application.view() != NULL && control(R::progressBar).position() >= 40)
+            if (!closed && control(R::progressBar).position() >= 40)
             {
                 closed = true;
-                backend.later([&]() { user.closeWindow(); });
+                backend.later([&]() { GetParam().close(user); });
             }
         };
         EXPECT_TRUE(user.command(R::startCommand));
@@ -599,10 +636,18 @@ TEST_F(PelloraRunTest, ClosingTheWindowDuringARunEndsItWithoutResetOrMessage)
         EXPECT_EQ(0, application.run());
         EXPECT_EQ(nullptr, application.document());
     }
-    EXPECT_EQ(2, profileStore().getInt("Settings", "CommPort", -1));
+    EXPECT_EQ(2, profileStore().getInt("Settings", "BaudRate", -1));
     waitForLines(15);
-    EXPECT_LT(emulator.downloadLines(unitAddress).size(), lines.size());
+    const std::vector<std::string> sent = emulator.downloadLines(unitAddress);
+    EXPECT_LT(sent.size(), lines.size());
+    EXPECT_THAT(sent, Not(Contains("S0DONE")));
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    Ways, ClosingDuringARun,
+    testing::Values(ClosingCase{"CloseBox", [](ScriptedUser& aUser) { aUser.closeWindow(); }},
+                    ClosingCase{"Exit", [](ScriptedUser& aUser) { EXPECT_TRUE(aUser.command(CommandIds::appExit)); }},
+                    ClosingCase{"SessionEnd", [](ScriptedUser& aUser) { aUser.endSession(); }}));
 
 struct FailureCase
 {
