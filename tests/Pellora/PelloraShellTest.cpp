@@ -25,6 +25,7 @@
 #include <cstdio>
 #include <fstream>
 #include <functional>
+#include <iterator>
 #include <memory>
 #include <string>
 #include <thread>
@@ -210,6 +211,15 @@ TEST_F(PelloraShellTest, ChangedSettingsAreWrittenToTheProfileWhenTheProgramEnds
     EXPECT_EQ(2, store.getInt("Settings", "CommPort", -1));
     EXPECT_EQ(3, store.getInt("Settings", "BaudRate", -1));
     EXPECT_EQ(static_cast<std::int16_t>(0x9a82), store.getInt("Settings", "DeviceAddress", -1));
+    // Written in this order.
+    std::ifstream file(store.filePath());
+    const std::string text((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+    const std::string::size_type port = text.find("CommPort");
+    const std::string::size_type baudRate = text.find("BaudRate");
+    const std::string::size_type address = text.find("DeviceAddress");
+    ASSERT_NE(std::string::npos, address);
+    EXPECT_LT(port, baudRate);
+    EXPECT_LT(baudRate, address);
 
     // The next start shows them again.
     TestPellora again;
