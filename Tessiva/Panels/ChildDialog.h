@@ -1,0 +1,55 @@
+#pragma once
+
+#include "Platform/Window/Window.h"
+
+#include <optional>
+
+namespace Platform
+{
+class Resources;
+}
+
+// A modeless dialog built from a template as the child of another window:
+// the common part of the front panels and their pages. Creating the window
+// runs onInitDialog, which first runs doDataExchange; both resolve to the
+// overrides of the class whose constructor creates the window. Enter and
+// Escape reach onOK and onCancel. The window goes with the object, or
+// earlier with destroyWindow or with its parent.
+class ChildDialog
+{
+public:
+    explicit ChildDialog(unsigned aTemplateId = 0);
+    virtual ~ChildDialog();
+
+    // Builds the window from the program's resources inside aParent and runs
+    // onInitDialog. False when the resources lack the template.
+    bool create(unsigned aTemplateId, Platform::Window* aParent);
+    bool create(unsigned aTemplateId, Platform::Window* aParent, const Platform::Resources& aResources);
+    void destroyWindow();
+    // NULL before create and after the window is gone.
+    Platform::Window* window() const;
+    unsigned templateId() const { return myTemplateId; }
+    // A control of the template by id; the window must exist and hold it.
+    Platform::Window& control(int anId) const;
+
+    // Does nothing without a window.
+    void showWindow(bool aShown);
+    void enableWindow(bool anEnabled);
+    void raiseWindow();
+
+protected:
+    // The base runs doDataExchange and succeeds.
+    virtual bool onInitDialog();
+    // The base binds nothing.
+    virtual void doDataExchange();
+    // Enter and Escape; the base ends nothing (a child dialog has no modal loop).
+    virtual void onOK();
+    virtual void onCancel();
+
+private:
+    ChildDialog(const ChildDialog&) = delete;
+    ChildDialog& operator=(const ChildDialog&) = delete;
+
+    unsigned myTemplateId;
+    std::optional<Platform::Window::Watch> myWindow;
+};

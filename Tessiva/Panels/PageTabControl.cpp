@@ -1,0 +1,70 @@
+#include "Tessiva/Panels/PageTabControl.h"
+
+#include "Platform/Assertion.h"
+#include "Platform/Framework/Application.h"
+#include "Platform/Window/Resources.h"
+#include "Tessiva/Panels/DevicePage.h"
+
+#include <string>
+
+PageTabControl::PageTabControl() : myOwner(NULL)
+{
+}
+
+PageTabControl::~PageTabControl()
+{
+    for (std::unique_ptr<DevicePage>& each : myPages)
+    {
+        each.reset();
+    }
+}
+
+void PageTabControl::attach(Platform::Window* aControl)
+{
+    VORNA_ASSERT(aControl != NULL);
+    VORNA_ASSERT(aControl->kind() == Platform::WindowKind::TabControl);
+    myControl.emplace(*aControl);
+}
+
+Platform::Window* PageTabControl::window() const
+{
+    return myControl ? myControl->get() : NULL;
+}
+
+DevicePage* PageTabControl::page(int anIndex) const
+{
+    if (anIndex < 0 || anIndex >= pageCount())
+    {
+        return NULL;
+    }
+    return myPages[static_cast<std::size_t>(anIndex)].get();
+}
+
+void PageTabControl::addPage(unsigned aStringId, DevicePage* aPage)
+{
+    VORNA_ASSERT(aPage != NULL);
+    std::string label;
+    if (Platform::Application::exists())
+    {
+        label = Platform::Application::current().resources().strings().find(aStringId).value_or(std::string());
+    }
+    std::unique_ptr<DevicePage> owned(aPage);
+    if (Platform::Window* control = window())
+    {
+        control->insertTab(pageCount(), label);
+    }
+    myPages.push_back(std::move(owned));
+    myPages.front()->enableWindow(true);
+    myPages.front()->showWindow(true);
+}
+
+void PageTabControl::selectionChange()
+{
+    Platform::Window* control = window();
+    const int selected = control != NULL ? control->selection() : -1;
+    for (int index = 0; index < pageCount(); ++index)
+    {
+        myPages[static_cast<std::size_t>(index)]->showWindow(index == selected);
+        myPages[static_cast<std::size_t>(index)]->enableWindow(index == selected);
+    }
+}
