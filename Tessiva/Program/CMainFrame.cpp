@@ -1,0 +1,70 @@
+#include "Tessiva/Program/CMainFrame.h"
+
+#include "Platform/Framework/Application.h"
+#include "Platform/Framework/CommandIds.h"
+#include "Platform/Framework/WindowPlacement.h"
+#include "Platform/Window/Backend.h"
+#include "Tessiva/Program/TessivaResources.h"
+
+#include <optional>
+
+constexpr int CMainFrame::maximumColumns;
+constexpr int CMainFrame::maximumRows;
+
+namespace
+{
+const char* const settingsSection = "Settings";
+}
+
+int CMainFrame::onCreate()
+{
+    using Platform::CommandIds;
+    if (MainFrame::onCreate() == creationFailed || !createToolBar(TessivaResources::mainFrame) ||
+        !createStatusBar({CommandIds::messagePane, CommandIds::indicatorCaps, CommandIds::indicatorNum,
+                          CommandIds::indicatorScroll}))
+    {
+        return creationFailed;
+    }
+    return 0;
+}
+
+void CMainFrame::onGetMinMaxInfo(Platform::MinMaxInfo& anInfo)
+{
+    anInfo.maximumTrackWidth = averageCharacterWidth() * maximumColumns;
+    anInfo.maximumTrackHeight = characterHeight() * maximumRows;
+}
+
+void CMainFrame::onClose()
+{
+    savePlacement();
+    MainFrame::onClose();
+}
+
+void CMainFrame::onEndSession(bool anEnding)
+{
+    if (anEnding)
+    {
+        savePlacement();
+    }
+    MainFrame::onEndSession(anEnding);
+}
+
+void CMainFrame::savePlacement()
+{
+    placement().write(Platform::Application::current().profile(), settingsSection);
+}
+
+int CMainFrame::restorePlacement()
+{
+    std::optional<Platform::WindowPlacement> stored =
+        Platform::WindowPlacement::read(Platform::Application::current().profile(), settingsSection);
+    if (!stored)
+    {
+        return 0;
+    }
+    Platform::Backend& backend = Platform::Backend::current();
+    const Platform::Rectangle screen = backend.screenArea();
+    stored->keepReachable(screen.width(), screen.height(), backend.iconWidth(), backend.iconHeight());
+    setPlacement(*stored);
+    return 1;
+}

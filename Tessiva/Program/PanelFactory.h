@@ -1,0 +1,40 @@
+#pragma once
+
+#include "Tessiva/DeviceKey.h"
+
+#include <memory>
+
+class CTessivaDoc;
+class TabPanel;
+class TessivaView;
+
+namespace Platform
+{
+class Resources;
+class Window;
+}
+
+// Builds the panel of a newly opened device inside the tab control of open
+// devices. The base builds a plain panel that names the device; a program
+// with the models' front panels overrides createPanel (and addResources for
+// their templates).
+class PanelFactory
+{
+public:
+    // Device types as the connection settings give them.
+    static constexpr int kq310 = 0;
+    static constexpr int kq330 = 1;
+    static constexpr int kq350 = 2;
+
+    PanelFactory() {}
+    virtual ~PanelFactory();
+    PanelFactory(const PanelFactory&) = delete;
+    PanelFactory& operator=(const PanelFactory&) = delete;
+
+    // The templates and bitmaps the panels need.
+    virtual void addResources(Platform::Resources& aResources);
+    // The panel of a device of aDeviceType (kq310, kq330 or kq350), a child
+    // window of aTabControl.
+    virtual std::unique_ptr<TabPanel> createPanel(int aDeviceType, Platform::Window& aTabControl,
+                                                  const DeviceKey& aKey, CTessivaDoc& aDocument, TessivaView& aView);
+};

@@ -1,0 +1,5 @@
+#include "Tessiva/Program/TabPanel.h"
+
+TabPanel::~TabPanel()
+{
+}

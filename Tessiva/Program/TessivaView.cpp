@@ -1,0 +1,279 @@
+#include "Tessiva/Program/TessivaView.h"
+
+#include "Platform/Assertion.h"
+#include "Platform/Framework/Application.h"
+#include "Platform/Framework/CommandIds.h"
+#include "Platform/Framework/FileDialog.h"
+#include "Platform/Framework/MainFrame.h"
+#include "Platform/Framework/MessageBox.h"
+#include "Platform/WaitCursor.h"
+#include "Platform/Window/Event.h"
+#include "Platform/Window/Window.h"
+#include "Tessiva/CTessivaDoc.h"
+#include "Tessiva/DeviceException.h"
+#include "Tessiva/DeviceKey.h"
+#include "Tessiva/DeviceSettings.h"
+#include "Tessiva/OpenDeviceDialog.h"
+#include "Tessiva/Program/AboutDialog.h"
+#include "Tessiva/Program/DeviceTabs.h"
+#include "Tessiva/Program/OpeningDeviceBox.h"
+#include "Tessiva/Program/PanelFactory.h"
+#include "Tessiva/Program/TabPanel.h"
+#include "Tessiva/Program/TessivaResources.h"
+#include "Toolkit/Parameter/VornaException.h"
+
+#include <fstream>
+
+constexpr unsigned TessivaView::pollTimer;
+constexpr unsigned TessivaView::pollPeriod;
+
+namespace
+{
+using Platform::CommandState;
+using Platform::FileDialogKind;
+using R = TessivaResources;
+
+const char* const configurationFilter = "Tessiva Files (*.vnb)|*.vnb|All Files (*.*)|*.*||";
+const char* const textFilter = "Text Files (*.txt)|*.txt|All Files (*.*)|*.*||";
+const char* const htmlFilter = "HTML Files (*.htm)|*.htm|All Files (*.*)|*.*||";
+}
+
+TessivaView::TessivaView(PanelFactory& aPanelFactory)
+    : FormView(R::formView), myPanelFactory(aPanelFactory), myTimerId(0)
+{
+    mapCommand(R::saveConfigurationCommand, [this]() { onSaveConfiguration(); });
+    mapCommand(R::openConfigurationCommand, [this]() { onOpenConfiguration(); });
+    mapCommand(R::exportTextCommand, [this]() { onExportText(); });
+    mapCommand(R::exportHtmlCommand, [this]() { onExportHtml(); });
+    mapCommand(Platform::CommandIds::appAbout, [this]() { onAbout(); });
+    mapCommand(R::newDeviceCommand, [this]() { onNewDevice(); });
+    mapCommand(R::closeDeviceCommand, [this]() { onCloseDevice(); });
+    const unsigned deviceCommands[] = {R::closeDeviceCommand, R::saveConfigurationCommand,
+                                       R::openConfigurationCommand, R::exportTextCommand, R::exportHtmlCommand};
+    for (unsigned command : deviceCommands)
+    {
+        mapCommandUpdate(command, [this](CommandState& aState) {
+            aState.enabled = isCreated() && tessivaDocument().deviceCount() > 0;
+        });
+    }
+}
+
+TessivaView::~TessivaView()
+{
+    if (isCreated())
+    {
+        stopPolling();
+    }
+    // The panels go before the window that holds them.
+    myTabs.reset();
+}
+
+CTessivaDoc& TessivaView::tessivaDocument() const
+{
+    return static_cast<CTessivaDoc&>(document());
+}
+
+DeviceTabs& TessivaView::tabs() const
+{
+    VORNA_ASSERT(myTabs != nullptr);
+    return *myTabs;
+}
+
+void TessivaView::onCreate()
+{
+    FormView::onCreate();
+    Platform::Window* tabControl = window().findChild(R::deviceTabControl);
+    VORNA_ASSERT(tabControl != NULL);
+    myTabs.reset(new DeviceTabs(*tabControl, tessivaDocument()));
+    tabControl->on(Platform::Notification::TabSelectionChanged, [this](Platform::Event&) { onSelChangeDevice(); });
+    window().on(Platform::Notification::Message, CTessivaDoc::closeSelectedDeviceMessage,
+                [this](Platform::Event&) { onCloseDevice(); });
+}
+
+void TessivaView::onInitialUpdate()
+{
+    FormView::onInitialUpdate();
+    parentFrame().recalcLayout();
+    resizeParentToFit(true);
+    onNewDevice();
+}
+
+void TessivaView::onUpdate(Platform::FormView* aSender, long aHint)
+{
+    FormView::onUpdate(aSender, aHint);
+    if (myTabs == nullptr)
+    {
+        return;
+    }
+    try
+    {
+        myTabs->removeOrphanedTabs();
+    }
+    catch (const VornaException& anError)
+    {
+        Platform::MessageBox::show(anError.what());
+    }
+}
+
+void TessivaView::onTimer(unsigned)
+{
+    Platform::Application::current().onIdle(0);
+    try
+    {
+        tabs().pollSelected();
+    }
+    catch (const DeviceException& anError)
+    {
+        stopPolling();
+        tessivaDocument().handleCommunicationsError(anError);
+        startPolling();
+    }
+}
+
+void TessivaView::startPolling()
+{
+    myTimerId = setTimer(pollTimer, pollPeriod);
+    try
+    {
+        tabs().refreshSelected();
+    }
+    catch (const DeviceException& anError)
+    {
+        stopPolling();
+        // Closes the selected device by message 0x65, which starts polling again.
+        tessivaDocument().reportErrorAndClose(anError);
+    }
+}
+
+void TessivaView::stopPolling()
+{
+    killTimer(myTimerId);
+}
+
+void TessivaView::onSelChangeDevice()
+{
+    try
+    {
+        Platform::WaitCursor waiting;
+        tabs().selectionChanged();
+    }
+    catch (const VornaException& anError)
+    {
+        Platform::MessageBox::show(anError.what());
+    }
+}
+
+void TessivaView::onNewDevice()
+{
+    // The dialog goes before the settings, which are written back as they go.
+    DeviceSettings settings(&tessivaDocument());
+    OpenDeviceDialog dialog(&settings);
+    stopPolling();
+    if (dialog.doModal() == 1)
+    {
+        OpeningDeviceBox box;
+        try
+        {
+            Platform::WaitCursor waiting;
+            deviceFactory(settings);
+        }
+        catch (const VornaException& anError)
+        {
+            Platform::MessageBox::show(anError.what());
+        }
+    }
+    startPolling();
+}
+
+void TessivaView::deviceFactory(DeviceSettings& aSettings)
+{
+    DeviceKey key(0, 0);
+    CTessivaDoc& document = tessivaDocument();
+    const int type = aSettings.deviceType();
+    bool created = false;
+    switch (type)
+    {
+    case PanelFactory::kq310: created = document.createKq310Device(key, aSettings); break;
+    case PanelFactory::kq330: created = document.createKq330Device(key, aSettings); break;
+    case PanelFactory::kq350: created = document.createKq350Device(key, aSettings); break;
+    default: throw VornaException("Unexpected device type: " + std::to_string(type));
+    }
+    if (created)
+    {
+        std::unique_ptr<TabPanel> panel = myPanelFactory.createPanel(type, tabs().control(), key, document, *this);
+        tabs().addPanel(type == PanelFactory::kq310 ? "Kq310" : "Kq350", std::move(panel));
+    }
+}
+
+void TessivaView::onCloseDevice()
+{
+    stopPolling();
+    tabs().closeSelected();
+    startPolling();
+}
+
+void TessivaView::onAbout()
+{
+    stopPolling();
+    AboutDialog::doModal();
+    startPolling();
+}
+
+void TessivaView::runFileCommand(FileDialogKind aKind, const std::string& anExtension, const std::string& aFilter,
+                                 std::ios::openmode aMode, const FileAction& anAction)
+{
+    stopPolling();
+    Platform::FileDialog dialog(aKind, anExtension, aFilter);
+    dialog.request().hideReadOnly = true;
+    dialog.request().promptOverwrite = aKind == FileDialogKind::Save;
+    if (dialog.run())
+    {
+        try
+        {
+            std::fstream stream(dialog.path(), aMode);
+            if (!stream.is_open())
+            {
+                throw VornaException("Error opening " + dialog.path());
+            }
+            anAction(stream, dialog.fileTitle());
+            stream.close();
+        }
+        catch (const VornaException& anError)
+        {
+            Platform::MessageBox::show(anError.what());
+        }
+    }
+    startPolling();
+}
+
+void TessivaView::onSaveConfiguration()
+{
+    runFileCommand(FileDialogKind::Save, "vnb", configurationFilter,
+                   std::ios::out | std::ios::binary | std::ios::trunc,
+                   [this](std::iostream& aStream, const std::string&) { tabs().saveConfiguration(aStream); });
+}
+
+void TessivaView::onOpenConfiguration()
+{
+    runFileCommand(FileDialogKind::Open, "vnb", configurationFilter, std::ios::in | std::ios::binary,
+                   [this](std::iostream& aStream, const std::string&) {
+                       Platform::WaitCursor waiting;
+                       tabs().restoreConfiguration(aStream);
+                   });
+}
+
+void TessivaView::onExportText()
+{
+    runFileCommand(FileDialogKind::Save, "txt", textFilter, std::ios::out | std::ios::trunc,
+                   [this](std::iostream& aStream, const std::string& aTitle) {
+                       tabs().writeTextReport(aStream, aTitle);
+                   });
+}
+
+void TessivaView::onExportHtml()
+{
+    runFileCommand(FileDialogKind::Save, "htm", htmlFilter, std::ios::out | std::ios::trunc,
+                   [this](std::iostream& aStream, const std::string& aTitle) {
+                       tabs().writeHtmlReport(aStream, aTitle);
+                   });
+}
