@@ -1,0 +1,210 @@
+#include "Tessiva/Panels/DualMonoPage.h"
+
+#include "Platform/Framework/Application.h"
+#include "Platform/Window/DialogTemplate.h"
+#include "Platform/Window/Resources.h"
+#include "Platform/Window/Window.h"
+#include "Tessiva/CTessivaDoc.h"
+#include "Tessiva/Controls/MeterObserver.h"
+#include "Tessiva/Controls/MeterSettings.h"
+#include "Tessiva/Controls/Win32CheckBoxObserver.h"
+#include "Tessiva/Controls/Win32ComboBoxObserver.h"
+#include "Toolkit/Parameter/ParameterId.h"
+
+#include <string>
+#include <vector>
+
+using Platform::Notification;
+using Platform::WindowKind;
+
+namespace
+{
+const int theLabelId = -1;
+const unsigned theFirstDialNormString = 10500;
+const unsigned theLastDialNormString = 10531;
+const unsigned theFirstMixLevelString = 11300;
+const unsigned theLastMixLevelString = 11331;
+const unsigned theFirstRoomTypeString = 11400;
+const unsigned theLastRoomTypeString = 11402;
+
+MeterSettings meter(double anOffset, double aReference, double aTop, double aBottom, double aScaleFactor)
+{
+    MeterSettings settings;
+    settings.horizontal = true;
+    settings.offset = anOffset;
+    settings.referenceLevel = aReference;
+    settings.top = aTop;
+    settings.bottom = aBottom;
+    settings.riseRate = 0.0;
+    settings.fallRate = 0.0;
+    settings.scaleFactor = aScaleFactor;
+    return settings;
+}
+}
+
+DualMonoPage::DualMonoPage(Platform::Window* aParentWindow, const DeviceKey& aKey, CTessivaDoc* aDocument)
+    : DevicePage(aKey, aDocument),
+      myInfoExists(NULL),
+      myDialogNormalization(NULL),
+      myMixLevel(NULL),
+      myRoomType(NULL),
+      myRfModeBar(NULL),
+      myInputLevelBar(NULL),
+      myLineModeBar(NULL)
+{
+    createPage(dialogId, aParentWindow);
+}
+
+DualMonoPage::~DualMonoPage()
+{
+    myInfoExistsObserver.reset();
+    myMixLevelObserver.reset();
+    myRoomTypeObserver.reset();
+    myDialogNormalizationObserver.reset();
+    myInputLevelObserver.reset();
+    myLineModeObserver.reset();
+    myRfModeObserver.reset();
+}
+
+Platform::DialogTemplate DualMonoPage::dialogTemplate()
+{
+    Platform::WindowStyle group;
+    group.tabStop = false;
+    Platform::WindowStyle bar;
+    bar.ownerDrawn = true;
+    bar.sunken = true;
+    bar.tabStop = false;
+    Platform::DialogTemplate page(dialogId, "", 250, 160);
+    page.add(WindowKind::Static, theLabelId, "These fields apply to Channel 2", 10, 4, 230, 8)
+        .add(WindowKind::Static, theLabelId, "when coding in Dual Mono (1+1)", 10, 12, 230, 8)
+        .add(WindowKind::Static, theLabelId, "mode.", 10, 20, 230, 8)
+        .add(WindowKind::GroupBox, theLabelId, "Audio Service Configuration", 7, 32, 110, 40, group)
+        .add(WindowKind::Static, theLabelId, "Dialog Normalization", 14, 44, 90, 8)
+        .add(WindowKind::ComboBox, dialogNormalizationId, "", 14, 54, 90, 100)
+        .add(WindowKind::GroupBox, theLabelId, "Dynamic Range Compression", 7, 76, 236, 78, group)
+        .add(WindowKind::Static, theLabelId, "Input level", 14, 88, 50, 8)
+        .add(WindowKind::Static, inputLevelBarId, "", 70, 88, 160, 8, bar)
+        .add(WindowKind::Static, theLabelId, "-60", 66, 98, 14, 8)
+        .add(WindowKind::Static, theLabelId, "-40", 116, 98, 14, 8)
+        .add(WindowKind::Static, theLabelId, "-20", 168, 98, 14, 8)
+        .add(WindowKind::Static, theLabelId, "0", 226, 98, 8, 8)
+        .add(WindowKind::Static, theLabelId, "Line mode", 14, 110, 50, 8)
+        .add(WindowKind::Static, lineModeBarId, "", 70, 110, 160, 8, bar)
+        .add(WindowKind::Static, theLabelId, "RF mode", 14, 124, 50, 8)
+        .add(WindowKind::Static, rfModeBarId, "", 70, 124, 160, 8, bar)
+        .add(WindowKind::Static, theLabelId, "-24", 66, 136, 14, 8)
+        .add(WindowKind::Static, theLabelId, "0", 148, 136, 8, 8)
+        .add(WindowKind::Static, theLabelId, "24", 224, 136, 10, 8)
+        .add(WindowKind::GroupBox, theLabelId, "Audio Production Information", 123, 4, 120, 68, group)
+        .add(WindowKind::CheckBox, infoExistsId, "Info Exists", 130, 16, 80, 10)
+        .add(WindowKind::Static, theLabelId, "Mix Level", 130, 30, 50, 8)
+        .add(WindowKind::ComboBox, mixLevelId, "", 184, 28, 54, 100)
+        .add(WindowKind::Static, theLabelId, "Room Type", 130, 46, 50, 8)
+        .add(WindowKind::ComboBox, roomTypeId, "", 130, 56, 108, 60);
+    return page;
+}
+
+void DualMonoPage::addResources(Platform::Resources& aResources)
+{
+    aResources.addDialog(dialogTemplate());
+    Platform::StringTable& strings = aResources.strings();
+    strings.add(dialogId, "Dual Mono");
+    std::vector<std::string> dialNorm(1, "Reserved");
+    for (int level = 1; level <= 31; ++level)
+    {
+        dialNorm.push_back("-" + std::to_string(level) + " dB");
+    }
+    strings.addRun(theFirstDialNormString, dialNorm);
+    std::vector<std::string> mixLevels;
+    for (int level = 80; level <= 111; ++level)
+    {
+        mixLevels.push_back(std::to_string(level) + " dB SPL");
+    }
+    strings.addRun(theFirstMixLevelString, mixLevels);
+    strings.addRun(theFirstRoomTypeString,
+                   {"Not indicated", "Large room, X curve monitor", "Small room, flat monitor"});
+}
+
+bool DualMonoPage::onInitDialog()
+{
+    const bool result = DevicePage::onInitDialog();
+    if (result)
+    {
+        guarded([this]() { createObservers(); });
+    }
+    return result;
+}
+
+void DualMonoPage::doDataExchange()
+{
+    DevicePage::doDataExchange();
+    myInfoExists = &control(infoExistsId);
+    myDialogNormalization = &control(dialogNormalizationId);
+    myMixLevel = &control(mixLevelId);
+    myRoomType = &control(roomTypeId);
+    myInputLevelBar = &control(inputLevelBarId);
+    myLineModeBar = &control(lineModeBarId);
+    myRfModeBar = &control(rfModeBarId);
+    bindNotifications();
+}
+
+void DualMonoPage::bindNotifications()
+{
+    handle(infoExistsId, Notification::Clicked, [this]() {
+        if (myInfoExistsObserver)
+        {
+            myInfoExistsObserver->click();
+        }
+    });
+    handle(dialogNormalizationId, Notification::SelectionChanged, [this]() {
+        if (myDialogNormalizationObserver)
+        {
+            myDialogNormalizationObserver->selectionChange();
+        }
+    });
+    handle(mixLevelId, Notification::SelectionChanged, [this]() {
+        if (myMixLevelObserver)
+        {
+            myMixLevelObserver->selectionChange();
+        }
+    });
+    handle(roomTypeId, Notification::SelectionChanged, [this]() {
+        if (myRoomTypeObserver)
+        {
+            myRoomTypeObserver->selectionChange();
+        }
+    });
+}
+
+void DualMonoPage::createObservers()
+{
+    const Platform::StringTable& strings = Platform::Application::current().resources().strings();
+    CTessivaDoc* doc = document();
+
+    myInfoExistsObserver.reset(new Win32CheckBoxObserver(myInfoExists, 1));
+    doc->attachControlObserver(key(), ParameterId('B', 17), myInfoExistsObserver.get());
+
+    myDialogNormalizationObserver.reset(
+        new Win32ComboBoxObserver(myDialogNormalization, theFirstDialNormString, theLastDialNormString, strings));
+    doc->attachControlObserver(key(), ParameterId('B', 6), myDialogNormalizationObserver.get());
+
+    myMixLevelObserver.reset(
+        new Win32ComboBoxObserver(myMixLevel, theFirstMixLevelString, theLastMixLevelString, strings));
+    doc->attachControlObserver(key(), ParameterId('B', 18), myMixLevelObserver.get());
+
+    myRoomTypeObserver.reset(
+        new Win32ComboBoxObserver(myRoomType, theFirstRoomTypeString, theLastRoomTypeString, strings));
+    doc->attachControlObserver(key(), ParameterId('B', 19), myRoomTypeObserver.get());
+
+    const MeterSettings inputLevel = meter(9.03125, -60.0, 0.0, -60.0, -0.564453125);
+    myInputLevelObserver.reset(new MeterObserver(myInputLevelBar, &myScaler, &inputLevel));
+    doc->attachStatusObserver(key(), ParameterId('C', 11), myInputLevelObserver.get());
+
+    const MeterSettings lineMode = meter(-24.0, 0.0, 24.0, -24.0, 0.1875);
+    myLineModeObserver.reset(new MeterObserver(myLineModeBar, &myScaler, &lineMode));
+    doc->attachStatusObserver(key(), ParameterId('C', 13), myLineModeObserver.get());
+
+    const MeterSettings rfMode = meter(-48.0, 0.0, 24.0, -24.0, 0.375);
+    myRfModeObserver.reset(new MeterObserver(myRfModeBar, &myScaler, &rfMode));
+    doc->attachStatusObserver(key(), ParameterId('C', 15), myRfModeObserver.get());
+}

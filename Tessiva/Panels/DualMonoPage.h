@@ -1,0 +1,67 @@
+#pragma once
+
+#include "Tessiva/Controls/LinearScaler.h"
+#include "Tessiva/Panels/DevicePage.h"
+
+#include <memory>
+
+class MeterObserver;
+class Win32CheckBoxObserver;
+class Win32ComboBoxObserver;
+
+namespace Platform
+{
+class DialogTemplate;
+class Resources;
+class Window;
+}
+
+// The "Dual Mono" page of every front panel: the settings and compression
+// meters of the second channel when the unit codes two mono programmes (1+1).
+class DualMonoPage : public DevicePage
+{
+public:
+    static constexpr unsigned dialogId = 113;
+    static constexpr int infoExistsId = 1117;
+    static constexpr int dialogNormalizationId = 1106;
+    static constexpr int mixLevelId = 1118;
+    static constexpr int roomTypeId = 1119;
+    static constexpr int inputLevelBarId = 1411;
+    static constexpr int lineModeBarId = 1413;
+    static constexpr int rfModeBarId = 1415;
+
+    DualMonoPage(Platform::Window* aParentWindow, const DeviceKey& aKey, CTessivaDoc* aDocument);
+    ~DualMonoPage() override;
+
+    // Adds the page's template and item texts to a program's resources.
+    static void addResources(Platform::Resources& aResources);
+    static Platform::DialogTemplate dialogTemplate();
+
+    const MeterObserver* inputLevelMeter() const { return myInputLevelObserver.get(); }
+    const MeterObserver* lineModeMeter() const { return myLineModeObserver.get(); }
+    const MeterObserver* rfModeMeter() const { return myRfModeObserver.get(); }
+
+protected:
+    bool onInitDialog() override;
+    void doDataExchange() override;
+
+private:
+    void createObservers();
+    void bindNotifications();
+
+    Platform::Window* myInfoExists;
+    std::unique_ptr<Win32CheckBoxObserver> myInfoExistsObserver;
+    Platform::Window* myDialogNormalization;
+    Platform::Window* myMixLevel;
+    Platform::Window* myRoomType;
+    std::unique_ptr<Win32ComboBoxObserver> myDialogNormalizationObserver;
+    std::unique_ptr<Win32ComboBoxObserver> myMixLevelObserver;
+    std::unique_ptr<Win32ComboBoxObserver> myRoomTypeObserver;
+    LinearScaler myScaler;
+    std::unique_ptr<MeterObserver> myRfModeObserver;
+    std::unique_ptr<MeterObserver> myInputLevelObserver;
+    std::unique_ptr<MeterObserver> myLineModeObserver;
+    Platform::Window* myRfModeBar;
+    Platform::Window* myInputLevelBar;
+    Platform::Window* myLineModeBar;
+};

@@ -1,0 +1,87 @@
+#pragma once
+
+#include "Tessiva/Panels/DevicePage.h"
+#include "Toolkit/Parameter/ControlParameter.h"
+#include "Toolkit/Parameter/IntegerTextConverter.h"
+#include "Toolkit/Parameter/ParameterValueStore.h"
+#include "Toolkit/Parameter/Protocol.h"
+#include "Toolkit/Parameter/StringTextConverter.h"
+
+#include <array>
+#include <map>
+#include <memory>
+
+class ButtonCoordinator;
+class ParameterHandleObserver;
+class ShowSelectedWindowObserver;
+class Win32ButtonControlOnlyObserver;
+class Win32ButtonStatusObserver;
+class Win32EditObserver;
+class Win32SpinObserver;
+class Win32WindowTextObserver;
+
+namespace Platform
+{
+class DialogTemplate;
+class Resources;
+class Window;
+}
+
+// The "Presets" page of the KQ330/KQ350 panel: 32 recall buttons captioned
+// with the preset names and pressed for the unit's current preset, and the
+// choice of a preset number (1 to 28) under which to save the configuration
+// and whose name to edit. That number lives only here, as a parameter of the
+// page's own over a store of its own, so the ordinary observers bind it.
+class PresetsPage : public DevicePage
+{
+public:
+    static constexpr unsigned dialogId = 120;
+    static constexpr int presetCount = 32;
+    static constexpr int firstRecallButtonId = 1007;
+    static constexpr int numberEditId = 1040;
+    static constexpr int numberSpinId = 1041;
+    static constexpr int saveButtonId = 1042;
+    static constexpr int firstNameEditId = 1043;
+    static constexpr unsigned nameLength = 12;
+
+    PresetsPage(Platform::Window* aParentWindow, const DeviceKey& aKey, CTessivaDoc* aDocument);
+    ~PresetsPage() override;
+
+    // Adds the page's template and tab label to a program's resources.
+    static void addResources(Platform::Resources& aResources);
+    static Platform::DialogTemplate dialogTemplate();
+
+    // The preset chosen for saving and naming.
+    const ControlParameter& presetNumber() const { return myPresetNumber; }
+
+protected:
+    bool onInitDialog() override;
+    void doDataExchange() override;
+    virtual void createNameObservers();
+    virtual void createRecallObservers();
+
+private:
+    void createObservers();
+    void bindNotifications();
+    void recall(int anIndex);
+    void save();
+
+    ParameterValueStore myLocalStore;
+    Protocol myLocalProtocol;
+    ControlParameter myPresetNumber;
+    Platform::Window* myNumberSpin;
+    std::unique_ptr<Win32SpinObserver> myNumberSpinObserver;
+    StringTextConverter myNameConverter;
+    IntegerTextConverter myNumberConverter;
+    std::array<Platform::Window*, presetCount> myNameEdits;
+    Platform::Window* myNumberEdit;
+    std::map<int, std::unique_ptr<Win32EditObserver>> myNameEditObservers;
+    std::unique_ptr<Win32EditObserver> myNumberEditObserver;
+    std::unique_ptr<ShowSelectedWindowObserver> myNameEditSelector;
+    std::array<Platform::Window*, presetCount> myRecallButtons;
+    std::map<int, std::unique_ptr<ButtonCoordinator>> myButtonCoordinators;
+    std::map<int, std::unique_ptr<Win32ButtonStatusObserver>> myButtonStatusObservers;
+    std::map<int, std::unique_ptr<Win32ButtonControlOnlyObserver>> myButtonCommandObservers;
+    std::map<int, std::unique_ptr<Win32WindowTextObserver>> myButtonCaptionObservers;
+    std::unique_ptr<ParameterHandleObserver> mySaveHandle;
+};
