@@ -5,6 +5,7 @@
 #include "Tessiva/Panels/DualMonoPage.h"
 #include "Tessiva/Panels/PresetsPage.h"
 #include "Tessiva/Panels/ReferenceInputPage.h"
+#include "Tessiva/Panels/UnitTimeCodePage.h"
 #include "Toolkit/Parameter/ControlCollection.h"
 #include "Toolkit/Parameter/ControlParameter.h"
 #include "Toolkit/Parameter/Observer.h"
@@ -26,6 +27,7 @@ Platform::Resources makeResources()
     DualMonoPage::addResources(resources);
     ReferenceInputPage::addResources(resources);
     PresetsPage::addResources(resources);
+    UnitTimeCodePage::addResources(resources);
     return resources;
 }
 }

@@ -1,0 +1,59 @@
+#pragma once
+
+#include "Tessiva/Panels/TimeCodePage.h"
+
+#include <map>
+#include <memory>
+
+class ComboBoxItemTextObserver;
+class ListBoxItemTextObserver;
+class ReadOnlyListBox;
+class Win32ComboBoxObserver;
+class Win32StringListBoxObserver;
+
+namespace Platform
+{
+class DialogTemplate;
+class Resources;
+class Window;
+}
+
+// The "Time Code" page of the KQ330/KQ350 panel: the common time-code page
+// with the unit's time-code source, and its pending and current presets,
+// whose 32 user entries carry the preset names that the unit holds.
+class UnitTimeCodePage : public TimeCodePage
+{
+public:
+    static constexpr unsigned dialogId = 123;
+    static constexpr int sourceId = 1034;
+    static constexpr int pendingPresetId = 1035;
+    static constexpr int currentPresetId = 1509;
+    static constexpr int presetCount = 32;
+
+    UnitTimeCodePage(Platform::Window* aParentWindow, const DeviceKey& aKey, CTessivaDoc* aDocument);
+    ~UnitTimeCodePage() override;
+
+    // Adds the page's template and item texts to a program's resources.
+    static void addResources(Platform::Resources& aResources);
+    // Every control of the common page, rearranged, and the three of the unit.
+    static Platform::DialogTemplate dialogTemplate();
+
+protected:
+    void doDataExchange() override;
+    virtual void createObservers();
+    virtual void createComboBoxObservers();
+    virtual void createStatusObservers();
+    virtual void createPresetNameObservers();
+
+private:
+    void bindNotifications();
+
+    Platform::Window* mySource;
+    Platform::Window* myPendingPreset;
+    std::unique_ptr<ReadOnlyListBox> myCurrentPreset;
+    std::map<int, std::unique_ptr<ListBoxItemTextObserver>> myListItemObservers;
+    std::map<int, std::unique_ptr<ComboBoxItemTextObserver>> myComboItemObservers;
+    std::unique_ptr<Win32ComboBoxObserver> mySourceObserver;
+    std::unique_ptr<Win32ComboBoxObserver> myPendingPresetObserver;
+    std::unique_ptr<Win32StringListBoxObserver> myCurrentPresetObserver;
+};
