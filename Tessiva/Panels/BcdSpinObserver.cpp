@@ -1,0 +1,21 @@
+#include "Tessiva/Panels/BcdSpinObserver.h"
+
+#include "Tessiva/Panels/Bcd.h"
+
+BcdSpinObserver::BcdSpinObserver(Platform::Window* aSpinControl) : Win32SpinObserver(aSpinControl)
+{
+}
+
+BcdSpinObserver::~BcdSpinObserver()
+{
+}
+
+int BcdSpinObserver::positionToValue(int aPosition) const
+{
+    return Bcd::toBcd(aPosition);
+}
+
+int BcdSpinObserver::valueToPosition(int aValue) const
+{
+    return Bcd::fromBcd(aValue);
+}

@@ -1,0 +1,65 @@
+#pragma once
+
+#include "Tessiva/Panels/DevicePage.h"
+
+#include <memory>
+
+class Win32CheckBoxObserver;
+class Win32ComboBoxObserver;
+
+namespace Platform
+{
+class DialogTemplate;
+class Resources;
+}
+
+// The "Bitstream Info" page of every front panel: the mix levels, surround
+// mode, copyright and original-stream flags that the encoder writes into its
+// output, and the audio production information. Each control follows its
+// parameter's availability, so the coding mode's rules show here.
+class BitstreamInfoPage : public DevicePage
+{
+public:
+    static constexpr unsigned templateId = 111;
+    static constexpr int copyrightBitId = 1120;
+    static constexpr int originalBitstreamId = 1121;
+    static constexpr int infoExistsId = 1112;
+    static constexpr int centerMixLevelId = 1107;
+    static constexpr int surroundMixLevelId = 1108;
+    static constexpr int surroundModeId = 1109;
+    static constexpr int mixLevelId = 1113;
+    static constexpr int roomTypeId = 1114;
+
+    BitstreamInfoPage(Platform::Window* aParentWindow, const DeviceKey& aKey, CTessivaDoc* aDocument);
+    ~BitstreamInfoPage() override;
+
+    static void addResources(Platform::Resources& aResources);
+    static Platform::DialogTemplate dialogTemplate();
+
+protected:
+    bool onInitDialog() override;
+    void doDataExchange() override;
+
+private:
+    void createObservers();
+    void createCheckBoxObservers();
+    void createComboBoxObservers();
+    void bindNotifications();
+
+    Platform::Window* myCopyrightBit;
+    Platform::Window* myOriginalBitstream;
+    Platform::Window* myInfoExists;
+    std::unique_ptr<Win32CheckBoxObserver> myCopyrightObserver;
+    std::unique_ptr<Win32CheckBoxObserver> myOriginalObserver;
+    std::unique_ptr<Win32CheckBoxObserver> myInfoExistsObserver;
+    Platform::Window* myCenterMixLevel;
+    Platform::Window* mySurroundMixLevel;
+    Platform::Window* mySurroundMode;
+    Platform::Window* myMixLevel;
+    Platform::Window* myRoomType;
+    std::unique_ptr<Win32ComboBoxObserver> myCenterMixObserver;
+    std::unique_ptr<Win32ComboBoxObserver> mySurroundMixObserver;
+    std::unique_ptr<Win32ComboBoxObserver> mySurroundModeObserver;
+    std::unique_ptr<Win32ComboBoxObserver> myMixLevelObserver;
+    std::unique_ptr<Win32ComboBoxObserver> myRoomTypeObserver;
+};

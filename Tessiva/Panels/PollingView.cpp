@@ -1,0 +1,5 @@
+#include "Tessiva/Panels/PollingView.h"
+
+PollingView::~PollingView()
+{
+}

@@ -1,0 +1,82 @@
+#pragma once
+
+#include "Tessiva/Panels/DevicePage.h"
+#include "Toolkit/Parameter/BcdTextConverter.h"
+#include "Toolkit/Parameter/IntegerTextConverter.h"
+
+#include <memory>
+
+class ReadOnlyListBox;
+class Win32EditObserver;
+class Win32ListBoxObserver;
+class Win32SpinObserver;
+
+namespace Platform
+{
+class DialogTemplate;
+class Resources;
+}
+
+// The "Time Code" page: the time code the unit receives, and the start and
+// stop time codes of a recording, each field an edit with its up-down. The
+// hour, minute, second and frame fields hold packed BCD; the parameters'
+// ranges alone keep them in bounds. Two typed digits (four for the sample)
+// move on to the next field, so a whole time code can be typed in one run.
+class TimeCodePage : public DevicePage
+{
+public:
+    static constexpr unsigned templateId = 116;
+    static constexpr int inputStatusId = 1501;
+    static constexpr int formatId = 1502;
+    static constexpr int currentHourId = 1503;
+    static constexpr int currentMinuteId = 1504;
+    static constexpr int currentSecondId = 1505;
+    static constexpr int currentFrameId = 1506;
+    static constexpr int stopSampleId = 1507;
+    // Start hour, minute, second, frame, sample, then stop hour ... frame.
+    static constexpr int firstEditId = 1202;
+    static constexpr int firstSpinId = 1250;
+    static constexpr int startSampleEditId = 1206;
+    static constexpr int resumeId = 1220;
+    static constexpr int fieldCount = 9;
+
+    // aDialogId: 116 here, or a template that carries the same controls.
+    TimeCodePage(Platform::Window* aParentWindow, const DeviceKey& aKey, CTessivaDoc* aDocument,
+                 unsigned aDialogId = templateId);
+    ~TimeCodePage() override;
+
+    static void addResources(Platform::Resources& aResources);
+    static Platform::DialogTemplate dialogTemplate();
+
+protected:
+    bool onInitDialog() override;
+    void doDataExchange() override;
+
+    // Copies the stop time code into the start time code, the stop sample
+    // overrun into the start sample: five separate writes.
+    void onResume();
+
+private:
+    static constexpr int theListCount = 7;
+
+    void createObservers();
+    void bindNotifications();
+    void onEditChanged(int aField);
+    void onSpin(int aField, int aDelta);
+
+    // 1501, 1503, 1504, 1505, 1506, 1502, 1507.
+    std::unique_ptr<ReadOnlyListBox> myLists[theListCount];
+    Platform::Window* myEdits[fieldCount];
+    IntegerTextConverter myIntegerConverter;
+    BcdTextConverter myBcdConverter;
+    Platform::Window* mySpins[fieldCount];
+    Platform::Window* myResume;
+
+    // 1501, 1502, 1503, 1504, 1505, 1506, 1507, in the order they are made.
+    std::unique_ptr<Win32ListBoxObserver> myListObservers[theListCount];
+    std::unique_ptr<Win32EditObserver> myEditObservers[fieldCount];
+    std::unique_ptr<Win32SpinObserver> mySpinObservers[fieldCount];
+    // Set while an up-down step runs: the step's own rewrite of the field
+    // must not move the focus on.
+    bool myStepping;
+};

@@ -1,0 +1,74 @@
+#pragma once
+
+#include "Tessiva/Controls/BitMaskPredicate.h"
+#include "Tessiva/Controls/LoadedBitmap.h"
+#include "Tessiva/Panels/InputOutputPage.h"
+#include "Toolkit/Parameter/IntegerTextConverter.h"
+
+#include <memory>
+#include <optional>
+#include <vector>
+
+class Win32BitmapObserver;
+class Win32EditObserver;
+class Win32SpinObserver;
+
+// The KQ330/KQ350 "Input/Output" page (template 121): the KQ310 page's
+// controls without the routing button, plus input source, format and
+// auxiliary data, channel assignment, multiplex mode, test tone, the output
+// stream number and eight LEDs of the input stream number's bits.
+class UnitInputOutputPage : public InputOutputPage
+{
+public:
+    static constexpr unsigned templateId = 121;
+    static constexpr int multiplexModeId = 1031;
+    static constexpr int channelAssignmentId = 1024;
+    static constexpr int inputSourceId = 1027;
+    static constexpr int inputFormatId = 1025;
+    static constexpr int auxDataId = 1026;
+    static constexpr int testToneId = 1033;
+    static constexpr int outputStreamEditId = 1079;
+    static constexpr int outputStreamSpinId = 1080;
+    static constexpr int firstLedId = 1071;
+    static constexpr int ledCount = 8;
+    static constexpr unsigned onLedBitmap = 147;
+    static constexpr unsigned offLedBitmap = 4014;
+
+    UnitInputOutputPage(Platform::Window* aParentWindow, const DeviceKey& aKey, CTessivaDoc* aDocument);
+    ~UnitInputOutputPage() override;
+
+    // The template and its item texts (the LED pictures are the panel's).
+    static void addResources(Platform::Resources& aResources);
+    static Platform::DialogTemplate dialogTemplate();
+
+protected:
+    void doDataExchange() override;
+
+    void createObservers() override;
+    void createCheckBoxObservers() override;
+    void createComboBoxObservers() override;
+    virtual void createEditObservers();
+    virtual void createLedObservers();
+
+private:
+    static constexpr int theComboCount = 5;
+
+    void bindOwnNotifications();
+
+    IntegerTextConverter myConverter;
+    Platform::Window* myOutputStreamEdit;
+    Platform::Window* myOutputStreamSpin;
+    Platform::Window* myMultiplexMode;
+    // 1024, 1027, 1025, 1026, 1033.
+    Platform::Window* myCombos[theComboCount];
+    Platform::Window* myLeds[ledCount];
+    std::optional<LoadedBitmap> myOnLed;
+    std::optional<LoadedBitmap> myOffLed;
+    std::vector<BitMaskPredicate> myPredicates;
+
+    std::unique_ptr<Win32EditObserver> myEditObserver;
+    std::unique_ptr<Win32SpinObserver> mySpinObserver;
+    std::unique_ptr<Win32CheckBoxObserver> myMultiplexObserver;
+    std::unique_ptr<Win32ComboBoxObserver> myComboObservers[theComboCount];
+    std::unique_ptr<Win32BitmapObserver> myLedObservers[ledCount];
+};
