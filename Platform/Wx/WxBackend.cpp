@@ -1,0 +1,662 @@
+#include "Platform/Wx/WxBackend.h"
+
+#include "Platform/Assertion.h"
+#include "Platform/Window/DialogResult.h"
+#include "Platform/Window/Window.h"
+#include "Platform/Wx/WxView.h"
+
+#include <wx/app.h>
+#include <wx/artprov.h>
+#include <wx/button.h>
+#include <wx/dcmemory.h>
+#include <wx/dcscreen.h>
+#include <wx/dialog.h>
+#include <wx/display.h>
+#include <wx/evtloop.h>
+#include <wx/filedlg.h>
+#include <wx/image.h>
+#include <wx/settings.h>
+#include <wx/sizer.h>
+#include <wx/statbmp.h>
+#include <wx/stattext.h>
+#include <wx/timer.h>
+#include <wx/utils.h>
+
+#include <algorithm>
+#include <chrono>
+#include <stdexcept>
+#include <thread>
+
+namespace Platform
+{
+namespace
+{
+wxString toWx(const std::string& aText)
+{
+    return wxString::FromUTF8(aText.c_str());
+}
+
+const char* labelOf(int anAnswer)
+{
+    switch (anAnswer)
+    {
+    case DialogResult::ok:
+        return "OK";
+    case DialogResult::cancel:
+        return "Cancel";
+    case DialogResult::abort:
+        return "&Abort";
+    case DialogResult::retry:
+        return "&Retry";
+    case DialogResult::ignore:
+        return "&Ignore";
+    case DialogResult::yes:
+        return "&Yes";
+    case DialogResult::no:
+        return "&No";
+    }
+    return "?";
+}
+
+wxArtID artOf(MessageBoxIcon anIcon)
+{
+    switch (anIcon)
+    {
+    case MessageBoxIcon::Information:
+        return wxART_INFORMATION;
+    case MessageBoxIcon::Question:
+        return wxART_QUESTION;
+    case MessageBoxIcon::Warning:
+        return wxART_WARNING;
+    case MessageBoxIcon::Error:
+        return wxART_ERROR;
+    case MessageBoxIcon::None:
+        break;
+    }
+    return wxArtID();
+}
+
+// The message box: its text, its icon and one button per answer; the close
+// box and Escape give the box's dismissal, where it has one.
+class MessageDialog : public wxDialog
+{
+public:
+    static constexpr int firstButtonId = wxID_HIGHEST + 100;
+
+    explicit MessageDialog(const MessageBoxRequest& aRequest)
+        : wxDialog(NULL, wxID_ANY, toWx(aRequest.caption), wxDefaultPosition, wxDefaultSize,
+                   wxCAPTION | wxSYSTEM_MENU | wxCLOSE_BOX),
+          myDismissal(aRequest.dismissal())
+    {
+        SetEscapeId(wxID_NONE);
+        wxBoxSizer* content = new wxBoxSizer(wxHORIZONTAL);
+        const wxArtID art = artOf(aRequest.icon);
+        if (!art.empty())
+        {
+            content->Add(new wxStaticBitmap(this, wxID_ANY, wxArtProvider::GetBitmap(art, wxART_MESSAGE_BOX)), 0,
+                         wxALL, 10);
+        }
+        content->Add(new wxStaticText(this, wxID_ANY, toWx(aRequest.text)), 1, wxALL | wxALIGN_CENTER_VERTICAL, 10);
+        wxBoxSizer* buttons = new wxBoxSizer(wxHORIZONTAL);
+        const std::vector<int> answers = aRequest.answers();
+        for (std::size_t index = 0; index < answers.size(); ++index)
+        {
+            const int answer = answers[index];
+            wxButton* button = new wxButton(this, firstButtonId + answer, labelOf(answer));
+            button->Bind(wxEVT_BUTTON, [this, answer](wxCommandEvent&) { EndModal(answer); });
+            buttons->Add(button, 0, wxALL, 5);
+            if (index == 0)
+            {
+                button->SetDefault();
+                button->SetFocus();
+            }
+        }
+        wxBoxSizer* all = new wxBoxSizer(wxVERTICAL);
+        all->Add(content, 1, wxEXPAND);
+        all->Add(buttons, 0, wxALIGN_CENTER | wxBOTTOM, 5);
+        SetSizerAndFit(all);
+        CentreOnScreen();
+        Bind(wxEVT_CLOSE_WINDOW, [this](wxCloseEvent& anEvent) {
+            if (myDismissal != 0)
+            {
+                EndModal(myDismissal);
+            }
+            else if (anEvent.CanVeto())
+            {
+                anEvent.Veto();
+            }
+        });
+        Bind(wxEVT_CHAR_HOOK, [this](wxKeyEvent& anEvent) {
+            if (anEvent.GetKeyCode() == WXK_ESCAPE)
+            {
+                if (myDismissal != 0)
+                {
+                    EndModal(myDismissal);
+                }
+                return;
+            }
+            anEvent.Skip();
+        });
+    }
+
+private:
+    int myDismissal;
+};
+
+// The wildcard of a file dialog: "Text Files (*.txt)|*.txt|All Files (*.*)|*.*".
+wxString wildcardOf(const FileDialogRequest& aRequest)
+{
+    std::string wildcard;
+    for (const FileDialogRequest::Filter& filter : aRequest.filters())
+    {
+        if (!wildcard.empty())
+        {
+            wildcard += "|";
+        }
+        wildcard += filter.description + "|" + filter.patterns;
+    }
+    return toWx(wildcard.empty() ? std::string("*") : wildcard);
+}
+
+// Makes sure a loop is active for dispatching outside any running loop.
+class ActiveLoop
+{
+public:
+    ActiveLoop() : myLoop(NULL), myActivator(NULL)
+    {
+        if (wxEventLoopBase::GetActive() == NULL)
+        {
+            myLoop = new wxGUIEventLoop();
+            myActivator = new wxEventLoopActivator(myLoop);
+        }
+    }
+    ~ActiveLoop()
+    {
+        delete myActivator;
+        delete myLoop;
+    }
+    ActiveLoop(const ActiveLoop&) = delete;
+    ActiveLoop& operator=(const ActiveLoop&) = delete;
+
+    wxEventLoopBase& loop() const { return *wxEventLoopBase::GetActive(); }
+
+private:
+    wxGUIEventLoop* myLoop;
+    wxEventLoopActivator* myActivator;
+};
+
+bool theToolkitStarted = false;
+}
+
+// A window's timer: it ticks while its window exists.
+class WxBackend::Timer : public wxTimer
+{
+public:
+    Timer(WxBackend& aBackend, Window& aWindow, unsigned anId) : myBackend(aBackend), myWindow(aWindow), myId(anId) {}
+
+    bool belongsTo(const Window& aWindow, unsigned anId) const { return myWindow.get() == &aWindow && myId == anId; }
+    bool isOrphan() const { return !myWindow.alive(); }
+
+    void Notify() override
+    {
+        Window* window = myWindow.get();
+        if (window == NULL)
+        {
+            Stop();
+            return;
+        }
+        WxBackend& backend = myBackend;
+        ++backend.myTicking;
+        Event event(Notification::TimerTick, *window, static_cast<int>(myId));
+        window->notify(event);
+        --backend.myTicking;
+        backend.afterDispatch();
+    }
+
+private:
+    WxBackend& myBackend;
+    Window::Watch myWindow;
+    unsigned myId;
+};
+
+struct WxBackend::ModalLoop
+{
+    explicit ModalLoop(Window& aDialog) : dialog(aDialog) {}
+    Window::Watch dialog;
+    wxGUIEventLoop loop;
+};
+
+WxBackend::WxBackend(const Resources* aResources)
+    : myPrevious(NULL),
+      myOwnsToolkit(false),
+      myQuitPosted(false),
+      myQuitCode(0),
+      myWaitCursorShown(false),
+      myTicking(0),
+      myMessageBox(NULL)
+{
+    if (!theToolkitStarted && wxTheApp == NULL)
+    {
+        static int theArgumentCount = 1;
+        static char theName[] = "vorna";
+        static char* theArguments[] = {theName, NULL};
+        wxApp::SetInstance(new wxApp());
+        if (!wxEntryStart(theArgumentCount, theArguments) || !wxTheApp->CallOnInit())
+        {
+            wxEntryCleanup();
+            throw std::runtime_error("The display could not be opened.");
+        }
+        wxImage::AddHandler(new wxPNGHandler());
+        theToolkitStarted = true;
+        myOwnsToolkit = true;
+    }
+    // The programs' own loops decide when to end, not the last window closed.
+    wxTheApp->SetExitOnFrameDelete(false);
+    wxTheApp->Bind(wxEVT_IDLE, &WxBackend::onIdleEvent, this);
+    myView.reset(new WxView(*this, aResources));
+    myPrevious = install(this);
+}
+
+WxBackend::~WxBackend()
+{
+    if (wxTheApp != NULL)
+    {
+        wxTheApp->Unbind(wxEVT_IDLE, &WxBackend::onIdleEvent, this);
+    }
+    for (std::unique_ptr<Timer>& timer : myTimers)
+    {
+        timer->Stop();
+    }
+    myTimers.clear();
+    myDeadTimers.clear();
+    myView.reset();
+    if (isInstalled() && &current() == this)
+    {
+        install(myPrevious);
+    }
+    if (myWaitCursorShown)
+    {
+        wxEndBusyCursor();
+    }
+    if (myOwnsToolkit)
+    {
+        wxEntryCleanup();
+        theToolkitStarted = false;
+    }
+}
+
+const Window* WxBackend::innermostModal() const
+{
+    for (auto loop = myLoops.rbegin(); loop != myLoops.rend(); ++loop)
+    {
+        if ((*loop)->dialog.alive())
+        {
+            return (*loop)->dialog.get();
+        }
+    }
+    return NULL;
+}
+
+int WxBackend::runModal(Window& aDialog)
+{
+    VORNA_ASSERT(aDialog.kind() == WindowKind::Dialog);
+    ModalLoop modal(aDialog);
+    myLoops.push_back(&modal);
+    aDialog.beginModal();
+    aDialog.show(true);
+    myView->addRoot(aDialog);
+    wxWindow* widget = myView->widgetOf(aDialog);
+    {
+        // Every other window waits while the dialog runs.
+        wxWindowDisabler disabler(widget);
+        if (widget != NULL)
+        {
+            widget->Raise();
+        }
+        if (!aDialog.dialogEnded())
+        {
+            modal.loop.Run();
+        }
+    }
+    myLoops.pop_back();
+    Window* dialog = modal.dialog.get();
+    if (dialog == NULL)
+    {
+        // Nothing ran it to an end: the dialog failed, as a dialog that cannot be made does.
+        afterDispatch();
+        return -1;
+    }
+    dialog->finishModal();
+    dialog->show(false);
+    myView->removeRoot(*dialog);
+    afterDispatch();
+    return dialog->dialogResult();
+}
+
+int WxBackend::showMessageBox(const MessageBoxRequest& aRequest)
+{
+    myView->synchronise();
+    MessageDialog box(aRequest);
+    MessageDialog* outer = static_cast<MessageDialog*>(myMessageBox);
+    myMessageBox = &box;
+    const int answer = box.ShowModal();
+    myMessageBox = outer;
+    return answer;
+}
+
+bool WxBackend::pressMessageBoxButton(int anAnswer)
+{
+    wxDialog* box = static_cast<wxDialog*>(myMessageBox);
+    if (box == NULL)
+    {
+        return false;
+    }
+    wxWindow* button = box->FindWindow(MessageDialog::firstButtonId + anAnswer);
+    if (button == NULL)
+    {
+        return false;
+    }
+    wxCommandEvent click(wxEVT_BUTTON, button->GetId());
+    click.SetEventObject(button);
+    button->GetEventHandler()->ProcessEvent(click);
+    return true;
+}
+
+bool WxBackend::isMessageBoxShown() const
+{
+    return myMessageBox != NULL;
+}
+
+bool WxBackend::askFileName(const FileDialogRequest& aRequest, std::string& aPath)
+{
+    myView->synchronise();
+    long style = aRequest.kind == FileDialogKind::Save ? wxFD_SAVE : wxFD_OPEN;
+    if (aRequest.promptOverwrite)
+    {
+        style |= wxFD_OVERWRITE_PROMPT;
+    }
+    if (aRequest.fileMustExist)
+    {
+        style |= wxFD_FILE_MUST_EXIST;
+    }
+    wxFileDialog dialog(NULL, wxFileSelectorPromptStr, wxString(), toWx(aRequest.initialName),
+                        wildcardOf(aRequest), style);
+    if (dialog.ShowModal() != wxID_OK)
+    {
+        return false;
+    }
+    aPath = aRequest.completedPath(std::string(dialog.GetPath().utf8_str()));
+    return true;
+}
+
+void WxBackend::showWaitCursor(bool aShown)
+{
+    if (aShown == myWaitCursorShown)
+    {
+        return;
+    }
+    myWaitCursorShown = aShown;
+    if (aShown)
+    {
+        wxBeginBusyCursor();
+    }
+    else
+    {
+        wxEndBusyCursor();
+    }
+}
+
+void WxBackend::setTimer(Window& aWindow, unsigned anId, unsigned aMilliseconds)
+{
+    for (std::unique_ptr<Timer>& timer : myTimers)
+    {
+        if (timer->belongsTo(aWindow, anId))
+        {
+            timer->Start(static_cast<int>(std::max(1u, aMilliseconds)));
+            return;
+        }
+    }
+    myTimers.push_back(std::unique_ptr<Timer>(new Timer(*this, aWindow, anId)));
+    myTimers.back()->Start(static_cast<int>(std::max(1u, aMilliseconds)));
+}
+
+bool WxBackend::killTimer(Window& aWindow, unsigned anId)
+{
+    for (auto timer = myTimers.begin(); timer != myTimers.end(); ++timer)
+    {
+        if ((*timer)->belongsTo(aWindow, anId))
+        {
+            // Its tick may be running: the timer is deleted once no tick runs.
+            (*timer)->Stop();
+            myDeadTimers.push_back(std::move(*timer));
+            myTimers.erase(timer);
+            return true;
+        }
+    }
+    return false;
+}
+
+void WxBackend::post(Window& aWindow, unsigned aMessage)
+{
+    const Window::Watch window(aWindow);
+    later([window, aMessage]() {
+        Window* target = window.get();
+        if (target != NULL)
+        {
+            Event event(Notification::Message, *target, static_cast<int>(aMessage));
+            target->notify(event);
+        }
+    });
+}
+
+void WxBackend::later(const std::function<void()>& anAction)
+{
+    VORNA_ASSERT(anAction != nullptr);
+    myQueue.push_back(anAction);
+    wxWakeUpIdle();
+}
+
+bool WxBackend::hasPendingMessage()
+{
+    if (!myQueue.empty() || myQuitPosted)
+    {
+        return true;
+    }
+    ActiveLoop active;
+    return active.loop().Pending();
+}
+
+bool WxBackend::pumpMessage()
+{
+    if (runQueued())
+    {
+        return true;
+    }
+    ActiveLoop active;
+    if (active.loop().Pending())
+    {
+        active.loop().Dispatch();
+        afterDispatch();
+        return true;
+    }
+    // The quit request comes when nothing else waits.
+    if (myQuitPosted)
+    {
+        myQuitPosted = false;
+        return false;
+    }
+    wxTheApp->ProcessIdle();
+    return true;
+}
+
+void WxBackend::postQuit(int aCode)
+{
+    myQuitPosted = true;
+    myQuitCode = aCode;
+    wxWakeUpIdle();
+}
+
+int WxBackend::runMessageLoop()
+{
+    wxGUIEventLoop loop;
+    myMainLoops.push_back(&loop);
+    loop.Run();
+    myMainLoops.pop_back();
+    return myQuitCode;
+}
+
+void WxBackend::openWindow(Window& aWindow)
+{
+    myView->addRoot(aWindow);
+    if (wxWindow* widget = myView->widgetOf(aWindow))
+    {
+        widget->Raise();
+    }
+}
+
+void WxBackend::closeWindow(Window& aWindow)
+{
+    myView->removeRoot(aWindow);
+}
+
+void WxBackend::paintNow(Window& aWindow)
+{
+    myView->synchronise();
+    if (wxWindow* widget = myView->widgetOf(aWindow))
+    {
+        widget->Refresh();
+        widget->Update();
+    }
+}
+
+Rectangle WxBackend::screenArea()
+{
+    const wxRect area = wxGetClientDisplayRect();
+    return Rectangle(area.x, area.y, area.x + area.width, area.y + area.height);
+}
+
+int WxBackend::iconWidth()
+{
+    const int width = wxSystemSettings::GetMetric(wxSYS_ICON_X);
+    return width > 0 ? width : 32;
+}
+
+int WxBackend::iconHeight()
+{
+    const int height = wxSystemSettings::GetMetric(wxSYS_ICON_Y);
+    return height > 0 ? height : 32;
+}
+
+bool WxBackend::openWithDesktop(const std::string& aPath)
+{
+    return wxLaunchDefaultApplication(toWx(aPath));
+}
+
+void WxBackend::synchronise()
+{
+    myView->synchronise();
+}
+
+void WxBackend::settle(unsigned aMilliseconds)
+{
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(aMilliseconds);
+    ActiveLoop active;
+    int quietPasses = 0;
+    while (std::chrono::steady_clock::now() < deadline && quietPasses < 5)
+    {
+        myView->synchronise();
+        if (active.loop().Pending())
+        {
+            active.loop().Dispatch();
+            quietPasses = 0;
+            continue;
+        }
+        wxTheApp->ProcessIdle();
+        ++quietPasses;
+        // Drawing comes with the display's frame clock: give it a moment.
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+}
+
+bool WxBackend::saveScreenshot(const std::string& aPath)
+{
+    myView->synchronise();
+    wxScreenDC screen;
+    const wxSize size = screen.GetSize();
+    if (size.x <= 0 || size.y <= 0)
+    {
+        return false;
+    }
+    wxBitmap picture(size.x, size.y, 24);
+    {
+        wxMemoryDC memory(picture);
+        if (!memory.Blit(0, 0, size.x, size.y, &screen, 0, 0))
+        {
+            return false;
+        }
+    }
+    return picture.SaveFile(toWx(aPath), wxBITMAP_TYPE_PNG);
+}
+
+bool WxBackend::runQueued()
+{
+    if (myQueue.empty())
+    {
+        return false;
+    }
+    const std::function<void()> action = myQueue.front();
+    myQueue.pop_front();
+    action();
+    afterDispatch();
+    return true;
+}
+
+void WxBackend::afterDispatch()
+{
+    myView->synchronise();
+    endLoopsThatAreDone();
+    if (!myQueue.empty() || myQuitPosted)
+    {
+        wxWakeUpIdle();
+    }
+}
+
+void WxBackend::endLoopsThatAreDone()
+{
+    wxEventLoopBase* active = wxEventLoopBase::GetActive();
+    if (!myLoops.empty())
+    {
+        ModalLoop* modal = myLoops.back();
+        Window* dialog = modal->dialog.get();
+        if ((dialog == NULL || dialog->dialogEnded()) && active == &modal->loop && modal->loop.IsRunning())
+        {
+            modal->loop.Exit(0);
+        }
+    }
+    // The quit request ends the program's loop once nothing else waits.
+    if (myQuitPosted && myQueue.empty() && !myMainLoops.empty() && active == myMainLoops.back())
+    {
+        myQuitPosted = false;
+        myMainLoops.back()->Exit(myQuitCode);
+    }
+}
+
+void WxBackend::onIdleEvent(wxIdleEvent& anEvent)
+{
+    anEvent.Skip();
+    runQueued();
+    afterDispatch();
+    if (myTicking == 0 && myView->dispatchDepth() == 0)
+    {
+        myTimers.erase(std::remove_if(myTimers.begin(), myTimers.end(),
+                                      [](const std::unique_ptr<Timer>& aTimer) { return aTimer->isOrphan(); }),
+                       myTimers.end());
+        myDeadTimers.clear();
+        myView->collectGarbage();
+    }
+    if (!myQueue.empty())
+    {
+        anEvent.RequestMore();
+    }
+}
+}

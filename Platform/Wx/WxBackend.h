@@ -1,0 +1,101 @@
+#pragma once
+
+#include "Platform/Window/Backend.h"
+
+#include <deque>
+#include <functional>
+#include <map>
+#include <memory>
+#include <string>
+#include <utility>
+#include <vector>
+
+class wxEventLoopBase;
+class wxIdleEvent;
+
+namespace Platform
+{
+class Resources;
+class WxView;
+
+// The backend of the real programs: it draws the window model with the
+// desktop's widgets, keeps them in step with the model, and hands the user's
+// input to the model through UserInput, so that the programs see exactly what
+// they see under the headless backend.
+//
+// Constructing one starts the toolkit (when nothing else has) and installs the
+// backend; destroying it restores the backend before it.
+class WxBackend : public Backend
+{
+public:
+    // aResources: where image controls find their bitmaps; NULL takes the
+    // running Application's.
+    explicit WxBackend(const Resources* aResources = NULL);
+    ~WxBackend() override;
+
+    int runModal(Window& aDialog) override;
+    int showMessageBox(const MessageBoxRequest& aRequest) override;
+    bool askFileName(const FileDialogRequest& aRequest, std::string& aPath) override;
+    void showWaitCursor(bool aShown) override;
+    void setTimer(Window& aWindow, unsigned anId, unsigned aMilliseconds) override;
+    bool killTimer(Window& aWindow, unsigned anId) override;
+    void post(Window& aWindow, unsigned aMessage) override;
+    bool hasPendingMessage() override;
+    bool pumpMessage() override;
+    void postQuit(int aCode) override;
+    int runMessageLoop() override;
+    void openWindow(Window& aWindow) override;
+    void closeWindow(Window& aWindow) override;
+    void paintNow(Window& aWindow) override;
+    Rectangle screenArea() override;
+    int iconWidth() override;
+    int iconHeight() override;
+    bool openWithDesktop(const std::string& aPath) override;
+
+    // --- for smoke tests and the programs' own checks ---
+    // Runs an action from the event loop, in turn with the posted messages
+    // (a user's input arriving while the program waits).
+    void later(const std::function<void()>& anAction);
+    // Brings the widgets up to date with the model now.
+    void synchronise();
+    // Lets the toolkit handle what waits (drawing, input) for at most
+    // aMilliseconds, returning early once nothing waits.
+    void settle(unsigned aMilliseconds);
+    // Writes a picture of the whole screen as PNG; false when it could not.
+    bool saveScreenshot(const std::string& aPath);
+    bool isWaitCursorShown() const { return myWaitCursorShown; }
+    // The message box showing, answered as a click on its button of anAnswer
+    // (a DialogResult code); false when none shows or it has no such button.
+    bool pressMessageBoxButton(int anAnswer);
+    bool isMessageBoxShown() const;
+    WxView& view() { return *myView; }
+
+    // The innermost modal dialog running, or NULL: the user's input reaches
+    // nothing outside it.
+    const Window* innermostModal() const;
+    // Called by the view after the handling of one input, and by the loops.
+    void afterDispatch();
+
+private:
+    class Timer;
+    struct ModalLoop;
+
+    bool runQueued();
+    void endLoopsThatAreDone();
+    void onIdleEvent(wxIdleEvent& anEvent);
+
+    Backend* myPrevious;
+    bool myOwnsToolkit;
+    std::unique_ptr<WxView> myView;
+    std::deque<std::function<void()>> myQueue;
+    bool myQuitPosted;
+    int myQuitCode;
+    bool myWaitCursorShown;
+    unsigned myTicking;
+    void* myMessageBox;
+    std::vector<std::unique_ptr<Timer>> myTimers;
+    std::vector<std::unique_ptr<Timer>> myDeadTimers;
+    std::vector<ModalLoop*> myLoops;
+    std::vector<wxEventLoopBase*> myMainLoops;
+};
+}

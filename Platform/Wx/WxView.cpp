@@ -1,0 +1,1092 @@
+#include "Platform/Wx/WxView.h"
+
+#include "Platform/Assertion.h"
+#include "Platform/Framework/Application.h"
+#include "Platform/Framework/MainFrame.h"
+#include "Platform/Window/Bitmap.h"
+#include "Platform/Window/Menu.h"
+#include "Platform/Window/Resources.h"
+#include "Platform/Window/UserInput.h"
+#include "Platform/Wx/WxBackend.h"
+
+#include <wx/bmpbuttn.h>
+#include <wx/button.h>
+#include <wx/checkbox.h>
+#include <wx/choice.h>
+#include <wx/combobox.h>
+#include <wx/dcclient.h>
+#include <wx/dialog.h>
+#include <wx/frame.h>
+#include <wx/gauge.h>
+#include <wx/image.h>
+#include <wx/listbox.h>
+#include <wx/menu.h>
+#include <wx/panel.h>
+#include <wx/radiobut.h>
+#include <wx/spinbutt.h>
+#include <wx/statbox.h>
+#include <wx/textctrl.h>
+#include <wx/tglbtn.h>
+
+#include <algorithm>
+#include <functional>
+
+namespace Platform
+{
+namespace
+{
+const wxColour faceColour(240, 240, 240);
+
+wxString toWx(const std::string& aText)
+{
+    return wxString::FromUTF8(aText.c_str());
+}
+
+// Access-key markers are not drawn: "&&" is a plain ampersand.
+std::string withoutAccessKeys(const std::string& aText)
+{
+    std::string result;
+    for (std::size_t index = 0; index < aText.size(); ++index)
+    {
+        if (aText[index] == '&' && index + 1 < aText.size())
+        {
+            ++index;
+        }
+        result += aText[index];
+    }
+    return result;
+}
+
+// A static: its text, its picture, and whatever the program painted on it.
+class PaintedStatic : public wxWindow
+{
+public:
+    PaintedStatic(wxWindow* aParent, Window& aWindow, std::function<const Bitmap*(unsigned)> aBitmaps)
+        : wxWindow(aParent, wxID_ANY, wxDefaultPosition, wxDefaultSize,
+                   aWindow.style().sunken ? wxBORDER_SUNKEN : wxBORDER_NONE),
+          myWindow(aWindow), myBitmaps(aBitmaps)
+    {
+        SetBackgroundStyle(wxBG_STYLE_PAINT);
+        Bind(wxEVT_PAINT, [this](wxPaintEvent&) { paint(); });
+    }
+
+private:
+    void paint()
+    {
+        wxPaintDC dc(this);
+        const wxSize size = GetClientSize();
+        dc.SetBrush(wxBrush(GetParent()->GetBackgroundColour()));
+        dc.SetPen(*wxTRANSPARENT_PEN);
+        dc.DrawRectangle(0, 0, size.x, size.y);
+        Window* window = myWindow.get();
+        if (window == NULL)
+        {
+            return;
+        }
+        const Bitmap* bitmap = window->image() != 0 ? myBitmaps(window->image()) : NULL;
+        if (bitmap != NULL)
+        {
+            dc.DrawBitmap(WxView::toWxBitmap(*bitmap), 0, 0);
+        }
+        else if (!window->text().empty())
+        {
+            dc.SetFont(GetParent()->GetFont());
+            dc.SetTextForeground(window->isEnabled() ? *wxBLACK : wxColour(128, 128, 128));
+            dc.DrawText(toWx(withoutAccessKeys(window->text())), 0, 0);
+        }
+        // Paint in runs of one colour along each row.
+        const Rectangle client = window->clientRectangle();
+        for (int y = 0; y < client.height(); ++y)
+        {
+            int x = 0;
+            while (x < client.width())
+            {
+                const std::optional<Colour> colour = window->colourAt(x, y);
+                int end = x + 1;
+                while (end < client.width() && window->colourAt(end, y) == colour)
+                {
+                    ++end;
+                }
+                if (colour)
+                {
+                    dc.SetBrush(wxBrush(wxColour(colour->red, colour->green, colour->blue)));
+                    dc.DrawRectangle(x, y, end - x, 1);
+                }
+                x = end;
+            }
+        }
+    }
+
+    Window::Watch myWindow;
+    std::function<const Bitmap*(unsigned)> myBitmaps;
+};
+
+std::size_t canvasFingerprint(const Window& aWindow)
+{
+    const Rectangle client = aWindow.clientRectangle();
+    std::size_t hash = static_cast<std::size_t>(client.width()) * 31u + static_cast<std::size_t>(client.height());
+    for (int y = 0; y < client.height(); ++y)
+    {
+        for (int x = 0; x < client.width(); ++x)
+        {
+            const std::optional<Colour> colour = aWindow.colourAt(x, y);
+            const std::size_t value = colour ? (1u << 24) | (colour->red << 16) | (colour->green << 8) | colour->blue : 0;
+            hash = hash * 1000003u ^ value;
+        }
+    }
+    return hash;
+}
+
+void describeMenu(const Menu& aMenu, std::string& aShape)
+{
+    for (const Menu::Item& item : aMenu.items())
+    {
+        aShape += std::to_string(item.command) + ":" + item.text + ";";
+        if (item.popup != nullptr)
+        {
+            aShape += "[";
+            describeMenu(*item.popup, aShape);
+            aShape += "]";
+        }
+    }
+}
+
+wxMenu* buildMenu(const Menu& aMenu, const MainFrame& aFrame)
+{
+    wxMenu* menu = new wxMenu();
+    for (const Menu::Item& item : aMenu.items())
+    {
+        if (item.popup != nullptr)
+        {
+            menu->AppendSubMenu(buildMenu(*item.popup, aFrame), toWx(item.text));
+        }
+        else if (item.isSeparator())
+        {
+            menu->AppendSeparator();
+        }
+        else
+        {
+            const std::optional<CommandState> state = aFrame.commandState(item.command);
+            const bool checkable = state && state->checked;
+            menu->Append(static_cast<int>(item.command), toWx(item.text), wxString(),
+                         checkable ? wxITEM_CHECK : wxITEM_NORMAL);
+        }
+    }
+    return menu;
+}
+
+MainFrame* mainFrameOf(const Window& aWindow)
+{
+    if (!Application::exists())
+    {
+        return NULL;
+    }
+    MainFrame* frame = Application::current().mainFrame();
+    return frame != NULL && &frame->window() == &aWindow ? frame : NULL;
+}
+
+int imageIndexInBar(const Window& aButton)
+{
+    int index = 0;
+    const std::vector<Window*> siblings = aButton.parent()->children();
+    for (auto sibling = siblings.rbegin(); sibling != siblings.rend(); ++sibling)
+    {
+        if (*sibling == &aButton)
+        {
+            return index;
+        }
+        if ((*sibling)->kind() == WindowKind::Button)
+        {
+            ++index;
+        }
+    }
+    return index;
+}
+}
+
+// Counts the handling of one input; the model's changes reach the widgets
+// when it ends.
+class WxView::Dispatch
+{
+public:
+    explicit Dispatch(WxView& aView) : myView(aView) { ++myView.myDepth; }
+    ~Dispatch()
+    {
+        --myView.myDepth;
+        myView.myBackend.afterDispatch();
+    }
+
+private:
+    WxView& myView;
+};
+
+WxView::WxView(WxBackend& aBackend, const Resources* aResources)
+    : myBackend(aBackend),
+      myResources(aResources),
+      mySeenChange(0),
+      myDirty(true),
+      myDepth(0),
+      mySpinning(NULL),
+      myFocus(NULL)
+{
+}
+
+WxView::~WxView()
+{
+    for (auto& entry : myPeers)
+    {
+        wxWindow* widget = entry.second->widget.get();
+        if (widget != NULL && widget->IsTopLevel())
+        {
+            delete widget;
+        }
+    }
+    myPeers.clear();
+    collectGarbage();
+}
+
+const Resources* WxView::resources() const
+{
+    if (myResources != NULL)
+    {
+        return myResources;
+    }
+    return Application::exists() ? &Application::current().resources() : NULL;
+}
+
+const Window* WxView::modal() const
+{
+    return myBackend.innermostModal();
+}
+
+void WxView::addRoot(Window& aWindow)
+{
+    if (!isRoot(aWindow))
+    {
+        myRoots.push_back(Window::Watch(aWindow));
+    }
+    myDirty = true;
+    synchronise();
+}
+
+void WxView::removeRoot(Window& aWindow)
+{
+    myRoots.erase(std::remove_if(myRoots.begin(), myRoots.end(),
+                                 [&aWindow](const Window::Watch& aWatch) {
+                                     return !aWatch.alive() || aWatch.get() == &aWindow;
+                                 }),
+                  myRoots.end());
+    myDirty = true;
+    synchronise();
+}
+
+bool WxView::isRoot(const Window& aWindow) const
+{
+    return std::any_of(myRoots.begin(), myRoots.end(),
+                       [&aWindow](const Window::Watch& aWatch) { return aWatch.get() == &aWindow; });
+}
+
+wxWindow* WxView::widgetOf(const Window& aWindow) const
+{
+    const auto place = myPeers.find(&aWindow);
+    if (place == myPeers.end() || place->second->window.get() != &aWindow)
+    {
+        return NULL;
+    }
+    return place->second->widget.get();
+}
+
+Window* WxView::windowOf(const wxWindow* aWidget) const
+{
+    for (const auto& entry : myPeers)
+    {
+        if (entry.second->widget.get() == aWidget)
+        {
+            return entry.second->window.get();
+        }
+    }
+    return NULL;
+}
+
+wxBitmap WxView::toWxBitmap(const Bitmap& aBitmap)
+{
+    wxImage image(std::max(1, aBitmap.width()), std::max(1, aBitmap.height()));
+    for (int y = 0; y < aBitmap.height(); ++y)
+    {
+        for (int x = 0; x < aBitmap.width(); ++x)
+        {
+            const Colour colour = aBitmap.pixel(x, y);
+            image.SetRGB(x, y, colour.red, colour.green, colour.blue);
+        }
+    }
+    return wxBitmap(image);
+}
+
+void WxView::synchronise()
+{
+    if (!myDirty && Window::changeCount() == mySeenChange)
+    {
+        return;
+    }
+    myDirty = false;
+    mySeenChange = Window::changeCount();
+
+    // Widgets of windows gone, or no longer under a root, go first.
+    std::vector<const Window*> dead;
+    for (auto& entry : myPeers)
+    {
+        Window* window = entry.second->window.get();
+        bool rooted = false;
+        if (window != NULL)
+        {
+            for (const Window::Watch& root : myRoots)
+            {
+                Window* top = root.get();
+                if (top != NULL && (top == window || top->isAncestorOf(*window)))
+                {
+                    rooted = true;
+                    break;
+                }
+            }
+        }
+        if (!rooted || entry.second->widget.get() == NULL)
+        {
+            dead.push_back(entry.first);
+        }
+    }
+    for (const Window* window : dead)
+    {
+        drop(*myPeers[window]);
+        myPeers.erase(window);
+    }
+    myRoots.erase(std::remove_if(myRoots.begin(), myRoots.end(),
+                                 [](const Window::Watch& aWatch) { return !aWatch.alive(); }),
+                  myRoots.end());
+
+    for (const Window::Watch& root : myRoots)
+    {
+        Window* window = root.get();
+        if (window != NULL)
+        {
+            synchroniseTree(*window, NULL);
+        }
+    }
+    // The focus moves before the edits' selections are taken again: a field
+    // that gains it may select its text.
+    Window* focus = Window::focus();
+    if (focus != myFocus)
+    {
+        myFocus = focus;
+        wxWindow* widget = focus != NULL ? widgetOf(*focus) : NULL;
+        if (widget != NULL && wxWindow::FindFocus() != widget)
+        {
+            widget->SetFocus();
+            myDirty = true;
+            const auto place = myPeers.find(focus);
+            if (place != myPeers.end())
+            {
+                place->second->textSelection = std::make_pair(-2, -2);
+            }
+            for (const Window::Watch& root : myRoots)
+            {
+                if (Window* window = root.get())
+                {
+                    synchroniseTree(*window, NULL);
+                }
+            }
+        }
+    }
+
+    if (myDepth == 0)
+    {
+        collectGarbage();
+    }
+}
+
+void WxView::drop(Peer& aPeer)
+{
+    wxWindow* widget = aPeer.widget.get();
+    if (widget == NULL)
+    {
+        return;
+    }
+    // Its events may be running: hide it now and delete it when they are done.
+    widget->Hide();
+    myGarbage.push_back(wxWeakRef<wxWindow>(widget));
+}
+
+void WxView::collectGarbage()
+{
+    std::vector<wxWeakRef<wxWindow>> garbage;
+    garbage.swap(myGarbage);
+    for (wxWeakRef<wxWindow>& reference : garbage)
+    {
+        wxWindow* widget = reference.get();
+        if (widget != NULL)
+        {
+            delete widget;
+        }
+    }
+}
+
+void WxView::synchroniseTree(Window& aWindow, wxWindow* aParent)
+{
+    Peer& peer = peerFor(aWindow, aParent);
+    update(peer);
+    wxWindow* widget = peer.widget.get();
+    if (widget == NULL)
+    {
+        return;
+    }
+    // Children are made in template order, so that Tab order follows it.
+    const std::vector<Window*> children = aWindow.children();
+    for (auto child = children.rbegin(); child != children.rend(); ++child)
+    {
+        synchroniseTree(**child, widget);
+    }
+}
+
+WxView::Peer& WxView::peerFor(Window& aWindow, wxWindow* aParent)
+{
+    const auto place = myPeers.find(&aWindow);
+    if (place != myPeers.end() && place->second->window.get() == &aWindow && place->second->widget.get() != NULL)
+    {
+        return *place->second;
+    }
+    std::unique_ptr<Peer> peer(new Peer(aWindow));
+    wxWindow* widget = create(aWindow, aParent);
+    peer->widget = widget;
+    bindEvents(aWindow, widget);
+    Peer& result = *peer;
+    myPeers[&aWindow] = std::move(peer);
+    return result;
+}
+
+wxWindow* WxView::create(Window& aWindow, wxWindow* aParent)
+{
+    const WindowStyle& style = aWindow.style();
+    const wxString text = toWx(aWindow.text());
+    const auto bitmaps = [this](unsigned anId) -> const Bitmap* {
+        const Resources* all = resources();
+        return all != NULL ? all->bitmap(anId) : NULL;
+    };
+    switch (aWindow.kind())
+    {
+    case WindowKind::Frame:
+        return new wxFrame(aParent, wxID_ANY, text);
+    case WindowKind::Dialog:
+        if (aParent == NULL)
+        {
+            wxDialog* dialog = new wxDialog(NULL, wxID_ANY, text, wxDefaultPosition, wxDefaultSize,
+                                            wxCAPTION | wxSYSTEM_MENU | wxCLOSE_BOX);
+            dialog->SetEscapeId(wxID_NONE);
+            return dialog;
+        }
+        return new wxPanel(aParent, wxID_ANY);
+    case WindowKind::Button:
+        if (style.image || aWindow.image() != 0)
+        {
+            const Bitmap* bitmap = bitmaps(aWindow.image());
+            wxBitmap picture = bitmap != NULL ? toWxBitmap(*bitmap) : wxBitmap(16, 15);
+            if (bitmap != NULL && aWindow.parent() != NULL && aWindow.parent()->kind() == WindowKind::ToolBar)
+            {
+                // A tool bar's bitmap holds every button's picture side by side.
+                const int width = std::min(bitmap->width(), std::max(1, aWindow.rectangle().width() - 8));
+                const int left = imageIndexInBar(aWindow) * width;
+                if (left + width <= picture.GetWidth())
+                {
+                    picture = picture.GetSubBitmap(wxRect(left, 0, width, picture.GetHeight()));
+                }
+            }
+            return new wxBitmapButton(aParent, wxID_ANY, picture);
+        }
+        return new wxButton(aParent, wxID_ANY, text);
+    case WindowKind::CheckBox:
+        if (style.pushLike)
+        {
+            return new wxToggleButton(aParent, wxID_ANY, text);
+        }
+        return new wxCheckBox(aParent, wxID_ANY, text);
+    case WindowKind::RadioButton:
+        if (style.pushLike)
+        {
+            return new wxToggleButton(aParent, wxID_ANY, text);
+        }
+        // The model keeps the groups; each widget stands alone.
+        return new wxRadioButton(aParent, wxID_ANY, text, wxDefaultPosition, wxDefaultSize, wxRB_SINGLE);
+    case WindowKind::ComboBox:
+        if (style.combo == ComboStyle::DropDownList)
+        {
+            return new wxChoice(aParent, wxID_ANY);
+        }
+        return new wxComboBox(aParent, wxID_ANY, text, wxDefaultPosition, wxDefaultSize, 0, NULL,
+                              style.combo == ComboStyle::Simple ? wxCB_SIMPLE : wxCB_DROPDOWN);
+    case WindowKind::Edit:
+        return new wxTextCtrl(aParent, wxID_ANY, text);
+    case WindowKind::UpDown:
+    {
+        wxSpinButton* spin = new wxSpinButton(aParent, wxID_ANY, wxDefaultPosition, wxDefaultSize, wxSP_VERTICAL);
+        // The model moves the position; the widget only reports the arrows.
+        spin->SetRange(-1000, 1000);
+        spin->SetValue(0);
+        return spin;
+    }
+    case WindowKind::ListBox:
+        return new wxListBox(aParent, wxID_ANY);
+    case WindowKind::Static:
+        return new PaintedStatic(aParent, aWindow, bitmaps);
+    case WindowKind::GroupBox:
+        return new wxStaticBox(aParent, wxID_ANY, text);
+    case WindowKind::TabControl:
+        return new wxPanel(aParent, wxID_ANY);
+    case WindowKind::ProgressBar:
+        return new wxGauge(aParent, wxID_ANY, 100);
+    case WindowKind::ToolBar:
+        return new wxPanel(aParent, wxID_ANY);
+    case WindowKind::StatusBar:
+        return new wxPanel(aParent, wxID_ANY, wxDefaultPosition, wxDefaultSize, wxBORDER_THEME);
+    }
+    return new wxPanel(aParent, wxID_ANY);
+}
+
+void WxView::bindEvents(Window& aWindow, wxWindow* aWidget)
+{
+    const Window::Watch watch(aWindow);
+    // Runs an input on the model window if it still exists.
+    const auto input = [this, watch](const std::function<void(Window&, const UserInput&)>& anAction) {
+        Window* window = watch.get();
+        if (window == NULL)
+        {
+            return;
+        }
+        Dispatch dispatch(*this);
+        myDirty = true;
+        anAction(*window, UserInput(modal()));
+    };
+    const auto click = [input](wxCommandEvent&) {
+        input([](Window& aControl, const UserInput& aUser) { aUser.click(aControl); });
+    };
+
+    if (aWidget->IsTopLevel())
+    {
+        aWidget->Bind(wxEVT_CLOSE_WINDOW, [input](wxCloseEvent& anEvent) {
+            if (!anEvent.CanVeto())
+            {
+                anEvent.Skip();
+                return;
+            }
+            anEvent.Veto();
+            input([](Window& aTop, const UserInput& aUser) { aUser.close(aTop); });
+        });
+        aWidget->Bind(wxEVT_END_SESSION, [input](wxCloseEvent&) {
+            input([](Window& aTop, const UserInput&) {
+                Event event(Notification::SessionEnd, aTop);
+                aTop.notify(event);
+            });
+        });
+        aWidget->Bind(wxEVT_MENU, [input](wxCommandEvent& anEvent) {
+            const int command = anEvent.GetId();
+            input([command](Window& aTop, const UserInput&) { aTop.command(command); });
+        });
+        aWidget->Bind(wxEVT_CHAR_HOOK, [this, input](wxKeyEvent& anEvent) {
+            const int key = anEvent.GetKeyCode();
+            if (key == WXK_RETURN || key == WXK_NUMPAD_ENTER || key == WXK_ESCAPE)
+            {
+                input([key](Window& aTop, const UserInput& aUser) {
+                    Window* dialog = UserInput::dialogOfFocus(aTop);
+                    if (dialog == NULL)
+                    {
+                        dialog = &aTop;
+                    }
+                    if (dialog->kind() != WindowKind::Dialog)
+                    {
+                        return;
+                    }
+                    if (key == WXK_ESCAPE)
+                    {
+                        aUser.escape(*dialog);
+                    }
+                    else
+                    {
+                        aUser.enter(*dialog);
+                    }
+                });
+                return;
+            }
+            if (key == WXK_TAB && Window::focus() != NULL && !anEvent.HasAnyModifiers())
+            {
+                input([](Window&, const UserInput& aUser) {
+                    if (Window::focus() != NULL)
+                    {
+                        aUser.tab(*Window::focus());
+                    }
+                });
+                return;
+            }
+            anEvent.Skip();
+        });
+        return;
+    }
+
+    if (aWindow.canTakeFocus())
+    {
+        aWidget->Bind(wxEVT_SET_FOCUS, [input](wxFocusEvent& anEvent) {
+            anEvent.Skip();
+            input([](Window& aControl, const UserInput& aUser) {
+                if (!aControl.hasFocus() && aUser.reaches(aControl))
+                {
+                    aControl.setFocus();
+                }
+            });
+        });
+    }
+
+    switch (aWindow.kind())
+    {
+    case WindowKind::Button:
+        aWidget->Bind(wxEVT_BUTTON, click);
+        break;
+    case WindowKind::CheckBox:
+        aWidget->Bind(wxEVT_CHECKBOX, click);
+        aWidget->Bind(wxEVT_TOGGLEBUTTON, click);
+        break;
+    case WindowKind::RadioButton:
+        aWidget->Bind(wxEVT_RADIOBUTTON, click);
+        aWidget->Bind(wxEVT_TOGGLEBUTTON, click);
+        break;
+    case WindowKind::ComboBox:
+    case WindowKind::ListBox:
+    {
+        const auto pick = [input](wxCommandEvent& anEvent) {
+            const int index = anEvent.GetSelection();
+            input([index](Window& aControl, const UserInput& aUser) {
+                if (index >= 0 && index < aControl.itemCount())
+                {
+                    aUser.pick(aControl, index);
+                }
+            });
+        };
+        aWidget->Bind(wxEVT_CHOICE, pick);
+        aWidget->Bind(wxEVT_COMBOBOX, pick);
+        aWidget->Bind(wxEVT_LISTBOX, pick);
+        break;
+    }
+    case WindowKind::Edit:
+        aWidget->Bind(wxEVT_CHAR, [this, watch, aWidget](wxKeyEvent& anEvent) {
+            Window* edit = watch.get();
+            bool handled = false;
+            if (edit != NULL)
+            {
+                onEditKey(*edit, aWidget, anEvent.GetKeyCode(), anEvent.GetUnicodeKey(), handled);
+            }
+            if (!handled)
+            {
+                anEvent.Skip();
+            }
+        });
+        break;
+    case WindowKind::UpDown:
+        aWidget->Bind(wxEVT_SPIN_UP, [this, watch](wxSpinEvent& anEvent) {
+            anEvent.Veto();
+            if (Window* window = watch.get())
+            {
+                onSpin(*window, true);
+            }
+        });
+        aWidget->Bind(wxEVT_SPIN_DOWN, [this, watch](wxSpinEvent& anEvent) {
+            anEvent.Veto();
+            if (Window* window = watch.get())
+            {
+                onSpin(*window, false);
+            }
+        });
+        break;
+    default:
+        break;
+    }
+}
+
+void WxView::onEditKey(Window& anEdit, wxWindow* aWidget, int aKey, wxChar aCharacter, bool& aHandled)
+{
+    wxTextCtrl* field = dynamic_cast<wxTextCtrl*>(aWidget);
+    if (field == NULL)
+    {
+        return;
+    }
+    const bool typed = aCharacter >= 32 && aCharacter < 127;
+    if (!typed && aKey != WXK_BACK && aKey != WXK_DELETE)
+    {
+        // Caret moves and the like stay the widget's.
+        return;
+    }
+    aHandled = true;
+    Dispatch dispatch(*this);
+    myDirty = true;
+    const UserInput user(modal());
+    if (!user.reaches(anEdit))
+    {
+        return;
+    }
+    if (!anEdit.hasFocus())
+    {
+        anEdit.setFocus();
+    }
+    // The model takes the widget's selection when the user moved it there
+    // (caret keys, the mouse), then the key as the edit would.
+    long from = 0;
+    long to = 0;
+    field->GetSelection(&from, &to);
+    const auto place = myPeers.find(&anEdit);
+    if (place != myPeers.end() && place->second->widgetSelection == std::make_pair(from, to))
+    {
+        from = anEdit.textSelection().first;
+        to = anEdit.textSelection().second;
+    }
+    const int length = static_cast<int>(anEdit.text().size());
+    int start = static_cast<int>(std::max<long>(0, std::min<long>(from, length)));
+    int end = static_cast<int>(std::max<long>(start, std::min<long>(to, length)));
+    if (start == end && aKey == WXK_BACK && start > 0)
+    {
+        --start;
+    }
+    else if (start == end && aKey == WXK_DELETE && end < length)
+    {
+        ++end;
+    }
+    anEdit.selectText(start, end);
+    if (typed)
+    {
+        user.key(static_cast<char>(aCharacter));
+    }
+    else if (start != end)
+    {
+        user.deleteKey();
+    }
+}
+
+void WxView::onSpin(Window& anUpDown, bool anUp)
+{
+    // Presses in quick succession are one hold of the arrow, which accelerates.
+    const auto now = std::chrono::steady_clock::now();
+    if (mySpinning != &anUpDown || now - myLastSpin > std::chrono::milliseconds(500))
+    {
+        mySpinStart = now;
+    }
+    mySpinning = &anUpDown;
+    myLastSpin = now;
+    const double seconds = std::chrono::duration<double>(now - mySpinStart).count();
+    Dispatch dispatch(*this);
+    myDirty = true;
+    UserInput(modal()).spin(anUpDown, anUp, seconds);
+}
+
+void WxView::update(Peer& aPeer)
+{
+    Window* window = aPeer.window.get();
+    wxWindow* widget = aPeer.widget.get();
+    if (window == NULL || widget == NULL)
+    {
+        return;
+    }
+    const Rectangle rectangle = window->rectangle();
+    if (rectangle != aPeer.rectangle)
+    {
+        aPeer.rectangle = rectangle;
+        if (widget->IsTopLevel())
+        {
+            widget->SetClientSize(std::max(1, rectangle.width()), std::max(1, rectangle.height()));
+            widget->Move(rectangle.left, rectangle.top);
+        }
+        else
+        {
+            int height = std::max(1, rectangle.height());
+            if (window->kind() == WindowKind::ComboBox)
+            {
+                // A template's height includes the dropped list.
+                height = std::min(height, std::max(widget->GetBestSize().y, 1));
+            }
+            widget->SetSize(rectangle.left, rectangle.top, std::max(1, rectangle.width()), height);
+        }
+    }
+
+    const std::string text = window->text();
+    const bool textChanged = text != aPeer.text;
+    aPeer.text = text;
+    switch (window->kind())
+    {
+    case WindowKind::Frame:
+        if (textChanged)
+        {
+            widget->SetLabel(toWx(text));
+        }
+        updateMenu(aPeer);
+        break;
+    case WindowKind::Dialog:
+    case WindowKind::Button:
+    case WindowKind::GroupBox:
+        if (textChanged && !window->style().image)
+        {
+            widget->SetLabel(toWx(text));
+        }
+        break;
+    case WindowKind::CheckBox:
+    case WindowKind::RadioButton:
+        if (textChanged)
+        {
+            widget->SetLabel(toWx(text));
+        }
+        if (wxCheckBox* box = dynamic_cast<wxCheckBox*>(widget))
+        {
+            if (box->GetValue() != window->isChecked())
+            {
+                box->SetValue(window->isChecked());
+            }
+        }
+        else if (wxRadioButton* radio = dynamic_cast<wxRadioButton*>(widget))
+        {
+            if (radio->GetValue() != window->isChecked())
+            {
+                radio->SetValue(window->isChecked());
+            }
+        }
+        else if (wxToggleButton* toggle = dynamic_cast<wxToggleButton*>(widget))
+        {
+            if (toggle->GetValue() != window->isChecked())
+            {
+                toggle->SetValue(window->isChecked());
+            }
+        }
+        break;
+    case WindowKind::ComboBox:
+    case WindowKind::ListBox:
+    {
+        wxItemContainer* list = dynamic_cast<wxItemContainer*>(widget);
+        if (list != NULL && window->items() != aPeer.items)
+        {
+            aPeer.items = window->items();
+            list->Clear();
+            for (const std::string& item : aPeer.items)
+            {
+                list->Append(toWx(item));
+            }
+            aPeer.selection = -2;
+        }
+        if (wxChoice* choice = dynamic_cast<wxChoice*>(widget))
+        {
+            if (choice->GetSelection() != window->selection())
+            {
+                choice->SetSelection(window->selection());
+            }
+        }
+        else if (wxComboBox* combo = dynamic_cast<wxComboBox*>(widget))
+        {
+            if (combo->GetSelection() != window->selection() || aPeer.selection != window->selection())
+            {
+                combo->SetSelection(window->selection());
+            }
+            if (combo->GetValue() != toWx(text))
+            {
+                combo->ChangeValue(toWx(text));
+            }
+        }
+        else if (wxListBox* box = dynamic_cast<wxListBox*>(widget))
+        {
+            if (box->GetSelection() != window->selection())
+            {
+                if (window->selection() < 0)
+                {
+                    box->SetSelection(wxNOT_FOUND);
+                }
+                else
+                {
+                    box->SetSelection(window->selection());
+                }
+            }
+        }
+        aPeer.selection = window->selection();
+        break;
+    }
+    case WindowKind::Edit:
+        if (wxTextCtrl* field = dynamic_cast<wxTextCtrl*>(widget))
+        {
+            if (field->IsEditable() == window->isReadOnly())
+            {
+                field->SetEditable(!window->isReadOnly());
+            }
+            const std::pair<int, int> selection = window->textSelection();
+            if (field->GetValue() != toWx(text))
+            {
+                field->ChangeValue(toWx(text));
+                aPeer.textSelection = std::make_pair(-2, -2);
+            }
+            if (selection != aPeer.textSelection && selection.first >= 0)
+            {
+                if (selection.first == selection.second)
+                {
+                    field->SetInsertionPoint(selection.first);
+                }
+                else
+                {
+                    field->SetSelection(selection.first, selection.second);
+                }
+            }
+            aPeer.textSelection = selection;
+            field->GetSelection(&aPeer.widgetSelection.first, &aPeer.widgetSelection.second);
+        }
+        break;
+    case WindowKind::ProgressBar:
+        if (wxGauge* gauge = dynamic_cast<wxGauge*>(widget))
+        {
+            const int low = std::min(window->lower(), window->upper());
+            const int range = std::max(1, std::abs(window->upper() - window->lower()));
+            if (gauge->GetRange() != range)
+            {
+                gauge->SetRange(range);
+            }
+            const int value = std::max(0, std::min(range, window->position() - low));
+            if (gauge->GetValue() != value)
+            {
+                gauge->SetValue(value);
+            }
+        }
+        break;
+    case WindowKind::TabControl:
+        updateTabs(aPeer);
+        break;
+    case WindowKind::Static:
+    {
+        const std::size_t fingerprint = canvasFingerprint(*window) ^ std::hash<std::string>()(text) ^ window->image();
+        if (textChanged || fingerprint != aPeer.fingerprint || window->image() != aPeer.image)
+        {
+            aPeer.fingerprint = fingerprint;
+            widget->Refresh();
+        }
+        break;
+    }
+    default:
+        break;
+    }
+    aPeer.image = window->image();
+
+    if (window->isEnabled() != aPeer.enabled || widget->IsThisEnabled() != window->isEnabled())
+    {
+        aPeer.enabled = window->isEnabled();
+        widget->Enable(aPeer.enabled);
+    }
+    // A top-level window shows while it is a root and shown; a modal dialog
+    // is shown by its loop.
+    if (window->isShown() != widget->IsShown())
+    {
+        widget->Show(window->isShown());
+    }
+    aPeer.shown = window->isShown();
+}
+
+void WxView::updateTabs(Peer& aPeer)
+{
+    Window* window = aPeer.window.get();
+    wxWindow* strip = aPeer.widget.get();
+    if (window->items() != aPeer.items)
+    {
+        aPeer.items = window->items();
+        strip->DestroyChildren();
+        int left = 0;
+        for (std::size_t index = 0; index < aPeer.items.size(); ++index)
+        {
+            wxToggleButton* tab = new wxToggleButton(strip, wxID_ANY, toWx(aPeer.items[index]));
+            const wxSize best = tab->GetBestSize();
+            tab->SetSize(left, 0, best.x, best.y);
+            left += best.x;
+            const Window::Watch watch(*window);
+            const int tabIndex = static_cast<int>(index);
+            tab->Bind(wxEVT_TOGGLEBUTTON, [this, watch, tabIndex](wxCommandEvent&) {
+                Window* control = watch.get();
+                if (control == NULL)
+                {
+                    return;
+                }
+                Dispatch dispatch(*this);
+                myDirty = true;
+                if (tabIndex < control->itemCount())
+                {
+                    UserInput(modal()).selectTab(*control, tabIndex);
+                }
+            });
+        }
+        aPeer.selection = -2;
+        // The strip covers only the row of tabs: the pages lie below it.
+        const int height = strip->GetChildren().empty() ? 1 : strip->GetChildren().front()->GetSize().y;
+        strip->SetSize(aPeer.rectangle.left, aPeer.rectangle.top, std::max(1, aPeer.rectangle.width()), height);
+    }
+    int index = 0;
+    for (wxWindow* child : strip->GetChildren())
+    {
+        if (wxToggleButton* tab = dynamic_cast<wxToggleButton*>(child))
+        {
+            const bool selected = index == window->selection();
+            if (tab->GetValue() != selected)
+            {
+                tab->SetValue(selected);
+            }
+        }
+        ++index;
+    }
+    aPeer.selection = window->selection();
+}
+
+void WxView::updateMenu(Peer& aPeer)
+{
+    Window* window = aPeer.window.get();
+    wxFrame* frame = dynamic_cast<wxFrame*>(aPeer.widget.get());
+    MainFrame* mainFrame = mainFrameOf(*window);
+    if (frame == NULL || mainFrame == NULL)
+    {
+        return;
+    }
+    const Menu menu = mainFrame->menu();
+    std::string shape;
+    describeMenu(menu, shape);
+    if (shape != aPeer.menuShape)
+    {
+        aPeer.menuShape = shape;
+        wxMenuBar* bar = new wxMenuBar();
+        for (const Menu::Item& item : menu.items())
+        {
+            if (item.popup != nullptr)
+            {
+                bar->Append(buildMenu(*item.popup, *mainFrame), toWx(item.text));
+            }
+        }
+        wxMenuBar* old = frame->GetMenuBar();
+        frame->SetMenuBar(bar);
+        // The model's layout fills the client area, which the menu bar shrinks.
+        frame->SetClientSize(std::max(1, aPeer.rectangle.width()), std::max(1, aPeer.rectangle.height()));
+        if (old != NULL)
+        {
+            delete old;
+        }
+    }
+    wxMenuBar* bar = frame->GetMenuBar();
+    if (bar == NULL)
+    {
+        return;
+    }
+    for (unsigned command : mainFrame->commands())
+    {
+        wxMenuItem* item = bar->FindItem(static_cast<int>(command));
+        const std::optional<CommandState> state = mainFrame->commandState(command);
+        if (item == NULL || !state)
+        {
+            continue;
+        }
+        if (item->IsEnabled() != state->enabled)
+        {
+            item->Enable(state->enabled);
+        }
+        if (item->IsCheckable() && item->IsChecked() != state->checked)
+        {
+            item->Check(state->checked);
+        }
+    }
+}
+}

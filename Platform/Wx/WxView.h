@@ -1,0 +1,103 @@
+#pragma once
+
+#include "Platform/Window/Window.h"
+
+#include <wx/window.h>
+#include <wx/weakref.h>
+
+#include <chrono>
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+class wxBitmap;
+class wxMenuBar;
+
+namespace Platform
+{
+class Bitmap;
+class Resources;
+class WxBackend;
+
+// The widgets that show the window model: one per model window below each
+// root (the open top-level windows and the modal dialogs). synchronise()
+// creates, updates and removes widgets so that they show the model; the
+// widgets' events go to the model through UserInput.
+class WxView
+{
+public:
+    WxView(WxBackend& aBackend, const Resources* aResources);
+    ~WxView();
+    WxView(const WxView&) = delete;
+    WxView& operator=(const WxView&) = delete;
+
+    // A top-level window to show, and its removal (its widgets go with it).
+    void addRoot(Window& aWindow);
+    void removeRoot(Window& aWindow);
+    bool isRoot(const Window& aWindow) const;
+
+    // Brings every widget up to date with the model; cheap when nothing changed.
+    void synchronise();
+    // Deletes the widgets of windows gone; only safe while no event of theirs runs.
+    void collectGarbage();
+    // Widgets being handled: deletions wait until it is 0.
+    unsigned dispatchDepth() const { return myDepth; }
+
+    // The widget of a model window, or NULL while it has none.
+    wxWindow* widgetOf(const Window& aWindow) const;
+    // The model window of a widget, or NULL.
+    Window* windowOf(const wxWindow* aWidget) const;
+
+    static wxBitmap toWxBitmap(const Bitmap& aBitmap);
+
+private:
+    struct Peer
+    {
+        Window::Watch window;
+        wxWeakRef<wxWindow> widget;
+        WindowKind kind;
+        std::string text;
+        Rectangle rectangle;
+        bool shown = false;
+        bool enabled = false;
+        std::vector<std::string> items;
+        int selection = -2;
+        std::pair<int, int> textSelection = std::make_pair(-2, -2);
+        // What the widget reported just after the model's selection was set on it.
+        std::pair<long, long> widgetSelection = std::make_pair(-2L, -2L);
+        unsigned image = 0;
+        std::string menuShape;
+        std::size_t fingerprint = 0;
+        explicit Peer(Window& aWindow) : window(aWindow), kind(aWindow.kind()) {}
+    };
+    class Dispatch;
+
+    void synchroniseTree(Window& aWindow, wxWindow* aParent);
+    Peer& peerFor(Window& aWindow, wxWindow* aParent);
+    wxWindow* create(Window& aWindow, wxWindow* aParent);
+    void bindEvents(Window& aWindow, wxWindow* aWidget);
+    void update(Peer& aPeer);
+    void updateMenu(Peer& aPeer);
+    void updateTabs(Peer& aPeer);
+    void drop(Peer& aPeer);
+    const Resources* resources() const;
+    const Window* modal() const;
+
+    void onEditKey(Window& anEdit, wxWindow* aWidget, int aKey, wxChar aCharacter, bool& aHandled);
+    void onSpin(Window& anUpDown, bool anUp);
+
+    WxBackend& myBackend;
+    const Resources* myResources;
+    std::vector<Window::Watch> myRoots;
+    std::map<const Window*, std::unique_ptr<Peer>> myPeers;
+    std::vector<wxWeakRef<wxWindow>> myGarbage;
+    unsigned long mySeenChange;
+    bool myDirty;
+    unsigned myDepth;
+    std::chrono::steady_clock::time_point mySpinStart;
+    std::chrono::steady_clock::time_point myLastSpin;
+    const Window* mySpinning;
+    const Window* myFocus;
+};
+}

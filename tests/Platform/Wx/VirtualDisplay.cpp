@@ -1,0 +1,173 @@
+#include "tests/Platform/Wx/VirtualDisplay.h"
+
+#include <algorithm>
+
+#include <cerrno>
+#include <chrono>
+#include <csignal>
+#include <cstdlib>
+#include <fcntl.h>
+#include <poll.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace Platform
+{
+namespace
+{
+std::string findInPath(const std::string& aProgram)
+{
+    const char* path = std::getenv("PATH");
+    std::string folders = path != NULL ? path : "/usr/bin:/bin";
+    std::size_t start = 0;
+    while (start <= folders.size())
+    {
+        const std::size_t end = std::min(folders.find(':', start), folders.size());
+        const std::string candidate = folders.substr(start, end - start) + "/" + aProgram;
+        if (access(candidate.c_str(), X_OK) == 0)
+        {
+            return candidate;
+        }
+        start = end + 1;
+    }
+    return std::string();
+}
+
+bool isTaken(int aNumber)
+{
+    struct stat info;
+    const std::string lock = "/tmp/.X" + std::to_string(aNumber) + "-lock";
+    const std::string socket = "/tmp/.X11-unix/X" + std::to_string(aNumber);
+    return stat(lock.c_str(), &info) == 0 || stat(socket.c_str(), &info) == 0;
+}
+}
+
+VirtualDisplay::VirtualDisplay() : myServer(-1), myNumber(-1)
+{
+}
+
+VirtualDisplay::~VirtualDisplay()
+{
+    stop();
+}
+
+bool VirtualDisplay::start(std::string& aReason)
+{
+    const std::string server = findInPath("Xvfb");
+    if (server.empty())
+    {
+        aReason = "Xvfb is not installed: the drawing backend's tests need it (scripts/bootstrap installs it)";
+        return false;
+    }
+    // Several test programs may start servers at once: a number another one
+    // took between the look and the start makes this server fail, and the
+    // next number is tried.
+    int number = 90 + static_cast<int>(getpid() % 400);
+    for (int attempt = 0; attempt < 20; ++attempt, ++number)
+    {
+        if (isTaken(number))
+        {
+            continue;
+        }
+        int ready[2];
+        if (pipe(ready) != 0)
+        {
+            aReason = "no pipe for Xvfb";
+            return false;
+        }
+        const pid_t child = fork();
+        if (child < 0)
+        {
+            close(ready[0]);
+            close(ready[1]);
+            aReason = "Xvfb could not be started";
+            return false;
+        }
+        if (child == 0)
+        {
+            close(ready[0]);
+            const int quiet = open("/dev/null", O_WRONLY);
+            if (quiet >= 0)
+            {
+                dup2(quiet, STDOUT_FILENO);
+                dup2(quiet, STDERR_FILENO);
+            }
+            const std::string display = ":" + std::to_string(number);
+            const std::string readyFd = std::to_string(ready[1]);
+            execl(server.c_str(), "Xvfb", display.c_str(), "-screen", "0", "1280x1024x24", "-nolisten", "tcp",
+                  "-displayfd", readyFd.c_str(), static_cast<char*>(NULL));
+            _exit(127);
+        }
+        close(ready[1]);
+        // Xvfb writes its display number once it takes clients.
+        std::string answer;
+        const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+        bool ended = false;
+        while (answer.find('\n') == std::string::npos && !ended)
+        {
+            const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
+                deadline - std::chrono::steady_clock::now()).count();
+            if (left <= 0)
+            {
+                break;
+            }
+            pollfd wait = {ready[0], POLLIN, 0};
+            if (poll(&wait, 1, static_cast<int>(left)) <= 0)
+            {
+                continue;
+            }
+            char buffer[32];
+            const ssize_t count = read(ready[0], buffer, sizeof buffer);
+            if (count <= 0)
+            {
+                ended = true;
+            }
+            else
+            {
+                answer.append(buffer, static_cast<std::size_t>(count));
+            }
+        }
+        close(ready[0]);
+        if (answer.find('\n') != std::string::npos)
+        {
+            myServer = child;
+            myNumber = number;
+            setenv("DISPLAY", (":" + std::to_string(number)).c_str(), 1);
+            return true;
+        }
+        kill(child, SIGKILL);
+        waitpid(child, NULL, 0);
+        if (!ended)
+        {
+            aReason = "Xvfb did not start within ten seconds";
+            return false;
+        }
+    }
+    aReason = "Xvfb found no free display number";
+    return false;
+}
+
+void VirtualDisplay::stop()
+{
+    if (myServer <= 0)
+    {
+        return;
+    }
+    kill(myServer, SIGTERM);
+    int status = 0;
+    // Bounded: a server that will not stop is killed.
+    for (int wait = 0; wait < 200; ++wait)
+    {
+        if (waitpid(myServer, &status, WNOHANG) == myServer)
+        {
+            myServer = -1;
+            return;
+        }
+        usleep(10000);
+    }
+    kill(myServer, SIGKILL);
+    waitpid(myServer, &status, 0);
+    myServer = -1;
+}
+}

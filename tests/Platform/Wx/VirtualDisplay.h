@@ -1,0 +1,29 @@
+#pragma once
+
+#include <string>
+#include <sys/types.h>
+
+namespace Platform
+{
+// An X server of the test's own (Xvfb) on a free display number, with DISPLAY
+// set to it while it runs.
+class VirtualDisplay
+{
+public:
+    VirtualDisplay();
+    // Stops the server.
+    ~VirtualDisplay();
+    VirtualDisplay(const VirtualDisplay&) = delete;
+    VirtualDisplay& operator=(const VirtualDisplay&) = delete;
+
+    // Starts the server and waits (ten seconds at most) until it takes
+    // clients; false with aReason when it could not.
+    bool start(std::string& aReason);
+    void stop();
+    int number() const { return myNumber; }
+
+private:
+    pid_t myServer;
+    int myNumber;
+};
+}

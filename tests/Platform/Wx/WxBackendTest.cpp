@@ -1,0 +1,407 @@
+#include "Platform/Window/Bitmap.h"
+#include "Platform/Window/DialogResult.h"
+#include "Platform/Window/DialogTemplate.h"
+#include "Platform/Window/MessageBoxRequest.h"
+#include "Platform/Window/Resources.h"
+#include "Platform/Window/Window.h"
+#include "Platform/Wx/WxBackend.h"
+#include "Platform/Wx/WxView.h"
+#include "tests/Platform/Wx/VirtualDisplay.h"
+
+#include <gtest/gtest.h>
+
+#include <wx/button.h>
+#include <wx/checkbox.h>
+#include <wx/choice.h>
+#include <wx/textctrl.h>
+#include <wx/tglbtn.h>
+#include <wx/timer.h>
+
+#include <cstdio>
+#include <fstream>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+// The toolkit keeps caches for the life of the process that it never frees;
+// only those are not leaks of ours.
+extern "C" const char* __lsan_default_suppressions()
+{
+    return "leak:libgtk-3\nleak:libgdk-3\nleak:libglib-2.0\nleak:libgobject-2.0\nleak:libfontconfig\n"
+           "leak:libpango\nleak:libcairo\nleak:libharfbuzz\nleak:libX11\nleak:libatk\nleak:libgio-2.0\n"
+           "leak:libatk-bridge\nleak:libdbus\nleak:libwx_gtk3u_core\nleak:libwx_baseu\n";
+}
+
+namespace
+{
+using Platform::DialogResult;
+using Platform::DialogTemplate;
+using Platform::Event;
+using Platform::Notification;
+using Platform::Rectangle;
+using Platform::Window;
+using Platform::WindowKind;
+using Platform::WindowStyle;
+using Platform::WxBackend;
+
+enum
+{
+    nameEdit = 1001,
+    modeCombo = 1002,
+    enableCheck = 1003,
+    applyButton = 1004,
+    levelStatic = 1005,
+    pictureStatic = 1006,
+    pictureBitmap = 200
+};
+
+// One server and one toolkit for the whole program: the toolkit starts once
+// per process.
+class DisplayEnvironment : public ::testing::Environment
+{
+public:
+    void SetUp() override
+    {
+        std::string reason;
+        if (!myDisplay.start(reason))
+        {
+            theProblem = reason;
+            return;
+        }
+        myResources.addBitmap(pictureBitmap, Platform::Bitmap(16, 16, Platform::Colour(0, 160, 0)));
+        try
+        {
+            theBackend = new WxBackend(&myResources);
+        }
+        catch (const std::exception& anError)
+        {
+            theProblem = anError.what();
+        }
+    }
+    void TearDown() override
+    {
+        delete theBackend;
+        theBackend = NULL;
+        myDisplay.stop();
+    }
+
+    static std::string theProblem;
+    static WxBackend* theBackend;
+
+private:
+    Platform::VirtualDisplay myDisplay;
+    Platform::Resources myResources;
+};
+
+std::string DisplayEnvironment::theProblem;
+WxBackend* DisplayEnvironment::theBackend = NULL;
+::testing::Environment* const theEnvironment = ::testing::AddGlobalTestEnvironment(new DisplayEnvironment());
+
+DialogTemplate settingsTemplate()
+{
+    WindowStyle popup;
+    popup.child = false;
+    WindowStyle ok;
+    ok.defaultButton = true;
+    WindowStyle picture;
+    picture.image = true;
+    DialogTemplate settings(300, "Settings", 200, 110, popup);
+    settings.add(WindowKind::Static, -1, "&Name:", 7, 9, 40, 8)
+        .add(WindowKind::Edit, nameEdit, "", 50, 7, 90, 12)
+        .add(WindowKind::ComboBox, modeCombo, "", 50, 25, 90, 60)
+        .add(WindowKind::CheckBox, enableCheck, "&Enabled", 50, 43, 90, 10)
+        .add(WindowKind::Static, levelStatic, "", 7, 60, 133, 10)
+        .addImage(WindowKind::Static, pictureStatic, pictureBitmap, 150, 60, 10, 10, picture)
+        .add(WindowKind::Button, applyButton, "&Apply", 145, 25, 50, 14)
+        .add(WindowKind::Button, DialogResult::ok, "OK", 35, 88, 50, 14, ok)
+        .add(WindowKind::Button, DialogResult::cancel, "Cancel", 115, 88, 50, 14);
+    return settings;
+}
+
+// Sends the widget the event the desktop sends when the user acts on it.
+void sendCommand(wxWindow* aWidget, wxEventType aType, int aSelection = 0)
+{
+    ASSERT_NE(aWidget, nullptr);
+    wxCommandEvent event(aType, aWidget->GetId());
+    event.SetEventObject(aWidget);
+    event.SetInt(aSelection);
+    aWidget->GetEventHandler()->ProcessEvent(event);
+}
+
+void sendKey(wxWindow* aWidget, int aCode, wxChar aCharacter)
+{
+    ASSERT_NE(aWidget, nullptr);
+    wxKeyEvent event(wxEVT_CHAR);
+    event.m_keyCode = aCode;
+    event.m_uniChar = aCharacter;
+    event.SetEventObject(aWidget);
+    aWidget->GetEventHandler()->ProcessEvent(event);
+}
+
+// Ends whatever runs if the test's own input never does (a fault, not a wait).
+class Watchdog : public wxTimer
+{
+public:
+    explicit Watchdog(const std::function<void()>& anAction) : myAction(anAction) { StartOnce(5000); }
+    void Notify() override
+    {
+        fired = true;
+        myAction();
+    }
+    bool fired = false;
+
+private:
+    std::function<void()> myAction;
+};
+
+class WxBackendTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(DisplayEnvironment::theProblem.empty()) << DisplayEnvironment::theProblem;
+        ASSERT_NE(DisplayEnvironment::theBackend, nullptr);
+        backend = DisplayEnvironment::theBackend;
+        dialog = settingsTemplate().create();
+        dialog->findChild(modeCombo)->addString("Stereo");
+        dialog->findChild(modeCombo)->addString("Dual Mono");
+        dialog->findChild(modeCombo)->setSelection(0);
+    }
+
+    Window& control(int anId) { return *dialog->findChild(anId); }
+    wxWindow* widget(int anId) { return backend->view().widgetOf(control(anId)); }
+
+    // Runs the dialog modally while the test acts on it from the loop.
+    int runWith(const std::function<void()>& anActions)
+    {
+        backend->later(anActions);
+        Watchdog watchdog([this]() { dialog->endDialog(-99); });
+        const int result = backend->runModal(*dialog);
+        EXPECT_FALSE(watchdog.fired) << "the dialog did not end by the test's input";
+        return result;
+    }
+
+    WxBackend* backend = NULL;
+    std::unique_ptr<Window> dialog;
+};
+
+TEST_F(WxBackendTest, AClickAPickAndTypedTextReachTheHandlersAndTheModel)
+{
+    std::vector<std::string> heard;
+    control(applyButton).on(Notification::Clicked, [&heard](Event&) { heard.push_back("apply"); });
+    control(modeCombo).on(Notification::SelectionChanged, [&heard, this](Event&) {
+        heard.push_back("mode " + std::to_string(control(modeCombo).selection()));
+    });
+    control(nameEdit).on(Notification::EditChanged, [&heard, this](Event&) {
+        heard.push_back("name " + control(nameEdit).text());
+    });
+
+    const int result = runWith([this]() {
+        sendCommand(widget(applyButton), wxEVT_BUTTON);
+        sendCommand(widget(modeCombo), wxEVT_CHOICE, 1);
+        sendKey(widget(nameEdit), 'K', 'K');
+        sendKey(widget(nameEdit), 'Q', 'Q');
+        sendKey(widget(nameEdit), WXK_BACK, WXK_NONE);
+        sendKey(widget(nameEdit), '3', '3');
+        sendCommand(widget(enableCheck), wxEVT_CHECKBOX);
+        sendCommand(widget(DialogResult::ok), wxEVT_BUTTON);
+    });
+
+    EXPECT_EQ(result, DialogResult::ok);
+    EXPECT_EQ(heard, (std::vector<std::string>{"apply", "mode 1", "name K", "name KQ", "name K", "name K3"}));
+    EXPECT_EQ(control(modeCombo).selection(), 1);
+    EXPECT_EQ(control(nameEdit).text(), "K3");
+    EXPECT_TRUE(control(enableCheck).isChecked());
+    EXPECT_FALSE(dialog->isModal());
+    EXPECT_FALSE(dialog->isShown());
+}
+
+TEST_F(WxBackendTest, TheWidgetsFollowTheModelAndShowWhatItKeeps)
+{
+    std::string seen;
+    const int result = runWith([this, &seen]() {
+        control(nameEdit).setText("Encoder A");
+        control(modeCombo).addString("Mono");
+        control(modeCombo).setSelection(2);
+        control(enableCheck).setChecked(true);
+        control(applyButton).enable(false);
+        control(levelStatic).show(false);
+        backend->synchronise();
+        wxTextCtrl* name = static_cast<wxTextCtrl*>(widget(nameEdit));
+        wxChoice* mode = static_cast<wxChoice*>(widget(modeCombo));
+        seen = std::string(name->GetValue().utf8_str()) + "|" + std::to_string(mode->GetCount()) + "|" +
+               std::string(mode->GetStringSelection().utf8_str()) + "|" +
+               (static_cast<wxCheckBox*>(widget(enableCheck))->GetValue() ? "checked" : "clear") + "|" +
+               (widget(applyButton)->IsEnabled() ? "enabled" : "disabled") + "|" +
+               (widget(levelStatic)->IsShown() ? "shown" : "hidden");
+
+        // The user's change that the model refuses does not stay on the widget.
+        control(enableCheck).enable(false);
+        static_cast<wxCheckBox*>(widget(enableCheck))->SetValue(false);
+        sendCommand(widget(enableCheck), wxEVT_CHECKBOX);
+        seen += std::string("|") + (static_cast<wxCheckBox*>(widget(enableCheck))->GetValue() ? "checked" : "clear");
+        dialog->endDialog(DialogResult::cancel);
+    });
+
+    EXPECT_EQ(result, DialogResult::cancel);
+    EXPECT_EQ(seen, "Encoder A|3|Mono|checked|disabled|hidden|checked");
+    EXPECT_TRUE(control(enableCheck).isChecked());
+}
+
+TEST_F(WxBackendTest, InputToAControlThatCannotBeReachedIsDropped)
+{
+    int clicks = 0;
+    control(applyButton).on(Notification::Clicked, [&clicks](Event&) { ++clicks; });
+    control(applyButton).enable(false);
+    const int result = runWith([this]() {
+        sendCommand(widget(applyButton), wxEVT_BUTTON);
+        sendKey(widget(nameEdit), 'x', 'x');
+        control(nameEdit).setReadOnly(true);
+        sendKey(widget(nameEdit), 'y', 'y');
+        sendCommand(widget(DialogResult::cancel), wxEVT_BUTTON);
+    });
+    EXPECT_EQ(result, DialogResult::cancel);
+    EXPECT_EQ(clicks, 0);
+    EXPECT_EQ(control(nameEdit).text(), "x");
+}
+
+struct MessageBoxCase
+{
+    Platform::MessageBoxButtons buttons;
+    int press;
+    bool pressed;
+    int answer;
+};
+
+class WxMessageBoxTest : public WxBackendTest, public ::testing::WithParamInterface<MessageBoxCase>
+{
+};
+
+TEST_P(WxMessageBoxTest, TheButtonPressedIsTheAnswer)
+{
+    const MessageBoxCase& given = GetParam();
+    Platform::MessageBoxRequest request;
+    request.text = "Download the files to the unit?";
+    request.caption = "Pellora";
+    request.buttons = given.buttons;
+    request.icon = Platform::MessageBoxIcon::Question;
+    bool pressed = false;
+    backend->later([this, &given, &pressed]() {
+        pressed = backend->pressMessageBoxButton(given.press);
+        if (!pressed)
+        {
+            // A box without that button is left by the one it has first.
+            backend->pressMessageBoxButton(DialogResult::ok);
+        }
+    });
+    EXPECT_EQ(backend->showMessageBox(request), given.answer);
+    EXPECT_EQ(pressed, given.pressed);
+    EXPECT_FALSE(backend->isMessageBoxShown());
+}
+
+INSTANTIATE_TEST_SUITE_P(Buttons, WxMessageBoxTest,
+                         ::testing::Values(MessageBoxCase{Platform::MessageBoxButtons::YesNo, DialogResult::yes, true,
+                                                          DialogResult::yes},
+                                           MessageBoxCase{Platform::MessageBoxButtons::YesNoCancel,
+                                                          DialogResult::cancel, true, DialogResult::cancel},
+                                           MessageBoxCase{Platform::MessageBoxButtons::AbortRetryIgnore,
+                                                          DialogResult::ignore, true, DialogResult::ignore},
+                                           MessageBoxCase{Platform::MessageBoxButtons::Ok, DialogResult::no, false,
+                                                          DialogResult::ok}));
+
+TEST_F(WxBackendTest, TimersTickAndPostedMessagesComeInOrderUntilTheQuitRequest)
+{
+    Window frame(WindowKind::Frame, 0, "Timers", WindowStyle(), Rectangle(10, 10, 210, 110));
+    std::vector<std::string> heard;
+    int ticks = 0;
+    frame.on(Notification::TimerTick, 7, [&](Event&) {
+        if (++ticks == 3)
+        {
+            EXPECT_TRUE(backend->killTimer(frame, 7));
+            backend->post(frame, 41);
+            backend->post(frame, 42);
+            backend->postQuit(5);
+        }
+    });
+    frame.on(Notification::Message, [&heard](Event& anEvent) { heard.push_back(std::to_string(anEvent.code)); });
+    backend->setTimer(frame, 7, 10);
+    Watchdog watchdog([this]() { backend->postQuit(-1); });
+
+    EXPECT_EQ(backend->runMessageLoop(), 5);
+    EXPECT_FALSE(watchdog.fired);
+    EXPECT_EQ(ticks, 3);
+    EXPECT_EQ(heard, (std::vector<std::string>{"41", "42"}));
+    EXPECT_FALSE(backend->killTimer(frame, 7));
+
+    // The pump hands out what waits, then the quit request once.
+    backend->post(frame, 43);
+    backend->postQuit(6);
+    EXPECT_TRUE(backend->hasPendingMessage());
+    EXPECT_TRUE(backend->pumpMessage());
+    EXPECT_EQ(heard.back(), "43");
+    EXPECT_FALSE(backend->pumpMessage());
+}
+
+TEST_F(WxBackendTest, AMessageForAWindowDestroyedMeanwhileIsNeverDelivered)
+{
+    std::unique_ptr<Window> frame(new Window(WindowKind::Frame, 0, "Gone"));
+    int heard = 0;
+    frame->on(Notification::Message, [&heard](Event&) { ++heard; });
+    backend->post(*frame, 1);
+    frame.reset();
+    backend->postQuit(0);
+    EXPECT_EQ(backend->runMessageLoop(), 0);
+    EXPECT_EQ(heard, 0);
+}
+
+TEST_F(WxBackendTest, AWindowOpenBesideTheLoopIsDrawnAndAScreenshotTaken)
+{
+    WindowStyle style;
+    style.child = false;
+    Window frame(WindowKind::Frame, 0, "Vorna - Smoke", style, Rectangle(40, 40, 480, 300));
+    Window& panel = settingsTemplate().createIn(frame);
+    panel.findChild(nameEdit)->setText("Encoder A");
+    panel.findChild(modeCombo)->addString("Stereo");
+    panel.findChild(modeCombo)->setSelection(0);
+    panel.findChild(enableCheck)->setChecked(true);
+    Window& level = *panel.findChild(levelStatic);
+    level.fillRectangle(Rectangle(0, 0, level.rectangle().width() * 2 / 3, level.rectangle().height()),
+                        Platform::Colour(0, 120, 220));
+    Window& tabs = frame.createChild(WindowKind::TabControl, 1048, "", WindowStyle(), Rectangle(0, 200, 440, 230));
+    tabs.insertTab(0, "Kq310");
+    tabs.insertTab(1, "Kq350");
+    Window& bar = frame.createChild(WindowKind::ProgressBar, 1000, "", WindowStyle(), Rectangle(10, 236, 430, 252));
+    bar.setPosition(60);
+
+    backend->openWindow(frame);
+    backend->settle(1000);
+    wxWindow* shown = backend->view().widgetOf(frame);
+    ASSERT_NE(shown, nullptr);
+    EXPECT_TRUE(shown->IsShown());
+    EXPECT_EQ(shown->GetClientSize(), wxSize(440, 260));
+    EXPECT_EQ(backend->view().widgetOf(*panel.findChild(nameEdit))->GetPosition(),
+              wxPoint(DialogTemplate::toPixels(50, 7, 90, 12).left, DialogTemplate::toPixels(50, 7, 90, 12).top));
+
+    const std::string path = std::string(VORNA_WX_SCREENSHOT_DIR) + "/platform_wx_smoke.png";
+    std::remove(path.c_str());
+    ASSERT_TRUE(backend->saveScreenshot(path));
+    std::ifstream picture(path, std::ios::binary);
+    char signature[8] = {};
+    picture.read(signature, sizeof signature);
+    EXPECT_EQ(std::string(signature + 1, 3), "PNG");
+
+    // A tab picked by the user goes through the model's tab input.
+    int changes = 0;
+    tabs.on(Notification::TabSelectionChanged, [&changes](Event&) { ++changes; });
+    wxWindow* strip = backend->view().widgetOf(tabs);
+    ASSERT_NE(strip, nullptr);
+    ASSERT_EQ(strip->GetChildren().size(), 2u);
+    sendCommand(strip->GetChildren()[1], wxEVT_TOGGLEBUTTON);
+    EXPECT_EQ(tabs.selection(), 1);
+    EXPECT_EQ(changes, 1);
+
+    backend->closeWindow(frame);
+    EXPECT_EQ(backend->view().widgetOf(frame), nullptr);
+}
+}
