@@ -1,7 +1,10 @@
 #include "Tessiva/Program/PanelFactory.h"
 
+#include "Platform/Assertion.h"
+#include "Platform/Window/DialogTemplate.h"
+#include "Platform/Window/Resources.h"
 #include "Platform/Window/Window.h"
-#include "Tessiva/Program/TabPanel.h"
+#include "Tessiva/Panels/DevicePanel.h"
 
 #include <sstream>
 #include <string>
@@ -9,40 +12,29 @@
 constexpr int PanelFactory::kq310;
 constexpr int PanelFactory::kq330;
 constexpr int PanelFactory::kq350;
+constexpr unsigned PanelFactory::plainPanelTemplate;
+constexpr int PanelFactory::plainPanelText;
 
 namespace
 {
-// A panel that only names its device: a dialog child filling the tab control.
-class PlainPanel : public TabPanel
+// A panel that only names its device and the model's tab name.
+class PlainPanel : public DevicePanel
 {
 public:
-    PlainPanel(Platform::Window& aTabControl, const DeviceKey& aKey, const std::string& aName)
-        : myKey(aKey), myName(aName), myWindow(aTabControl.createChild(Platform::WindowKind::Dialog, 0)),
-          myWatch(myWindow)
+    PlainPanel(Platform::Window* aTabControl, const DeviceKey& aKey, CTessivaDoc* aDocument, const std::string& aName)
+        : DevicePanel(aTabControl, aKey, aDocument, PanelFactory::plainPanelTemplate), myName(aName)
     {
-        myWindow.move(aTabControl.clientRectangle());
+        const bool created = create(PanelFactory::plainPanelTemplate, aTabControl);
+        VORNA_ASSERT(created);
         std::ostringstream text;
         text << aName << ' ' << aKey;
-        myWindow.createChild(Platform::WindowKind::Static, -1, text.str());
+        control(PanelFactory::plainPanelText).setText(text.str());
     }
 
-    ~PlainPanel() override
-    {
-        if (myWatch.alive() && myWindow.parent() != NULL)
-        {
-            myWindow.parent()->destroyChild(myWindow);
-        }
-    }
-
-    Platform::Window& window() const override { return myWindow; }
-    const DeviceKey& key() const override { return myKey; }
-    std::string getName() const override { return myName; }
+    void getName(std::string& aName) const override { aName = myName; }
 
 private:
-    DeviceKey myKey;
     std::string myName;
-    Platform::Window& myWindow;
-    Platform::Window::Watch myWatch;
 };
 }
 
@@ -50,12 +42,22 @@ PanelFactory::~PanelFactory()
 {
 }
 
-void PanelFactory::addResources(Platform::Resources&)
+void PanelFactory::addResources(Platform::Resources& aResources)
 {
+    Platform::DialogTemplate plain(plainPanelTemplate, "", 505, 300);
+    plain.add(Platform::WindowKind::Static, plainPanelText, "", 10, 10, 300, 10);
+    aResources.addDialog(plain);
 }
 
-std::unique_ptr<TabPanel> PanelFactory::createPanel(int aDeviceType, Platform::Window& aTabControl,
-                                                    const DeviceKey& aKey, CTessivaDoc&, TessivaView&)
+std::unique_ptr<DevicePanel> PanelFactory::createPanel(int aDeviceType, Platform::Window* aTabControl,
+                                                       const DeviceKey& aKey, CTessivaDoc& aDocument, TessivaView&)
 {
-    return std::unique_ptr<TabPanel>(new PlainPanel(aTabControl, aKey, aDeviceType == kq310 ? "Kq310" : "Kq350"));
+    return createPlainPanel(aDeviceType, aTabControl, aKey, aDocument);
+}
+
+std::unique_ptr<DevicePanel> PanelFactory::createPlainPanel(int aDeviceType, Platform::Window* aTabControl,
+                                                            const DeviceKey& aKey, CTessivaDoc& aDocument)
+{
+    return std::unique_ptr<DevicePanel>(
+        new PlainPanel(aTabControl, aKey, &aDocument, aDeviceType == kq310 ? "Kq310" : "Kq350"));
 }

@@ -5,7 +5,7 @@
 #include <memory>
 
 class CTessivaDoc;
-class TabPanel;
+class DevicePanel;
 class TessivaView;
 
 namespace Platform
@@ -15,9 +15,8 @@ class Window;
 }
 
 // Builds the panel of a newly opened device inside the tab control of open
-// devices. The base builds a plain panel that names the device; a program
-// with the models' front panels overrides createPanel (and addResources for
-// their templates).
+// devices. The base builds a plain panel that only names its device, enough
+// for the view's own work; FrontPanelFactory builds the models' front panels.
 class PanelFactory
 {
 public:
@@ -25,6 +24,9 @@ public:
     static constexpr int kq310 = 0;
     static constexpr int kq330 = 1;
     static constexpr int kq350 = 2;
+    // The plain panel's template.
+    static constexpr unsigned plainPanelTemplate = 159;
+    static constexpr int plainPanelText = 1090;
 
     PanelFactory() {}
     virtual ~PanelFactory();
@@ -35,6 +37,11 @@ public:
     virtual void addResources(Platform::Resources& aResources);
     // The panel of a device of aDeviceType (kq310, kq330 or kq350), a child
     // window of aTabControl.
-    virtual std::unique_ptr<TabPanel> createPanel(int aDeviceType, Platform::Window& aTabControl,
-                                                  const DeviceKey& aKey, CTessivaDoc& aDocument, TessivaView& aView);
+    virtual std::unique_ptr<DevicePanel> createPanel(int aDeviceType, Platform::Window* aTabControl,
+                                                     const DeviceKey& aKey, CTessivaDoc& aDocument,
+                                                     TessivaView& aView);
+
+protected:
+    std::unique_ptr<DevicePanel> createPlainPanel(int aDeviceType, Platform::Window* aTabControl,
+                                                  const DeviceKey& aKey, CTessivaDoc& aDocument);
 };

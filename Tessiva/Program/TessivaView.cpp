@@ -15,10 +15,9 @@
 #include "Tessiva/DeviceSettings.h"
 #include "Tessiva/OpenDeviceDialog.h"
 #include "Tessiva/Program/AboutDialog.h"
-#include "Tessiva/Program/DeviceTabs.h"
 #include "Tessiva/Program/OpeningDeviceBox.h"
 #include "Tessiva/Program/PanelFactory.h"
-#include "Tessiva/Program/TabPanel.h"
+#include "Tessiva/Panels/DevicePanel.h"
 #include "Tessiva/Program/TessivaResources.h"
 #include "Toolkit/Parameter/VornaException.h"
 
@@ -64,8 +63,6 @@ TessivaView::~TessivaView()
     {
         stopPolling();
     }
-    // The panels go before the window that holds them.
-    myTabs.reset();
 }
 
 CTessivaDoc& TessivaView::tessivaDocument() const
@@ -73,18 +70,12 @@ CTessivaDoc& TessivaView::tessivaDocument() const
     return static_cast<CTessivaDoc&>(document());
 }
 
-DeviceTabs& TessivaView::tabs() const
-{
-    VORNA_ASSERT(myTabs != nullptr);
-    return *myTabs;
-}
-
 void TessivaView::onCreate()
 {
     FormView::onCreate();
     Platform::Window* tabControl = window().findChild(R::deviceTabControl);
     VORNA_ASSERT(tabControl != NULL);
-    myTabs.reset(new DeviceTabs(*tabControl, tessivaDocument()));
+    myTabs.attach(tabControl);
     tabControl->on(Platform::Notification::TabSelectionChanged, [this](Platform::Event&) { onSelChangeDevice(); });
     window().on(Platform::Notification::Message, CTessivaDoc::closeSelectedDeviceMessage,
                 [this](Platform::Event&) { onCloseDevice(); });
@@ -101,13 +92,9 @@ void TessivaView::onInitialUpdate()
 void TessivaView::onUpdate(Platform::FormView* aSender, long aHint)
 {
     FormView::onUpdate(aSender, aHint);
-    if (myTabs == nullptr)
-    {
-        return;
-    }
     try
     {
-        myTabs->removeOrphanedTabs();
+        myTabs.removeOrphanedTabs();
     }
     catch (const VornaException& anError)
     {
@@ -155,7 +142,7 @@ void TessivaView::onSelChangeDevice()
     try
     {
         Platform::WaitCursor waiting;
-        tabs().selectionChanged();
+        tabs().selectionChange();
     }
     catch (const VornaException& anError)
     {
@@ -200,8 +187,8 @@ void TessivaView::deviceFactory(DeviceSettings& aSettings)
     }
     if (created)
     {
-        std::unique_ptr<TabPanel> panel = myPanelFactory.createPanel(type, tabs().control(), key, document, *this);
-        tabs().addPanel(type == PanelFactory::kq310 ? "Kq310" : "Kq350", std::move(panel));
+        std::unique_ptr<DevicePanel> panel = myPanelFactory.createPanel(type, tabs().window(), key, document, *this);
+        tabs().addPanel(type == PanelFactory::kq310 ? "Kq310" : "Kq350", panel.release());
     }
 }
 

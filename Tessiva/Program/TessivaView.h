@@ -2,6 +2,8 @@
 
 #include "Platform/Framework/FormView.h"
 #include "Platform/Window/FileDialogRequest.h"
+#include "Tessiva/Panels/DeviceTabControl.h"
+#include "Tessiva/Panels/PollingView.h"
 
 #include <functional>
 #include <ios>
@@ -11,7 +13,6 @@
 
 class CTessivaDoc;
 class DeviceSettings;
-class DeviceTabs;
 class PanelFactory;
 
 // Tessiva's form view: the tab control of open devices and the poll timer
@@ -19,7 +20,7 @@ class PanelFactory;
 // file commands and the About box, stops the timer around each of them, and
 // decides how an error of each reaches the user. Devices are reached only
 // through the document and the tabs.
-class TessivaView : public Platform::FormView
+class TessivaView : public Platform::FormView, public PollingView
 {
 public:
     static constexpr unsigned pollTimer = 1;
@@ -30,8 +31,7 @@ public:
     ~TessivaView() override;
 
     CTessivaDoc& tessivaDocument() const;
-    // Valid once the view is created.
-    DeviceTabs& tabs() const;
+    DeviceTabControl& tabs() { return myTabs; }
 
     void onCreate() override;
     void onInitialUpdate() override;
@@ -40,8 +40,8 @@ public:
 
     // Starts the timer, then re-reads the selected device; a device that
     // fails is reported and closed.
-    void startPolling();
-    void stopPolling();
+    void startPolling() override;
+    void stopPolling() override;
 
     // --- handlers ---
     void onSelChangeDevice();
@@ -67,5 +67,5 @@ private:
 
     PanelFactory& myPanelFactory;
     unsigned myTimerId;
-    std::unique_ptr<DeviceTabs> myTabs;
+    DeviceTabControl myTabs;
 };

@@ -2,8 +2,10 @@
 // built in, the program says so and ends.
 #include "Platform/Window/Backend.h"
 #include "Tessiva/Program/CTessivaApp.h"
+#include "Tessiva/Program/FrontPanelFactory.h"
 
 #include <iostream>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -16,6 +18,6 @@ int main(int argc, char** argv)
         std::cout << "Tessiva: no drawing backend is built in yet, so its window cannot be shown." << std::endl;
         return 0;
     }
-    CTessivaApp application;
+    CTessivaApp application(std::unique_ptr<PanelFactory>(new FrontPanelFactory()));
     return application.main(std::vector<std::string>(argv + 1, argv + argc));
 }

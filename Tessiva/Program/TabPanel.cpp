@@ -1,5 +1,0 @@
-#include "Tessiva/Program/TabPanel.h"
-
-TabPanel::~TabPanel()
-{
-}

@@ -1,0 +1,563 @@
+// The remote-control program as a whole, headless: a scripted user answers
+// its dialogs and drives the poll timer; the unit emulator is the unit on line.
+#include "tests/support/PortProfile.h"
+
+#include "Platform/Framework/CommandIds.h"
+#include "Platform/Framework/MinMaxInfo.h"
+#include "Platform/ProfileStore.h"
+#include "Platform/Window/DialogResult.h"
+#include "Platform/Window/HeadlessBackend.h"
+#include "Platform/Window/ScriptedUser.h"
+#include "Platform/Window/Window.h"
+#include "Tessiva/CTessivaDoc.h"
+#include "Tessiva/OpenDeviceDialog.h"
+#include "Tessiva/Panels/DevicePanel.h"
+#include "Tessiva/Panels/DeviceTabControl.h"
+#include "Tessiva/Program/CMainFrame.h"
+#include "Tessiva/Program/CTessivaApp.h"
+#include "Tessiva/Program/TessivaResources.h"
+#include "Tessiva/Program/TessivaView.h"
+#include "Toolkit/Parameter/Observer.h"
+#include "Toolkit/Parameter/Parameter.h"
+#include "Toolkit/Parameter/ParameterId.h"
+#include "tests/emulator/UnitEmulator.h"
+#include "tests/emulator/UnitFault.h"
+#include "tests/emulator/models/Kq310Unit.h"
+#include "tests/emulator/models/Kq350Unit.h"
+#include "tests/support/TemporaryFolder.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <fstream>
+#include <functional>
+#include <iterator>
+#include <memory>
+#include <string>
+#include <vector>
+
+using Emulator::UnitEmulator;
+using Emulator::UnitFault;
+using Platform::CommandIds;
+using Platform::FileDialogKind;
+using Platform::ScriptedUser;
+using Platform::Window;
+using R = TessivaResources;
+
+namespace
+{
+const int kq310 = 0;
+const int kq330 = 1;
+const int kq350 = 2;
+const std::uint16_t kq310Address = 0x9080; // the only address a KQ310 is opened at
+const unsigned cancel = Platform::DialogResult::cancel;
+const char* const notResponding = "The device is not responding.";
+
+// A program whose network support cannot start.
+class NoSocketsApp : public CTessivaApp
+{
+protected:
+    bool startSockets() override { return false; }
+};
+
+// Keeps the last value of the parameter it watches.
+class ValueObserver : public Observer
+{
+public:
+    void update(Subject* aSubject) override
+    {
+        Parameter* parameter = dynamic_cast<Parameter*>(aSubject);
+        if (parameter != NULL)
+        {
+            value = parameter->value().toShort();
+        }
+    }
+    int value = -1000;
+};
+
+std::string fileText(const std::string& aPath)
+{
+    std::ifstream in(aPath, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+std::string tabText(const Window& aTabs, int anIndex)
+{
+    return aTabs.itemText(anIndex);
+}
+}
+
+class TessivaProgramTest : public testing::Test
+{
+protected:
+    TessivaProgramTest() : user(backend) { profile.map(1, emulator.devicePath()); }
+
+    ~TessivaProgramTest() override { app.reset(); }
+
+    // Starts the program; aDialog plays the Open Device dialog that the
+    // start-up shows (Cancel when empty), and a message box with aMessage
+    // follows it when that is not empty.
+    void start(const ScriptedUser::DialogScript& aDialog = ScriptedUser::DialogScript(),
+               const std::string& aMessage = std::string())
+    {
+        if (aDialog)
+        {
+            user.expectDialog(OpenDeviceDialog::templateId, aDialog);
+        }
+        else
+        {
+            user.expectDialog(OpenDeviceDialog::templateId, cancel);
+        }
+        if (!aMessage.empty())
+        {
+            user.expectMessageBox(aMessage);
+        }
+        app.reset(new CTessivaApp());
+        app->setSplashWait([this](unsigned aMilliseconds) { splashWaits.push_back(aMilliseconds); });
+        ASSERT_TRUE(app->start({}));
+        user.lookAt(app->frame()->window());
+        user.finish();
+    }
+
+    // The user's choices in the Open Device dialog.
+    ScriptedUser::DialogScript choose(int aModel, bool anOffLine)
+    {
+        return [this, aModel, anOffLine](Window&) {
+            user.pick(OpenDeviceDialog::deviceTypeComboId, aModel);
+            if (user.control(OpenDeviceDialog::offLineCheckId).isChecked() != anOffLine)
+            {
+                user.click(OpenDeviceDialog::offLineCheckId);
+            }
+            user.pick(OpenDeviceDialog::portComboId, 0);
+            user.click(Platform::DialogResult::ok);
+        };
+    }
+
+    void openDevice(int aModel, bool anOffLine)
+    {
+        user.expectDialog(OpenDeviceDialog::templateId, choose(aModel, anOffLine));
+        ASSERT_TRUE(user.command(R::newDeviceCommand));
+        user.finish();
+    }
+
+    TessivaView& view() const { return *app->view(); }
+    Window& tabs() const { return *view().tabs().window(); }
+    bool polling() const { return backend.isTimerRunning(view().window(), TessivaView::pollTimer); }
+    bool enabled(unsigned aCommand) const { return app->frame()->queryCommand(aCommand).enabled; }
+
+    PortProfile profile;
+    UnitEmulator emulator;
+    Platform::HeadlessBackend backend;
+    ScriptedUser user;
+    std::unique_ptr<CTessivaApp> app;
+    std::vector<unsigned> splashWaits;
+};
+
+TEST_F(TessivaProgramTest, StartUpShowsTheSplashThenTheOpenDeviceDialogBeforeTheWindow)
+{
+    bool splashShown = false;
+    app.reset(new CTessivaApp());
+    app->setSplashWait([&](unsigned aMilliseconds) {
+        splashWaits.push_back(aMilliseconds);
+        for (Window* window : backend.openWindows())
+        {
+            if (window->templateId() == R::splashDialog)
+            {
+                splashShown = window->findChild(R::splashPicture) != NULL &&
+                              window->findChild(R::splashPicture)->image() == R::splashBitmap;
+            }
+        }
+    });
+    user.expectDialog(OpenDeviceDialog::templateId, [&](Window& aDialog) {
+        EXPECT_EQ(std::vector<unsigned>({1750u}), splashWaits);
+        EXPECT_FALSE(app->frame()->window().isShown());
+        EXPECT_FALSE(backend.isTimerRunning(app->view()->window(), TessivaView::pollTimer));
+        aDialog.endDialog(cancel);
+    });
+    ASSERT_TRUE(app->start({}));
+    user.lookAt(app->frame()->window());
+    user.finish();
+
+    EXPECT_TRUE(splashShown);
+    for (Window* window : backend.openWindows())
+    {
+        EXPECT_NE(R::splashDialog, window->templateId());
+    }
+    EXPECT_EQ("Vorna", app->document()->title());
+    EXPECT_EQ("Vorna - Tessiva", app->frame()->window().text());
+    EXPECT_TRUE(app->frame()->window().isShown());
+    // Cancel leaves no tab and a timer that polls nothing.
+    EXPECT_EQ(0, tabs().itemCount());
+    EXPECT_TRUE(polling());
+    EXPECT_EQ(TessivaView::pollPeriod, backend.timerPeriod(view().window(), TessivaView::pollTimer));
+    EXPECT_EQ(3u, user.tick(3));
+    // The dialog's settings were written although it was cancelled.
+    EXPECT_EQ(2, Platform::ProfileStore("Tessiva").getInt("Settings", "device type", -1));
+}
+
+TEST_F(TessivaProgramTest, WithoutDevicesOnlyNewDeviceIsEnabled)
+{
+    start();
+    for (unsigned command : {R::closeDeviceCommand, R::saveConfigurationCommand, R::openConfigurationCommand,
+                             R::exportTextCommand, R::exportHtmlCommand})
+    {
+        EXPECT_FALSE(enabled(command)) << command;
+    }
+    EXPECT_TRUE(enabled(R::newDeviceCommand));
+    openDevice(kq350, true);
+    EXPECT_TRUE(enabled(R::closeDeviceCommand));
+    EXPECT_TRUE(enabled(R::exportHtmlCommand));
+}
+
+TEST_F(TessivaProgramTest, SocketsThatDoNotStartEndTheProgramBeforeAnyWindow)
+{
+    NoSocketsApp program;
+    user.expectMessageBox("Windows sockets initialization failed.");
+    EXPECT_FALSE(program.start({}));
+    EXPECT_EQ(nullptr, program.frame());
+    user.finish();
+}
+
+struct PlacementCase
+{
+    std::vector<int> stored; // flags, showCmd, x1, y1, x2, y2
+    bool restored;
+    Platform::Rectangle expected;
+};
+
+class PlacementTest : public TessivaProgramTest, public testing::WithParamInterface<PlacementCase>
+{
+};
+
+TEST_P(PlacementTest, TheStoredPlacementIsRestoredAndKeptOnTheScreen)
+{
+    const char* const names[] = {"flags", "showCmd", "x1", "y1", "x2", "y2"};
+    {
+        Platform::ProfileStore store("Tessiva");
+        for (std::size_t i = 0; i < GetParam().stored.size(); ++i)
+        {
+            ASSERT_TRUE(store.writeInt("Settings", names[i], GetParam().stored[i]));
+        }
+    }
+    start();
+    const Platform::Rectangle placed = app->frame()->window().rectangle();
+    if (GetParam().restored)
+    {
+        EXPECT_EQ(GetParam().expected.left, placed.left);
+        EXPECT_EQ(GetParam().expected.top, placed.top);
+        EXPECT_EQ(GetParam().expected.right, placed.right);
+        EXPECT_EQ(GetParam().expected.bottom, placed.bottom);
+    }
+    else
+    {
+        EXPECT_NE(GetParam().expected.left, placed.left);
+    }
+    EXPECT_TRUE(app->frame()->window().isShown());
+}
+
+// The headless screen is 1024 by 768 with 32-pixel icons.
+INSTANTIATE_TEST_SUITE_P(Placements, PlacementTest,
+                         testing::Values(PlacementCase{{0, 1, 40, 30, 640, 500}, true, {40, 30, 640, 500}},
+                                         PlacementCase{{0, 1, 5000, 900, 5600, 1200}, true, {992, 736, 5600, 1200}},
+                                         PlacementCase{{0, 1, 992, 736, 1200, 900}, true, {992, 736, 1200, 900}},
+                                         PlacementCase{{0, 1, 77, 30, -1, 500}, false, {77, 30, 0, 0}},
+                                         PlacementCase{{0, 1, 77, 30, 640}, false, {77, 30, 0, 0}}));
+
+TEST_F(TessivaProgramTest, ExitTheCloseBoxAndTheSessionEndSaveThePlacement)
+{
+    const std::vector<std::function<void(ScriptedUser&)>> ways = {
+        [](ScriptedUser& aUser) { aUser.command(CommandIds::appExit); },
+        [](ScriptedUser& aUser) { aUser.closeWindow(); },
+        [](ScriptedUser& aUser) { aUser.endSession(); }};
+    for (std::size_t way = 0; way < ways.size(); ++way)
+    {
+        {
+            Platform::ProfileStore store("Tessiva");
+            for (const char* name : {"flags", "showCmd", "x1", "y1", "x2", "y2"})
+            {
+                store.writeInt("Settings", name, -1);
+            }
+        }
+        start();
+        openDevice(kq310, true);
+        const Platform::Rectangle placed = app->frame()->window().rectangle();
+        ways[way](user);
+        EXPECT_TRUE(backend.isQuitPosted()) << way;
+        Platform::ProfileStore store("Tessiva");
+        EXPECT_EQ(1, store.getInt("Settings", "showCmd", -1)) << way;
+        EXPECT_EQ(placed.left, store.getInt("Settings", "x1", -1)) << way;
+        EXPECT_EQ(placed.top, store.getInt("Settings", "y1", -1)) << way;
+        EXPECT_EQ(placed.right, store.getInt("Settings", "x2", -1)) << way;
+        EXPECT_EQ(placed.bottom, store.getInt("Settings", "y2", -1)) << way;
+        EXPECT_EQ(0, store.getInt("Settings", "flags", -1)) << way;
+        app->exitInstance();
+        app.reset();
+    }
+}
+
+TEST_F(TessivaProgramTest, TheFrameCannotBeDraggedLargerThan125By41Characters)
+{
+    start();
+    CMainFrame& frame = *app->frame();
+    Platform::MinMaxInfo info;
+    frame.onGetMinMaxInfo(info);
+    EXPECT_EQ(frame.averageCharacterWidth() * 125, info.maximumTrackWidth);
+    EXPECT_EQ(frame.characterHeight() * 41, info.maximumTrackHeight);
+    const Platform::Rectangle taken = frame.resizeByUser(Platform::Rectangle(0, 0, 5000, 5000));
+    EXPECT_EQ(info.maximumTrackWidth, taken.width());
+    EXPECT_EQ(info.maximumTrackHeight, taken.height());
+}
+
+TEST_F(TessivaProgramTest, OffLineDevicesOfEveryModelGetATabEach)
+{
+    start(choose(kq310, true));
+    openDevice(kq330, true);
+    openDevice(kq350, true);
+    ASSERT_EQ(3, tabs().itemCount());
+    EXPECT_EQ("Kq310 (Offline 0)", tabText(tabs(), 0));
+    EXPECT_EQ("Kq350 (Offline 1)", tabText(tabs(), 1));
+    EXPECT_EQ("Kq350 (Offline 2)", tabText(tabs(), 2));
+    EXPECT_EQ(2, tabs().selection());
+    EXPECT_EQ(3u, app->document()->deviceCount());
+    // Only the newest panel shows.
+    for (int i = 0; i < 3; ++i)
+    {
+        EXPECT_EQ(i == 2, view().tabs().panel(i)->window()->isShown()) << i;
+    }
+    EXPECT_TRUE(backend.messageBoxes().empty());
+    EXPECT_TRUE(polling());
+
+    ASSERT_TRUE(user.selectTab(R::deviceTabControl, 0));
+    EXPECT_TRUE(view().tabs().panel(0)->window()->isShown());
+    EXPECT_FALSE(view().tabs().panel(2)->window()->isShown());
+    EXPECT_EQ(3u, user.tick(3));
+}
+
+TEST_F(TessivaProgramTest, AKq310OnLineIsPolledGroupByGroupOnItsTab)
+{
+    emulator.addUnit(kq310Address, Emulator::Kq310Unit::freshValues());
+    start(choose(kq310, false));
+    ASSERT_EQ(1, tabs().itemCount());
+    EXPECT_EQ("Kq310 (COM1, 9080)", tabText(tabs(), 0));
+    ASSERT_TRUE(polling());
+
+    const DeviceKey key(1, kq310Address);
+    ValueObserver locked;
+    ValueObserver state;
+    ValueObserver sampleRate;
+    app->document()->attachStatusObserver(key, ParameterId('I', 0), &locked);
+    app->document()->attachStatusObserver(key, ParameterId('F', 0), &state);
+    app->document()->attachStatusObserver(key, ParameterId('C', 0), &sampleRate);
+    const int lockedBefore = locked.value;
+    const int stateBefore = state.value;
+    const int rateBefore = sampleRate.value;
+    emulator.setValue(kq310Address, 'I', 0, UnitEmulator::integer(lockedBefore == 1 ? 0 : 1));
+    emulator.setValue(kq310Address, 'F', 0, UnitEmulator::integer(stateBefore == 2 ? 1 : 2));
+    emulator.setValue(kq310Address, 'C', 0, UnitEmulator::integer(rateBefore == 1 ? 2 : 1));
+
+    // The ring starts where the opening left it; each tick takes one group.
+    std::vector<char> order;
+    for (int tick = 0; tick < 3; ++tick)
+    {
+        const int l = locked.value, s = state.value, r = sampleRate.value;
+        ASSERT_EQ(1u, user.tick());
+        if (locked.value != l) order.push_back('I');
+        if (state.value != s) order.push_back('F');
+        if (sampleRate.value != r) order.push_back('C');
+        ASSERT_EQ(static_cast<std::size_t>(tick + 1), order.size()) << "one group per tick";
+    }
+    std::vector<char> ring = order;
+    std::sort(ring.begin(), ring.end());
+    EXPECT_EQ(std::vector<char>({'C', 'F', 'I'}), ring);
+    EXPECT_TRUE(backend.messageBoxes().empty());
+}
+
+TEST_F(TessivaProgramTest, AUnitThatStopsAnsweringBringsTheCommunicationsErrorDialog)
+{
+    emulator.addUnit(kq310Address, Emulator::Kq310Unit::freshValues());
+    start(choose(kq310, false));
+    ASSERT_EQ(1, tabs().itemCount());
+    emulator.injectFault(kq310Address, UnitFault::badChecksum(UnitFault::forever));
+    bool timerStopped = false;
+    user.expectDialog(CTessivaDoc::communicationsErrorDialogId, [&](Window&) {
+        timerStopped = !polling();
+        user.click(Platform::DialogResult::cancel); // Close This Device
+    });
+    user.tick();
+    user.finish();
+    EXPECT_TRUE(timerStopped);
+    EXPECT_EQ(0, tabs().itemCount());
+    EXPECT_EQ(0u, app->document()->deviceCount());
+    EXPECT_TRUE(polling());
+}
+
+TEST_F(TessivaProgramTest, ReconnectingKeepsTheDeviceAndPollingGoesOn)
+{
+    emulator.addUnit(kq310Address, Emulator::Kq310Unit::freshValues());
+    start(choose(kq310, false));
+    emulator.injectFault(kq310Address, UnitFault::badChecksum(UnitFault::forever));
+    user.expectDialog(CTessivaDoc::communicationsErrorDialogId, [&](Window&) {
+        emulator.clearFaults(kq310Address);
+        user.click(Platform::DialogResult::ok); // Try To Reconnect
+    });
+    user.tick();
+    user.finish();
+    EXPECT_EQ(1, tabs().itemCount());
+    EXPECT_TRUE(polling());
+    EXPECT_EQ(1u, user.tick());
+}
+
+TEST_F(TessivaProgramTest, AFailedReReadWhenPollingRestartsClosesTheDevice)
+{
+    emulator.addUnit(kq310Address, Emulator::Kq310Unit::freshValues());
+    start(choose(kq310, false));
+    emulator.injectFault(kq310Address, UnitFault::badChecksum(UnitFault::forever));
+    user.expectDialog(R::aboutDialog, [&](Window& aDialog) {
+        EXPECT_EQ("About Tessiva", aDialog.text());
+        EXPECT_EQ("2.00", user.control(R::aboutVersion).text());
+        EXPECT_FALSE(polling());
+        user.click(Platform::DialogResult::ok);
+    });
+    user.expectMessageBox(notResponding);
+    ASSERT_TRUE(user.command(CommandIds::appAbout));
+    user.finish();
+    EXPECT_EQ(0, tabs().itemCount());
+    EXPECT_EQ(0u, app->document()->deviceCount());
+    EXPECT_TRUE(polling());
+}
+
+TEST_F(TessivaProgramTest, TheAboutBoxStopsAndRestartsTheTimer)
+{
+    start(choose(kq350, true));
+    user.expectDialog(R::aboutDialog, [&](Window&) {
+        EXPECT_FALSE(polling());
+        user.click(Platform::DialogResult::ok);
+    });
+    ASSERT_TRUE(user.command(CommandIds::appAbout));
+    user.finish();
+    EXPECT_TRUE(polling());
+    EXPECT_EQ(1, tabs().itemCount());
+}
+
+TEST_F(TessivaProgramTest, OpeningAnOpenDeviceAgainAddsNothing)
+{
+    emulator.addUnit(kq310Address, Emulator::Kq310Unit::freshValues());
+    start(choose(kq310, false));
+    openDevice(kq350, true);
+    ASSERT_TRUE(user.selectTab(R::deviceTabControl, 0));
+    openDevice(kq310, false);
+    EXPECT_EQ(2, tabs().itemCount());
+    EXPECT_EQ(0, tabs().selection());
+    EXPECT_TRUE(backend.messageBoxes().empty());
+}
+
+TEST_F(TessivaProgramTest, AnOpeningThatFailsShowsTheErrorAndAddsNoTab)
+{
+    emulator.addUnit(kq310Address, Emulator::Kq310Unit::freshValues());
+    emulator.injectFault(kq310Address, UnitFault::badChecksum(UnitFault::forever));
+    start(choose(kq310, false), notResponding);
+    EXPECT_EQ(0, tabs().itemCount());
+    EXPECT_TRUE(polling());
+    // The box stood while the device was being opened, under the wait cursor.
+    for (Window* window : backend.openWindows())
+    {
+        EXPECT_NE(R::openingDeviceBox, window->templateId());
+    }
+    EXPECT_FALSE(backend.isWaitCursorShown());
+    EXPECT_GE(backend.waitCursorShowings(), 1u);
+}
+
+TEST_F(TessivaProgramTest, CloseDeviceRemovesTheSelectedTab)
+{
+    start(choose(kq310, true));
+    openDevice(kq350, true);
+    ASSERT_TRUE(user.selectTab(R::deviceTabControl, 0));
+    ASSERT_TRUE(user.command(R::closeDeviceCommand));
+    ASSERT_EQ(1, tabs().itemCount());
+    EXPECT_EQ("Kq350 (Offline 1)", tabText(tabs(), 0));
+    EXPECT_EQ(0, tabs().selection());
+    EXPECT_TRUE(view().tabs().panel(0)->window()->isShown());
+    EXPECT_TRUE(polling());
+    ASSERT_TRUE(user.command(R::closeDeviceCommand));
+    EXPECT_EQ(0, tabs().itemCount());
+    EXPECT_FALSE(enabled(R::closeDeviceCommand));
+}
+
+struct FileCommandCase
+{
+    unsigned command;
+    FileDialogKind kind;
+    const char* extension;
+    const char* filter;
+    bool promptOverwrite;
+};
+
+class FileCommandTest : public TessivaProgramTest, public testing::WithParamInterface<FileCommandCase>
+{
+protected:
+    TemporaryFolder folder;
+};
+
+TEST_P(FileCommandTest, AskForTheirFileAndShowAFileThatDoesNotOpen)
+{
+    const FileCommandCase& c = GetParam();
+    start(choose(kq350, true));
+    const std::string path = folder.pathOf("missing") + "/file." + c.extension;
+    user.expectFileDialog(c.kind, path, c.filter);
+    user.expectMessageBox("Error opening " + path);
+    ASSERT_TRUE(user.command(c.command));
+    user.finish();
+    ASSERT_EQ(1u, backend.fileDialogs().size());
+    const Platform::FileDialogRequest& request = backend.fileDialogs()[0];
+    EXPECT_EQ(c.extension, request.defaultExtension);
+    EXPECT_TRUE(request.hideReadOnly);
+    EXPECT_EQ(c.promptOverwrite, request.promptOverwrite);
+    EXPECT_TRUE(polling());
+
+    // Cancel changes nothing and restarts the timer.
+    user.expectFileDialogCancelled(c.kind);
+    ASSERT_TRUE(user.command(c.command));
+    user.finish();
+    EXPECT_TRUE(polling());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Commands, FileCommandTest,
+    testing::Values(FileCommandCase{R::saveConfigurationCommand, FileDialogKind::Save, "vnb",
+                                    "Tessiva Files (*.vnb)|*.vnb|All Files (*.*)|*.*||", true},
+                    FileCommandCase{R::openConfigurationCommand, FileDialogKind::Open, "vnb",
+                                    "Tessiva Files (*.vnb)|*.vnb|All Files (*.*)|*.*||", false},
+                    FileCommandCase{R::exportTextCommand, FileDialogKind::Save, "txt",
+                                    "Text Files (*.txt)|*.txt|All Files (*.*)|*.*||", true},
+                    FileCommandCase{R::exportHtmlCommand, FileDialogKind::Save, "htm",
+                                    "HTML Files (*.htm)|*.htm|All Files (*.*)|*.*||", true}));
+
+TEST_F(TessivaProgramTest, ConfigurationsAndReportsGoThroughTheSelectedDevice)
+{
+    TemporaryFolder folder;
+    start(choose(kq350, true));
+    user.expectFileDialog(FileDialogKind::Save, folder.pathOf("setup"));
+    ASSERT_TRUE(user.command(R::saveConfigurationCommand));
+    const std::string saved = fileText(folder.pathOf("setup.vnb"));
+    EXPECT_FALSE(saved.empty());
+
+    user.expectFileDialog(FileDialogKind::Open, folder.pathOf("setup.vnb"));
+    ASSERT_TRUE(user.command(R::openConfigurationCommand));
+
+    user.expectFileDialog(FileDialogKind::Save, folder.pathOf("report"));
+    ASSERT_TRUE(user.command(R::exportTextCommand));
+    user.expectFileDialog(FileDialogKind::Save, folder.pathOf("report.htm"));
+    ASSERT_TRUE(user.command(R::exportHtmlCommand));
+    user.finish();
+    EXPECT_TRUE(backend.messageBoxes().empty());
+
+    const std::string text = fileText(folder.pathOf("report.txt"));
+    EXPECT_NE(std::string::npos, text.find("Data Rate: ")) << text.substr(0, 200);
+    const std::string html = fileText(folder.pathOf("report.htm"));
+    EXPECT_EQ(0u, html.find("<HTML><HEAD><TITLE>report</TITLE>")) << html.substr(0, 200);
+
+    // A second save over the first writes the same settings again, whole.
+    user.expectFileDialog(FileDialogKind::Save, folder.pathOf("setup.vnb"));
+    ASSERT_TRUE(user.command(R::saveConfigurationCommand));
+    EXPECT_EQ(saved, fileText(folder.pathOf("setup.vnb")));
+}
