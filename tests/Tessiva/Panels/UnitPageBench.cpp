@@ -5,6 +5,7 @@
 #include "Tessiva/Panels/DualMonoPage.h"
 #include "Tessiva/Panels/PresetsPage.h"
 #include "Tessiva/Panels/ReferenceInputPage.h"
+#include "Tessiva/Panels/UnitFrontPanel.h"
 #include "Tessiva/Panels/UnitTimeCodePage.h"
 #include "Toolkit/Parameter/ControlCollection.h"
 #include "Toolkit/Parameter/ControlParameter.h"
@@ -28,6 +29,7 @@ Platform::Resources makeResources()
     ReferenceInputPage::addResources(resources);
     PresetsPage::addResources(resources);
     UnitTimeCodePage::addResources(resources);
+    UnitFrontPanel::addResources(resources);
     return resources;
 }
 }

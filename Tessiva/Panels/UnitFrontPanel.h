@@ -1,0 +1,119 @@
+#pragma once
+
+#include "Tessiva/Controls/LoadedBitmap.h"
+#include "Tessiva/Controls/PositivePredicate.h"
+#include "Tessiva/Controls/ReadOnlyListBox.h"
+#include "Tessiva/Panels/FrontPanel.h"
+#include "Tessiva/Panels/UnitPageTabs.h"
+#include "Toolkit/Parameter/IntegerTextConverter.h"
+#include "Toolkit/Parameter/StringTextConverter.h"
+
+#include <memory>
+#include <optional>
+#include <string>
+
+class UnitNameObserver;
+class Win32BitmapObserver;
+class Win32CheckBoxObserver;
+class Win32ComboBoxObserver;
+class Win32EditObserver;
+class Win32NumberListBoxObserver;
+class Win32SpinObserver;
+class Win32WindowTextObserver;
+
+namespace Platform
+{
+class DialogTemplate;
+class Resources;
+class Window;
+}
+
+// The front panel of a KQ330 or KQ350 (template 122): the shared front panel
+// plus the unit's clock source with its lock LED, Bypass, Time Code Ctrl, the
+// coding delay (reported, requested, and its mode), the unit's name, model
+// and firmware revision, a Pass Through LED, over its row of seven pages.
+// What differs between the two models lives in the device's table.
+class UnitFrontPanel : public FrontPanel
+{
+public:
+    static constexpr unsigned templateId = 122;
+    static constexpr int pagesId = 110;
+    static constexpr int modelNameId = 1052;
+    static constexpr int revisionId = 1053;
+    static constexpr int codingDelayCurrentId = 1403;
+    static constexpr int bypassId = 1032;
+    static constexpr int codingDelayRequestedId = 1044;
+    static constexpr int unitNameId = 1061;
+    static constexpr int codingDelaySpinId = 1041;
+    static constexpr int clockSourceId = 1030;
+    static constexpr int codingDelayModeId = 1086;
+    static constexpr int passThroughLedId = 1084;
+    static constexpr int clockLedId = 1085;
+    static constexpr unsigned delayLength = 3;
+    static constexpr unsigned nameLength = 16;
+
+    // Creates the window under aParentWindow (the tab control of open
+    // devices), then the observers, the unit name's and the pages; the unit
+    // name's attach and the pages' creation throw to the caller.
+    UnitFrontPanel(Platform::Window* aParentWindow, const DeviceKey& aKey, CTessivaDoc* aDocument);
+    ~UnitFrontPanel() override;
+
+    // Template 122, the texts and bitmaps of the panel and its pages.
+    static void addResources(Platform::Resources& aResources);
+    static Platform::DialogTemplate dialogTemplate();
+
+    // The unit's name; empty until the name was attached.
+    void getName(std::string& aName) const override;
+
+    UnitPageTabs& pages() { return myPages; }
+
+protected:
+    void createStatusListObservers() override;
+    void createLfeObserver() override;
+    void createObservers() override;
+    void createCodingObservers() override;
+    virtual void createEditObservers();
+    virtual void createSpinObserver();
+    virtual void createLedObservers();
+    virtual void createIdentityObservers();
+
+    void doDataExchange() override;
+    // Enter in the panel takes the unit name as leaving its field does.
+    void onOK() override;
+
+private:
+    void bindNotifications();
+    void commitUnitName();
+
+    std::string myName;
+    Platform::Window* myModelName;
+    Platform::Window* myRevision;
+    std::unique_ptr<Win32WindowTextObserver> myModelNameObserver;
+    std::unique_ptr<Win32WindowTextObserver> myRevisionObserver;
+    std::optional<ReadOnlyListBox> myCodingDelayCurrent;
+    std::unique_ptr<Win32NumberListBoxObserver> myCodingDelayCurrentObserver;
+    std::unique_ptr<Win32CheckBoxObserver> myBypassObserver;
+    Platform::Window* myBypass;
+    IntegerTextConverter myDelayConverter;
+    StringTextConverter myNameConverter;
+    std::unique_ptr<Win32EditObserver> myCodingDelayEditObserver;
+    std::unique_ptr<Win32EditObserver> myUnitNameEditObserver;
+    Platform::Window* myCodingDelayRequested;
+    Platform::Window* myUnitName;
+    std::unique_ptr<UnitNameObserver> myUnitNameObserver;
+    std::unique_ptr<Win32SpinObserver> myCodingDelaySpinObserver;
+    Platform::Window* myCodingDelaySpin;
+    std::unique_ptr<Win32ComboBoxObserver> myClockSourceObserver;
+    std::unique_ptr<Win32ComboBoxObserver> myCodingDelayModeObserver;
+    Platform::Window* myClockSource;
+    Platform::Window* myCodingDelayMode;
+    std::optional<LoadedBitmap> myLedOn;
+    std::optional<LoadedBitmap> myLedOff;
+    std::optional<LoadedBitmap> myLedRed;
+    Platform::Window* myPassThroughLed;
+    Platform::Window* myClockLed;
+    std::unique_ptr<Win32BitmapObserver> myPassThroughLedObserver;
+    std::unique_ptr<Win32BitmapObserver> myClockLedObserver;
+    PositivePredicate myPositiveTest;
+    UnitPageTabs myPages;
+};
