@@ -5,7 +5,17 @@
 #include "Tessiva/DeviceKey.h"
 #include "Tessiva/Panels/DevicePanel.h"
 
+#include <map>
 #include <sstream>
+
+namespace
+{
+std::map<const Platform::Window*, DeviceTabControl*>& attachedControls()
+{
+    static std::map<const Platform::Window*, DeviceTabControl*> theControls;
+    return theControls;
+}
+}
 
 DeviceTabControl::DeviceTabControl()
 {
@@ -13,6 +23,7 @@ DeviceTabControl::DeviceTabControl()
 
 DeviceTabControl::~DeviceTabControl()
 {
+    detach();
     // Panels go in tab order; each destroys its observers before its window.
     for (std::unique_ptr<DevicePanel>& panel : myPanels)
     {
@@ -24,7 +35,24 @@ void DeviceTabControl::attach(Platform::Window* aControl)
 {
     VORNA_ASSERT(aControl != NULL);
     VORNA_ASSERT(aControl->kind() == Platform::WindowKind::TabControl);
+    detach();
     myControl.emplace(*aControl);
+    attachedControls()[aControl] = this;
+}
+
+void DeviceTabControl::detach()
+{
+    for (auto entry = attachedControls().begin(); entry != attachedControls().end();)
+    {
+        entry = entry->second == this ? attachedControls().erase(entry) : std::next(entry);
+    }
+    myControl.reset();
+}
+
+DeviceTabControl* DeviceTabControl::fromWindow(const Platform::Window* aWindow)
+{
+    const auto found = attachedControls().find(aWindow);
+    return found != attachedControls().end() ? found->second : NULL;
 }
 
 Platform::Window* DeviceTabControl::window() const

@@ -28,6 +28,9 @@ public:
     void attach(Platform::Window* aControl);
     // NULL before attach and after the window is gone.
     Platform::Window* window() const;
+    // The tab control attached to aWindow, or NULL: a panel knows only its
+    // parent window.
+    static DeviceTabControl* fromWindow(const Platform::Window* aWindow);
 
     // Takes ownership of aPanel: adds its tab at the end, labelled with the
     // name and the device's port description, selects it, re-reads every
@@ -62,6 +65,7 @@ private:
     DeviceTabControl(const DeviceTabControl&) = delete;
     DeviceTabControl& operator=(const DeviceTabControl&) = delete;
 
+    void detach();
     int currentSelection() const;
     void refreshAndShow(int aSelection);
     void relabelTab(const DeviceKey& aKey);

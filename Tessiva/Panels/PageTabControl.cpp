@@ -54,6 +54,13 @@ void PageTabControl::addPage(unsigned aStringId, DevicePage* aPage)
         control->insertTab(pageCount(), label);
     }
     myPages.push_back(std::move(owned));
+    // A page's template may make it visible: only the first shows until the
+    // user picks another tab.
+    if (pageCount() > 1)
+    {
+        aPage->showWindow(false);
+        aPage->enableWindow(false);
+    }
     myPages.front()->enableWindow(true);
     myPages.front()->showWindow(true);
 }

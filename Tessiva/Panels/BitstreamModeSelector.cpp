@@ -1,0 +1,31 @@
+#include "Tessiva/Panels/BitstreamModeSelector.h"
+
+#include "Platform/Window/Window.h"
+#include "Toolkit/Parameter/Parameter.h"
+
+BitstreamModeSelector::BitstreamModeSelector(Platform::Window* aBelowTwo, Platform::Window* aFromTwo)
+{
+    myWindows.push_back(aBelowTwo);
+    myWindows.push_back(aFromTwo);
+}
+
+BitstreamModeSelector::~BitstreamModeSelector()
+{
+}
+
+void BitstreamModeSelector::update(Subject* aSubject)
+{
+    const Parameter* subject = ownParameter(aSubject);
+    if (subject == NULL)
+    {
+        return;
+    }
+    const std::size_t shown = subject->value().toShort() < 2 ? 0 : 1;
+    for (std::size_t index = 0; index < myWindows.size(); ++index)
+    {
+        if (myWindows[index] != NULL)
+        {
+            myWindows[index]->show(index == shown);
+        }
+    }
+}

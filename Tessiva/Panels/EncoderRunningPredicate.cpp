@@ -1,0 +1,17 @@
+#include "Tessiva/Panels/EncoderRunningPredicate.h"
+
+#include "Toolkit/Parameter/ParameterValue.h"
+
+EncoderRunningPredicate::EncoderRunningPredicate()
+{
+}
+
+EncoderRunningPredicate::~EncoderRunningPredicate()
+{
+}
+
+bool EncoderRunningPredicate::test(const ParameterValue& aValue) const
+{
+    const short state = aValue.toShort();
+    return state == 1 || state == 2;
+}

@@ -1,0 +1,12 @@
+#pragma once
+
+#include "Tessiva/Controls/ValuePredicate.h"
+
+// True while the encoder state reads as running: 1 (encoding) or 2 (clearing).
+class EncoderRunningPredicate : public ValuePredicate
+{
+public:
+    EncoderRunningPredicate();
+    ~EncoderRunningPredicate() override;
+    bool test(const ParameterValue& aValue) const override;
+};

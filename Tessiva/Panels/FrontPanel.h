@@ -1,0 +1,129 @@
+#pragma once
+
+#include "Tessiva/Controls/DecibelScaler.h"
+#include "Tessiva/Controls/LoadedBitmap.h"
+#include "Tessiva/Controls/MeterSettings.h"
+#include "Tessiva/Controls/ReadOnlyListBox.h"
+#include "Tessiva/Panels/DevicePanel.h"
+#include "Tessiva/Panels/EncoderRunningPredicate.h"
+
+#include <array>
+#include <memory>
+#include <optional>
+
+class BitstreamModeSelector;
+class ButtonCoordinator;
+class EncoderStateSelector;
+class MeterObserver;
+class Observer;
+class Win32ButtonControlOnlyObserver;
+class Win32CheckBoxObserver;
+class Win32ComboBoxObserver;
+class Win32StringListBoxObserver;
+class Win32TwoBitmapButtonObserver;
+class Win32WindowSelectObserver;
+
+namespace Platform
+{
+class DialogTemplate;
+class Resources;
+class StringTable;
+}
+
+// What every model's front panel shows: the coding settings, the encoder's
+// Start and Stop with its state, the audio bandwidth and six level meters.
+// It reads and writes no parameter itself: each control has an observer,
+// attached through the document with the panel's key, and each user action
+// goes to the observer of its control. The model panel creates the window
+// and calls FrontPanel::createObservers, then its own.
+class FrontPanel : public DevicePanel
+{
+public:
+    static constexpr int timeCodeCtrlId = 3010;
+    static constexpr int lfeEnableId = 1104;
+    static constexpr int audioCodingModeId = 1103;
+    static constexpr int dataRateId = 1101;
+    static constexpr int bitstreamModeId = 1059;
+    static constexpr int alternativeBitstreamModeId = 1060;
+    static constexpr int dialogNormalizationId = 1105;
+    // The audio bandwidth lists at 32, 44.1 and 48 kHz, one on top of the other.
+    static constexpr int bandwidthList32Id = 1608;
+    static constexpr int bandwidthList44Id = 1609;
+    static constexpr int bandwidthList48Id = 1610;
+    static constexpr int stoppedStateListId = 1003;
+    static constexpr int startedStateListId = 1004;
+    static constexpr int startButtonId = 3012;
+    static constexpr int stopButtonId = 3011;
+    static constexpr int leftMeterId = 1404;
+    static constexpr int rightMeterId = 1406;
+    static constexpr int centerMeterId = 1405;
+    static constexpr int leftSurroundMeterId = 1046;
+    static constexpr int rightSurroundMeterId = 1047;
+    static constexpr int lfeMeterId = 1409;
+
+    static constexpr unsigned stopRunningBitmap = 4002;
+    static constexpr unsigned stopStoppedBitmap = 4003;
+    static constexpr unsigned startStoppedBitmap = 4004;
+    static constexpr unsigned startRunningBitmap = 4005;
+
+    FrontPanel(Platform::Window* aParent, const DeviceKey& aKey, CTessivaDoc* aDocument, unsigned aDialogId);
+    ~FrontPanel() override;
+
+    // The shared item texts and the four button bitmaps, for every model panel.
+    static void addResources(Platform::Resources& aResources);
+    // Adds the shared controls, with their labels and meter scales, to a
+    // model panel's template, whose upper part they fill (up to aTop + 180).
+    static void addControls(Platform::DialogTemplate& aTemplate, int aTop = 0);
+
+    virtual void refreshMeters();
+
+    const MeterObserver* meter(int anIndex) const;
+
+protected:
+    virtual void createStatusListObservers();
+    virtual void createLfeObserver();
+    virtual void createStartStopObservers();
+    virtual void createObservers();
+    virtual void createCodingObservers();
+    virtual void createMeterObservers();
+
+    void doDataExchange() override;
+
+    // The program's resources and texts.
+    static const Platform::Resources& resources();
+    static const Platform::StringTable& strings();
+
+    // Filled only by a model panel that binds Time Code Ctrl.
+    std::unique_ptr<Observer> myTimeCodeObserver;
+
+private:
+    std::unique_ptr<Win32CheckBoxObserver> myLfeObserver;
+    std::unique_ptr<Win32ComboBoxObserver> myAudioCodingModeObserver;
+    std::unique_ptr<Win32ComboBoxObserver> myDataRateObserver;
+    std::unique_ptr<Win32ComboBoxObserver> myBitstreamModeObserver;
+    std::unique_ptr<Win32ComboBoxObserver> myAlternativeBitstreamModeObserver;
+    std::unique_ptr<Win32ComboBoxObserver> myDialogNormalizationObserver;
+    std::unique_ptr<BitstreamModeSelector> myBitstreamModeSelector;
+    std::optional<ReadOnlyListBox> myBandwidthLists[3];
+    std::optional<ReadOnlyListBox> myStateLists[2];
+    std::unique_ptr<Win32StringListBoxObserver> myBandwidthObservers[3];
+    std::unique_ptr<Win32StringListBoxObserver> myStateObservers[2];
+    std::unique_ptr<Win32WindowSelectObserver> myBandwidthSelector;
+    std::unique_ptr<EncoderStateSelector> myEncoderStateSelector;
+    std::unique_ptr<Win32ButtonControlOnlyObserver> myStartObserver;
+    std::unique_ptr<Win32ButtonControlOnlyObserver> myStopObserver;
+    std::optional<LoadedBitmap> myStopImage;
+    std::optional<LoadedBitmap> myStartImage;
+    std::unique_ptr<ButtonCoordinator> myStopCoordinator;
+    std::unique_ptr<ButtonCoordinator> myStartCoordinator;
+    std::optional<LoadedBitmap> myStopRunningImage;
+    std::optional<LoadedBitmap> myStopStoppedImage;
+    std::optional<LoadedBitmap> myStartStoppedImage;
+    std::optional<LoadedBitmap> myStartRunningImage;
+    std::unique_ptr<Win32TwoBitmapButtonObserver> myStartImageObserver;
+    std::unique_ptr<Win32TwoBitmapButtonObserver> myStopImageObserver;
+    EncoderRunningPredicate myRunningTest;
+    DecibelScaler myLevelScaler;
+    MeterSettings myMeterSettings;
+    std::array<std::unique_ptr<MeterObserver>, 6> myMeters;
+};
