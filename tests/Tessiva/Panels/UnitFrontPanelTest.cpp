@@ -5,6 +5,7 @@
 
 #include "Tessiva/Panels/DevicePage.h"
 #include "Tessiva/Panels/DeviceTabControl.h"
+#include "Tessiva/Panels/PresetsPage.h"
 #include "Tessiva/Panels/UnitFrontPanel.h"
 
 #include <gtest/gtest.h>
@@ -166,3 +167,32 @@ TEST_P(UnitFrontPanelTest, TimeCodeCtrlFollowsTheTimeCodeFlag)
 }
 
 INSTANTIATE_TEST_SUITE_P(Models, UnitFrontPanelTest, ::testing::Values(1, 2), modelName);
+
+TEST_P(UnitFrontPanelTest, ClickingTimeCodeCtrlRequestsTimeCodeControl)
+{
+    if (!control(ParameterId('O', 1)).available())
+    {
+        GTEST_SKIP() << "the table offers no time-code control here";
+    }
+    const short before = controlValue(ParameterId('O', 1));
+    myUser.click(FrontPanel::timeCodeCtrlId);
+    EXPECT_EQ(before == 0 ? 1 : 0, controlValue(ParameterId('O', 1)));
+    EXPECT_EQ(before == 0, myUser.control(FrontPanel::timeCodeCtrlId).isChecked());
+    EXPECT_EQ(before == 0, controlValue(ParameterId('E', 0)) == 2);
+}
+
+TEST_P(UnitFrontPanelTest, AfterItsDeviceIsClosedThePanelTouchesNothing)
+{
+    const std::string shown = myUser.control(UnitFrontPanel::unitNameId).text();
+    myDocument.closeDevice(myKey);
+    ASSERT_FALSE(myDocument.hasDevice(myKey));
+    myUser.type(UnitFrontPanel::unitNameId, "Nobody");
+    myUser.leave(UnitFrontPanel::unitNameId);
+    myUser.pick(UnitFrontPanel::clockSourceId, 4);
+    myUser.click(UnitFrontPanel::bypassId);
+    myUser.spin(UnitFrontPanel::codingDelaySpinId, ScriptedUser::Arrow::Up);
+    ASSERT_TRUE(myUser.selectTab(UnitFrontPanel::pagesId, 5));
+    myUser.click(PresetsPage::firstRecallButtonId + 2);
+    myUser.finish();
+    EXPECT_EQ(1, myTabs.panelCount());
+}
