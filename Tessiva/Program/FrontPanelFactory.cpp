@@ -1,6 +1,7 @@
 #include "Tessiva/Program/FrontPanelFactory.h"
 
 #include "Tessiva/Panels/DevicePanel.h"
+#include "Tessiva/Program/TessivaView.h"
 
 #if __has_include("Tessiva/Panels/Kq310FrontPanel.h")
 #include "Tessiva/Panels/Kq310FrontPanel.h"

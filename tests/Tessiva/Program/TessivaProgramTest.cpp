@@ -15,6 +15,8 @@
 #include "Tessiva/Panels/DeviceTabControl.h"
 #include "Tessiva/Program/CMainFrame.h"
 #include "Tessiva/Program/CTessivaApp.h"
+#include "Tessiva/Program/FrontPanelFactory.h"
+#include "Tessiva/Program/PanelFactory.h"
 #include "Tessiva/Program/TessivaResources.h"
 #include "Tessiva/Program/TessivaView.h"
 #include "Toolkit/Parameter/Observer.h"
@@ -73,6 +75,37 @@ public:
         }
     }
     int value = -1000;
+};
+
+// Looks at the screen while a panel is made: the device is open by then.
+class WatchingPanelFactory : public PanelFactory
+{
+public:
+    explicit WatchingPanelFactory(Platform::HeadlessBackend& aBackend) : myBackend(aBackend) {}
+
+    std::unique_ptr<DevicePanel> createPanel(int aDeviceType, Window* aTabControl, const DeviceKey& aKey,
+                                             CTessivaDoc& aDocument, TessivaView& aView) override
+    {
+        for (Window* window : myBackend.openWindows())
+        {
+            if (window->templateId() == TessivaResources::openingDeviceBox && window->isShown())
+            {
+                boxText = window->findChild(TessivaResources::openingText)->text();
+                boxCaption = window->text();
+            }
+        }
+        waitCursor = myBackend.isWaitCursorShown();
+        timerRunning = myBackend.isTimerRunning(aView.window(), TessivaView::pollTimer);
+        return PanelFactory::createPanel(aDeviceType, aTabControl, aKey, aDocument, aView);
+    }
+
+    std::string boxText;
+    std::string boxCaption;
+    bool waitCursor = false;
+    bool timerRunning = true;
+
+private:
+    Platform::HeadlessBackend& myBackend;
 };
 
 std::string fileText(const std::string& aPath)
@@ -560,4 +593,48 @@ TEST_F(TessivaProgramTest, ConfigurationsAndReportsGoThroughTheSelectedDevice)
     user.expectFileDialog(FileDialogKind::Save, folder.pathOf("setup.vnb"));
     ASSERT_TRUE(user.command(R::saveConfigurationCommand));
     EXPECT_EQ(saved, fileText(folder.pathOf("setup.vnb")));
+}
+
+TEST_F(TessivaProgramTest, TheOpeningBoxAndTheWaitCursorStandWhileTheDeviceOpens)
+{
+    WatchingPanelFactory* factory = new WatchingPanelFactory(backend);
+    user.expectDialog(OpenDeviceDialog::templateId, choose(kq350, true));
+    app.reset(new CTessivaApp(std::unique_ptr<PanelFactory>(factory)));
+    app->setSplashWait([](unsigned) {});
+    ASSERT_TRUE(app->start({}));
+    user.finish();
+    EXPECT_EQ("Opening the device...", factory->boxText);
+    EXPECT_EQ("Tessiva", factory->boxCaption);
+    EXPECT_TRUE(factory->waitCursor);
+    EXPECT_FALSE(factory->timerRunning);
+    EXPECT_FALSE(backend.isWaitCursorShown());
+    for (Window* window : backend.openWindows())
+    {
+        EXPECT_NE(R::openingDeviceBox, window->templateId());
+    }
+    EXPECT_TRUE(polling());
+}
+
+// The program as main builds it, with the models' own front panels.
+TEST_F(TessivaProgramTest, TheModelsFrontPanelsFillTheTabs)
+{
+    emulator.addUnit(kq310Address, Emulator::Kq310Unit::freshValues());
+    user.expectDialog(OpenDeviceDialog::templateId, choose(kq310, false));
+    app.reset(new CTessivaApp(std::unique_ptr<PanelFactory>(new FrontPanelFactory())));
+    app->setSplashWait([](unsigned) {});
+    ASSERT_TRUE(app->start({}));
+    user.lookAt(app->frame()->window());
+    user.finish();
+    openDevice(kq350, true);
+    ASSERT_EQ(2, tabs().itemCount());
+    EXPECT_EQ("Kq310 (COM1, 9080)", tabText(tabs(), 0));
+    // The unit panel names itself after the unit.
+    EXPECT_EQ("KQ350 (Offline 0)", tabText(tabs(), 1));
+    std::string name;
+    view().tabs().panel(0)->getName(name);
+    EXPECT_EQ("Kq310", name);
+    ASSERT_TRUE(user.selectTab(R::deviceTabControl, 0));
+    EXPECT_EQ(6u, user.tick(6));
+    EXPECT_TRUE(backend.messageBoxes().empty());
+    EXPECT_EQ(2u, app->document()->deviceCount());
 }
