@@ -87,3 +87,43 @@ TEST_P(ReferenceInputPageTest, TheLeftmostLedStandsForTheHighestBit)
 }
 
 INSTANTIATE_TEST_SUITE_P(Models, ReferenceInputPageTest, ::testing::Values(1, 2), modelName);
+
+namespace
+{
+// The program's resources without the LED pictures.
+const Platform::Resources& resourcesWithoutLeds()
+{
+    static const Platform::Resources theResources = []() {
+        Platform::Resources resources;
+        resources.addDialog(ReferenceInputPage::dialogTemplate());
+        resources.strings().addRun(15000, {"Not locked", "Locked"});
+        resources.strings().addRun(10101, {"48 kHz", "44.1 kHz", "32 kHz", "Not Indicated"});
+        resources.strings().addRun(15010, {"High", "Low"});
+        resources.strings().addRun(15020, {"Consumer", "Professional"});
+        resources.strings().addRun(15040, {"Audio", "Non-audio"});
+        return resources;
+    }();
+    return theResources;
+}
+}
+
+class ReferenceInputPageWithoutLedsTest : public UnitPageBench
+{
+protected:
+    ReferenceInputPageWithoutLedsTest() : UnitPageBench(resourcesWithoutLeds()) { open(model()); }
+};
+
+TEST_P(ReferenceInputPageWithoutLedsTest, AMissingLedIsReportedAndTheListsStay)
+{
+    myUser.expectMessageBox("Error loading the off led");
+    ReferenceInputPage page(&parent(), myKey, &myDocument);
+    myUser.finish();
+    report(ParameterId('b', 0), ParameterValue(1));
+    Platform::Window& lock = myUser.control(ReferenceInputPage::lockStatusId);
+    EXPECT_EQ("Locked", lock.itemText(lock.selection()));
+    // The LED row keeps its template state.
+    report(ParameterId('b', 12), ParameterValue(0xFF));
+    EXPECT_EQ(ReferenceInputPage::ledOffBitmap, myUser.control(ReferenceInputPage::firstLedId).image());
+}
+
+INSTANTIATE_TEST_SUITE_P(Models, ReferenceInputPageWithoutLedsTest, ::testing::Values(1, 2), modelName);

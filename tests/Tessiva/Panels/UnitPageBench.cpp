@@ -34,9 +34,13 @@ Platform::Resources makeResources()
 }
 }
 
-UnitPageBench::UnitPageBench()
+UnitPageBench::UnitPageBench() : UnitPageBench(resources())
+{
+}
+
+UnitPageBench::UnitPageBench(const Platform::Resources& aResources)
     : myUser(myBackend),
-      myApplication("Tessiva", resources()),
+      myApplication("Tessiva", aResources),
       myParent(new Platform::Window(Platform::WindowKind::Dialog, 0)),
       myKey(0, 0)
 {

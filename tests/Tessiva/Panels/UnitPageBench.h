@@ -34,6 +34,8 @@ protected:
     };
 
     UnitPageBench();
+    // On other resources, which must outlive the bench.
+    explicit UnitPageBench(const Platform::Resources& aResources);
     ~UnitPageBench() override;
 
     static const Platform::Resources& resources();
