@@ -144,3 +144,21 @@ INSTANTIATE_TEST_SUITE_P(Models, PreprocessingPageTest, ::testing::Values(0, 2),
                          [](const ::testing::TestParamInfo<int>& anInfo) {
                              return std::string(anInfo.param == 0 ? "Kq310" : "Kq350");
                          });
+
+class PreprocessingPageWithoutDeviceTest : public CommonPageBench
+{
+};
+
+TEST_F(PreprocessingPageWithoutDeviceTest, APageForAClosedDeviceBindsNothingAndReportsNothing)
+{
+    const DeviceKey key = openOffLine(Kq310);
+    myDocument.closeDevice(key);
+    PreprocessingPage page(&parent(), key, &myDocument);
+    ASSERT_NE(nullptr, page.window());
+    // No message box or dialog comes up: an unscripted one fails the script.
+    EXPECT_TRUE(myUser.click(PreprocessingPage::lfeLowpassId));
+    EXPECT_TRUE(myUser.pick(PreprocessingPage::compressionId, 2));
+    EXPECT_TRUE(myUser.click(PreprocessingPage::deemphasisAutoId));
+    myUser.finish();
+    EXPECT_FALSE(myDocument.hasDevice(key));
+}
