@@ -1,0 +1,247 @@
+// The page and panel bases: pages built in their constructor, the page tab
+// control showing one page at a time, Enter and Escape, pages of devices
+// that are gone, and the error guard of their handlers, also on line.
+#include "tests/Tessiva/Panels/P1PanelFixture.h"
+
+#include "Platform/Window/DialogTemplate.h"
+#include "Tessiva/Panels/DevicePage.h"
+#include "Tessiva/Panels/FrontPanel.h"
+#include "Tessiva/Panels/PageTabControl.h"
+#include "Toolkit/Parameter/ProtocolException.h"
+#include "Toolkit/Parameter/VornaException.h"
+#include "tests/emulator/UnitEmulator.h"
+#include "tests/emulator/models/Kq310Unit.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+using namespace P1;
+using Platform::WindowKind;
+
+namespace
+{
+const unsigned theProbePageId = 9100;
+const int theFailButtonId = 9101;
+const int theFieldId = 9102;
+const int thePageTabsId = 9110;
+const ParameterId theDataRate('B', 1);
+
+Platform::Resources withProbePage()
+{
+    Platform::Resources resources = programResources();
+    Platform::DialogTemplate page(theProbePageId, "", 200, 100);
+    page.add(WindowKind::Button, theFailButtonId, "Fail", 10, 10, 50, 14)
+        .add(WindowKind::Edit, theFieldId, "", 10, 30, 50, 12);
+    resources.addDialog(page);
+    resources.strings().add(theProbePageId, "Probe");
+    return resources;
+}
+
+// A page that watches the data rate and whose button runs what a test gives.
+class ProbePage : public DevicePage
+{
+public:
+    ProbePage(Platform::Window* aParent, const DeviceKey& aKey, CTessivaDoc* aDocument) : DevicePage(aKey, aDocument)
+    {
+        createPage(theProbePageId, aParent);
+    }
+
+    std::function<void()> failure = []() {};
+    int exchanges = 0;
+    int inits = 0;
+    ParameterProbe observer;
+
+protected:
+    bool onInitDialog() override
+    {
+        const bool result = DevicePage::onInitDialog();
+        ++inits;
+        guarded([this]() { document()->attachControlObserver(key(), theDataRate, &observer); });
+        handle(theFailButtonId, Platform::Notification::Clicked, [this]() { failure(); });
+        return result;
+    }
+    void doDataExchange() override { ++exchanges; }
+};
+
+// Its override comes too late for the window made in the base's constructor.
+class LaterPage : public ProbePage
+{
+public:
+    using ProbePage::ProbePage;
+    int laterExchanges = 0;
+
+protected:
+    void doDataExchange() override { ++laterExchanges; }
+};
+}
+
+class DevicePageTest : public ::testing::Test, public PanelStage
+{
+protected:
+    DevicePageTest() : PanelStage(withProbePage()), myKey(openKq310())
+    {
+        myPageWindow = &myMain->createChild(WindowKind::TabControl, thePageTabsId);
+        myPages.attach(myPageWindow);
+        myPageWindow->on(Platform::Notification::TabSelectionChanged,
+                         [this](Platform::Event&) { myPages.selectionChange(); });
+    }
+
+    ProbePage& addPage()
+    {
+        ProbePage* page = new ProbePage(myPageWindow, myKey, &myDocument);
+        myPages.addPage(theProbePageId, page);
+        return *page;
+    }
+
+    std::vector<bool> shown() const
+    {
+        std::vector<bool> result;
+        for (int index = 0; index < myPages.pageCount(); ++index)
+        {
+            const Platform::Window* window = myPages.page(index)->window();
+            EXPECT_EQ(window->isShown(), window->isEnabled());
+            result.push_back(window->isShown());
+        }
+        return result;
+    }
+
+    DeviceKey myKey;
+    PageTabControl myPages;
+    Platform::Window* myPageWindow = NULL;
+};
+
+TEST_F(DevicePageTest, ThePageTabsShowOnlyTheSelectedPage)
+{
+    ProbePage& first = addPage();
+    EXPECT_EQ((std::vector<bool>{true}), shown());
+    addPage();
+    addPage();
+    EXPECT_EQ((std::vector<std::string>{"Probe", "Probe", "Probe"}), myPageWindow->items());
+    EXPECT_EQ((std::vector<bool>{true, false, false}), shown());
+    EXPECT_TRUE(myUser.selectTab(thePageTabsId, 2));
+    EXPECT_EQ((std::vector<bool>{false, false, true}), shown());
+    EXPECT_TRUE(myUser.selectTab(thePageTabsId, 1));
+    EXPECT_EQ((std::vector<bool>{false, true, false}), shown());
+    // A hidden page still follows its parameter.
+    setControl(myKey, theDataRate, 12);
+    ASSERT_TRUE(first.observer.parameter() != NULL);
+    EXPECT_EQ(12, first.observer.parameter()->value().toShort());
+    myUser.finish();
+}
+
+TEST_F(DevicePageTest, ThePageIsBuiltAndBoundInItsConstructor)
+{
+    ProbePage& page = addPage();
+    EXPECT_EQ(1, page.inits);
+    EXPECT_EQ(1, page.exchanges);
+    ASSERT_TRUE(page.window() != NULL);
+    EXPECT_EQ(myPageWindow, page.window()->parent());
+    EXPECT_EQ(page.window(), myPageWindow->children().front());
+    EXPECT_TRUE(page.observer.parameter() != NULL);
+
+    LaterPage later(myPageWindow, myKey, &myDocument);
+    EXPECT_EQ(1, later.exchanges);
+    EXPECT_EQ(0, later.laterExchanges);
+}
+
+TEST_F(DevicePageTest, EnterAndEscapeNeitherCloseNorHideAPage)
+{
+    ProbePage& page = addPage();
+    page.control(theFieldId).setFocus();
+    myUser.pressEnter();
+    myUser.pressEscape();
+    ASSERT_TRUE(page.window() != NULL);
+    EXPECT_TRUE(page.window()->isVisible());
+    myUser.finish();
+}
+
+TEST_F(DevicePageTest, APageOfADeviceThatIsGoneAttachesNothingAndReportsNothing)
+{
+    myDocument.closeDevice(myKey);
+    const int updates = myView.updates;
+    ProbePage& page = addPage();
+    EXPECT_TRUE(page.observer.parameter() == NULL);
+    EXPECT_LT(updates, myView.updates);
+    EXPECT_TRUE(myUser.click(theFailButtonId));
+    myUser.finish();
+}
+
+TEST_F(DevicePageTest, AWireErrorBringsUpTheCommunicationsErrorForThePagesDevice)
+{
+    ProbePage& page = addPage();
+    page.failure = []() { throw ProtocolException("No response when expecting an ACK."); };
+    std::string message;
+    myUser.expectDialog(CTessivaDoc::communicationsErrorDialogId, [&](Platform::Window&) {
+        message = myUser.control(1054).text();
+        myUser.click(1);
+    });
+    EXPECT_TRUE(myUser.click(theFailButtonId));
+    myUser.finish();
+    EXPECT_EQ("The device is not responding.", message);
+    // Reconnecting worked: the device stays.
+    EXPECT_TRUE(myDocument.hasDevice(myKey));
+}
+
+TEST_F(DevicePageTest, AnyOtherErrorOfTheProgramShowsItsText)
+{
+    ProbePage& page = addPage();
+    page.failure = []() { throw VornaException("Invalid input channel assignment"); };
+    myUser.expectMessageBox("Invalid input channel assignment");
+    EXPECT_TRUE(myUser.click(theFailButtonId));
+    myUser.finish();
+    EXPECT_TRUE(myDocument.hasDevice(myKey));
+}
+
+// A KQ310 on line whose unit stops answering.
+class OnLinePanelTest : public PanelTest
+{
+protected:
+    static constexpr unsigned thePort = 2;
+    static constexpr std::uint16_t theAddress = 0x9080;
+
+    OnLinePanelTest()
+    {
+        myProfile.map(thePort, myEmulator.devicePath());
+        myEmulator.addUnit(theAddress, Emulator::Kq310Unit::freshValues());
+    }
+
+    Kq310FrontPanel& addOnLine()
+    {
+        DeviceSettings settings(&myDocument);
+        ControlCollection& values = settings.controlCollection();
+        values.find(DeviceSettings::deviceTypeId).setValue(ParameterValue(0));
+        values.find(DeviceSettings::offLineId).setValue(ParameterValue(0));
+        values.find(DeviceSettings::portIndexId).setValue(ParameterValue(static_cast<int>(thePort) - 1));
+        values.find(DeviceSettings::baudRateId).setValue(ParameterValue(2));
+        DeviceKey key(0, 0);
+        EXPECT_TRUE(myDocument.createKq310Device(key, settings));
+        Kq310FrontPanel* panel = new Kq310FrontPanel(myTabWindow, key, &myDocument, NULL);
+        myTabs.addPanel("Kq310", panel);
+        return *panel;
+    }
+
+    Emulator::UnitEmulator myEmulator;
+};
+
+TEST_F(OnLinePanelTest, StartWithoutAnAnswerOffersToCloseTheDeviceAndItsTabGoes)
+{
+    Kq310FrontPanel& panel = addOnLine();
+    const DeviceKey key = panel.key();
+    EXPECT_EQ("Kq310 (COM2, 9080)", myTabWindow->itemText(0));
+    const unsigned startImage = panel.control(FrontPanel::startButtonId).image();
+    myEmulator.injectFault(theAddress, Emulator::UnitFault::silent(Emulator::UnitFault::forever));
+    myUser.expectDialog(CTessivaDoc::communicationsErrorDialogId, [&](Platform::Window&) {
+        // The button keeps its look while the question is open.
+        EXPECT_EQ(startImage, panel.control(FrontPanel::startButtonId).image());
+        myUser.click(2);
+    });
+    // The panel goes while its own handler runs.
+    myUser.click(FrontPanel::startButtonId);
+    myUser.finish();
+    EXPECT_FALSE(myDocument.hasDevice(key));
+    EXPECT_EQ(0, myTabs.panelCount());
+    EXPECT_EQ(0, myTabWindow->itemCount());
+}
