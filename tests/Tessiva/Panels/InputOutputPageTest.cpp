@@ -2,10 +2,13 @@
 // device, and the KQ350 form with its own controls and LEDs.
 #include "tests/Tessiva/Panels/CommonPageBench.h"
 
+#include "Tessiva/DeviceSettings.h"
 #include "Tessiva/Panels/InputChannelRoutingDialog.h"
 #include "Tessiva/Panels/InputOutputPage.h"
 #include "Tessiva/Panels/PollingView.h"
 #include "Tessiva/Panels/UnitInputOutputPage.h"
+#include "Toolkit/Parameter/ControlCollection.h"
+#include "Toolkit/Parameter/ControlParameter.h"
 
 #include <memory>
 #include <string>
@@ -253,3 +256,28 @@ INSTANTIATE_TEST_SUITE_P(Models, UnitInputOutputPageTest, ::testing::Values(1, 2
                          [](const ::testing::TestParamInfo<int>& anInfo) {
                              return std::string(anInfo.param == 1 ? "Kq330" : "Kq350");
                          });
+
+TEST(UnitInputOutputPageResourcesTest, MissingLedPicturesAreReportedAndTheOtherControlsStayBound)
+{
+    Platform::Resources resources;
+    CTessivaDoc::addResources(resources);
+    UnitInputOutputPage::addResources(resources);
+    Platform::HeadlessBackend backend;
+    Platform::ScriptedUser user(backend);
+    Platform::Application application("Tessiva", resources);
+    CTessivaDoc document;
+    DeviceSettings settings(&document);
+    settings.controlCollection().find(DeviceSettings::deviceTypeId).setValue(ParameterValue(2));
+    settings.controlCollection().find(DeviceSettings::offLineId).setValue(ParameterValue(1));
+    DeviceKey key(0, 0);
+    ASSERT_TRUE(document.createKq350Device(key, settings));
+    Platform::Window parent(Platform::WindowKind::Dialog, 0);
+    user.lookAt(parent);
+
+    user.expectMessageBox("Error loading the off led");
+    UnitInputOutputPage page(&parent, key, &document);
+    user.finish();
+    // The LEDs come last: everything made before them works.
+    ASSERT_TRUE(user.pick(UnitInputOutputPage::testToneId, 2));
+    EXPECT_EQ("-18 dBFS", page.control(UnitInputOutputPage::testToneId).text());
+}
