@@ -25,6 +25,7 @@ bool SplashDialog::create(const Platform::Resources& aResources)
     myWindow = splash->create();
     Platform::Backend& backend = Platform::Backend::current();
     myWindow->centreIn(backend.screenArea());
+    myPicture.subclassDlgItem(TessivaResources::splashPicture, *myWindow);
     backend.openWindow(*myWindow);
     return true;
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "Tessiva/Program/IconButton.h"
+
 #include <memory>
 
 namespace Platform
@@ -28,7 +30,9 @@ public:
 
     // NULL when not created or destroyed.
     Platform::Window* window() const { return myWindow.get(); }
+    const IconButton& picture() const { return myPicture; }
 
 private:
     std::unique_ptr<Platform::Window> myWindow;
+    IconButton myPicture;
 };

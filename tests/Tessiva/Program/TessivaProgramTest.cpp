@@ -31,6 +31,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdlib>
 #include <fstream>
 #include <functional>
 #include <iterator>
@@ -196,6 +197,10 @@ TEST_F(TessivaProgramTest, StartUpShowsTheSplashThenTheOpenDeviceDialogBeforeThe
         {
             if (window->templateId() == R::splashDialog)
             {
+                const Platform::Rectangle placed = window->rectangle();
+                const Platform::Rectangle screen = backend.screenArea();
+                EXPECT_LE(std::abs(placed.left + placed.right - screen.width()), 1);
+                EXPECT_LE(std::abs(placed.top + placed.bottom - screen.height()), 1);
                 splashShown = window->findChild(R::splashPicture) != NULL &&
                               window->findChild(R::splashPicture)->image() == R::splashBitmap;
             }

@@ -1,0 +1,17 @@
+#include "Tessiva/Program/IconButton.h"
+
+bool IconButton::subclassDlgItem(int anId, Platform::Window& aParent)
+{
+    Platform::Window* control = aParent.findChild(anId);
+    if (control == NULL)
+    {
+        return false;
+    }
+    myControl.emplace(*control);
+    return true;
+}
+
+Platform::Window* IconButton::window() const
+{
+    return myControl ? myControl->get() : NULL;
+}
