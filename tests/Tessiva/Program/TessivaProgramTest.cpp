@@ -643,3 +643,40 @@ TEST_F(TessivaProgramTest, TheModelsFrontPanelsFillTheTabs)
     EXPECT_TRUE(backend.messageBoxes().empty());
     EXPECT_EQ(2u, app->document()->deviceCount());
 }
+
+TEST_F(TessivaProgramTest, OnlyTheDeviceOnTheSelectedTabIsPolled)
+{
+    const std::uint16_t unitAddress = 0x8280;
+    emulator.addUnit(kq310Address, Emulator::Kq310Unit::freshValues());
+    emulator.addUnit(unitAddress, Emulator::Kq350Unit::freshValues());
+    start(choose(kq310, false));
+    user.expectDialog(OpenDeviceDialog::templateId, [&](Window&) {
+        user.pick(OpenDeviceDialog::deviceTypeComboId, kq350);
+        user.type(OpenDeviceDialog::addressEditId, "8280");
+        user.click(Platform::DialogResult::ok);
+    });
+    ASSERT_TRUE(user.command(R::newDeviceCommand));
+    user.finish();
+    ASSERT_EQ(2, tabs().itemCount());
+    ASSERT_EQ(1, tabs().selection());
+    EXPECT_EQ("Kq350 (COM1, 8280)", tabText(tabs(), 1));
+
+    ValueObserver kq310Locked;
+    ValueObserver kq350Locked;
+    app->document()->attachStatusObserver(DeviceKey(1, kq310Address), ParameterId('I', 0), &kq310Locked);
+    app->document()->attachStatusObserver(DeviceKey(1, unitAddress), ParameterId('I', 0), &kq350Locked);
+    const int kq310Before = kq310Locked.value;
+    const int kq350Before = kq350Locked.value;
+    emulator.setValue(kq310Address, 'I', 0, UnitEmulator::integer(kq310Before == 1 ? 0 : 1));
+    emulator.setValue(unitAddress, 'I', 0, UnitEmulator::integer(kq350Before == 1 ? 0 : 1));
+
+    // A whole ring of the KQ350 ('I', 'F', 'C', 'b', 'F', 'C').
+    EXPECT_EQ(6u, user.tick(6));
+    EXPECT_NE(kq350Before, kq350Locked.value);
+    EXPECT_EQ(kq310Before, kq310Locked.value);
+
+    ASSERT_TRUE(user.selectTab(R::deviceTabControl, 0));
+    EXPECT_EQ(3u, user.tick(3));
+    EXPECT_NE(kq310Before, kq310Locked.value);
+    EXPECT_TRUE(backend.messageBoxes().empty());
+}
