@@ -84,6 +84,7 @@ void BitstreamInfoPage::addResources(Platform::Resources& aResources)
 {
     aResources.addDialog(dialogTemplate());
     Platform::StringTable& table = aResources.strings();
+    table.add(labelStringId, "Bitstream Info");
     std::vector<std::string> mixLevels;
     for (int level = 80; level <= 111; ++level)
     {

@@ -21,6 +21,7 @@ class BitstreamInfoPage : public DevicePage
 {
 public:
     static constexpr unsigned templateId = 111;
+    static constexpr unsigned labelStringId = 111;
     static constexpr int copyrightBitId = 1120;
     static constexpr int originalBitstreamId = 1121;
     static constexpr int infoExistsId = 1112;

@@ -142,6 +142,7 @@ void PreprocessingPage::addResources(Platform::Resources& aResources)
 {
     aResources.addDialog(dialogTemplate());
     Platform::StringTable& table = aResources.strings();
+    table.add(labelStringId, "Preprocessing");
     table.addRun(theFirstCompressionString,
                  {"None", "Film: Standard", "Film: Light", "Music: Standard", "Music: Light", "Speech"});
     table.addRun(theAutoString, {"Auto", "Off", "On"});

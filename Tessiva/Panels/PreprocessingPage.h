@@ -27,6 +27,7 @@ class PreprocessingPage : public DevicePage
 {
 public:
     static constexpr unsigned templateId = 112;
+    static constexpr unsigned labelStringId = 112;
     static constexpr int lfeLowpassId = 1130;
     static constexpr int dcHighpassId = 1128;
     static constexpr int bandwidthLowpassId = 1129;

@@ -123,6 +123,7 @@ void TimeCodePage::addResources(Platform::Resources& aResources)
 {
     aResources.addDialog(dialogTemplate());
     Platform::StringTable& table = aResources.strings();
+    table.add(labelStringId, "Time Code");
     table.addRun(theFirstPresenceString, {"Not present", "Present"});
     table.addRun(theFirstFormatString,
                  {"24 fps", "25 fps", "29.97 fps drop frame", "29.97 fps", "30 fps", "Unknown"});

@@ -26,6 +26,7 @@ class TimeCodePage : public DevicePage
 {
 public:
     static constexpr unsigned templateId = 116;
+    static constexpr unsigned labelStringId = 116;
     static constexpr int inputStatusId = 1501;
     static constexpr int formatId = 1502;
     static constexpr int currentHourId = 1503;

@@ -3,10 +3,16 @@
 #include "tests/Tessiva/Panels/CommonPageBench.h"
 
 #include "Tessiva/Panels/BitstreamInfoPage.h"
+#include "Tessiva/Panels/InputChannelRoutingDialog.h"
+#include "Tessiva/Panels/InputOutputPage.h"
+#include "Tessiva/Panels/PreprocessingPage.h"
+#include "Tessiva/Panels/TimeCodePage.h"
 #include "tests/emulator/UnitEmulator.h"
 #include "tests/emulator/models/Kq310Unit.h"
 
 #include <memory>
+#include <optional>
+#include <string>
 
 namespace
 {
@@ -154,4 +160,23 @@ TEST_F(BitstreamInfoPageErrorTest, AFailedCopyrightWriteBringsUpTheCommunication
     ASSERT_TRUE(myUser.click(BitstreamInfoPage::copyrightBitId));
     myUser.finish();
     EXPECT_FALSE(myDocument.hasDevice(myKey));
+}
+
+TEST(CommonPageResourcesTest, EveryPageNamesItsTab)
+{
+    Platform::Resources resources;
+    BitstreamInfoPage::addResources(resources);
+    PreprocessingPage::addResources(resources);
+    TimeCodePage::addResources(resources);
+    InputOutputPage::addResources(resources);
+    const std::pair<unsigned, const char*> labels[] = {{BitstreamInfoPage::labelStringId, "Bitstream Info"},
+                                                       {PreprocessingPage::labelStringId, "Preprocessing"},
+                                                       {TimeCodePage::labelStringId, "Time Code"},
+                                                       {InputOutputPage::labelStringId, "Input/Output"}};
+    for (const auto& label : labels)
+    {
+        EXPECT_EQ(std::optional<std::string>(label.second), resources.strings().find(label.first));
+        EXPECT_NE(nullptr, resources.dialog(label.first));
+    }
+    EXPECT_NE(nullptr, resources.dialog(InputChannelRoutingDialog::templateId));
 }
