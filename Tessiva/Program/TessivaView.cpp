@@ -185,11 +185,23 @@ void TessivaView::deviceFactory(DeviceSettings& aSettings)
     case PanelFactory::kq350: created = document.createKq350Device(key, aSettings); break;
     default: throw VornaException("Unexpected device type: " + std::to_string(type));
     }
-    if (created)
+    if (!created)
     {
-        std::unique_ptr<DevicePanel> panel = myPanelFactory.createPanel(type, tabs().window(), key, document, *this);
-        tabs().addPanel(type == PanelFactory::kq310 ? "Kq310" : "Kq350", panel.release());
+        return;
     }
+    std::unique_ptr<DevicePanel> panel;
+    try
+    {
+        panel = myPanelFactory.createPanel(type, tabs().window(), key, document, *this);
+    }
+    catch (const VornaException&)
+    {
+        // A device without a tab could never be closed and would hold its port.
+        document.closeDevice(key);
+        throw;
+    }
+    VORNA_ASSERT(panel != nullptr);
+    tabs().addPanel(type == PanelFactory::kq310 ? "Kq310" : "Kq350", panel.release());
 }
 
 void TessivaView::onCloseDevice()

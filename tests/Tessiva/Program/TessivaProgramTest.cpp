@@ -22,6 +22,7 @@
 #include "Toolkit/Parameter/Observer.h"
 #include "Toolkit/Parameter/Parameter.h"
 #include "Toolkit/Parameter/ParameterId.h"
+#include "Toolkit/Parameter/VornaException.h"
 #include "tests/emulator/UnitEmulator.h"
 #include "tests/emulator/UnitFault.h"
 #include "tests/emulator/models/Kq310Unit.h"
@@ -107,6 +108,16 @@ public:
 
 private:
     Platform::HeadlessBackend& myBackend;
+};
+
+// A panel that cannot be made.
+class FailingPanelFactory : public PanelFactory
+{
+public:
+    std::unique_ptr<DevicePanel> createPanel(int, Window*, const DeviceKey&, CTessivaDoc&, TessivaView&) override
+    {
+        throw VornaException("Couldn't find parameter (42, 0)");
+    }
 };
 
 std::string fileText(const std::string& aPath)
@@ -679,4 +690,20 @@ TEST_F(TessivaProgramTest, OnlyTheDeviceOnTheSelectedTabIsPolled)
     EXPECT_EQ(3u, user.tick(3));
     EXPECT_NE(kq310Before, kq310Locked.value);
     EXPECT_TRUE(backend.messageBoxes().empty());
+}
+
+TEST_F(TessivaProgramTest, ADeviceWhosePanelCannotBeMadeIsClosedAgain)
+{
+    emulator.addUnit(kq310Address, Emulator::Kq310Unit::freshValues());
+    user.expectDialog(OpenDeviceDialog::templateId, choose(kq310, false));
+    user.expectMessageBox("Couldn't find parameter (42, 0)");
+    app.reset(new CTessivaApp(std::unique_ptr<PanelFactory>(new FailingPanelFactory())));
+    app->setSplashWait([](unsigned) {});
+    ASSERT_TRUE(app->start({}));
+    user.finish();
+    EXPECT_EQ(0, tabs().itemCount());
+    EXPECT_EQ(0u, app->document()->deviceCount());
+    // The port was given back: nothing holds COM1 any more.
+    EXPECT_FALSE(app->document()->isPortOpen(NULL, 1));
+    EXPECT_TRUE(polling());
 }
