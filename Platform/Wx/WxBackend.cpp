@@ -24,6 +24,7 @@
 
 #include <algorithm>
 #include <chrono>
+#include <cstdio>
 #include <stdexcept>
 #include <thread>
 
@@ -247,6 +248,13 @@ WxBackend::WxBackend(const Resources* aResources)
             throw std::runtime_error("The display could not be opened.");
         }
         wxImage::AddHandler(new wxPNGHandler());
+        // A toolkit complaint is reported, never a dialog that waits for someone.
+        wxSetAssertHandler([](const wxString& aFile, int aLine, const wxString& aFunction, const wxString& aCondition,
+                              const wxString& aMessage) {
+            std::fprintf(stderr, "%s:%d: %s: %s %s\n", static_cast<const char*>(aFile.utf8_str()), aLine,
+                         static_cast<const char*>(aFunction.utf8_str()), static_cast<const char*>(aCondition.utf8_str()),
+                         static_cast<const char*>(aMessage.utf8_str()));
+        });
         theToolkitStarted = true;
         myOwnsToolkit = true;
     }

@@ -35,7 +35,8 @@ namespace Platform
 {
 namespace
 {
-const wxColour faceColour(240, 240, 240);
+// Menu items get ids of their own from here up, clear of the toolkit's.
+const int firstMenuItemId = 100;
 
 wxString toWx(const std::string& aText)
 {
@@ -151,14 +152,14 @@ void describeMenu(const Menu& aMenu, std::string& aShape)
     }
 }
 
-wxMenu* buildMenu(const Menu& aMenu, const MainFrame& aFrame)
+wxMenu* buildMenu(const Menu& aMenu, const MainFrame& aFrame, const std::function<int(unsigned)>& anItemId)
 {
     wxMenu* menu = new wxMenu();
     for (const Menu::Item& item : aMenu.items())
     {
         if (item.popup != nullptr)
         {
-            menu->AppendSubMenu(buildMenu(*item.popup, aFrame), toWx(item.text));
+            menu->AppendSubMenu(buildMenu(*item.popup, aFrame, anItemId), toWx(item.text));
         }
         else if (item.isSeparator())
         {
@@ -168,7 +169,7 @@ wxMenu* buildMenu(const Menu& aMenu, const MainFrame& aFrame)
         {
             const std::optional<CommandState> state = aFrame.commandState(item.command);
             const bool checkable = state && state->checked;
-            menu->Append(static_cast<int>(item.command), toWx(item.text), wxString(),
+            menu->Append(anItemId(item.command), toWx(item.text), wxString(),
                          checkable ? wxITEM_CHECK : wxITEM_NORMAL);
         }
     }
@@ -306,6 +307,12 @@ Window* WxView::windowOf(const wxWindow* aWidget) const
         }
     }
     return NULL;
+}
+
+int WxView::menuItemId(unsigned aCommand) const
+{
+    const auto place = myMenuItems.find(aCommand);
+    return place != myMenuItems.end() ? place->second : static_cast<int>(wxID_NONE);
 }
 
 wxBitmap WxView::toWxBitmap(const Bitmap& aBitmap)
@@ -584,8 +591,14 @@ void WxView::bindEvents(Window& aWindow, wxWindow* aWidget)
                 aTop.notify(event);
             });
         });
-        aWidget->Bind(wxEVT_MENU, [input](wxCommandEvent& anEvent) {
-            const int command = anEvent.GetId();
+        aWidget->Bind(wxEVT_MENU, [this, input](wxCommandEvent& anEvent) {
+            const auto place = myMenuCommands.find(anEvent.GetId());
+            if (place == myMenuCommands.end())
+            {
+                anEvent.Skip();
+                return;
+            }
+            const int command = static_cast<int>(place->second);
             input([command](Window& aTop, const UserInput&) { aTop.command(command); });
         });
         aWidget->Bind(wxEVT_CHAR_HOOK, [this, input](wxKeyEvent& anEvent) {
@@ -1049,12 +1062,23 @@ void WxView::updateMenu(Peer& aPeer)
     if (shape != aPeer.menuShape)
     {
         aPeer.menuShape = shape;
+        const auto itemId = [this](unsigned aCommand) {
+            const auto place = myMenuItems.find(aCommand);
+            if (place != myMenuItems.end())
+            {
+                return place->second;
+            }
+            const int id = firstMenuItemId + static_cast<int>(myMenuItems.size());
+            myMenuItems[aCommand] = id;
+            myMenuCommands[id] = aCommand;
+            return id;
+        };
         wxMenuBar* bar = new wxMenuBar();
         for (const Menu::Item& item : menu.items())
         {
             if (item.popup != nullptr)
             {
-                bar->Append(buildMenu(*item.popup, *mainFrame), toWx(item.text));
+                bar->Append(buildMenu(*item.popup, *mainFrame, itemId), toWx(item.text));
             }
         }
         wxMenuBar* old = frame->GetMenuBar();
@@ -1073,7 +1097,8 @@ void WxView::updateMenu(Peer& aPeer)
     }
     for (unsigned command : mainFrame->commands())
     {
-        wxMenuItem* item = bar->FindItem(static_cast<int>(command));
+        const int id = menuItemId(command);
+        wxMenuItem* item = id != wxID_NONE ? bar->FindItem(id) : NULL;
         const std::optional<CommandState> state = mainFrame->commandState(command);
         if (item == NULL || !state)
         {

@@ -4,6 +4,7 @@
 
 #include <wx/window.h>
 #include <wx/weakref.h>
+#include <wx/defs.h>
 
 #include <chrono>
 #include <map>
@@ -48,6 +49,10 @@ public:
     wxWindow* widgetOf(const Window& aWindow) const;
     // The model window of a widget, or NULL.
     Window* windowOf(const wxWindow* aWidget) const;
+
+    // The menu item that stands for a command (the desktop's item ids are
+    // narrower than command ids); wxID_NONE for a command on no menu.
+    int menuItemId(unsigned aCommand) const;
 
     static wxBitmap toWxBitmap(const Bitmap& aBitmap);
 
@@ -99,5 +104,7 @@ private:
     std::chrono::steady_clock::time_point myLastSpin;
     const Window* mySpinning;
     const Window* myFocus;
+    std::map<unsigned, int> myMenuItems;
+    std::map<int, unsigned> myMenuCommands;
 };
 }
