@@ -208,8 +208,11 @@ public:
         }
         WxBackend& backend = myBackend;
         ++backend.myTicking;
-        Event event(Notification::TimerTick, *window, static_cast<int>(myId));
-        window->notify(event);
+        const int id = static_cast<int>(myId);
+        backend.guard([window, id]() {
+            Event event(Notification::TimerTick, *window, id);
+            window->notify(event);
+        });
         --backend.myTicking;
         backend.afterDispatch();
     }
@@ -321,12 +324,22 @@ int WxBackend::runModal(Window& aDialog)
         {
             widget->Raise();
         }
-        if (!aDialog.dialogEnded())
+        if (!aDialog.dialogEnded() && !myPendingError)
         {
             modal.loop.Run();
         }
     }
     myLoops.pop_back();
+    if (myPendingError)
+    {
+        if (Window* dialog = modal.dialog.get())
+        {
+            dialog->finishModal();
+            dialog->show(false);
+            myView->removeRoot(*dialog);
+        }
+        rethrowPending();
+    }
     Window* dialog = modal.dialog.get();
     if (dialog == NULL)
     {
@@ -349,6 +362,7 @@ int WxBackend::showMessageBox(const MessageBoxRequest& aRequest)
     myMessageBox = &box;
     const int answer = box.ShowModal();
     myMessageBox = outer;
+    rethrowPending();
     return answer;
 }
 
@@ -389,7 +403,9 @@ bool WxBackend::askFileName(const FileDialogRequest& aRequest, std::string& aPat
     }
     wxFileDialog dialog(NULL, wxFileSelectorPromptStr, wxString(), toWx(aRequest.initialName),
                         wildcardOf(aRequest), style);
-    if (dialog.ShowModal() != wxID_OK)
+    const int answer = dialog.ShowModal();
+    rethrowPending();
+    if (answer != wxID_OK)
     {
         return false;
     }
@@ -485,6 +501,7 @@ bool WxBackend::pumpMessage()
     {
         active.loop().Dispatch();
         afterDispatch();
+        rethrowPending();
         return true;
     }
     // The quit request comes when nothing else waits.
@@ -508,8 +525,12 @@ int WxBackend::runMessageLoop()
 {
     wxGUIEventLoop loop;
     myMainLoops.push_back(&loop);
-    loop.Run();
+    if (!myPendingError)
+    {
+        loop.Run();
+    }
     myMainLoops.pop_back();
+    rethrowPending();
     return myQuitCode;
 }
 
@@ -614,9 +635,41 @@ bool WxBackend::runQueued()
     }
     const std::function<void()> action = myQueue.front();
     myQueue.pop_front();
-    action();
+    guard(action);
     afterDispatch();
     return true;
+}
+
+void WxBackend::guard(const std::function<void()>& anAction)
+{
+    try
+    {
+        anAction();
+    }
+    catch (...)
+    {
+        if (!myPendingError)
+        {
+            myPendingError = std::current_exception();
+        }
+        if (wxEventLoopBase* active = wxEventLoopBase::GetActive())
+        {
+            if (active->IsRunning())
+            {
+                active->Exit(-1);
+            }
+        }
+    }
+}
+
+void WxBackend::rethrowPending()
+{
+    if (myPendingError)
+    {
+        std::exception_ptr error = myPendingError;
+        myPendingError = nullptr;
+        std::rethrow_exception(error);
+    }
 }
 
 void WxBackend::afterDispatch()

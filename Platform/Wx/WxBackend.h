@@ -3,6 +3,7 @@
 #include "Platform/Window/Backend.h"
 
 #include <deque>
+#include <exception>
 #include <functional>
 #include <map>
 #include <memory>
@@ -75,12 +76,17 @@ public:
     const Window* innermostModal() const;
     // Called by the view after the handling of one input, and by the loops.
     void afterDispatch();
+    // Runs a handler from the toolkit's loop. An error it lets out cannot go
+    // through the toolkit: it ends the loop running, and the backend's call
+    // that ran the loop (runModal, runMessageLoop, pumpMessage...) throws it.
+    void guard(const std::function<void()>& anAction);
 
 private:
     class Timer;
     struct ModalLoop;
 
     bool runQueued();
+    void rethrowPending();
     void endLoopsThatAreDone();
     void onIdleEvent(wxIdleEvent& anEvent);
 
@@ -92,6 +98,7 @@ private:
     int myQuitCode;
     bool myWaitCursorShown;
     unsigned myTicking;
+    std::exception_ptr myPendingError;
     void* myMessageBox;
     std::vector<std::unique_ptr<Timer>> myTimers;
     std::vector<std::unique_ptr<Timer>> myDeadTimers;

@@ -23,7 +23,6 @@
 #include <wx/menu.h>
 #include <wx/panel.h>
 #include <wx/radiobut.h>
-#include <wx/spinbutt.h>
 #include <wx/statbox.h>
 #include <wx/textctrl.h>
 #include <wx/tglbtn.h>
@@ -120,6 +119,47 @@ private:
 
     Window::Watch myWindow;
     std::function<const Bitmap*(unsigned)> myBitmaps;
+};
+
+// An up-down's arrow pair, drawn to the size its template gives (the
+// toolkit's own spin buttons are far wider). A press in the upper half is the
+// up arrow.
+class ArrowPair : public wxWindow
+{
+public:
+    ArrowPair(wxWindow* aParent, const std::function<void(bool)>& aPress)
+        : wxWindow(aParent, wxID_ANY, wxDefaultPosition, wxDefaultSize, wxBORDER_NONE), myPress(aPress)
+    {
+        SetBackgroundStyle(wxBG_STYLE_PAINT);
+        Bind(wxEVT_PAINT, [this](wxPaintEvent&) { paint(); });
+        Bind(wxEVT_LEFT_DOWN, [this](wxMouseEvent& anEvent) { myPress(anEvent.GetY() < GetClientSize().y / 2); });
+        Bind(wxEVT_LEFT_DCLICK, [this](wxMouseEvent& anEvent) { myPress(anEvent.GetY() < GetClientSize().y / 2); });
+    }
+
+private:
+    void paint()
+    {
+        wxPaintDC dc(this);
+        const wxSize size = GetClientSize();
+        const int half = size.y / 2;
+        dc.SetPen(wxPen(wxColour(160, 160, 160)));
+        dc.SetBrush(wxBrush(wxColour(240, 240, 240)));
+        dc.DrawRectangle(0, 0, size.x, half);
+        dc.DrawRectangle(0, half, size.x, size.y - half);
+        dc.SetPen(*wxTRANSPARENT_PEN);
+        dc.SetBrush(IsEnabled() ? *wxBLACK_BRUSH : *wxGREY_BRUSH);
+        const int middle = size.x / 2;
+        const int reach = std::max(1, std::min(size.x / 4, half / 3));
+        const wxPoint up[] = {wxPoint(middle - reach, half / 2 + reach / 2), wxPoint(middle + reach, half / 2 + reach / 2),
+                              wxPoint(middle, half / 2 - reach / 2 - 1)};
+        const int lower = half + (size.y - half) / 2;
+        const wxPoint down[] = {wxPoint(middle - reach, lower - reach / 2), wxPoint(middle + reach, lower - reach / 2),
+                                wxPoint(middle, lower + reach / 2 + 1)};
+        dc.DrawPolygon(3, up);
+        dc.DrawPolygon(3, down);
+    }
+
+    std::function<void(bool)> myPress;
 };
 
 std::size_t canvasFingerprint(const Window& aWindow)
@@ -532,11 +572,14 @@ wxWindow* WxView::create(Window& aWindow, wxWindow* aParent)
         return new wxTextCtrl(aParent, wxID_ANY, text);
     case WindowKind::UpDown:
     {
-        wxSpinButton* spin = new wxSpinButton(aParent, wxID_ANY, wxDefaultPosition, wxDefaultSize, wxSP_VERTICAL);
         // The model moves the position; the widget only reports the arrows.
-        spin->SetRange(-1000, 1000);
-        spin->SetValue(0);
-        return spin;
+        const Window::Watch watch(aWindow);
+        return new ArrowPair(aParent, [this, watch](bool anUp) {
+            if (Window* window = watch.get())
+            {
+                myBackend.guard([this, window, anUp]() { onSpin(*window, anUp); });
+            }
+        });
     }
     case WindowKind::ListBox:
         return new wxListBox(aParent, wxID_ANY);
@@ -568,7 +611,7 @@ void WxView::bindEvents(Window& aWindow, wxWindow* aWidget)
         }
         Dispatch dispatch(*this);
         myDirty = true;
-        anAction(*window, UserInput(modal()));
+        myBackend.guard([&anAction, window, this]() { anAction(*window, UserInput(modal())); });
     };
     const auto click = [input](wxCommandEvent&) {
         input([](Window& aControl, const UserInput& aUser) { aUser.click(aControl); });
@@ -690,27 +733,13 @@ void WxView::bindEvents(Window& aWindow, wxWindow* aWidget)
             bool handled = false;
             if (edit != NULL)
             {
-                onEditKey(*edit, aWidget, anEvent.GetKeyCode(), anEvent.GetUnicodeKey(), handled);
+                myBackend.guard([&]() {
+                    onEditKey(*edit, aWidget, anEvent.GetKeyCode(), anEvent.GetUnicodeKey(), handled);
+                });
             }
             if (!handled)
             {
                 anEvent.Skip();
-            }
-        });
-        break;
-    case WindowKind::UpDown:
-        aWidget->Bind(wxEVT_SPIN_UP, [this, watch](wxSpinEvent& anEvent) {
-            anEvent.Veto();
-            if (Window* window = watch.get())
-            {
-                onSpin(*window, true);
-            }
-        });
-        aWidget->Bind(wxEVT_SPIN_DOWN, [this, watch](wxSpinEvent& anEvent) {
-            anEvent.Veto();
-            if (Window* window = watch.get())
-            {
-                onSpin(*window, false);
             }
         });
         break;
@@ -1022,7 +1051,7 @@ void WxView::updateTabs(Peer& aPeer)
                 myDirty = true;
                 if (tabIndex < control->itemCount())
                 {
-                    UserInput(modal()).selectTab(*control, tabIndex);
+                    myBackend.guard([this, control, tabIndex]() { UserInput(modal()).selectTab(*control, tabIndex); });
                 }
             });
         }

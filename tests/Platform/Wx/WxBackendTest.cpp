@@ -21,6 +21,7 @@
 #include <fstream>
 #include <functional>
 #include <memory>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -365,6 +366,7 @@ TEST_F(WxBackendTest, AWindowOpenBesideTheLoopIsDrawnAndAScreenshotTaken)
     panel.findChild(modeCombo)->addString("Stereo");
     panel.findChild(modeCombo)->setSelection(0);
     panel.findChild(enableCheck)->setChecked(true);
+    panel.createChild(WindowKind::UpDown, 1041, "", WindowStyle(), Rectangle(332, 10, 348, 32));
     Window& level = *panel.findChild(levelStatic);
     level.fillRectangle(Rectangle(0, 0, level.rectangle().width() * 2 / 3, level.rectangle().height()),
                         Platform::Colour(0, 120, 220));
@@ -403,5 +405,97 @@ TEST_F(WxBackendTest, AWindowOpenBesideTheLoopIsDrawnAndAScreenshotTaken)
 
     backend->closeWindow(frame);
     EXPECT_EQ(backend->view().widgetOf(frame), nullptr);
+}
+}
+
+namespace
+{
+TEST_F(WxBackendTest, AnUpDownsArrowsAndAListsPickGoThroughTheModel)
+{
+    Window& spin = dialog->createChild(WindowKind::UpDown, 1041, "", WindowStyle(), Rectangle(300, 10, 316, 30));
+    spin.setRange(0, 10);
+    spin.setPosition(4);
+    WindowStyle notifying;
+    notifying.notify = true;
+    Window& list = dialog->createChild(WindowKind::ListBox, 1042, "", notifying, Rectangle(300, 40, 380, 100));
+    list.addString("COM1");
+    list.addString("COM2");
+    std::vector<std::string> heard;
+    spin.on(Notification::SpinDelta, [&heard](Event& anEvent) {
+        heard.push_back("delta " + std::to_string(anEvent.delta) + " from " + std::to_string(anEvent.position));
+    });
+    list.on(Notification::SelectionChanged, [&heard, &list](Event&) {
+        heard.push_back("port " + list.itemText(list.selection()));
+    });
+    const int result = runWith([this, &spin, &list]() {
+        wxWindow* arrows = backend->view().widgetOf(spin);
+        ASSERT_NE(arrows, nullptr);
+        EXPECT_EQ(arrows->GetSize(), wxSize(16, 20));
+        wxMouseEvent press(wxEVT_LEFT_DOWN);
+        press.m_x = 8;
+        press.m_y = 3;
+        press.SetEventObject(arrows);
+        arrows->GetEventHandler()->ProcessEvent(press);
+        sendCommand(backend->view().widgetOf(list), wxEVT_LISTBOX, 1);
+        dialog->endDialog(DialogResult::ok);
+    });
+    EXPECT_EQ(result, DialogResult::ok);
+    EXPECT_EQ(heard, (std::vector<std::string>{"delta 1 from 4", "port COM2"}));
+    EXPECT_EQ(spin.position(), 5);
+    EXPECT_EQ(list.selection(), 1);
+}
+
+struct KeyCase
+{
+    const char* name;
+    int key; // 0: the close box
+    int result;
+};
+
+class WxDialogKeyTest : public WxBackendTest, public ::testing::WithParamInterface<KeyCase>
+{
+};
+
+TEST_P(WxDialogKeyTest, EnterEscapeAndTheCloseBoxEndTheDialogAsTheModelSays)
+{
+    const int key = GetParam().key;
+    const int result = runWith([this, key]() {
+        wxWindow* top = backend->view().widgetOf(*dialog);
+        ASSERT_NE(top, nullptr);
+        if (key == 0)
+        {
+            top->Close();
+            return;
+        }
+        wxKeyEvent press(wxEVT_CHAR_HOOK);
+        press.m_keyCode = key;
+        press.SetEventObject(top);
+        top->GetEventHandler()->ProcessEvent(press);
+    });
+    EXPECT_EQ(result, GetParam().result);
+}
+
+INSTANTIATE_TEST_SUITE_P(Keys, WxDialogKeyTest,
+                         ::testing::Values(KeyCase{"Enter", WXK_RETURN, DialogResult::ok},
+                                           KeyCase{"Escape", WXK_ESCAPE, DialogResult::cancel},
+                                           KeyCase{"CloseBox", 0, DialogResult::cancel}),
+                         [](const ::testing::TestParamInfo<KeyCase>& anInfo) { return std::string(anInfo.param.name); });
+
+TEST_F(WxBackendTest, AnErrorOutOfAHandlerLeavesTheModalLoopAndReachesItsCaller)
+{
+    control(applyButton).on(Notification::Clicked, [](Event&) { throw std::runtime_error("The device is not responding."); });
+    try
+    {
+        runWith([this]() { sendCommand(widget(applyButton), wxEVT_BUTTON); });
+        FAIL() << "no error came out";
+    }
+    catch (const std::runtime_error& anError)
+    {
+        EXPECT_STREQ(anError.what(), "The device is not responding.");
+    }
+    EXPECT_FALSE(dialog->isModal());
+    // The backend runs on after it.
+    backend->postQuit(3);
+    EXPECT_EQ(backend->runMessageLoop(), 3);
 }
 }
