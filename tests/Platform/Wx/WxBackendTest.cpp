@@ -366,7 +366,7 @@ TEST_F(WxBackendTest, AWindowOpenBesideTheLoopIsDrawnAndAScreenshotTaken)
     panel.findChild(modeCombo)->addString("Stereo");
     panel.findChild(modeCombo)->setSelection(0);
     panel.findChild(enableCheck)->setChecked(true);
-    panel.createChild(WindowKind::UpDown, 1041, "", WindowStyle(), Rectangle(332, 10, 348, 32));
+    panel.createChild(WindowKind::UpDown, 1041, "", WindowStyle(), Rectangle(250, 10, 266, 32));
     Window& level = *panel.findChild(levelStatic);
     level.fillRectangle(Rectangle(0, 0, level.rectangle().width() * 2 / 3, level.rectangle().height()),
                         Platform::Colour(0, 120, 220));
