@@ -17,6 +17,7 @@
 #include <wx/tglbtn.h>
 #include <wx/timer.h>
 
+#include <csignal>
 #include <cstdio>
 #include <fstream>
 #include <functional>
@@ -24,6 +25,8 @@
 #include <stdexcept>
 #include <string>
 #include <vector>
+
+#include <unistd.h>
 
 // The toolkit keeps caches for the life of the process that it never frees;
 // only those are not leaks of ours.
@@ -64,6 +67,15 @@ class DisplayEnvironment : public ::testing::Environment
 public:
     void SetUp() override
     {
+        // Whatever hangs (a toolkit dialog waiting for someone) ends the
+        // program in a minute instead of holding the run.
+        std::signal(SIGALRM, [](int) {
+            const char message[] = "platform_wx_tests: still running after 60 s, stopped\n";
+            const ssize_t written = write(STDERR_FILENO, message, sizeof message - 1);
+            static_cast<void>(written);
+            _exit(2);
+        });
+        alarm(60);
         std::string reason;
         if (!myDisplay.start(reason))
         {
