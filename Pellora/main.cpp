@@ -1,18 +1,24 @@
-// The Pellora program. The window needs a drawing backend; until one is
-// built in, the program says so and ends.
+// The Pellora program: the application on the desktop's drawing backend.
 #include "Pellora/PelloraApp.h"
-#include "Platform/Window/Backend.h"
+#include "Platform/Wx/WxBackend.h"
 
+#include <exception>
 #include <iostream>
+#include <memory>
 #include <string>
 #include <vector>
 
 int main(int argc, char** argv)
 {
-    if (!Platform::Backend::isInstalled())
+    std::unique_ptr<Platform::WxBackend> backend;
+    try
     {
-        std::cout << "Pellora: no drawing backend is built in yet, so its window cannot be shown." << std::endl;
-        return 0;
+        backend.reset(new Platform::WxBackend());
+    }
+    catch (const std::exception& anError)
+    {
+        std::cerr << "Pellora: " << anError.what() << std::endl;
+        return 1;
     }
     PelloraApp application;
     return application.main(std::vector<std::string>(argv + 1, argv + argc));

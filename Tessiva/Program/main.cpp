@@ -1,9 +1,9 @@
-// The Tessiva program. Its window needs a drawing backend; until one is
-// built in, the program says so and ends.
-#include "Platform/Window/Backend.h"
+// The Tessiva program: the application on the desktop's drawing backend.
+#include "Platform/Wx/WxBackend.h"
 #include "Tessiva/Program/CTessivaApp.h"
 #include "Tessiva/Program/FrontPanelFactory.h"
 
+#include <exception>
 #include <iostream>
 #include <memory>
 #include <string>
@@ -11,12 +11,15 @@
 
 int main(int argc, char** argv)
 {
-    // The drawing backend is installed here, before the application starts
-    // (Platform::Backend::install), once the window layer has one.
-    if (!Platform::Backend::isInstalled())
+    std::unique_ptr<Platform::WxBackend> backend;
+    try
     {
-        std::cout << "Tessiva: no drawing backend is built in yet, so its window cannot be shown." << std::endl;
-        return 0;
+        backend.reset(new Platform::WxBackend());
+    }
+    catch (const std::exception& anError)
+    {
+        std::cerr << "Tessiva: " << anError.what() << std::endl;
+        return 1;
     }
     CTessivaApp application(std::unique_ptr<PanelFactory>(new FrontPanelFactory()));
     return application.main(std::vector<std::string>(argv + 1, argv + argc));
