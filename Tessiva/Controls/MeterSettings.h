@@ -18,4 +18,19 @@ struct MeterSettings
     double fallRate = 0.0;
     // The raw value is multiplied by it before the offset is added.
     double scaleFactor = 1.0;
+
+    // A bar that grows rightward and follows every level at once, as the
+    // pages' meters do.
+    static MeterSettings horizontalBar(double anOffset, double aReferenceLevel, double aTop, double aBottom,
+                                       double aScaleFactor)
+    {
+        MeterSettings settings;
+        settings.horizontal = true;
+        settings.offset = anOffset;
+        settings.referenceLevel = aReferenceLevel;
+        settings.top = aTop;
+        settings.bottom = aBottom;
+        settings.scaleFactor = aScaleFactor;
+        return settings;
+    }
 };

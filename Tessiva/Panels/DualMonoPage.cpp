@@ -26,20 +26,6 @@ const unsigned theFirstMixLevelString = 11300;
 const unsigned theLastMixLevelString = 11331;
 const unsigned theFirstRoomTypeString = 11400;
 const unsigned theLastRoomTypeString = 11402;
-
-MeterSettings meter(double anOffset, double aReference, double aTop, double aBottom, double aScaleFactor)
-{
-    MeterSettings settings;
-    settings.horizontal = true;
-    settings.offset = anOffset;
-    settings.referenceLevel = aReference;
-    settings.top = aTop;
-    settings.bottom = aBottom;
-    settings.riseRate = 0.0;
-    settings.fallRate = 0.0;
-    settings.scaleFactor = aScaleFactor;
-    return settings;
-}
 }
 
 DualMonoPage::DualMonoPage(Platform::Window* aParentWindow, const DeviceKey& aKey, CTessivaDoc* aDocument)
@@ -196,15 +182,15 @@ void DualMonoPage::createObservers()
         new Win32ComboBoxObserver(myRoomType, theFirstRoomTypeString, theLastRoomTypeString, strings));
     doc->attachControlObserver(key(), ParameterId('B', 19), myRoomTypeObserver.get());
 
-    const MeterSettings inputLevel = meter(9.03125, -60.0, 0.0, -60.0, -0.564453125);
+    const MeterSettings inputLevel = MeterSettings::horizontalBar(9.03125, -60.0, 0.0, -60.0, -0.564453125);
     myInputLevelObserver.reset(new MeterObserver(myInputLevelBar, &myScaler, &inputLevel));
     doc->attachStatusObserver(key(), ParameterId('C', 11), myInputLevelObserver.get());
 
-    const MeterSettings lineMode = meter(-24.0, 0.0, 24.0, -24.0, 0.1875);
+    const MeterSettings lineMode = MeterSettings::horizontalBar(-24.0, 0.0, 24.0, -24.0, 0.1875);
     myLineModeObserver.reset(new MeterObserver(myLineModeBar, &myScaler, &lineMode));
     doc->attachStatusObserver(key(), ParameterId('C', 13), myLineModeObserver.get());
 
-    const MeterSettings rfMode = meter(-48.0, 0.0, 24.0, -24.0, 0.375);
+    const MeterSettings rfMode = MeterSettings::horizontalBar(-48.0, 0.0, 24.0, -24.0, 0.375);
     myRfModeObserver.reset(new MeterObserver(myRfModeBar, &myScaler, &rfMode));
     doc->attachStatusObserver(key(), ParameterId('C', 15), myRfModeObserver.get());
 }

@@ -46,24 +46,11 @@ struct MeterBinding
     MeterSettings settings;
 };
 
-MeterSettings meterSettings(double anOffset, double aReference, double aTop, double aBottom, double aScaleFactor)
-{
-    MeterSettings settings;
-    settings.horizontal = true;
-    settings.offset = anOffset;
-    settings.referenceLevel = aReference;
-    settings.top = aTop;
-    settings.bottom = aBottom;
-    settings.riseRate = 0.0;
-    settings.fallRate = 0.0;
-    settings.scaleFactor = aScaleFactor;
-    return settings;
-}
 
 const MeterBinding theMeters[] = {
-    {PreprocessingPage::inputLevelMeterId, 10, meterSettings(9.03125, -60.0, 0.0, -60.0, -0.564453125)},
-    {PreprocessingPage::lineModeMeterId, 12, meterSettings(-24.0, 0.0, 24.0, -24.0, 0.1875)},
-    {PreprocessingPage::rfModeMeterId, 14, meterSettings(-48.0, 0.0, 24.0, -24.0, 0.375)}};
+    {PreprocessingPage::inputLevelMeterId, 10, MeterSettings::horizontalBar(9.03125, -60.0, 0.0, -60.0, -0.564453125)},
+    {PreprocessingPage::lineModeMeterId, 12, MeterSettings::horizontalBar(-24.0, 0.0, 24.0, -24.0, 0.1875)},
+    {PreprocessingPage::rfModeMeterId, 14, MeterSettings::horizontalBar(-48.0, 0.0, 24.0, -24.0, 0.375)}};
 
 const Platform::StringTable& strings()
 {
