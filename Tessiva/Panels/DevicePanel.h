@@ -1,10 +1,8 @@
 #pragma once
 
-#include "Platform/Window/Event.h"
 #include "Tessiva/DeviceKey.h"
-#include "Tessiva/Panels/ChildDialog.h"
+#include "Tessiva/Panels/DeviceDialog.h"
 
-#include <functional>
 #include <string>
 
 class CTessivaDoc;
@@ -13,7 +11,7 @@ class CTessivaDoc;
 // device's key and the document, never the device: every operation looks the
 // key up in the document, so a panel whose device is gone touches nothing.
 // Enter and Escape do nothing. The derived front panel creates the window.
-class DevicePanel : public ChildDialog
+class DevicePanel : public DeviceDialog
 {
 public:
     // aParent is accepted for the derived panel, which creates the window.
@@ -23,24 +21,5 @@ public:
     // The device name on the tab of open devices.
     virtual void getName(std::string& aName) const = 0;
 
-    bool isFor(const DeviceKey& aKey) const { return myKey == aKey; }
-    const DeviceKey& key() const { return myKey; }
-    CTessivaDoc* document() const { return myDocument; }
-
-protected:
-    void doDataExchange() override;
-    void onOK() override;
-    void onCancel() override;
-
-    // Runs aBody inside the standard error guard for this panel's device.
-    void guarded(const std::function<void()>& aBody);
-    // Makes aBody, run inside the guard, the handler of control anId's notification.
-    void handle(int anId, Platform::Notification aNotification, const std::function<void()>& aBody);
-    // The same for a handler that reads or answers the event (an up-down's delta).
-    void handleEvent(int anId, Platform::Notification aNotification,
-                     const std::function<void(Platform::Event& anEvent)>& aBody);
-
-private:
-    CTessivaDoc* myDocument;
-    DeviceKey myKey;
+    bool isFor(const DeviceKey& aKey) const { return key() == aKey; }
 };
