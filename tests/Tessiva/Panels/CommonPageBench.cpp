@@ -1,5 +1,7 @@
 #include "tests/Tessiva/Panels/CommonPageBench.h"
 
+#include "tests/Tessiva/Panels/DeviceParameter.h"
+
 #include "Platform/Window/Bitmap.h"
 #include "Tessiva/DeviceSettings.h"
 #include "Tessiva/Panels/BitstreamInfoPage.h"
@@ -9,17 +11,11 @@
 #include "Tessiva/Panels/UnitInputOutputPage.h"
 #include "Toolkit/Parameter/ControlCollection.h"
 #include "Toolkit/Parameter/ControlParameter.h"
-#include "Toolkit/Parameter/Observer.h"
 #include "Toolkit/Parameter/Parameter.h"
 #include "Toolkit/Parameter/ParameterValueMap.h"
 
 namespace
 {
-// Only learns the parameter it is attached to.
-class Probe : public Observer
-{
-};
-
 Platform::Resources makeResources()
 {
     Platform::Resources resources;
@@ -90,18 +86,7 @@ DeviceKey CommonPageBench::openOnLine(const std::string& aDevicePath)
 
 Parameter& CommonPageBench::find(const ParameterId& anId, bool aControl)
 {
-    Probe probe;
-    if (aControl)
-    {
-        myDocument.attachControlObserver(myKey, anId, &probe);
-    }
-    else
-    {
-        myDocument.attachStatusObserver(myKey, anId, &probe);
-    }
-    Parameter* found = dynamic_cast<Parameter*>(probe.subject());
-    EXPECT_TRUE(found != NULL);
-    return *found;
+    return deviceParameter(myDocument, myKey, anId, aControl);
 }
 
 Parameter& CommonPageBench::control(const ParameterId& anId)

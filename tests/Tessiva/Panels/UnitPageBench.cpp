@@ -1,5 +1,7 @@
 #include "tests/Tessiva/Panels/UnitPageBench.h"
 
+#include "tests/Tessiva/Panels/DeviceParameter.h"
+
 #include "Platform/Framework/StandardResources.h"
 #include "Tessiva/DeviceSettings.h"
 #include "Tessiva/Panels/DualMonoPage.h"
@@ -9,17 +11,11 @@
 #include "Tessiva/Panels/UnitTimeCodePage.h"
 #include "Toolkit/Parameter/ControlCollection.h"
 #include "Toolkit/Parameter/ControlParameter.h"
-#include "Toolkit/Parameter/Observer.h"
 #include "Toolkit/Parameter/Parameter.h"
 #include "Toolkit/Parameter/ParameterValueMap.h"
 
 namespace
 {
-// Hands out the parameter it is attached to.
-class Probe : public Observer
-{
-};
-
 Platform::Resources makeResources()
 {
     Platform::Resources resources;
@@ -73,18 +69,7 @@ DeviceKey UnitPageBench::open(int aModel)
 
 Parameter& UnitPageBench::find(const ParameterId& anId, bool aControl)
 {
-    Probe probe;
-    if (aControl)
-    {
-        myDocument.attachControlObserver(myKey, anId, &probe);
-    }
-    else
-    {
-        myDocument.attachStatusObserver(myKey, anId, &probe);
-    }
-    Parameter* found = dynamic_cast<Parameter*>(probe.subject());
-    EXPECT_TRUE(found != NULL);
-    return *found;
+    return deviceParameter(myDocument, myKey, anId, aControl);
 }
 
 Parameter& UnitPageBench::control(const ParameterId& anId)
