@@ -5,6 +5,7 @@
 #include "Toolkit/Link/SerialDevice.h"
 #include "Toolkit/Link/Win32SerialPort.h"
 #include "Toolkit/Parameter/ProtocolException.h"
+#include "tests/Pellora/SRecordFiles.h"
 #include "tests/Pellora/PtySerialLine.h"
 #include "tests/Pellora/ScriptedOperator.h"
 #include "tests/Pellora/SteppingClock.h"
@@ -42,28 +43,6 @@ Bytes operator+(Bytes aLeft, const Bytes& aRight)
 Bytes bytesOf(const std::string& aText)
 {
     return Bytes(aText.begin(), aText.end());
-}
-
-// The S-record lines of a small file that ends with its termination record.
-std::vector<std::string> recordLines(const std::string& aTag, int aCount)
-{
-    std::vector<std::string> lines;
-    for (int i = 0; i < aCount; ++i)
-    {
-        lines.push_back("S113" + aTag + std::to_string(1000 + i) + "285F245F2212226A000424290008237C");
-    }
-    lines.push_back("S9030000FC");
-    return lines;
-}
-
-std::string fileText(const std::vector<std::string>& someLines)
-{
-    std::string text;
-    for (const std::string& line : someLines)
-    {
-        text += line + "\n";
-    }
-    return text;
 }
 
 class EmulatedUnitTest : public testing::Test
