@@ -550,19 +550,19 @@ void MainFrame::updateWindow()
 
 int MainFrame::averageCharacterWidth() const
 {
-    return DialogTemplate::characterWidth;
+    return Backend::current().frameFont().averageWidth;
 }
 
 int MainFrame::characterHeight() const
 {
-    return DialogTemplate::characterHeight;
+    return Backend::current().frameFont().height;
 }
 
 void MainFrame::onGetMinMaxInfo(MinMaxInfo&)
 {
 }
 
-Rectangle MainFrame::resizeByUser(const Rectangle& aRectangle)
+MinMaxInfo MainFrame::trackingLimits()
 {
     const Rectangle screen = Backend::current().screenArea();
     MinMaxInfo info;
@@ -571,6 +571,12 @@ Rectangle MainFrame::resizeByUser(const Rectangle& aRectangle)
     info.maximumTrackWidth = screen.width();
     info.maximumTrackHeight = screen.height();
     onGetMinMaxInfo(info);
+    return info;
+}
+
+Rectangle MainFrame::resizeByUser(const Rectangle& aRectangle)
+{
+    const MinMaxInfo info = trackingLimits();
     const int width = std::max(info.minimumTrackWidth, std::min(aRectangle.width(), info.maximumTrackWidth));
     const int height = std::max(info.minimumTrackHeight, std::min(aRectangle.height(), info.maximumTrackHeight));
     const Rectangle taken(aRectangle.left, aRectangle.top, aRectangle.left + width, aRectangle.top + height);

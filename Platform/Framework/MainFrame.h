@@ -121,6 +121,8 @@ public:
     // The user drags the frame's border: the size is kept within onGetMinMaxInfo's
     // limits; returns the rectangle taken.
     Rectangle resizeByUser(const Rectangle& aRectangle);
+    // The limits that resizeByUser keeps: the system's, then onGetMinMaxInfo's.
+    MinMaxInfo trackingLimits();
 
     // --- closing ---
     // The close box and Exit: a modified document may keep the program open;

@@ -7,6 +7,11 @@ namespace Platform
 {
 namespace
 {
+// A tab is its label and a margin on either side; a row of them is a line of
+// text and a margin above and below.
+const int tabMargin = 8;
+const int tabRowMargin = 4;
+
 Backend*& theBackend()
 {
     static Backend* theInstalled = NULL;
@@ -54,5 +59,38 @@ Backend* Backend::install(Backend* aBackend)
         aBackend->showWaitCursor(true);
     }
     return previous;
+}
+
+FontMetrics Backend::dialogFont()
+{
+    return FontMetrics();
+}
+
+FontMetrics Backend::frameFont()
+{
+    return dialogFont();
+}
+
+int Backend::tabRowsHeight(const std::vector<std::string>& aLabels, int aWidth)
+{
+    return tabRowsHeight(aLabels, aWidth, dialogFont());
+}
+
+int Backend::tabRowsHeight(const std::vector<std::string>& aLabels, int aWidth, const FontMetrics& aFont)
+{
+    const FontMetrics& font = aFont;
+    int rows = 1;
+    int left = 0;
+    for (const std::string& label : aLabels)
+    {
+        const int width = static_cast<int>(label.size()) * font.averageWidth + 2 * tabMargin;
+        if (left > 0 && left + width > aWidth)
+        {
+            ++rows;
+            left = 0;
+        }
+        left += width;
+    }
+    return rows * (font.height + 2 * tabRowMargin);
 }
 }

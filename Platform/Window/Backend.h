@@ -5,10 +5,19 @@
 #include "Platform/Window/Rectangle.h"
 
 #include <string>
+#include <vector>
 
 namespace Platform
 {
 class Window;
+
+// The sizes of a font that layouts are measured in: the average width of a
+// letter and the height of a line, in pixels.
+struct FontMetrics
+{
+    int averageWidth = 6;
+    int height = 13;
+};
 
 // What the programs need of the desktop beyond the window model: modal loops,
 // message and file boxes, the wait cursor, window timers and the message
@@ -68,6 +77,17 @@ public:
     // Opens a document (the help file) with the desktop's own opener; false
     // when nothing could show it.
     virtual bool openWithDesktop(const std::string& aPath) = 0;
+
+    // The font of dialogs, panels and pages, whose dialog units it defines,
+    // and the font of a main frame. A backend without a display keeps fixed
+    // sizes, so that layouts do not depend on the machine.
+    virtual FontMetrics dialogFont();
+    virtual FontMetrics frameFont();
+    // The height of a tab control's row of tabs aLabels, wrapped into as many
+    // rows as aWidth pixels need; pages lie below it.
+    virtual int tabRowsHeight(const std::vector<std::string>& aLabels, int aWidth);
+    // The same measured in aFont's average letters, for a model without a backend.
+    static int tabRowsHeight(const std::vector<std::string>& aLabels, int aWidth, const FontMetrics& aFont);
 
 protected:
     Backend() {}

@@ -1,5 +1,7 @@
 #include "Platform/Window/DialogTemplate.h"
 
+#include "Platform/Window/Backend.h"
+
 #include <cmath>
 
 namespace Platform
@@ -50,9 +52,10 @@ const DialogTemplate::Control* DialogTemplate::findControl(int anId) const
 
 Rectangle DialogTemplate::toPixels(int anX, int aY, int aWidth, int aHeight)
 {
-    const int left = scale(anX, characterWidth, 4);
-    const int top = scale(aY, characterHeight, 8);
-    return Rectangle(left, top, left + scale(aWidth, characterWidth, 4), top + scale(aHeight, characterHeight, 8));
+    const FontMetrics font = Backend::isInstalled() ? Backend::current().dialogFont() : FontMetrics();
+    // Edges are scaled, not sizes, so that controls that meet in dialog units meet in pixels.
+    return Rectangle(scale(anX, font.averageWidth, 4), scale(aY, font.height, 8),
+                     scale(anX + aWidth, font.averageWidth, 4), scale(aY + aHeight, font.height, 8));
 }
 
 std::unique_ptr<Window> DialogTemplate::build() const

@@ -32,11 +32,6 @@ public:
         unsigned image;   // bitmap resource shown by an image control; 0 for none
     };
 
-    // A dialog unit is a quarter of the dialog font's average character width
-    // across and an eighth of its height down; these are the font's sizes in pixels.
-    static constexpr int characterWidth = 6;
-    static constexpr int characterHeight = 13;
-
     DialogTemplate(unsigned anId, const std::string& aCaption, int aWidth, int aHeight,
                    const WindowStyle& aStyle = WindowStyle());
 
@@ -62,7 +57,9 @@ public:
     // A child dialog (page, panel, form view) at the top left of aParent, owned by it.
     Window& createIn(Window& aParent) const;
 
-    // Dialog units to pixels: each coordinate and size is scaled on its own.
+    // Dialog units to pixels: a dialog unit is a quarter of the dialog font's
+    // average character width across and an eighth of its height down (the
+    // installed backend's dialog font); each edge is scaled on its own.
     static Rectangle toPixels(int anX, int aY, int aWidth, int aHeight);
 
 private:

@@ -22,6 +22,16 @@ const DialogTemplate* Resources::dialog(unsigned anId) const
     return lookUp(myDialogs, anId);
 }
 
+std::vector<unsigned> Resources::dialogIds() const
+{
+    std::vector<unsigned> ids;
+    for (const auto& entry : myDialogs)
+    {
+        ids.push_back(entry.first);
+    }
+    return ids;
+}
+
 bool Resources::addMenu(unsigned anId, const Menu& aMenu)
 {
     return myMenus.emplace(anId, aMenu).second;

@@ -7,6 +7,7 @@
 #include "Platform/Window/ToolBarResource.h"
 
 #include <map>
+#include <vector>
 
 namespace Platform
 {
@@ -22,6 +23,8 @@ public:
 
     bool addDialog(const DialogTemplate& aTemplate);
     const DialogTemplate* dialog(unsigned anId) const;
+    // The ids of every dialog template, in order.
+    std::vector<unsigned> dialogIds() const;
 
     bool addMenu(unsigned anId, const Menu& aMenu);
     const Menu* menu(unsigned anId) const;

@@ -1,6 +1,7 @@
 #include "Platform/Window/Window.h"
 
 #include "Platform/Assertion.h"
+#include "Platform/Window/Backend.h"
 
 #include <algorithm>
 #include <cctype>
@@ -13,6 +14,8 @@ namespace
 const int anyCode = INT_MIN;
 const int okCommand = 1;
 const int cancelCommand = 2;
+// The frame of a tab control's display area.
+const int tabFrame = 2;
 
 Window*& theFocus()
 {
@@ -108,8 +111,13 @@ Window& Window::addChild(std::unique_ptr<Window> aChild)
     VORNA_ASSERT(aChild->myParent == NULL);
     aChild->myParent = this;
     myChildren.push_back(std::move(aChild));
+    Window& child = *myChildren.back();
+    if (myKind == WindowKind::TabControl)
+    {
+        placePages();
+    }
     changed();
-    return *myChildren.back();
+    return child;
 }
 
 Window& Window::createChild(WindowKind aKind, int anId, const std::string& aText, const WindowStyle& aStyle,
@@ -272,6 +280,10 @@ void Window::move(const Rectangle& aRectangle)
     if (resized)
     {
         myCanvas.clear();
+        if (myKind == WindowKind::TabControl)
+        {
+            placePages();
+        }
     }
     changed();
 }
@@ -565,6 +577,7 @@ int Window::insertTab(int anIndex, const std::string& aText)
     {
         adjustSelectionForInsert(index);
     }
+    placePages();
     changed();
     return index;
 }
@@ -578,6 +591,7 @@ bool Window::deleteTab(int anIndex)
     }
     myItems.erase(myItems.begin() + anIndex);
     adjustSelectionForDelete(anIndex);
+    placePages();
     changed();
     return true;
 }
@@ -587,6 +601,7 @@ void Window::deleteAllTabs()
     VORNA_ASSERT(myKind == WindowKind::TabControl);
     myItems.clear();
     mySelection = -1;
+    placePages();
     changed();
 }
 
@@ -598,8 +613,35 @@ bool Window::setTabText(int anIndex, const std::string& aText)
         return false;
     }
     myItems[anIndex] = aText;
+    placePages();
     changed();
     return true;
+}
+
+Rectangle Window::displayArea() const
+{
+    VORNA_ASSERT(myKind == WindowKind::TabControl);
+    const int width = myRectangle.width();
+    const int rows = Backend::isInstalled() ? Backend::current().tabRowsHeight(myItems, width)
+                                            : Backend::tabRowsHeight(myItems, width, FontMetrics());
+    const Rectangle client = clientRectangle();
+    return Rectangle(client.left + tabFrame, std::min(client.bottom, client.top + rows + tabFrame),
+                     std::max(client.left + tabFrame, client.right - tabFrame),
+                     std::max(client.top + rows + tabFrame, client.bottom - tabFrame));
+}
+
+void Window::placePages()
+{
+    const Rectangle area = displayArea();
+    for (const std::unique_ptr<Window>& child : myChildren)
+    {
+        if (child->kind() == WindowKind::Dialog &&
+            (child->myRectangle.left != area.left || child->myRectangle.top != area.top))
+        {
+            const Rectangle& now = child->myRectangle;
+            child->myRectangle = Rectangle(area.left, area.top, area.left + now.width(), area.top + now.height());
+        }
+    }
 }
 
 std::string Window::itemText(int anIndex) const

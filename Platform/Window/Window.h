@@ -161,6 +161,10 @@ public:
     bool deleteTab(int anIndex);
     void deleteAllTabs();
     bool setTabText(int anIndex, const std::string& aText);
+    // Tab controls: the area below the row of tabs, inside the frame, in
+    // client coordinates. The dialogs (pages, panels) in a tab control are
+    // kept at its top left, whatever the row of tabs needs.
+    Rectangle displayArea() const;
     // All three.
     int itemCount() const { return static_cast<int>(myItems.size()); }
     // Empty for an index out of range.
@@ -253,6 +257,7 @@ private:
     void adjustSelectionForInsert(int anIndex);
     void adjustSelectionForDelete(int anIndex);
     void resizeCanvas();
+    void placePages();
 
     WindowKind myKind;
     int myId;

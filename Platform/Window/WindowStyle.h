@@ -46,6 +46,7 @@ struct WindowStyle
     bool setBuddyInteger = false; // the position is written into the buddy as decimal text
 
     // dialogs
-    bool child = true; // a child dialog (page, panel, view) rather than a pop-up window
+    bool child = true;   // a child dialog (page, panel, view) rather than a pop-up window
+    bool caption = true; // a pop-up window with a title bar and close box; without, no frame at all
 };
 }

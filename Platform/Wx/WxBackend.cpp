@@ -3,6 +3,7 @@
 #include "Platform/Assertion.h"
 #include "Platform/Window/DialogResult.h"
 #include "Platform/Window/Window.h"
+#include "Platform/Wx/WxStyle.h"
 #include "Platform/Wx/WxView.h"
 
 #include <wx/app.h>
@@ -22,7 +23,10 @@
 #include <wx/timer.h>
 #include <wx/utils.h>
 
+#include <gtk/gtk.h>
+
 #include <algorithm>
+#include <climits>
 #include <chrono>
 #include <cstdio>
 #include <stdexcept>
@@ -261,6 +265,9 @@ WxBackend::WxBackend(const Resources* aResources)
         theToolkitStarted = true;
         myOwnsToolkit = true;
     }
+    WxStyle::install();
+    myDialogFont = WxStyle::measure(WxStyle::dialogFont());
+    myFrameFont = WxStyle::measure(WxStyle::frameFont());
     // The programs' own loops decide when to end, not the last window closed.
     wxTheApp->SetExitOnFrameDelete(false);
     wxTheApp->Bind(wxEVT_IDLE, &WxBackend::onIdleEvent, this);
@@ -581,6 +588,21 @@ bool WxBackend::openWithDesktop(const std::string& aPath)
     return wxLaunchDefaultApplication(toWx(aPath));
 }
 
+FontMetrics WxBackend::dialogFont()
+{
+    return myDialogFont;
+}
+
+FontMetrics WxBackend::frameFont()
+{
+    return myFrameFont;
+}
+
+int WxBackend::tabRowsHeight(const std::vector<std::string>& aLabels, int aWidth)
+{
+    return WxStyle::tabRowsHeight(aLabels, aWidth);
+}
+
 void WxBackend::synchronise()
 {
     myView->synchronise();
@@ -607,24 +629,55 @@ void WxBackend::settle(unsigned aMilliseconds)
     }
 }
 
-bool WxBackend::saveScreenshot(const std::string& aPath)
+namespace
 {
-    myView->synchronise();
-    wxScreenDC screen;
-    const wxSize size = screen.GetSize();
-    if (size.x <= 0 || size.y <= 0)
+// Read from the display itself: what a person sees there now.
+bool savePartOfScreen(const std::string& aPath, const wxRect& aPart)
+{
+    GdkWindow* root = gdk_get_default_root_window();
+    if (root == nullptr)
     {
         return false;
     }
-    wxBitmap picture(size.x, size.y, 24);
+    const wxRect screen(0, 0, gdk_window_get_width(root), gdk_window_get_height(root));
+    const wxRect part = aPart.Intersect(screen);
+    if (part.width <= 0 || part.height <= 0)
     {
-        wxMemoryDC memory(picture);
-        if (!memory.Blit(0, 0, size.x, size.y, &screen, 0, 0))
-        {
-            return false;
-        }
+        return false;
     }
-    return picture.SaveFile(toWx(aPath), wxBITMAP_TYPE_PNG);
+    GdkPixbuf* picture = gdk_pixbuf_get_from_window(root, part.x, part.y, part.width, part.height);
+    if (picture == nullptr)
+    {
+        return false;
+    }
+    const gboolean saved = gdk_pixbuf_save(picture, aPath.c_str(), "png", nullptr, nullptr);
+    g_object_unref(picture);
+    return saved != FALSE;
+}
+}
+
+bool WxBackend::saveScreenshot(const std::string& aPath)
+{
+    myView->synchronise();
+    return savePartOfScreen(aPath, wxRect(0, 0, INT_MAX / 2, INT_MAX / 2));
+}
+
+bool WxBackend::saveScreenshot(const std::string& aPath, const Window& aWindow)
+{
+    myView->synchronise();
+    wxWindow* widget = myView->widgetOf(aWindow);
+    if (widget == NULL)
+    {
+        return false;
+    }
+    // A top-level window with its title bar and menu, where it has them.
+    wxRect part = widget->GetScreenRect();
+    if (widget->IsTopLevel())
+    {
+        const wxRect client(widget->ClientToScreen(wxPoint(0, 0)), widget->GetClientSize());
+        part.Union(client);
+    }
+    return savePartOfScreen(aPath, part);
 }
 
 bool WxBackend::runQueued()

@@ -52,6 +52,9 @@ public:
     int iconWidth() override;
     int iconHeight() override;
     bool openWithDesktop(const std::string& aPath) override;
+    FontMetrics dialogFont() override;
+    FontMetrics frameFont() override;
+    int tabRowsHeight(const std::vector<std::string>& aLabels, int aWidth) override;
 
     // --- for smoke tests and the programs' own checks ---
     // Runs an action from the event loop, in turn with the posted messages
@@ -64,6 +67,8 @@ public:
     void settle(unsigned aMilliseconds);
     // Writes a picture of the whole screen as PNG; false when it could not.
     bool saveScreenshot(const std::string& aPath);
+    // The same of the part of the screen where aWindow shows.
+    bool saveScreenshot(const std::string& aPath, const Window& aWindow);
     bool isWaitCursorShown() const { return myWaitCursorShown; }
     // The message box showing, answered as a click on its button of anAnswer
     // (a DialogResult code); false when none shows or it has no such button.
@@ -91,6 +96,8 @@ private:
     void onIdleEvent(wxIdleEvent& anEvent);
 
     Backend* myPrevious;
+    FontMetrics myDialogFont;
+    FontMetrics myFrameFont;
     bool myOwnsToolkit;
     std::unique_ptr<WxView> myView;
     std::deque<std::function<void()>> myQueue;

@@ -3,11 +3,13 @@
 #include "Platform/Assertion.h"
 #include "Platform/Framework/Application.h"
 #include "Platform/Framework/MainFrame.h"
+#include "Platform/Framework/MinMaxInfo.h"
 #include "Platform/Window/Bitmap.h"
 #include "Platform/Window/Menu.h"
 #include "Platform/Window/Resources.h"
 #include "Platform/Window/UserInput.h"
 #include "Platform/Wx/WxBackend.h"
+#include "Platform/Wx/WxStyle.h"
 
 #include <wx/bmpbuttn.h>
 #include <wx/button.h>
@@ -23,7 +25,9 @@
 #include <wx/menu.h>
 #include <wx/panel.h>
 #include <wx/radiobut.h>
+#include <wx/settings.h>
 #include <wx/statbox.h>
+#include <wx/stattext.h>
 #include <wx/textctrl.h>
 #include <wx/tglbtn.h>
 
@@ -162,6 +166,50 @@ private:
     std::function<void(bool)> myPress;
 };
 
+// A tab control: its row of tabs on top (made by WxView::updateTabs) and a
+// frame around the display area, where its pages lie.
+class TabStrip : public wxWindow
+{
+public:
+    TabStrip(wxWindow* aParent, Window& aWindow)
+        : wxWindow(aParent, wxID_ANY, wxDefaultPosition, wxDefaultSize, wxBORDER_NONE), myWindow(aWindow)
+    {
+        Bind(wxEVT_PAINT, [this](wxPaintEvent&) { paint(); });
+    }
+
+private:
+    void paint()
+    {
+        wxPaintDC dc(this);
+        const Window* window = myWindow.get();
+        if (window == NULL)
+        {
+            return;
+        }
+        const Rectangle area = window->displayArea();
+        dc.SetBrush(*wxTRANSPARENT_BRUSH);
+        dc.SetPen(wxPen(wxSystemSettings::GetColour(wxSYS_COLOUR_BTNSHADOW)));
+        dc.DrawRectangle(area.left - 1, area.top - 1, area.width() + 2, area.height() + 2);
+    }
+
+    Window::Watch myWindow;
+};
+
+// The height of a one-line field (a combo box's) in its font: the toolkit
+// tells its best size only once the widget is realised.
+int singleLineHeight(wxWindow& aWidget)
+{
+    const int line = aWidget.GetCharHeight() + 8;
+    return std::max(line, aWidget.GetBestSize().y);
+}
+
+// A static that shows only text is the desktop's own label.
+bool isPainted(const Window& aStatic)
+{
+    const WindowStyle& style = aStatic.style();
+    return style.image || style.sunken || style.ownerDrawn || aStatic.image() != 0;
+}
+
 std::size_t canvasFingerprint(const Window& aWindow)
 {
     const Rectangle client = aWindow.clientRectangle();
@@ -268,7 +316,8 @@ WxView::WxView(WxBackend& aBackend, const Resources* aResources)
       myDirty(true),
       myDepth(0),
       mySpinning(NULL),
-      myFocus(NULL)
+      myFocus(NULL),
+      myPlacing(false)
 {
 }
 
@@ -325,6 +374,19 @@ bool WxView::isRoot(const Window& aWindow) const
 {
     return std::any_of(myRoots.begin(), myRoots.end(),
                        [&aWindow](const Window::Watch& aWatch) { return aWatch.get() == &aWindow; });
+}
+
+std::vector<Window*> WxView::roots() const
+{
+    std::vector<Window*> windows;
+    for (const Window::Watch& root : myRoots)
+    {
+        if (Window* window = root.get())
+        {
+            windows.push_back(window);
+        }
+    }
+    return windows;
 }
 
 wxWindow* WxView::widgetOf(const Window& aWindow) const
@@ -502,6 +564,12 @@ WxView::Peer& WxView::peerFor(Window& aWindow, wxWindow* aParent)
     }
     std::unique_ptr<Peer> peer(new Peer(aWindow));
     wxWindow* widget = create(aWindow, aParent);
+    // Every widget in the dialog font its layout is measured in (the
+    // toolkit's inheritance of fonts misses some kinds).
+    if (aWindow.kind() != WindowKind::Frame)
+    {
+        widget->SetFont(WxStyle::dialogFont());
+    }
     peer->widget = widget;
     bindEvents(aWindow, widget);
     Peer& result = *peer;
@@ -520,16 +588,29 @@ wxWindow* WxView::create(Window& aWindow, wxWindow* aParent)
     switch (aWindow.kind())
     {
     case WindowKind::Frame:
-        return new wxFrame(aParent, wxID_ANY, text);
+    {
+        wxFrame* frame = new wxFrame(aParent, wxID_ANY, text);
+        frame->SetFont(WxStyle::dialogFont());
+        return frame;
+    }
     case WindowKind::Dialog:
+    {
+        // Every control inherits the dialog font its layout is measured in.
+        wxWindow* dialog = NULL;
         if (aParent == NULL)
         {
-            wxDialog* dialog = new wxDialog(NULL, wxID_ANY, text, wxDefaultPosition, wxDefaultSize,
-                                            wxCAPTION | wxSYSTEM_MENU | wxCLOSE_BOX);
-            dialog->SetEscapeId(wxID_NONE);
-            return dialog;
+            const long frame = style.caption ? wxCAPTION | wxSYSTEM_MENU | wxCLOSE_BOX : wxBORDER_NONE;
+            wxDialog* box = new wxDialog(NULL, wxID_ANY, text, wxDefaultPosition, wxDefaultSize, frame);
+            box->SetEscapeId(wxID_NONE);
+            dialog = box;
         }
-        return new wxPanel(aParent, wxID_ANY);
+        else
+        {
+            dialog = new wxPanel(aParent, wxID_ANY);
+        }
+        dialog->SetFont(WxStyle::dialogFont());
+        return dialog;
+    }
     case WindowKind::Button:
         if (style.image || aWindow.image() != 0)
         {
@@ -547,7 +628,8 @@ wxWindow* WxView::create(Window& aWindow, wxWindow* aParent)
             }
             return new wxBitmapButton(aParent, wxID_ANY, picture);
         }
-        return new wxButton(aParent, wxID_ANY, text);
+        // Sized by its layout, not by the toolkit's wider default.
+        return new wxButton(aParent, wxID_ANY, text, wxDefaultPosition, wxDefaultSize, wxBU_EXACTFIT);
     case WindowKind::CheckBox:
         if (style.pushLike)
         {
@@ -582,19 +664,32 @@ wxWindow* WxView::create(Window& aWindow, wxWindow* aParent)
         });
     }
     case WindowKind::ListBox:
+        if (aWindow.rectangle().height() < 2 * aParent->GetCharHeight())
+        {
+            // A list one line high shows its selected item, as the unit's
+            // status lists do; the toolkit's list has no room for its scroll bar.
+            return new wxStaticText(aParent, wxID_ANY, wxString(), wxDefaultPosition, wxDefaultSize,
+                                    wxST_NO_AUTORESIZE | wxST_ELLIPSIZE_END | wxBORDER_SUNKEN);
+        }
         return new wxListBox(aParent, wxID_ANY);
     case WindowKind::Static:
-        return new PaintedStatic(aParent, aWindow, bitmaps);
+        if (isPainted(aWindow))
+        {
+            return new PaintedStatic(aParent, aWindow, bitmaps);
+        }
+        return new wxStaticText(aParent, wxID_ANY, toWx(withoutAccessKeys(aWindow.text())), wxDefaultPosition,
+                                wxDefaultSize, wxST_NO_AUTORESIZE);
     case WindowKind::GroupBox:
         return new wxStaticBox(aParent, wxID_ANY, text);
     case WindowKind::TabControl:
-        return new wxPanel(aParent, wxID_ANY);
+        return new TabStrip(aParent, aWindow);
     case WindowKind::ProgressBar:
         return new wxGauge(aParent, wxID_ANY, 100);
     case WindowKind::ToolBar:
         return new wxPanel(aParent, wxID_ANY);
     case WindowKind::StatusBar:
-        return new wxPanel(aParent, wxID_ANY, wxDefaultPosition, wxDefaultSize, wxBORDER_THEME);
+        // Its panes fill it: a frame would take their room.
+        return new wxPanel(aParent, wxID_ANY);
     }
     return new wxPanel(aParent, wxID_ANY);
 }
@@ -619,6 +714,15 @@ void WxView::bindEvents(Window& aWindow, wxWindow* aWidget)
 
     if (aWidget->IsTopLevel())
     {
+        // The user moves and sizes the window: the model takes its new place.
+        aWidget->Bind(wxEVT_SIZE, [this, watch](wxSizeEvent& anEvent) {
+            anEvent.Skip();
+            onPlaced(watch);
+        });
+        aWidget->Bind(wxEVT_MOVE, [this, watch](wxMoveEvent& anEvent) {
+            anEvent.Skip();
+            onPlaced(watch);
+        });
         aWidget->Bind(wxEVT_CLOSE_WINDOW, [input](wxCloseEvent& anEvent) {
             if (!anEvent.CanVeto())
             {
@@ -806,6 +910,43 @@ void WxView::onEditKey(Window& anEdit, wxWindow* aWidget, int aKey, wxChar aChar
     }
 }
 
+void WxView::onPlaced(const Window::Watch& aWatch)
+{
+    Window* window = aWatch.get();
+    wxWindow* widget = window != NULL ? widgetOf(*window) : NULL;
+    if (myPlacing || widget == NULL || !widget->IsShown())
+    {
+        return;
+    }
+    const wxPoint place = widget->GetPosition();
+    const wxSize client = widget->GetClientSize();
+    const Rectangle now(place.x, place.y, place.x + client.x, place.y + client.y);
+    if (now == window->rectangle() || client.x <= 0 || client.y <= 0)
+    {
+        return;
+    }
+    Dispatch dispatch(*this);
+    myDirty = true;
+    myBackend.guard([window, &now]() {
+        if (MainFrame* frame = mainFrameOf(*window))
+        {
+            // Its tool bar, view and status bar are laid out again for the new size.
+            frame->resizeByUser(now);
+        }
+        else if (now.width() == window->rectangle().width() && now.height() == window->rectangle().height())
+        {
+            // A dialog keeps its template's size; only its place is the user's.
+            window->move(now);
+        }
+    });
+    // What the model took is what the widget has: nothing to apply again.
+    const auto place2 = myPeers.find(window);
+    if (place2 != myPeers.end() && window->rectangle() == now)
+    {
+        place2->second->rectangle = now;
+    }
+}
+
 void WxView::onSpin(Window& anUpDown, bool anUp)
 {
     // Presses in quick succession are one hold of the arrow, which accelerates.
@@ -836,16 +977,26 @@ void WxView::update(Peer& aPeer)
         aPeer.rectangle = rectangle;
         if (widget->IsTopLevel())
         {
+            const bool placing = myPlacing;
+            myPlacing = true;
+            if (MainFrame* frame = mainFrameOf(*window))
+            {
+                // The window manager keeps the user's drags within the frame's limits.
+                const MinMaxInfo limits = frame->trackingLimits();
+                widget->SetMinClientSize(wxSize(limits.minimumTrackWidth, limits.minimumTrackHeight));
+                widget->SetMaxClientSize(wxSize(limits.maximumTrackWidth, limits.maximumTrackHeight));
+            }
             widget->SetClientSize(std::max(1, rectangle.width()), std::max(1, rectangle.height()));
             widget->Move(rectangle.left, rectangle.top);
+            myPlacing = placing;
         }
         else
         {
             int height = std::max(1, rectangle.height());
             if (window->kind() == WindowKind::ComboBox)
             {
-                // A template's height includes the dropped list.
-                height = std::min(height, std::max(widget->GetBestSize().y, 1));
+                // A template's height includes the dropped list; the field is one line high.
+                height = std::min(height, singleLineHeight(*widget));
             }
             widget->SetSize(rectangle.left, rectangle.top, std::max(1, rectangle.width()), height);
         }
@@ -931,6 +1082,14 @@ void WxView::update(Peer& aPeer)
                 combo->ChangeValue(toWx(text));
             }
         }
+        else if (wxStaticText* line = dynamic_cast<wxStaticText*>(widget))
+        {
+            const wxString shown = toWx(window->itemText(window->selection()));
+            if (line->GetLabel() != shown)
+            {
+                line->SetLabel(shown);
+            }
+        }
         else if (wxListBox* box = dynamic_cast<wxListBox*>(widget))
         {
             if (box->GetSelection() != window->selection())
@@ -997,6 +1156,16 @@ void WxView::update(Peer& aPeer)
         break;
     case WindowKind::Static:
     {
+        if (wxStaticText* label = dynamic_cast<wxStaticText*>(widget))
+        {
+            if (textChanged || label->GetSize() != wxSize(rectangle.width(), rectangle.height()))
+            {
+                label->SetLabel(toWx(withoutAccessKeys(text)));
+                // A label taller than a line breaks its text at word ends.
+                label->Wrap(std::max(1, rectangle.width()));
+            }
+            break;
+        }
         const std::size_t fingerprint = canvasFingerprint(*window) ^ std::hash<std::string>()(text) ^ window->image();
         if (textChanged || fingerprint != aPeer.fingerprint || window->image() != aPeer.image)
         {
@@ -1028,17 +1197,26 @@ void WxView::updateTabs(Peer& aPeer)
 {
     Window* window = aPeer.window.get();
     wxWindow* strip = aPeer.widget.get();
-    if (window->items() != aPeer.items)
+    const std::vector<std::string>& labels = window->items();
+    if (labels != aPeer.items || aPeer.tabsWidth != aPeer.rectangle.width())
     {
-        aPeer.items = window->items();
-        strip->DestroyChildren();
-        int left = 0;
-        for (std::size_t index = 0; index < aPeer.items.size(); ++index)
+        aPeer.items = labels;
+        aPeer.tabsWidth = aPeer.rectangle.width();
+        for (wxWeakRef<wxWindow>& tab : aPeer.tabs)
         {
-            wxToggleButton* tab = new wxToggleButton(strip, wxID_ANY, toWx(aPeer.items[index]));
-            const wxSize best = tab->GetBestSize();
-            tab->SetSize(left, 0, best.x, best.y);
-            left += best.x;
+            if (wxWindow* button = tab.get())
+            {
+                button->Destroy();
+            }
+        }
+        aPeer.tabs.clear();
+        const std::vector<wxRect> places = WxStyle::tabLayout(labels, aPeer.rectangle.width());
+        for (std::size_t index = 0; index < labels.size(); ++index)
+        {
+            wxToggleButton* tab = new wxToggleButton(strip, wxID_ANY, toWx(labels[index]), places[index].GetPosition(),
+                                                     places[index].GetSize(), wxBU_EXACTFIT);
+            tab->SetFont(WxStyle::dialogFont());
+            tab->SetToolTip(toWx(labels[index]));
             const Window::Watch watch(*window);
             const int tabIndex = static_cast<int>(index);
             tab->Bind(wxEVT_TOGGLEBUTTON, [this, watch, tabIndex](wxCommandEvent&) {
@@ -1049,29 +1227,27 @@ void WxView::updateTabs(Peer& aPeer)
                 }
                 Dispatch dispatch(*this);
                 myDirty = true;
+                // The buttons show the model's choice once it is taken, not their own toggle.
                 if (tabIndex < control->itemCount())
                 {
                     myBackend.guard([this, control, tabIndex]() { UserInput(modal()).selectTab(*control, tabIndex); });
                 }
             });
+            aPeer.tabs.push_back(wxWeakRef<wxWindow>(tab));
         }
         aPeer.selection = -2;
-        // The strip covers only the row of tabs: the pages lie below it.
-        const int height = strip->GetChildren().empty() ? 1 : strip->GetChildren().front()->GetSize().y;
-        strip->SetSize(aPeer.rectangle.left, aPeer.rectangle.top, std::max(1, aPeer.rectangle.width()), height);
+        strip->Refresh();
     }
-    int index = 0;
-    for (wxWindow* child : strip->GetChildren())
+    for (std::size_t index = 0; index < aPeer.tabs.size(); ++index)
     {
-        if (wxToggleButton* tab = dynamic_cast<wxToggleButton*>(child))
+        if (wxToggleButton* tab = dynamic_cast<wxToggleButton*>(aPeer.tabs[index].get()))
         {
-            const bool selected = index == window->selection();
+            const bool selected = static_cast<int>(index) == window->selection();
             if (tab->GetValue() != selected)
             {
                 tab->SetValue(selected);
             }
         }
-        ++index;
     }
     aPeer.selection = window->selection();
 }

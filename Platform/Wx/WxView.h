@@ -37,6 +37,8 @@ public:
     void addRoot(Window& aWindow);
     void removeRoot(Window& aWindow);
     bool isRoot(const Window& aWindow) const;
+    // The top-level windows shown, in the order they came.
+    std::vector<Window*> roots() const;
 
     // Brings every widget up to date with the model; cheap when nothing changed.
     void synchronise();
@@ -74,6 +76,9 @@ private:
         unsigned image = 0;
         std::string menuShape;
         std::size_t fingerprint = 0;
+        // A tab control's tab buttons, laid out for this width.
+        std::vector<wxWeakRef<wxWindow>> tabs;
+        int tabsWidth = -1;
         explicit Peer(Window& aWindow) : window(aWindow), kind(aWindow.kind()) {}
     };
     class Dispatch;
@@ -91,6 +96,8 @@ private:
 
     void onEditKey(Window& anEdit, wxWindow* aWidget, int aKey, wxChar aCharacter, bool& aHandled);
     void onSpin(Window& anUpDown, bool anUp);
+    // The user moved or sized a top-level window.
+    void onPlaced(const Window::Watch& aWatch);
 
     WxBackend& myBackend;
     const Resources* myResources;
@@ -104,6 +111,9 @@ private:
     std::chrono::steady_clock::time_point myLastSpin;
     const Window* mySpinning;
     const Window* myFocus;
+    // Set while the model's place is applied to a widget, whose events then
+    // tell nothing new.
+    bool myPlacing;
     std::map<unsigned, int> myMenuItems;
     std::map<int, unsigned> myMenuCommands;
 };

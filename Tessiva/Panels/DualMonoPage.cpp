@@ -61,32 +61,48 @@ Platform::DialogTemplate DualMonoPage::dialogTemplate()
     bar.sunken = true;
     bar.tabStop = false;
     Platform::DialogTemplate page(dialogId, "", 250, 160);
-    page.add(WindowKind::Static, theLabelId, "These fields apply to Channel 2", 10, 4, 230, 8)
-        .add(WindowKind::Static, theLabelId, "when coding in Dual Mono (1+1)", 10, 12, 230, 8)
-        .add(WindowKind::Static, theLabelId, "mode.", 10, 20, 230, 8)
-        .add(WindowKind::GroupBox, theLabelId, "Audio Service Configuration", 7, 32, 110, 40, group)
-        .add(WindowKind::Static, theLabelId, "Dialog Normalization", 14, 44, 90, 8)
-        .add(WindowKind::ComboBox, dialogNormalizationId, "", 14, 54, 90, 100)
-        .add(WindowKind::GroupBox, theLabelId, "Dynamic Range Compression", 7, 76, 236, 78, group)
-        .add(WindowKind::Static, theLabelId, "Input level", 14, 88, 50, 8)
-        .add(WindowKind::Static, inputLevelBarId, "", 70, 88, 160, 8, bar)
-        .add(WindowKind::Static, theLabelId, "-60", 66, 98, 14, 8)
-        .add(WindowKind::Static, theLabelId, "-40", 116, 98, 14, 8)
-        .add(WindowKind::Static, theLabelId, "-20", 168, 98, 14, 8)
-        .add(WindowKind::Static, theLabelId, "0", 226, 98, 8, 8)
-        .add(WindowKind::Static, theLabelId, "Line mode", 14, 110, 50, 8)
-        .add(WindowKind::Static, lineModeBarId, "", 70, 110, 160, 8, bar)
-        .add(WindowKind::Static, theLabelId, "RF mode", 14, 124, 50, 8)
-        .add(WindowKind::Static, rfModeBarId, "", 70, 124, 160, 8, bar)
-        .add(WindowKind::Static, theLabelId, "-24", 66, 136, 14, 8)
-        .add(WindowKind::Static, theLabelId, "0", 148, 136, 8, 8)
-        .add(WindowKind::Static, theLabelId, "24", 224, 136, 10, 8)
-        .add(WindowKind::GroupBox, theLabelId, "Audio Production Information", 123, 4, 120, 68, group)
-        .add(WindowKind::CheckBox, infoExistsId, "Info Exists", 130, 16, 80, 10)
-        .add(WindowKind::Static, theLabelId, "Mix Level", 130, 30, 50, 8)
-        .add(WindowKind::ComboBox, mixLevelId, "", 184, 28, 54, 100)
-        .add(WindowKind::Static, theLabelId, "Room Type", 130, 46, 50, 8)
-        .add(WindowKind::ComboBox, roomTypeId, "", 130, 56, 108, 60);
+    page.add(WindowKind::Static, theLabelId, "These fields apply to Channel 2", 10, 4, 110, 8)
+        .add(WindowKind::Static, theLabelId, "when coding in Dual Mono (1+1)", 10, 12, 110, 8)
+        .add(WindowKind::Static, theLabelId, "mode.", 10, 20, 110, 8)
+        .add(WindowKind::GroupBox, theLabelId, "Audio Service Configuration", 7, 32, 112, 40, group)
+        .add(WindowKind::Static, theLabelId, "Dialog Normalization", 14, 42, 90, 8)
+        .add(WindowKind::ComboBox, dialogNormalizationId, "", 14, 52, 70, 100)
+        .add(WindowKind::GroupBox, theLabelId, "Audio Production Information", 123, 2, 120, 74, group)
+        .add(WindowKind::CheckBox, infoExistsId, "Info Exists", 130, 12, 80, 10)
+        .add(WindowKind::Static, theLabelId, "Mix Level", 130, 24, 50, 8)
+        .add(WindowKind::ComboBox, mixLevelId, "", 130, 33, 60, 100)
+        .add(WindowKind::Static, theLabelId, "Room Type", 130, 49, 50, 8)
+        .add(WindowKind::ComboBox, roomTypeId, "", 130, 58, 108, 60)
+        .add(WindowKind::GroupBox, theLabelId, "Dynamic Range Compression", 7, 80, 236, 76, group);
+    // Each bar with its label on the left and its own scale under it.
+    struct Bar
+    {
+        const char* label;
+        int id;
+        bool decibels; // -60 to 0 dB, else -24 to 24
+    };
+    const Bar bars[] = {{"Input level", inputLevelBarId, true}, {"Line mode", lineModeBarId, false},
+                        {"RF mode", rfModeBarId, false}};
+    int y = 91;
+    for (const Bar& each : bars)
+    {
+        page.add(WindowKind::Static, theLabelId, each.label, 14, y, 50, 8)
+            .add(WindowKind::Static, each.id, "", 70, y, 160, 8, bar);
+        if (each.decibels)
+        {
+            page.add(WindowKind::Static, theLabelId, "-60", 66, y + 9, 14, 8)
+                .add(WindowKind::Static, theLabelId, "-40", 116, y + 9, 14, 8)
+                .add(WindowKind::Static, theLabelId, "-20", 168, y + 9, 14, 8)
+                .add(WindowKind::Static, theLabelId, "0", 226, y + 9, 8, 8);
+        }
+        else
+        {
+            page.add(WindowKind::Static, theLabelId, "-24", 66, y + 9, 14, 8)
+                .add(WindowKind::Static, theLabelId, "0", 148, y + 9, 8, 8)
+                .add(WindowKind::Static, theLabelId, "24", 224, y + 9, 10, 8);
+        }
+        y += 20;
+    }
     return page;
 }
 

@@ -184,7 +184,7 @@ void FrontPanel::addResources(Platform::Resources& aResources)
     aResources.addBitmap(startRunningBitmap, triangle(true));
 }
 
-void FrontPanel::addControls(Platform::DialogTemplate& aTemplate, int aTop)
+void FrontPanel::addControls(Platform::DialogTemplate& aTemplate)
 {
     Platform::WindowStyle label;
     label.tabStop = false;
@@ -202,44 +202,58 @@ void FrontPanel::addControls(Platform::DialogTemplate& aTemplate, int aTop)
     bar.sunken = true;
     bar.ownerDrawn = true;
     bar.tabStop = false;
-    const int top = aTop;
-    aTemplate.add(WindowKind::Static, theLabelId, "Audio Coding Mode", 8, top + 10, 76, 8, label)
-        .add(WindowKind::ComboBox, audioCodingModeId, "", 88, top + 8, 130, 100)
-        .add(WindowKind::Static, theLabelId, "Data Rate", 8, top + 26, 76, 8, label)
-        .add(WindowKind::ComboBox, dataRateId, "", 88, top + 24, 70, 120)
-        .add(WindowKind::Static, theLabelId, "Bitstream Mode", 8, top + 42, 76, 8, label)
-        .add(WindowKind::ComboBox, bitstreamModeId, "", 88, top + 40, 130, 100)
-        .add(WindowKind::ComboBox, alternativeBitstreamModeId, "", 88, top + 40, 130, 100, hidden)
-        .add(WindowKind::Static, theLabelId, "Dialog Normalization", 8, top + 58, 76, 8, label)
-        .add(WindowKind::ComboBox, dialogNormalizationId, "", 88, top + 56, 60, 120)
-        .add(WindowKind::CheckBox, lfeEnableId, "LFE Enable", 8, top + 74, 70, 10)
-        .add(WindowKind::CheckBox, timeCodeCtrlId, "Time Code Ctrl", 88, top + 74, 70, 10, disabledCheck)
-        .add(WindowKind::GroupBox, theLabelId, "Encoder", 232, top + 4, 180, 36, label)
-        .addImage(WindowKind::Button, startButtonId, startStoppedBitmap, 240, top + 16, 18, 18, imageButton)
-        .addImage(WindowKind::Button, stopButtonId, stopRunningBitmap, 262, top + 16, 18, 18, imageButton)
-        .add(WindowKind::ListBox, stoppedStateListId, "", 288, top + 20, 116, 10, list)
-        .add(WindowKind::ListBox, startedStateListId, "", 288, top + 20, 116, 10, hiddenList)
-        .add(WindowKind::Static, theLabelId, "Audio Bandwidth", 232, top + 48, 70, 8, label)
-        .add(WindowKind::ListBox, bandwidthList32Id, "", 306, top + 46, 60, 10, hiddenList)
-        .add(WindowKind::ListBox, bandwidthList44Id, "", 306, top + 46, 60, 10, hiddenList)
-        .add(WindowKind::ListBox, bandwidthList48Id, "", 306, top + 46, 60, 10, list);
+    // Labels stand two units lower than their fields, on the text's line.
+    const auto row = [](int anIndex) { return 4 + anIndex * rowHeight; };
+    const int wideField = 140;
+    const int narrowField = 70;
+    aTemplate.add(WindowKind::Static, theLabelId, "Audio Coding Mode", labelLeft, row(0) + 2, labelWidth, 8, label)
+        .add(WindowKind::ComboBox, audioCodingModeId, "", fieldLeft, row(0), wideField, 100)
+        .add(WindowKind::Static, theLabelId, "Data Rate", labelLeft, row(1) + 2, labelWidth, 8, label)
+        .add(WindowKind::ComboBox, dataRateId, "", fieldLeft, row(1), narrowField, 120)
+        .add(WindowKind::Static, theLabelId, "Bitstream Mode", labelLeft, row(2) + 2, labelWidth, 8, label)
+        .add(WindowKind::ComboBox, bitstreamModeId, "", fieldLeft, row(2), wideField, 100)
+        .add(WindowKind::ComboBox, alternativeBitstreamModeId, "", fieldLeft, row(2), wideField, 100, hidden)
+        .add(WindowKind::Static, theLabelId, "Dialog Normalization", labelLeft, row(3) + 2, labelWidth, 8, label)
+        .add(WindowKind::ComboBox, dialogNormalizationId, "", fieldLeft, row(3), narrowField, 120)
+        .add(WindowKind::CheckBox, lfeEnableId, "LFE Enable", labelLeft, row(4) + 1, 70, 10)
+        .add(WindowKind::CheckBox, timeCodeCtrlId, "Time Code Ctrl", fieldLeft, row(4) + 1, 70, 10, disabledCheck);
+    const int encoderTop = footTop;
+    aTemplate.add(WindowKind::GroupBox, theLabelId, "Encoder", labelLeft, encoderTop, 222, 32, label)
+        .addImage(WindowKind::Button, startButtonId, startStoppedBitmap, 10, encoderTop + 10, 18, 18, imageButton)
+        .addImage(WindowKind::Button, stopButtonId, stopRunningBitmap, 32, encoderTop + 10, 18, 18, imageButton)
+        .add(WindowKind::ListBox, stoppedStateListId, "", 58, encoderTop + 14, 116, 10, list)
+        .add(WindowKind::ListBox, startedStateListId, "", 58, encoderTop + 14, 116, 10, hiddenList)
+        .add(WindowKind::Static, theLabelId, "Audio Bandwidth", labelLeft, encoderTop + 38, labelWidth, 8, label)
+        .add(WindowKind::ListBox, bandwidthList32Id, "", fieldLeft, encoderTop + 37, 60, 10, hiddenList)
+        .add(WindowKind::ListBox, bandwidthList44Id, "", fieldLeft, encoderTop + 37, 60, 10, hiddenList)
+        .add(WindowKind::ListBox, bandwidthList48Id, "", fieldLeft, encoderTop + 37, 60, 10, list);
     // The bars in their order on the panel, each with its label on the left
     // and the scale under it.
     const std::pair<const char*, int> bars[6] = {{"L", leftMeterId},          {"C", centerMeterId},
                                                  {"R", rightMeterId},         {"Ls", leftSurroundMeterId},
                                                  {"Rs", rightSurroundMeterId}, {"LFE", lfeMeterId}};
-    int y = top + 64;
+    const int barLeft = 24;
+    const int barWidth = 192;
+    const int markWidth = 14;
+    int y = encoderTop + 50;
     for (const std::pair<const char*, int>& each : bars)
     {
-        aTemplate.add(WindowKind::Static, theLabelId, each.first, 232, y, 18, 8, label)
-            .add(WindowKind::Static, each.second, "", 252, y, 150, 8, bar);
+        aTemplate.add(WindowKind::Static, theLabelId, each.first, labelLeft, y, 18, 8, label)
+            .add(WindowKind::Static, each.second, "", barLeft, y, barWidth, 8, bar);
         const char* const scale[4] = {"-60", "-40", "-20", "0"};
         for (int mark = 0; mark < 4; ++mark)
         {
-            aTemplate.add(WindowKind::Static, theLabelId, scale[mark], 252 + mark * 48, y + 9, 14, 7, label);
+            // Each mark under its place on the bar; the last ends at the bar's end.
+            const int left = mark < 3 ? barLeft + mark * barWidth / 3 : barLeft + barWidth - 6;
+            aTemplate.add(WindowKind::Static, theLabelId, scale[mark], left, y + 9, mark < 3 ? markWidth : 6, 8, label);
         }
-        y += 19;
+        y += 18;
     }
+}
+
+void FrontPanel::addPages(Platform::DialogTemplate& aTemplate, int anId)
+{
+    aTemplate.add(WindowKind::TabControl, anId, "", pagesLeft, 4, panelWidth - pagesLeft - 2, panelHeight - 6);
 }
 
 const MeterObserver* FrontPanel::meter(int anIndex) const

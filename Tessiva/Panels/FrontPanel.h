@@ -71,9 +71,27 @@ public:
 
     // The shared item texts and the four button bitmaps, for every model panel.
     static void addResources(Platform::Resources& aResources);
+    // The layout every model panel shares, in dialog units: a column on the
+    // left, rows of labelled settings from its top, the encoder, bandwidth and
+    // meters at its foot; the row of pages fills the right.
+    static constexpr int panelWidth = 508;
+    static constexpr int panelHeight = 300;
+    static constexpr int labelLeft = 4;
+    static constexpr int labelWidth = 80;
+    static constexpr int fieldLeft = 86;
+    static constexpr int rowHeight = 14;
+    // The first row free for a model's own settings, below the shared ones.
+    static constexpr int modelRowsTop = 4 + 5 * rowHeight;
+    // Below the model's own rows: where the encoder group starts.
+    static constexpr int footTop = 142;
+    static constexpr int pagesLeft = 232;
+
     // Adds the shared controls, with their labels and meter scales, to a
-    // model panel's template, whose upper part they fill (up to aTop + 180).
-    static void addControls(Platform::DialogTemplate& aTemplate, int aTop = 0);
+    // model panel's template: the rows down to modelRowsTop and the foot of
+    // the column from footTop.
+    static void addControls(Platform::DialogTemplate& aTemplate);
+    // The model's row of pages on the right of the panel.
+    static void addPages(Platform::DialogTemplate& aTemplate, int anId);
 
     virtual void refreshMeters();
 

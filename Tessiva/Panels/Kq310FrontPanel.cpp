@@ -52,13 +52,16 @@ Platform::DialogTemplate Kq310FrontPanel::dialogTemplate()
     label.tabStop = false;
     Platform::WindowStyle list;
     list.tabStop = false;
-    Platform::DialogTemplate panel(templateId, "", 420, 400);
+    // Shown by the observer of Auto in the combo box's place.
+    list.visible = false;
+    Platform::DialogTemplate panel(templateId, "", panelWidth, panelHeight);
     FrontPanel::addControls(panel);
-    panel.add(WindowKind::Static, theLabelId, "Sample Rate", 8, 92, 76, 8, label)
-        .add(WindowKind::ComboBox, sampleRateId, "", 88, 90, 70, 80)
-        .add(WindowKind::ListBox, sampleRateStatusId, "", 88, 90, 70, 10, list)
-        .add(WindowKind::CheckBox, autoId, "Auto", 164, 91, 40, 10)
-        .add(WindowKind::TabControl, pagesId, "", 4, 184, 412, 212);
+    // The list of the detected rate stands in the combo box's place.
+    panel.add(WindowKind::Static, theLabelId, "Sample Rate", labelLeft, modelRowsTop + 2, labelWidth, 8, label)
+        .add(WindowKind::ComboBox, sampleRateId, "", fieldLeft, modelRowsTop, 70, 80)
+        .add(WindowKind::ListBox, sampleRateStatusId, "", fieldLeft, modelRowsTop + 1, 70, 10, list)
+        .add(WindowKind::CheckBox, autoId, "Auto", fieldLeft + 76, modelRowsTop + 1, 40, 10);
+    addPages(panel, pagesId);
     return panel;
 }
 

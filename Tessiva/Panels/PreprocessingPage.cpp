@@ -87,6 +87,9 @@ Platform::DialogTemplate PreprocessingPage::dialogTemplate()
     Platform::WindowStyle readOnlyList;
     readOnlyList.notify = true;
     readOnlyList.tabStop = false;
+    // The detected de-emphasis stands in the combo box's place; the
+    // observer of automatic de-emphasis shows one of the two.
+    readOnlyList.visible = false;
     Platform::WindowStyle meter;
     meter.sunken = true;
     meter.ownerDrawn = true;

@@ -105,17 +105,18 @@ Platform::DialogTemplate TimeCodePage::dialogTemplate()
     {
         if (field == theSampleField + 1)
         {
-            dialog.add(WindowKind::GroupBox, theLabelId, "Stop Time Code", 7, 108, 236, 44, group);
+            dialog.add(WindowKind::GroupBox, theLabelId, "Stop Time Code", 7, 106, 236, 50, group);
         }
-        const int row = field <= theSampleField ? 72 : 120;
+        const int row = field <= theSampleField ? 70 : 116;
         const int x = 14 + (field <= theSampleField ? field : field - theSampleField - 1) * 44;
         dialog.add(WindowKind::Static, theLabelId, labels[field], x, row, 30, 8)
             .add(WindowKind::Edit, firstEditId + field, "", x, row + 10, 28, 12, digits)
             .add(WindowKind::UpDown, firstSpinId + field, "", x + 28, row + 10, 10, 12, upDown);
     }
-    dialog.add(WindowKind::Static, theLabelId, "Sample", 190, 120, 30, 8)
-        .add(WindowKind::ListBox, stopSampleId, "", 190, 130, 30, 10, list)
-        .add(WindowKind::Button, resumeId, "Resume", 190, 88, 44, 14);
+    // The stop time code's sample, and Resume under it, in the stop group.
+    dialog.add(WindowKind::Static, theLabelId, "Sample", 190, 116, 30, 8)
+        .add(WindowKind::ListBox, stopSampleId, "", 190, 127, 30, 10, list)
+        .add(WindowKind::Button, resumeId, "Resume", 190, 140, 44, 14);
     return dialog;
 }
 

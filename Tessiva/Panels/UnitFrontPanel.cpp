@@ -100,24 +100,25 @@ Platform::DialogTemplate UnitFrontPanel::dialogTemplate()
     digits.digitsOnly = true;
     Platform::WindowStyle buddy;
     buddy.autoBuddy = true;
-    Platform::DialogTemplate panel(templateId, "", 420, 400);
+    Platform::DialogTemplate panel(templateId, "", panelWidth, panelHeight);
     FrontPanel::addControls(panel);
-    panel.add(WindowKind::Static, theLabelId, "Clock Source", 8, 92, 76, 8, label)
-        .add(WindowKind::ComboBox, clockSourceId, "", 88, 90, 110, 80)
-        .addImage(WindowKind::Static, clockLedId, LedBitmaps::red, 204, 91, 10, 10, led)
-        .add(WindowKind::CheckBox, bypassId, "Bypass", 8, 108, 70, 10)
-        .addImage(WindowKind::Static, passThroughLedId, LedBitmaps::off, 88, 108, 10, 10, led)
-        .add(WindowKind::Static, theLabelId, "Pass Through", 102, 109, 60, 8, label)
-        .add(WindowKind::Static, theLabelId, "Coding Delay", 8, 124, 76, 8, label)
-        .add(WindowKind::ComboBox, codingDelayModeId, "", 88, 122, 60, 40)
-        .add(WindowKind::Edit, codingDelayRequestedId, "", 152, 122, 24, 12, digits)
-        .add(WindowKind::UpDown, codingDelaySpinId, "", 176, 122, 10, 12, buddy)
-        .add(WindowKind::ListBox, codingDelayCurrentId, "", 190, 122, 28, 12, list)
-        .add(WindowKind::Static, theLabelId, "Unit Name", 8, 140, 76, 8, label)
-        .add(WindowKind::Edit, unitNameId, "", 88, 138, 100, 12)
-        .add(WindowKind::Static, modelNameId, "KQ350", 8, 156, 40, 8, label)
-        .add(WindowKind::Static, revisionId, "X.XX", 52, 156, 30, 8, label)
-        .add(WindowKind::TabControl, pagesId, "", 4, 184, 412, 212);
+    const auto row = [](int anIndex) { return modelRowsTop + anIndex * rowHeight; };
+    panel.add(WindowKind::Static, theLabelId, "Clock Source", labelLeft, row(0) + 2, labelWidth, 8, label)
+        .add(WindowKind::ComboBox, clockSourceId, "", fieldLeft, row(0), 110, 80)
+        .addImage(WindowKind::Static, clockLedId, LedBitmaps::red, fieldLeft + 114, row(0) + 2, 10, 10, led)
+        .add(WindowKind::CheckBox, bypassId, "Bypass", labelLeft, row(1) + 1, 70, 10)
+        .addImage(WindowKind::Static, passThroughLedId, LedBitmaps::off, fieldLeft, row(1) + 1, 10, 10, led)
+        .add(WindowKind::Static, theLabelId, "Pass Through", fieldLeft + 14, row(1) + 2, 60, 8, label)
+        .add(WindowKind::Static, theLabelId, "Coding Delay", labelLeft, row(2) + 2, labelWidth, 8, label)
+        .add(WindowKind::ComboBox, codingDelayModeId, "", fieldLeft, row(2), 56, 40)
+        .add(WindowKind::Edit, codingDelayRequestedId, "", fieldLeft + 60, row(2), 26, 12, digits)
+        .add(WindowKind::UpDown, codingDelaySpinId, "", fieldLeft + 86, row(2), 10, 12, buddy)
+        .add(WindowKind::ListBox, codingDelayCurrentId, "", fieldLeft + 100, row(2) + 1, 28, 10, list)
+        .add(WindowKind::Static, theLabelId, "Unit Name", labelLeft, row(3) + 2, labelWidth, 8, label)
+        .add(WindowKind::Edit, unitNameId, "", fieldLeft, row(3), 110, 12)
+        .add(WindowKind::Static, modelNameId, "KQ350", labelLeft, row(4) + 2, 40, 8, label)
+        .add(WindowKind::Static, revisionId, "X.XX", labelLeft + 44, row(4) + 2, 30, 8, label);
+    addPages(panel, pagesId);
     return panel;
 }
 

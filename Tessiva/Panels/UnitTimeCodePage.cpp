@@ -25,7 +25,7 @@ const unsigned theFirstSourceString = 20700;
 const unsigned theFirstPresetString = 20202;
 const unsigned theLastPresetString = 20234;
 // The common page's controls move down to make room for the unit's row.
-const int theShift = 44;
+const int theShift = 54;
 }
 
 UnitTimeCodePage::UnitTimeCodePage(Platform::Window* aParentWindow, const DeviceKey& aKey, CTessivaDoc* aDocument)
@@ -61,17 +61,25 @@ Platform::DialogTemplate UnitTimeCodePage::dialogTemplate()
     group.tabStop = false;
     Platform::WindowStyle list;
     list.tabStop = false;
-    page.add(WindowKind::GroupBox, theLabelId, "Input", 7, 2, 120, 38, group)
-        .add(WindowKind::Static, theLabelId, "Source", 14, 14, 30, 8)
-        .add(WindowKind::ComboBox, sourceId, "", 14, 24, 108, 40)
-        .add(WindowKind::GroupBox, theLabelId, "Preset", 133, 2, 120, 38, group)
-        .add(WindowKind::Static, theLabelId, "Pending", 140, 12, 34, 8)
-        .add(WindowKind::ComboBox, pendingPresetId, "", 180, 10, 68, 120)
-        .add(WindowKind::Static, theLabelId, "Current", 140, 26, 34, 8)
-        .add(WindowKind::ListBox, currentPresetId, "", 180, 24, 68, 12, list);
+    // The unit's time-code input: its source, and the base's status list
+    // labelled "Status" beside it.
+    page.add(WindowKind::GroupBox, theLabelId, "Input", 7, 2, 150, 50, group)
+        .add(WindowKind::Static, theLabelId, "Source", 14, 12, 30, 8)
+        .add(WindowKind::ComboBox, sourceId, "", 14, 22, 136, 40)
+        .add(WindowKind::Static, theLabelId, "Status", 14, 38, 30, 8)
+        .add(WindowKind::ListBox, inputStatusId, "", 46, 37, 60, 10, list)
+        .add(WindowKind::GroupBox, theLabelId, "Preset", 161, 2, 92, 50, group)
+        .add(WindowKind::Static, theLabelId, "Pending", 166, 12, 34, 8)
+        .add(WindowKind::ComboBox, pendingPresetId, "", 166, 22, 82, 120)
+        .add(WindowKind::Static, theLabelId, "Current", 166, 38, 30, 8)
+        .add(WindowKind::ListBox, currentPresetId, "", 198, 37, 50, 10, list);
     for (const Platform::DialogTemplate::Control& control : common.controls())
     {
         const Platform::Rectangle& at = control.bounds;
+        if (control.id == inputStatusId || control.text == "Time Code Input Status")
+        {
+            continue; // in the Input group above
+        }
         if (control.image != 0)
         {
             page.addImage(control.kind, control.id, control.image, at.left, at.top + theShift, at.width(),

@@ -134,7 +134,9 @@ Platform::DialogTemplate aboutTemplate()
 
 Platform::DialogTemplate splashTemplate()
 {
-    Platform::DialogTemplate splash(R::splashDialog, "", 320, 222, popup());
+    WindowStyle bare = popup();
+    bare.caption = false;
+    Platform::DialogTemplate splash(R::splashDialog, "", 320, 222, bare);
     WindowStyle picture;
     picture.image = true;
     splash.addImage(WindowKind::Static, R::splashPicture, R::splashBitmap, 0, 0, 320, 222, picture);

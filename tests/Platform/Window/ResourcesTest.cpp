@@ -83,14 +83,27 @@ TEST(DialogTemplateTest, DialogUnitsScaleByAQuarterCharacterAcrossAndAnEighthDow
         int x, y, width, height;
         Rectangle pixels;
     };
+    // Edges are scaled, half away from zero, each on its own.
     const std::vector<Case> cases = {{0, 0, 4, 8, Rectangle(0, 0, 6, 13)},
-                                     {3, 7, 513, 319, Rectangle(5, 11, 775, 529)},
-                                     {1, 1, 1, 1, Rectangle(2, 2, 4, 4)},
+                                     {3, 7, 513, 319, Rectangle(5, 11, 774, 530)},
+                                     {1, 1, 1, 1, Rectangle(2, 2, 3, 3)},
                                      {-4, -8, 4, 8, Rectangle(-6, -13, 0, 0)}};
     for (const Case& testCase : cases)
     {
         EXPECT_EQ(testCase.pixels, DialogTemplate::toPixels(testCase.x, testCase.y, testCase.width, testCase.height))
             << testCase.x << "," << testCase.y;
+    }
+}
+
+TEST(DialogTemplateTest, ControlsThatMeetInDialogUnitsMeetInPixels)
+{
+    // An edit and the up-down right of it, as the templates put them.
+    for (int left = 0; left < 40; ++left)
+    {
+        const Rectangle edit = DialogTemplate::toPixels(left, 3, 25, 12);
+        const Rectangle upDown = DialogTemplate::toPixels(left + 25, 3, 10, 12);
+        EXPECT_EQ(edit.right, upDown.left) << left;
+        EXPECT_EQ(edit.bottom, upDown.bottom) << left;
     }
 }
 

@@ -6,7 +6,7 @@
 #include "Platform/Window/Window.h"
 #include "Platform/Wx/WxBackend.h"
 #include "Platform/Wx/WxView.h"
-#include "tests/Platform/Wx/VirtualDisplay.h"
+#include "tests/support/VirtualDisplay.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "tests/Platform/Wx/VirtualDisplay.h"
+#include "tests/support/VirtualDisplay.h"
 
 #include <algorithm>
 
