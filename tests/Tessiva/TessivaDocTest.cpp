@@ -363,6 +363,39 @@ TEST_F(TessivaDocTest, DispatchersReachTheDeviceOfTheKey)
     EXPECT_EQ(0, myView.updates);
 }
 
+struct PacedOpening
+{
+    Model model;
+    int baudIndex;
+    unsigned baudRate;
+};
+
+class PacedOpeningTest : public TessivaDocTest, public ::testing::WithParamInterface<PacedOpening>
+{
+};
+
+// The answer of a fresh unit to the request of its preset names is the
+// longest frame of the opening (202 bytes), longer on the wire at 9600 baud
+// than a read's time-out.
+TEST_P(PacedOpeningTest, AFreshUnitOpensAtEachOfferedRate)
+{
+    const PacedOpening& given = GetParam();
+    myEmulator.addUnit(theUnitAddress,
+                       given.model == Kq350 ? Kq350Unit::freshValues() : Kq330Unit::freshValues());
+    myEmulator.setBaudRate(given.baudRate);
+    const DeviceKey key = openOnLine(given.model, thePort, given.baudIndex);
+    EXPECT_EQ(DeviceKey(thePort, theUnitAddress), key);
+    std::uint32_t baudRate = 0;
+    EXPECT_TRUE(portOpen(thePort, &baudRate));
+    EXPECT_EQ(given.baudRate, baudRate);
+    EXPECT_NE(nullptr, myDocument.findDevice(key));
+}
+
+INSTANTIATE_TEST_SUITE_P(Rates, PacedOpeningTest,
+                         ::testing::Values(PacedOpening{Kq330, 0, 9600}, PacedOpening{Kq330, 1, 19200},
+                                           PacedOpening{Kq330, 2, 38400}, PacedOpening{Kq350, 0, 9600},
+                                           PacedOpening{Kq350, 1, 19200}, PacedOpening{Kq350, 2, 38400}));
+
 TEST_F(TessivaDocTest, TeardownDeletesDevicesBeforeTheirPorts)
 {
     myEmulator.addUnit(0x8280, Kq330Unit::freshValues());
