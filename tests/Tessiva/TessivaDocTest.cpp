@@ -5,6 +5,7 @@
 
 #include "Models/Device.h"
 #include "Platform/Framework/FormView.h"
+#include "Platform/Framework/HelpViewer.h"
 #include "Platform/Window/DialogResult.h"
 #include "Platform/Window/HeadlessBackend.h"
 #include "Platform/Window/ScriptedUser.h"
@@ -23,6 +24,7 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <memory>
 #include <sstream>
 #include <string>
@@ -491,11 +493,22 @@ TEST_F(CommunicationsErrorTest, ReportErrorShowsItsText)
     myUser.finish();
 }
 
-TEST_F(CommunicationsErrorTest, HelpTopicsWithoutAViewerSaysSo)
+TEST_F(CommunicationsErrorTest, HelpTopicsWithoutAViewerOrTheFileSaysSo)
 {
-    myUser.expectMessageBox("There was an error displaying the help file, 'Tessiva.chm.'  "
-                            "The help file and/or a suitable HTML Help file viewer "
-                            "may not be properly installed on your system");
+    const std::string text = "There was an error displaying the help file, 'Tessiva.chm.'  "
+                             "The help file and/or a suitable HTML Help file viewer "
+                             "may not be properly installed on your system";
+    myUser.expectMessageBox(text);
     EXPECT_TRUE(myDocument.runCommand(CTessivaDoc::helpTopicsCommand));
     myUser.finish();
+
+    // The project has no help file beside the program: an opener that takes
+    // anything changes nothing, and it is never handed the missing file.
+    ASSERT_FALSE(std::filesystem::exists(Platform::HelpViewer::pathOf("Tessiva.chm")));
+    myBackend.setDesktopOpens(true);
+    const std::size_t handedOver = myBackend.openedDocuments().size();
+    myUser.expectMessageBox(text);
+    EXPECT_TRUE(myDocument.runCommand(CTessivaDoc::helpTopicsCommand));
+    myUser.finish();
+    EXPECT_EQ(handedOver, myBackend.openedDocuments().size());
 }
