@@ -75,6 +75,7 @@ public:
     // model panel's template, whose upper part they fill (up to aTop + 180).
     static void addControls(Platform::DialogTemplate& aTemplate, int aTop = 0);
 
+    // Paints every meter again from its parameter's value, available or not.
     virtual void refreshMeters();
 
     const MeterObserver* meter(int anIndex) const;
