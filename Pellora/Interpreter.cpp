@@ -51,6 +51,8 @@ bool Interpreter::runScript(const std::string& aPath)
     }
     const std::unique_ptr<Node> tree = ScriptParser::parse(file.get());
     file.reset();
+    // A script names the files beside it, wherever the program was started.
+    myScriptFolder = std::filesystem::absolute(aPath, error).lexically_normal().parent_path().string();
     execute(*tree);
     return true;
 }
@@ -124,9 +126,28 @@ bool Interpreter::download(DownloadFile& aFile)
     aFile.showName(&currentFile);
     UserInterface::ProgressDisplay progress(myFactory->newProgressDisplay());
     UserInterface::CancelChecker checker(myFactory->newCancelChecker());
-    const bool result = aFile.download(*myDevice, progress, checker, myProtocol, *myClock);
+    // The field shows the name as the script gives it; the file sent is the
+    // one beside the script.
+    const std::string path = pathOf(aFile.name());
+    std::unique_ptr<DownloadFile> located;
+    if (path != aFile.name())
+    {
+        located = std::make_unique<DownloadFile>(path);
+    }
+    DownloadFile& file = located ? *located : aFile;
+    const bool result = file.download(*myDevice, progress, checker, myProtocol, *myClock);
     currentFile.tell("");
     return result;
+}
+
+std::string Interpreter::pathOf(const std::string& aFileName) const
+{
+    const std::filesystem::path name(aFileName);
+    if (myScriptFolder.empty() || aFileName.empty() || name.is_absolute())
+    {
+        return aFileName;
+    }
+    return (std::filesystem::path(myScriptFolder) / name).string();
 }
 
 void Interpreter::withProtocol(const std::function<void(AbstractProtocol&)>& anOperation)

@@ -34,9 +34,10 @@ public:
     Interpreter& operator=(const Interpreter&) = delete;
 
     // Reads the script at aPath, closes it and runs it from the initial
-    // settings. False, without running anything, when the file cannot be
-    // opened. ParseError for a script that does not parse (nothing is sent);
-    // whatever the statements throw passes through.
+    // settings; relative file names of its download statements name files in
+    // the script's folder. False, without running anything, when the file
+    // cannot be opened. ParseError for a script that does not parse (nothing
+    // is sent); whatever the statements throw passes through.
     bool runScript(const std::string& aPath);
     // Runs a tree that the caller owns.
     bool execute(Node& aRoot);
@@ -59,6 +60,9 @@ public:
     void showMessage(const std::string& aMessage);
     void print(const std::string& aText);
     bool download(DownloadFile& aFile);
+    // Where a download statement's file is: a relative name is taken in the
+    // folder of the script being run (as it stands when no script is).
+    std::string pathOf(const std::string& aFileName) const;
 
 private:
     // Runs anOperation over the framed protocol to the unit, built for it alone.
@@ -71,4 +75,6 @@ private:
     signed char myQueryKeyword;
     bool myProtocol;
     const DownloadClock* myClock;
+    // The folder of the script that runScript runs; empty until then.
+    std::string myScriptFolder;
 };

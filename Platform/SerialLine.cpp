@@ -227,11 +227,21 @@ bool SerialLine::await(short aEvents, Clock::time_point aDeadline) const
 
 std::size_t SerialLine::read(unsigned char* aBuffer, std::size_t aCount)
 {
+    return readWithin(aBuffer, aCount, std::chrono::milliseconds(myReadTimeout));
+}
+
+std::size_t SerialLine::readBlock(unsigned char* aBuffer, std::size_t aCount)
+{
+    return readWithin(aBuffer, aCount, std::chrono::milliseconds(myReadTimeout) + wireTime(aCount));
+}
+
+std::size_t SerialLine::readWithin(unsigned char* aBuffer, std::size_t aCount, Clock::duration aTimeout)
+{
     if (myDescriptor < 0 || aBuffer == NULL || aCount == 0)
     {
         return 0;
     }
-    const Clock::time_point deadline = Clock::now() + std::chrono::milliseconds(myReadTimeout);
+    const Clock::time_point deadline = Clock::now() + aTimeout;
     std::size_t received = 0;
     while (received < aCount)
     {

@@ -44,6 +44,9 @@ public:
     // Returns how many bytes arrived (0 on a silent line, or at once on a
     // line that has hung up). Never reports an error.
     std::size_t read(unsigned char* aBuffer, std::size_t aCount);
+    // As read, with the time aCount bytes take on the wire at the line's baud
+    // rate added to the read time-out: for a block sent in one go.
+    std::size_t readBlock(unsigned char* aBuffer, std::size_t aCount);
     // False when the line fails or cannot take the bytes within a generous
     // allowance for their time on the wire.
     bool write(const unsigned char* aBytes, std::size_t aCount);
@@ -66,6 +69,7 @@ private:
     // up or the line has hung up.
     bool await(short aEvents, Clock::time_point aDeadline) const;
     bool setArbitraryRate(unsigned aBaudRate);
+    std::size_t readWithin(unsigned char* aBuffer, std::size_t aCount, Clock::duration aTimeout);
     bool waitUntilSent(Clock::time_point aDeadline) const;
     Clock::duration wireTime(std::size_t aCount) const;
 

@@ -23,11 +23,6 @@ std::ostream& operator<<(std::ostream& aStream, const DeviceKey& aKey)
     {
         return aStream << "(Offline " << aKey.address() << ")";
     }
-    aStream << "(COM" << aKey.port() << ", ";
-    // The address is always hexadecimal, but whatever the caller writes next
-    // must not turn hexadecimal with it.
-    const std::ios_base::fmtflags base = aStream.flags() & std::ios_base::basefield;
-    aStream << std::hex << aKey.address();
-    aStream.setf(base, std::ios_base::basefield);
-    return aStream << ")";
+    // The address is always hexadecimal, and the stream stays so afterwards.
+    return aStream << "(COM" << aKey.port() << ", " << std::hex << aKey.address() << ")";
 }

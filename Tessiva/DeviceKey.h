@@ -26,5 +26,5 @@ private:
 
 // The port description that goes into a device tab's label: "(Offline n)" or
 // "(COMn, address in hexadecimal)". Port and counter follow the stream's own
-// number base; the stream's base is the same afterwards as before.
+// number base; an on-line key leaves the stream in hexadecimal.
 std::ostream& operator<<(std::ostream& aStream, const DeviceKey& aKey);

@@ -4,6 +4,7 @@
 #include "Platform/Window/Backend.h"
 
 #include <filesystem>
+#include <fstream>
 #include <system_error>
 
 namespace Platform
@@ -24,7 +25,10 @@ std::filesystem::path programFolder()
 
 bool HelpViewer::showTopics(const std::string& aHelpFile)
 {
-    if (Backend::current().openWithDesktop(pathOf(aHelpFile)))
+    // The desktop's opener runs in the background and never tells whether it
+    // could show the file, so a file that is not there is caught first.
+    const std::string path = pathOf(aHelpFile);
+    if (isReadableFile(path) && Backend::current().openWithDesktop(path))
     {
         return true;
     }
@@ -40,6 +44,12 @@ std::string HelpViewer::pathOf(const std::string& aHelpFile)
         return file.string();
     }
     return (programFolder() / file).string();
+}
+
+bool HelpViewer::isReadableFile(const std::string& aPath)
+{
+    std::error_code error;
+    return std::filesystem::is_regular_file(aPath, error) && std::ifstream(aPath).is_open();
 }
 
 std::string HelpViewer::failureText(const std::string& aHelpFile)

@@ -5,8 +5,8 @@
 namespace Platform
 {
 // Shows the program's help file with the desktop's own opener. A file named
-// without a folder is looked for beside the program. When nothing can show
-// it, a message box says so:
+// without a folder is looked for beside the program. When the file is not
+// there or cannot be read, or nothing can show it, a message box says so:
 //
 //     There was an error displaying the help file, 'Tessiva.chm.'  The help
 //     file and/or a suitable HTML Help file viewer may not be properly
@@ -19,5 +19,7 @@ public:
     // The path the file is looked for at.
     static std::string pathOf(const std::string& aHelpFile);
     static std::string failureText(const std::string& aHelpFile);
+    // A regular file that this program may read.
+    static bool isReadableFile(const std::string& aPath);
 };
 }

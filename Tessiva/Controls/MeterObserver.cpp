@@ -99,13 +99,28 @@ void MeterObserver::update(Subject* aSubject)
     {
         return;
     }
+    myRaw = subject->value().toUnsignedShort();
     if (!subject->available())
     {
         myWindow->fillRectangle(myWindow->clientRectangle(), Platform::Colour::buttonFace());
         myDrawn = false;
         return;
     }
-    double level = computedLevel(subject->value().toUnsignedShort());
+    show(myRaw);
+}
+
+void MeterObserver::repaint()
+{
+    if (const Parameter* watched = parameter())
+    {
+        myRaw = watched->value().toUnsignedShort();
+    }
+    show(myRaw);
+}
+
+void MeterObserver::show(std::uint16_t aRaw)
+{
+    double level = computedLevel(aRaw);
     const std::uint32_t now = myClock();
     if (myTimed)
     {

@@ -30,6 +30,10 @@ public:
     ~MeterObserver() override;
 
     void update(Subject* aSubject) override;
+    // Paints the parameter's current value again, as an update of an available
+    // parameter does, whether the parameter is available or not; a meter whose
+    // parameter has gone shows the value it last had.
+    void repaint();
     // Replaces the steady clock (tests drive the rate limits by hand).
     void setClock(const Clock& aClock);
 
@@ -40,6 +44,7 @@ public:
 
 private:
     double rateLimited(double aLevel, std::uint32_t aNow) const;
+    void show(std::uint16_t aRaw);
     void paint(double aLevel);
     void fill(double aFrom, double aTo, bool aRed, bool aGreen);
 
@@ -49,6 +54,8 @@ private:
     MeterSettings mySettings;
     double myLastLevel;
     std::uint32_t myLastTime;
+    // The parameter's value at the last update.
+    std::uint16_t myRaw = 0;
     // Whether a level was drawn at a time yet: the first one is not rate limited.
     bool myTimed;
     Clock myClock;

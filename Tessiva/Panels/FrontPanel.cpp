@@ -330,9 +330,9 @@ void FrontPanel::refreshMeters()
 {
     for (std::unique_ptr<MeterObserver>& each : myMeters)
     {
-        if (each && each->subject() != NULL)
+        if (each)
         {
-            each->update(each->subject());
+            each->repaint();
         }
     }
 }

@@ -93,6 +93,7 @@ public:
     // The model's row of pages on the right of the panel.
     static void addPages(Platform::DialogTemplate& aTemplate, int anId);
 
+    // Paints every meter again from its parameter's value, available or not.
     virtual void refreshMeters();
 
     const MeterObserver* meter(int anIndex) const;

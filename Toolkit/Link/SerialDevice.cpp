@@ -25,3 +25,8 @@ std::uint32_t SerialDevice::read(unsigned char* aBuffer, std::uint32_t aCount)
 {
     return myImplementation->read(aBuffer, aCount);
 }
+
+std::uint32_t SerialDevice::readBlock(unsigned char* aBuffer, std::uint32_t aCount)
+{
+    return myImplementation->readBlock(aBuffer, aCount);
+}

@@ -14,6 +14,8 @@ public:
     void setTimeouts(std::uint32_t aMilliseconds);
     void write(const unsigned char* aBytes, std::uint32_t aCount);
     std::uint32_t read(unsigned char* aBuffer, std::uint32_t aCount);
+    // A read that also allows aCount bytes their time on the wire.
+    std::uint32_t readBlock(unsigned char* aBuffer, std::uint32_t aCount);
 
 private:
     SerialDeviceImplementation* myImplementation;

@@ -3,3 +3,8 @@
 SerialDeviceImplementation::~SerialDeviceImplementation()
 {
 }
+
+std::uint32_t SerialDeviceImplementation::readBlock(unsigned char* aBuffer, std::uint32_t aCount)
+{
+    return read(aBuffer, aCount);
+}

@@ -13,6 +13,10 @@ public:
     virtual void write(const unsigned char* aBytes, std::uint32_t aCount) = 0;
     // Returns how many bytes arrived within the read time-out (0 when none).
     virtual std::uint32_t read(unsigned char* aBuffer, std::uint32_t aCount) = 0;
+    // As read, for a block that the other end sends in one go: the read
+    // time-out is lengthened by the time aCount bytes take on the wire at the
+    // line's baud rate. A pipe without a baud rate reads as read does.
+    virtual std::uint32_t readBlock(unsigned char* aBuffer, std::uint32_t aCount);
 
 protected:
     // Implementations are destroyed through their own types, never through

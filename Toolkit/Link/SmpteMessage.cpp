@@ -71,9 +71,10 @@ SmpteMessage SmpteMessage::readFrame(SerialDevice& aDevice)
     {
         throwProtocolException(aDevice, "The message length is missing.");
     }
-    // The data and the checksum, in one read.
+    // The data and the checksum, in one read. Up to 256 bytes take longer on
+    // a slow line than the read time-out, so they get their wire time on top.
     ByteString rest(std::size_t(length) + 1, 0);
-    if (aDevice.read(&rest[0], static_cast<std::uint32_t>(rest.size())) != rest.size())
+    if (aDevice.readBlock(&rest[0], static_cast<std::uint32_t>(rest.size())) != rest.size())
     {
         throwProtocolException(aDevice, "Some of the message data is missing.");
     }

@@ -134,3 +134,12 @@ std::uint32_t Win32SerialPort::read(unsigned char* aBuffer, std::uint32_t aCount
     }
     return static_cast<std::uint32_t>(myHandle->read(aBuffer, aCount));
 }
+
+std::uint32_t Win32SerialPort::readBlock(unsigned char* aBuffer, std::uint32_t aCount)
+{
+    if (!myHandle)
+    {
+        return 0;
+    }
+    return static_cast<std::uint32_t>(myHandle->readBlock(aBuffer, aCount));
+}

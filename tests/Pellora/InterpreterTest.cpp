@@ -244,6 +244,55 @@ TEST_F(InterpreterTest, MissingFileStopsTheRun)
     EXPECT_THAT(myOperator.messagesField(), IsEmpty());
 }
 
+// Runs with another folder as the working folder while it lives.
+class WorkingFolder
+{
+public:
+    explicit WorkingFolder(const std::string& aPath) : myPrevious(std::filesystem::current_path())
+    {
+        std::filesystem::current_path(aPath);
+    }
+    ~WorkingFolder() { std::filesystem::current_path(myPrevious); }
+
+private:
+    std::filesystem::path myPrevious;
+};
+
+TEST_F(InterpreterTest, RelativeFileNamesAreTakenBesideTheScript)
+{
+    const std::string boot = myFolder.write("boot.s19", "S1boot\n");
+    std::filesystem::create_directory(myFolder.pathOf("fw"));
+    myFolder.write("fw/app.s19", "S1app\n");
+    TemporaryFolder elsewhere;
+    const std::string absolute = elsewhere.write("abs.s19", "S1abs\n");
+    // The working folder holds files of the same names that must not be taken.
+    elsewhere.write("boot.s19", "S1wrong\n");
+    WorkingFolder working(elsewhere.path());
+
+    myLine.answer("okokokokokok");
+    run("download_files(\"boot.s19\", \"fw/app.s19\", \"" + absolute + "\");");
+    EXPECT_THAT(myLine.writes(), ElementsAre("S1boot\n", "S1app\n", "S1abs\n"));
+    // The field shows the names as the script gives them.
+    EXPECT_THAT(myOperator.currentFileField(),
+                ElementsAre("", "boot.s19", "", "", "fw/app.s19", "", "", absolute, ""));
+    EXPECT_EQ(myFolder.pathOf("fw/app.s19"), myInterpreter.pathOf("fw/app.s19"));
+    EXPECT_EQ(absolute, myInterpreter.pathOf(absolute));
+
+    // A relative script path is taken from the working folder once, at the start.
+    const std::string relative = std::filesystem::relative(myFolder.write("again.prx",
+        "download_files(\"gone.s19\");"), elsewhere.path()).string();
+    myLine.answer("okok");
+    try
+    {
+        myInterpreter.runScript(relative);
+        FAIL() << "no error";
+    }
+    catch (const InterpreterError& anError)
+    {
+        EXPECT_EQ("Error opening " + myFolder.pathOf("gone.s19"), std::string(anError.what()));
+    }
+}
+
 TEST_F(InterpreterTest, StopEndsTheRunBetweenStatements)
 {
     myLine.answer("okok");

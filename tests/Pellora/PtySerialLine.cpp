@@ -37,3 +37,8 @@ std::uint32_t PtySerialLine::read(unsigned char* aBuffer, std::uint32_t aCount)
 {
     return static_cast<std::uint32_t>(myLine.read(aBuffer, aCount));
 }
+
+std::uint32_t PtySerialLine::readBlock(unsigned char* aBuffer, std::uint32_t aCount)
+{
+    return static_cast<std::uint32_t>(myLine.readBlock(aBuffer, aCount));
+}

@@ -20,6 +20,7 @@ public:
     void setTimeouts(std::uint32_t aMilliseconds) override;
     void write(const unsigned char* aBytes, std::uint32_t aCount) override;
     std::uint32_t read(unsigned char* aBuffer, std::uint32_t aCount) override;
+    std::uint32_t readBlock(unsigned char* aBuffer, std::uint32_t aCount) override;
 
 private:
     Platform::SerialLine myLine;

@@ -229,6 +229,36 @@ TEST_F(SerialLineTest, FrameAtALowRateIsGatheredWholeOrCutAtTheTimeout)
     EXPECT_EQ("\x02", readString(200));
 }
 
+TEST_F(SerialLineTest, BlockReadAllowsTheBytesTheirTimeOnTheWireOnTopOfTheTimeout)
+{
+    // 240 bytes take 250 ms at 9600 baud, longer than the read time-out.
+    ASSERT_TRUE(myLine.applySettings(9600));
+    ASSERT_TRUE(myLine.setReadTimeout(200));
+    const std::string block(240, '\x55');
+    // Sends the block as the wire delivers it: ten bytes every 10.4 ms.
+    const auto sendAtWirePace = [this, &block]() {
+        const Clock::time_point start = Clock::now();
+        return std::thread([this, &block, start] {
+            for (std::size_t sent = 0; sent < block.size(); sent += 10)
+            {
+                std::this_thread::sleep_until(start + std::chrono::microseconds(10417 * (sent / 10 + 1)));
+                myTerminal.send(block.substr(sent, 10));
+            }
+        });
+    };
+
+    std::thread sender = sendAtWirePace();
+    std::vector<unsigned char> buffer(block.size());
+    const std::size_t count = myLine.readBlock(buffer.data(), buffer.size());
+    sender.join();
+    EXPECT_EQ(block, std::string(buffer.begin(), buffer.begin() + static_cast<std::ptrdiff_t>(count)));
+
+    // Every other read keeps the time-out as it is.
+    sender = sendAtWirePace();
+    EXPECT_LT(readString(block.size()).size(), block.size());
+    sender.join();
+}
+
 TEST_F(SerialLineTest, ZeroTimeoutTakesOnlyWhatIsThere)
 {
     ASSERT_TRUE(myLine.setReadTimeout(0));

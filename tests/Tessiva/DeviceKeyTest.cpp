@@ -86,13 +86,18 @@ TEST(DeviceKeyTest, PortAndCounterFollowTheStreamsBase)
     EXPECT_EQ("(COMa, 8280) (Offline 1a)", stream.str());
 }
 
-TEST(DeviceKeyTest, LeavesTheStreamInItsOwnBase)
+TEST(DeviceKeyTest, AnOnLineKeyLeavesTheStreamInHexadecimal)
 {
     std::ostringstream decimal;
     decimal << DeviceKey(1, 0x8280) << " " << 26;
-    EXPECT_EQ("(COM1, 8280) 26", decimal.str());
+    EXPECT_EQ("(COM1, 8280) 1a", decimal.str());
 
     std::ostringstream octal;
     octal << std::oct << DeviceKey(2, 0x9080) << " " << 8;
-    EXPECT_EQ("(COM2, 9080) 10", octal.str());
+    EXPECT_EQ("(COM2, 9080) 8", octal.str());
+
+    // An off-line key writes its counter in the stream's base and changes nothing.
+    std::ostringstream offLine;
+    offLine << DeviceKey(0, 12) << " " << 26;
+    EXPECT_EQ("(Offline 12) 26", offLine.str());
 }

@@ -5,6 +5,7 @@
 
 #include "Models/Device.h"
 #include "Platform/Framework/FormView.h"
+#include "Platform/Framework/HelpViewer.h"
 #include "Platform/Window/DialogResult.h"
 #include "Platform/Window/HeadlessBackend.h"
 #include "Platform/Window/ScriptedUser.h"
@@ -23,6 +24,7 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <memory>
 #include <sstream>
 #include <string>
@@ -363,6 +365,39 @@ TEST_F(TessivaDocTest, DispatchersReachTheDeviceOfTheKey)
     EXPECT_EQ(0, myView.updates);
 }
 
+struct PacedOpening
+{
+    Model model;
+    int baudIndex;
+    unsigned baudRate;
+};
+
+class PacedOpeningTest : public TessivaDocTest, public ::testing::WithParamInterface<PacedOpening>
+{
+};
+
+// The answer of a fresh unit to the request of its preset names is the
+// longest frame of the opening (202 bytes), longer on the wire at 9600 baud
+// than a read's time-out.
+TEST_P(PacedOpeningTest, AFreshUnitOpensAtEachOfferedRate)
+{
+    const PacedOpening& given = GetParam();
+    myEmulator.addUnit(theUnitAddress,
+                       given.model == Kq350 ? Kq350Unit::freshValues() : Kq330Unit::freshValues());
+    myEmulator.setBaudRate(given.baudRate);
+    const DeviceKey key = openOnLine(given.model, thePort, given.baudIndex);
+    EXPECT_EQ(DeviceKey(thePort, theUnitAddress), key);
+    std::uint32_t baudRate = 0;
+    EXPECT_TRUE(portOpen(thePort, &baudRate));
+    EXPECT_EQ(given.baudRate, baudRate);
+    EXPECT_NE(nullptr, myDocument.findDevice(key));
+}
+
+INSTANTIATE_TEST_SUITE_P(Rates, PacedOpeningTest,
+                         ::testing::Values(PacedOpening{Kq330, 0, 9600}, PacedOpening{Kq330, 1, 19200},
+                                           PacedOpening{Kq330, 2, 38400}, PacedOpening{Kq350, 0, 9600},
+                                           PacedOpening{Kq350, 1, 19200}, PacedOpening{Kq350, 2, 38400}));
+
 TEST_F(TessivaDocTest, TeardownDeletesDevicesBeforeTheirPorts)
 {
     myEmulator.addUnit(0x8280, Kq330Unit::freshValues());
@@ -458,11 +493,22 @@ TEST_F(CommunicationsErrorTest, ReportErrorShowsItsText)
     myUser.finish();
 }
 
-TEST_F(CommunicationsErrorTest, HelpTopicsWithoutAViewerSaysSo)
+TEST_F(CommunicationsErrorTest, HelpTopicsWithoutAViewerOrTheFileSaysSo)
 {
-    myUser.expectMessageBox("There was an error displaying the help file, 'Tessiva.chm.'  "
-                            "The help file and/or a suitable HTML Help file viewer "
-                            "may not be properly installed on your system");
+    const std::string text = "There was an error displaying the help file, 'Tessiva.chm.'  "
+                             "The help file and/or a suitable HTML Help file viewer "
+                             "may not be properly installed on your system";
+    myUser.expectMessageBox(text);
     EXPECT_TRUE(myDocument.runCommand(CTessivaDoc::helpTopicsCommand));
     myUser.finish();
+
+    // The project has no help file beside the program: an opener that takes
+    // anything changes nothing, and it is never handed the missing file.
+    ASSERT_FALSE(std::filesystem::exists(Platform::HelpViewer::pathOf("Tessiva.chm")));
+    myBackend.setDesktopOpens(true);
+    const std::size_t handedOver = myBackend.openedDocuments().size();
+    myUser.expectMessageBox(text);
+    EXPECT_TRUE(myDocument.runCommand(CTessivaDoc::helpTopicsCommand));
+    myUser.finish();
+    EXPECT_EQ(handedOver, myBackend.openedDocuments().size());
 }

@@ -4,8 +4,14 @@
 #include "Platform/Framework/FileDialog.h"
 #include "Platform/Framework/HelpViewer.h"
 #include "Platform/Window/DialogTemplate.h"
+#include "tests/support/TemporaryFolder.h"
 
 #include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <vector>
 
 namespace
 {
@@ -109,20 +115,43 @@ TEST_F(FrameTest, DraggingStopsAtTheMaximumTrackingSize)
 
 TEST_F(FrameTest, HelpTopicsOpensTheHelpFileOrSaysWhyNot)
 {
-    user.expectMessageBox("There was an error displaying the help file, 'Miniature.chm.'  The help file and/or a "
-                          "suitable HTML Help file viewer may not be properly installed on your system");
-    EXPECT_FALSE(Platform::HelpViewer::showTopics("Miniature.chm"));
-    user.finish();
-    ASSERT_EQ(1u, backend.openedDocuments().size());
-    const std::string path = backend.openedDocuments()[0];
-    EXPECT_EQ(Platform::HelpViewer::pathOf("Miniature.chm"), path);
+    const std::string failure = "There was an error displaying the help file, 'Miniature.chm.'  The help file "
+                                "and/or a suitable HTML Help file viewer may not be properly installed on your system";
+    TemporaryFolder folder;
+    const std::string present = folder.write("Miniature.chm", "topics");
+    const std::string path = Platform::HelpViewer::pathOf("Miniature.chm");
     EXPECT_EQ('/', path[0]);
     EXPECT_EQ("/Miniature.chm", path.substr(path.size() - 14));
 
+    // No opener: the file goes to the desktop, which cannot show it.
+    user.expectMessageBox(failure);
+    EXPECT_FALSE(Platform::HelpViewer::showTopics(present));
+    user.finish();
+    EXPECT_EQ(std::vector<std::string>{present}, backend.openedDocuments());
+
     backend.setDesktopOpens(true);
-    EXPECT_TRUE(Platform::HelpViewer::showTopics("/usr/share/doc/Miniature.chm"));
-    EXPECT_EQ("/usr/share/doc/Miniature.chm", backend.openedDocuments().at(1));
+    EXPECT_TRUE(Platform::HelpViewer::showTopics(present));
+    EXPECT_EQ(present, backend.openedDocuments().at(1));
     EXPECT_EQ(1u, backend.messageBoxes().size());
+
+    // An opener would take a file that is not there, a folder or an unreadable
+    // file and fail out of sight: the program says so itself.
+    const std::string unreadable = folder.write("Locked.chm", "topics");
+    std::filesystem::permissions(unreadable, std::filesystem::perms::none);
+    const bool rootReadsAnyway = std::ifstream(unreadable).is_open();
+    std::vector<std::string> refused = {folder.pathOf("Missing.chm"), folder.path()};
+    if (!rootReadsAnyway)
+    {
+        refused.push_back(unreadable);
+    }
+    for (const std::string& each : refused)
+    {
+        SCOPED_TRACE(each);
+        user.expectMessageBox(Platform::HelpViewer::failureText(each));
+        EXPECT_FALSE(Platform::HelpViewer::showTopics(each));
+        user.finish();
+    }
+    EXPECT_EQ(2u, backend.openedDocuments().size());
 }
 
 TEST(FileDialogTest, TheChoiceGivesPathNameAndTitle)

@@ -43,6 +43,12 @@ int itemIndex(const Window& aBox, const std::string& aText)
     return -1;
 }
 
+// The colour at the left end of a bar.
+Platform::Colour colourOf(const Window& aBar)
+{
+    return aBar.colourAt(0, 0).value_or(Platform::Colour(1, 2, 3));
+}
+
 std::string selectedText(const Window& aBox)
 {
     return aBox.itemText(aBox.selection());
@@ -270,6 +276,49 @@ TEST_F(Kq310FrontPanelTest, MetersReadDecibelsBelowFullScale)
         EXPECT_NEAR(0.0, meter->computedLevel(32767), 0.001);
     }
     EXPECT_TRUE(myPanel.meter(6) == NULL);
+}
+
+TEST_F(Kq310FrontPanelTest, RefreshingTheMetersPaintsEachValueWhetherAvailableOrNot)
+{
+    const Platform::Colour green(0, 255, 0);
+    const Platform::Colour buttonFace = Platform::Colour::buttonFace();
+    const int bars[] = {FrontPanel::leftMeterId,         FrontPanel::rightMeterId,
+                        FrontPanel::centerMeterId,       FrontPanel::leftSurroundMeterId,
+                        FrontPanel::rightSurroundMeterId, FrontPanel::lfeMeterId};
+    const ParameterId levels[] = {ParameterId('C', 4), ParameterId('C', 6), ParameterId('C', 5),
+                                  ParameterId('C', 7), ParameterId('C', 8), ParameterId('C', 9)};
+    std::vector<ParameterProbe> probes(6);
+    for (int index = 0; index < 6; ++index)
+    {
+        pollStatus(myKey, levels[index], 32767);
+        EXPECT_EQ(green, colourOf(at(bars[index]))) << index;
+    }
+    // Half of them turn unavailable and show the button face.
+    for (int index = 0; index < 6; index += 2)
+    {
+        status(myKey, levels[index], probes[index]).setAvailable(false);
+        EXPECT_EQ(buttonFace, colourOf(at(bars[index]))) << index;
+    }
+    myPanel.refreshMeters();
+    for (int index = 0; index < 6; ++index)
+    {
+        EXPECT_EQ(green, colourOf(at(bars[index]))) << index;
+        EXPECT_TRUE(myPanel.meter(index)->drawn()) << index;
+    }
+
+    // A meter whose device is gone paints the value its parameter last had.
+    myView.dropOrphans = false;
+    myDocument.closeDevice(myKey);
+    for (int bar : bars)
+    {
+        at(bar).fillRectangle(at(bar).clientRectangle(), buttonFace);
+    }
+    myPanel.refreshMeters();
+    for (int index = 0; index < 6; ++index)
+    {
+        EXPECT_TRUE(myPanel.meter(index)->subject() == NULL) << index;
+        EXPECT_EQ(green, colourOf(at(bars[index]))) << index;
+    }
 }
 
 TEST_F(Kq310FrontPanelTest, EnterAndEscapeLeaveThePanelAlone)
