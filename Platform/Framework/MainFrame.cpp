@@ -302,9 +302,15 @@ void MainFrame::updateCommandStates()
     {
         states[command] = queryCommand(command);
     }
+    // The menu shows the states: the window changes when they do.
+    const bool changed = states != myStates;
     myStates.swap(states);
     applyStates();
     updateTitle();
+    if (changed)
+    {
+        window().invalidate();
+    }
 }
 
 void MainFrame::applyStates()

@@ -30,6 +30,11 @@ struct CommandState
 {
     bool enabled = true;
     bool checked = false;
+    bool operator==(const CommandState& anOther) const
+    {
+        return enabled == anOther.enabled && checked == anOther.checked;
+    }
+    bool operator!=(const CommandState& anOther) const { return !(*this == anOther); }
 };
 
 // One notification on its way to a handler. The handler may write the result

@@ -29,6 +29,12 @@ unsigned long& theChangeCount()
     return theCount;
 }
 
+unsigned long& theDestroyedCount()
+{
+    static unsigned long theCount = 0;
+    return theCount;
+}
+
 bool isBox(WindowKind aKind)
 {
     return aKind == WindowKind::ComboBox || aKind == WindowKind::ListBox;
@@ -78,6 +84,8 @@ Window::Window(WindowKind aKind, int anId, const std::string& aText, const Windo
         myText.clear();
     }
     changed();
+    myGeneration = theChangeCount();
+    mySubtreeGeneration = myGeneration;
 }
 
 Window::~Window()
@@ -89,6 +97,7 @@ Window::~Window()
     }
     myChildren.clear();
     changed();
+    ++theDestroyedCount();
 }
 
 std::string Window::describe() const
@@ -116,7 +125,7 @@ Window& Window::addChild(std::unique_ptr<Window> aChild)
     {
         placePages();
     }
-    changed();
+    touch();
     return child;
 }
 
@@ -136,7 +145,7 @@ void Window::destroyChild(Window& aChild)
     std::unique_ptr<Window> doomed = std::move(*place);
     myChildren.erase(place);
     doomed.reset();
-    changed();
+    touch();
 }
 
 std::vector<Window*> Window::children() const
@@ -200,7 +209,7 @@ void Window::raise()
     auto place = std::find_if(siblings.begin(), siblings.end(),
                               [this](const std::unique_ptr<Window>& aWindow) { return aWindow.get() == this; });
     std::rotate(siblings.begin(), place, place + 1);
-    changed();
+    touch();
 }
 
 std::string Window::text() const
@@ -222,7 +231,7 @@ void Window::setText(const std::string& aText)
     myText = aText;
     mySelectionStart = 0;
     mySelectionEnd = 0;
-    changed();
+    touch();
     if (myKind == WindowKind::Edit)
     {
         // A single-line edit reports every change of its text, also the program's.
@@ -236,7 +245,7 @@ void Window::enable(bool anEnabled)
     if (myEnabled != anEnabled)
     {
         myEnabled = anEnabled;
-        changed();
+        touch();
     }
 }
 
@@ -245,7 +254,7 @@ void Window::show(bool aShown)
     if (myShown != aShown)
     {
         myShown = aShown;
-        changed();
+        touch();
     }
 }
 
@@ -279,13 +288,13 @@ void Window::move(const Rectangle& aRectangle)
     myRectangle = aRectangle;
     if (resized)
     {
-        myCanvas.clear();
+        myPaint.clear();
         if (myKind == WindowKind::TabControl)
         {
             placePages();
         }
     }
-    changed();
+    touch();
 }
 
 void Window::centreIn(const Rectangle& anArea)
@@ -303,22 +312,12 @@ Rectangle Window::clientRectangle() const
 void Window::setImage(unsigned aBitmapId)
 {
     myImage = aBitmapId;
-    changed();
+    touch();
 }
 
 void Window::invalidate()
 {
-    changed();
-}
-
-void Window::resizeCanvas()
-{
-    const Rectangle client = clientRectangle();
-    const std::size_t size = static_cast<std::size_t>(client.width()) * static_cast<std::size_t>(client.height());
-    if (myCanvas.size() != size)
-    {
-        myCanvas.assign(size, std::optional<Colour>());
-    }
+    touch();
 }
 
 void Window::fillRectangle(const Rectangle& aRectangle, const Colour& aColour)
@@ -333,29 +332,61 @@ void Window::fillRectangle(const Rectangle& aRectangle, const Colour& aColour)
     {
         return;
     }
-    resizeCanvas();
-    for (int y = top; y < bottom; ++y)
+    const Fill fill{Rectangle(left, top, right, bottom), aColour};
+    // Unchanged when the topmost paint there is one fill of that colour over it all.
+    for (auto earlier = myPaint.rbegin(); earlier != myPaint.rend(); ++earlier)
     {
-        std::fill(myCanvas.begin() + y * client.width() + left, myCanvas.begin() + y * client.width() + right,
-                  std::optional<Colour>(aColour));
+        const Rectangle& area = earlier->area;
+        const bool meets = area.left < right && left < area.right && area.top < bottom && top < area.bottom;
+        if (!meets)
+        {
+            continue;
+        }
+        if (earlier->colour == aColour && area.left <= left && area.right >= right && area.top <= top &&
+            area.bottom >= bottom)
+        {
+            return;
+        }
+        break;
     }
-    changed();
+    // Fills that the new one covers whole no longer show: the list stays as
+    // short as what is seen.
+    std::vector<Fill> painted;
+    painted.reserve(myPaint.size() + 1);
+    for (const Fill& earlier : myPaint)
+    {
+        const Rectangle& area = earlier.area;
+        const bool covered = left <= area.left && right >= area.right && top <= area.top && bottom >= area.bottom;
+        if (!covered)
+        {
+            painted.push_back(earlier);
+        }
+    }
+    painted.push_back(fill);
+    myPaint.swap(painted);
+    touch();
 }
 
 std::optional<Colour> Window::colourAt(int anX, int aY) const
 {
-    const Rectangle client = clientRectangle();
-    if (!client.contains(anX, aY) || myCanvas.empty())
+    if (!clientRectangle().contains(anX, aY))
     {
         return std::optional<Colour>();
     }
-    return myCanvas[static_cast<std::size_t>(aY) * client.width() + anX];
+    for (auto fill = myPaint.rbegin(); fill != myPaint.rend(); ++fill)
+    {
+        if (fill->area.contains(anX, aY))
+        {
+            return fill->colour;
+        }
+    }
+    return std::optional<Colour>();
 }
 
 void Window::clearPaint()
 {
-    myCanvas.clear();
-    changed();
+    myPaint.clear();
+    touch();
 }
 
 void Window::moveFocus(Window* aWindow)
@@ -417,14 +448,14 @@ void Window::setChecked(bool aChecked)
 {
     VORNA_ASSERT(myKind == WindowKind::CheckBox || myKind == WindowKind::RadioButton);
     myChecked = aChecked;
-    changed();
+    touch();
 }
 
 void Window::setPressed(bool aPressed)
 {
     VORNA_ASSERT(isButtonLike(myKind));
     myPressed = aPressed;
-    changed();
+    touch();
 }
 
 void Window::checkRadioButton(int aFirstId, int aLastId, int aCheckId)
@@ -518,7 +549,7 @@ int Window::addString(const std::string& aText)
 {
     VORNA_ASSERT(isBox(myKind));
     myItems.push_back(aText);
-    changed();
+    touch();
     return itemCount() - 1;
 }
 
@@ -535,7 +566,7 @@ int Window::insertString(int anIndex, const std::string& aText)
     }
     myItems.insert(myItems.begin() + anIndex, aText);
     adjustSelectionForInsert(anIndex);
-    changed();
+    touch();
     return anIndex;
 }
 
@@ -548,7 +579,7 @@ int Window::deleteString(int anIndex)
     }
     myItems.erase(myItems.begin() + anIndex);
     adjustSelectionForDelete(anIndex);
-    changed();
+    touch();
     return itemCount();
 }
 
@@ -557,7 +588,7 @@ void Window::resetContent()
     VORNA_ASSERT(isBox(myKind));
     myItems.clear();
     mySelection = -1;
-    changed();
+    touch();
 }
 
 int Window::insertTab(int anIndex, const std::string& aText)
@@ -578,7 +609,7 @@ int Window::insertTab(int anIndex, const std::string& aText)
         adjustSelectionForInsert(index);
     }
     placePages();
-    changed();
+    touch();
     return index;
 }
 
@@ -592,7 +623,7 @@ bool Window::deleteTab(int anIndex)
     myItems.erase(myItems.begin() + anIndex);
     adjustSelectionForDelete(anIndex);
     placePages();
-    changed();
+    touch();
     return true;
 }
 
@@ -602,7 +633,7 @@ void Window::deleteAllTabs()
     myItems.clear();
     mySelection = -1;
     placePages();
-    changed();
+    touch();
 }
 
 bool Window::setTabText(int anIndex, const std::string& aText)
@@ -614,7 +645,7 @@ bool Window::setTabText(int anIndex, const std::string& aText)
     }
     myItems[anIndex] = aText;
     placePages();
-    changed();
+    touch();
     return true;
 }
 
@@ -665,7 +696,7 @@ bool Window::setSelection(int anIndex)
     {
         mySelection = -1;
     }
-    changed();
+    touch();
     return valid;
 }
 
@@ -679,7 +710,7 @@ void Window::setReadOnly(bool aReadOnly)
 {
     VORNA_ASSERT(myKind == WindowKind::Edit || myKind == WindowKind::ListBox);
     myReadOnly = aReadOnly;
-    changed();
+    touch();
 }
 
 void Window::selectText(int aStart, int anEnd)
@@ -695,7 +726,7 @@ void Window::selectText(int aStart, int anEnd)
     const int start = std::min(aStart, length);
     mySelectionStart = std::min(start, end);
     mySelectionEnd = std::max(start, end);
-    changed();
+    touch();
 }
 
 int Window::lineLength() const
@@ -724,7 +755,7 @@ bool Window::typeCharacter(char aCharacter)
     myText.replace(mySelectionStart, mySelectionEnd - mySelectionStart, 1, aCharacter);
     mySelectionStart = mySelectionStart + 1;
     mySelectionEnd = mySelectionStart;
-    changed();
+    touch();
     Event event(Notification::EditChanged, *this);
     notify(event);
     return true;
@@ -739,7 +770,7 @@ bool Window::deleteSelection()
     }
     myText.erase(mySelectionStart, mySelectionEnd - mySelectionStart);
     mySelectionEnd = mySelectionStart;
-    changed();
+    touch();
     Event event(Notification::EditChanged, *this);
     notify(event);
     return true;
@@ -757,7 +788,7 @@ void Window::setPosition(int aPosition)
 {
     VORNA_ASSERT(myKind == WindowKind::UpDown || myKind == WindowKind::ProgressBar);
     myPosition = std::max(std::min(myLower, myUpper), std::min(std::max(myLower, myUpper), aPosition));
-    changed();
+    touch();
 }
 
 void Window::setBuddy(Window* aBuddy)
@@ -891,6 +922,22 @@ Window* Window::enclosingDialog() const
 void Window::changed()
 {
     ++theChangeCount();
+}
+
+void Window::touch()
+{
+    changed();
+    const unsigned long now = theChangeCount();
+    myGeneration = now;
+    for (Window* window = this; window != NULL; window = window->myParent)
+    {
+        window->mySubtreeGeneration = now;
+    }
+}
+
+unsigned long Window::destroyedCount()
+{
+    return theDestroyedCount();
 }
 
 unsigned long Window::changeCount()

@@ -113,9 +113,19 @@ public:
     // Asks for a repaint; the drawing backend decides when.
     void invalidate();
 
+    // One rectangle of the client area painted with a solid colour.
+    struct Fill
+    {
+        Rectangle area;
+        Colour colour;
+        bool operator==(const Fill& anOther) const { return area == anOther.area && colour == anOther.colour; }
+    };
     // Paints a rectangle of the client area (clipped to it) with a solid colour.
     // The paint stays until painted over, the window is resized, or cleared.
+    // Painting what the window already shows changes nothing.
     void fillRectangle(const Rectangle& aRectangle, const Colour& aColour);
+    // What is painted, oldest first: each fill covers what came before it.
+    const std::vector<Fill>& paint() const { return myPaint; }
     // The colour last painted at a client point; empty where nothing was painted.
     std::optional<Colour> colourAt(int anX, int aY) const;
     void clearPaint();
@@ -249,14 +259,22 @@ public:
     // Counts every change of any window's state, so a drawing backend knows
     // when to bring the screen up to date.
     static unsigned long changeCount();
+    // The count when this window's own state last changed, and when anything
+    // in it (itself or a window below) last did: a drawing backend visits
+    // only what changed since it last looked.
+    unsigned long generation() const { return myGeneration; }
+    unsigned long subtreeGeneration() const { return mySubtreeGeneration; }
+    // Counts the windows destroyed so far.
+    static unsigned long destroyedCount();
 
 private:
     typedef std::pair<Notification, int> HandlerKey;
     static void changed();
+    // A change of this window's state: its generation and its ancestors' subtree generation move on.
+    void touch();
     static void moveFocus(Window* aWindow);
     void adjustSelectionForInsert(int anIndex);
     void adjustSelectionForDelete(int anIndex);
-    void resizeCanvas();
     void placePages();
 
     WindowKind myKind;
@@ -270,7 +288,9 @@ private:
     bool myEnabled;
     bool myShown;
     unsigned myImage;
-    std::vector<std::optional<Colour>> myCanvas;
+    std::vector<Fill> myPaint;
+    unsigned long myGeneration = 0;
+    unsigned long mySubtreeGeneration = 0;
 
     bool myChecked;
     bool myPressed;

@@ -27,6 +27,7 @@
 
 #include <algorithm>
 #include <climits>
+#include <cstdlib>
 #include <chrono>
 #include <cstdio>
 #include <stdexcept>
@@ -248,6 +249,9 @@ WxBackend::WxBackend(const Resources* aResources)
         static int theArgumentCount = 1;
         static char theName[] = "vorna";
         static char* theArguments[] = {theName, NULL};
+        // Plain widgets need no GL: the toolkit would load a whole software
+        // renderer for nothing (a user's own setting stays).
+        setenv("GDK_GL", "disable", 0);
         wxApp::SetInstance(new wxApp());
         if (!wxEntryStart(theArgumentCount, theArguments) || !wxTheApp->CallOnInit())
         {
@@ -270,6 +274,10 @@ WxBackend::WxBackend(const Resources* aResources)
     myFrameFont = WxStyle::measure(WxStyle::frameFont());
     // The programs' own loops decide when to end, not the last window closed.
     wxTheApp->SetExitOnFrameDelete(false);
+    // The model decides what the widgets show: idle time is the backend's
+    // alone, not a walk through every widget after each tick.
+    wxIdleEvent::SetMode(wxIDLE_PROCESS_SPECIFIED);
+    wxUpdateUIEvent::SetMode(wxUPDATE_UI_PROCESS_SPECIFIED);
     wxTheApp->Bind(wxEVT_IDLE, &WxBackend::onIdleEvent, this);
     myView.reset(new WxView(*this, aResources));
     myPrevious = install(this);

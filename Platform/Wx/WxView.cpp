@@ -98,26 +98,11 @@ private:
             dc.SetTextForeground(window->isEnabled() ? *wxBLACK : wxColour(128, 128, 128));
             dc.DrawText(toWx(withoutAccessKeys(window->text())), 0, 0);
         }
-        // Paint in runs of one colour along each row.
-        const Rectangle client = window->clientRectangle();
-        for (int y = 0; y < client.height(); ++y)
+        // What the program painted, oldest first.
+        for (const Window::Fill& fill : window->paint())
         {
-            int x = 0;
-            while (x < client.width())
-            {
-                const std::optional<Colour> colour = window->colourAt(x, y);
-                int end = x + 1;
-                while (end < client.width() && window->colourAt(end, y) == colour)
-                {
-                    ++end;
-                }
-                if (colour)
-                {
-                    dc.SetBrush(wxBrush(wxColour(colour->red, colour->green, colour->blue)));
-                    dc.DrawRectangle(x, y, end - x, 1);
-                }
-                x = end;
-            }
+            dc.SetBrush(wxBrush(wxColour(fill.colour.red, fill.colour.green, fill.colour.blue)));
+            dc.DrawRectangle(fill.area.left, fill.area.top, fill.area.width(), fill.area.height());
         }
     }
 
@@ -208,22 +193,6 @@ bool isPainted(const Window& aStatic)
 {
     const WindowStyle& style = aStatic.style();
     return style.image || style.sunken || style.ownerDrawn || aStatic.image() != 0;
-}
-
-std::size_t canvasFingerprint(const Window& aWindow)
-{
-    const Rectangle client = aWindow.clientRectangle();
-    std::size_t hash = static_cast<std::size_t>(client.width()) * 31u + static_cast<std::size_t>(client.height());
-    for (int y = 0; y < client.height(); ++y)
-    {
-        for (int x = 0; x < client.width(); ++x)
-        {
-            const std::optional<Colour> colour = aWindow.colourAt(x, y);
-            const std::size_t value = colour ? (1u << 24) | (colour->red << 16) | (colour->green << 8) | colour->blue : 0;
-            hash = hash * 1000003u ^ value;
-        }
-    }
-    return hash;
 }
 
 void describeMenu(const Menu& aMenu, std::string& aShape)
@@ -317,7 +286,9 @@ WxView::WxView(WxBackend& aBackend, const Resources* aResources)
       myDepth(0),
       mySpinning(NULL),
       myFocus(NULL),
-      myPlacing(false)
+      myPlacing(false),
+      myRootsChanged(true),
+      mySeenDestroyed(0)
 {
 }
 
@@ -355,6 +326,7 @@ void WxView::addRoot(Window& aWindow)
     {
         myRoots.push_back(Window::Watch(aWindow));
     }
+    myRootsChanged = true;
     myDirty = true;
     synchronise();
 }
@@ -366,6 +338,7 @@ void WxView::removeRoot(Window& aWindow)
                                      return !aWatch.alive() || aWatch.get() == &aWindow;
                                  }),
                   myRoots.end());
+    myRootsChanged = true;
     myDirty = true;
     synchronise();
 }
@@ -437,10 +410,61 @@ void WxView::synchronise()
     {
         return;
     }
+    // After the user's input every shown widget is checked against the
+    // model (the widget may show what the model refused); otherwise only
+    // what changed since the last look is visited.
+    const bool full = myDirty;
     myDirty = false;
     mySeenChange = Window::changeCount();
 
     // Widgets of windows gone, or no longer under a root, go first.
+    if (myRootsChanged || Window::destroyedCount() != mySeenDestroyed)
+    {
+        myRootsChanged = false;
+        mySeenDestroyed = Window::destroyedCount();
+        dropWidgetsOfWindowsGone();
+    }
+
+    for (const Window::Watch& root : myRoots)
+    {
+        if (Window* window = root.get())
+        {
+            synchroniseTree(*window, NULL, full);
+        }
+    }
+    // The focus moves before the edits' selections are taken again: a field
+    // that gains it may select its text.
+    Window* focus = Window::focus();
+    if (focus != myFocus)
+    {
+        myFocus = focus;
+        wxWindow* widget = focus != NULL ? widgetOf(*focus) : NULL;
+        if (widget != NULL && wxWindow::FindFocus() != widget)
+        {
+            widget->SetFocus();
+            const auto place = myPeers.find(focus);
+            if (place != myPeers.end())
+            {
+                place->second->textSelection = std::make_pair(-2, -2);
+            }
+            for (const Window::Watch& root : myRoots)
+            {
+                if (Window* window = root.get())
+                {
+                    synchroniseTree(*window, NULL, true);
+                }
+            }
+        }
+    }
+
+    if (myDepth == 0)
+    {
+        collectGarbage();
+    }
+}
+
+void WxView::dropWidgetsOfWindowsGone()
+{
     std::vector<const Window*> dead;
     for (auto& entry : myPeers)
     {
@@ -471,45 +495,6 @@ void WxView::synchronise()
     myRoots.erase(std::remove_if(myRoots.begin(), myRoots.end(),
                                  [](const Window::Watch& aWatch) { return !aWatch.alive(); }),
                   myRoots.end());
-
-    for (const Window::Watch& root : myRoots)
-    {
-        Window* window = root.get();
-        if (window != NULL)
-        {
-            synchroniseTree(*window, NULL);
-        }
-    }
-    // The focus moves before the edits' selections are taken again: a field
-    // that gains it may select its text.
-    Window* focus = Window::focus();
-    if (focus != myFocus)
-    {
-        myFocus = focus;
-        wxWindow* widget = focus != NULL ? widgetOf(*focus) : NULL;
-        if (widget != NULL && wxWindow::FindFocus() != widget)
-        {
-            widget->SetFocus();
-            myDirty = true;
-            const auto place = myPeers.find(focus);
-            if (place != myPeers.end())
-            {
-                place->second->textSelection = std::make_pair(-2, -2);
-            }
-            for (const Window::Watch& root : myRoots)
-            {
-                if (Window* window = root.get())
-                {
-                    synchroniseTree(*window, NULL);
-                }
-            }
-        }
-    }
-
-    if (myDepth == 0)
-    {
-        collectGarbage();
-    }
 }
 
 void WxView::drop(Peer& aPeer)
@@ -538,12 +523,30 @@ void WxView::collectGarbage()
     }
 }
 
-void WxView::synchroniseTree(Window& aWindow, wxWindow* aParent)
+void WxView::synchroniseTree(Window& aWindow, wxWindow* aParent, bool aFull)
 {
+    const auto place = myPeers.find(&aWindow);
+    const bool known = place != myPeers.end() && place->second->window.get() == &aWindow &&
+                       place->second->widget.get() != NULL;
     Peer& peer = peerFor(aWindow, aParent);
-    update(peer);
+    const unsigned long now = Window::changeCount();
+    if (aFull || !known || aWindow.generation() > peer.synced)
+    {
+        update(peer);
+        peer.synced = now;
+    }
     wxWindow* widget = peer.widget.get();
     if (widget == NULL)
+    {
+        return;
+    }
+    // What the user cannot see gets its widgets when it is first shown.
+    if (!aWindow.isShown())
+    {
+        peer.childrenSynced = false;
+        return;
+    }
+    if (!aFull && peer.childrenSynced && aWindow.subtreeGeneration() <= peer.subtreeSynced)
     {
         return;
     }
@@ -551,8 +554,10 @@ void WxView::synchroniseTree(Window& aWindow, wxWindow* aParent)
     const std::vector<Window*> children = aWindow.children();
     for (auto child = children.rbegin(); child != children.rend(); ++child)
     {
-        synchroniseTree(**child, widget);
+        synchroniseTree(**child, widget, aFull);
     }
+    peer.childrenSynced = true;
+    peer.subtreeSynced = now;
 }
 
 WxView::Peer& WxView::peerFor(Window& aWindow, wxWindow* aParent)
@@ -1166,12 +1171,8 @@ void WxView::update(Peer& aPeer)
             }
             break;
         }
-        const std::size_t fingerprint = canvasFingerprint(*window) ^ std::hash<std::string>()(text) ^ window->image();
-        if (textChanged || fingerprint != aPeer.fingerprint || window->image() != aPeer.image)
-        {
-            aPeer.fingerprint = fingerprint;
-            widget->Refresh();
-        }
+        // Visited because its text, picture or paint changed.
+        widget->Refresh();
         break;
     }
     default:

@@ -75,7 +75,11 @@ private:
         std::pair<long, long> widgetSelection = std::make_pair(-2L, -2L);
         unsigned image = 0;
         std::string menuShape;
-        std::size_t fingerprint = 0;
+        // The change count when the widget was last brought up to date, and
+        // when its subtree was (while the window is hidden, its children wait).
+        unsigned long synced = 0;
+        unsigned long subtreeSynced = 0;
+        bool childrenSynced = false;
         // A tab control's tab buttons, laid out for this width.
         std::vector<wxWeakRef<wxWindow>> tabs;
         int tabsWidth = -1;
@@ -83,7 +87,8 @@ private:
     };
     class Dispatch;
 
-    void synchroniseTree(Window& aWindow, wxWindow* aParent);
+    void synchroniseTree(Window& aWindow, wxWindow* aParent, bool aFull);
+    void dropWidgetsOfWindowsGone();
     Peer& peerFor(Window& aWindow, wxWindow* aParent);
     wxWindow* create(Window& aWindow, wxWindow* aParent);
     void bindEvents(Window& aWindow, wxWindow* aWidget);
@@ -114,6 +119,8 @@ private:
     // Set while the model's place is applied to a widget, whose events then
     // tell nothing new.
     bool myPlacing;
+    bool myRootsChanged;
+    unsigned long mySeenDestroyed;
     std::map<unsigned, int> myMenuItems;
     std::map<int, unsigned> myMenuCommands;
 };
