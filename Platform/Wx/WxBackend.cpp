@@ -213,6 +213,7 @@ public:
         }
         WxBackend& backend = myBackend;
         ++backend.myTicking;
+        ++backend.myTickCount;
         const int id = static_cast<int>(myId);
         backend.guard([window, id]() {
             Event event(Notification::TimerTick, *window, id);

@@ -75,6 +75,8 @@ public:
     bool pressMessageBoxButton(int anAnswer);
     bool isMessageBoxShown() const;
     WxView& view() { return *myView; }
+    // How many timer ticks were handled so far (for the cost benchmark).
+    unsigned long tickCount() const { return myTickCount; }
 
     // The innermost modal dialog running, or NULL: the user's input reaches
     // nothing outside it.
@@ -105,6 +107,7 @@ private:
     int myQuitCode;
     bool myWaitCursorShown;
     unsigned myTicking;
+    unsigned long myTickCount = 0;
     std::exception_ptr myPendingError;
     void* myMessageBox;
     std::vector<std::unique_ptr<Timer>> myTimers;
