@@ -492,6 +492,55 @@ TEST(PaintTest, FillsAreClippedToTheClientAreaAndRead)
     EXPECT_FALSE(bar.colourAt(0, 0).has_value());
 }
 
+TEST(PaintTest, PaintingWhatIsShownAlreadyIsNoChangeAndHiddenFillsAreForgotten)
+{
+    Window meter(WindowKind::Static, 1404, "", WindowStyle(), Rectangle(0, 0, 100, 10));
+    // A meter's repaint: its bar's parts, each in its colour.
+    const auto repaint = [&meter](int aLevel) {
+        meter.fillRectangle(Rectangle(0, 0, aLevel, 10), Colour(0, 255, 0));
+        meter.fillRectangle(Rectangle(aLevel, 0, 100, 10), Colour(0, 0, 0));
+    };
+    repaint(40);
+    const unsigned long painted = meter.generation();
+    for (int again = 0; again < 100; ++again)
+    {
+        repaint(40);
+    }
+    EXPECT_EQ(painted, meter.generation()) << "the same picture painted again is no change";
+    EXPECT_EQ(2u, meter.paint().size());
+    repaint(60);
+    EXPECT_GT(meter.generation(), painted);
+    EXPECT_EQ(Colour(0, 255, 0), *meter.colourAt(59, 5));
+    EXPECT_EQ(Colour(0, 0, 0), *meter.colourAt(60, 5));
+    // Fills that later ones cover whole are gone: the list stays as short as what shows.
+    EXPECT_LE(meter.paint().size(), 3u);
+    meter.fillRectangle(meter.clientRectangle(), Colour::buttonFace());
+    EXPECT_EQ(1u, meter.paint().size());
+}
+
+TEST(GenerationTest, AChangeMarksItsWindowAndTheSubtreesAboveItOnly)
+{
+    Window frame(WindowKind::Frame, 0);
+    Window& view = frame.createChild(WindowKind::Dialog, 1);
+    Window& first = view.createChild(WindowKind::Edit, 2);
+    Window& second = view.createChild(WindowKind::Edit, 3);
+    const unsigned long before = Window::changeCount();
+    const unsigned long secondBefore = second.generation();
+    const unsigned long viewBefore = view.generation();
+
+    first.setText("8280");
+    EXPECT_GT(first.generation(), before);
+    EXPECT_EQ(first.generation(), view.subtreeGeneration());
+    EXPECT_EQ(first.generation(), frame.subtreeGeneration());
+    EXPECT_EQ(secondBefore, second.generation()) << "a sibling is untouched";
+    EXPECT_EQ(viewBefore, view.generation()) << "the parent's own state is untouched";
+
+    const unsigned long destroyed = Window::destroyedCount();
+    view.destroyChild(second);
+    EXPECT_EQ(destroyed + 1, Window::destroyedCount());
+    EXPECT_GT(view.generation(), viewBefore) << "losing a child changes the parent";
+}
+
 // --- handlers ---
 
 TEST(HandlerTest, ACodeOfItsOwnComesBeforeTheHandlerForEveryCode)
