@@ -1,7 +1,6 @@
 // Pellora itself on the desktop's drawing backend: its window and every
 // template laid out whole, the frame sized by the user, and closed.
-#include "tests/Desktop/DesktopSession.h"
-#include "tests/Desktop/LayoutCheck.h"
+#include "tests/Desktop/DesktopTest.h"
 #include "tests/support/PortProfile.h"
 
 #include "Pellora/PelloraApp.h"
@@ -27,55 +26,9 @@ using Platform::WindowKind;
 
 namespace
 {
-std::string joined(const std::vector<std::string>& aLines)
-{
-    std::string all;
-    for (const std::string& line : aLines)
-    {
-        all += line + "\n";
-    }
-    return all;
-}
-
-class PelloraDesktopTest : public ::testing::Test
+class PelloraDesktopTest : public DesktopTest
 {
 protected:
-    void SetUp() override
-    {
-        backend = DesktopSession::backend();
-        ASSERT_NE(backend, nullptr) << DesktopSession::problem();
-    }
-
-    // Whatever the toolkit complained of since the last test (or its start) fails this one.
-    void TearDown() override
-    {
-        const std::vector<std::string> complaints = DesktopSession::takeToolkitComplaints();
-        EXPECT_TRUE(complaints.empty()) << joined(complaints);
-    }
-
-    void look(const Window& aWindow, const std::string& aName)
-    {
-        backend->settle(400);
-        const std::vector<std::string> faults = layoutFaults(backend->view(), aWindow, aName);
-        EXPECT_TRUE(faults.empty()) << joined(faults);
-        EXPECT_TRUE(DesktopSession::saveScreenshot(aName, aWindow)) << aName;
-    }
-
-    // Runs anAction on the modal dialog once one runs.
-    void whenModal(const std::function<void(Window&)>& anAction)
-    {
-        backend->later([this, anAction]() {
-            Window* dialog = const_cast<Window*>(backend->innermostModal());
-            if (dialog == nullptr)
-            {
-                whenModal(anAction);
-                return;
-            }
-            anAction(*dialog);
-        });
-    }
-
-    Platform::WxBackend* backend = nullptr;
     PortProfile profile;
 };
 
@@ -102,7 +55,7 @@ TEST_F(PelloraDesktopTest, TheWindowAndEveryTemplateShowWholeAndTheFrameFollowsT
         backend->closeWindow(*shown);
     }
 
-    whenModal([this](Window& aDialog) {
+    whenModal(0, [this](Window& aDialog) {
         look(aDialog, "pellora-about");
         Platform::UserInput(&aDialog).enter(aDialog);
     });

@@ -1,8 +1,7 @@
 // Tessiva itself on the desktop's drawing backend: every template laid out
 // whole, devices opened off line through the Open Device dialog, every device
 // and page tab chosen by a click, the frame sized by the user, and closed.
-#include "tests/Desktop/DesktopSession.h"
-#include "tests/Desktop/LayoutCheck.h"
+#include "tests/Desktop/DesktopTest.h"
 #include "tests/support/PortProfile.h"
 
 #include "Platform/Framework/CommandIds.h"
@@ -25,7 +24,6 @@
 
 #include <wx/frame.h>
 #include <wx/tglbtn.h>
-#include <wx/uiaction.h>
 
 #include <cctype>
 #include <chrono>
@@ -43,51 +41,9 @@ namespace
 const int kq310 = 0;
 const int kq350 = 2;
 
-std::string joined(const std::vector<std::string>& aLines)
-{
-    std::string all;
-    for (const std::string& line : aLines)
-    {
-        all += line + "\n";
-    }
-    return all;
-}
-
-class TessivaDesktopTest : public ::testing::Test
+class TessivaDesktopTest : public DesktopTest
 {
 protected:
-    void SetUp() override
-    {
-        backend = DesktopSession::backend();
-        ASSERT_NE(backend, nullptr) << DesktopSession::problem();
-    }
-
-    // Whatever the toolkit complained of since the last test (or its start) fails this one.
-    void TearDown() override
-    {
-        const std::vector<std::string> complaints = DesktopSession::takeToolkitComplaints();
-        EXPECT_TRUE(complaints.empty()) << joined(complaints);
-    }
-
-    // Checks how aWindow shows and keeps its picture.
-    void look(const Window& aWindow, const std::string& aName)
-    {
-        backend->settle(400);
-        const std::vector<std::string> faults = layoutFaults(backend->view(), aWindow, aName);
-        EXPECT_TRUE(faults.empty()) << joined(faults);
-        EXPECT_TRUE(DesktopSession::saveScreenshot(aName, aWindow)) << aName;
-    }
-
-    // A click of the mouse in the middle of aWidget, as the desktop delivers it.
-    void click(wxWindow* aWidget)
-    {
-        ASSERT_NE(aWidget, nullptr);
-        wxUIActionSimulator mouse;
-        mouse.MouseMove(aWidget->GetScreenRect().GetPosition() + wxPoint(aWidget->GetSize().x / 2, aWidget->GetSize().y / 2));
-        mouse.MouseClick();
-        backend->settle(300);
-    }
-
     wxToggleButton* tabButton(const Window& aTabControl, int anIndex)
     {
         wxWindow* strip = backend->view().widgetOf(aTabControl);
@@ -107,28 +63,6 @@ protected:
             }
         }
         return nullptr;
-    }
-
-    // Runs anAction on the modal dialog of template aTemplateId once it
-    // runs; a dialog that never comes fails the test instead of waiting on.
-    void whenModal(unsigned aTemplateId, const std::function<void(Window&)>& anAction,
-                   std::chrono::steady_clock::time_point aDeadline = std::chrono::steady_clock::now() +
-                                                                      std::chrono::seconds(10))
-    {
-        backend->later([this, aTemplateId, anAction, aDeadline]() {
-            Window* dialog = const_cast<Window*>(backend->innermostModal());
-            if (dialog == nullptr || dialog->templateId() != aTemplateId)
-            {
-                if (std::chrono::steady_clock::now() > aDeadline)
-                {
-                    ADD_FAILURE() << "dialog " << aTemplateId << " never came";
-                    return;
-                }
-                whenModal(aTemplateId, anAction, aDeadline);
-                return;
-            }
-            anAction(*dialog);
-        });
     }
 
     // The page tab control of the panel on the selected device tab.
@@ -193,7 +127,6 @@ protected:
         }
     }
 
-    Platform::WxBackend* backend = nullptr;
     PortProfile profile;
 };
 
