@@ -498,7 +498,7 @@ void WxBackend::later(const std::function<void()>& anAction)
 
 bool WxBackend::hasPendingMessage()
 {
-    if (!myQueue.empty() || myQuitPosted)
+    if (!myQueue.empty() || myQuitPosted || wxTheApp->HasPendingEvents())
     {
         return true;
     }
@@ -508,9 +508,31 @@ bool WxBackend::hasPendingMessage()
 
 bool WxBackend::pumpMessage()
 {
+    struct Pumping
+    {
+        explicit Pumping(unsigned& aDepth) : depth(aDepth) { ++depth; }
+        ~Pumping() { --depth; }
+        unsigned& depth;
+    } pumping(myPumping);
     if (runQueued())
     {
         return true;
+    }
+    // The toolkit's posted events are posted messages as well; its loops
+    // handle them only when idle, which a program's own wait never is.
+    if (wxTheApp->HasPendingEvents())
+    {
+        guard([]() { wxTheApp->ProcessPendingEvents(); });
+        afterDispatch();
+        rethrowPending();
+        return true;
+    }
+    // The quit request comes once no posted message waits, before the
+    // toolkit's drawing, which may never run out while a run shows progress.
+    if (myQuitPosted)
+    {
+        myQuitPosted = false;
+        return false;
     }
     ActiveLoop active;
     if (active.loop().Pending())
@@ -519,12 +541,6 @@ bool WxBackend::pumpMessage()
         afterDispatch();
         rethrowPending();
         return true;
-    }
-    // The quit request comes when nothing else waits.
-    if (myQuitPosted)
-    {
-        myQuitPosted = false;
-        return false;
     }
     wxTheApp->ProcessIdle();
     return true;
@@ -756,8 +772,9 @@ void WxBackend::endLoopsThatAreDone()
             modal->loop.Exit(0);
         }
     }
-    // The quit request ends the program's loop once nothing else waits.
-    if (myQuitPosted && myQueue.empty() && !myMainLoops.empty() && active == myMainLoops.back())
+    // The quit request ends the program's loop once nothing else waits; while
+    // a program's own wait pumps, that wait sees it first and unwinds.
+    if (myQuitPosted && myPumping == 0 && myQueue.empty() && !myMainLoops.empty() && active == myMainLoops.back())
     {
         myQuitPosted = false;
         myMainLoops.back()->Exit(myQuitCode);

@@ -108,6 +108,9 @@ private:
     bool myWaitCursorShown;
     unsigned myTicking;
     unsigned long myTickCount = 0;
+    // Messages being pumped by a program's own wait (pumpMessage): the quit
+    // request is theirs to see then, not the program's loop's.
+    unsigned myPumping = 0;
     std::exception_ptr myPendingError;
     void* myMessageBox;
     std::vector<std::unique_ptr<Timer>> myTimers;

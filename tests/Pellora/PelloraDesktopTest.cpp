@@ -1,0 +1,210 @@
+// Pellora on the desktop: the real program on the drawing backend under a
+// virtual display with a window manager, acted on by a person's mouse and
+// keyboard; the unit is the emulator.
+#include "Pellora/CMainFrame.h"
+#include "Pellora/PelloraApp.h"
+#include "Pellora/PelloraDoc.h"
+#include "Pellora/PelloraResources.h"
+#include "Pellora/PelloraView.h"
+#include "Platform/ProfileStore.h"
+#include "Platform/SerialLine.h"
+#include "Platform/Window/Window.h"
+#include "Platform/Wx/WxView.h"
+#include "tests/Pellora/SRecordFiles.h"
+#include "tests/Platform/Wx/DesktopTest.h"
+#include "tests/emulator/UnitEmulator.h"
+#include "tests/support/PortProfile.h"
+#include "tests/support/TemporaryFolder.h"
+
+#include <gtest/gtest.h>
+
+#include <wx/radiobut.h>
+#include <wx/toplevel.h>
+
+#include <X11/keysym.h>
+
+#include <chrono>
+#include <string>
+#include <vector>
+
+using Platform::DesktopUser;
+using Platform::Window;
+using R = PelloraResources;
+using Clock = std::chrono::steady_clock;
+
+namespace
+{
+const std::uint16_t unitAddress = 0x8380;
+
+class PelloraDesktopTest : public Platform::DesktopTest
+{
+protected:
+    PelloraDesktopTest() : myProgramName(Platform::SerialLine::programName())
+    {
+        Platform::SerialLine::setProgramName("Pellora");
+        emulator.addUnit(unitAddress);
+        emulator.setIdentification(unitAddress, "KQ330", "1.10");
+        // Lines cross the wire at its pace, as on a real line.
+        emulator.setBaudRate(38400);
+        profile.map(3, emulator.devicePath());
+        Platform::ProfileStore store("Pellora");
+        store.writeInt("Settings", "CommPort", 2);
+        store.writeInt("Settings", "BaudRate", 3);
+        store.writeInt("Settings", "DeviceAddress", static_cast<std::int16_t>(unitAddress));
+    }
+
+    ~PelloraDesktopTest() override { Platform::SerialLine::setProgramName(myProgramName); }
+
+    // The widget of a control of the form, or NULL; on the main thread.
+    wxWindow* widget(int anId)
+    {
+        if (application.frame() == NULL)
+        {
+            return NULL;
+        }
+        Window* control = application.frame()->window().findDescendant(anId);
+        return control != NULL ? backend().view().widgetOf(*control) : NULL;
+    }
+
+    wxWindow* toolButton(unsigned aCommand)
+    {
+        Window* bar = application.frame() != NULL ? application.frame()->toolBar() : NULL;
+        Window* button = bar != NULL ? bar->findChild(static_cast<int>(aCommand)) : NULL;
+        return button != NULL ? backend().view().widgetOf(*button) : NULL;
+    }
+
+    Window& control(int anId) { return *application.frame()->window().findDescendant(anId); }
+
+    void waitForTheWindow(DesktopUser& aUser)
+    {
+        ASSERT_TRUE(aUser.waitUntil([this]() {
+            wxTopLevelWindow* frame =
+                application.frame() != NULL
+                    ? dynamic_cast<wxTopLevelWindow*>(backend().view().widgetOf(application.frame()->window()))
+                    : NULL;
+            // The window manager gave the program the focus.
+            return frame != NULL && frame->IsShownOnScreen() && frame->IsActive();
+        })) << "the window did not come up with the focus";
+    }
+
+    std::string writeDownloadScript(int aLineCount)
+    {
+        lines = recordLines("D", aLineCount);
+        const std::string file = files.write("big.s19", fileText(lines));
+        return files.write("run.prx", "download_mode;\ndownload_files(\"" + file + "\");\nreset;\n");
+    }
+
+    std::size_t linesSent() { return emulator.downloadLines(unitAddress).size(); }
+
+    std::string myProgramName;
+    PortProfile profile;
+    TemporaryFolder files;
+    Emulator::UnitEmulator emulator;
+    std::vector<std::string> lines;
+    PelloraApp application;
+};
+
+// Each group shows exactly the button the model holds checked, after clicks
+// on buttons of both groups.
+TEST_F(PelloraDesktopTest, RadioButtonsClickedShowOneChoicePerGroup)
+{
+    ASSERT_TRUE(application.start({}));
+    std::vector<std::string> shown;
+    user.start([&](DesktopUser& aUser) {
+        waitForTheWindow(aUser);
+        for (int id : {R::firstPort + 0, R::firstPort + 3, R::firstBaudRate + 1})
+        {
+            aUser.clickOn([this, id]() { return widget(id); });
+            ASSERT_TRUE(aUser.waitUntil([this, id]() { return control(id).isChecked(); })) << "radio " << id;
+        }
+        aUser.look([&]() {
+            for (int first : {R::firstPort, R::firstBaudRate})
+            {
+                std::string group;
+                for (int id = first; id < first + 4; ++id)
+                {
+                    wxRadioButton* radio = dynamic_cast<wxRadioButton*>(widget(id));
+                    group += control(id).isChecked() ? "M" : "-";
+                    group += radio != NULL && radio->GetValue() ? "W" : "-";
+                }
+                shown.push_back(group);
+            }
+            return true;
+        });
+        aUser.press(XK_F4, {XK_Alt_L});
+    });
+    EXPECT_EQ(0, application.run());
+    user.finish();
+    // Model and widget agree, one per group: COM4 and 14400 baud.
+    EXPECT_EQ((std::vector<std::string>{"------MW", "--MW----"}), shown);
+    EXPECT_EQ(3, Platform::ProfileStore("Pellora").getInt("Settings", "CommPort", -1));
+    EXPECT_EQ(1, Platform::ProfileStore("Pellora").getInt("Settings", "BaudRate", -1));
+}
+
+// How the person ends a download that goes on.
+struct Ending
+{
+    const char* name;
+    bool closesTheProgram;
+    std::function<void(DesktopUser&, PelloraDesktopTest&)> act;
+};
+
+void PrintTo(const Ending& anEnding, std::ostream* aStream)
+{
+    *aStream << anEnding.name;
+}
+
+class EndingADownload : public PelloraDesktopTest, public testing::WithParamInterface<Ending>
+{
+public:
+    using PelloraDesktopTest::toolButton;
+};
+
+// Started by a click on the tool bar, a download against the unit ends at
+// once when the person closes the window or presses Stop: no line goes out
+// after it (but the one on its way), and the program ends within a second.
+TEST_P(EndingADownload, NoLineGoesOutAfterIt)
+{
+    const std::string script = writeDownloadScript(3000);
+    ASSERT_TRUE(application.start({script}));
+    std::size_t atTheEnd = 0;
+    Clock::time_point ended;
+    user.start([&](DesktopUser& aUser) {
+        waitForTheWindow(aUser);
+        aUser.clickOn([this]() { return toolButton(R::startCommand); });
+        ASSERT_TRUE(aUser.waitUntil([this]() { return linesSent() >= 20; }, std::chrono::seconds(10)))
+            << "the download did not start";
+        GetParam().act(aUser, *this);
+        atTheEnd = linesSent();
+        ended = Clock::now();
+        if (!GetParam().closesTheProgram)
+        {
+            EXPECT_TRUE(aUser.waitUntil([this]() { return application.document()->running() == 0; },
+                                        std::chrono::seconds(1)));
+            aUser.press(XK_F4, {XK_Alt_L});
+        }
+    });
+    EXPECT_EQ(0, application.run());
+    const auto programEnded = Clock::now();
+    user.finish();
+    if (GetParam().closesTheProgram)
+    {
+        EXPECT_LE(std::chrono::duration_cast<std::chrono::milliseconds>(programEnded - ended).count(), 1000)
+            << "milliseconds from the close to the program's end";
+    }
+    DesktopUser::pause(std::chrono::milliseconds(300));
+    const std::size_t sent = linesSent();
+    EXPECT_LE(sent, atTheEnd + 1) << "lines went out after the person ended the download";
+    EXPECT_LT(sent, lines.size());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Ways, EndingADownload,
+    testing::Values(Ending{"CloseBox", true,
+                           [](DesktopUser& aUser, PelloraDesktopTest&) { aUser.press(XK_F4, {XK_Alt_L}); }},
+                    Ending{"Stop", false, [](DesktopUser& aUser, PelloraDesktopTest& aTest) {
+                               aUser.clickOn([&aTest]() {
+                                   return static_cast<EndingADownload&>(aTest).toolButton(R::stopCommand);
+                               });
+                           }}));
+}
