@@ -646,8 +646,7 @@ wxWindow* WxView::create(Window& aWindow, wxWindow* aParent)
         {
             return new wxToggleButton(aParent, wxID_ANY, text);
         }
-        // The model keeps the groups; each widget stands alone.
-        return new wxRadioButton(aParent, wxID_ANY, text, wxDefaultPosition, wxDefaultSize, wxRB_SINGLE);
+        return new wxRadioButton(aParent, wxID_ANY, text, wxDefaultPosition, wxDefaultSize, radioStyle(aWindow));
     case WindowKind::ComboBox:
         if (style.combo == ComboStyle::DropDownList)
         {
@@ -697,6 +696,18 @@ wxWindow* WxView::create(Window& aWindow, wxWindow* aParent)
         return new wxPanel(aParent, wxID_ANY);
     }
     return new wxPanel(aParent, wxID_ANY);
+}
+
+long WxView::radioStyle(const Window& aRadio) const
+{
+    // The widgets of a model group make one group of the desktop's, so that
+    // only the checked one looks checked: the first made starts it, the
+    // others join the radio button made before them (the toolkit's rule).
+    const std::vector<Window*> group = aRadio.radioGroup();
+    const bool othersMade = std::any_of(group.begin(), group.end(), [this, &aRadio](const Window* aMember) {
+        return aMember != &aRadio && widgetOf(*aMember) != NULL;
+    });
+    return othersMade ? 0 : wxRB_GROUP;
 }
 
 void WxView::bindEvents(Window& aWindow, wxWindow* aWidget)

@@ -92,6 +92,7 @@ private:
     Peer& peerFor(Window& aWindow, wxWindow* aParent);
     wxWindow* create(Window& aWindow, wxWindow* aParent);
     void bindEvents(Window& aWindow, wxWindow* aWidget);
+    long radioStyle(const Window& aRadio) const;
     void update(Peer& aPeer);
     void updateMenu(Peer& aPeer);
     void updateTabs(Peer& aPeer);
