@@ -89,8 +89,8 @@ class MessageDialog : public wxDialog
 public:
     static constexpr int firstButtonId = wxID_HIGHEST + 100;
 
-    explicit MessageDialog(const MessageBoxRequest& aRequest)
-        : wxDialog(NULL, wxID_ANY, toWx(aRequest.caption), wxDefaultPosition, wxDefaultSize,
+    MessageDialog(wxWindow* anOwner, const MessageBoxRequest& aRequest)
+        : wxDialog(anOwner, wxID_ANY, toWx(aRequest.caption), wxDefaultPosition, wxDefaultSize,
                    wxCAPTION | wxSYSTEM_MENU | wxCLOSE_BOX),
           myDismissal(aRequest.dismissal())
     {
@@ -192,6 +192,34 @@ private:
 };
 
 bool theToolkitStarted = false;
+
+// The longest a program waits for its window to be drawn (paintNow).
+constexpr int maximumDrawMilliseconds = 500;
+
+// Where the dialog manager puts the focus when a dialog comes up: its first
+// control, in template order, that takes it with the Tab key.
+Window* firstStop(Window& aParent)
+{
+    for (Window* child : aParent.children())
+    {
+        if (!child->isReachable())
+        {
+            continue;
+        }
+        if (child->canTakeFocus() && child->style().tabStop)
+        {
+            return child;
+        }
+        if (child->kind() == WindowKind::Dialog)
+        {
+            if (Window* inner = firstStop(*child))
+            {
+                return inner;
+            }
+        }
+    }
+    return NULL;
+}
 }
 
 // A window's timer: it ticks while its window exists.
@@ -332,6 +360,15 @@ int WxBackend::runModal(Window& aDialog)
     aDialog.beginModal();
     aDialog.show(true);
     myView->addRoot(aDialog);
+    Window* focus = Window::focus();
+    if (focus == NULL || !aDialog.isAncestorOf(*focus))
+    {
+        if (Window* first = firstStop(aDialog))
+        {
+            guard([first]() { first->setFocus(); });
+            afterDispatch();
+        }
+    }
     wxWindow* widget = myView->widgetOf(aDialog);
     {
         // Every other window waits while the dialog runs.
@@ -373,7 +410,7 @@ int WxBackend::runModal(Window& aDialog)
 int WxBackend::showMessageBox(const MessageBoxRequest& aRequest)
 {
     myView->synchronise();
-    MessageDialog box(aRequest);
+    MessageDialog box(myView->ownerFor(NULL), aRequest);
     MessageDialog* outer = static_cast<MessageDialog*>(myMessageBox);
     myMessageBox = &box;
     const int answer = box.ShowModal();
@@ -587,6 +624,25 @@ void WxBackend::paintNow(Window& aWindow)
     {
         widget->Refresh();
         widget->Update();
+        drawNow(*widget);
+    }
+}
+
+void WxBackend::drawNow(wxWindow& aWidget)
+{
+    // The desktop maps a new window and draws it with its frame clock, in
+    // the toolkit's loop: handle its drawing (and nothing of the user's)
+    // until the window shows and nothing waits, within a bounded time, so
+    // that a program that blocks next leaves its window painted.
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(maximumDrawMilliseconds);
+    ActiveLoop active;
+    int quietPasses = 0;
+    while (std::chrono::steady_clock::now() < deadline && quietPasses < 3)
+    {
+        const bool busy = active.loop().Pending();
+        active.loop().YieldFor(wxEVT_CATEGORY_UI);
+        quietPasses = busy || !aWidget.IsShownOnScreen() ? 0 : quietPasses + 1;
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
     }
 }
 

@@ -13,6 +13,7 @@
 
 class wxEventLoopBase;
 class wxIdleEvent;
+class wxWindow;
 
 namespace Platform
 {
@@ -96,6 +97,7 @@ private:
     void rethrowPending();
     void endLoopsThatAreDone();
     void onIdleEvent(wxIdleEvent& anEvent);
+    void drawNow(wxWindow& aWidget);
 
     Backend* myPrevious;
     FontMetrics myDialogFont;

@@ -243,6 +243,47 @@ MainFrame* mainFrameOf(const Window& aWindow)
     return frame != NULL && &frame->window() == &aWindow ? frame : NULL;
 }
 
+// One change the user made in an edit field: the characters start..end of
+// the text before it gave way to inserted.
+struct EditChange
+{
+    int start = 0;
+    int end = 0;
+    std::string inserted;
+};
+
+// The change from aBefore to anAfter. The caret stands after what was typed
+// or pasted, which tells where the change lies when the text repeats itself
+// (typing "8" over the middle "8" of "888").
+EditChange editChange(const std::string& aBefore, const std::string& anAfter, long aCaret)
+{
+    const std::size_t before = aBefore.size();
+    const std::size_t after = anAfter.size();
+    std::size_t tail = 0;
+    if (aCaret >= 0 && static_cast<std::size_t>(aCaret) <= after)
+    {
+        tail = after - static_cast<std::size_t>(aCaret);
+    }
+    if (tail > before || aBefore.compare(before - tail, tail, anAfter, after - tail, tail) != 0)
+    {
+        tail = 0;
+        while (tail < before && tail < after && aBefore[before - 1 - tail] == anAfter[after - 1 - tail])
+        {
+            ++tail;
+        }
+    }
+    std::size_t head = 0;
+    while (head + tail < before && head + tail < after && aBefore[head] == anAfter[head])
+    {
+        ++head;
+    }
+    EditChange change;
+    change.start = static_cast<int>(head);
+    change.end = static_cast<int>(before - tail);
+    change.inserted = anAfter.substr(head, after - tail - head);
+    return change;
+}
+
 int imageIndexInBar(const Window& aButton)
 {
     int index = 0;
@@ -605,7 +646,7 @@ wxWindow* WxView::create(Window& aWindow, wxWindow* aParent)
         if (aParent == NULL)
         {
             const long frame = style.caption ? wxCAPTION | wxSYSTEM_MENU | wxCLOSE_BOX : wxBORDER_NONE;
-            wxDialog* box = new wxDialog(NULL, wxID_ANY, text, wxDefaultPosition, wxDefaultSize, frame);
+            wxDialog* box = new wxDialog(ownerFor(&aWindow), wxID_ANY, text, wxDefaultPosition, wxDefaultSize, frame);
             box->SetEscapeId(wxID_NONE);
             dialog = box;
         }
@@ -696,6 +737,31 @@ wxWindow* WxView::create(Window& aWindow, wxWindow* aParent)
         return new wxPanel(aParent, wxID_ANY);
     }
     return new wxPanel(aParent, wxID_ANY);
+}
+
+wxWindow* WxView::ownerFor(const Window* aWindow) const
+{
+    // The window the user works in: the innermost modal dialog, else the
+    // newest window on the screen. A window it owns stays above it and takes
+    // the focus from it.
+    if (const Window* dialog = modal())
+    {
+        wxWindow* widget = dialog != aWindow ? widgetOf(*dialog) : NULL;
+        if (widget != NULL && widget->IsShown())
+        {
+            return widget;
+        }
+    }
+    for (auto root = myRoots.rbegin(); root != myRoots.rend(); ++root)
+    {
+        const Window* window = root->get();
+        wxWindow* widget = window != NULL && window != aWindow ? widgetOf(*window) : NULL;
+        if (widget != NULL && widget->IsTopLevel() && widget->IsShown())
+        {
+            return widget;
+        }
+    }
+    return NULL;
 }
 
 long WxView::radioStyle(const Window& aRadio) const
@@ -848,18 +914,13 @@ void WxView::bindEvents(Window& aWindow, wxWindow* aWidget)
         break;
     }
     case WindowKind::Edit:
-        aWidget->Bind(wxEVT_CHAR, [this, watch, aWidget](wxKeyEvent& anEvent) {
-            Window* edit = watch.get();
-            bool handled = false;
-            if (edit != NULL)
+        // The widget edits as the desktop's fields do (keys, selections made
+        // with the mouse or Shift, Ctrl+A, paste, cut); each change it made
+        // then reaches the model as the user's input.
+        aWidget->Bind(wxEVT_TEXT, [this, watch, aWidget](wxCommandEvent&) {
+            if (Window* edit = watch.get())
             {
-                myBackend.guard([&]() {
-                    onEditKey(*edit, aWidget, anEvent.GetKeyCode(), anEvent.GetUnicodeKey(), handled);
-                });
-            }
-            if (!handled)
-            {
-                anEvent.Skip();
+                myBackend.guard([&]() { onEditChanged(*edit, aWidget); });
             }
         });
         break;
@@ -868,24 +929,20 @@ void WxView::bindEvents(Window& aWindow, wxWindow* aWidget)
     }
 }
 
-void WxView::onEditKey(Window& anEdit, wxWindow* aWidget, int aKey, wxChar aCharacter, bool& aHandled)
+void WxView::onEditChanged(Window& anEdit, wxWindow* aWidget)
 {
     wxTextCtrl* field = dynamic_cast<wxTextCtrl*>(aWidget);
     if (field == NULL)
     {
         return;
     }
-    const bool typed = aCharacter >= 32 && aCharacter < 127;
-    if (!typed && aKey != WXK_BACK && aKey != WXK_DELETE)
-    {
-        // Caret moves and the like stay the widget's.
-        return;
-    }
-    aHandled = true;
     Dispatch dispatch(*this);
     myDirty = true;
+    const std::string before = anEdit.text();
+    const std::string after(field->GetValue().utf8_str());
     const UserInput user(modal());
-    if (!user.reaches(anEdit))
+    // What the model refuses, the widget gives back when it is brought up to date.
+    if (after == before || !user.reaches(anEdit))
     {
         return;
     }
@@ -893,36 +950,19 @@ void WxView::onEditKey(Window& anEdit, wxWindow* aWidget, int aKey, wxChar aChar
     {
         anEdit.setFocus();
     }
-    // The model takes the widget's selection when the user moved it there
-    // (caret keys, the mouse), then the key as the edit would.
-    long from = 0;
-    long to = 0;
-    field->GetSelection(&from, &to);
-    const auto place = myPeers.find(&anEdit);
-    if (place != myPeers.end() && place->second->widgetSelection == std::make_pair(from, to))
-    {
-        from = anEdit.textSelection().first;
-        to = anEdit.textSelection().second;
-    }
-    const int length = static_cast<int>(anEdit.text().size());
-    int start = static_cast<int>(std::max<long>(0, std::min<long>(from, length)));
-    int end = static_cast<int>(std::max<long>(start, std::min<long>(to, length)));
-    if (start == end && aKey == WXK_BACK && start > 0)
-    {
-        --start;
-    }
-    else if (start == end && aKey == WXK_DELETE && end < length)
-    {
-        ++end;
-    }
-    anEdit.selectText(start, end);
-    if (typed)
-    {
-        user.key(static_cast<char>(aCharacter));
-    }
-    else if (start != end)
+    const EditChange change = editChange(before, after, field->GetInsertionPoint());
+    anEdit.selectText(change.start, change.end);
+    if (change.inserted.empty())
     {
         user.deleteKey();
+    }
+    else if (change.inserted.size() == 1)
+    {
+        user.key(change.inserted[0]);
+    }
+    else
+    {
+        user.paste(change.inserted);
     }
 }
 
@@ -1148,7 +1188,6 @@ void WxView::update(Peer& aPeer)
                 }
             }
             aPeer.textSelection = selection;
-            field->GetSelection(&aPeer.widgetSelection.first, &aPeer.widgetSelection.second);
         }
         break;
     case WindowKind::ProgressBar:

@@ -1,0 +1,254 @@
+// Tessiva on the desktop: the real program on the drawing backend under a
+// virtual display with a window manager, acted on by a person's mouse and
+// keyboard; the unit on line is the emulator.
+#include "Platform/Window/Bitmap.h"
+#include "Platform/Window/Resources.h"
+#include "Platform/Window/Window.h"
+#include "Platform/Wx/WxView.h"
+#include "Tessiva/CTessivaDoc.h"
+#include "Tessiva/OpenDeviceDialog.h"
+#include "Tessiva/Panels/DevicePanel.h"
+#include "Tessiva/Panels/DeviceTabControl.h"
+#include "Tessiva/Program/CMainFrame.h"
+#include "Tessiva/Program/CTessivaApp.h"
+#include "Tessiva/Program/FrontPanelFactory.h"
+#include "Tessiva/Program/TessivaResources.h"
+#include "Tessiva/Program/TessivaView.h"
+#include "Toolkit/Parameter/Observer.h"
+#include "Toolkit/Parameter/Parameter.h"
+#include "Toolkit/Parameter/ParameterId.h"
+#include "tests/Platform/Wx/DesktopTest.h"
+#include "tests/emulator/UnitEmulator.h"
+#include "tests/emulator/models/Kq350Unit.h"
+#include "tests/support/PortProfile.h"
+
+#include <gtest/gtest.h>
+
+#include <wx/dcmemory.h>
+#include <wx/dcscreen.h>
+#include <wx/listbox.h>
+#include <wx/textctrl.h>
+#include <wx/toplevel.h>
+
+#include <X11/keysym.h>
+
+#include <cstdio>
+#include <memory>
+#include <string>
+#include <vector>
+
+using Platform::DesktopUser;
+using Platform::Window;
+using R = TessivaResources;
+
+namespace
+{
+const int unitNameId = 1061;
+const ParameterId theUnitName('a', 14);
+
+// Keeps the text of the parameter it watches.
+class TextObserver : public Observer
+{
+public:
+    void update(Subject* aSubject) override
+    {
+        if (Parameter* parameter = dynamic_cast<Parameter*>(aSubject))
+        {
+            text = parameter->value().toString();
+        }
+    }
+    std::string text;
+};
+
+class TessivaDesktopTest : public Platform::DesktopTest
+{
+protected:
+    TessivaDesktopTest() { profile.map(1, emulator.devicePath()); }
+    ~TessivaDesktopTest() override { application.reset(); }
+
+    // The program, with the splash screen's wait left out unless aSplashWait says otherwise.
+    void make(CTessivaApp::SplashWait aSplashWait = [](unsigned) {})
+    {
+        application.reset(new CTessivaApp(std::unique_ptr<PanelFactory>(new FrontPanelFactory())));
+        application->setSplashWait(aSplashWait);
+    }
+
+    wxWindow* widgetOf(const Window* aWindow) { return aWindow != NULL ? backend().view().widgetOf(*aWindow) : NULL; }
+
+    // The modal dialog running, or NULL; on the main thread.
+    Window* dialog() { return const_cast<Window*>(backend().innermostModal()); }
+
+    // The dialog runs, shown, and the desktop gave it the focus.
+    bool dialogActive()
+    {
+        wxTopLevelWindow* widget = dynamic_cast<wxTopLevelWindow*>(widgetOf(dialog()));
+        return widget != NULL && widget->IsShownOnScreen() && widget->IsActive();
+    }
+
+    bool frameActive()
+    {
+        wxTopLevelWindow* widget = application->frame() != NULL
+                                       ? dynamic_cast<wxTopLevelWindow*>(widgetOf(&application->frame()->window()))
+                                       : NULL;
+        return widget != NULL && widget->IsShownOnScreen() && widget->IsActive() && dialog() == NULL;
+    }
+
+    Window* control(int anId)
+    {
+        return application->frame() != NULL ? application->frame()->window().findDescendant(anId) : NULL;
+    }
+
+    // Opens a KQ350 through the Open Device dialog with the keyboard alone.
+    void openOffLineKq350(DesktopUser& aUser)
+    {
+        ASSERT_TRUE(aUser.waitUntil([this]() { return dialogActive(); })) << "the Open Device dialog has no focus";
+        ASSERT_TRUE(aUser.look([this]() { return Window::focus() != NULL && Window::focus()->id() == OpenDeviceDialog::deviceTypeComboId; }))
+            << "the device type is not the first stop";
+        // The device type list: down to its last model.
+        aUser.press(XK_End);
+        ASSERT_TRUE(aUser.waitUntil([this]() { return dialog()->findDescendant(OpenDeviceDialog::deviceTypeComboId)->selection() == 2; }))
+            << "the model was not chosen";
+        // Tab over port, baud rate, address and its arrows to Off Line.
+        for (int tab = 0; tab < 8; ++tab)
+        {
+            if (aUser.look([]() { return Window::focus() != NULL && Window::focus()->id() == OpenDeviceDialog::offLineCheckId; }))
+            {
+                break;
+            }
+            aUser.press(XK_Tab);
+        }
+        ASSERT_TRUE(aUser.look([]() { return Window::focus() != NULL && Window::focus()->id() == OpenDeviceDialog::offLineCheckId; }))
+            << "Tab did not reach Off Line";
+        const bool offLine = aUser.look([this]() { return dialog()->findDescendant(OpenDeviceDialog::offLineCheckId)->isChecked(); });
+        if (!offLine)
+        {
+            aUser.press(XK_space);
+            ASSERT_TRUE(aUser.waitUntil([this]() { return dialog()->findDescendant(OpenDeviceDialog::offLineCheckId)->isChecked(); }))
+                << "Space did not check Off Line";
+        }
+        aUser.press(XK_Return);
+        ASSERT_TRUE(aUser.waitUntil([this]() { return frameActive() && control(unitNameId) != NULL; }))
+            << "no KQ350 panel came up";
+    }
+
+    PortProfile profile;
+    Emulator::UnitEmulator emulator;
+    std::unique_ptr<CTessivaApp> application;
+};
+
+// The splash screen shows its picture during its wait, not a black box.
+TEST_F(TessivaDesktopTest, TheSplashIsPaintedBeforeItsWait)
+{
+    wxColour shown;
+    wxColour expected;
+    make();
+    bool looked = false;
+    application->setSplashWait([&](unsigned) {
+        // The splash is the top-level window of the picture control.
+        Window* picture = NULL;
+        for (wxWindow* top : wxTopLevelWindows)
+        {
+            Window* window = backend().view().windowOf(top);
+            if (window != NULL && window->findDescendant(R::splashPicture) != NULL)
+            {
+                picture = window->findDescendant(R::splashPicture);
+            }
+        }
+        ASSERT_NE(picture, nullptr);
+        const Platform::Bitmap* bitmap = application->resources().bitmap(R::splashBitmap);
+        ASSERT_NE(bitmap, nullptr);
+        const wxRect place = widgetOf(picture)->GetScreenRect();
+        const wxPoint middle(place.width / 2, place.height / 2);
+        const Platform::Colour colour = bitmap->pixel(middle.x, middle.y);
+        expected = wxColour(colour.red, colour.green, colour.blue);
+        wxScreenDC screen;
+        wxBitmap grab(1, 1, 24);
+        {
+            wxMemoryDC memory(grab);
+            memory.Blit(0, 0, 1, 1, &screen, place.x + middle.x, place.y + middle.y);
+            memory.GetPixel(0, 0, &shown);
+        }
+        looked = true;
+    });
+    user.start([&](DesktopUser& aUser) {
+        ASSERT_TRUE(aUser.waitUntil([this]() { return dialogActive(); })) << "the Open Device dialog has no focus";
+        aUser.press(XK_Escape);
+        const bool up = aUser.waitUntil([this]() { return frameActive(); });
+        aUser.look([this]() { backend().saveScreenshot("/tmp/t-escape.png"); std::printf("dialog %p focus %p %s model %s widget %p\n", (void*)dialog(), (void*)wxWindow::FindFocus(), getenv("DISPLAY"), Window::focus() ? Window::focus()->describe().c_str() : "none", Window::focus() ? (void*)widgetOf(Window::focus()) : nullptr); fflush(stdout); return true; });
+        if (!up) { DesktopUser::pause(std::chrono::seconds(8)); }
+        ASSERT_TRUE(up);
+        aUser.press(XK_F4, {XK_Alt_L});
+    });
+    ASSERT_TRUE(application->start({}));
+    EXPECT_EQ(0, application->run());
+    user.finish();
+    EXPECT_TRUE(looked);
+    EXPECT_EQ(std::string(expected.GetAsString(wxC2S_HTML_SYNTAX).utf8_str()),
+              std::string(shown.GetAsString(wxC2S_HTML_SYNTAX).utf8_str()));
+}
+
+// An off-line KQ350 opened with the keyboard alone; its unit name typed with
+// the keys a person uses in a field: what the field shows is what the device
+// holds.
+TEST_F(TessivaDesktopTest, TheUnitNameTypedWithEditingKeysIsWhatTheDeviceHolds)
+{
+    make();
+    TextObserver held;
+    std::vector<std::string> shown;
+    user.start([&](DesktopUser& aUser) {
+        openOffLineKq350(aUser);
+        const auto field = [this]() { return widgetOf(control(unitNameId)); };
+        const auto fieldText = [this]() {
+            wxTextCtrl* text = dynamic_cast<wxTextCtrl*>(widgetOf(control(unitNameId)));
+            return text != NULL ? std::string(text->GetValue().utf8_str()) : std::string("?");
+        };
+        const auto modelText = [this]() { return control(unitNameId)->text(); };
+        aUser.look([&]() {
+            application->document()->attachControlObserver(application->view()->tabs().panel(0)->key(), theUnitName,
+                                                           &held);
+            return true;
+        });
+        std::string expected;
+        // Each step: keys, then what the field and the model show.
+        const auto step = [&](const std::function<void()>& someKeys, const std::string& anExpected) {
+            someKeys();
+            aUser.waitUntil([&]() { return modelText() == anExpected && fieldText() == anExpected; },
+                            std::chrono::milliseconds(1000));
+            std::string both;
+            aUser.look([&]() {
+                both = modelText() + "|" + fieldText();
+                return true;
+            });
+            shown.push_back(both);
+        };
+        aUser.clickOn(field);
+        step([&]() { aUser.press('a', {XK_Control_L}); aUser.type("STUDIO"); }, "STUDIO");
+        step([&]() { aUser.press(XK_Home); aUser.type("A"); }, "ASTUDIO");
+        step([&]() { aUser.press(XK_End); aUser.press(XK_BackSpace); aUser.type("9"); }, "ASTUDI9");
+        // Shift+Left selects the last two; typing replaces them.
+        step([&]() { aUser.press(XK_Left, {XK_Shift_L}); aUser.press(XK_Left, {XK_Shift_L}); aUser.type("8"); },
+             "ASTUD8");
+        // Copy the whole text, then paste it at the end (Ctrl+V and Shift+Insert).
+        step([&]() {
+            aUser.press('a', {XK_Control_L});
+            aUser.press('c', {XK_Control_L});
+            aUser.press(XK_End);
+            aUser.press('v', {XK_Control_L});
+        }, "ASTUD8ASTUD8");
+        // A paste beyond the field's 16 characters is cut to fit.
+        step([&]() { aUser.press(XK_Home); aUser.press(XK_Delete); aUser.press(XK_Insert, {XK_Shift_L}); },
+             "ASTUDSTUD8ASTUD8");
+        // Tab takes the focus out: the name goes to the device.
+        aUser.press(XK_Tab);
+        aUser.waitUntil([&]() { return held.text == "ASTUDSTUD8ASTUD8"; });
+        aUser.press(XK_F4, {XK_Alt_L});
+    });
+    ASSERT_TRUE(application->start({}));
+    EXPECT_EQ(0, application->run());
+    user.finish();
+    EXPECT_EQ((std::vector<std::string>{"STUDIO|STUDIO", "ASTUDIO|ASTUDIO", "ASTUDI9|ASTUDI9", "ASTUD8|ASTUD8",
+                                        "ASTUD8ASTUD8|ASTUD8ASTUD8", "ASTUDSTUD8ASTUD8|ASTUDSTUD8ASTUD8"}),
+              shown);
+    EXPECT_EQ("ASTUDSTUD8ASTUD8", held.text);
+}
+}
