@@ -243,6 +243,16 @@ MainFrame* mainFrameOf(const Window& aWindow)
     return frame != NULL && &frame->window() == &aWindow ? frame : NULL;
 }
 
+// A list box shows its selected item, as setting the selection scrolls it
+// into view: a one-line status list shows exactly the value it holds.
+void showSelection(wxListBox& aBox, int aSelection)
+{
+    if (aSelection >= 0 && aSelection < static_cast<int>(aBox.GetCount()))
+    {
+        aBox.SetFirstItem(aSelection);
+    }
+}
+
 // One change the user made in an edit field: the characters start..end of
 // the text before it gave way to inserted.
 struct EditChange
@@ -284,22 +294,29 @@ EditChange editChange(const std::string& aBefore, const std::string& anAfter, lo
     return change;
 }
 
-int imageIndexInBar(const Window& aButton)
+// A tool-bar button's picture: the bar's bitmap holds every button's
+// picture side by side, in the order of the buttons.
+wxBitmap toolPicture(const Window& aButton, const wxBitmap& aStrip)
 {
-    int index = 0;
-    const std::vector<Window*> siblings = aButton.parent()->children();
-    for (auto sibling = siblings.rbegin(); sibling != siblings.rend(); ++sibling)
+    int index = -1;
+    int buttons = 0;
+    for (const Window* sibling : aButton.parent()->children())
     {
-        if (*sibling == &aButton)
+        if (sibling == &aButton)
         {
-            return index;
+            index = buttons;
         }
-        if ((*sibling)->kind() == WindowKind::Button)
+        if (sibling->kind() == WindowKind::Button)
         {
-            ++index;
+            ++buttons;
         }
     }
-    return index;
+    const int width = buttons > 0 ? aStrip.GetWidth() / buttons : 0;
+    if (index < 0 || width <= 0)
+    {
+        return aStrip;
+    }
+    return aStrip.GetSubBitmap(wxRect(index * width, 0, width, aStrip.GetHeight()));
 }
 }
 
@@ -664,15 +681,16 @@ wxWindow* WxView::create(Window& aWindow, wxWindow* aParent)
             wxBitmap picture = bitmap != NULL ? toWxBitmap(*bitmap) : wxBitmap(16, 15);
             if (bitmap != NULL && aWindow.parent() != NULL && aWindow.parent()->kind() == WindowKind::ToolBar)
             {
-                // A tool bar's bitmap holds every button's picture side by side.
-                const int width = std::min(bitmap->width(), std::max(1, aWindow.rectangle().width() - 8));
-                const int left = imageIndexInBar(aWindow) * width;
-                if (left + width <= picture.GetWidth())
-                {
-                    picture = picture.GetSubBitmap(wxRect(left, 0, width, picture.GetHeight()));
-                }
+                picture = toolPicture(aWindow, picture);
             }
-            return new wxBitmapButton(aParent, wxID_ANY, picture);
+            wxBitmapButton* button = new wxBitmapButton(aParent, wxID_ANY, picture);
+            if (aWindow.parent() != NULL && aWindow.parent()->kind() == WindowKind::ToolBar)
+            {
+                // A tool's text is its tip, which also names it to a screen reader.
+                button->SetToolTip(text);
+                button->SetName(text);
+            }
+            return button;
         }
         // Sized by its layout, not by the toolkit's wider default.
         return new wxButton(aParent, wxID_ANY, text, wxDefaultPosition, wxDefaultSize, wxBU_EXACTFIT);
@@ -764,6 +782,44 @@ wxWindow* WxView::ownerFor(const Window* aWindow) const
     return NULL;
 }
 
+void WxView::bindPrompt(Window& aTool, wxWindow* aWidget)
+{
+    // The status bar prompts for the tool under the pointer, and says its
+    // idle text again when the pointer leaves.
+    const Window::Watch watch(aTool);
+    const auto prompt = [this, watch](bool aShown) {
+        Window* tool = watch.get();
+        MainFrame* frame = tool != NULL && tool->parent() != NULL && tool->parent()->parent() != NULL
+                               ? mainFrameOf(*tool->parent()->parent())
+                               : NULL;
+        if (frame == NULL)
+        {
+            return;
+        }
+        Dispatch dispatch(*this);
+        myDirty = true;
+        const unsigned command = static_cast<unsigned>(tool->id());
+        myBackend.guard([frame, command, aShown]() {
+            if (aShown)
+            {
+                frame->showPrompt(command);
+            }
+            else
+            {
+                frame->showIdleMessage();
+            }
+        });
+    };
+    aWidget->Bind(wxEVT_ENTER_WINDOW, [prompt](wxMouseEvent& anEvent) {
+        anEvent.Skip();
+        prompt(true);
+    });
+    aWidget->Bind(wxEVT_LEAVE_WINDOW, [prompt](wxMouseEvent& anEvent) {
+        anEvent.Skip();
+        prompt(false);
+    });
+}
+
 long WxView::radioStyle(const Window& aRadio) const
 {
     // The widgets of a model group make one group of the desktop's, so that
@@ -830,6 +886,32 @@ void WxView::bindEvents(Window& aWindow, wxWindow* aWidget)
             const int command = static_cast<int>(place->second);
             input([command](Window& aTop, const UserInput&) { aTop.command(command); });
         });
+        // The status bar prompts for the menu item under the pointer.
+        aWidget->Bind(wxEVT_MENU_HIGHLIGHT, [this, input](wxMenuEvent& anEvent) {
+            const auto place = myMenuCommands.find(anEvent.GetMenuId());
+            const unsigned command = place != myMenuCommands.end() ? place->second : 0;
+            input([command](Window& aTop, const UserInput&) {
+                if (MainFrame* frame = mainFrameOf(aTop))
+                {
+                    if (command != 0)
+                    {
+                        frame->showPrompt(command);
+                    }
+                    else
+                    {
+                        frame->showIdleMessage();
+                    }
+                }
+            });
+        });
+        aWidget->Bind(wxEVT_MENU_CLOSE, [input](wxMenuEvent&) {
+            input([](Window& aTop, const UserInput&) {
+                if (MainFrame* frame = mainFrameOf(aTop))
+                {
+                    frame->showIdleMessage();
+                }
+            });
+        });
         aWidget->Bind(wxEVT_CHAR_HOOK, [this, input](wxKeyEvent& anEvent) {
             const int key = anEvent.GetKeyCode();
             if (key == WXK_RETURN || key == WXK_NUMPAD_ENTER || key == WXK_ESCAPE)
@@ -887,6 +969,10 @@ void WxView::bindEvents(Window& aWindow, wxWindow* aWidget)
     {
     case WindowKind::Button:
         aWidget->Bind(wxEVT_BUTTON, click);
+        if (aWindow.parent() != NULL && aWindow.parent()->kind() == WindowKind::ToolBar)
+        {
+            bindPrompt(aWindow, aWidget);
+        }
         break;
     case WindowKind::CheckBox:
         aWidget->Bind(wxEVT_CHECKBOX, click);
@@ -1159,6 +1245,7 @@ void WxView::update(Peer& aPeer)
                     box->SetSelection(window->selection());
                 }
             }
+            showSelection(*box, window->selection());
         }
         aPeer.selection = window->selection();
         break;

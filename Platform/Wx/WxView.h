@@ -95,6 +95,7 @@ private:
     wxWindow* create(Window& aWindow, wxWindow* aParent);
     void bindEvents(Window& aWindow, wxWindow* aWidget);
     long radioStyle(const Window& aRadio) const;
+    void bindPrompt(Window& aTool, wxWindow* aWidget);
     void update(Peer& aPeer);
     void updateMenu(Peer& aPeer);
     void updateTabs(Peer& aPeer);

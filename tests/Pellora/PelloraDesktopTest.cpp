@@ -6,7 +6,10 @@
 #include "Pellora/PelloraDoc.h"
 #include "Pellora/PelloraResources.h"
 #include "Pellora/PelloraView.h"
+#include "Platform/Framework/CommandIds.h"
 #include "Platform/ProfileStore.h"
+#include "Platform/Window/Bitmap.h"
+#include "Platform/Window/Resources.h"
 #include "Platform/SerialLine.h"
 #include "Platform/Window/Window.h"
 #include "Platform/Wx/WxView.h"
@@ -18,11 +21,14 @@
 
 #include <gtest/gtest.h>
 
+#include <wx/bmpbuttn.h>
+#include <wx/image.h>
 #include <wx/radiobut.h>
 #include <wx/toplevel.h>
 
 #include <X11/keysym.h>
 
+#include <algorithm>
 #include <chrono>
 #include <string>
 #include <vector>
@@ -139,6 +145,83 @@ TEST_F(PelloraDesktopTest, RadioButtonsClickedShowOneChoicePerGroup)
     EXPECT_EQ((std::vector<std::string>{"------MW", "--MW----"}), shown);
     EXPECT_EQ(3, Platform::ProfileStore("Pellora").getInt("Settings", "CommPort", -1));
     EXPECT_EQ(1, Platform::ProfileStore("Pellora").getInt("Settings", "BaudRate", -1));
+}
+
+// Each tool shows its own picture of the bar's bitmap, whole; the pointer
+// over it shows its tip and the status bar its prompt, and the status bar
+// goes back to its idle text when the pointer leaves.
+TEST_F(PelloraDesktopTest, ToolsShowTheirPicturesTipsAndPrompts)
+{
+    // With a script chosen, every tool but Stop is enabled; a disabled tool
+    // takes no pointer and prompts nothing.
+    ASSERT_TRUE(application.start({files.write("run.prx", "print(\"x\");\n")}));
+    std::vector<std::string> seen;
+    user.start([&](DesktopUser& aUser) {
+        waitForTheWindow(aUser);
+        for (unsigned command : {Platform::CommandIds::fileOpen, R::startCommand, R::stopCommand,
+                                 Platform::CommandIds::appAbout})
+        {
+            const std::string name = std::to_string(command);
+            aUser.look([&]() {
+                const Platform::ToolBarResource& bar = *application.frame()->resources().toolBar(R::mainFrame);
+                const Platform::Bitmap& strip = *application.frame()->resources().bitmap(bar.bitmap);
+                const std::vector<unsigned> buttons = bar.buttons();
+                const int index = static_cast<int>(std::find(buttons.begin(), buttons.end(), command) - buttons.begin());
+                wxBitmapButton* button = dynamic_cast<wxBitmapButton*>(toolButton(command));
+                if (button == NULL)
+                {
+                    seen.push_back(name + ": no button");
+                    return true;
+                }
+                const wxImage shown = button->GetBitmapLabel().ConvertToImage();
+                bool same = shown.GetWidth() == bar.buttonWidth && shown.GetHeight() == bar.buttonHeight;
+                for (int y = 0; same && y < bar.buttonHeight; ++y)
+                {
+                    for (int x = 0; same && x < bar.buttonWidth; ++x)
+                    {
+                        const Platform::Colour colour = strip.pixel(index * bar.buttonWidth + x, y);
+                        same = shown.GetRed(x, y) == colour.red && shown.GetGreen(x, y) == colour.green &&
+                               shown.GetBlue(x, y) == colour.blue;
+                    }
+                }
+                seen.push_back(name + (same ? ": own picture" : ": another picture") + ", tip " +
+                               std::string(button->GetToolTipText().utf8_str()));
+                return true;
+            });
+            const wxRect place = aUser.screenRectOf([this, command]() { return toolButton(command); });
+            aUser.moveTo(wxPoint(place.x + place.width / 2, place.y + place.height / 2));
+            aUser.waitUntil([this]() { return application.frame()->messageText() != "Ready"; },
+                            std::chrono::milliseconds(1000));
+            aUser.look([&]() {
+                seen.push_back(name + " prompt " + application.frame()->messageText());
+                return true;
+            });
+        }
+        aUser.moveTo(wxPoint(5, 5));
+        aUser.waitUntil([this]() { return application.frame()->messageText() == "Ready"; },
+                        std::chrono::milliseconds(1000));
+        aUser.look([&]() {
+            seen.push_back("away " + application.frame()->messageText());
+            return true;
+        });
+        aUser.press(XK_F4, {XK_Alt_L});
+    });
+    EXPECT_EQ(0, application.run());
+    user.finish();
+    const auto tool = [](unsigned aCommand, const std::string& aTip, const std::string& aPrompt) {
+        return std::vector<std::string>{std::to_string(aCommand) + ": own picture, tip " + aTip,
+                                        std::to_string(aCommand) + " prompt " + aPrompt};
+    };
+    std::vector<std::string> expected;
+    for (const std::vector<std::string>& lines :
+         {tool(Platform::CommandIds::fileOpen, "Select Script", "Select a Pellora script"),
+          tool(R::startCommand, "Start", "Start downloading"), tool(R::stopCommand, "Stop", "Ready"),
+          tool(Platform::CommandIds::appAbout, "About", "Display program information, version number and copyright")})
+    {
+        expected.insert(expected.end(), lines.begin(), lines.end());
+    }
+    expected.push_back("away Ready");
+    EXPECT_EQ(expected, seen);
 }
 
 // How the person ends a download that goes on.

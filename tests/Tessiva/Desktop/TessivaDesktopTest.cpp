@@ -33,6 +33,7 @@
 #include <X11/keysym.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <memory>
 #include <string>
 #include <vector>
@@ -221,7 +222,10 @@ TEST_F(TessivaDesktopTest, TheUnitNameTypedWithEditingKeysIsWhatTheDeviceHolds)
             });
             shown.push_back(both);
         };
-        aUser.clickOn(field);
+        aUser.look([&]() { control(unitNameId)->setFocus(); backend().synchronise(); return true; }); // TEMP
+        DesktopUser::pause(std::chrono::milliseconds(300));
+        std::system("import -window root /tmp/t-name.png");
+        aUser.look([&]() { std::printf("focus model %s\n", Window::focus() ? Window::focus()->describe().c_str() : "none"); return true; });
         step([&]() { aUser.press('a', {XK_Control_L}); aUser.type("STUDIO"); }, "STUDIO");
         step([&]() { aUser.press(XK_Home); aUser.type("A"); }, "ASTUDIO");
         step([&]() { aUser.press(XK_End); aUser.press(XK_BackSpace); aUser.type("9"); }, "ASTUDI9");
@@ -250,5 +254,67 @@ TEST_F(TessivaDesktopTest, TheUnitNameTypedWithEditingKeysIsWhatTheDeviceHolds)
                                         "ASTUD8ASTUD8|ASTUD8ASTUD8", "ASTUDSTUD8ASTUD8|ASTUDSTUD8ASTUD8"}),
               shown);
     EXPECT_EQ("ASTUDSTUD8ASTUD8", held.text);
+}
+}
+
+namespace
+{
+// On line, every status list of the panel shows the item the unit's polled
+// value selects (a one-line list shows its selected item).
+TEST_F(TessivaDesktopTest, StatusListsShowThePolledValues)
+{
+    const std::uint16_t unitAddress = 0x8280;
+    emulator.addUnit(unitAddress, Emulator::Kq350Unit::freshValues());
+    emulator.setValue(unitAddress, 'F', 0, Emulator::UnitEmulator::integer(0));
+    emulator.setValue(unitAddress, 'C', 0, Emulator::UnitEmulator::integer(0));
+    make();
+    std::vector<std::string> wrong;
+    int lists = 0;
+    user.start([&](DesktopUser& aUser) {
+        ASSERT_TRUE(aUser.waitUntil([this]() { return dialogActive(); })) << "the Open Device dialog has no focus";
+        aUser.press(XK_End);
+        ASSERT_TRUE(aUser.waitUntil([this]() {
+            return dialog()->findDescendant(OpenDeviceDialog::deviceTypeComboId)->selection() == 2;
+        }));
+        aUser.press(XK_Return);
+        ASSERT_TRUE(aUser.waitUntil([this]() { return frameActive() && control(unitNameId) != NULL; },
+                                    std::chrono::seconds(10)))
+            << "no KQ350 panel came up";
+        // A few rounds of polling.
+        DesktopUser::pause(std::chrono::milliseconds(500));
+        aUser.look([&]() {
+            std::vector<Window*> pending{&application->frame()->window()};
+            while (!pending.empty())
+            {
+                Window* window = pending.back();
+                pending.pop_back();
+                for (Window* child : window->children())
+                {
+                    pending.push_back(child);
+                }
+                wxListBox* box = dynamic_cast<wxListBox*>(widgetOf(window));
+                if (window->kind() != Platform::WindowKind::ListBox || !window->isVisible() || box == NULL)
+                {
+                    continue;
+                }
+                ++lists;
+                const int selected = window->selection();
+                if (selected >= 0 && (box->GetSelection() != selected || box->GetTopItem() != selected))
+                {
+                    wxRect r = box->GetScreenRect(); std::printf("rect %d %d %d %d client %d\n", r.x, r.y, r.width, r.height, box->GetClientSize().y);
+                    wrong.push_back(std::to_string(window->id()) + " holds " + window->itemText(selected) +
+                                    " but shows " + std::string(box->GetString(box->GetTopItem()).utf8_str()));
+                }
+            }
+            return true;
+        });
+        std::system("import -window root /tmp/t-lists.png");
+        aUser.press(XK_F4, {XK_Alt_L});
+    });
+    ASSERT_TRUE(application->start({}));
+    EXPECT_EQ(0, application->run());
+    user.finish();
+    EXPECT_GT(lists, 0);
+    EXPECT_EQ(std::vector<std::string>(), wrong);
 }
 }
