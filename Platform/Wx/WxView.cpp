@@ -30,6 +30,7 @@
 #include <wx/stattext.h>
 #include <wx/textctrl.h>
 #include <wx/tglbtn.h>
+#include <wx/timer.h>
 
 #include <algorithm>
 #include <functional>
@@ -121,11 +122,52 @@ public:
     {
         SetBackgroundStyle(wxBG_STYLE_PAINT);
         Bind(wxEVT_PAINT, [this](wxPaintEvent&) { paint(); });
-        Bind(wxEVT_LEFT_DOWN, [this](wxMouseEvent& anEvent) { myPress(anEvent.GetY() < GetClientSize().y / 2); });
-        Bind(wxEVT_LEFT_DCLICK, [this](wxMouseEvent& anEvent) { myPress(anEvent.GetY() < GetClientSize().y / 2); });
+        Bind(wxEVT_LEFT_DOWN, [this](wxMouseEvent& anEvent) { hold(anEvent.GetY() < GetClientSize().y / 2); });
+        Bind(wxEVT_LEFT_DCLICK, [this](wxMouseEvent& anEvent) { hold(anEvent.GetY() < GetClientSize().y / 2); });
+        Bind(wxEVT_LEFT_UP, [this](wxMouseEvent&) { release(); });
+        Bind(wxEVT_MOUSE_CAPTURE_LOST, [this](wxMouseCaptureLostEvent&) { release(); });
+        // An arrow held repeats its step after a pause, as long as it is held.
+        myRepeat.Bind(wxEVT_TIMER, [this](wxTimerEvent&) {
+            if (!myRepeat.IsOneShot() || myRepeat.Start(repeatMilliseconds))
+            {
+                myPress(myUp);
+            }
+        });
+    }
+
+    ~ArrowPair() override
+    {
+        myRepeat.Stop();
+        if (HasCapture())
+        {
+            ReleaseMouse();
+        }
     }
 
 private:
+    static constexpr int firstRepeatMilliseconds = 400;
+    static constexpr int repeatMilliseconds = 100;
+
+    void hold(bool anUp)
+    {
+        myUp = anUp;
+        if (!HasCapture())
+        {
+            CaptureMouse();
+        }
+        myRepeat.StartOnce(firstRepeatMilliseconds);
+        myPress(anUp);
+    }
+
+    void release()
+    {
+        myRepeat.Stop();
+        if (HasCapture())
+        {
+            ReleaseMouse();
+        }
+    }
+
     void paint()
     {
         wxPaintDC dc(this);
@@ -149,6 +191,8 @@ private:
     }
 
     std::function<void(bool)> myPress;
+    wxTimer myRepeat;
+    bool myUp = true;
 };
 
 // A tab control: its row of tabs on top (made by WxView::updateTabs) and a

@@ -224,6 +224,50 @@ TEST_F(PelloraDesktopTest, ToolsShowTheirPicturesTipsAndPrompts)
     EXPECT_EQ(expected, seen);
 }
 
+// Holding an arrow of the address up-down repeats its step, faster after two
+// seconds: steps of 2, then of 4.
+TEST_F(PelloraDesktopTest, HoldingAnArrowRepeatsAndSpeedsUp)
+{
+    ASSERT_TRUE(application.start({}));
+    std::vector<int> positions;
+    user.start([&](DesktopUser& aUser) {
+        waitForTheWindow(aUser);
+        const wxRect arrows = aUser.screenRectOf([this]() { return widget(R::addressSpin); });
+        // The lower arrow moves towards the lower end of the range.
+        aUser.moveTo(wxPoint(arrows.x + arrows.width / 2, arrows.y + arrows.height * 3 / 4));
+        aUser.buttonDown();
+        const auto start = Clock::now();
+        while (Clock::now() - start < std::chrono::milliseconds(2800))
+        {
+            aUser.look([&]() {
+                const int position = control(R::addressSpin).position();
+                if (positions.empty() || positions.back() != position)
+                {
+                    positions.push_back(position);
+                }
+                return true;
+            });
+            DesktopUser::pause(std::chrono::milliseconds(20));
+        }
+        aUser.buttonUp();
+        aUser.press(XK_F4, {XK_Alt_L});
+    });
+    EXPECT_EQ(0, application.run());
+    user.finish();
+    std::vector<int> steps;
+    for (std::size_t index = 1; index < positions.size(); ++index)
+    {
+        steps.push_back(positions[index - 1] - positions[index]);
+    }
+    ASSERT_GE(steps.size(), 10u) << "the arrow did not repeat";
+    // Steps of 2 up to the second second, then of 4.
+    const auto firstFour = std::find(steps.begin(), steps.end(), 4);
+    EXPECT_NE(firstFour, steps.end()) << "no faster step after two seconds";
+    EXPECT_GE(firstFour - steps.begin(), 10);
+    EXPECT_TRUE(std::all_of(steps.begin(), firstFour, [](int aStep) { return aStep == 2; }));
+    EXPECT_TRUE(std::all_of(firstFour, steps.end(), [](int aStep) { return aStep == 4; }));
+}
+
 // How the person ends a download that goes on.
 struct Ending
 {
