@@ -2,8 +2,11 @@
 
 #include "Platform/Assertion.h"
 #include "Platform/Framework/Application.h"
+#include "Platform/Framework/CommandIds.h"
+#include "Platform/Framework/FormView.h"
 #include "Platform/Framework/MainFrame.h"
 #include "Platform/Framework/MinMaxInfo.h"
+#include "Platform/Window/Accelerator.h"
 #include "Platform/Window/Bitmap.h"
 #include "Platform/Window/Menu.h"
 #include "Platform/Window/Resources.h"
@@ -33,6 +36,7 @@
 #include <wx/timer.h>
 
 #include <algorithm>
+#include <cctype>
 #include <functional>
 
 namespace Platform
@@ -826,6 +830,57 @@ wxWindow* WxView::ownerFor(const Window* aWindow) const
     return NULL;
 }
 
+bool WxView::translateAccelerator(Window& aTop, const wxKeyEvent& anEvent)
+{
+    MainFrame* frame = mainFrameOf(aTop);
+    if (frame == NULL || modal() != NULL)
+    {
+        return false;
+    }
+    const int code = anEvent.GetKeyCode();
+    unsigned key = 0;
+    if (code >= WXK_F1 && code <= WXK_F12)
+    {
+        key = Accelerator::f1 + static_cast<unsigned>(code - WXK_F1);
+    }
+    else if (code == WXK_INSERT || code == WXK_NUMPAD_INSERT)
+    {
+        key = Accelerator::insert;
+    }
+    else if (code == WXK_DELETE || code == WXK_NUMPAD_DELETE)
+    {
+        key = Accelerator::deleteKey;
+    }
+    else if (code == WXK_BACK)
+    {
+        key = Accelerator::backspace;
+    }
+    else if (code > 32 && code < 127)
+    {
+        key = static_cast<unsigned>(std::toupper(code));
+    }
+    const unsigned modifiers = (anEvent.ShiftDown() ? Accelerator::shift : 0) |
+                               (anEvent.ControlDown() ? Accelerator::control : 0) |
+                               (anEvent.AltDown() ? Accelerator::alt : 0);
+    const unsigned command = key != 0 ? frame->accelerator(key, modifiers) : 0;
+    if (command == 0)
+    {
+        return false;
+    }
+    // The edit keys are the field's own: it copies, cuts and pastes, and
+    // its changes reach the model as the user's.
+    const bool editCommand = command == CommandIds::editCopy || command == CommandIds::editCut ||
+                             command == CommandIds::editPaste || command == CommandIds::editUndo;
+    if (editCommand && dynamic_cast<wxTextCtrl*>(wxWindow::FindFocus()) != NULL)
+    {
+        return false;
+    }
+    Dispatch dispatch(*this);
+    myDirty = true;
+    myBackend.guard([frame, command]() { frame->routeCommand(command); });
+    return true;
+}
+
 void WxView::bindPrompt(Window& aTool, wxWindow* aWidget)
 {
     // The status bar prompts for the tool under the pointer, and says its
@@ -930,6 +985,19 @@ void WxView::bindEvents(Window& aWindow, wxWindow* aWidget)
             const int command = static_cast<int>(place->second);
             input([command](Window& aTop, const UserInput&) { aTop.command(command); });
         });
+        // An active main window with no field focused gives its keys to its
+        // view, so that its accelerators work.
+        aWidget->Bind(wxEVT_ACTIVATE, [this, watch](wxActivateEvent& anEvent) {
+            anEvent.Skip();
+            Window* top = watch.get();
+            MainFrame* frame = top != NULL ? mainFrameOf(*top) : NULL;
+            FormView* view = frame != NULL ? frame->activeView() : NULL;
+            wxWindow* widget = view != NULL ? widgetOf(view->window()) : NULL;
+            if (anEvent.GetActive() && widget != NULL && wxWindow::FindFocus() == NULL)
+            {
+                widget->SetFocus();
+            }
+        });
         // The status bar prompts for the menu item under the pointer.
         aWidget->Bind(wxEVT_MENU_HIGHLIGHT, [this, input](wxMenuEvent& anEvent) {
             const auto place = myMenuCommands.find(anEvent.GetMenuId());
@@ -956,8 +1024,15 @@ void WxView::bindEvents(Window& aWindow, wxWindow* aWidget)
                 }
             });
         });
-        aWidget->Bind(wxEVT_CHAR_HOOK, [this, input](wxKeyEvent& anEvent) {
+        aWidget->Bind(wxEVT_CHAR_HOOK, [this, input, watch](wxKeyEvent& anEvent) {
             const int key = anEvent.GetKeyCode();
+            if (Window* top = watch.get())
+            {
+                if (translateAccelerator(*top, anEvent))
+                {
+                    return;
+                }
+            }
             if (key == WXK_RETURN || key == WXK_NUMPAD_ENTER || key == WXK_ESCAPE)
             {
                 input([key](Window& aTop, const UserInput& aUser) {

@@ -14,6 +14,7 @@
 
 class wxBitmap;
 class wxMenuBar;
+class wxKeyEvent;
 
 namespace Platform
 {
@@ -96,6 +97,9 @@ private:
     void bindEvents(Window& aWindow, wxWindow* aWidget);
     long radioStyle(const Window& aRadio) const;
     void bindPrompt(Window& aTool, wxWindow* aWidget);
+    // A key of the main frame's accelerator table runs its command; false
+    // for any other key, which goes on to the widgets.
+    bool translateAccelerator(Window& aTop, const wxKeyEvent& aKey);
     void update(Peer& aPeer);
     void updateMenu(Peer& aPeer);
     void updateTabs(Peer& aPeer);

@@ -318,3 +318,30 @@ TEST_F(TessivaDesktopTest, StatusListsShowThePolledValues)
     EXPECT_EQ(std::vector<std::string>(), wrong);
 }
 }
+
+namespace
+{
+// F1 in the main window is Help Topics: without the help file, its message
+// box comes up with the focus, and Enter takes it away.
+TEST_F(TessivaDesktopTest, F1ShowsTheHelpTopics)
+{
+    make();
+    bool shown = false;
+    bool gone = false;
+    user.start([&](DesktopUser& aUser) {
+        ASSERT_TRUE(aUser.waitUntil([this]() { return dialogActive(); })) << "the Open Device dialog has no focus";
+        aUser.press(XK_Escape);
+        ASSERT_TRUE(aUser.waitUntil([this]() { return frameActive(); }));
+        aUser.press(XK_F1);
+        shown = aUser.waitUntil([this]() { return backend().isMessageBoxShown() && wxGetActiveWindow() != NULL; });
+        aUser.press(XK_Return);
+        gone = aUser.waitUntil([this]() { return !backend().isMessageBoxShown() && frameActive(); });
+        aUser.press(XK_F4, {XK_Alt_L});
+    });
+    ASSERT_TRUE(application->start({}));
+    EXPECT_EQ(0, application->run());
+    user.finish();
+    EXPECT_TRUE(shown) << "F1 brought no help";
+    EXPECT_TRUE(gone) << "Enter did not answer the message box";
+}
+}
