@@ -268,6 +268,37 @@ TEST_F(PelloraDesktopTest, HoldingAnArrowRepeatsAndSpeedsUp)
     EXPECT_TRUE(std::all_of(firstFour, steps.end(), [](int aStep) { return aStep == 4; }));
 }
 
+// The About box comes up with the focus: Escape, Enter and Space each close it.
+TEST_F(PelloraDesktopTest, TheAboutBoxClosesByEscapeEnterAndSpace)
+{
+    ASSERT_TRUE(application.start({}));
+    std::vector<std::string> closedBy;
+    user.start([&](DesktopUser& aUser) {
+        waitForTheWindow(aUser);
+        for (unsigned long key : {XK_Escape, XK_Return, XK_space})
+        {
+            aUser.clickOn([this]() { return toolButton(Platform::CommandIds::appAbout); });
+            const bool up = aUser.waitUntil([this]() {
+                const Window* about = backend().innermostModal();
+                wxTopLevelWindow* widget =
+                    about != NULL ? dynamic_cast<wxTopLevelWindow*>(backend().view().widgetOf(*about)) : NULL;
+                return widget != NULL && widget->IsShownOnScreen() && widget->IsActive();
+            });
+            ASSERT_TRUE(up) << "the About box did not come up with the focus";
+            aUser.press(key);
+            if (aUser.waitUntil([this]() { return backend().innermostModal() == NULL; }))
+            {
+                closedBy.push_back(std::to_string(key));
+            }
+        }
+        aUser.press(XK_F4, {XK_Alt_L});
+    });
+    EXPECT_EQ(0, application.run());
+    user.finish();
+    EXPECT_EQ((std::vector<std::string>{std::to_string(XK_Escape), std::to_string(XK_Return), std::to_string(XK_space)}),
+              closedBy);
+}
+
 // How the person ends a download that goes on.
 struct Ending
 {

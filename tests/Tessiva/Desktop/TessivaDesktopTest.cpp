@@ -32,8 +32,6 @@
 
 #include <X11/keysym.h>
 
-#include <cstdio>
-#include <cstdlib>
 #include <memory>
 #include <string>
 #include <vector>
@@ -174,10 +172,7 @@ TEST_F(TessivaDesktopTest, TheSplashIsPaintedBeforeItsWait)
     user.start([&](DesktopUser& aUser) {
         ASSERT_TRUE(aUser.waitUntil([this]() { return dialogActive(); })) << "the Open Device dialog has no focus";
         aUser.press(XK_Escape);
-        const bool up = aUser.waitUntil([this]() { return frameActive(); });
-        aUser.look([this]() { backend().saveScreenshot("/tmp/t-escape.png"); std::printf("dialog %p focus %p %s model %s widget %p\n", (void*)dialog(), (void*)wxWindow::FindFocus(), getenv("DISPLAY"), Window::focus() ? Window::focus()->describe().c_str() : "none", Window::focus() ? (void*)widgetOf(Window::focus()) : nullptr); fflush(stdout); return true; });
-        if (!up) { DesktopUser::pause(std::chrono::seconds(8)); }
-        ASSERT_TRUE(up);
+        ASSERT_TRUE(aUser.waitUntil([this]() { return frameActive(); }));
         aUser.press(XK_F4, {XK_Alt_L});
     });
     ASSERT_TRUE(application->start({}));
@@ -222,10 +217,7 @@ TEST_F(TessivaDesktopTest, TheUnitNameTypedWithEditingKeysIsWhatTheDeviceHolds)
             });
             shown.push_back(both);
         };
-        aUser.look([&]() { control(unitNameId)->setFocus(); backend().synchronise(); return true; }); // TEMP
-        DesktopUser::pause(std::chrono::milliseconds(300));
-        std::system("import -window root /tmp/t-name.png");
-        aUser.look([&]() { std::printf("focus model %s\n", Window::focus() ? Window::focus()->describe().c_str() : "none"); return true; });
+        aUser.clickOn(field);
         step([&]() { aUser.press('a', {XK_Control_L}); aUser.type("STUDIO"); }, "STUDIO");
         step([&]() { aUser.press(XK_Home); aUser.type("A"); }, "ASTUDIO");
         step([&]() { aUser.press(XK_End); aUser.press(XK_BackSpace); aUser.type("9"); }, "ASTUDI9");
@@ -301,14 +293,12 @@ TEST_F(TessivaDesktopTest, StatusListsShowThePolledValues)
                 const int selected = window->selection();
                 if (selected >= 0 && (box->GetSelection() != selected || box->GetTopItem() != selected))
                 {
-                    wxRect r = box->GetScreenRect(); std::printf("rect %d %d %d %d client %d\n", r.x, r.y, r.width, r.height, box->GetClientSize().y);
                     wrong.push_back(std::to_string(window->id()) + " holds " + window->itemText(selected) +
                                     " but shows " + std::string(box->GetString(box->GetTopItem()).utf8_str()));
                 }
             }
             return true;
         });
-        std::system("import -window root /tmp/t-lists.png");
         aUser.press(XK_F4, {XK_Alt_L});
     });
     ASSERT_TRUE(application->start({}));
@@ -343,5 +333,49 @@ TEST_F(TessivaDesktopTest, F1ShowsTheHelpTopics)
     user.finish();
     EXPECT_TRUE(shown) << "F1 brought no help";
     EXPECT_TRUE(gone) << "Enter did not answer the message box";
+}
+}
+
+namespace
+{
+// An opening that fails: the Open Device dialog is gone while the device
+// opens, and the error's message box comes up over the opening box, with the
+// focus, so that Enter answers it.
+TEST_F(TessivaDesktopTest, AFailedOpeningShowsItsErrorOnTop)
+{
+    make();
+    bool dialogGone = false;
+    bool errorOnTop = false;
+    bool answered = false;
+    user.start([&](DesktopUser& aUser) {
+        ASSERT_TRUE(aUser.waitUntil([this]() { return dialogActive(); })) << "the Open Device dialog has no focus";
+        aUser.press(XK_Return);
+        dialogGone = aUser.waitUntil([this]() {
+            for (wxWindow* top : wxTopLevelWindows)
+            {
+                const Window* window = backend().view().windowOf(top);
+                if (window != NULL && window->templateId() == OpenDeviceDialog::templateId && top->IsShown())
+                {
+                    return false;
+                }
+            }
+            return true;
+        });
+        errorOnTop = aUser.waitUntil(
+            [this]() {
+                wxWindow* active = wxGetActiveWindow();
+                return backend().isMessageBoxShown() && active != NULL && backend().view().windowOf(active) == NULL;
+            },
+            std::chrono::seconds(20));
+        aUser.press(XK_Return);
+        answered = aUser.waitUntil([this]() { return !backend().isMessageBoxShown() && frameActive(); });
+        aUser.press(XK_F4, {XK_Alt_L});
+    });
+    ASSERT_TRUE(application->start({}));
+    EXPECT_EQ(0, application->run());
+    user.finish();
+    EXPECT_TRUE(dialogGone) << "the Open Device dialog stayed while the device opened";
+    EXPECT_TRUE(errorOnTop) << "the error did not come up on top with the focus";
+    EXPECT_TRUE(answered) << "Enter did not answer the error";
 }
 }
