@@ -66,6 +66,42 @@ std::string withoutAccessKeys(const std::string& aText)
     return result;
 }
 
+// A static's text: a static with room for more than one line breaks its
+// text between words onto the next lines, as a multi-line static does.
+void drawWrapped(wxDC& aDc, const wxString& aText, const wxSize& aSize)
+{
+    const int lineHeight = std::max(1, aDc.GetCharHeight());
+    if (aSize.y < 2 * lineHeight)
+    {
+        aDc.DrawText(aText, 0, 0);
+        return;
+    }
+    int y = 0;
+    wxString line;
+    wxString rest = aText;
+    while (!rest.empty() && y < aSize.y)
+    {
+        const int space = rest.Find(' ');
+        const wxString word = space == wxNOT_FOUND ? rest : rest.Left(static_cast<size_t>(space));
+        rest = space == wxNOT_FOUND ? wxString() : rest.Mid(static_cast<size_t>(space) + 1);
+        const wxString longer = line.empty() ? word : line + " " + word;
+        if (!line.empty() && aDc.GetTextExtent(longer).x > aSize.x)
+        {
+            aDc.DrawText(line, 0, y);
+            y += lineHeight;
+            line = word;
+        }
+        else
+        {
+            line = longer;
+        }
+    }
+    if (!line.empty() && y < aSize.y)
+    {
+        aDc.DrawText(line, 0, y);
+    }
+}
+
 // A static: its text, its picture, and whatever the program painted on it.
 class PaintedStatic : public wxWindow
 {
@@ -101,7 +137,7 @@ private:
         {
             dc.SetFont(GetParent()->GetFont());
             dc.SetTextForeground(window->isEnabled() ? *wxBLACK : wxColour(128, 128, 128));
-            dc.DrawText(toWx(withoutAccessKeys(window->text())), 0, 0);
+            drawWrapped(dc, toWx(withoutAccessKeys(window->text())), size);
         }
         // What the program painted, oldest first.
         for (const Window::Fill& fill : window->paint())

@@ -22,6 +22,8 @@
 #include <gtest/gtest.h>
 
 #include <wx/bmpbuttn.h>
+#include <wx/dcmemory.h>
+#include <wx/dcscreen.h>
 #include <wx/image.h>
 #include <wx/radiobut.h>
 #include <wx/toplevel.h>
@@ -297,6 +299,59 @@ TEST_F(PelloraDesktopTest, TheAboutBoxClosesByEscapeEnterAndSpace)
     user.finish();
     EXPECT_EQ((std::vector<std::string>{std::to_string(XK_Escape), std::to_string(XK_Return), std::to_string(XK_space)}),
               closedBy);
+}
+
+// A long message wraps onto the Messages field's second line instead of
+// being cut at its right edge.
+TEST_F(PelloraDesktopTest, ALongMessageWrapsInTheMessagesField)
+{
+    const std::string message = "The unit takes the new firmware now: keep it switched on and wait for "
+                                "its ready lamp before you start the next one";
+    const std::string script = files.write("long.prx", "print(\"" + message + "\");\ndialog(\"Look\");\n");
+    ASSERT_TRUE(application.start({script}));
+    std::vector<int> inkPerRow;
+    user.start([&](DesktopUser& aUser) {
+        waitForTheWindow(aUser);
+        aUser.clickOn([this]() { return toolButton(R::startCommand); });
+        ASSERT_TRUE(aUser.waitUntil([this]() { return backend().isMessageBoxShown(); }));
+        DesktopUser::pause(std::chrono::milliseconds(200));
+        aUser.look([&]() {
+            wxWindow* field = widget(R::messages);
+            const wxRect place = field->GetScreenRect();
+            wxScreenDC screen;
+            wxBitmap grab(place.width, place.height, 24);
+            {
+                wxMemoryDC memory(grab);
+                memory.Blit(0, 0, place.width, place.height, &screen, place.x, place.y);
+            }
+            const wxImage image = grab.ConvertToImage();
+            for (int y = 0; y < image.GetHeight(); ++y)
+            {
+                int ink = 0;
+                for (int x = 0; x < image.GetWidth(); ++x)
+                {
+                    ink += image.GetRed(x, y) + image.GetGreen(x, y) + image.GetBlue(x, y) < 3 * 96 ? 1 : 0;
+                }
+                inkPerRow.push_back(ink);
+            }
+            return true;
+        });
+        aUser.press(XK_Return);
+        ASSERT_TRUE(aUser.waitUntil([this]() { return application.document()->running() == 0; }));
+        aUser.press(XK_F4, {XK_Alt_L});
+    });
+    EXPECT_EQ(0, application.run());
+    user.finish();
+    // Text in the upper and in the lower half: two lines.
+    const std::size_t half = inkPerRow.size() / 2;
+    int upper = 0;
+    int lower = 0;
+    for (std::size_t row = 0; row < inkPerRow.size(); ++row)
+    {
+        (row < half ? upper : lower) += inkPerRow[row];
+    }
+    EXPECT_GT(upper, 0) << "no text shown";
+    EXPECT_GT(lower, 0) << "the message was cut instead of wrapped";
 }
 
 // How the person ends a download that goes on.
