@@ -11,6 +11,7 @@
 #include "Platform/Window/Menu.h"
 #include "Platform/Window/Resources.h"
 #include "Platform/Window/UserInput.h"
+#include "Platform/Wx/ScreenReaderName.h"
 #include "Platform/Wx/WxBackend.h"
 #include "Platform/Wx/WxStyle.h"
 
@@ -64,6 +65,26 @@ std::string withoutAccessKeys(const std::string& aText)
         result += aText[index];
     }
     return result;
+}
+
+// The label of a control: the static with text just before it in its
+// template, or NULL.
+const Window* labelOf(const Window& aControl)
+{
+    const Window* label = NULL;
+    if (aControl.parent() == NULL)
+    {
+        return NULL;
+    }
+    for (const Window* sibling : aControl.parent()->children())
+    {
+        if (sibling == &aControl)
+        {
+            return label;
+        }
+        label = sibling->kind() == WindowKind::Static && !sibling->text().empty() ? sibling : NULL;
+    }
+    return NULL;
 }
 
 // A static's text: a static with room for more than one line breaks its
@@ -772,7 +793,7 @@ wxWindow* WxView::create(Window& aWindow, wxWindow* aParent)
             {
                 // A tool's text is its tip, which also names it to a screen reader.
                 button->SetToolTip(text);
-                button->SetName(text);
+                setScreenReaderName(*button, aWindow.text());
             }
             return button;
         }
@@ -798,7 +819,15 @@ wxWindow* WxView::create(Window& aWindow, wxWindow* aParent)
         return new wxComboBox(aParent, wxID_ANY, text, wxDefaultPosition, wxDefaultSize, 0, NULL,
                               style.combo == ComboStyle::Simple ? wxCB_SIMPLE : wxCB_DROPDOWN);
     case WindowKind::Edit:
-        return new wxTextCtrl(aParent, wxID_ANY, text);
+    {
+        wxTextCtrl* field = new wxTextCtrl(aParent, wxID_ANY, text);
+        // A field is named by its label, the static just before it.
+        if (const Window* label = labelOf(aWindow))
+        {
+            setScreenReaderName(*field, withoutAccessKeys(label->text()));
+        }
+        return field;
+    }
     case WindowKind::UpDown:
     {
         // The model moves the position; the widget only reports the arrows.

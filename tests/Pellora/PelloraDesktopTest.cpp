@@ -12,6 +12,7 @@
 #include "Platform/Window/Resources.h"
 #include "Platform/SerialLine.h"
 #include "Platform/Window/Window.h"
+#include "Platform/Wx/ScreenReaderName.h"
 #include "Platform/Wx/WxView.h"
 #include "tests/Pellora/SRecordFiles.h"
 #include "tests/Platform/Wx/DesktopTest.h"
@@ -187,7 +188,8 @@ TEST_F(PelloraDesktopTest, ToolsShowTheirPicturesTipsAndPrompts)
                     }
                 }
                 seen.push_back(name + (same ? ": own picture" : ": another picture") + ", tip " +
-                               std::string(button->GetToolTipText().utf8_str()));
+                               std::string(button->GetToolTipText().utf8_str()) + ", named " +
+                               Platform::screenReaderName(*button));
                 return true;
             });
             const wxRect place = aUser.screenRectOf([this, command]() { return toolButton(command); });
@@ -211,7 +213,7 @@ TEST_F(PelloraDesktopTest, ToolsShowTheirPicturesTipsAndPrompts)
     EXPECT_EQ(0, application.run());
     user.finish();
     const auto tool = [](unsigned aCommand, const std::string& aTip, const std::string& aPrompt) {
-        return std::vector<std::string>{std::to_string(aCommand) + ": own picture, tip " + aTip,
+        return std::vector<std::string>{std::to_string(aCommand) + ": own picture, tip " + aTip + ", named " + aTip,
                                         std::to_string(aCommand) + " prompt " + aPrompt};
     };
     std::vector<std::string> expected;

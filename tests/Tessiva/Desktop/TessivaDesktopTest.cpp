@@ -4,6 +4,7 @@
 #include "Platform/Window/Bitmap.h"
 #include "Platform/Window/Resources.h"
 #include "Platform/Window/Window.h"
+#include "Platform/Wx/ScreenReaderName.h"
 #include "Platform/Wx/WxView.h"
 #include "Tessiva/CTessivaDoc.h"
 #include "Tessiva/OpenDeviceDialog.h"
@@ -191,6 +192,7 @@ TEST_F(TessivaDesktopTest, TheUnitNameTypedWithEditingKeysIsWhatTheDeviceHolds)
     make();
     TextObserver held;
     std::vector<std::string> shown;
+    std::string fieldName;
     user.start([&](DesktopUser& aUser) {
         openOffLineKq350(aUser);
         const auto field = [this]() { return widgetOf(control(unitNameId)); };
@@ -217,6 +219,11 @@ TEST_F(TessivaDesktopTest, TheUnitNameTypedWithEditingKeysIsWhatTheDeviceHolds)
             });
             shown.push_back(both);
         };
+        // A screen reader names the field by its label.
+        aUser.look([&]() {
+            fieldName = Platform::screenReaderName(*field());
+            return true;
+        });
         aUser.clickOn(field);
         step([&]() { aUser.press('a', {XK_Control_L}); aUser.type("STUDIO"); }, "STUDIO");
         step([&]() { aUser.press(XK_Home); aUser.type("A"); }, "ASTUDIO");
@@ -246,6 +253,7 @@ TEST_F(TessivaDesktopTest, TheUnitNameTypedWithEditingKeysIsWhatTheDeviceHolds)
                                         "ASTUD8ASTUD8|ASTUD8ASTUD8", "ASTUDSTUD8ASTUD8|ASTUDSTUD8ASTUD8"}),
               shown);
     EXPECT_EQ("ASTUDSTUD8ASTUD8", held.text);
+    EXPECT_EQ("Unit Name", fieldName);
 }
 }
 
