@@ -32,6 +32,7 @@
 #include <X11/keysym.h>
 
 #include <algorithm>
+#include <atomic>
 #include <chrono>
 #include <string>
 #include <vector>
@@ -422,4 +423,45 @@ INSTANTIATE_TEST_SUITE_P(
                                    return static_cast<EndingADownload&>(aTest).toolButton(R::stopCommand);
                                });
                            }}));
+}
+
+namespace
+{
+// Closed while the run waits for the unit's status, the program ends at once,
+// with no message about the status that never came.
+TEST_F(PelloraDesktopTest, ClosingDuringTheStatusWaitEndsTheProgramAtOnce)
+{
+    emulator.setDownloadAnswer(unitAddress, {}); // the unit never says "ok"
+    const std::string script = writeDownloadScript(5);
+    ASSERT_TRUE(application.start({script}));
+    Clock::time_point closed;
+    bool messageShown = false;
+    std::atomic<bool> ended(false);
+    user.start([&](DesktopUser& aUser) {
+        waitForTheWindow(aUser);
+        aUser.clickOn([this]() { return toolButton(R::startCommand); });
+        ASSERT_TRUE(aUser.waitUntil([this]() { return application.document()->running() != 0; }))
+            << "the run did not start";
+        DesktopUser::pause(std::chrono::milliseconds(500));
+        aUser.press(XK_F4, {XK_Alt_L});
+        closed = Clock::now();
+        for (int wait = 0; wait < 150 && !ended; ++wait)
+        {
+            DesktopUser::pause(std::chrono::milliseconds(10));
+        }
+        // A message box would hold the program: answer it, and say so.
+        if (!ended && aUser.waitUntil([this]() { return backend().isMessageBoxShown(); }))
+        {
+            messageShown = true;
+            aUser.press(XK_Return);
+        }
+    });
+    EXPECT_EQ(0, application.run());
+    const auto endedAt = Clock::now();
+    ended = true;
+    user.finish();
+    EXPECT_FALSE(messageShown);
+    EXPECT_LE(std::chrono::duration_cast<std::chrono::milliseconds>(endedAt - closed).count(), 1000)
+        << "milliseconds from the close to the program's end";
+}
 }
