@@ -308,8 +308,8 @@ TEST(EditTest, APasteReplacesTheSelectionCutToTheLimitWithOneNotification)
     };
     const Case cases[] = {
         {"in place of the selection", WindowStyle(), 0, "AKQ", true, "STAKQO"},
-        {"cut to the limit", WindowStyle(), 7, "AKQ", true, "STAKO"},
-        {"nothing fits", WindowStyle(), 4, "AKQ", false, "STUDIO"},
+        {"cut to the limit", WindowStyle(), 5, "AKQ", true, "STAKO"},
+        {"nothing fits", WindowStyle(), 3, "AKQ", false, "STUDIO"},
         {"digits into a digits-only edit", digits, 0, "42", true, "ST42O"},
         {"letters into a digits-only edit", digits, 0, "4x", false, "STUDIO"},
         {"nothing pasted", WindowStyle(), 0, "", false, "STUDIO"},
