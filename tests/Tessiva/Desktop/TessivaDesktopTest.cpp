@@ -20,6 +20,7 @@
 #include "Toolkit/Parameter/ParameterId.h"
 #include "tests/Platform/Wx/DesktopTest.h"
 #include "tests/emulator/UnitEmulator.h"
+#include "tests/emulator/UnitFrame.h"
 #include "tests/emulator/models/Kq350Unit.h"
 #include "tests/support/PortProfile.h"
 
@@ -33,7 +34,9 @@
 
 #include <X11/keysym.h>
 
+#include <algorithm>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -44,6 +47,7 @@ using R = TessivaResources;
 namespace
 {
 const int unitNameId = 1061;
+const int bypassId = 1032;
 const ParameterId theUnitName('a', 14);
 
 // Keeps the text of the parameter it watches.
@@ -260,8 +264,9 @@ TEST_F(TessivaDesktopTest, TheUnitNameTypedWithEditingKeysIsWhatTheDeviceHolds)
 namespace
 {
 // On line, every status list of the panel shows the item the unit's polled
-// value selects (a one-line list shows its selected item).
-TEST_F(TessivaDesktopTest, StatusListsShowThePolledValues)
+// value selects (a one-line list shows its selected item), and a click on a
+// check box writes its parameter to the unit once.
+TEST_F(TessivaDesktopTest, OnLineStatusListsShowThePolledValuesAndAClickWritesOnce)
 {
     const std::uint16_t unitAddress = 0x8280;
     emulator.addUnit(unitAddress, Emulator::Kq350Unit::freshValues());
@@ -270,6 +275,7 @@ TEST_F(TessivaDesktopTest, StatusListsShowThePolledValues)
     make();
     std::vector<std::string> wrong;
     int lists = 0;
+    int writes = 0;
     user.start([&](DesktopUser& aUser) {
         ASSERT_TRUE(aUser.waitUntil([this]() { return dialogActive(); })) << "the Open Device dialog has no focus";
         aUser.press(XK_End);
@@ -307,6 +313,28 @@ TEST_F(TessivaDesktopTest, StatusListsShowThePolledValues)
             }
             return true;
         });
+        // Bypass: one click, one write.
+        const std::optional<Emulator::Bytes> before = emulator.value(unitAddress, 'a', 8);
+        emulator.clearLog();
+        aUser.clickOn([this]() { return widgetOf(control(bypassId)); });
+        EXPECT_TRUE(aUser.waitUntil([&]() { return emulator.value(unitAddress, 'a', 8) != before; }))
+            << "the click wrote nothing";
+        DesktopUser::pause(std::chrono::milliseconds(500));
+        for (const Emulator::UnitEmulator::LogEntry& entry : emulator.log())
+        {
+            std::vector<Emulator::ValueEntry> values;
+            const Emulator::Bytes data = entry.kind == Emulator::UnitEmulator::LogEntry::Frame
+                                             ? Emulator::UnitFrame::data(entry.bytes)
+                                             : Emulator::Bytes();
+            if (data.size() > 1 && data[0] == 'a' &&
+                Emulator::UnitFrame::decodeValues(Emulator::Bytes(data.begin() + 1, data.end()), values))
+            {
+                writes += static_cast<int>(std::count_if(values.begin(), values.end(),
+                                                         [](const Emulator::ValueEntry& aValue) {
+                                                             return aValue.first == 8 && !aValue.second.empty();
+                                                         }));
+            }
+        }
         aUser.press(XK_F4, {XK_Alt_L});
     });
     ASSERT_TRUE(application->start({}));
@@ -314,6 +342,7 @@ TEST_F(TessivaDesktopTest, StatusListsShowThePolledValues)
     user.finish();
     EXPECT_GT(lists, 0);
     EXPECT_EQ(std::vector<std::string>(), wrong);
+    EXPECT_EQ(1, writes) << "writes of Bypass for one click";
 }
 }
 
@@ -385,5 +414,54 @@ TEST_F(TessivaDesktopTest, AFailedOpeningShowsItsErrorOnTop)
     EXPECT_TRUE(dialogGone) << "the Open Device dialog stayed while the device opened";
     EXPECT_TRUE(errorOnTop) << "the error did not come up on top with the focus";
     EXPECT_TRUE(answered) << "Enter did not answer the error";
+}
+}
+
+namespace
+{
+// Holding the up arrow of the Open Device dialog's address steps the address
+// by 2, and by 4 after two seconds.
+TEST_F(TessivaDesktopTest, HoldingTheAddressArrowRepeatsAndSpeedsUp)
+{
+    make();
+    std::vector<int> positions;
+    user.start([&](DesktopUser& aUser) {
+        ASSERT_TRUE(aUser.waitUntil([this]() { return dialogActive(); })) << "the Open Device dialog has no focus";
+        const wxRect arrows = aUser.screenRectOf(
+            [this]() { return widgetOf(dialog()->findDescendant(OpenDeviceDialog::addressSpinId)); });
+        aUser.moveTo(wxPoint(arrows.x + arrows.width / 2, arrows.y + arrows.height / 4));
+        aUser.buttonDown();
+        const auto start = std::chrono::steady_clock::now();
+        while (std::chrono::steady_clock::now() - start < std::chrono::milliseconds(2800))
+        {
+            aUser.look([&]() {
+                const int position = dialog()->findDescendant(OpenDeviceDialog::addressSpinId)->position();
+                if (positions.empty() || positions.back() != position)
+                {
+                    positions.push_back(position);
+                }
+                return true;
+            });
+            DesktopUser::pause(std::chrono::milliseconds(20));
+        }
+        aUser.buttonUp();
+        aUser.press(XK_Escape);
+        ASSERT_TRUE(aUser.waitUntil([this]() { return frameActive(); }));
+        aUser.press(XK_F4, {XK_Alt_L});
+    });
+    ASSERT_TRUE(application->start({}));
+    EXPECT_EQ(0, application->run());
+    user.finish();
+    std::vector<int> steps;
+    for (std::size_t index = 1; index < positions.size(); ++index)
+    {
+        steps.push_back(positions[index] - positions[index - 1]);
+    }
+    ASSERT_GE(steps.size(), 10u) << "the arrow did not repeat";
+    const auto firstFour = std::find(steps.begin(), steps.end(), 4);
+    EXPECT_NE(firstFour, steps.end()) << "no faster step after two seconds";
+    EXPECT_GE(firstFour - steps.begin(), 10);
+    EXPECT_TRUE(std::all_of(steps.begin(), firstFour, [](int aStep) { return aStep == 2; }));
+    EXPECT_TRUE(std::all_of(firstFour, steps.end(), [](int aStep) { return aStep == 4; }));
 }
 }
