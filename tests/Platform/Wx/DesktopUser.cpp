@@ -1,5 +1,11 @@
 #include "tests/Platform/Wx/DesktopUser.h"
 
+#include "Platform/Window/DialogResult.h"
+#include "Platform/Window/Window.h"
+#include "Platform/Wx/WxBackend.h"
+
+#include <gtest/gtest.h>
+
 #include <wx/app.h>
 #include <wx/window.h>
 
@@ -44,6 +50,7 @@ DesktopUser::DesktopUser() : myConnection(new Connection())
 
 DesktopUser::~DesktopUser()
 {
+    *myRunning = false;
     if (myThread.joinable())
     {
         myThread.join();
@@ -72,6 +79,7 @@ void DesktopUser::start(std::function<void(DesktopUser&)> aScript)
             throw std::runtime_error("the display has no test extension for input");
         }
     }
+    *myRunning = true;
     myThread = std::thread([this, aScript]() {
         try
         {
@@ -81,11 +89,40 @@ void DesktopUser::start(std::function<void(DesktopUser&)> aScript)
         {
             myFailure = std::current_exception();
         }
+        if (myFailure || testing::Test::HasFailure())
+        {
+            rescue();
+        }
+    });
+}
+
+void DesktopUser::rescue()
+{
+    // A script that failed half-way leaves the program waiting for someone:
+    // its dialogs are dismissed and it is asked to end, unless it is over.
+    const std::shared_ptr<bool> running = myRunning;
+    wxTheApp->CallAfter([running]() {
+        if (!*running || !Backend::isInstalled())
+        {
+            return;
+        }
+        WxBackend* backend = dynamic_cast<WxBackend*>(&Backend::current());
+        if (backend == NULL)
+        {
+            return;
+        }
+        backend->pressMessageBoxButton(DialogResult::ok) || backend->pressMessageBoxButton(DialogResult::cancel);
+        if (const Window* modal = backend->innermostModal())
+        {
+            const_cast<Window*>(modal)->endDialog(DialogResult::cancel);
+        }
+        backend->postQuit(-1);
     });
 }
 
 void DesktopUser::finish()
 {
+    *myRunning = false;
     if (myThread.joinable())
     {
         myThread.join();

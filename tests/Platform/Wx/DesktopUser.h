@@ -74,9 +74,13 @@ public:
 private:
     struct Connection;
     void flush();
+    void rescue();
 
     std::unique_ptr<Connection> myConnection;
     std::thread myThread;
     std::exception_ptr myFailure;
+    // Whether the program the script acts on may still run: a rescue comes
+    // to nothing once the test took the program's end.
+    std::shared_ptr<bool> myRunning = std::make_shared<bool>(false);
 };
 }

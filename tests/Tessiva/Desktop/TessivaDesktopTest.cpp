@@ -465,3 +465,50 @@ TEST_F(TessivaDesktopTest, HoldingTheAddressArrowRepeatsAndSpeedsUp)
     EXPECT_TRUE(std::all_of(firstFour, steps.end(), [](int aStep) { return aStep == 4; }));
 }
 }
+
+namespace
+{
+// A click on a device's tab shows that device's panel.
+TEST_F(TessivaDesktopTest, AClickOnATabShowsItsDevice)
+{
+    make();
+    std::vector<std::string> seen;
+    user.start([&](DesktopUser& aUser) {
+        openOffLineKq350(aUser);
+        // A second one: the dialog keeps the last choices.
+        aUser.clickOn([this]() {
+            Window* bar = application->frame()->toolBar();
+            return widgetOf(bar != NULL ? bar->findChild(static_cast<int>(R::newDeviceCommand)) : NULL);
+        });
+        ASSERT_TRUE(aUser.waitUntil([this]() { return dialogActive(); })) << "the Open Device dialog has no focus";
+        aUser.press(XK_Return);
+        const auto tabs = [this]() { return application->view()->tabs().window(); };
+        ASSERT_TRUE(aUser.waitUntil([&]() { return frameActive() && tabs()->itemCount() == 2; }));
+        const auto state = [&]() {
+            aUser.look([&]() {
+                seen.push_back(std::to_string(tabs()->selection()) + ":" +
+                               (application->view()->tabs().panel(0)->window()->isShown() ? "first" : "") +
+                               (application->view()->tabs().panel(1)->window()->isShown() ? "second" : ""));
+                return true;
+            });
+        };
+        state();
+        for (int index : {0, 1})
+        {
+            aUser.clickOn([&]() {
+                wxWindow* strip = widgetOf(tabs());
+                return strip != NULL && strip->GetChildren().size() > static_cast<std::size_t>(index)
+                           ? strip->GetChildren()[static_cast<std::size_t>(index)]
+                           : NULL;
+            });
+            EXPECT_TRUE(aUser.waitUntil([&]() { return tabs()->selection() == index; })) << "tab " << index;
+            state();
+        }
+        aUser.press(XK_F4, {XK_Alt_L});
+    });
+    ASSERT_TRUE(application->start({}));
+    EXPECT_EQ(0, application->run());
+    user.finish();
+    EXPECT_EQ((std::vector<std::string>{"1:second", "0:first", "1:second"}), seen);
+}
+}
