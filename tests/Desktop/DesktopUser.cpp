@@ -1,4 +1,4 @@
-#include "tests/Platform/Wx/DesktopUser.h"
+#include "tests/Desktop/DesktopUser.h"
 
 #include "Platform/Window/DialogResult.h"
 #include "Platform/Window/Window.h"

@@ -15,7 +15,7 @@
 #include "Platform/Wx/ScreenReaderName.h"
 #include "Platform/Wx/WxView.h"
 #include "tests/Pellora/SRecordFiles.h"
-#include "tests/Platform/Wx/DesktopTest.h"
+#include "tests/Desktop/InputTest.h"
 #include "tests/emulator/UnitEmulator.h"
 #include "tests/support/PortProfile.h"
 #include "tests/support/TemporaryFolder.h"
@@ -46,10 +46,10 @@ namespace
 {
 const std::uint16_t unitAddress = 0x8380;
 
-class PelloraDesktopTest : public Platform::DesktopTest
+class PelloraInputTest : public Platform::InputTest
 {
 protected:
-    PelloraDesktopTest() : myProgramName(Platform::SerialLine::programName())
+    PelloraInputTest() : myProgramName(Platform::SerialLine::programName())
     {
         Platform::SerialLine::setProgramName("Pellora");
         emulator.addUnit(unitAddress);
@@ -63,7 +63,7 @@ protected:
         store.writeInt("Settings", "DeviceAddress", static_cast<std::int16_t>(unitAddress));
     }
 
-    ~PelloraDesktopTest() override { Platform::SerialLine::setProgramName(myProgramName); }
+    ~PelloraInputTest() override { Platform::SerialLine::setProgramName(myProgramName); }
 
     // The widget of a control of the form, or NULL; on the main thread.
     wxWindow* widget(int anId)
@@ -116,7 +116,7 @@ protected:
 
 // Each group shows exactly the button the model holds checked, after clicks
 // on buttons of both groups.
-TEST_F(PelloraDesktopTest, RadioButtonsClickedShowOneChoicePerGroup)
+TEST_F(PelloraInputTest, RadioButtonsClickedShowOneChoicePerGroup)
 {
     ASSERT_TRUE(application.start({}));
     std::vector<std::string> shown;
@@ -154,7 +154,7 @@ TEST_F(PelloraDesktopTest, RadioButtonsClickedShowOneChoicePerGroup)
 // Each tool shows its own picture of the bar's bitmap, whole; the pointer
 // over it shows its tip and the status bar its prompt, and the status bar
 // goes back to its idle text when the pointer leaves.
-TEST_F(PelloraDesktopTest, ToolsShowTheirPicturesTipsAndPrompts)
+TEST_F(PelloraInputTest, ToolsShowTheirPicturesTipsAndPrompts)
 {
     // With a script chosen, every tool but Stop is enabled; a disabled tool
     // takes no pointer and prompts nothing.
@@ -231,7 +231,7 @@ TEST_F(PelloraDesktopTest, ToolsShowTheirPicturesTipsAndPrompts)
 
 // Holding an arrow of the address up-down repeats its step, faster after two
 // seconds: steps of 2, then of 4.
-TEST_F(PelloraDesktopTest, HoldingAnArrowRepeatsAndSpeedsUp)
+TEST_F(PelloraInputTest, HoldingAnArrowRepeatsAndSpeedsUp)
 {
     ASSERT_TRUE(application.start({}));
     std::vector<int> positions;
@@ -274,7 +274,7 @@ TEST_F(PelloraDesktopTest, HoldingAnArrowRepeatsAndSpeedsUp)
 }
 
 // The About box comes up with the focus: Escape, Enter and Space each close it.
-TEST_F(PelloraDesktopTest, TheAboutBoxClosesByEscapeEnterAndSpace)
+TEST_F(PelloraInputTest, TheAboutBoxClosesByEscapeEnterAndSpace)
 {
     ASSERT_TRUE(application.start({}));
     std::vector<std::string> closedBy;
@@ -306,7 +306,7 @@ TEST_F(PelloraDesktopTest, TheAboutBoxClosesByEscapeEnterAndSpace)
 
 // A long message wraps onto the Messages field's second line instead of
 // being cut at its right edge.
-TEST_F(PelloraDesktopTest, ALongMessageWrapsInTheMessagesField)
+TEST_F(PelloraInputTest, ALongMessageWrapsInTheMessagesField)
 {
     const std::string message = "The unit takes the new firmware now: keep it switched on and wait for "
                                 "its ready lamp before you start the next one";
@@ -362,7 +362,7 @@ struct Ending
 {
     const char* name;
     bool closesTheProgram;
-    std::function<void(DesktopUser&, PelloraDesktopTest&)> act;
+    std::function<void(DesktopUser&, PelloraInputTest&)> act;
 };
 
 void PrintTo(const Ending& anEnding, std::ostream* aStream)
@@ -370,10 +370,10 @@ void PrintTo(const Ending& anEnding, std::ostream* aStream)
     *aStream << anEnding.name;
 }
 
-class EndingADownload : public PelloraDesktopTest, public testing::WithParamInterface<Ending>
+class EndingADownload : public PelloraInputTest, public testing::WithParamInterface<Ending>
 {
 public:
-    using PelloraDesktopTest::toolButton;
+    using PelloraInputTest::toolButton;
 };
 
 // Started by a click on the tool bar, a download against the unit ends at
@@ -417,8 +417,8 @@ TEST_P(EndingADownload, NoLineGoesOutAfterIt)
 INSTANTIATE_TEST_SUITE_P(
     Ways, EndingADownload,
     testing::Values(Ending{"CloseBox", true,
-                           [](DesktopUser& aUser, PelloraDesktopTest&) { aUser.press(XK_F4, {XK_Alt_L}); }},
-                    Ending{"Stop", false, [](DesktopUser& aUser, PelloraDesktopTest& aTest) {
+                           [](DesktopUser& aUser, PelloraInputTest&) { aUser.press(XK_F4, {XK_Alt_L}); }},
+                    Ending{"Stop", false, [](DesktopUser& aUser, PelloraInputTest& aTest) {
                                aUser.clickOn([&aTest]() {
                                    return static_cast<EndingADownload&>(aTest).toolButton(R::stopCommand);
                                });
@@ -429,7 +429,7 @@ namespace
 {
 // Closed while the run waits for the unit's status, the program ends at once,
 // with no message about the status that never came.
-TEST_F(PelloraDesktopTest, ClosingDuringTheStatusWaitEndsTheProgramAtOnce)
+TEST_F(PelloraInputTest, ClosingDuringTheStatusWaitEndsTheProgramAtOnce)
 {
     emulator.setDownloadAnswer(unitAddress, {}); // the unit never says "ok"
     const std::string script = writeDownloadScript(5);

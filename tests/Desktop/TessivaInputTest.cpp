@@ -18,7 +18,7 @@
 #include "Toolkit/Parameter/Observer.h"
 #include "Toolkit/Parameter/Parameter.h"
 #include "Toolkit/Parameter/ParameterId.h"
-#include "tests/Platform/Wx/DesktopTest.h"
+#include "tests/Desktop/InputTest.h"
 #include "tests/emulator/UnitEmulator.h"
 #include "tests/emulator/UnitFrame.h"
 #include "tests/emulator/models/Kq350Unit.h"
@@ -29,7 +29,9 @@
 #include <wx/dcmemory.h>
 #include <wx/dcscreen.h>
 #include <wx/listbox.h>
+#include <wx/stattext.h>
 #include <wx/textctrl.h>
+#include <wx/tglbtn.h>
 #include <wx/toplevel.h>
 
 #include <X11/keysym.h>
@@ -64,11 +66,11 @@ public:
     std::string text;
 };
 
-class TessivaDesktopTest : public Platform::DesktopTest
+class TessivaInputTest : public Platform::InputTest
 {
 protected:
-    TessivaDesktopTest() { profile.map(1, emulator.devicePath()); }
-    ~TessivaDesktopTest() override { application.reset(); }
+    TessivaInputTest() { profile.map(1, emulator.devicePath()); }
+    ~TessivaInputTest() override { application.reset(); }
 
     // The program, with the splash screen's wait left out unless aSplashWait says otherwise.
     void make(CTessivaApp::SplashWait aSplashWait = [](unsigned) {})
@@ -141,7 +143,7 @@ protected:
 };
 
 // The splash screen shows its picture during its wait, not a black box.
-TEST_F(TessivaDesktopTest, TheSplashIsPaintedBeforeItsWait)
+TEST_F(TessivaInputTest, TheSplashIsPaintedBeforeItsWait)
 {
     wxColour shown;
     wxColour expected;
@@ -191,7 +193,7 @@ TEST_F(TessivaDesktopTest, TheSplashIsPaintedBeforeItsWait)
 // An off-line KQ350 opened with the keyboard alone; its unit name typed with
 // the keys a person uses in a field: what the field shows is what the device
 // holds.
-TEST_F(TessivaDesktopTest, TheUnitNameTypedWithEditingKeysIsWhatTheDeviceHolds)
+TEST_F(TessivaInputTest, TheUnitNameTypedWithEditingKeysIsWhatTheDeviceHolds)
 {
     make();
     TextObserver held;
@@ -266,7 +268,7 @@ namespace
 // On line, every status list of the panel shows the item the unit's polled
 // value selects (a one-line list shows its selected item), and a click on a
 // check box writes its parameter to the unit once.
-TEST_F(TessivaDesktopTest, OnLineStatusListsShowThePolledValuesAndAClickWritesOnce)
+TEST_F(TessivaInputTest, OnLineStatusListsShowThePolledValuesAndAClickWritesOnce)
 {
     const std::uint16_t unitAddress = 0x8280;
     emulator.addUnit(unitAddress, Emulator::Kq350Unit::freshValues());
@@ -298,17 +300,27 @@ TEST_F(TessivaDesktopTest, OnLineStatusListsShowThePolledValuesAndAClickWritesOn
                 {
                     pending.push_back(child);
                 }
-                wxListBox* box = dynamic_cast<wxListBox*>(widgetOf(window));
-                if (window->kind() != Platform::WindowKind::ListBox || !window->isVisible() || box == NULL)
+                if (window->kind() != Platform::WindowKind::ListBox || !window->isVisible() ||
+                    widgetOf(window) == NULL)
                 {
                     continue;
                 }
                 ++lists;
+                // A one-line list shows its selected item; a taller one has it at the top.
                 const int selected = window->selection();
-                if (selected >= 0 && (box->GetSelection() != selected || box->GetTopItem() != selected))
+                std::string shown;
+                if (wxStaticText* line = dynamic_cast<wxStaticText*>(widgetOf(window)))
+                {
+                    shown = std::string(line->GetLabel().utf8_str());
+                }
+                else if (wxListBox* box = dynamic_cast<wxListBox*>(widgetOf(window)))
+                {
+                    shown = box->GetTopItem() >= 0 ? std::string(box->GetString(box->GetTopItem()).utf8_str()) : "";
+                }
+                if (shown != window->itemText(selected))
                 {
                     wrong.push_back(std::to_string(window->id()) + " holds " + window->itemText(selected) +
-                                    " but shows " + std::string(box->GetString(box->GetTopItem()).utf8_str()));
+                                    " but shows " + shown);
                 }
             }
             return true;
@@ -326,8 +338,9 @@ TEST_F(TessivaDesktopTest, OnLineStatusListsShowThePolledValuesAndAClickWritesOn
             const Emulator::Bytes data = entry.kind == Emulator::UnitEmulator::LogEntry::Frame
                                              ? Emulator::UnitFrame::data(entry.bytes)
                                              : Emulator::Bytes();
-            if (data.size() > 1 && data[0] == 'a' &&
-                Emulator::UnitFrame::decodeValues(Emulator::Bytes(data.begin() + 1, data.end()), values))
+            // A write of ('a', 8) is a value message of the group before 'a'.
+            if (data.size() > 1 && data[0] == 'a' - 1 &&
+                Emulator::UnitFrame::decodeValues(data, values))
             {
                 writes += static_cast<int>(std::count_if(values.begin(), values.end(),
                                                          [](const Emulator::ValueEntry& aValue) {
@@ -350,7 +363,7 @@ namespace
 {
 // F1 in the main window is Help Topics: without the help file, its message
 // box comes up with the focus, and Enter takes it away.
-TEST_F(TessivaDesktopTest, F1ShowsTheHelpTopics)
+TEST_F(TessivaInputTest, F1ShowsTheHelpTopics)
 {
     make();
     bool shown = false;
@@ -378,7 +391,7 @@ namespace
 // An opening that fails: the Open Device dialog is gone while the device
 // opens, and the error's message box comes up over the opening box, with the
 // focus, so that Enter answers it.
-TEST_F(TessivaDesktopTest, AFailedOpeningShowsItsErrorOnTop)
+TEST_F(TessivaInputTest, AFailedOpeningShowsItsErrorOnTop)
 {
     make();
     bool dialogGone = false;
@@ -421,7 +434,7 @@ namespace
 {
 // Holding the up arrow of the Open Device dialog's address steps the address
 // by 2, and by 4 after two seconds.
-TEST_F(TessivaDesktopTest, HoldingTheAddressArrowRepeatsAndSpeedsUp)
+TEST_F(TessivaInputTest, HoldingTheAddressArrowRepeatsAndSpeedsUp)
 {
     make();
     std::vector<int> positions;
@@ -469,7 +482,7 @@ TEST_F(TessivaDesktopTest, HoldingTheAddressArrowRepeatsAndSpeedsUp)
 namespace
 {
 // A click on a device's tab shows that device's panel.
-TEST_F(TessivaDesktopTest, AClickOnATabShowsItsDevice)
+TEST_F(TessivaInputTest, AClickOnATabShowsItsDevice)
 {
     make();
     std::vector<std::string> seen;
@@ -495,11 +508,18 @@ TEST_F(TessivaDesktopTest, AClickOnATabShowsItsDevice)
         state();
         for (int index : {0, 1})
         {
-            aUser.clickOn([&]() {
+            aUser.clickOn([&]() -> wxWindow* {
+                // The tab row: a button per tab, in order.
                 wxWindow* strip = widgetOf(tabs());
-                return strip != NULL && strip->GetChildren().size() > static_cast<std::size_t>(index)
-                           ? strip->GetChildren()[static_cast<std::size_t>(index)]
-                           : NULL;
+                int tab = 0;
+                for (wxWindow* child : strip != NULL ? strip->GetChildren() : wxWindowList())
+                {
+                    if (dynamic_cast<wxToggleButton*>(child) != NULL && tab++ == index)
+                    {
+                        return child;
+                    }
+                }
+                return NULL;
             });
             EXPECT_TRUE(aUser.waitUntil([&]() { return tabs()->selection() == index; })) << "tab " << index;
             state();
