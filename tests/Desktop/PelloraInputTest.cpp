@@ -54,7 +54,7 @@ protected:
         Platform::SerialLine::setProgramName("Pellora");
         emulator.addUnit(unitAddress);
         emulator.setIdentification(unitAddress, "KQ330", "1.10");
-        // Lines cross the wire at its pace, as on a real line.
+        // The unit answers at the pace of a real line.
         emulator.setBaudRate(38400);
         profile.map(3, emulator.devicePath());
         Platform::ProfileStore store("Pellora");
@@ -381,7 +381,8 @@ public:
 // after it (but the one on its way), and the program ends within a second.
 TEST_P(EndingADownload, NoLineGoesOutAfterIt)
 {
-    const std::string script = writeDownloadScript(3000);
+    // Long enough to last seconds even when the line takes it at full speed.
+    const std::string script = writeDownloadScript(40000);
     ASSERT_TRUE(application.start({script}));
     std::size_t atTheEnd = 0;
     Clock::time_point ended;
