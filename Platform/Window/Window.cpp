@@ -783,8 +783,8 @@ bool Window::replaceSelection(const std::string& aText)
     {
         return false;
     }
-    if (myStyle.digitsOnly &&
-        !std::all_of(aText.begin(), aText.end(), [](char aCharacter) { return std::isdigit(static_cast<unsigned char>(aCharacter)); }))
+    const auto isDigit = [](char aCharacter) { return std::isdigit(static_cast<unsigned char>(aCharacter)) != 0; };
+    if (myStyle.digitsOnly && !std::all_of(aText.begin(), aText.end(), isDigit))
     {
         return false;
     }

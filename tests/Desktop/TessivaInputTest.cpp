@@ -108,28 +108,33 @@ protected:
     void openOffLineKq350(DesktopUser& aUser)
     {
         ASSERT_TRUE(aUser.waitUntil([this]() { return dialogActive(); })) << "the Open Device dialog has no focus";
-        ASSERT_TRUE(aUser.look([this]() { return Window::focus() != NULL && Window::focus()->id() == OpenDeviceDialog::deviceTypeComboId; }))
+        const auto focusIs = [](int anId) { return Window::focus() != NULL && Window::focus()->id() == anId; };
+        ASSERT_TRUE(aUser.look([&]() { return focusIs(OpenDeviceDialog::deviceTypeComboId); }))
             << "the device type is not the first stop";
         // The device type list: down to its last model.
         aUser.press(XK_End);
-        ASSERT_TRUE(aUser.waitUntil([this]() { return dialog()->findDescendant(OpenDeviceDialog::deviceTypeComboId)->selection() == 2; }))
+        const auto field = [this](int anId) { return dialog()->findDescendant(anId); };
+        ASSERT_TRUE(aUser.waitUntil([&]() { return field(OpenDeviceDialog::deviceTypeComboId)->selection() == 2; }))
             << "the model was not chosen";
-        // Tab over port, baud rate, address and its arrows to Off Line.
-        for (int tab = 0; tab < 8; ++tab)
+        // Tab goes through the dialog in its order: port, baud rate, address, Off Line.
+        std::vector<int> stops;
+        for (int tab = 0; tab < 4; ++tab)
         {
-            if (aUser.look([]() { return Window::focus() != NULL && Window::focus()->id() == OpenDeviceDialog::offLineCheckId; }))
-            {
-                break;
-            }
             aUser.press(XK_Tab);
+            aUser.look([&stops]() {
+                stops.push_back(Window::focus() != NULL ? Window::focus()->id() : 0);
+                return true;
+            });
         }
-        ASSERT_TRUE(aUser.look([]() { return Window::focus() != NULL && Window::focus()->id() == OpenDeviceDialog::offLineCheckId; }))
-            << "Tab did not reach Off Line";
-        const bool offLine = aUser.look([this]() { return dialog()->findDescendant(OpenDeviceDialog::offLineCheckId)->isChecked(); });
+        ASSERT_EQ((std::vector<int>{OpenDeviceDialog::portComboId, OpenDeviceDialog::baudRateComboId,
+                                    OpenDeviceDialog::addressEditId, OpenDeviceDialog::offLineCheckId}),
+                  stops)
+            << "Tab took another way to Off Line";
+        const bool offLine = aUser.look([&]() { return field(OpenDeviceDialog::offLineCheckId)->isChecked(); });
         if (!offLine)
         {
             aUser.press(XK_space);
-            ASSERT_TRUE(aUser.waitUntil([this]() { return dialog()->findDescendant(OpenDeviceDialog::offLineCheckId)->isChecked(); }))
+            ASSERT_TRUE(aUser.waitUntil([&]() { return field(OpenDeviceDialog::offLineCheckId)->isChecked(); }))
                 << "Space did not check Off Line";
         }
         aUser.press(XK_Return);
