@@ -20,6 +20,14 @@ struct CommandIds
     static constexpr unsigned helpTopics = 57667;
     static constexpr unsigned contextHelp = 57669;
 
+    // Edit commands, and moving between the panes of a window.
+    static constexpr unsigned editCopy = 57634;
+    static constexpr unsigned editCut = 57635;
+    static constexpr unsigned editPaste = 57637;
+    static constexpr unsigned editUndo = 57643;
+    static constexpr unsigned nextPane = 57680;
+    static constexpr unsigned previousPane = 57681;
+
     // View menu; they are also the ids of the bars they show and hide.
     static constexpr unsigned viewToolBar = 59392;
     static constexpr unsigned viewStatusBar = 59393;

@@ -139,6 +139,23 @@ int MainFrame::onCreate()
     return 0;
 }
 
+unsigned MainFrame::accelerator(unsigned aKey, unsigned aModifiers) const
+{
+    const std::vector<Accelerator>* table = myResources != NULL ? myResources->accelerators(myResourceId) : NULL;
+    if (table == NULL)
+    {
+        return 0;
+    }
+    for (const Accelerator& entry : *table)
+    {
+        if (entry.key == aKey && entry.modifiers == aModifiers)
+        {
+            return entry.command;
+        }
+    }
+    return 0;
+}
+
 bool MainFrame::createToolBar(unsigned aResourceId)
 {
     const ToolBarResource* resource = resources().toolBar(aResourceId);

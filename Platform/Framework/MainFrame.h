@@ -72,6 +72,9 @@ public:
     // Routes a command (see CommandRouter), then runs idle processing; false
     // when the command is disabled or nobody handles it.
     bool routeCommand(unsigned aCommandId);
+    // The command the frame's accelerator table (the resource of the frame's
+    // id) gives a key with its modifiers (Accelerator's), or 0.
+    unsigned accelerator(unsigned aKey, unsigned aModifiers) const;
     // The state the command has now.
     CommandState queryCommand(unsigned aCommandId) const;
     // The state the last update left on the menu and the tool bar; empty for

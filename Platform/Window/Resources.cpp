@@ -52,6 +52,16 @@ const ToolBarResource* Resources::toolBar(unsigned anId) const
     return lookUp(myToolBars, anId);
 }
 
+bool Resources::addAccelerators(unsigned anId, const std::vector<Accelerator>& aTable)
+{
+    return myAccelerators.emplace(anId, aTable).second;
+}
+
+const std::vector<Accelerator>* Resources::accelerators(unsigned anId) const
+{
+    return lookUp(myAccelerators, anId);
+}
+
 bool Resources::addBitmap(unsigned anId, const Bitmap& aBitmap)
 {
     return myBitmaps.emplace(anId, aBitmap).second;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "Platform/Window/Accelerator.h"
 #include "Platform/Window/Bitmap.h"
 #include "Platform/Window/DialogTemplate.h"
 #include "Platform/Window/Menu.h"
@@ -11,8 +12,8 @@
 
 namespace Platform
 {
-// A program's resources by id: strings, dialog templates, menus, tool bars
-// and bitmaps. Each add keeps what is already there under that id and says so
+// A program's resources by id: strings, dialog templates, menus, tool bars,
+// accelerator tables and bitmaps. Each add keeps what is already there under that id and says so
 // by returning false; each lookup gives NULL for an id it does not hold, as
 // loading a missing resource fails.
 class Resources
@@ -32,6 +33,9 @@ public:
     bool addToolBar(unsigned anId, const ToolBarResource& aToolBar);
     const ToolBarResource* toolBar(unsigned anId) const;
 
+    bool addAccelerators(unsigned anId, const std::vector<Accelerator>& aTable);
+    const std::vector<Accelerator>* accelerators(unsigned anId) const;
+
     bool addBitmap(unsigned anId, const Bitmap& aBitmap);
     const Bitmap* bitmap(unsigned anId) const;
 
@@ -41,5 +45,6 @@ private:
     std::map<unsigned, Menu> myMenus;
     std::map<unsigned, ToolBarResource> myToolBars;
     std::map<unsigned, Bitmap> myBitmaps;
+    std::map<unsigned, std::vector<Accelerator>> myAccelerators;
 };
 }

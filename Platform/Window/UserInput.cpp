@@ -140,6 +140,16 @@ bool UserInput::deleteKey() const
     return target->deleteSelection();
 }
 
+bool UserInput::paste(const std::string& aText) const
+{
+    Window* target = Window::focus();
+    if (target == NULL || target->kind() != WindowKind::Edit || !reaches(*target))
+    {
+        return false;
+    }
+    return target->replaceSelection(aText);
+}
+
 bool UserInput::tab(Window& aControl) const
 {
     if (!aControl.hasFocus())

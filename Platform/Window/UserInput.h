@@ -1,5 +1,7 @@
 #pragma once
 
+#include <string>
+
 namespace Platform
 {
 class Window;
@@ -38,6 +40,8 @@ public:
     bool key(char aCharacter) const;
     // The delete key to the edit with the focus.
     bool deleteKey() const;
+    // A paste into the edit with the focus: aText in place of its selection.
+    bool paste(const std::string& aText) const;
     // The Tab key out of a control with the focus: the next control of its
     // parent that takes the focus gets it (an edit with all its text
     // selected), or nothing has the focus. False without the focus.

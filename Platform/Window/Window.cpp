@@ -776,6 +776,37 @@ bool Window::deleteSelection()
     return true;
 }
 
+bool Window::replaceSelection(const std::string& aText)
+{
+    VORNA_ASSERT(myKind == WindowKind::Edit);
+    if (myReadOnly || aText.empty())
+    {
+        return false;
+    }
+    const auto isDigit = [](char aCharacter) { return std::isdigit(static_cast<unsigned char>(aCharacter)) != 0; };
+    if (myStyle.digitsOnly && !std::all_of(aText.begin(), aText.end(), isDigit))
+    {
+        return false;
+    }
+    std::string text = aText;
+    const std::size_t kept = myText.size() - static_cast<std::size_t>(mySelectionEnd - mySelectionStart);
+    if (myTextLimit != 0)
+    {
+        if (kept >= myTextLimit)
+        {
+            return false;
+        }
+        text.resize(std::min(text.size(), myTextLimit - kept));
+    }
+    myText.replace(mySelectionStart, mySelectionEnd - mySelectionStart, text);
+    mySelectionStart = mySelectionStart + static_cast<int>(text.size());
+    mySelectionEnd = mySelectionStart;
+    changed();
+    Event event(Notification::EditChanged, *this);
+    notify(event);
+    return true;
+}
+
 void Window::setRange(int aLower, int anUpper)
 {
     VORNA_ASSERT(myKind == WindowKind::UpDown || myKind == WindowKind::ProgressBar);

@@ -209,6 +209,11 @@ public:
     // The user's delete key: removes the selection and notifies; false when
     // nothing is selected or the edit is read-only.
     bool deleteSelection();
+    // The user's paste: replaces the selection with aText (cut to the text
+    // limit) and notifies once. False (nothing changes) when the edit is
+    // read-only, takes digits only and aText has another character, or
+    // nothing of aText fits.
+    bool replaceSelection(const std::string& aText);
 
     // --- up-downs (range, position) and progress bars (range, position) ---
     // An up-down's default range is 100 (lower) to 0 (upper): its up arrow

@@ -89,8 +89,8 @@ class MessageDialog : public wxDialog
 public:
     static constexpr int firstButtonId = wxID_HIGHEST + 100;
 
-    explicit MessageDialog(const MessageBoxRequest& aRequest)
-        : wxDialog(NULL, wxID_ANY, toWx(aRequest.caption), wxDefaultPosition, wxDefaultSize,
+    MessageDialog(wxWindow* anOwner, const MessageBoxRequest& aRequest)
+        : wxDialog(anOwner, wxID_ANY, toWx(aRequest.caption), wxDefaultPosition, wxDefaultSize,
                    wxCAPTION | wxSYSTEM_MENU | wxCLOSE_BOX),
           myDismissal(aRequest.dismissal())
     {
@@ -192,6 +192,34 @@ private:
 };
 
 bool theToolkitStarted = false;
+
+// The longest a program waits for its window to be drawn (paintNow).
+constexpr int maximumDrawMilliseconds = 500;
+
+// Where the dialog manager puts the focus when a dialog comes up: its first
+// control, in template order, that takes it with the Tab key.
+Window* firstStop(Window& aParent)
+{
+    for (Window* child : aParent.children())
+    {
+        if (!child->isReachable())
+        {
+            continue;
+        }
+        if (child->canTakeFocus() && child->style().tabStop)
+        {
+            return child;
+        }
+        if (child->kind() == WindowKind::Dialog)
+        {
+            if (Window* inner = firstStop(*child))
+            {
+                return inner;
+            }
+        }
+    }
+    return NULL;
+}
 }
 
 // A window's timer: it ticks while its window exists.
@@ -332,6 +360,15 @@ int WxBackend::runModal(Window& aDialog)
     aDialog.beginModal();
     aDialog.show(true);
     myView->addRoot(aDialog);
+    Window* focus = Window::focus();
+    if (focus == NULL || !aDialog.isAncestorOf(*focus))
+    {
+        if (Window* first = firstStop(aDialog))
+        {
+            guard([first]() { first->setFocus(); });
+            afterDispatch();
+        }
+    }
     wxWindow* widget = myView->widgetOf(aDialog);
     {
         // Every other window waits while the dialog runs.
@@ -373,7 +410,7 @@ int WxBackend::runModal(Window& aDialog)
 int WxBackend::showMessageBox(const MessageBoxRequest& aRequest)
 {
     myView->synchronise();
-    MessageDialog box(aRequest);
+    MessageDialog box(myView->ownerFor(NULL), aRequest);
     MessageDialog* outer = static_cast<MessageDialog*>(myMessageBox);
     myMessageBox = &box;
     const int answer = box.ShowModal();
@@ -498,7 +535,7 @@ void WxBackend::later(const std::function<void()>& anAction)
 
 bool WxBackend::hasPendingMessage()
 {
-    if (!myQueue.empty() || myQuitPosted)
+    if (!myQueue.empty() || myQuitPosted || wxTheApp->HasPendingEvents())
     {
         return true;
     }
@@ -508,9 +545,31 @@ bool WxBackend::hasPendingMessage()
 
 bool WxBackend::pumpMessage()
 {
+    struct Pumping
+    {
+        explicit Pumping(unsigned& aDepth) : depth(aDepth) { ++depth; }
+        ~Pumping() { --depth; }
+        unsigned& depth;
+    } pumping(myPumping);
     if (runQueued())
     {
         return true;
+    }
+    // The toolkit's posted events are posted messages as well; its loops
+    // handle them only when idle, which a program's own wait never is.
+    if (wxTheApp->HasPendingEvents())
+    {
+        guard([]() { wxTheApp->ProcessPendingEvents(); });
+        afterDispatch();
+        rethrowPending();
+        return true;
+    }
+    // The quit request comes once no posted message waits, before the
+    // toolkit's drawing, which may never run out while a run shows progress.
+    if (myQuitPosted)
+    {
+        myQuitPosted = false;
+        return false;
     }
     ActiveLoop active;
     if (active.loop().Pending())
@@ -519,12 +578,6 @@ bool WxBackend::pumpMessage()
         afterDispatch();
         rethrowPending();
         return true;
-    }
-    // The quit request comes when nothing else waits.
-    if (myQuitPosted)
-    {
-        myQuitPosted = false;
-        return false;
     }
     wxTheApp->ProcessIdle();
     return true;
@@ -571,6 +624,25 @@ void WxBackend::paintNow(Window& aWindow)
     {
         widget->Refresh();
         widget->Update();
+        drawNow(*widget);
+    }
+}
+
+void WxBackend::drawNow(wxWindow& aWidget)
+{
+    // The desktop maps a new window and draws it with its frame clock, in
+    // the toolkit's loop: handle its drawing (and nothing of the user's)
+    // until the window shows and nothing waits, within a bounded time, so
+    // that a program that blocks next leaves its window painted.
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(maximumDrawMilliseconds);
+    ActiveLoop active;
+    int quietPasses = 0;
+    while (std::chrono::steady_clock::now() < deadline && quietPasses < 3)
+    {
+        const bool busy = active.loop().Pending();
+        active.loop().YieldFor(wxEVT_CATEGORY_UI);
+        quietPasses = busy || !aWidget.IsShownOnScreen() ? 0 : quietPasses + 1;
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
     }
 }
 
@@ -756,8 +828,9 @@ void WxBackend::endLoopsThatAreDone()
             modal->loop.Exit(0);
         }
     }
-    // The quit request ends the program's loop once nothing else waits.
-    if (myQuitPosted && myQueue.empty() && !myMainLoops.empty() && active == myMainLoops.back())
+    // The quit request ends the program's loop once nothing else waits; while
+    // a program's own wait pumps, that wait sees it first and unwinds.
+    if (myQuitPosted && myPumping == 0 && myQueue.empty() && !myMainLoops.empty() && active == myMainLoops.back())
     {
         myQuitPosted = false;
         myMainLoops.back()->Exit(myQuitCode);

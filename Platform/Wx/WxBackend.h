@@ -13,6 +13,7 @@
 
 class wxEventLoopBase;
 class wxIdleEvent;
+class wxWindow;
 
 namespace Platform
 {
@@ -96,6 +97,7 @@ private:
     void rethrowPending();
     void endLoopsThatAreDone();
     void onIdleEvent(wxIdleEvent& anEvent);
+    void drawNow(wxWindow& aWidget);
 
     Backend* myPrevious;
     FontMetrics myDialogFont;
@@ -108,6 +110,9 @@ private:
     bool myWaitCursorShown;
     unsigned myTicking;
     unsigned long myTickCount = 0;
+    // Messages being pumped by a program's own wait (pumpMessage): the quit
+    // request is theirs to see then, not the program's loop's.
+    unsigned myPumping = 0;
     std::exception_ptr myPendingError;
     void* myMessageBox;
     std::vector<std::unique_ptr<Timer>> myTimers;

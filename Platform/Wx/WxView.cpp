@@ -2,12 +2,16 @@
 
 #include "Platform/Assertion.h"
 #include "Platform/Framework/Application.h"
+#include "Platform/Framework/CommandIds.h"
+#include "Platform/Framework/FormView.h"
 #include "Platform/Framework/MainFrame.h"
 #include "Platform/Framework/MinMaxInfo.h"
+#include "Platform/Window/Accelerator.h"
 #include "Platform/Window/Bitmap.h"
 #include "Platform/Window/Menu.h"
 #include "Platform/Window/Resources.h"
 #include "Platform/Window/UserInput.h"
+#include "Platform/Wx/ScreenReaderName.h"
 #include "Platform/Wx/WxBackend.h"
 #include "Platform/Wx/WxStyle.h"
 
@@ -30,8 +34,10 @@
 #include <wx/stattext.h>
 #include <wx/textctrl.h>
 #include <wx/tglbtn.h>
+#include <wx/timer.h>
 
 #include <algorithm>
+#include <cctype>
 #include <functional>
 
 namespace Platform
@@ -59,6 +65,62 @@ std::string withoutAccessKeys(const std::string& aText)
         result += aText[index];
     }
     return result;
+}
+
+// The label of a control: the static with text just before it in its
+// template, or NULL.
+const Window* labelOf(const Window& aControl)
+{
+    const Window* label = NULL;
+    if (aControl.parent() == NULL)
+    {
+        return NULL;
+    }
+    for (const Window* sibling : aControl.parent()->children())
+    {
+        if (sibling == &aControl)
+        {
+            return label;
+        }
+        label = sibling->kind() == WindowKind::Static && !sibling->text().empty() ? sibling : NULL;
+    }
+    return NULL;
+}
+
+// A static's text: a static with room for more than one line breaks its
+// text between words onto the next lines, as a multi-line static does.
+void drawWrapped(wxDC& aDc, const wxString& aText, const wxSize& aSize)
+{
+    const int lineHeight = std::max(1, aDc.GetCharHeight());
+    if (aSize.y < 2 * lineHeight)
+    {
+        aDc.DrawText(aText, 0, 0);
+        return;
+    }
+    int y = 0;
+    wxString line;
+    wxString rest = aText;
+    while (!rest.empty() && y < aSize.y)
+    {
+        const int space = rest.Find(' ');
+        const wxString word = space == wxNOT_FOUND ? rest : rest.Left(static_cast<size_t>(space));
+        rest = space == wxNOT_FOUND ? wxString() : rest.Mid(static_cast<size_t>(space) + 1);
+        const wxString longer = line.empty() ? word : line + " " + word;
+        if (!line.empty() && aDc.GetTextExtent(longer).x > aSize.x)
+        {
+            aDc.DrawText(line, 0, y);
+            y += lineHeight;
+            line = word;
+        }
+        else
+        {
+            line = longer;
+        }
+    }
+    if (!line.empty() && y < aSize.y)
+    {
+        aDc.DrawText(line, 0, y);
+    }
 }
 
 // A static: its text, its picture, and whatever the program painted on it.
@@ -96,7 +158,7 @@ private:
         {
             dc.SetFont(GetParent()->GetFont());
             dc.SetTextForeground(window->isEnabled() ? *wxBLACK : wxColour(128, 128, 128));
-            dc.DrawText(toWx(withoutAccessKeys(window->text())), 0, 0);
+            drawWrapped(dc, toWx(withoutAccessKeys(window->text())), size);
         }
         // What the program painted, oldest first.
         for (const Window::Fill& fill : window->paint())
@@ -121,11 +183,52 @@ public:
     {
         SetBackgroundStyle(wxBG_STYLE_PAINT);
         Bind(wxEVT_PAINT, [this](wxPaintEvent&) { paint(); });
-        Bind(wxEVT_LEFT_DOWN, [this](wxMouseEvent& anEvent) { myPress(anEvent.GetY() < GetClientSize().y / 2); });
-        Bind(wxEVT_LEFT_DCLICK, [this](wxMouseEvent& anEvent) { myPress(anEvent.GetY() < GetClientSize().y / 2); });
+        Bind(wxEVT_LEFT_DOWN, [this](wxMouseEvent& anEvent) { hold(anEvent.GetY() < GetClientSize().y / 2); });
+        Bind(wxEVT_LEFT_DCLICK, [this](wxMouseEvent& anEvent) { hold(anEvent.GetY() < GetClientSize().y / 2); });
+        Bind(wxEVT_LEFT_UP, [this](wxMouseEvent&) { release(); });
+        Bind(wxEVT_MOUSE_CAPTURE_LOST, [this](wxMouseCaptureLostEvent&) { release(); });
+        // An arrow held repeats its step after a pause, as long as it is held.
+        myRepeat.Bind(wxEVT_TIMER, [this](wxTimerEvent&) {
+            if (!myRepeat.IsOneShot() || myRepeat.Start(repeatMilliseconds))
+            {
+                myPress(myUp);
+            }
+        });
+    }
+
+    ~ArrowPair() override
+    {
+        myRepeat.Stop();
+        if (HasCapture())
+        {
+            ReleaseMouse();
+        }
     }
 
 private:
+    static constexpr int firstRepeatMilliseconds = 400;
+    static constexpr int repeatMilliseconds = 100;
+
+    void hold(bool anUp)
+    {
+        myUp = anUp;
+        if (!HasCapture())
+        {
+            CaptureMouse();
+        }
+        myRepeat.StartOnce(firstRepeatMilliseconds);
+        myPress(anUp);
+    }
+
+    void release()
+    {
+        myRepeat.Stop();
+        if (HasCapture())
+        {
+            ReleaseMouse();
+        }
+    }
+
     void paint()
     {
         wxPaintDC dc(this);
@@ -149,6 +252,8 @@ private:
     }
 
     std::function<void(bool)> myPress;
+    wxTimer myRepeat;
+    bool myUp = true;
 };
 
 // A tab control: its row of tabs on top (made by WxView::updateTabs) and a
@@ -243,22 +348,80 @@ MainFrame* mainFrameOf(const Window& aWindow)
     return frame != NULL && &frame->window() == &aWindow ? frame : NULL;
 }
 
-int imageIndexInBar(const Window& aButton)
+// A list box shows its selected item, as setting the selection scrolls it
+// into view: a one-line status list shows exactly the value it holds.
+void showSelection(wxListBox& aBox, int aSelection)
 {
-    int index = 0;
-    const std::vector<Window*> siblings = aButton.parent()->children();
-    for (auto sibling = siblings.rbegin(); sibling != siblings.rend(); ++sibling)
+    if (aSelection >= 0 && aSelection < static_cast<int>(aBox.GetCount()))
     {
-        if (*sibling == &aButton)
+        aBox.SetFirstItem(aSelection);
+    }
+}
+
+// One change the user made in an edit field: the characters start..end of
+// the text before it gave way to inserted.
+struct EditChange
+{
+    int start = 0;
+    int end = 0;
+    std::string inserted;
+};
+
+// The change from aBefore to anAfter. The caret stands after what was typed
+// or pasted, which tells where the change lies when the text repeats itself
+// (typing "8" over the middle "8" of "888").
+EditChange editChange(const std::string& aBefore, const std::string& anAfter, long aCaret)
+{
+    const std::size_t before = aBefore.size();
+    const std::size_t after = anAfter.size();
+    std::size_t tail = 0;
+    if (aCaret >= 0 && static_cast<std::size_t>(aCaret) <= after)
+    {
+        tail = after - static_cast<std::size_t>(aCaret);
+    }
+    if (tail > before || aBefore.compare(before - tail, tail, anAfter, after - tail, tail) != 0)
+    {
+        tail = 0;
+        while (tail < before && tail < after && aBefore[before - 1 - tail] == anAfter[after - 1 - tail])
         {
-            return index;
-        }
-        if ((*sibling)->kind() == WindowKind::Button)
-        {
-            ++index;
+            ++tail;
         }
     }
-    return index;
+    std::size_t head = 0;
+    while (head + tail < before && head + tail < after && aBefore[head] == anAfter[head])
+    {
+        ++head;
+    }
+    EditChange change;
+    change.start = static_cast<int>(head);
+    change.end = static_cast<int>(before - tail);
+    change.inserted = anAfter.substr(head, after - tail - head);
+    return change;
+}
+
+// A tool-bar button's picture: the bar's bitmap holds every button's
+// picture side by side, in the order of the buttons.
+wxBitmap toolPicture(const Window& aButton, const wxBitmap& aStrip)
+{
+    int index = -1;
+    int buttons = 0;
+    for (const Window* sibling : aButton.parent()->children())
+    {
+        if (sibling == &aButton)
+        {
+            index = buttons;
+        }
+        if (sibling->kind() == WindowKind::Button)
+        {
+            ++buttons;
+        }
+    }
+    const int width = buttons > 0 ? aStrip.GetWidth() / buttons : 0;
+    if (index < 0 || width <= 0)
+    {
+        return aStrip;
+    }
+    return aStrip.GetSubBitmap(wxRect(index * width, 0, width, aStrip.GetHeight()));
 }
 }
 
@@ -605,7 +768,7 @@ wxWindow* WxView::create(Window& aWindow, wxWindow* aParent)
         if (aParent == NULL)
         {
             const long frame = style.caption ? wxCAPTION | wxSYSTEM_MENU | wxCLOSE_BOX : wxBORDER_NONE;
-            wxDialog* box = new wxDialog(NULL, wxID_ANY, text, wxDefaultPosition, wxDefaultSize, frame);
+            wxDialog* box = new wxDialog(ownerFor(&aWindow), wxID_ANY, text, wxDefaultPosition, wxDefaultSize, frame);
             box->SetEscapeId(wxID_NONE);
             dialog = box;
         }
@@ -623,15 +786,16 @@ wxWindow* WxView::create(Window& aWindow, wxWindow* aParent)
             wxBitmap picture = bitmap != NULL ? toWxBitmap(*bitmap) : wxBitmap(16, 15);
             if (bitmap != NULL && aWindow.parent() != NULL && aWindow.parent()->kind() == WindowKind::ToolBar)
             {
-                // A tool bar's bitmap holds every button's picture side by side.
-                const int width = std::min(bitmap->width(), std::max(1, aWindow.rectangle().width() - 8));
-                const int left = imageIndexInBar(aWindow) * width;
-                if (left + width <= picture.GetWidth())
-                {
-                    picture = picture.GetSubBitmap(wxRect(left, 0, width, picture.GetHeight()));
-                }
+                picture = toolPicture(aWindow, picture);
             }
-            return new wxBitmapButton(aParent, wxID_ANY, picture);
+            wxBitmapButton* button = new wxBitmapButton(aParent, wxID_ANY, picture);
+            if (aWindow.parent() != NULL && aWindow.parent()->kind() == WindowKind::ToolBar)
+            {
+                // A tool's text is its tip, which also names it to a screen reader.
+                button->SetToolTip(text);
+                setScreenReaderName(*button, aWindow.text());
+            }
+            return button;
         }
         // Sized by its layout, not by the toolkit's wider default.
         return new wxButton(aParent, wxID_ANY, text, wxDefaultPosition, wxDefaultSize, wxBU_EXACTFIT);
@@ -646,8 +810,7 @@ wxWindow* WxView::create(Window& aWindow, wxWindow* aParent)
         {
             return new wxToggleButton(aParent, wxID_ANY, text);
         }
-        // The model keeps the groups; each widget stands alone.
-        return new wxRadioButton(aParent, wxID_ANY, text, wxDefaultPosition, wxDefaultSize, wxRB_SINGLE);
+        return new wxRadioButton(aParent, wxID_ANY, text, wxDefaultPosition, wxDefaultSize, radioStyle(aWindow));
     case WindowKind::ComboBox:
         if (style.combo == ComboStyle::DropDownList)
         {
@@ -656,7 +819,15 @@ wxWindow* WxView::create(Window& aWindow, wxWindow* aParent)
         return new wxComboBox(aParent, wxID_ANY, text, wxDefaultPosition, wxDefaultSize, 0, NULL,
                               style.combo == ComboStyle::Simple ? wxCB_SIMPLE : wxCB_DROPDOWN);
     case WindowKind::Edit:
-        return new wxTextCtrl(aParent, wxID_ANY, text);
+    {
+        wxTextCtrl* field = new wxTextCtrl(aParent, wxID_ANY, text);
+        // A field is named by its label, the static just before it.
+        if (const Window* label = labelOf(aWindow))
+        {
+            setScreenReaderName(*field, withoutAccessKeys(label->text()));
+        }
+        return field;
+    }
     case WindowKind::UpDown:
     {
         // The model moves the position; the widget only reports the arrows.
@@ -697,6 +868,132 @@ wxWindow* WxView::create(Window& aWindow, wxWindow* aParent)
         return new wxPanel(aParent, wxID_ANY);
     }
     return new wxPanel(aParent, wxID_ANY);
+}
+
+wxWindow* WxView::ownerFor(const Window* aWindow) const
+{
+    // The window the user works in: the innermost modal dialog, else the
+    // newest window on the screen. A window it owns stays above it and takes
+    // the focus from it.
+    if (const Window* dialog = modal())
+    {
+        wxWindow* widget = dialog != aWindow ? widgetOf(*dialog) : NULL;
+        if (widget != NULL && widget->IsShown())
+        {
+            return widget;
+        }
+    }
+    for (auto root = myRoots.rbegin(); root != myRoots.rend(); ++root)
+    {
+        const Window* window = root->get();
+        wxWindow* widget = window != NULL && window != aWindow ? widgetOf(*window) : NULL;
+        if (widget != NULL && widget->IsTopLevel() && widget->IsShown())
+        {
+            return widget;
+        }
+    }
+    return NULL;
+}
+
+bool WxView::translateAccelerator(Window& aTop, const wxKeyEvent& anEvent)
+{
+    MainFrame* frame = mainFrameOf(aTop);
+    if (frame == NULL || modal() != NULL)
+    {
+        return false;
+    }
+    const int code = anEvent.GetKeyCode();
+    unsigned key = 0;
+    if (code >= WXK_F1 && code <= WXK_F12)
+    {
+        key = Accelerator::f1 + static_cast<unsigned>(code - WXK_F1);
+    }
+    else if (code == WXK_INSERT || code == WXK_NUMPAD_INSERT)
+    {
+        key = Accelerator::insert;
+    }
+    else if (code == WXK_DELETE || code == WXK_NUMPAD_DELETE)
+    {
+        key = Accelerator::deleteKey;
+    }
+    else if (code == WXK_BACK)
+    {
+        key = Accelerator::backspace;
+    }
+    else if (code > 32 && code < 127)
+    {
+        key = static_cast<unsigned>(std::toupper(code));
+    }
+    const unsigned modifiers = (anEvent.ShiftDown() ? Accelerator::shift : 0) |
+                               (anEvent.ControlDown() ? Accelerator::control : 0) |
+                               (anEvent.AltDown() ? Accelerator::alt : 0);
+    const unsigned command = key != 0 ? frame->accelerator(key, modifiers) : 0;
+    if (command == 0)
+    {
+        return false;
+    }
+    // The edit keys are the field's own: it copies, cuts and pastes, and
+    // its changes reach the model as the user's.
+    const bool editCommand = command == CommandIds::editCopy || command == CommandIds::editCut ||
+                             command == CommandIds::editPaste || command == CommandIds::editUndo;
+    if (editCommand && dynamic_cast<wxTextCtrl*>(wxWindow::FindFocus()) != NULL)
+    {
+        return false;
+    }
+    Dispatch dispatch(*this);
+    myDirty = true;
+    myBackend.guard([frame, command]() { frame->routeCommand(command); });
+    return true;
+}
+
+void WxView::bindPrompt(Window& aTool, wxWindow* aWidget)
+{
+    // The status bar prompts for the tool under the pointer, and says its
+    // idle text again when the pointer leaves.
+    const Window::Watch watch(aTool);
+    const auto prompt = [this, watch](bool aShown) {
+        Window* tool = watch.get();
+        MainFrame* frame = tool != NULL && tool->parent() != NULL && tool->parent()->parent() != NULL
+                               ? mainFrameOf(*tool->parent()->parent())
+                               : NULL;
+        if (frame == NULL)
+        {
+            return;
+        }
+        Dispatch dispatch(*this);
+        myDirty = true;
+        const unsigned command = static_cast<unsigned>(tool->id());
+        myBackend.guard([frame, command, aShown]() {
+            if (aShown)
+            {
+                frame->showPrompt(command);
+            }
+            else
+            {
+                frame->showIdleMessage();
+            }
+        });
+    };
+    aWidget->Bind(wxEVT_ENTER_WINDOW, [prompt](wxMouseEvent& anEvent) {
+        anEvent.Skip();
+        prompt(true);
+    });
+    aWidget->Bind(wxEVT_LEAVE_WINDOW, [prompt](wxMouseEvent& anEvent) {
+        anEvent.Skip();
+        prompt(false);
+    });
+}
+
+long WxView::radioStyle(const Window& aRadio) const
+{
+    // The widgets of a model group make one group of the desktop's, so that
+    // only the checked one looks checked: the first made starts it, the
+    // others join the radio button made before them (the toolkit's rule).
+    const std::vector<Window*> group = aRadio.radioGroup();
+    const bool othersMade = std::any_of(group.begin(), group.end(), [this, &aRadio](const Window* aMember) {
+        return aMember != &aRadio && widgetOf(*aMember) != NULL;
+    });
+    return othersMade ? 0 : wxRB_GROUP;
 }
 
 void WxView::bindEvents(Window& aWindow, wxWindow* aWidget)
@@ -753,8 +1050,54 @@ void WxView::bindEvents(Window& aWindow, wxWindow* aWidget)
             const int command = static_cast<int>(place->second);
             input([command](Window& aTop, const UserInput&) { aTop.command(command); });
         });
-        aWidget->Bind(wxEVT_CHAR_HOOK, [this, input](wxKeyEvent& anEvent) {
+        // An active main window with no field focused gives its keys to its
+        // view, so that its accelerators work.
+        aWidget->Bind(wxEVT_ACTIVATE, [this, watch](wxActivateEvent& anEvent) {
+            anEvent.Skip();
+            Window* top = watch.get();
+            MainFrame* frame = top != NULL ? mainFrameOf(*top) : NULL;
+            FormView* view = frame != NULL ? frame->activeView() : NULL;
+            wxWindow* widget = view != NULL ? widgetOf(view->window()) : NULL;
+            if (anEvent.GetActive() && widget != NULL && wxWindow::FindFocus() == NULL)
+            {
+                widget->SetFocus();
+            }
+        });
+        // The status bar prompts for the menu item under the pointer.
+        aWidget->Bind(wxEVT_MENU_HIGHLIGHT, [this, input](wxMenuEvent& anEvent) {
+            const auto place = myMenuCommands.find(anEvent.GetMenuId());
+            const unsigned command = place != myMenuCommands.end() ? place->second : 0;
+            input([command](Window& aTop, const UserInput&) {
+                if (MainFrame* frame = mainFrameOf(aTop))
+                {
+                    if (command != 0)
+                    {
+                        frame->showPrompt(command);
+                    }
+                    else
+                    {
+                        frame->showIdleMessage();
+                    }
+                }
+            });
+        });
+        aWidget->Bind(wxEVT_MENU_CLOSE, [input](wxMenuEvent&) {
+            input([](Window& aTop, const UserInput&) {
+                if (MainFrame* frame = mainFrameOf(aTop))
+                {
+                    frame->showIdleMessage();
+                }
+            });
+        });
+        aWidget->Bind(wxEVT_CHAR_HOOK, [this, input, watch](wxKeyEvent& anEvent) {
             const int key = anEvent.GetKeyCode();
+            if (Window* top = watch.get())
+            {
+                if (translateAccelerator(*top, anEvent))
+                {
+                    return;
+                }
+            }
             if (key == WXK_RETURN || key == WXK_NUMPAD_ENTER || key == WXK_ESCAPE)
             {
                 input([key](Window& aTop, const UserInput& aUser) {
@@ -810,6 +1153,10 @@ void WxView::bindEvents(Window& aWindow, wxWindow* aWidget)
     {
     case WindowKind::Button:
         aWidget->Bind(wxEVT_BUTTON, click);
+        if (aWindow.parent() != NULL && aWindow.parent()->kind() == WindowKind::ToolBar)
+        {
+            bindPrompt(aWindow, aWidget);
+        }
         break;
     case WindowKind::CheckBox:
         aWidget->Bind(wxEVT_CHECKBOX, click);
@@ -837,18 +1184,13 @@ void WxView::bindEvents(Window& aWindow, wxWindow* aWidget)
         break;
     }
     case WindowKind::Edit:
-        aWidget->Bind(wxEVT_CHAR, [this, watch, aWidget](wxKeyEvent& anEvent) {
-            Window* edit = watch.get();
-            bool handled = false;
-            if (edit != NULL)
+        // The widget edits as the desktop's fields do (keys, selections made
+        // with the mouse or Shift, Ctrl+A, paste, cut); each change it made
+        // then reaches the model as the user's input.
+        aWidget->Bind(wxEVT_TEXT, [this, watch, aWidget](wxCommandEvent&) {
+            if (Window* edit = watch.get())
             {
-                myBackend.guard([&]() {
-                    onEditKey(*edit, aWidget, anEvent.GetKeyCode(), anEvent.GetUnicodeKey(), handled);
-                });
-            }
-            if (!handled)
-            {
-                anEvent.Skip();
+                myBackend.guard([&]() { onEditChanged(*edit, aWidget); });
             }
         });
         break;
@@ -857,24 +1199,20 @@ void WxView::bindEvents(Window& aWindow, wxWindow* aWidget)
     }
 }
 
-void WxView::onEditKey(Window& anEdit, wxWindow* aWidget, int aKey, wxChar aCharacter, bool& aHandled)
+void WxView::onEditChanged(Window& anEdit, wxWindow* aWidget)
 {
     wxTextCtrl* field = dynamic_cast<wxTextCtrl*>(aWidget);
     if (field == NULL)
     {
         return;
     }
-    const bool typed = aCharacter >= 32 && aCharacter < 127;
-    if (!typed && aKey != WXK_BACK && aKey != WXK_DELETE)
-    {
-        // Caret moves and the like stay the widget's.
-        return;
-    }
-    aHandled = true;
     Dispatch dispatch(*this);
     myDirty = true;
+    const std::string before = anEdit.text();
+    const std::string after(field->GetValue().utf8_str());
     const UserInput user(modal());
-    if (!user.reaches(anEdit))
+    // What the model refuses, the widget gives back when it is brought up to date.
+    if (after == before || !user.reaches(anEdit))
     {
         return;
     }
@@ -882,36 +1220,19 @@ void WxView::onEditKey(Window& anEdit, wxWindow* aWidget, int aKey, wxChar aChar
     {
         anEdit.setFocus();
     }
-    // The model takes the widget's selection when the user moved it there
-    // (caret keys, the mouse), then the key as the edit would.
-    long from = 0;
-    long to = 0;
-    field->GetSelection(&from, &to);
-    const auto place = myPeers.find(&anEdit);
-    if (place != myPeers.end() && place->second->widgetSelection == std::make_pair(from, to))
-    {
-        from = anEdit.textSelection().first;
-        to = anEdit.textSelection().second;
-    }
-    const int length = static_cast<int>(anEdit.text().size());
-    int start = static_cast<int>(std::max<long>(0, std::min<long>(from, length)));
-    int end = static_cast<int>(std::max<long>(start, std::min<long>(to, length)));
-    if (start == end && aKey == WXK_BACK && start > 0)
-    {
-        --start;
-    }
-    else if (start == end && aKey == WXK_DELETE && end < length)
-    {
-        ++end;
-    }
-    anEdit.selectText(start, end);
-    if (typed)
-    {
-        user.key(static_cast<char>(aCharacter));
-    }
-    else if (start != end)
+    const EditChange change = editChange(before, after, field->GetInsertionPoint());
+    anEdit.selectText(change.start, change.end);
+    if (change.inserted.empty())
     {
         user.deleteKey();
+    }
+    else if (change.inserted.size() == 1)
+    {
+        user.key(change.inserted[0]);
+    }
+    else
+    {
+        user.paste(change.inserted);
     }
 }
 
@@ -1108,6 +1429,7 @@ void WxView::update(Peer& aPeer)
                     box->SetSelection(window->selection());
                 }
             }
+            showSelection(*box, window->selection());
         }
         aPeer.selection = window->selection();
         break;
@@ -1137,7 +1459,6 @@ void WxView::update(Peer& aPeer)
                 }
             }
             aPeer.textSelection = selection;
-            field->GetSelection(&aPeer.widgetSelection.first, &aPeer.widgetSelection.second);
         }
         break;
     case WindowKind::ProgressBar:

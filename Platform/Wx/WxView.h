@@ -14,6 +14,7 @@
 
 class wxBitmap;
 class wxMenuBar;
+class wxKeyEvent;
 
 namespace Platform
 {
@@ -52,6 +53,10 @@ public:
     // The model window of a widget, or NULL.
     Window* windowOf(const wxWindow* aWidget) const;
 
+    // The top-level widget that owns a new top-level window (aWindow, or a
+    // message box for NULL), or NULL for none.
+    wxWindow* ownerFor(const Window* aWindow) const;
+
     // The menu item that stands for a command (the desktop's item ids are
     // narrower than command ids); wxID_NONE for a command on no menu.
     int menuItemId(unsigned aCommand) const;
@@ -71,8 +76,6 @@ private:
         std::vector<std::string> items;
         int selection = -2;
         std::pair<int, int> textSelection = std::make_pair(-2, -2);
-        // What the widget reported just after the model's selection was set on it.
-        std::pair<long, long> widgetSelection = std::make_pair(-2L, -2L);
         unsigned image = 0;
         std::string menuShape;
         // The change count when the widget was last brought up to date, and
@@ -92,6 +95,11 @@ private:
     Peer& peerFor(Window& aWindow, wxWindow* aParent);
     wxWindow* create(Window& aWindow, wxWindow* aParent);
     void bindEvents(Window& aWindow, wxWindow* aWidget);
+    long radioStyle(const Window& aRadio) const;
+    void bindPrompt(Window& aTool, wxWindow* aWidget);
+    // A key of the main frame's accelerator table runs its command; false
+    // for any other key, which goes on to the widgets.
+    bool translateAccelerator(Window& aTop, const wxKeyEvent& aKey);
     void update(Peer& aPeer);
     void updateMenu(Peer& aPeer);
     void updateTabs(Peer& aPeer);
@@ -99,7 +107,7 @@ private:
     const Resources* resources() const;
     const Window* modal() const;
 
-    void onEditKey(Window& anEdit, wxWindow* aWidget, int aKey, wxChar aCharacter, bool& aHandled);
+    void onEditChanged(Window& anEdit, wxWindow* aWidget);
     void onSpin(Window& anUpDown, bool anUp);
     // The user moved or sized a top-level window.
     void onPlaced(const Window::Watch& aWatch);

@@ -2,6 +2,7 @@
 
 #include "Platform/Framework/CommandIds.h"
 #include "Platform/Framework/StandardResources.h"
+#include "Platform/Window/Accelerator.h"
 #include "Platform/Window/Bitmap.h"
 #include "Platform/Window/DialogResult.h"
 #include "Platform/Window/DialogTemplate.h"
@@ -45,6 +46,27 @@ WindowStyle popup()
     WindowStyle style;
     style.child = false;
     return style;
+}
+
+// F1 Help Topics, Shift+F1 context help, F6 and Shift+F6 the next and
+// previous pane, and the edit keys in both their forms.
+std::vector<Platform::Accelerator> accelerators()
+{
+    using Platform::Accelerator;
+    const unsigned ctrl = Accelerator::control;
+    const unsigned shift = Accelerator::shift;
+    return {{Accelerator::f1, 0, CommandIds::helpTopics},
+            {Accelerator::f1, shift, CommandIds::contextHelp},
+            {Accelerator::f1 + 5, 0, CommandIds::nextPane},
+            {Accelerator::f1 + 5, shift, CommandIds::previousPane},
+            {'C', ctrl, CommandIds::editCopy},
+            {Accelerator::insert, ctrl, CommandIds::editCopy},
+            {'V', ctrl, CommandIds::editPaste},
+            {Accelerator::insert, shift, CommandIds::editPaste},
+            {'X', ctrl, CommandIds::editCut},
+            {Accelerator::deleteKey, shift, CommandIds::editCut},
+            {'Z', ctrl, CommandIds::editUndo},
+            {Accelerator::backspace, Accelerator::alt, CommandIds::editUndo}};
 }
 
 Platform::Menu mainMenu()
@@ -169,6 +191,7 @@ void TessivaResources::addResources(Platform::Resources& aResources)
                         0, CommandIds::helpTopics};
     aResources.addBitmap(mainFrame, toolBarPictures(toolBar));
     aResources.addToolBar(mainFrame, toolBar);
+    aResources.addAccelerators(mainFrame, accelerators());
     aResources.addBitmap(splashBitmap, splashImage());
 
     aResources.addDialog(formTemplate());

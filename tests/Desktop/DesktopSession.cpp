@@ -18,6 +18,12 @@ namespace
 const char* const complaintMarks[] = {"-WARNING **", "-CRITICAL **", "Gtk-Message", "wxWidgets Debug", ": assert"};
 const unsigned hangSeconds = 120;
 
+bool& windowManagerWanted()
+{
+    static bool wanted = false;
+    return wanted;
+}
+
 class Environment : public ::testing::Environment
 {
 public:
@@ -34,7 +40,7 @@ public:
         alarm(hangSeconds);
         catchErrors();
         std::string reason;
-        if (!myDisplay.start(reason))
+        if (!myDisplay.start(reason) || (windowManagerWanted() && !myDisplay.startWindowManager(reason)))
         {
             theProblem = reason;
             return;
@@ -92,6 +98,12 @@ off_t Environment::theRead = 0;
 
 namespace DesktopSession
 {
+bool requestWindowManager()
+{
+    windowManagerWanted() = true;
+    return true;
+}
+
 Platform::WxBackend* backend()
 {
     return Environment::theBackend;

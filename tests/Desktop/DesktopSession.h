@@ -15,6 +15,10 @@ class WxBackend;
 // that a test can fail on a warning or critical of the toolkit.
 namespace DesktopSession
 {
+// Asks for a window manager (openbox) on the display, so that windows get
+// the focus as on a desktop, for tests of the user's keys; call it before
+// the tests run (from a static initialiser). Returns true.
+bool requestWindowManager();
 // The backend, or NULL when there is no display (problem() tells why).
 Platform::WxBackend* backend();
 const std::string& problem();

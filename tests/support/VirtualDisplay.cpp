@@ -1,5 +1,8 @@
 #include "tests/support/VirtualDisplay.h"
 
+#include <X11/Xatom.h>
+#include <X11/Xlib.h>
+
 #include <algorithm>
 
 #include <cerrno>
@@ -40,6 +43,60 @@ bool isTaken(int aNumber)
     const std::string lock = "/tmp/.X" + std::to_string(aNumber) + "-lock";
     const std::string socket = "/tmp/.X11-unix/X" + std::to_string(aNumber);
     return stat(lock.c_str(), &info) == 0 || stat(socket.c_str(), &info) == 0;
+}
+
+// A window manager announces itself by a property on the root window.
+bool isManaged(const std::string& aDisplay)
+{
+    Display* display = XOpenDisplay(aDisplay.c_str());
+    if (display == NULL)
+    {
+        return false;
+    }
+    const Atom check = XInternAtom(display, "_NET_SUPPORTING_WM_CHECK", True);
+    bool managed = false;
+    if (check != None)
+    {
+        Atom type = None;
+        int format = 0;
+        unsigned long count = 0;
+        unsigned long after = 0;
+        unsigned char* data = NULL;
+        if (XGetWindowProperty(display, DefaultRootWindow(display), check, 0, 1, False, XA_WINDOW, &type, &format,
+                               &count, &after, &data) == Success)
+        {
+            managed = type == XA_WINDOW && count == 1;
+        }
+        if (data != NULL)
+        {
+            XFree(data);
+        }
+    }
+    XCloseDisplay(display);
+    return managed;
+}
+
+void stopProcess(pid_t& aProcess)
+{
+    if (aProcess <= 0)
+    {
+        return;
+    }
+    kill(aProcess, SIGTERM);
+    int status = 0;
+    // Bounded: a process that will not stop is killed.
+    for (int wait = 0; wait < 200; ++wait)
+    {
+        if (waitpid(aProcess, &status, WNOHANG) == aProcess)
+        {
+            aProcess = -1;
+            return;
+        }
+        usleep(10000);
+    }
+    kill(aProcess, SIGKILL);
+    waitpid(aProcess, &status, 0);
+    aProcess = -1;
 }
 }
 
@@ -148,26 +205,61 @@ bool VirtualDisplay::start(std::string& aReason)
     return false;
 }
 
-void VirtualDisplay::stop()
+bool VirtualDisplay::startWindowManager(std::string& aReason)
 {
     if (myServer <= 0)
     {
-        return;
+        aReason = "no server for the window manager";
+        return false;
     }
-    kill(myServer, SIGTERM);
-    int status = 0;
-    // Bounded: a server that will not stop is killed.
-    for (int wait = 0; wait < 200; ++wait)
+    const std::string manager = findInPath("openbox");
+    if (manager.empty())
     {
-        if (waitpid(myServer, &status, WNOHANG) == myServer)
-        {
-            myServer = -1;
-            return;
-        }
-        usleep(10000);
+        aReason = "openbox is not installed: the tests of real input need it (scripts/bootstrap installs it)";
+        return false;
     }
-    kill(myServer, SIGKILL);
-    waitpid(myServer, &status, 0);
-    myServer = -1;
+    const std::string display = ":" + std::to_string(myNumber);
+    const pid_t child = fork();
+    if (child < 0)
+    {
+        aReason = "openbox could not be started";
+        return false;
+    }
+    if (child == 0)
+    {
+        const int quiet = open("/dev/null", O_WRONLY);
+        if (quiet >= 0)
+        {
+            dup2(quiet, STDOUT_FILENO);
+            dup2(quiet, STDERR_FILENO);
+        }
+        setenv("DISPLAY", display.c_str(), 1);
+        execl(manager.c_str(), "openbox", "--sm-disable", static_cast<char*>(NULL));
+        _exit(127);
+    }
+    myManager = child;
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+    while (std::chrono::steady_clock::now() < deadline)
+    {
+        if (isManaged(display))
+        {
+            return true;
+        }
+        if (waitpid(myManager, NULL, WNOHANG) == myManager)
+        {
+            myManager = -1;
+            aReason = "openbox ended at once";
+            return false;
+        }
+        usleep(20000);
+    }
+    aReason = "openbox did not take the display within ten seconds";
+    return false;
+}
+
+void VirtualDisplay::stop()
+{
+    stopProcess(myManager);
+    stopProcess(myServer);
 }
 }

@@ -19,11 +19,16 @@ public:
     // Starts the server and waits (ten seconds at most) until it takes
     // clients; false with aReason when it could not.
     bool start(std::string& aReason);
+    // Starts a window manager (openbox) on the server and waits (ten seconds
+    // at most) until it manages windows, so that windows get the focus as on
+    // a desktop; false with aReason when it could not.
+    bool startWindowManager(std::string& aReason);
     void stop();
     int number() const { return myNumber; }
 
 private:
     pid_t myServer;
+    pid_t myManager = -1;
     int myNumber;
 };
 }

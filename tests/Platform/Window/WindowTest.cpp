@@ -293,6 +293,51 @@ TEST(EditTest, ReadOnlyAndDigitOnlyEditsRefuseKeys)
     EXPECT_EQ(1, changes);
 }
 
+TEST(EditTest, APasteReplacesTheSelectionCutToTheLimitWithOneNotification)
+{
+    WindowStyle digits;
+    digits.digitsOnly = true;
+    struct Case
+    {
+        const char* name;
+        WindowStyle style;
+        unsigned limit;
+        std::string pasted;
+        bool taken;
+        std::string text;
+    };
+    const Case cases[] = {
+        {"in place of the selection", WindowStyle(), 0, "AKQ", true, "STAKQO"},
+        {"cut to the limit", WindowStyle(), 5, "AKQ", true, "STAKO"},
+        {"nothing fits", WindowStyle(), 3, "AKQ", false, "STUDIO"},
+        {"digits into a digits-only edit", digits, 0, "42", true, "ST42O"},
+        {"letters into a digits-only edit", digits, 0, "4x", false, "STUDIO"},
+        {"nothing pasted", WindowStyle(), 0, "", false, "STUDIO"},
+    };
+    for (const Case& c : cases)
+    {
+        Window edit(WindowKind::Edit, 1061, "", c.style);
+        edit.setText("STUDIO");
+        edit.setTextLimit(c.limit);
+        edit.selectText(2, 5);
+        int changes = 0;
+        edit.on(Notification::EditChanged, [&changes](Event&) { ++changes; });
+        EXPECT_EQ(c.taken, edit.replaceSelection(c.pasted)) << c.name;
+        EXPECT_EQ(c.text, edit.text()) << c.name;
+        EXPECT_EQ(c.taken ? 1 : 0, changes) << c.name;
+        if (c.taken)
+        {
+            // The caret stands after the pasted text.
+            EXPECT_EQ(std::make_pair(static_cast<int>(c.text.size()) - 1, static_cast<int>(c.text.size()) - 1),
+                      edit.textSelection())
+                << c.name;
+        }
+    }
+    Window readOnly(WindowKind::Edit, 1061, "");
+    readOnly.setReadOnly(true);
+    EXPECT_FALSE(readOnly.replaceSelection("A"));
+}
+
 TEST(EditTest, SelectingAndDeletingFollowTheText)
 {
     Window edit(WindowKind::Edit, 1, "12:34");

@@ -133,14 +133,22 @@ void sendCommand(wxWindow* aWidget, wxEventType aType, int aSelection = 0)
     aWidget->GetEventHandler()->ProcessEvent(event);
 }
 
+// The field edits itself as on a key press (the desktop's own editing) and
+// tells its change.
 void sendKey(wxWindow* aWidget, int aCode, wxChar aCharacter)
 {
-    ASSERT_NE(aWidget, nullptr);
-    wxKeyEvent event(wxEVT_CHAR);
-    event.m_keyCode = aCode;
-    event.m_uniChar = aCharacter;
-    event.SetEventObject(aWidget);
-    aWidget->GetEventHandler()->ProcessEvent(event);
+    wxTextCtrl* field = dynamic_cast<wxTextCtrl*>(aWidget);
+    ASSERT_NE(field, nullptr);
+    if (aCode == WXK_BACK)
+    {
+        const long caret = field->GetInsertionPoint();
+        if (caret > 0)
+        {
+            field->Remove(caret - 1, caret);
+        }
+        return;
+    }
+    field->WriteText(wxString(aCharacter));
 }
 
 // Ends whatever runs if the test's own input never does (a fault, not a wait).

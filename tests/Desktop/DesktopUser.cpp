@@ -1,0 +1,314 @@
+#include "tests/Desktop/DesktopUser.h"
+
+#include "Platform/Window/DialogResult.h"
+#include "Platform/Window/Window.h"
+#include "Platform/Wx/WxBackend.h"
+
+#include <gtest/gtest.h>
+
+#include <wx/app.h>
+#include <wx/window.h>
+
+#include <X11/XKBlib.h>
+#include <X11/Xlib.h>
+#include <X11/extensions/XTest.h>
+#include <X11/keysym.h>
+
+#include <condition_variable>
+#include <iterator>
+#include <mutex>
+#include <stdexcept>
+
+namespace Platform
+{
+namespace
+{
+// Time a hand takes between two events; the toolkit sees them apart.
+const std::chrono::milliseconds betweenEvents(15);
+
+// One look's answer, shared with the main thread, which may come to it late.
+struct Answer
+{
+    std::mutex mutex;
+    std::condition_variable ready;
+    bool done = false;
+    bool value = false;
+    std::exception_ptr failure;
+};
+}
+
+// The person's own connection to the server: Xlib connections are not shared
+// between threads.
+struct DesktopUser::Connection
+{
+    Display* display = NULL;
+};
+
+DesktopUser::DesktopUser() : myConnection(new Connection())
+{
+}
+
+DesktopUser::~DesktopUser()
+{
+    *myRunning = false;
+    if (myThread.joinable())
+    {
+        myThread.join();
+    }
+    if (myConnection->display != NULL)
+    {
+        XCloseDisplay(myConnection->display);
+    }
+}
+
+void DesktopUser::start(std::function<void(DesktopUser&)> aScript)
+{
+    if (myConnection->display == NULL)
+    {
+        myConnection->display = XOpenDisplay(NULL);
+        if (myConnection->display == NULL)
+        {
+            throw std::runtime_error("the person finds no display");
+        }
+        int event = 0;
+        int error = 0;
+        int major = 0;
+        int minor = 0;
+        if (!XTestQueryExtension(myConnection->display, &event, &error, &major, &minor))
+        {
+            throw std::runtime_error("the display has no test extension for input");
+        }
+    }
+    *myRunning = true;
+    myThread = std::thread([this, aScript]() {
+        try
+        {
+            aScript(*this);
+        }
+        catch (...)
+        {
+            myFailure = std::current_exception();
+        }
+        if (myFailure || testing::Test::HasFailure())
+        {
+            rescue();
+        }
+    });
+}
+
+void DesktopUser::rescue()
+{
+    // A script that failed half-way leaves the program waiting for someone:
+    // its dialogs are dismissed and it is asked to end, unless it is over.
+    const std::shared_ptr<bool> running = myRunning;
+    wxTheApp->CallAfter([running]() {
+        if (!*running || !Backend::isInstalled())
+        {
+            return;
+        }
+        WxBackend* backend = dynamic_cast<WxBackend*>(&Backend::current());
+        if (backend == NULL)
+        {
+            return;
+        }
+        backend->pressMessageBoxButton(DialogResult::ok) || backend->pressMessageBoxButton(DialogResult::cancel);
+        if (const Window* modal = backend->innermostModal())
+        {
+            const_cast<Window*>(modal)->endDialog(DialogResult::cancel);
+        }
+        backend->postQuit(-1);
+    });
+}
+
+void DesktopUser::finish()
+{
+    *myRunning = false;
+    if (myThread.joinable())
+    {
+        myThread.join();
+    }
+    if (myFailure)
+    {
+        std::exception_ptr failure = myFailure;
+        myFailure = nullptr;
+        std::rethrow_exception(failure);
+    }
+}
+
+bool DesktopUser::look(const std::function<bool()>& aLook, std::chrono::milliseconds aTimeout)
+{
+    const std::shared_ptr<Answer> answer = std::make_shared<Answer>();
+    wxTheApp->CallAfter([answer, aLook]() {
+        bool value = false;
+        std::exception_ptr failure;
+        try
+        {
+            value = aLook();
+        }
+        catch (...)
+        {
+            failure = std::current_exception();
+        }
+        std::lock_guard<std::mutex> lock(answer->mutex);
+        answer->value = value;
+        answer->failure = failure;
+        answer->done = true;
+        answer->ready.notify_all();
+    });
+    std::unique_lock<std::mutex> lock(answer->mutex);
+    if (!answer->ready.wait_for(lock, aTimeout, [&answer]() { return answer->done; }))
+    {
+        throw std::runtime_error("the program did not come back to its events");
+    }
+    if (answer->failure)
+    {
+        std::rethrow_exception(answer->failure);
+    }
+    return answer->value;
+}
+
+bool DesktopUser::waitUntil(const std::function<bool()>& aCondition, std::chrono::milliseconds aTimeout)
+{
+    const auto deadline = std::chrono::steady_clock::now() + aTimeout;
+    while (!look(aCondition))
+    {
+        if (std::chrono::steady_clock::now() >= deadline)
+        {
+            return false;
+        }
+        pause(std::chrono::milliseconds(20));
+    }
+    return true;
+}
+
+wxRect DesktopUser::screenRectOf(const std::function<wxWindow*()>& aWidget)
+{
+    wxRect place;
+    const bool found = look([&place, &aWidget]() {
+        wxWindow* widget = aWidget();
+        if (widget == NULL || !widget->IsShownOnScreen())
+        {
+            return false;
+        }
+        place = widget->GetScreenRect();
+        return true;
+    });
+    if (!found)
+    {
+        throw std::runtime_error("the widget to act on is not on the screen");
+    }
+    return place;
+}
+
+void DesktopUser::moveTo(const wxPoint& aPoint)
+{
+    XTestFakeMotionEvent(myConnection->display, -1, aPoint.x, aPoint.y, CurrentTime);
+    flush();
+}
+
+void DesktopUser::click(const wxPoint& aPoint)
+{
+    moveTo(aPoint);
+    buttonDown();
+    buttonUp();
+}
+
+void DesktopUser::doubleClick(const wxPoint& aPoint)
+{
+    moveTo(aPoint);
+    buttonDown();
+    buttonUp();
+    buttonDown();
+    buttonUp();
+}
+
+void DesktopUser::clickOn(const std::function<wxWindow*()>& aWidget)
+{
+    const wxRect place = screenRectOf(aWidget);
+    click(wxPoint(place.x + place.width / 2, place.y + place.height / 2));
+}
+
+void DesktopUser::clickOn(const std::function<wxWindow*()>& aWidget, const wxPoint& aPoint)
+{
+    const wxRect place = screenRectOf(aWidget);
+    click(place.GetTopLeft() + aPoint);
+}
+
+void DesktopUser::buttonDown(unsigned aButton)
+{
+    XTestFakeButtonEvent(myConnection->display, aButton, True, CurrentTime);
+    flush();
+}
+
+void DesktopUser::buttonUp(unsigned aButton)
+{
+    XTestFakeButtonEvent(myConnection->display, aButton, False, CurrentTime);
+    flush();
+}
+
+void DesktopUser::keyDown(unsigned long aKeySymbol)
+{
+    const KeyCode code = XKeysymToKeycode(myConnection->display, aKeySymbol);
+    if (code == 0)
+    {
+        throw std::runtime_error("no key on the keyboard gives symbol " + std::to_string(aKeySymbol));
+    }
+    XTestFakeKeyEvent(myConnection->display, code, True, CurrentTime);
+    flush();
+}
+
+void DesktopUser::keyUp(unsigned long aKeySymbol)
+{
+    const KeyCode code = XKeysymToKeycode(myConnection->display, aKeySymbol);
+    XTestFakeKeyEvent(myConnection->display, code, False, CurrentTime);
+    flush();
+}
+
+void DesktopUser::press(unsigned long aKeySymbol, std::initializer_list<unsigned long> someModifiers)
+{
+    for (unsigned long modifier : someModifiers)
+    {
+        keyDown(modifier);
+    }
+    keyDown(aKeySymbol);
+    keyUp(aKeySymbol);
+    for (auto modifier = std::rbegin(someModifiers); modifier != std::rend(someModifiers); ++modifier)
+    {
+        keyUp(*modifier);
+    }
+}
+
+void DesktopUser::type(const std::string& aText)
+{
+    for (char character : aText)
+    {
+        // Printable Latin-1 characters are their own key symbols.
+        const KeySym symbol = character == ' ' ? XK_space : static_cast<KeySym>(static_cast<unsigned char>(character));
+        const KeyCode code = XKeysymToKeycode(myConnection->display, symbol);
+        if (code == 0)
+        {
+            throw std::runtime_error(std::string("no key types ") + character);
+        }
+        const bool shifted = XkbKeycodeToKeysym(myConnection->display, code, 0, 0) != symbol;
+        if (shifted)
+        {
+            press(symbol, {XK_Shift_L});
+        }
+        else
+        {
+            press(symbol);
+        }
+    }
+}
+
+void DesktopUser::pause(std::chrono::milliseconds aTime)
+{
+    std::this_thread::sleep_for(aTime);
+}
+
+void DesktopUser::flush()
+{
+    XSync(myConnection->display, False);
+    pause(betweenEvents);
+}
+}

@@ -1,0 +1,25 @@
+#pragma once
+
+#include "Platform/Wx/WxBackend.h"
+#include "tests/Desktop/DesktopUser.h"
+
+#include <gtest/gtest.h>
+
+namespace Platform
+{
+// A test of a real program driven by a person's real input: the desktop
+// session with a window manager (windows get the focus as on a desktop), and
+// the test fails on the toolkit's warnings and criticals during it.
+class InputTest : public testing::Test
+{
+protected:
+    // Skips the test (with the reason) when there is no desktop.
+    void SetUp() override;
+    // Fails on what the toolkit complained of during the test.
+    void TearDown() override;
+
+    static WxBackend& backend();
+
+    DesktopUser user;
+};
+}

@@ -1,0 +1,468 @@
+// Pellora on the desktop: the real program on the drawing backend under a
+// virtual display with a window manager, acted on by a person's mouse and
+// keyboard; the unit is the emulator.
+#include "Pellora/CMainFrame.h"
+#include "Pellora/PelloraApp.h"
+#include "Pellora/PelloraDoc.h"
+#include "Pellora/PelloraResources.h"
+#include "Pellora/PelloraView.h"
+#include "Platform/Framework/CommandIds.h"
+#include "Platform/ProfileStore.h"
+#include "Platform/Window/Bitmap.h"
+#include "Platform/Window/Resources.h"
+#include "Platform/SerialLine.h"
+#include "Platform/Window/Window.h"
+#include "Platform/Wx/ScreenReaderName.h"
+#include "Platform/Wx/WxView.h"
+#include "tests/Pellora/SRecordFiles.h"
+#include "tests/Desktop/InputTest.h"
+#include "tests/emulator/UnitEmulator.h"
+#include "tests/support/PortProfile.h"
+#include "tests/support/TemporaryFolder.h"
+
+#include <gtest/gtest.h>
+
+#include <wx/bmpbuttn.h>
+#include <wx/dcmemory.h>
+#include <wx/dcscreen.h>
+#include <wx/image.h>
+#include <wx/radiobut.h>
+#include <wx/toplevel.h>
+
+#include <X11/keysym.h>
+
+#include <algorithm>
+#include <atomic>
+#include <chrono>
+#include <string>
+#include <vector>
+
+using Platform::DesktopUser;
+using Platform::Window;
+using R = PelloraResources;
+using Clock = std::chrono::steady_clock;
+
+namespace
+{
+const std::uint16_t unitAddress = 0x8380;
+
+class PelloraInputTest : public Platform::InputTest
+{
+protected:
+    PelloraInputTest() : myProgramName(Platform::SerialLine::programName())
+    {
+        Platform::SerialLine::setProgramName("Pellora");
+        emulator.addUnit(unitAddress);
+        emulator.setIdentification(unitAddress, "KQ330", "1.10");
+        // The unit answers at the pace of a real line.
+        emulator.setBaudRate(38400);
+        profile.map(3, emulator.devicePath());
+        Platform::ProfileStore store("Pellora");
+        store.writeInt("Settings", "CommPort", 2);
+        store.writeInt("Settings", "BaudRate", 3);
+        store.writeInt("Settings", "DeviceAddress", static_cast<std::int16_t>(unitAddress));
+    }
+
+    ~PelloraInputTest() override { Platform::SerialLine::setProgramName(myProgramName); }
+
+    // The widget of a control of the form, or NULL; on the main thread.
+    wxWindow* widget(int anId)
+    {
+        if (application.frame() == NULL)
+        {
+            return NULL;
+        }
+        Window* control = application.frame()->window().findDescendant(anId);
+        return control != NULL ? backend().view().widgetOf(*control) : NULL;
+    }
+
+    wxWindow* toolButton(unsigned aCommand)
+    {
+        Window* bar = application.frame() != NULL ? application.frame()->toolBar() : NULL;
+        Window* button = bar != NULL ? bar->findChild(static_cast<int>(aCommand)) : NULL;
+        return button != NULL ? backend().view().widgetOf(*button) : NULL;
+    }
+
+    Window& control(int anId) { return *application.frame()->window().findDescendant(anId); }
+
+    void waitForTheWindow(DesktopUser& aUser)
+    {
+        ASSERT_TRUE(aUser.waitUntil([this]() {
+            wxTopLevelWindow* frame =
+                application.frame() != NULL
+                    ? dynamic_cast<wxTopLevelWindow*>(backend().view().widgetOf(application.frame()->window()))
+                    : NULL;
+            // The window manager gave the program the focus.
+            return frame != NULL && frame->IsShownOnScreen() && frame->IsActive();
+        })) << "the window did not come up with the focus";
+    }
+
+    std::string writeDownloadScript(int aLineCount)
+    {
+        lines = recordLines("D", aLineCount);
+        const std::string file = files.write("big.s19", fileText(lines));
+        return files.write("run.prx", "download_mode;\ndownload_files(\"" + file + "\");\nreset;\n");
+    }
+
+    std::size_t linesSent() { return emulator.downloadLines(unitAddress).size(); }
+
+    std::string myProgramName;
+    PortProfile profile;
+    TemporaryFolder files;
+    Emulator::UnitEmulator emulator;
+    std::vector<std::string> lines;
+    PelloraApp application;
+};
+
+// Each group shows exactly the button the model holds checked, after clicks
+// on buttons of both groups.
+TEST_F(PelloraInputTest, RadioButtonsClickedShowOneChoicePerGroup)
+{
+    ASSERT_TRUE(application.start({}));
+    std::vector<std::string> shown;
+    user.start([&](DesktopUser& aUser) {
+        waitForTheWindow(aUser);
+        for (int id : {R::firstPort + 0, R::firstPort + 3, R::firstBaudRate + 1})
+        {
+            aUser.clickOn([this, id]() { return widget(id); });
+            ASSERT_TRUE(aUser.waitUntil([this, id]() { return control(id).isChecked(); })) << "radio " << id;
+        }
+        aUser.look([&]() {
+            for (int first : {R::firstPort, R::firstBaudRate})
+            {
+                std::string group;
+                for (int id = first; id < first + 4; ++id)
+                {
+                    wxRadioButton* radio = dynamic_cast<wxRadioButton*>(widget(id));
+                    group += control(id).isChecked() ? "M" : "-";
+                    group += radio != NULL && radio->GetValue() ? "W" : "-";
+                }
+                shown.push_back(group);
+            }
+            return true;
+        });
+        aUser.press(XK_F4, {XK_Alt_L});
+    });
+    EXPECT_EQ(0, application.run());
+    user.finish();
+    // Model and widget agree, one per group: COM4 and 14400 baud.
+    EXPECT_EQ((std::vector<std::string>{"------MW", "--MW----"}), shown);
+    EXPECT_EQ(3, Platform::ProfileStore("Pellora").getInt("Settings", "CommPort", -1));
+    EXPECT_EQ(1, Platform::ProfileStore("Pellora").getInt("Settings", "BaudRate", -1));
+}
+
+// Each tool shows its own picture of the bar's bitmap, whole; the pointer
+// over it shows its tip and the status bar its prompt, and the status bar
+// goes back to its idle text when the pointer leaves.
+TEST_F(PelloraInputTest, ToolsShowTheirPicturesTipsAndPrompts)
+{
+    // With a script chosen, every tool but Stop is enabled; a disabled tool
+    // takes no pointer and prompts nothing.
+    ASSERT_TRUE(application.start({files.write("run.prx", "print(\"x\");\n")}));
+    std::vector<std::string> seen;
+    user.start([&](DesktopUser& aUser) {
+        waitForTheWindow(aUser);
+        for (unsigned command : {Platform::CommandIds::fileOpen, R::startCommand, R::stopCommand,
+                                 Platform::CommandIds::appAbout})
+        {
+            const std::string name = std::to_string(command);
+            aUser.look([&]() {
+                const Platform::ToolBarResource& bar = *application.frame()->resources().toolBar(R::mainFrame);
+                const Platform::Bitmap& strip = *application.frame()->resources().bitmap(bar.bitmap);
+                const std::vector<unsigned> buttons = bar.buttons();
+                const int index = static_cast<int>(std::find(buttons.begin(), buttons.end(), command) - buttons.begin());
+                wxBitmapButton* button = dynamic_cast<wxBitmapButton*>(toolButton(command));
+                if (button == NULL)
+                {
+                    seen.push_back(name + ": no button");
+                    return true;
+                }
+                const wxImage shown = button->GetBitmapLabel().ConvertToImage();
+                bool same = shown.GetWidth() == bar.buttonWidth && shown.GetHeight() == bar.buttonHeight;
+                for (int y = 0; same && y < bar.buttonHeight; ++y)
+                {
+                    for (int x = 0; same && x < bar.buttonWidth; ++x)
+                    {
+                        const Platform::Colour colour = strip.pixel(index * bar.buttonWidth + x, y);
+                        same = shown.GetRed(x, y) == colour.red && shown.GetGreen(x, y) == colour.green &&
+                               shown.GetBlue(x, y) == colour.blue;
+                    }
+                }
+                seen.push_back(name + (same ? ": own picture" : ": another picture") + ", tip " +
+                               std::string(button->GetToolTipText().utf8_str()) + ", named " +
+                               Platform::screenReaderName(*button));
+                return true;
+            });
+            const wxRect place = aUser.screenRectOf([this, command]() { return toolButton(command); });
+            aUser.moveTo(wxPoint(place.x + place.width / 2, place.y + place.height / 2));
+            aUser.waitUntil([this]() { return application.frame()->messageText() != "Ready"; },
+                            std::chrono::milliseconds(1000));
+            aUser.look([&]() {
+                seen.push_back(name + " prompt " + application.frame()->messageText());
+                return true;
+            });
+        }
+        aUser.moveTo(wxPoint(5, 5));
+        aUser.waitUntil([this]() { return application.frame()->messageText() == "Ready"; },
+                        std::chrono::milliseconds(1000));
+        aUser.look([&]() {
+            seen.push_back("away " + application.frame()->messageText());
+            return true;
+        });
+        aUser.press(XK_F4, {XK_Alt_L});
+    });
+    EXPECT_EQ(0, application.run());
+    user.finish();
+    const auto tool = [](unsigned aCommand, const std::string& aTip, const std::string& aPrompt) {
+        return std::vector<std::string>{std::to_string(aCommand) + ": own picture, tip " + aTip + ", named " + aTip,
+                                        std::to_string(aCommand) + " prompt " + aPrompt};
+    };
+    std::vector<std::string> expected;
+    for (const std::vector<std::string>& lines :
+         {tool(Platform::CommandIds::fileOpen, "Select Script", "Select a Pellora script"),
+          tool(R::startCommand, "Start", "Start downloading"), tool(R::stopCommand, "Stop", "Ready"),
+          tool(Platform::CommandIds::appAbout, "About", "Display program information, version number and copyright")})
+    {
+        expected.insert(expected.end(), lines.begin(), lines.end());
+    }
+    expected.push_back("away Ready");
+    EXPECT_EQ(expected, seen);
+}
+
+// Holding an arrow of the address up-down repeats its step, faster after two
+// seconds: steps of 2, then of 4.
+TEST_F(PelloraInputTest, HoldingAnArrowRepeatsAndSpeedsUp)
+{
+    ASSERT_TRUE(application.start({}));
+    std::vector<int> positions;
+    user.start([&](DesktopUser& aUser) {
+        waitForTheWindow(aUser);
+        const wxRect arrows = aUser.screenRectOf([this]() { return widget(R::addressSpin); });
+        // The lower arrow moves towards the lower end of the range.
+        aUser.moveTo(wxPoint(arrows.x + arrows.width / 2, arrows.y + arrows.height * 3 / 4));
+        aUser.buttonDown();
+        const auto start = Clock::now();
+        while (Clock::now() - start < std::chrono::milliseconds(2800))
+        {
+            aUser.look([&]() {
+                const int position = control(R::addressSpin).position();
+                if (positions.empty() || positions.back() != position)
+                {
+                    positions.push_back(position);
+                }
+                return true;
+            });
+            DesktopUser::pause(std::chrono::milliseconds(20));
+        }
+        aUser.buttonUp();
+        aUser.press(XK_F4, {XK_Alt_L});
+    });
+    EXPECT_EQ(0, application.run());
+    user.finish();
+    std::vector<int> steps;
+    for (std::size_t index = 1; index < positions.size(); ++index)
+    {
+        steps.push_back(positions[index - 1] - positions[index]);
+    }
+    ASSERT_GE(steps.size(), 10u) << "the arrow did not repeat";
+    // Steps of 2 up to the second second, then of 4.
+    const auto firstFour = std::find(steps.begin(), steps.end(), 4);
+    EXPECT_NE(firstFour, steps.end()) << "no faster step after two seconds";
+    EXPECT_GE(firstFour - steps.begin(), 10);
+    EXPECT_TRUE(std::all_of(steps.begin(), firstFour, [](int aStep) { return aStep == 2; }));
+    EXPECT_TRUE(std::all_of(firstFour, steps.end(), [](int aStep) { return aStep == 4; }));
+}
+
+// The About box comes up with the focus: Escape, Enter and Space each close it.
+TEST_F(PelloraInputTest, TheAboutBoxClosesByEscapeEnterAndSpace)
+{
+    ASSERT_TRUE(application.start({}));
+    std::vector<std::string> closedBy;
+    user.start([&](DesktopUser& aUser) {
+        waitForTheWindow(aUser);
+        for (unsigned long key : {XK_Escape, XK_Return, XK_space})
+        {
+            aUser.clickOn([this]() { return toolButton(Platform::CommandIds::appAbout); });
+            const bool up = aUser.waitUntil([this]() {
+                const Window* about = backend().innermostModal();
+                wxTopLevelWindow* widget =
+                    about != NULL ? dynamic_cast<wxTopLevelWindow*>(backend().view().widgetOf(*about)) : NULL;
+                return widget != NULL && widget->IsShownOnScreen() && widget->IsActive();
+            });
+            ASSERT_TRUE(up) << "the About box did not come up with the focus";
+            aUser.press(key);
+            if (aUser.waitUntil([this]() { return backend().innermostModal() == NULL; }))
+            {
+                closedBy.push_back(std::to_string(key));
+            }
+        }
+        aUser.press(XK_F4, {XK_Alt_L});
+    });
+    EXPECT_EQ(0, application.run());
+    user.finish();
+    EXPECT_EQ((std::vector<std::string>{std::to_string(XK_Escape), std::to_string(XK_Return), std::to_string(XK_space)}),
+              closedBy);
+}
+
+// A long message wraps onto the Messages field's second line instead of
+// being cut at its right edge.
+TEST_F(PelloraInputTest, ALongMessageWrapsInTheMessagesField)
+{
+    const std::string message = "The unit takes the new firmware now: keep it switched on and wait for "
+                                "its ready lamp before you start the next one";
+    const std::string script = files.write("long.prx", "print(\"" + message + "\");\ndialog(\"Look\");\n");
+    ASSERT_TRUE(application.start({script}));
+    std::vector<int> inkPerRow;
+    user.start([&](DesktopUser& aUser) {
+        waitForTheWindow(aUser);
+        aUser.clickOn([this]() { return toolButton(R::startCommand); });
+        ASSERT_TRUE(aUser.waitUntil([this]() { return backend().isMessageBoxShown(); }));
+        DesktopUser::pause(std::chrono::milliseconds(200));
+        aUser.look([&]() {
+            wxWindow* field = widget(R::messages);
+            const wxRect place = field->GetScreenRect();
+            wxScreenDC screen;
+            wxBitmap grab(place.width, place.height, 24);
+            {
+                wxMemoryDC memory(grab);
+                memory.Blit(0, 0, place.width, place.height, &screen, place.x, place.y);
+            }
+            const wxImage image = grab.ConvertToImage();
+            for (int y = 0; y < image.GetHeight(); ++y)
+            {
+                int ink = 0;
+                for (int x = 0; x < image.GetWidth(); ++x)
+                {
+                    ink += image.GetRed(x, y) + image.GetGreen(x, y) + image.GetBlue(x, y) < 3 * 96 ? 1 : 0;
+                }
+                inkPerRow.push_back(ink);
+            }
+            return true;
+        });
+        aUser.press(XK_Return);
+        ASSERT_TRUE(aUser.waitUntil([this]() { return application.document()->running() == 0; }));
+        aUser.press(XK_F4, {XK_Alt_L});
+    });
+    EXPECT_EQ(0, application.run());
+    user.finish();
+    // Text in the upper and in the lower half: two lines.
+    const std::size_t half = inkPerRow.size() / 2;
+    int upper = 0;
+    int lower = 0;
+    for (std::size_t row = 0; row < inkPerRow.size(); ++row)
+    {
+        (row < half ? upper : lower) += inkPerRow[row];
+    }
+    EXPECT_GT(upper, 0) << "no text shown";
+    EXPECT_GT(lower, 0) << "the message was cut instead of wrapped";
+}
+
+// How the person ends a download that goes on.
+struct Ending
+{
+    const char* name;
+    bool closesTheProgram;
+    std::function<void(DesktopUser&, PelloraInputTest&)> act;
+};
+
+void PrintTo(const Ending& anEnding, std::ostream* aStream)
+{
+    *aStream << anEnding.name;
+}
+
+class EndingADownload : public PelloraInputTest, public testing::WithParamInterface<Ending>
+{
+public:
+    using PelloraInputTest::toolButton;
+};
+
+// Started by a click on the tool bar, a download against the unit ends at
+// once when the person closes the window or presses Stop: no line goes out
+// after it (but the one on its way), and the program ends within a second.
+TEST_P(EndingADownload, NoLineGoesOutAfterIt)
+{
+    // Long enough to last seconds even when the line takes it at full speed.
+    const std::string script = writeDownloadScript(40000);
+    ASSERT_TRUE(application.start({script}));
+    std::size_t atTheEnd = 0;
+    Clock::time_point ended;
+    user.start([&](DesktopUser& aUser) {
+        waitForTheWindow(aUser);
+        aUser.clickOn([this]() { return toolButton(R::startCommand); });
+        ASSERT_TRUE(aUser.waitUntil([this]() { return linesSent() >= 20; }, std::chrono::seconds(10)))
+            << "the download did not start";
+        GetParam().act(aUser, *this);
+        atTheEnd = linesSent();
+        ended = Clock::now();
+        if (!GetParam().closesTheProgram)
+        {
+            EXPECT_TRUE(aUser.waitUntil([this]() { return application.document()->running() == 0; },
+                                        std::chrono::seconds(1)));
+            aUser.press(XK_F4, {XK_Alt_L});
+        }
+    });
+    EXPECT_EQ(0, application.run());
+    const auto programEnded = Clock::now();
+    user.finish();
+    if (GetParam().closesTheProgram)
+    {
+        EXPECT_LE(std::chrono::duration_cast<std::chrono::milliseconds>(programEnded - ended).count(), 1000)
+            << "milliseconds from the close to the program's end";
+    }
+    DesktopUser::pause(std::chrono::milliseconds(300));
+    const std::size_t sent = linesSent();
+    EXPECT_LE(sent, atTheEnd + 1) << "lines went out after the person ended the download";
+    EXPECT_LT(sent, lines.size());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Ways, EndingADownload,
+    testing::Values(Ending{"CloseBox", true,
+                           [](DesktopUser& aUser, PelloraInputTest&) { aUser.press(XK_F4, {XK_Alt_L}); }},
+                    Ending{"Stop", false, [](DesktopUser& aUser, PelloraInputTest& aTest) {
+                               aUser.clickOn([&aTest]() {
+                                   return static_cast<EndingADownload&>(aTest).toolButton(R::stopCommand);
+                               });
+                           }}));
+}
+
+namespace
+{
+// Closed while the run waits for the unit's status, the program ends at once,
+// with no message about the status that never came.
+TEST_F(PelloraInputTest, ClosingDuringTheStatusWaitEndsTheProgramAtOnce)
+{
+    emulator.setDownloadAnswer(unitAddress, {}); // the unit never says "ok"
+    const std::string script = writeDownloadScript(5);
+    ASSERT_TRUE(application.start({script}));
+    Clock::time_point closed;
+    bool messageShown = false;
+    std::atomic<bool> ended(false);
+    user.start([&](DesktopUser& aUser) {
+        waitForTheWindow(aUser);
+        aUser.clickOn([this]() { return toolButton(R::startCommand); });
+        ASSERT_TRUE(aUser.waitUntil([this]() { return application.document()->running() != 0; }))
+            << "the run did not start";
+        DesktopUser::pause(std::chrono::milliseconds(500));
+        aUser.press(XK_F4, {XK_Alt_L});
+        closed = Clock::now();
+        for (int wait = 0; wait < 150 && !ended; ++wait)
+        {
+            DesktopUser::pause(std::chrono::milliseconds(10));
+        }
+        // A message box would hold the program: answer it, and say so.
+        if (!ended && aUser.waitUntil([this]() { return backend().isMessageBoxShown(); }))
+        {
+            messageShown = true;
+            aUser.press(XK_Return);
+        }
+    });
+    EXPECT_EQ(0, application.run());
+    const auto endedAt = Clock::now();
+    ended = true;
+    user.finish();
+    EXPECT_FALSE(messageShown);
+    EXPECT_LE(std::chrono::duration_cast<std::chrono::milliseconds>(endedAt - closed).count(), 1000)
+        << "milliseconds from the close to the program's end";
+}
+}
