@@ -6,5 +6,5 @@ extern "C" const char* __lsan_default_suppressions()
     return "leak:libgtk-3\nleak:libgdk-3\nleak:libglib-2.0\nleak:libgobject-2.0\nleak:libfontconfig\n"
            "leak:libpango\nleak:libcairo\nleak:libharfbuzz\nleak:libX11\nleak:libatk\nleak:libgio-2.0\n"
            "leak:libatk-bridge\nleak:libdbus\nleak:libwx_gtk3u_core\nleak:libwx_baseu\nleak:librsvg\n"
-           "leak:libgdk_pixbuf\n";
+           "leak:libgdk_pixbuf\nleak:libXi\n";
 }
