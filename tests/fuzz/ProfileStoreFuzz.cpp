@@ -1,0 +1,100 @@
+// The settings file: any file read, one value written into it and read
+// back. The value written reads back, and every line of the file that the
+// write does not change is still there, in its order.
+
+#include "tests/fuzz/FuzzInput.h"
+#include "tests/fuzz/FuzzTarget.h"
+#include "tests/fuzz/ScratchFolder.h"
+
+#include "Platform/ProfileStore.h"
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace
+{
+std::string readFile(const std::string& aPath)
+{
+    std::ifstream file(aPath, std::ios::binary);
+    std::ostringstream text;
+    text << file.rdbuf();
+    return text.str();
+}
+
+std::vector<std::string> lines(const std::string& aText)
+{
+    std::vector<std::string> result;
+    std::istringstream stream(aText);
+    for (std::string line; std::getline(stream, line);)
+    {
+        result.push_back(line);
+    }
+    return result;
+}
+
+// aBefore's lines are all in anAfter, in their order, but for at most one
+// (the entry that was written).
+bool keptButOne(const std::vector<std::string>& aBefore, const std::vector<std::string>& anAfter)
+{
+    std::size_t at = 0;
+    int missing = 0;
+    for (const std::string& line : aBefore)
+    {
+        std::size_t found = at;
+        while (found < anAfter.size() && anAfter[found] != line)
+        {
+            ++found;
+        }
+        if (found == anAfter.size())
+        {
+            ++missing;
+            continue;
+        }
+        at = found + 1;
+    }
+    return missing <= 1;
+}
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* aData, std::size_t aSize)
+{
+    static const bool theHome = ::setenv("XDG_CONFIG_HOME", scratchFolder().c_str(), 1) == 0;
+    FUZZ_CHECK(theHome);
+
+    FuzzInput input(aData, aSize);
+    const std::string section = input.text();
+    const std::string entry = input.text();
+    const std::string value = input.text();
+    const std::uint8_t how = input.byte();
+    const std::string before = input.rest();
+
+    Platform::ProfileStore store("Fuzz");
+    std::filesystem::create_directories(std::filesystem::path(store.filePath()).parent_path());
+    {
+        std::ofstream file(store.filePath(), std::ios::binary | std::ios::trunc);
+        file.write(before.data(), static_cast<std::streamsize>(before.size()));
+    }
+
+    store.getString(section, entry, "default");
+    store.getInt(section, entry, 0);
+
+    bool written = false;
+    if ((how & 1) != 0)
+    {
+        const int number = static_cast<int>(std::strtol(value.c_str(), nullptr, 0));
+        written = store.writeInt(section, entry, number);
+        FUZZ_CHECK(!written || store.getInt(section, entry, number ^ 1) == number);
+    }
+    else
+    {
+        written = store.writeString(section, entry, value);
+        FUZZ_CHECK(!written || store.getString(section, entry, value + "?") == value);
+    }
+    const std::string after = readFile(store.filePath());
+    FUZZ_CHECK(written ? keptButOne(lines(before), lines(after)) : after == before);
+    return 0;
+}
