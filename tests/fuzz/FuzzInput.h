@@ -13,7 +13,12 @@ public:
     FuzzInput(const std::uint8_t* aData, std::size_t aSize) : myData(aData), mySize(aSize) {}
 
     std::uint8_t byte() { return myAt < mySize ? myData[myAt++] : 0; }
-    std::uint16_t word() { return static_cast<std::uint16_t>((byte() << 8) | byte()); }
+    // High byte first.
+    std::uint16_t word()
+    {
+        const unsigned high = byte();
+        return static_cast<std::uint16_t>((high << 8) | byte());
+    }
     // Up to aCount bytes, fewer at the end.
     std::string bytes(std::size_t aCount);
     // A length byte and that many bytes.
