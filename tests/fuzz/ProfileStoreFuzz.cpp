@@ -36,27 +36,23 @@ std::vector<std::string> lines(const std::string& aText)
     return result;
 }
 
-// aBefore's lines are all in anAfter, in their order, but for at most one
-// (the entry that was written).
+// anAfter is aBefore with at most one line replaced or new lines put in at
+// one place: the entry, or a blank line, a section header and the entry.
 bool keptButOne(const std::vector<std::string>& aBefore, const std::vector<std::string>& anAfter)
 {
-    std::size_t at = 0;
-    int missing = 0;
-    for (const std::string& line : aBefore)
+    const std::size_t longestNew = 3;
+    std::size_t same = 0;
+    while (same < aBefore.size() && same < anAfter.size() && aBefore[same] == anAfter[same])
     {
-        std::size_t found = at;
-        while (found < anAfter.size() && anAfter[found] != line)
-        {
-            ++found;
-        }
-        if (found == anAfter.size())
-        {
-            ++missing;
-            continue;
-        }
-        at = found + 1;
+        ++same;
     }
-    return missing <= 1;
+    std::size_t sameAtEnd = 0;
+    while (sameAtEnd < aBefore.size() - same && sameAtEnd < anAfter.size() - same &&
+           aBefore[aBefore.size() - 1 - sameAtEnd] == anAfter[anAfter.size() - 1 - sameAtEnd])
+    {
+        ++sameAtEnd;
+    }
+    return aBefore.size() - same - sameAtEnd <= 1 && anAfter.size() - same - sameAtEnd <= longestNew;
 }
 }
 
