@@ -1,7 +1,5 @@
 #include "tests/fuzz/FuzzInput.h"
 
-#include "Platform/Assertion.h"
-
 #include <algorithm>
 
 std::string FuzzInput::bytes(std::size_t aCount)
@@ -21,12 +19,4 @@ std::string FuzzInput::untilZero()
     }
     byte();
     return result;
-}
-
-FuzzOutput& FuzzOutput::text(const std::string& aText)
-{
-    VORNA_ASSERT(aText.size() <= 0xFF);
-    byte(static_cast<std::uint8_t>(aText.size()));
-    myBytes += aText;
-    return *this;
 }

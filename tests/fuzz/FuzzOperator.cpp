@@ -6,9 +6,7 @@
 #include "Pellora/ProgressDisplayImplementation.h"
 #include "Pellora/QuestionImplementation.h"
 #include "Pellora/TextDisplayImplementation.h"
-#include "Platform/SteadyWait.h"
 
-#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 
@@ -107,14 +105,4 @@ void FuzzOperator::setProgress(float aFraction)
         std::fprintf(stderr, "progress set to %f\n", static_cast<double>(aFraction));
         std::abort();
     }
-}
-
-DownloadClock::TimePoint VirtualDownloadClock::now() const
-{
-    return Platform::SteadyWait::now();
-}
-
-void VirtualDownloadClock::pause() const
-{
-    Platform::SteadyWait::wait(1, nullptr);
 }

@@ -1,6 +1,5 @@
 #pragma once
 
-#include "Pellora/DownloadClock.h"
 #include "Pellora/UserInterfaceFactory.h"
 
 #include <cstdint>
@@ -31,13 +30,4 @@ private:
     unsigned myQuestions = 0;
     unsigned myStopAt;
     unsigned myChecks = 0;
-};
-
-// The download's clock on the virtual time: a rest moves it on by a
-// millisecond instead of sleeping.
-class VirtualDownloadClock : public DownloadClock
-{
-public:
-    TimePoint now() const override;
-    void pause() const override;
 };

@@ -4,7 +4,7 @@
 
 #include "tests/fuzz/FuzzInput.h"
 #include "tests/fuzz/FuzzTarget.h"
-#include "tests/fuzz/OnlineDevice.h"
+#include "tests/fuzz/DeviceSession.h"
 #include "tests/fuzz/PlayedLine.h"
 
 #include "Platform/WaitCursor.h"

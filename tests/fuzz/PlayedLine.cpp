@@ -1,6 +1,5 @@
 #include "tests/fuzz/PlayedLine.h"
 
-#include "Platform/Assertion.h"
 #include "Toolkit/Parameter/VornaException.h"
 
 #include <algorithm>
@@ -9,17 +8,6 @@
 namespace
 {
 const unsigned char stx = 0x02;
-const std::size_t maximumRecord = 0xFF;
-}
-
-VirtualTime::VirtualTime()
-{
-    Platform::SteadyWait::setTimeSource(this);
-}
-
-VirtualTime::~VirtualTime()
-{
-    Platform::SteadyWait::setTimeSource(nullptr);
 }
 
 PlayedLine::PlayedLine(const std::string& aRecords, VirtualTime& aTime) : myTime(aTime)
@@ -101,37 +89,4 @@ std::uint32_t PlayedLine::read(unsigned char* aBuffer, std::uint32_t aCount)
         myTime.sleepFor(std::chrono::milliseconds(myTimeout));
     }
     return received;
-}
-
-LineRecords& LineRecords::raw(const ByteString& aBytes)
-{
-    for (std::size_t at = 0; at < aBytes.size(); at += maximumRecord)
-    {
-        const std::size_t count = std::min(maximumRecord, aBytes.size() - at);
-        myRecords += '\0';
-        myRecords += static_cast<char>(count);
-        myRecords.append(reinterpret_cast<const char*>(aBytes.data()) + at, count);
-    }
-    return *this;
-}
-
-LineRecords& LineRecords::frame(const ByteString& aData)
-{
-    VORNA_ASSERT(aData.size() <= maximumRecord);
-    myRecords += '\1';
-    myRecords += static_cast<char>(aData.size());
-    myRecords.append(reinterpret_cast<const char*>(aData.data()), aData.size());
-    return *this;
-}
-
-LineRecords& LineRecords::silence()
-{
-    myRecords += '\2';
-    return *this;
-}
-
-LineRecords& LineRecords::writeFailure()
-{
-    myRecords += '\3';
-    return *this;
 }

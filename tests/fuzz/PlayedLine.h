@@ -1,30 +1,12 @@
 #pragma once
 
-#include "Platform/SteadyWait.h"
+#include "tests/fuzz/VirtualTime.h"
+
 #include "Toolkit/Link/SerialDeviceImplementation.h"
-#include "Toolkit/Parameter/ByteString.h"
 
 #include <cstdint>
 #include <deque>
 #include <string>
-
-// Virtual time for one fuzz run: every wait of the program and every read
-// time-out of the line moves it on at once, so nothing really sleeps and the
-// time limits of the program still end its waits. Installed while it exists.
-class VirtualTime : public Platform::SteadyWait::TimeSource
-{
-public:
-    VirtualTime();
-    ~VirtualTime();
-    VirtualTime(const VirtualTime&) = delete;
-    VirtualTime& operator=(const VirtualTime&) = delete;
-
-    Platform::SteadyWait::Clock::time_point now() override { return myNow; }
-    void sleepFor(Platform::SteadyWait::Clock::duration aDuration) override { myNow += aDuration; }
-
-private:
-    Platform::SteadyWait::Clock::time_point myNow;
-};
 
 // An in-memory serial line that plays what a fuzz input says the unit sends.
 // The input is a series of records, each led by a kind byte (taken modulo 4):
@@ -60,18 +42,4 @@ private:
     std::string myWritten;
     std::uint32_t myTimeout = 0;
     VirtualTime& myTime;
-};
-
-// Writes the records that a PlayedLine plays.
-class LineRecords
-{
-public:
-    LineRecords& raw(const ByteString& aBytes);
-    LineRecords& frame(const ByteString& aData);
-    LineRecords& silence();
-    LineRecords& writeFailure();
-    const std::string& records() const { return myRecords; }
-
-private:
-    std::string myRecords;
 };

@@ -6,7 +6,7 @@
 #include "tests/fuzz/FuzzInput.h"
 #include "tests/fuzz/FuzzTarget.h"
 #include "tests/fuzz/PlayedLine.h"
-#include "tests/fuzz/ProtocolOperations.h"
+#include "tests/fuzz/ProtocolOperation.h"
 
 #include "Models/OnlineProtocolStack.h"
 #include "Platform/WaitCursor.h"

@@ -1,7 +1,8 @@
 #pragma once
 
 #include "tests/emulator/UnitLine.h"
-#include "tests/fuzz/PlayedLine.h"
+#include "tests/fuzz/LineRecords.h"
+#include "tests/fuzz/VirtualTime.h"
 
 #include "Toolkit/Link/SerialDeviceImplementation.h"
 

@@ -5,6 +5,7 @@
 
 #include "tests/fuzz/FuzzInput.h"
 #include "tests/fuzz/FuzzOperator.h"
+#include "tests/fuzz/VirtualDownloadClock.h"
 #include "tests/fuzz/FuzzTarget.h"
 #include "tests/fuzz/PlayedLine.h"
 #include "tests/fuzz/ScratchFolder.h"

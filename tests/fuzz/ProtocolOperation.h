@@ -1,6 +1,7 @@
 #pragma once
 
 #include "tests/fuzz/FuzzInput.h"
+#include "tests/fuzz/FuzzOutput.h"
 
 #include <cstdint>
 #include <string>

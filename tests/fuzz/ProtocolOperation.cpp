@@ -1,4 +1,4 @@
-#include "tests/fuzz/ProtocolOperations.h"
+#include "tests/fuzz/ProtocolOperation.h"
 
 #include "tests/fuzz/FuzzTarget.h"
 
