@@ -3,8 +3,11 @@ BUILD    ?= build
 TYPE     ?= RelWithDebInfo
 SANITIZE ?= OFF
 JOBS     ?= $(shell nproc)
+# The fuzz build (clang) and how long each fuzz target runs, in seconds.
+FUZZ_BUILD   ?= build-fuzz
+FUZZ_SECONDS ?= 25
 
-.PHONY: all setup configure build test run bench clean
+.PHONY: all setup configure build test run bench fuzz clean
 
 all: build
 
@@ -26,6 +29,9 @@ run: build
 
 bench: build
 	@for b in $(BUILD)/bench/bench_*; do [ -x "$$b" ] && "$$b"; done; true
+
+fuzz:
+	@BUILD=$(FUZZ_BUILD) JOBS=$(JOBS) bash scripts/fuzz $(FUZZ_SECONDS)
 
 clean:
 	rm -rf $(BUILD)

@@ -24,6 +24,7 @@ bool isOk(const unsigned char* anAnswer)
 constexpr std::chrono::milliseconds DownloadFile::StatusTimeLimit;
 constexpr std::chrono::milliseconds DownloadFile::AnswerTimeLimit;
 constexpr std::chrono::milliseconds DownloadFile::SettleTime;
+constexpr std::size_t DownloadFile::MaxLineLength;
 
 DownloadFile::DownloadFile(const std::string& aName)
     : myName(aName)
@@ -70,10 +71,11 @@ void DownloadFile::open()
         myStream.close();
     }
     myStream.clear();
-    // A folder opens like a file here but reads as nothing, which would pass
-    // for a successful download of an empty file.
+    // Only a regular file has an end: a folder reads as nothing, which would
+    // pass for an empty file, a device such as /dev/zero never ends and a
+    // FIFO blocks in the open, out of reach of Stop.
     std::error_code error;
-    if (!std::filesystem::is_directory(myName, error))
+    if (std::filesystem::is_regular_file(myName, error))
     {
         myStream.open(myName, std::ios::in | std::ios::binary);
     }
@@ -95,17 +97,37 @@ void DownloadFile::open()
 
 bool DownloadFile::readLine(std::string& aLine)
 {
-    if (!std::getline(myStream, aLine))
+    aLine.clear();
+    bool any = false;
+    for (int next = myStream.get(); next != std::char_traits<char>::eof(); next = myStream.get())
+    {
+        any = true;
+        ++myPosition;
+        if (next == '\n')
+        {
+            break;
+        }
+        // Far beyond any S-record line: the file is no S-record file, and the
+        // line must not grow without bound before Stop is looked at again.
+        if (aLine.size() > MaxLineLength)
+        {
+            throw InterpreterError("Error reading " + myName);
+        }
+        aLine.push_back(static_cast<char>(next));
+    }
+    if (!any)
     {
         checkRead();
         return false;
     }
-    // The delimiter was taken too unless the line ended the file.
-    myPosition += static_cast<std::streamoff>(aLine.size()) + (myStream.eof() ? 0 : 1);
     // The file may have been written with two-character line ends.
     if (!aLine.empty() && aLine.back() == '\r')
     {
         aLine.pop_back();
+    }
+    if (aLine.size() > MaxLineLength)
+    {
+        throw InterpreterError("Error reading " + myName);
     }
     return true;
 }

@@ -6,6 +6,7 @@
 #include "Pellora/TextDisplay.h"
 
 #include <chrono>
+#include <cstddef>
 #include <fstream>
 #include <string>
 
@@ -24,6 +25,9 @@ public:
     // last line, then how long to keep the window live before going on.
     static constexpr std::chrono::milliseconds AnswerTimeLimit{20000};
     static constexpr std::chrono::milliseconds SettleTime{3000};
+    // The longest line a file may hold, its line end not counted; an S-record
+    // line has at most 514 characters.
+    static constexpr std::size_t MaxLineLength = 4096;
 
     explicit DownloadFile(const std::string& aName);
 
@@ -34,8 +38,9 @@ public:
     // again after it; every line goes out with one "\n". Without it, lines go
     // out without line ends and the unit's one answer byte is awaited at the
     // end. Throws InterpreterError "Error opening <name>" for a file that
-    // cannot be opened and "Error reading <name>" when reading it fails; the
-    // progress is 0 again afterwards.
+    // cannot be opened or is no regular file, and "Error reading <name>" when
+    // reading it fails or a line is longer than MaxLineLength; the progress is
+    // 0 again afterwards.
     bool download(SerialDevice& aDevice, UserInterface::ProgressDisplay& aProgress,
                   UserInterface::CancelChecker& aCancelChecker, bool aProtocol,
                   const DownloadClock& aClock = DownloadClock::steady());

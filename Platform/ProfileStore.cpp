@@ -142,10 +142,23 @@ Line parse(const std::string& aText)
     return line;
 }
 
-// The file's lines; nullopt when it exists but cannot be read.
-std::optional<std::vector<std::string>> readLines(const std::string& aPath)
+// One line of the file as it stands there: its text, and its line end kept
+// apart so that a rewrite gives back the lines it does not change byte for byte.
+struct FileLine
 {
-    std::vector<std::string> lines;
+    std::string text;            // without the line end
+    bool carriageReturn = false; // one "\r" before the "\n" (or before the end of the file)
+    bool newline = false;        // false only for a last line without "\n"
+
+    std::string bytes() const { return text + (carriageReturn ? "\r" : "") + (newline ? "\n" : ""); }
+};
+
+// The file's lines; nullopt when it exists but cannot be read. Only one "\r"
+// before a line end belongs to the line end: any other is the line's own, so
+// a file whose line ends were converted twice never gains section headers.
+std::optional<std::vector<FileLine>> readLines(const std::string& aPath)
+{
+    std::vector<FileLine> lines;
     struct stat status;
     if (::stat(aPath.c_str(), &status) != 0)
     {
@@ -161,9 +174,15 @@ std::optional<std::vector<std::string>> readLines(const std::string& aPath)
     std::string text;
     while (std::getline(file, text))
     {
+        FileLine line;
+        line.newline = !file.eof();
         if (!text.empty() && text.back() == '\r')
+        {
             text.pop_back();
-        lines.push_back(text);
+            line.carriageReturn = true;
+        }
+        line.text = text;
+        lines.push_back(line);
     }
     if (file.bad())
         return std::nullopt;
@@ -185,7 +204,7 @@ bool writeFully(int aDescriptor, const std::string& aText)
     return true;
 }
 
-bool replaceFile(const std::string& aPath, const std::vector<std::string>& someLines)
+bool replaceFile(const std::string& aPath, const std::vector<FileLine>& someLines)
 {
     std::filesystem::path path(aPath);
     std::error_code error;
@@ -193,8 +212,8 @@ bool replaceFile(const std::string& aPath, const std::vector<std::string>& someL
     if (error)
         return false;
     std::string text;
-    for (const std::string& line : someLines)
-        text += line + '\n';
+    for (const FileLine& line : someLines)
+        text += line.bytes();
 
     std::string temporary = (path.parent_path() / ("." + path.filename().string() + ".XXXXXX")).string();
     std::vector<char> name(temporary.begin(), temporary.end());
@@ -218,14 +237,14 @@ bool replaceFile(const std::string& aPath, const std::vector<std::string>& someL
 // The value of the entry; the last one counts when a file names it twice.
 std::optional<std::string> lookUp(const std::string& aPath, const std::string& aSection, const std::string& anEntry)
 {
-    std::optional<std::vector<std::string>> lines = readLines(aPath);
+    std::optional<std::vector<FileLine>> lines = readLines(aPath);
     std::optional<std::string> found;
     if (!lines)
         return found;
     bool inSection = false;
-    for (const std::string& text : *lines)
+    for (const FileLine& text : *lines)
     {
-        Line line = parse(text);
+        Line line = parse(text.text);
         if (line.kind == Line::Section)
             inSection = sameName(line.name, aSection);
         else if (line.kind == Line::Entry && inSection && sameName(line.name, anEntry))
@@ -288,38 +307,51 @@ bool ProfileStore::writeString(const std::string& aSection, const std::string& a
 {
     if (anEntry.empty())
         return false; // a line "=value" would not read back
-    std::optional<std::vector<std::string>> read = readLines(myPath);
+    std::optional<std::vector<FileLine>> read = readLines(myPath);
     if (!read)
         return false;
-    std::vector<std::string>& lines = *read;
-    const std::string entryLine = escape(anEntry, Role::Entry) + "=" + escape(aValue, Role::Value);
+    std::vector<FileLine>& lines = *read;
+    const std::string entryText = escape(anEntry, Role::Entry) + "=" + escape(aValue, Role::Value);
 
     std::optional<std::size_t> entryAt;
     std::optional<std::size_t> sectionEnd; // the last non-blank line of the last matching section
     bool inSection = false;
     for (std::size_t i = 0; i < lines.size(); ++i)
     {
-        Line line = parse(lines[i]);
+        Line line = parse(lines[i].text);
         if (line.kind == Line::Section)
             inSection = sameName(line.name, aSection);
         if (!inSection)
             continue;
-        if (!trim(lines[i]).empty())
+        if (!trim(lines[i].text).empty())
             sectionEnd = i;
         if (line.kind == Line::Entry && sameName(line.name, anEntry))
             entryAt = i;
     }
 
+    // New lines end as the line before them does, so a file keeps its kind of line end.
+    auto newLine = [&lines](std::size_t anAt, const std::string& aText)
+    {
+        FileLine line;
+        line.text = aText;
+        line.newline = true;
+        if (anAt > 0)
+        {
+            line.carriageReturn = lines[anAt - 1].carriageReturn;
+            lines[anAt - 1].newline = true;
+        }
+        lines.insert(lines.begin() + static_cast<std::ptrdiff_t>(anAt), line);
+    };
     if (entryAt)
-        lines[*entryAt] = entryLine;
+        lines[*entryAt].text = entryText;
     else if (sectionEnd)
-        lines.insert(lines.begin() + static_cast<std::ptrdiff_t>(*sectionEnd + 1), entryLine);
+        newLine(*sectionEnd + 1, entryText);
     else
     {
-        if (!lines.empty() && !trim(lines.back()).empty())
-            lines.push_back(std::string());
-        lines.push_back("[" + escape(aSection, Role::Section) + "]");
-        lines.push_back(entryLine);
+        if (!lines.empty() && !trim(lines.back().text).empty())
+            newLine(lines.size(), std::string());
+        newLine(lines.size(), "[" + escape(aSection, Role::Section) + "]");
+        newLine(lines.size(), entryText);
     }
     return replaceFile(myPath, lines);
 }

@@ -13,7 +13,13 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <atomic>
+#include <chrono>
+#include <fcntl.h>
 #include <string>
+#include <sys/stat.h>
+#include <thread>
+#include <unistd.h>
 #include <vector>
 
 using testing::ElementsAre;
@@ -247,6 +253,110 @@ TEST_F(DownloadFileTest, FolderIsNoFile)
     EXPECT_THROW(file.download(myDevice, myProgress, myChecker, false, myClock), InterpreterError);
     EXPECT_THAT(myLine.writes(), IsEmpty());
 }
+
+// Only regular files are downloaded: a device never ends and a FIFO would
+// block the open where Stop cannot reach it.
+TEST_F(DownloadFileTest, DeviceIsNoFile)
+{
+    DownloadFile file("/dev/null");
+    myLine.answer("okok");
+    EXPECT_EQ("Error opening /dev/null", [&] {
+        try
+        {
+            file.download(myDevice, myProgress, myChecker, true, myClock);
+        }
+        catch (const InterpreterError& anError)
+        {
+            return std::string(anError.what());
+        }
+        return std::string("no error");
+    }());
+    EXPECT_THAT(myLine.writes(), IsEmpty());
+}
+
+TEST_F(DownloadFileTest, FifoIsNoFileAndDoesNotBlock)
+{
+    const std::string path = myFolder.pathOf("pipe.s19");
+    ASSERT_EQ(0, ::mkfifo(path.c_str(), 0600));
+    // A writer that comes and goes at once, so that an open that waits for one
+    // ends (as an empty file) instead of hanging the test.
+    // Its open succeeds only while a reader has the FIFO open.
+    std::atomic<bool> done{false};
+    std::atomic<bool> opened{false};
+    std::thread writer([&] {
+        while (!done)
+        {
+            const int descriptor = ::open(path.c_str(), O_WRONLY | O_NONBLOCK);
+            if (descriptor >= 0)
+            {
+                opened = true;
+                ::close(descriptor);
+            }
+            std::this_thread::sleep_for(std::chrono::milliseconds(1));
+        }
+    });
+    DownloadFile file(path);
+    myLine.answer("okok");
+    std::string message = "no error";
+    try
+    {
+        file.download(myDevice, myProgress, myChecker, true, myClock);
+    }
+    catch (const InterpreterError& anError)
+    {
+        message = anError.what();
+    }
+    done = true;
+    writer.join();
+    EXPECT_EQ("Error opening " + path, message);
+    EXPECT_FALSE(opened) << "the download waited in the open for a writer";
+    EXPECT_EQ(0u, myLine.readCount());
+}
+
+struct LineLengthCase
+{
+    const char* name;
+    std::size_t length; // of the second line, its line end not counted
+    const char* lineEnd;
+    bool sent;
+};
+
+class LineLength : public DownloadFileTest, public testing::WithParamInterface<LineLengthCase>
+{
+};
+
+// A line far longer than any S-record line ends the download as a read error
+// before it is sent, in either mode; the longest allowed one goes out whole.
+TEST_P(LineLength, LongerThanTheLimitIsAReadError)
+{
+    const LineLengthCase& the = GetParam();
+    const std::string line(the.length, 'S');
+    for (bool protocol : {true, false})
+    {
+        myLine = FakeSerialLine();
+        myLine.answer("okok");
+        const std::string error = downloadError("S00600004844521B\n" + line + the.lineEnd + "S9030000FC\n", protocol);
+        if (the.sent)
+        {
+            EXPECT_EQ("no error", error);
+            EXPECT_THAT(myLine.writes(), testing::Contains(protocol ? line + "\n" : line));
+        }
+        else
+        {
+            EXPECT_EQ("Error reading " + myFolder.pathOf("file.s19"), error);
+            EXPECT_EQ(1u, myLine.writes().size()) << "only the first line went out";
+        }
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Lines, LineLength,
+    testing::Values(LineLengthCase{"Longest", DownloadFile::MaxLineLength, "\n", true},
+                    LineLengthCase{"LongestWithWindowsLineEnd", DownloadFile::MaxLineLength, "\r\n", true},
+                    LineLengthCase{"OneTooLong", DownloadFile::MaxLineLength + 1, "\n", false},
+                    LineLengthCase{"OneTooLongWithWindowsLineEnd", DownloadFile::MaxLineLength + 1, "\r\n", false},
+                    LineLengthCase{"EndlessAtTheEndOfTheFile", 1 << 20, "", false}),
+    [](const testing::TestParamInfo<LineLengthCase>& anInfo) { return std::string(anInfo.param.name); });
 
 struct StopCase
 {

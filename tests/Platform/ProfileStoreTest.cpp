@@ -107,10 +107,50 @@ TEST_F(ProfileStoreTest, RewriteKeepsTheOtherLinesWhereTheyWere)
     ProfileStore store("Tessiva");
     ASSERT_TRUE(store.writeInt("settings", "BAUD RATE", 2)); // names match in any case
     ASSERT_TRUE(store.writeInt("Settings", "port number", 3));
-    EXPECT_EQ(readFile(), "; written by hand\n[Settings]\nBAUD RATE=2\nnonsense line\nport number=3\n\n[Other]\nkeep=me\n");
+    EXPECT_EQ(readFile(), "; written by hand\r\n[Settings]\r\nBAUD RATE=2\r\nnonsense line\r\nport number=3\r\n\r\n"
+                          "[Other]\r\nkeep=me\r\n");
     EXPECT_EQ(store.getInt("SETTINGS", "baud rate", 0), 2);
     EXPECT_EQ(store.getString("Other", "keep", ""), "me");
 }
+
+// Line ends converted twice ("\r\r\n"), a last line without its "\n", stray
+// carriage returns: every write leaves the lines it does not change as they
+// were, and what it writes reads back.
+struct CarriageReturnCase
+{
+    const char* name;
+    const char* file;
+    const char* section;
+    const char* expected; // the file after writing "a=1" into the section
+};
+
+class ProfileStoreCarriageReturns : public ProfileStoreTest, public ::testing::WithParamInterface<CarriageReturnCase>
+{
+};
+
+TEST_P(ProfileStoreCarriageReturns, WrittenValueReadsBackAndOtherLinesStayByteForByte)
+{
+    const CarriageReturnCase& the = GetParam();
+    writeFile(the.file);
+    ProfileStore store("Tessiva");
+    for (int pass = 0; pass < 3; ++pass) // every rewrite must leave the same file
+    {
+        ASSERT_TRUE(store.writeInt(the.section, "a", 1));
+        EXPECT_EQ(store.getInt(the.section, "a", 0), 1);
+        EXPECT_EQ(readFile(), the.expected) << "after write " << pass + 1;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Files, ProfileStoreCarriageReturns,
+    ::testing::Values(
+        CarriageReturnCase{"HeaderWithTwoCarriageReturnsAtTheEnd", "[]\n[X]\r\r", "", "[]\n[X]\r\r\na=1\r\n"},
+        CarriageReturnCase{"LineEndsConvertedTwice", "[S]\r\r\nb=2\r\r\n\r\r\n[T]\r\r\nc=3\r\r\n", "T",
+                           "[S]\r\r\nb=2\r\r\n\r\r\n[T]\r\r\nc=3\r\r\n\r\n[T]\r\na=1\r\n"},
+        CarriageReturnCase{"LastLineWithoutNewline", "[S]\nb=2", "S", "[S]\nb=2\na=1\n"},
+        CarriageReturnCase{"EntryKeepsItsLineEnd", "[S]\r\na=0\r\nz=9\r\n", "S", "[S]\r\na=1\r\nz=9\r\n"},
+        CarriageReturnCase{"NewSectionAfterAStrayCarriageReturn", "k=v\r\r", "New", "k=v\r\r\n\r\n[New]\r\na=1\r\n"}),
+    [](const ::testing::TestParamInfo<CarriageReturnCase>& anInfo) { return std::string(anInfo.param.name); });
 
 TEST_F(ProfileStoreTest, MalformedLinesArePassedOver)
 {

@@ -1,0 +1,108 @@
+#include "tests/fuzz/FuzzOperator.h"
+
+#include "Pellora/CancelCheckerImplementation.h"
+#include "Pellora/CancelException.h"
+#include "Pellora/MessageImplementation.h"
+#include "Pellora/ProgressDisplayImplementation.h"
+#include "Pellora/QuestionImplementation.h"
+#include "Pellora/TextDisplayImplementation.h"
+
+#include <cstdio>
+#include <cstdlib>
+
+namespace
+{
+class Checker : public UserInterface::CancelCheckerImplementation
+{
+public:
+    explicit Checker(FuzzOperator& anOperator) : myOperator(anOperator) {}
+    bool check() override { return myOperator.check(); }
+
+private:
+    FuzzOperator& myOperator;
+};
+
+class Asker : public UserInterface::QuestionImplementation
+{
+public:
+    explicit Asker(FuzzOperator& anOperator) : myOperator(anOperator) {}
+    bool ask(const char*) override { return myOperator.ask(); }
+
+private:
+    FuzzOperator& myOperator;
+};
+
+class Field : public UserInterface::TextDisplayImplementation
+{
+public:
+    void tell(const char* aStatement) override
+    {
+        if (aStatement == nullptr)
+        {
+            std::fprintf(stderr, "a text field was told nothing\n");
+            std::abort();
+        }
+    }
+};
+
+class MessageBox : public UserInterface::MessageImplementation
+{
+public:
+    void show(const char*) override {}
+};
+
+class ProgressBar : public UserInterface::ProgressDisplayImplementation
+{
+public:
+    void set(float aFraction) override { FuzzOperator::setProgress(aFraction); }
+};
+}
+
+UserInterface::CancelCheckerImplementation* FuzzOperator::newCancelChecker()
+{
+    return new Checker(*this);
+}
+
+UserInterface::QuestionImplementation* FuzzOperator::newQuestion()
+{
+    return new Asker(*this);
+}
+
+UserInterface::TextDisplayImplementation* FuzzOperator::newTextDisplay(TextField)
+{
+    return new Field();
+}
+
+UserInterface::MessageImplementation* FuzzOperator::newMessage()
+{
+    return new MessageBox();
+}
+
+UserInterface::ProgressDisplayImplementation* FuzzOperator::newProgressDisplay()
+{
+    return new ProgressBar();
+}
+
+bool FuzzOperator::check()
+{
+    if (++myChecks == myStopAt)
+    {
+        throw Win32Implementation::CancelException();
+    }
+    return true;
+}
+
+bool FuzzOperator::ask()
+{
+    return (myAnswers >> (myQuestions++ % 8)) & 1;
+}
+
+void FuzzOperator::setProgress(float aFraction)
+{
+    // The bar shows the fraction as a percentage: anything outside is a fault.
+    if (!(aFraction >= 0.0f && aFraction <= 1.0f))
+    {
+        std::fprintf(stderr, "progress set to %f\n", static_cast<double>(aFraction));
+        std::abort();
+    }
+}

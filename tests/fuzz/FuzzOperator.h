@@ -1,0 +1,33 @@
+#pragma once
+
+#include "Pellora/UserInterfaceFactory.h"
+
+#include <cstdint>
+
+// The operator at the window during a fuzz run: answers the questions by the
+// bits of a byte, presses Stop at a chosen cancel check (0: never) and checks
+// that the progress bar is only ever set within 0..100 %.
+class FuzzOperator : public UserInterfaceFactory
+{
+public:
+    FuzzOperator(std::uint8_t someAnswers, unsigned aStopAtCheck)
+        : myAnswers(someAnswers), myStopAt(aStopAtCheck)
+    {
+    }
+
+    UserInterface::CancelCheckerImplementation* newCancelChecker() override;
+    UserInterface::QuestionImplementation* newQuestion() override;
+    UserInterface::TextDisplayImplementation* newTextDisplay(TextField aField) override;
+    UserInterface::MessageImplementation* newMessage() override;
+    UserInterface::ProgressDisplayImplementation* newProgressDisplay() override;
+
+    bool check();
+    bool ask();
+    static void setProgress(float aFraction);
+
+private:
+    std::uint8_t myAnswers;
+    unsigned myQuestions = 0;
+    unsigned myStopAt;
+    unsigned myChecks = 0;
+};
