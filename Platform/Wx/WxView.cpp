@@ -626,6 +626,20 @@ void WxView::synchronise()
     }
 }
 
+void WxView::dropWidgetsBelow(const Window& aWindow)
+{
+    for (const Window* child : aWindow.children())
+    {
+        dropWidgetsBelow(*child);
+        const auto place = myPeers.find(child);
+        if (place != myPeers.end())
+        {
+            drop(*place->second);
+            myPeers.erase(place);
+        }
+    }
+}
+
 void WxView::dropWidgetsOfWindowsGone()
 {
     std::vector<const Window*> dead;
@@ -703,10 +717,15 @@ void WxView::synchroniseTree(Window& aWindow, wxWindow* aParent, bool aFull)
     {
         return;
     }
-    // What the user cannot see gets its widgets when it is first shown.
+    // What the user cannot see has no widgets: they are made when it shows,
+    // and go when it hides again, so hidden panels and pages cost nothing.
     if (!aWindow.isShown())
     {
-        peer.childrenSynced = false;
+        if (peer.childrenSynced)
+        {
+            dropWidgetsBelow(aWindow);
+            peer.childrenSynced = false;
+        }
         return;
     }
     if (!aFull && peer.childrenSynced && aWindow.subtreeGeneration() <= peer.subtreeSynced)

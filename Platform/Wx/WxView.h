@@ -92,6 +92,7 @@ private:
 
     void synchroniseTree(Window& aWindow, wxWindow* aParent, bool aFull);
     void dropWidgetsOfWindowsGone();
+    void dropWidgetsBelow(const Window& aWindow);
     Peer& peerFor(Window& aWindow, wxWindow* aParent);
     wxWindow* create(Window& aWindow, wxWindow* aParent);
     void bindEvents(Window& aWindow, wxWindow* aWidget);

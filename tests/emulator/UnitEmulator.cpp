@@ -356,9 +356,22 @@ void UnitEmulator::send(const EmulatedUnit::Answers& someAnswers)
         }
         Clock::duration perByte = byteTime();
         std::size_t sent = 0;
+        // Bytes are counted before they go out: whoever has read them then
+        // finds them counted.
+        const auto write = [this](const uint8_t* someBytes, std::size_t aCount) {
+            {
+                std::lock_guard<std::mutex> lock(myMutex);
+                myCounts.bytesSent += aCount;
+            }
+            if (writeAll(someBytes, aCount))
+                return true;
+            std::lock_guard<std::mutex> lock(myMutex);
+            myCounts.bytesSent -= aCount;
+            return false;
+        };
         if (perByte == Clock::duration::zero())
         {
-            if (writeAll(answer.bytes.data(), answer.bytes.size()))
+            if (write(answer.bytes.data(), answer.bytes.size()))
                 sent = answer.bytes.size();
         }
         else
@@ -372,14 +385,12 @@ void UnitEmulator::send(const EmulatedUnit::Answers& someAnswers)
                 // A late byte inside an answer only gathers with the rest;
                 // a late last byte keeps the other side waiting.
                 bool last = sent + 1 == answer.bytes.size();
-                if (!(last ? waitPunctually(due) : waitUntil(due)) || !writeAll(&byte, 1))
+                if (!(last ? waitPunctually(due) : waitUntil(due)) || !write(&byte, 1))
                     break;
                 mySendWireEnd = due;
                 ++sent;
             }
         }
-        std::lock_guard<std::mutex> lock(myMutex);
-        myCounts.bytesSent += sent;
         if (sent != answer.bytes.size())
             return;
     }
