@@ -80,7 +80,7 @@ private:
         }
         unlink(path);
         std::fflush(stderr);
-        theOriginalError = dup(STDERR_FILENO);
+        theOriginalError = fcntl(STDERR_FILENO, F_DUPFD_CLOEXEC, 0);
         dup2(file, STDERR_FILENO);
         theCaught = file;
     }

@@ -11,6 +11,8 @@
 #include <cstdlib>
 #include <fcntl.h>
 #include <poll.h>
+#include <dirent.h>
+#include <sys/prctl.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -35,6 +37,32 @@ std::string findInPath(const std::string& aProgram)
         start = end + 1;
     }
     return std::string();
+}
+
+// In a child just forked for a server: it ends with the test program, however
+// that ends, and holds none of the test's files open (a test runner waits
+// for its output to close) but aKept. Standard input, output and error stay.
+void leaveWithTheTest(int aKept = -1)
+{
+    prctl(PR_SET_PDEATHSIG, SIGKILL);
+    DIR* open = opendir("/proc/self/fd");
+    if (open == NULL)
+    {
+        return;
+    }
+    while (const dirent* entry = readdir(open))
+    {
+        const int file = std::atoi(entry->d_name);
+        if (file > STDERR_FILENO && file != aKept && file != dirfd(open))
+        {
+            const int flags = fcntl(file, F_GETFD);
+            if (flags >= 0)
+            {
+                fcntl(file, F_SETFD, flags | FD_CLOEXEC);
+            }
+        }
+    }
+    closedir(open);
 }
 
 bool isTaken(int aNumber)
@@ -144,6 +172,7 @@ bool VirtualDisplay::start(std::string& aReason)
         if (child == 0)
         {
             close(ready[0]);
+            leaveWithTheTest(ready[1]);
             const int quiet = open("/dev/null", O_WRONLY);
             if (quiet >= 0)
             {
@@ -227,6 +256,7 @@ bool VirtualDisplay::startWindowManager(std::string& aReason)
     }
     if (child == 0)
     {
+        leaveWithTheTest();
         const int quiet = open("/dev/null", O_WRONLY);
         if (quiet >= 0)
         {
