@@ -1,5 +1,6 @@
 #include "Models/AudioCodingModeRule.h"
 
+#include "Models/ParameterIds.h"
 #include "Toolkit/Parameter/ControlParameter.h"
 
 AudioCodingModeRule::AudioCodingModeRule(StatusCollection* aStatusCollection, ControlCollection* aControlCollection)
@@ -26,10 +27,10 @@ void AudioCodingModeRule::onSubjectUpdated()
     status('C', 15).setAvailable(dualMono, source());
 
     control('B', 7).setAvailable(hasCenter && mode != 1, source());
-    ControlParameter& lfe = control('B', 4);
+    ControlParameter& lfe = control(ParameterIds::lfeChannel);
     lfe.setAvailable(mode >= 3, source());
     lfe.setMaximum(ParameterValue(mode >= 3 ? 1 : 0), source());
-    control('B', 2).setMaximum(ParameterValue(mode != 0 ? 7 : 6), source());
+    control(ParameterIds::bitStreamMode).setMaximum(ParameterValue(mode != 0 ? 7 : 6), source());
     control('B', 32).setAvailable(mode >= 4, source());
     control('B', 8).setAvailable(mode >= 4, source());
     control('B', 31).setAvailable(mode >= 4, source());

@@ -1,21 +1,15 @@
 #include "Models/BitStreamModeDefinition.h"
 
 BitStreamModeDefinition::BitStreamModeDefinition(const std::string& aName)
-    : EnumeratedDefinition(aName)
+    : EnumeratedDefinition(aName, {
+          "Complete Main",
+          "Music and Effects",
+          "Visually Impaired",
+          "Hearing Impaired",
+          "Dialogue",
+          "Commentary",
+          "Emergency",
+          "Karaoke (Voice Over)",
+      })
 {
-    static const char* const theTexts[] = {
-        "Complete Main",
-        "Music and Effects",
-        "Visually Impaired",
-        "Hearing Impaired",
-        "Dialogue",
-        "Commentary",
-        "Emergency",
-        "Karaoke (Voice Over)",
-    };
-    int value = 0;
-    for (const char* text : theTexts)
-    {
-        (*this)[ParameterValue(value++)] = text;
-    }
 }

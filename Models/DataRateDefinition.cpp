@@ -1,9 +1,13 @@
 #include "Models/DataRateDefinition.h"
 
 DataRateDefinition::DataRateDefinition(const std::string& aName)
-    : EnumeratedDefinition(aName)
+    : EnumeratedDefinition(aName, texts())
 {
-    static const char* const theTexts[] = {
+}
+
+const std::vector<std::string>& DataRateDefinition::texts()
+{
+    static const std::vector<std::string> theTexts = {
         "32 kbps",
         "40 kbps",
         "48 kbps",
@@ -24,9 +28,5 @@ DataRateDefinition::DataRateDefinition(const std::string& aName)
         "576 kbps",
         "640 kbps",
     };
-    int value = 0;
-    for (const char* text : theTexts)
-    {
-        (*this)[ParameterValue(value++)] = text;
-    }
+    return theTexts;
 }

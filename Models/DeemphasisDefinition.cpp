@@ -1,16 +1,10 @@
 #include "Models/DeemphasisDefinition.h"
 
 DeemphasisDefinition::DeemphasisDefinition(const std::string& aName)
-    : EnumeratedDefinition(aName)
+    : EnumeratedDefinition(aName, {
+          "Auto",
+          "Not Applied",
+          "Applied",
+      }, -1)
 {
-    static const char* const theTexts[] = {
-        "Auto",
-        "Not Applied",
-        "Applied",
-    };
-    int value = -1;
-    for (const char* text : theTexts)
-    {
-        (*this)[ParameterValue(value++)] = text;
-    }
 }

@@ -1,5 +1,6 @@
 #include "Models/Kq310CodingModeRule.h"
 
+#include "Models/ParameterIds.h"
 #include "Toolkit/Parameter/ControlParameter.h"
 #include "Toolkit/Parameter/VornaException.h"
 
@@ -15,8 +16,8 @@ Kq310CodingModeRule::Kq310CodingModeRule(const ParameterId& aSubject, StatusColl
 
 void Kq310CodingModeRule::onSubjectUpdated()
 {
-    ControlParameter& dataRate = control('B', 1);
-    const int mode = control('B', 3).value().toShort();
+    ControlParameter& dataRate = control(ParameterIds::dataRate);
+    const int mode = control(ParameterIds::audioCodingMode).value().toShort();
     int capability = 0;
     switch (mode)
     {

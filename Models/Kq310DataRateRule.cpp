@@ -1,5 +1,6 @@
 #include "Models/Kq310DataRateRule.h"
 
+#include "Models/ParameterIds.h"
 #include "Toolkit/Parameter/ControlParameter.h"
 
 Kq310DataRateRule::Kq310DataRateRule(const ParameterId& aSubject, StatusCollection* aStatusCollection,
@@ -12,10 +13,10 @@ Kq310DataRateRule::Kq310DataRateRule(const ParameterId& aSubject, StatusCollecti
 
 void Kq310DataRateRule::onSubjectUpdated()
 {
-    ControlParameter& codingMode = control('B', 3);
-    const int dataRate = control('B', 1).value().toShort();
-    const bool lfe = control('B', 4).value().toShort() != 0;
-    const int bitStreamMode = control('B', 2).value().toShort();
+    ControlParameter& codingMode = control(ParameterIds::audioCodingMode);
+    const int dataRate = control(ParameterIds::dataRate).value().toShort();
+    const bool lfe = control(ParameterIds::lfeChannel).value().toShort() != 0;
+    const int bitStreamMode = control(ParameterIds::bitStreamMode).value().toShort();
 
     int minimum = lfe ? 3 : (bitStreamMode >= 7 ? 1 : 0);
     int maximum = 7;

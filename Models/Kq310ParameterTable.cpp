@@ -2,6 +2,7 @@
 
 #include "Models/Kq310CodingModeRule.h"
 #include "Models/Kq310DataRateRule.h"
+#include "Models/ParameterIds.h"
 
 #include <memory>
 
@@ -35,5 +36,5 @@ void Kq310ParameterTable::installDataRateRule()
 
 void Kq310ParameterTable::installCodingModeRule()
 {
-    ownObserver(std::make_unique<Kq310CodingModeRule>(ParameterId('B', 3), &myStatusParameters, &myControlParameters));
+    ownObserver(std::make_unique<Kq310CodingModeRule>(ParameterIds::audioCodingMode, &myStatusParameters, &myControlParameters));
 }

@@ -1,5 +1,6 @@
 #include "Models/ProductionInfoTwoRule.h"
 
+#include "Models/ParameterIds.h"
 #include "Toolkit/Parameter/ControlParameter.h"
 
 ProductionInfoTwoRule::ProductionInfoTwoRule(StatusCollection* aStatusCollection,
@@ -14,7 +15,7 @@ void ProductionInfoTwoRule::update(Subject* aSubject)
     {
         return;
     }
-    const bool available = parameter()->value().toShort() != 0 && control('B', 3).value().toShort() == 0;
+    const bool available = parameter()->value().toShort() != 0 && control(ParameterIds::audioCodingMode).value().toShort() == 0;
     control('B', 18).setAvailable(available, source());
     control('B', 19).setAvailable(available, source());
 }

@@ -1,16 +1,10 @@
 #include "Models/RecordFileFormatDefinition.h"
 
 RecordFileFormatDefinition::RecordFileFormatDefinition()
-    : EnumeratedDefinition("Record File Format")
+    : EnumeratedDefinition("Record File Format", {
+          "Normal, including time code",
+          "Normal",
+          "PC format",
+      })
 {
-    static const char* const theTexts[] = {
-        "Normal, including time code",
-        "Normal",
-        "PC format",
-    };
-    int value = 0;
-    for (const char* text : theTexts)
-    {
-        (*this)[ParameterValue(value++)] = text;
-    }
 }

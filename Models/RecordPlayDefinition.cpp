@@ -1,16 +1,10 @@
 #include "Models/RecordPlayDefinition.h"
 
 RecordPlayDefinition::RecordPlayDefinition(const std::string& aName)
-    : EnumeratedDefinition(aName)
+    : EnumeratedDefinition(aName, {
+          "None",
+          "Record Enabled",
+          "Playback Enabled",
+      })
 {
-    static const char* const theTexts[] = {
-        "None",
-        "Record Enabled",
-        "Playback Enabled",
-    };
-    int value = 0;
-    for (const char* text : theTexts)
-    {
-        (*this)[ParameterValue(value++)] = text;
-    }
 }

@@ -1,16 +1,10 @@
 #include "Models/RoomTypeDefinition.h"
 
 RoomTypeDefinition::RoomTypeDefinition(const std::string& aName)
-    : EnumeratedDefinition(aName)
+    : EnumeratedDefinition(aName, {
+          "Not Indicated",
+          "Large room, X curve monitor",
+          "Small room, flat monitor",
+      })
 {
-    static const char* const theTexts[] = {
-        "Not Indicated",
-        "Large room, X curve monitor",
-        "Small room, flat monitor",
-    };
-    int value = 0;
-    for (const char* text : theTexts)
-    {
-        (*this)[ParameterValue(value++)] = text;
-    }
 }

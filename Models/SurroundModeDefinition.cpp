@@ -1,16 +1,10 @@
 #include "Models/SurroundModeDefinition.h"
 
 SurroundModeDefinition::SurroundModeDefinition(const std::string& aName)
-    : EnumeratedDefinition(aName)
+    : EnumeratedDefinition(aName, {
+          "Not Indicated",
+          "Not Vorna Surround Encoded",
+          "Vorna Surround Encoded",
+      })
 {
-    static const char* const theTexts[] = {
-        "Not Indicated",
-        "Not Vorna Surround Encoded",
-        "Vorna Surround Encoded",
-    };
-    int value = 0;
-    for (const char* text : theTexts)
-    {
-        (*this)[ParameterValue(value++)] = text;
-    }
 }

@@ -16,6 +16,11 @@ ControlParameter& TableObserver::control(int aGroup, int anIndex) const
     return findControl(myControlCollection, aGroup, anIndex);
 }
 
+ControlParameter& TableObserver::control(const ParameterId& anId) const
+{
+    return findControl(myControlCollection, anId.group(), anId.index());
+}
+
 Parameter& TableObserver::status(int aGroup, int anIndex) const
 {
     return findStatus(myStatusCollection, aGroup, anIndex);

@@ -3,6 +3,7 @@
 #include "Toolkit/Parameter/ParameterObserver.h"
 
 class ControlParameter;
+class ParameterId;
 
 // Base of the observers that a parameter table creates (the interlock rules and
 // the observers of the local parameters): each watches one parameter and acts
@@ -15,6 +16,7 @@ public:
 
 protected:
     ControlParameter& control(int aGroup, int anIndex) const;
+    ControlParameter& control(const ParameterId& anId) const;
     Parameter& status(int aGroup, int anIndex) const;
     // The subject, as the source of every change the observer makes.
     Parameter* source() const;

@@ -1,5 +1,6 @@
 #include "Models/TimeCodeControlObserver.h"
 
+#include "Models/ParameterIds.h"
 #include "Toolkit/Parameter/ControlParameter.h"
 #include "Toolkit/Parameter/VornaException.h"
 
@@ -20,7 +21,7 @@ TimeCodeControlObserver::TimeCodeControlObserver(StatusCollection* aStatusCollec
 void TimeCodeControlObserver::onNewValue()
 {
     const Parameter& reportedState = status('F', 0);
-    ControlParameter& requestedState = control('E', 0);
+    ControlParameter& requestedState = control(ParameterIds::requestedEncoderState);
     if (subjectValue() != 0)
     {
         requestedState.setValue(ParameterValue(timeCodeControl));

@@ -1,5 +1,6 @@
 #include "Models/Unit/AuxiliaryDataRule.h"
 
+#include "Models/ParameterIds.h"
 #include "Toolkit/Parameter/ControlParameter.h"
 #include "Toolkit/Parameter/VornaException.h"
 
@@ -35,10 +36,10 @@ AuxiliaryDataRule::AuxiliaryDataRule(const ParameterId& aWatched, StatusCollecti
 
 void AuxiliaryDataRule::onSubjectUpdated()
 {
-    const ControlParameter& dataRate = control('B', 1);
-    ControlParameter& auxiliaryData = control('a', 6);
-    const ControlParameter& codingMode = control('B', 3);
-    ControlParameter& inputFormat = control('a', 3);
+    const ControlParameter& dataRate = control(ParameterIds::dataRate);
+    ControlParameter& auxiliaryData = control(ParameterIds::auxiliaryDataInput);
+    const ControlParameter& codingMode = control(ParameterIds::audioCodingMode);
+    ControlParameter& inputFormat = control(ParameterIds::inputFormat);
     auxiliaryData.setAvailable(valueOf(inputFormat) == 0, &inputFormat);
     const int mode = valueOf(codingMode);
     if (mode < 0 || mode > 7)

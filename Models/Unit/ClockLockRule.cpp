@@ -1,5 +1,6 @@
 #include "Models/Unit/ClockLockRule.h"
 
+#include "Models/ParameterIds.h"
 #include "Toolkit/Parameter/ControlParameter.h"
 #include "Toolkit/Parameter/ParameterValueMap.h"
 #include "Toolkit/Parameter/VornaException.h"
@@ -13,7 +14,7 @@ ClockLockRule::ClockLockRule(Parameter* aWatched, StatusCollection* aStatusColle
 
 void ClockLockRule::onSubjectUpdated()
 {
-    const int clockSource = valueOf(control('a', 2));
+    const int clockSource = valueOf(control(ParameterIds::clockSource));
     const Parameter& referenceLocked = status('b', 0);
     const Parameter& inputLocked = status('I', 0);
     Parameter& clockLock = status('o', 2);

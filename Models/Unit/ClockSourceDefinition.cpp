@@ -1,19 +1,13 @@
 #include "Models/Unit/ClockSourceDefinition.h"
 
 ClockSourceDefinition::ClockSourceDefinition()
-    : EnumeratedDefinition("Clock Source")
+    : EnumeratedDefinition("Clock Source", {
+          "Digital Input",
+          "Reference Input--Sample Rate Conversion Off",
+          "Reference Input--Sample Rate Conversion On",
+          "Internal 48 kHz",
+          "Internal 44.1 kHz",
+          "Internal 32 kHz",
+      })
 {
-    static const char* const theTexts[] = {
-        "Digital Input",
-        "Reference Input--Sample Rate Conversion Off",
-        "Reference Input--Sample Rate Conversion On",
-        "Internal 48 kHz",
-        "Internal 44.1 kHz",
-        "Internal 32 kHz",
-    };
-    int value = 0;
-    for (const char* text : theTexts)
-    {
-        (*this)[ParameterValue(value++)] = text;
-    }
 }

@@ -1,5 +1,7 @@
 #include "Models/Unit/ClockSourceRule.h"
 
+#include "Models/ParameterCodes.h"
+#include "Models/ParameterIds.h"
 #include "Toolkit/Parameter/ControlParameter.h"
 
 ClockSourceRule::ClockSourceRule(const ParameterId& aWatched, StatusCollection* aStatusCollection,
@@ -14,19 +16,19 @@ ClockSourceRule::ClockSourceRule(const ParameterId& aWatched, StatusCollection* 
 
 void ClockSourceRule::onSubjectUpdated()
 {
-    const bool multiplex = valueOf(control('a', 4)) != 0;
-    ControlParameter& clockSource = control('a', 2);
-    const int inputSource = valueOf(control('a', 0));
-    const int inputFormat = valueOf(control('a', 3));
-    const int codingDelay = valueOf(control('a', 5));
-    const int outputMode = valueOf(control('H', 6));
-    const int dataRate = valueOf(control('B', 1));
+    const bool multiplex = valueOf(control(ParameterIds::multiplexMode)) != 0;
+    ControlParameter& clockSource = control(ParameterIds::clockSource);
+    const int inputSource = valueOf(control(ParameterIds::inputSource));
+    const int inputFormat = valueOf(control(ParameterIds::inputFormat));
+    const int codingDelay = valueOf(control(ParameterIds::codingDelay));
+    const int outputMode = valueOf(control(ParameterIds::outputMode));
+    const int dataRate = valueOf(control(ParameterIds::dataRate));
 
     const int minimum = inputSource == 0 ? 2 : (multiplex ? 1 : 0);
     clockSource.setMinimum(ParameterValue(minimum), source());
 
     // The first test that holds decides; an external delay (-1) sets no bound.
-    int maximum = 5;
+    int maximum = ClockSourceCode::internal32kHz;
     if (inputFormat >= 1)
     {
         maximum = 1;
@@ -39,7 +41,7 @@ void ClockSourceRule::onSubjectUpdated()
     {
         maximum = multiplex ? 2 : 4;
     }
-    else if (outputMode >= 2 && dataRate > 14)
+    else if (outputMode >= 2 && dataRate > DataRateCode::rate384)
     {
         maximum = multiplex ? 2 : 4;
     }

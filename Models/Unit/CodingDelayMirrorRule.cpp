@@ -1,16 +1,17 @@
 #include "Models/Unit/CodingDelayMirrorRule.h"
 
+#include "Models/ParameterIds.h"
 #include "Toolkit/Parameter/ControlParameter.h"
 
 CodingDelayMirrorRule::CodingDelayMirrorRule(StatusCollection* aStatusCollection, ControlCollection* aControlCollection)
-    : UnitRule(findControl(aControlCollection, ParameterId('a', 5)), aStatusCollection, aControlCollection)
+    : UnitRule(findControl(aControlCollection, ParameterIds::codingDelay), aStatusCollection, aControlCollection)
 {
     CodingDelayMirrorRule::onNewValue();
 }
 
 void CodingDelayMirrorRule::onNewValue()
 {
-    const ParameterValue delay = control('a', 5).value();
+    const ParameterValue delay = control(ParameterIds::codingDelay).value();
     if (delay.toShort() == -1)
     {
         control('o', 0).write(ParameterValue(1));

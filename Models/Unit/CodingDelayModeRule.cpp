@@ -1,12 +1,8 @@
 #include "Models/Unit/CodingDelayModeRule.h"
 
+#include "Models/ParameterCodes.h"
+#include "Models/ParameterIds.h"
 #include "Toolkit/Parameter/ControlParameter.h"
-
-namespace
-{
-const int internal32kHz = 5;
-const int internal44kHz = 4;
-}
 
 CodingDelayModeRule::CodingDelayModeRule(StatusCollection* aStatusCollection, ControlCollection* aControlCollection,
                                          std::uint16_t aLimit32, std::uint16_t aLimit44, std::uint16_t aLimitOther,
@@ -19,7 +15,7 @@ CodingDelayModeRule::CodingDelayModeRule(StatusCollection* aStatusCollection, Co
 
 void CodingDelayModeRule::onSubjectUpdated()
 {
-    ControlParameter& codingDelay = control('a', 5);
+    ControlParameter& codingDelay = control(ParameterIds::codingDelay);
     ControlParameter& fixedDelay = control('o', 1);
     const int mode = valueOf(control('o', 0));
     if (mode == 1)
@@ -33,11 +29,11 @@ void CodingDelayModeRule::onSubjectUpdated()
     {
         return;
     }
-    const int clockSource = valueOf(control('a', 2));
-    if (clockSource == internal32kHz || clockSource == internal44kHz)
+    const int clockSource = valueOf(control(ParameterIds::clockSource));
+    if (clockSource == ClockSourceCode::internal32kHz || clockSource == ClockSourceCode::internal44kHz)
     {
         // The slower internal rates need a longer delay: raise it first.
-        const int least = clockSource == internal32kHz ? myLimit32 : myLimit44;
+        const int least = clockSource == ClockSourceCode::internal32kHz ? myLimit32 : myLimit44;
         if (valueOf(fixedDelay) < least)
         {
             fixedDelay.setValue(ParameterValue(least));

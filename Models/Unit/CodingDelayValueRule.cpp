@@ -1,5 +1,6 @@
 #include "Models/Unit/CodingDelayValueRule.h"
 
+#include "Models/ParameterIds.h"
 #include "Toolkit/Parameter/ControlParameter.h"
 
 CodingDelayValueRule::CodingDelayValueRule(StatusCollection* aStatusCollection, ControlCollection* aControlCollection)
@@ -12,6 +13,6 @@ void CodingDelayValueRule::onNewValue()
 {
     if (valueOf(control('o', 0)) == 0)
     {
-        control('a', 5).setValue(control('o', 1).value());
+        control(ParameterIds::codingDelay).setValue(control('o', 1).value());
     }
 }

@@ -1,16 +1,10 @@
 #include "Models/Unit/InputFormatDefinition.h"
 
 InputFormatDefinition::InputFormatDefinition()
-    : EnumeratedDefinition("Input Format")
+    : EnumeratedDefinition("Input Format", {
+          "PCM",
+          "Pre-encoded",
+          "Autodetect",
+      })
 {
-    static const char* const theTexts[] = {
-        "PCM",
-        "Pre-encoded",
-        "Autodetect",
-    };
-    int value = 0;
-    for (const char* text : theTexts)
-    {
-        (*this)[ParameterValue(value++)] = text;
-    }
 }

@@ -1,5 +1,6 @@
 #include "Models/Unit/InputFormatLimitRule.h"
 
+#include "Models/ParameterIds.h"
 #include "Toolkit/Parameter/ControlParameter.h"
 
 InputFormatLimitRule::InputFormatLimitRule(const ParameterId& aWatched, StatusCollection* aStatusCollection,
@@ -11,7 +12,7 @@ InputFormatLimitRule::InputFormatLimitRule(const ParameterId& aWatched, StatusCo
 
 void InputFormatLimitRule::onSubjectUpdated()
 {
-    const bool encodedAllowed = valueOf(control('a', 2)) <= 1 && valueOf(control('a', 0)) != 0 &&
-                                valueOf(control('E', 0)) != 2 && valueOf(control('a', 6)) <= 0;
-    control('a', 3).setMaximum(ParameterValue(encodedAllowed ? 2 : 0), source());
+    const bool encodedAllowed = valueOf(control(ParameterIds::clockSource)) <= 1 && valueOf(control(ParameterIds::inputSource)) != 0 &&
+                                valueOf(control(ParameterIds::requestedEncoderState)) != 2 && valueOf(control(ParameterIds::auxiliaryDataInput)) <= 0;
+    control(ParameterIds::inputFormat).setMaximum(ParameterValue(encodedAllowed ? 2 : 0), source());
 }

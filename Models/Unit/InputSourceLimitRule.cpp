@@ -1,5 +1,6 @@
 #include "Models/Unit/InputSourceLimitRule.h"
 
+#include "Models/ParameterIds.h"
 #include "Toolkit/Parameter/ControlParameter.h"
 
 InputSourceLimitRule::InputSourceLimitRule(const ParameterId& aWatched, StatusCollection* aStatusCollection,
@@ -11,6 +12,6 @@ InputSourceLimitRule::InputSourceLimitRule(const ParameterId& aWatched, StatusCo
 
 void InputSourceLimitRule::onSubjectUpdated()
 {
-    const bool analogAllowed = valueOf(control('a', 3)) == 0 && valueOf(control('a', 2)) >= 2;
-    control('a', 0).setMinimum(ParameterValue(analogAllowed ? 0 : 1), source());
+    const bool analogAllowed = valueOf(control(ParameterIds::inputFormat)) == 0 && valueOf(control(ParameterIds::clockSource)) >= 2;
+    control(ParameterIds::inputSource).setMinimum(ParameterValue(analogAllowed ? 0 : 1), source());
 }

@@ -1,5 +1,6 @@
 #include "Models/Unit/MultiplexAvailabilityRule.h"
 
+#include "Models/ParameterIds.h"
 #include "Toolkit/Parameter/ControlParameter.h"
 
 MultiplexAvailabilityRule::MultiplexAvailabilityRule(const ParameterId& aWatched, StatusCollection* aStatusCollection,
@@ -11,7 +12,7 @@ MultiplexAvailabilityRule::MultiplexAvailabilityRule(const ParameterId& aWatched
 
 void MultiplexAvailabilityRule::onSubjectUpdated()
 {
-    const int clockSource = valueOf(control('a', 2));
-    const bool offered = valueOf(control('H', 6)) >= 2 && (clockSource == 1 || clockSource == 2);
-    control('a', 4).setAvailable(offered, source());
+    const int clockSource = valueOf(control(ParameterIds::clockSource));
+    const bool offered = valueOf(control(ParameterIds::outputMode)) >= 2 && (clockSource == 1 || clockSource == 2);
+    control(ParameterIds::multiplexMode).setAvailable(offered, source());
 }

@@ -1,5 +1,7 @@
 #include "Models/Unit/OutputModeLimitRule.h"
 
+#include "Models/ParameterCodes.h"
+#include "Models/ParameterIds.h"
 #include "Toolkit/Parameter/ControlParameter.h"
 
 OutputModeLimitRule::OutputModeLimitRule(const ParameterId& aWatched, StatusCollection* aStatusCollection,
@@ -11,6 +13,6 @@ OutputModeLimitRule::OutputModeLimitRule(const ParameterId& aWatched, StatusColl
 
 void OutputModeLimitRule::onSubjectUpdated()
 {
-    const bool narrow = valueOf(control('B', 1)) >= 15 && valueOf(control('a', 2)) == 5;
-    control('H', 6).setMaximum(ParameterValue(narrow ? 1 : 3), source());
+    const bool narrow = valueOf(control(ParameterIds::dataRate)) >= DataRateCode::rate448 && valueOf(control(ParameterIds::clockSource)) == ClockSourceCode::internal32kHz;
+    control(ParameterIds::outputMode).setMaximum(ParameterValue(narrow ? 1 : 3), source());
 }

@@ -1,5 +1,6 @@
 #include "Models/Unit/PresetEncoderStateRule.h"
 
+#include "Models/ParameterIds.h"
 #include "Toolkit/Parameter/ControlParameter.h"
 
 PresetEncoderStateRule::PresetEncoderStateRule(StatusCollection* aStatusCollection, ControlCollection* aControlCollection)
@@ -11,7 +12,7 @@ PresetEncoderStateRule::PresetEncoderStateRule(StatusCollection* aStatusCollecti
 void PresetEncoderStateRule::onSubjectUpdated()
 {
     const int pending = watchedValue();
-    control('E', 0).setMaximum(ParameterValue(pending <= 0 ? 2 : 1), source());
+    control(ParameterIds::requestedEncoderState).setMaximum(ParameterValue(pending <= 0 ? 2 : 1), source());
     for (int index = 2; index <= 6; ++index)
     {
         control('E', index).setAvailable(pending == 0, source());

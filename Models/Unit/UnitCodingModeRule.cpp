@@ -1,5 +1,7 @@
 #include "Models/Unit/UnitCodingModeRule.h"
 
+#include "Models/ParameterCodes.h"
+#include "Models/ParameterIds.h"
 #include "Toolkit/Parameter/ControlParameter.h"
 #include "Toolkit/Parameter/VornaException.h"
 
@@ -17,10 +19,6 @@ const int theLowestRates[8][3] = {
     {10, 12, 14}, // 2/2
     {11, 13, 15}, // 3/2
 };
-
-const int internal32kHz = 5;
-const int rate384 = 14;
-const int rate640 = 18;
 }
 
 UnitCodingModeRule::UnitCodingModeRule(const ParameterId& aWatched, StatusCollection* aStatusCollection,
@@ -32,9 +30,9 @@ UnitCodingModeRule::UnitCodingModeRule(const ParameterId& aWatched, StatusCollec
 
 void UnitCodingModeRule::onSubjectUpdated()
 {
-    const ControlParameter& codingMode = control('B', 3);
-    ControlParameter& dataRate = control('B', 1);
-    const ControlParameter& auxiliaryData = control('a', 6);
+    const ControlParameter& codingMode = control(ParameterIds::audioCodingMode);
+    ControlParameter& dataRate = control(ParameterIds::dataRate);
+    const ControlParameter& auxiliaryData = control(ParameterIds::auxiliaryDataInput);
     limitDataRate(dataRate);
     const int mode = valueOf(codingMode);
     if (mode < 0 || mode > 7)
@@ -51,7 +49,7 @@ void UnitCodingModeRule::onSubjectUpdated()
 
 void UnitCodingModeRule::limitDataRate(ControlParameter& aDataRate)
 {
-    ControlParameter& outputMode = control('H', 6);
-    const bool narrow = valueOf(outputMode) >= 2 && valueOf(control('a', 2)) == internal32kHz;
-    aDataRate.setMaximum(ParameterValue(narrow ? rate384 : rate640), &outputMode);
+    ControlParameter& outputMode = control(ParameterIds::outputMode);
+    const bool narrow = valueOf(outputMode) >= 2 && valueOf(control(ParameterIds::clockSource)) == ClockSourceCode::internal32kHz;
+    aDataRate.setMaximum(ParameterValue(narrow ? DataRateCode::rate384 : DataRateCode::rate640), &outputMode);
 }

@@ -1,5 +1,6 @@
 #include "Models/Unit/UnitDataRateRule.h"
 
+#include "Models/ParameterIds.h"
 #include "Toolkit/Parameter/ControlParameter.h"
 #include "Toolkit/Parameter/VornaException.h"
 
@@ -56,11 +57,11 @@ UnitDataRateRule::UnitDataRateRule(const ParameterId& aWatched, StatusCollection
 
 void UnitDataRateRule::onSubjectUpdated()
 {
-    ControlParameter& codingMode = control('B', 3);
-    const int rate = valueOf(control('B', 1));
-    const int auxiliaryData = valueOf(control('a', 6));
-    const bool lfe = valueOf(control('B', 4)) != 0;
-    const int bitStreamMode = valueOf(control('B', 2));
+    ControlParameter& codingMode = control(ParameterIds::audioCodingMode);
+    const int rate = valueOf(control(ParameterIds::dataRate));
+    const int auxiliaryData = valueOf(control(ParameterIds::auxiliaryDataInput));
+    const bool lfe = valueOf(control(ParameterIds::lfeChannel)) != 0;
+    const int bitStreamMode = valueOf(control(ParameterIds::bitStreamMode));
     const bool capable = valueOf(status('@', 1)) != 0;
 
     if (rate < 0 || rate > highestRate)

@@ -1,9 +1,10 @@
 #include "Models/Unit/UnitEncoderStateRule.h"
 
+#include "Models/ParameterIds.h"
 #include "Toolkit/Parameter/ControlParameter.h"
 
 UnitEncoderStateRule::UnitEncoderStateRule(StatusCollection* aStatusCollection, ControlCollection* aControlCollection)
-    : UnitRule(findControl(aControlCollection, ParameterId('E', 0)), aStatusCollection, aControlCollection)
+    : UnitRule(findControl(aControlCollection, ParameterIds::requestedEncoderState), aStatusCollection, aControlCollection)
 {
     UnitEncoderStateRule::onSubjectUpdated();
 }
@@ -12,7 +13,7 @@ void UnitEncoderStateRule::onSubjectUpdated()
 {
     control('a', 15).setAvailable(watchedValue() != 2, source());
     ControlParameter& timeCodeControl = control('O', 1);
-    ControlParameter& encoderState = control('E', 0);
+    ControlParameter& encoderState = control(ParameterIds::requestedEncoderState);
     if (valueOf(timeCodeControl) != 0)
     {
         encoderState.setValue(ParameterValue(2));

@@ -1,6 +1,7 @@
 #include "Models/Unit/UnitParameterTable.h"
 
 #include "Models/EmptyDefinition.h"
+#include "Models/ParameterIds.h"
 #include "Models/SamplingFrequencyDefinition.h"
 #include "Models/Unit/AuxiliaryDataInputDefinition.h"
 #include "Models/Unit/AuxiliaryDataRule.h"
@@ -324,8 +325,8 @@ void UnitParameterTable::installRules()
 
 void UnitParameterTable::installDataRateRule()
 {
-    const ParameterId watched[] = {ParameterId('a', 6), ParameterId('B', 1), ParameterId('B', 4),
-                                   ParameterId('B', 2)};
+    const ParameterId watched[] = {ParameterIds::auxiliaryDataInput, ParameterIds::dataRate, ParameterIds::lfeChannel,
+                                   ParameterIds::bitStreamMode};
     for (const ParameterId& id : watched)
     {
         ownObserver(std::make_unique<UnitDataRateRule>(id, &myStatusParameters, &myControlParameters));
@@ -334,8 +335,8 @@ void UnitParameterTable::installDataRateRule()
 
 void UnitParameterTable::installCodingModeRule()
 {
-    const ParameterId watched[] = {ParameterId('a', 6), ParameterId('B', 3), ParameterId('H', 6),
-                                   ParameterId('a', 2)};
+    const ParameterId watched[] = {ParameterIds::auxiliaryDataInput, ParameterIds::audioCodingMode, ParameterIds::outputMode,
+                                   ParameterIds::clockSource};
     for (const ParameterId& id : watched)
     {
         ownObserver(std::make_unique<UnitCodingModeRule>(id, &myStatusParameters, &myControlParameters));
@@ -344,7 +345,7 @@ void UnitParameterTable::installCodingModeRule()
 
 void UnitParameterTable::installAuxiliaryDataRule()
 {
-    const ParameterId watched[] = {ParameterId('B', 3), ParameterId('B', 1), ParameterId('a', 3)};
+    const ParameterId watched[] = {ParameterIds::audioCodingMode, ParameterIds::dataRate, ParameterIds::inputFormat};
     for (const ParameterId& id : watched)
     {
         ownObserver(std::make_unique<AuxiliaryDataRule>(id, &myStatusParameters, &myControlParameters));
@@ -353,8 +354,8 @@ void UnitParameterTable::installAuxiliaryDataRule()
 
 void UnitParameterTable::installClockSourceRule()
 {
-    const ParameterId watched[] = {ParameterId('a', 3), ParameterId('a', 4), ParameterId('a', 5),
-                                   ParameterId('B', 1), ParameterId('H', 6), ParameterId('a', 0)};
+    const ParameterId watched[] = {ParameterIds::inputFormat, ParameterIds::multiplexMode, ParameterIds::codingDelay,
+                                   ParameterIds::dataRate, ParameterIds::outputMode, ParameterIds::inputSource};
     for (const ParameterId& id : watched)
     {
         ownObserver(std::make_unique<ClockSourceRule>(id, &myStatusParameters, &myControlParameters,
@@ -364,7 +365,7 @@ void UnitParameterTable::installClockSourceRule()
 
 void UnitParameterTable::installMultiplexRule()
 {
-    const ParameterId watched[] = {ParameterId('H', 6), ParameterId('a', 2)};
+    const ParameterId watched[] = {ParameterIds::outputMode, ParameterIds::clockSource};
     for (const ParameterId& id : watched)
     {
         ownObserver(std::make_unique<MultiplexAvailabilityRule>(id, &myStatusParameters, &myControlParameters));
@@ -373,7 +374,7 @@ void UnitParameterTable::installMultiplexRule()
 
 void UnitParameterTable::installClockLockRule()
 {
-    Parameter* const watched[] = {&myControlParameters.find(ParameterId('a', 2)),
+    Parameter* const watched[] = {&myControlParameters.find(ParameterIds::clockSource),
                                   &myStatusParameters.find(ParameterId('b', 0)),
                                   &myStatusParameters.find(ParameterId('I', 0))};
     for (Parameter* parameter : watched)
@@ -384,8 +385,8 @@ void UnitParameterTable::installClockLockRule()
 
 void UnitParameterTable::installInputFormatRule()
 {
-    const ParameterId watched[] = {ParameterId('E', 0), ParameterId('a', 2), ParameterId('a', 0),
-                                   ParameterId('a', 6)};
+    const ParameterId watched[] = {ParameterIds::requestedEncoderState, ParameterIds::clockSource, ParameterIds::inputSource,
+                                   ParameterIds::auxiliaryDataInput};
     for (const ParameterId& id : watched)
     {
         ownObserver(std::make_unique<InputFormatLimitRule>(id, &myStatusParameters, &myControlParameters));
@@ -394,7 +395,7 @@ void UnitParameterTable::installInputFormatRule()
 
 void UnitParameterTable::installInputSourceRule()
 {
-    const ParameterId watched[] = {ParameterId('a', 2), ParameterId('a', 3)};
+    const ParameterId watched[] = {ParameterIds::clockSource, ParameterIds::inputFormat};
     for (const ParameterId& id : watched)
     {
         ownObserver(std::make_unique<InputSourceLimitRule>(id, &myStatusParameters, &myControlParameters));
@@ -403,7 +404,7 @@ void UnitParameterTable::installInputSourceRule()
 
 void UnitParameterTable::installOutputModeRule()
 {
-    const ParameterId watched[] = {ParameterId('B', 1), ParameterId('a', 2)};
+    const ParameterId watched[] = {ParameterIds::dataRate, ParameterIds::clockSource};
     for (const ParameterId& id : watched)
     {
         ownObserver(std::make_unique<OutputModeLimitRule>(id, &myStatusParameters, &myControlParameters));

@@ -24,7 +24,12 @@ Parameter* UnitRule::findStatus(StatusCollection* aStatusCollection, const Param
 
 ControlParameter& UnitRule::control(int aGroup, int anIndex) const
 {
-    return *findControl(myControlCollection, ParameterId(aGroup, anIndex));
+    return control(ParameterId(aGroup, anIndex));
+}
+
+ControlParameter& UnitRule::control(const ParameterId& anId) const
+{
+    return *findControl(myControlCollection, anId);
 }
 
 Parameter& UnitRule::status(int aGroup, int anIndex) const

@@ -20,6 +20,7 @@ public:
 
 protected:
     ControlParameter& control(int aGroup, int anIndex) const;
+    ControlParameter& control(const ParameterId& anId) const;
     Parameter& status(int aGroup, int anIndex) const;
     // The watched parameter, as the source of every change the rule makes.
     Parameter* source() const;

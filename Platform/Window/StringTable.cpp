@@ -1,10 +1,20 @@
 #include "Platform/Window/StringTable.h"
 
+#include <iostream>
+
 namespace Platform
 {
 bool StringTable::add(unsigned anId, const std::string& aText)
 {
-    return myTexts.emplace(anId, aText).second;
+    const auto placed = myTexts.emplace(anId, aText);
+    if (placed.second || placed.first->second == aText)
+    {
+        return true;
+    }
+    // Two owners of one id: the second text would never show.
+    std::cerr << "String " << anId << " is \"" << placed.first->second << "\" already; \"" << aText
+              << "\" is refused\n";
+    return false;
 }
 
 bool StringTable::addRun(unsigned aFirstId, const std::vector<std::string>& aTexts)

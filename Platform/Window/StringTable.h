@@ -11,9 +11,10 @@ namespace Platform
 class StringTable
 {
 public:
-    // False (the table keeps its text) when the id is taken.
+    // The same text again is accepted; a different text for a taken id is
+    // refused (false, the table keeps its text) and reported on standard error.
     bool add(unsigned anId, const std::string& aText);
-    // aTexts under aFirstId, aFirstId + 1, ...; false when any id was taken.
+    // aTexts under aFirstId, aFirstId + 1, ...; false when any text was refused.
     bool addRun(unsigned aFirstId, const std::vector<std::string>& aTexts);
     bool contains(unsigned anId) const;
     // Empty when the table has no text of that id.

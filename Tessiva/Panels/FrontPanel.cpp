@@ -1,11 +1,13 @@
 #include "Tessiva/Panels/FrontPanel.h"
 
+#include "Models/ParameterIds.h"
 #include "Platform/Assertion.h"
 #include "Platform/Framework/Application.h"
 #include "Platform/Window/Bitmap.h"
 #include "Platform/Window/DialogTemplate.h"
 #include "Platform/Window/Resources.h"
 #include "Platform/Window/Window.h"
+#include "Models/DataRateDefinition.h"
 #include "Tessiva/CTessivaDoc.h"
 #include "Tessiva/Controls/ButtonCoordinator.h"
 #include "Tessiva/Controls/EncoderStateSelector.h"
@@ -32,12 +34,6 @@ namespace
 {
 const int theLabelId = -1;
 
-const ParameterId theDataRate('B', 1);
-const ParameterId theBitStreamMode('B', 2);
-const ParameterId theAudioCodingMode('B', 3);
-const ParameterId theLfeChannel('B', 4);
-const ParameterId theDialogNormalization('B', 5);
-const ParameterId theRequestedEncoderState('E', 0);
 const ParameterId theSampleRateStatus('C', 0);
 const ParameterId theBandwidthStatus('C', 2);
 const ParameterId theEncoderState('F', 0);
@@ -150,12 +146,7 @@ void FrontPanel::addResources(Platform::Resources& aResources)
     Platform::StringTable& strings = aResources.strings();
     strings.addRun(10400, {"1+1: L,R", "1/0: C", "2/0: L,R", "3/0: L,C,R", "2/1: L,R,S", "3/1: L,C,R,S",
                            "2/2: L,R,Ls,Rs", "3/2: L,C,R,Ls,Rs"});
-    std::vector<std::string> rates;
-    for (int rate : {32, 40, 48, 56, 64, 80, 96, 112, 128, 160, 192, 224, 256, 320, 384, 448, 512, 576, 640})
-    {
-        rates.push_back(std::to_string(rate) + " kbps");
-    }
-    strings.addRun(10200, rates);
+    strings.addRun(10200, DataRateDefinition::texts());
     std::vector<std::string> modes = {"Main audio service: Complete main",
                                       "Main audio service: Music and effects",
                                       "Associated service: Visually impaired",
@@ -352,26 +343,26 @@ void FrontPanel::createCodingObservers()
 {
     CTessivaDoc* doc = document();
     myAudioCodingModeObserver.reset(new Win32ComboBoxObserver(&control(audioCodingModeId), 10400, 10407, strings()));
-    doc->attachControlObserver(key(), theAudioCodingMode, myAudioCodingModeObserver.get());
+    doc->attachControlObserver(key(), ParameterIds::audioCodingMode, myAudioCodingModeObserver.get());
     myDataRateObserver.reset(new Win32ComboBoxObserver(&control(dataRateId), 10200, 10218, strings()));
-    doc->attachControlObserver(key(), theDataRate, myDataRateObserver.get());
+    doc->attachControlObserver(key(), ParameterIds::dataRate, myDataRateObserver.get());
     myBitstreamModeObserver.reset(new Win32ComboBoxObserver(&control(bitstreamModeId), 10300, 10307, strings()));
-    doc->attachControlObserver(key(), theBitStreamMode, myBitstreamModeObserver.get());
+    doc->attachControlObserver(key(), ParameterIds::bitStreamMode, myBitstreamModeObserver.get());
     myAlternativeBitstreamModeObserver.reset(
         new Win32ComboBoxObserver(&control(alternativeBitstreamModeId), 10310, 10317, strings()));
-    doc->attachControlObserver(key(), theBitStreamMode, myAlternativeBitstreamModeObserver.get());
+    doc->attachControlObserver(key(), ParameterIds::bitStreamMode, myAlternativeBitstreamModeObserver.get());
     myBitstreamModeSelector.reset(
         new BitstreamModeSelector(&control(bitstreamModeId), &control(alternativeBitstreamModeId)));
-    doc->attachControlObserver(key(), theAudioCodingMode, myBitstreamModeSelector.get());
+    doc->attachControlObserver(key(), ParameterIds::audioCodingMode, myBitstreamModeSelector.get());
     myDialogNormalizationObserver.reset(
         new Win32ComboBoxObserver(&control(dialogNormalizationId), 10500, 10531, strings()));
-    doc->attachControlObserver(key(), theDialogNormalization, myDialogNormalizationObserver.get());
+    doc->attachControlObserver(key(), ParameterIds::dialogNormalization, myDialogNormalizationObserver.get());
 }
 
 void FrontPanel::createLfeObserver()
 {
     myLfeObserver.reset(new Win32CheckBoxObserver(&control(lfeEnableId), 1));
-    document()->attachControlObserver(key(), theLfeChannel, myLfeObserver.get());
+    document()->attachControlObserver(key(), ParameterIds::lfeChannel, myLfeObserver.get());
     Platform::Window& timeCode = control(timeCodeCtrlId);
     timeCode.enable(false);
     timeCode.setChecked(true);
@@ -385,7 +376,7 @@ void FrontPanel::createStatusListObservers()
     myStateObservers[1].reset(new Win32StringListBoxObserver(&control(startedStateListId), 20104, 20107, strings()));
     doc->attachStatusObserver(key(), theEncoderState, myStateObservers[1].get());
     myEncoderStateSelector.reset(new EncoderStateSelector(&control(stoppedStateListId), &control(startedStateListId)));
-    doc->attachControlObserver(key(), theRequestedEncoderState, myEncoderStateSelector.get());
+    doc->attachControlObserver(key(), ParameterIds::requestedEncoderState, myEncoderStateSelector.get());
     const std::pair<int, unsigned> lists[3] = {
         {bandwidthList32Id, 14040}, {bandwidthList44Id, 14020}, {bandwidthList48Id, 14000}};
     for (int index = 0; index < 3; ++index)
@@ -420,9 +411,9 @@ void FrontPanel::createStartStopObservers()
     myStopCoordinator.reset(new ButtonCoordinator(&control(stopButtonId)));
     CTessivaDoc* doc = document();
     myStartObserver.reset(new Win32ButtonControlOnlyObserver(myStartCoordinator.get(), 1));
-    doc->attachControlObserver(key(), theRequestedEncoderState, myStartObserver.get());
+    doc->attachControlObserver(key(), ParameterIds::requestedEncoderState, myStartObserver.get());
     myStopObserver.reset(new Win32ButtonControlOnlyObserver(myStopCoordinator.get(), 0));
-    doc->attachControlObserver(key(), theRequestedEncoderState, myStopObserver.get());
+    doc->attachControlObserver(key(), ParameterIds::requestedEncoderState, myStopObserver.get());
 
     myStopRunningImage = LoadedBitmap::load(program, stopRunningBitmap);
     myStopStoppedImage = LoadedBitmap::load(program, stopStoppedBitmap);

@@ -75,3 +75,14 @@ void PageTabControl::selectionChange()
         myPages[static_cast<std::size_t>(index)]->enableWindow(index == selected);
     }
 }
+
+void PageTabControl::addTabLabels(Platform::StringTable& aStrings)
+{
+    aStrings.add(preprocessingLabel, "Preprocessing");
+    aStrings.add(bitstreamInfoLabel, "Bitstream Info");
+    aStrings.add(dualMonoLabel, "Dual Mono");
+    aStrings.add(inputOutputLabel, "Input/Output");
+    aStrings.add(referenceInputLabel, "Reference Input");
+    aStrings.add(presetsLabel, "Presets");
+    aStrings.add(timeCodeLabel, "Time Code");
+}

@@ -9,6 +9,11 @@
 class CTessivaDoc;
 class DevicePage;
 
+namespace Platform
+{
+class StringTable;
+}
+
 // The row of settings pages inside a front panel: one tab per page, only the
 // selected page shown and enabled. It owns the pages and has no device
 // traffic of its own. The model panels derive from it to add their pages.
@@ -35,6 +40,18 @@ public:
 
     int pageCount() const { return static_cast<int>(myPages.size()); }
     DevicePage* page(int anIndex) const;
+
+protected:
+    // Tab labels by string id, for the pages of every model.
+    static constexpr unsigned bitstreamInfoLabel = 111;
+    static constexpr unsigned preprocessingLabel = 112;
+    static constexpr unsigned dualMonoLabel = 113;
+    static constexpr unsigned inputOutputLabel = 114;
+    static constexpr unsigned timeCodeLabel = 116;
+    static constexpr unsigned referenceInputLabel = 118;
+    static constexpr unsigned presetsLabel = 119;
+
+    static void addTabLabels(Platform::StringTable& aStrings);
 
 private:
     PageTabControl(const PageTabControl&) = delete;

@@ -1,5 +1,6 @@
 #include "Tessiva/Panels/UnitFrontPanel.h"
 
+#include "Models/ParameterIds.h"
 #include "Platform/Assertion.h"
 #include "Platform/Window/DialogTemplate.h"
 #include "Platform/Window/Resources.h"
@@ -27,7 +28,6 @@ const int theLabelId = -1;
 const ParameterId theBypassMode('a', 8);
 const ParameterId theTimeCodeControl('O', 1);
 const ParameterId theCurrentCodingDelay('b', 7);
-const ParameterId theClockSource('a', 2);
 const ParameterId theCodingDelayMode('o', 0);
 const ParameterId theCodingDelay('o', 1);
 const ParameterId theUnitName('a', 14);
@@ -254,7 +254,7 @@ void UnitFrontPanel::createCodingObservers()
 {
     myClockSourceObserver.reset(
         new Win32ComboBoxObserver(myClockSource, theFirstClockSource, theLastClockSource, strings()));
-    document()->attachControlObserver(key(), theClockSource, myClockSourceObserver.get());
+    document()->attachControlObserver(key(), ParameterIds::clockSource, myClockSourceObserver.get());
     myCodingDelayModeObserver.reset(
         new Win32ComboBoxObserver(myCodingDelayMode, theFirstDelayMode, theLastDelayMode, strings()));
     document()->attachControlObserver(key(), theCodingDelayMode, myCodingDelayModeObserver.get());

@@ -11,18 +11,6 @@
 #include "Tessiva/Panels/UnitInputOutputPage.h"
 #include "Tessiva/Panels/UnitTimeCodePage.h"
 
-namespace
-{
-// Tab labels by string id.
-const unsigned thePreprocessing = 112;
-const unsigned theBitstreamInfo = 111;
-const unsigned theDualMono = 113;
-const unsigned theInputOutput = 114;
-const unsigned theReferenceInput = 118;
-const unsigned thePresets = 119;
-const unsigned theTimeCode = 116;
-}
-
 void UnitPageTabs::addResources(Platform::Resources& aResources)
 {
     PreprocessingPage::addResources(aResources);
@@ -32,14 +20,7 @@ void UnitPageTabs::addResources(Platform::Resources& aResources)
     ReferenceInputPage::addResources(aResources);
     PresetsPage::addResources(aResources);
     UnitTimeCodePage::addResources(aResources);
-    Platform::StringTable& strings = aResources.strings();
-    strings.add(thePreprocessing, "Preprocessing");
-    strings.add(theBitstreamInfo, "Bitstream Info");
-    strings.add(theDualMono, "Dual Mono");
-    strings.add(theInputOutput, "Input/Output");
-    strings.add(theReferenceInput, "Reference Input");
-    strings.add(thePresets, "Presets");
-    strings.add(theTimeCode, "Time Code");
+    addTabLabels(aResources.strings());
 }
 
 void UnitPageTabs::addPages(const DeviceKey& aKey, CTessivaDoc* aDocument)
@@ -48,13 +29,13 @@ void UnitPageTabs::addPages(const DeviceKey& aKey, CTessivaDoc* aDocument)
     setOwner(aDocument);
     Platform::Window* parent = window();
     VORNA_ASSERT(parent != NULL);
-    addPage(thePreprocessing, new PreprocessingPage(parent, aKey, aDocument));
-    addPage(theBitstreamInfo, new BitstreamInfoPage(parent, aKey, aDocument));
-    addPage(theDualMono, new DualMonoPage(parent, aKey, aDocument));
-    addPage(theInputOutput, new UnitInputOutputPage(parent, aKey, aDocument));
-    addPage(theReferenceInput, new ReferenceInputPage(parent, aKey, aDocument));
-    addPage(thePresets, new PresetsPage(parent, aKey, aDocument));
-    addPage(theTimeCode, new UnitTimeCodePage(parent, aKey, aDocument));
+    addPage(preprocessingLabel, new PreprocessingPage(parent, aKey, aDocument));
+    addPage(bitstreamInfoLabel, new BitstreamInfoPage(parent, aKey, aDocument));
+    addPage(dualMonoLabel, new DualMonoPage(parent, aKey, aDocument));
+    addPage(inputOutputLabel, new UnitInputOutputPage(parent, aKey, aDocument));
+    addPage(referenceInputLabel, new ReferenceInputPage(parent, aKey, aDocument));
+    addPage(presetsLabel, new PresetsPage(parent, aKey, aDocument));
+    addPage(timeCodeLabel, new UnitTimeCodePage(parent, aKey, aDocument));
     if (DevicePage* first = page(0))
     {
         first->enableWindow(true);

@@ -7,6 +7,17 @@ EnumeratedDefinition::EnumeratedDefinition(const std::string& aName)
 {
 }
 
+EnumeratedDefinition::EnumeratedDefinition(const std::string& aName, const std::vector<std::string>& aTexts,
+                                           int aFirstValue)
+    : ParameterDefinition(aName)
+{
+    int value = aFirstValue;
+    for (const std::string& text : aTexts)
+    {
+        myValueTexts[ParameterValue(value++)] = text;
+    }
+}
+
 bool EnumeratedDefinition::formatValue(std::ostream& aStream, const ParameterValue& aValue) const
 {
     const ValueTexts::const_iterator entry = myValueTexts.lower_bound(aValue);

@@ -4,6 +4,7 @@
 
 #include <map>
 #include <string>
+#include <vector>
 
 // Names the values of a parameter; a value without a text shows as its number.
 class EnumeratedDefinition : public ParameterDefinition
@@ -21,6 +22,8 @@ public:
     using ValueTexts = std::map<ParameterValue, std::string, IntegerOrder>;
 
     explicit EnumeratedDefinition(const std::string& aName);
+    // Names consecutive values from aFirstValue on, one text each.
+    EnumeratedDefinition(const std::string& aName, const std::vector<std::string>& aTexts, int aFirstValue = 0);
     bool formatValue(std::ostream& aStream, const ParameterValue& aValue) const override;
 
     // Keyed assignment by the tables: definition[ParameterValue(1)] = "On".

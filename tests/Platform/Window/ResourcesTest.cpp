@@ -122,6 +122,19 @@ TEST(StringTableTest, RunsOfIdsAndMissingIds)
     EXPECT_EQ("", *resources.strings().find(104));
 }
 
+TEST(StringTableTest, TheSameTextAgainIsNoConflictButAnotherTextIsRefused)
+{
+    Platform::StringTable strings;
+    ASSERT_TRUE(strings.add(112, "Preprocessing"));
+    EXPECT_TRUE(strings.add(112, "Preprocessing"));
+    EXPECT_TRUE(strings.addRun(111, {"Bitstream Info", "Preprocessing"}));
+    testing::internal::CaptureStderr();
+    EXPECT_FALSE(strings.add(112, "Processing"));
+    EXPECT_NE(std::string::npos, testing::internal::GetCapturedStderr().find("112"));
+    EXPECT_EQ("Preprocessing", *strings.find(112));
+    EXPECT_EQ(2u, strings.size());
+}
+
 TEST(ResourcesTest, EachRegistryKeepsTheFirstOfAnIdAndMissesClearly)
 {
     Resources resources;
