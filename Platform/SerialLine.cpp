@@ -4,6 +4,8 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <cstring>
+#include <iostream>
 #include <thread>
 
 #include <fcntl.h>
@@ -78,21 +80,29 @@ bool SerialLine::open(const std::string& aDevicePath)
     {
         return false;
     }
+    myPath = aDevicePath;
     const int descriptor = ::open(aDevicePath.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
     if (descriptor < 0)
     {
-        return false;
+        return fail("open", errno);
     }
     // The lock keeps out every other opener, privileged ones included; the
     // terminal's exclusive mode also refuses ordinary ones that do not lock.
     if (::flock(descriptor, LOCK_EX | LOCK_NB) != 0 && errno == EWOULDBLOCK)
     {
         ::close(descriptor);
-        return false;
+        return fail("lock (in use)", EWOULDBLOCK);
     }
     ::ioctl(descriptor, TIOCEXCL);
     myDescriptor = descriptor;
     return true;
+}
+
+bool SerialLine::fail(const char* aStep, int anErrorNumber)
+{
+    myLastError = std::string(aStep) + ": " + std::strerror(anErrorNumber);
+    std::cerr << "Serial line " << myPath << ": " << myLastError << '\n';
+    return false;
 }
 
 bool SerialLine::isOpen() const
@@ -102,7 +112,11 @@ bool SerialLine::isOpen() const
 
 bool SerialLine::loadSettings()
 {
-    return myDescriptor >= 0 && ::tcgetattr(myDescriptor, mySettings.get()) == 0;
+    if (myDescriptor < 0)
+    {
+        return false;
+    }
+    return ::tcgetattr(myDescriptor, mySettings.get()) == 0 || fail("read settings", errno);
 }
 
 bool SerialLine::applySettings(unsigned aBaudRate)
@@ -130,7 +144,7 @@ bool SerialLine::applySettings(unsigned aBaudRate)
     }
     if (::tcsetattr(myDescriptor, TCSANOW, &settings) != 0)
     {
-        return false;
+        return fail("apply settings", errno);
     }
     // tcsetattr succeeds when any of the changes took: check the ones we rely on.
     struct termios applied;
@@ -314,7 +328,7 @@ bool SerialLine::write(const unsigned char* aBytes, std::size_t aCount)
         {
             continue;
         }
-        return false;
+        return fail("write", result < 0 ? errno : EIO);
     }
     return waitUntilSent(deadline);
 }

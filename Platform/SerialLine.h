@@ -13,7 +13,8 @@ namespace Platform
 // one stop bit. The steps follow what the port layer above expects of a
 // communications port: open, read the line settings, apply them with a baud
 // rate, set the read time-out, read, write, close. Each step reports failure
-// by its result and leaves the message to the caller.
+// by its result and leaves the message to the caller; the operating system's
+// reason is kept for diagnostics and written to standard error.
 //
 // A read waits until the requested count has arrived or the read time-out
 // has passed in total. A write sends every byte or fails.
@@ -54,6 +55,10 @@ public:
     // Safe to call on a closed line.
     void close();
 
+    // The step that failed last and the operating system's reason, e.g.
+    // "open: Permission denied"; empty while nothing has failed.
+    const std::string& lastError() const { return myLastError; }
+
     // The device path of the port "COMn": the value "COMn" of the profile
     // section "Ports" when set, else /dev/ttyS(n-1). Port 0 has no path.
     static std::string devicePath(unsigned aPortNumber);
@@ -68,6 +73,9 @@ private:
     // Waits for aEvents on the line until aDeadline; false when the time is
     // up or the line has hung up.
     bool await(short aEvents, Clock::time_point aDeadline) const;
+    // Keeps aStep with the reason anErrorNumber gives, writes both to standard
+    // error and returns false.
+    bool fail(const char* aStep, int anErrorNumber);
     bool setArbitraryRate(unsigned aBaudRate);
     std::size_t readWithin(unsigned char* aBuffer, std::size_t aCount, Clock::duration aTimeout);
     bool waitUntilSent(Clock::time_point aDeadline) const;
@@ -77,5 +85,7 @@ private:
     unsigned myReadTimeout;
     unsigned myBaudRate;
     std::unique_ptr<struct termios> mySettings;
+    std::string myPath;
+    std::string myLastError;
 };
 }

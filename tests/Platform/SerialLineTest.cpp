@@ -164,6 +164,43 @@ TEST(SerialLineOpenTest, RefusesMissingDevicesAndDevicesWithoutLineSettings)
     EXPECT_FALSE(line.applySettings(9600));
 }
 
+TEST(SerialLineOpenTest, KeepsTheSystemsReasonForAFailedStepAndWritesItToStandardError)
+{
+    struct Case
+    {
+        const char* path;
+        bool opens;
+        const char* reason;
+    };
+    const Case cases[] = {
+        {"/dev/no-such-serial-line", false, "open: No such file or directory"},
+        {"/dev/null", true, "read settings: Inappropriate ioctl for device"},
+    };
+    for (const Case& aCase : cases)
+    {
+        SCOPED_TRACE(aCase.path);
+        SerialLine line;
+        EXPECT_EQ("", line.lastError());
+        testing::internal::CaptureStderr();
+        EXPECT_EQ(aCase.opens, line.open(aCase.path));
+        EXPECT_FALSE(aCase.opens && line.loadSettings());
+        const std::string written = testing::internal::GetCapturedStderr();
+        EXPECT_EQ(aCase.reason, line.lastError());
+        EXPECT_EQ(std::string("Serial line ") + aCase.path + ": " + aCase.reason + "\n", written);
+    }
+}
+
+TEST_F(SerialLineTest, ASecondOpenerIsToldTheLineIsInUse)
+{
+    SerialLine second;
+    testing::internal::CaptureStderr();
+    EXPECT_FALSE(second.open(myTerminal.slavePath()));
+    testing::internal::GetCapturedStderr();
+    // Without privileges the terminal's exclusive mode refuses the open itself.
+    const std::string& reason = second.lastError();
+    EXPECT_TRUE(reason.find("lock (in use): ") == 0 || reason == "open: Device or resource busy") << reason;
+}
+
 TEST(SerialLineOpenTest, ClosedLineReadsNothingAndRefusesWritesAndTimeouts)
 {
     SerialLine line;
