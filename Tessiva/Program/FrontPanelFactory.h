@@ -3,8 +3,7 @@
 #include "Tessiva/Program/PanelFactory.h"
 
 // The program's panels: the KQ310 front panel for a KQ310, the panel shared
-// by the KQ330 and the KQ350 for those. A model whose panel is not part of
-// the build gets the plain panel.
+// by the KQ330 and the KQ350 for those.
 class FrontPanelFactory : public PanelFactory
 {
 public:

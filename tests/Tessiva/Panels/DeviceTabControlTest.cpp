@@ -1,7 +1,7 @@
 // The tab control of open devices: adding, selecting, closing and dropping
 // tabs with their labels, the per-device commands on the selected tab, and
 // relabelling after a unit name changes.
-#include "tests/Tessiva/Panels/P1PanelFixture.h"
+#include "tests/Tessiva/Panels/PanelFixture.h"
 
 #include "Tessiva/Panels/DevicePanel.h"
 #include "Tessiva/Panels/DeviceTabControl.h"
@@ -13,7 +13,7 @@
 #include <string>
 #include <vector>
 
-using namespace P1;
+using namespace PanelTesting;
 
 namespace
 {

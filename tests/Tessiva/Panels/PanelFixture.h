@@ -29,7 +29,7 @@
 
 #include <memory>
 
-namespace P1
+namespace PanelTesting
 {
 const int theDeviceTabsId = 1048;
 

@@ -1,7 +1,7 @@
 // The page and panel bases: pages built in their constructor, the page tab
 // control showing one page at a time, Enter and Escape, pages of devices
 // that are gone, and the error guard of their handlers, also on line.
-#include "tests/Tessiva/Panels/P1PanelFixture.h"
+#include "tests/Tessiva/Panels/PanelFixture.h"
 
 #include "Platform/Window/DialogTemplate.h"
 #include "Tessiva/Panels/DevicePage.h"
@@ -18,7 +18,7 @@
 #include <string>
 #include <vector>
 
-using namespace P1;
+using namespace PanelTesting;
 using Platform::WindowKind;
 
 namespace

@@ -1,7 +1,7 @@
 // The KQ310 front panel over an off-line device: what its controls show, the
 // user's edits reaching the device, the sample-rate choice, the encoder's
 // Start and Stop, the status lists and meters, its pages, and its errors.
-#include "tests/Tessiva/Panels/P1PanelFixture.h"
+#include "tests/Tessiva/Panels/PanelFixture.h"
 
 #include "Platform/Window/Bitmap.h"
 #include "Tessiva/Controls/MeterObserver.h"
@@ -14,7 +14,7 @@
 #include <string>
 #include <vector>
 
-using namespace P1;
+using namespace PanelTesting;
 using Platform::Window;
 
 namespace
