@@ -153,68 +153,66 @@ Device* CTessivaDoc::dispatchTarget(const DeviceKey& aKey)
     return device;
 }
 
-void CTessivaDoc::copyControlValue(const DeviceKey& aKey, const ParameterId& aTarget, const ParameterId& aSource)
+void CTessivaDoc::forward(const DeviceKey& aKey, const std::function<void(Device&)>& aCall)
 {
     if (Device* device = dispatchTarget(aKey))
     {
-        device->copyControlValue(aTarget, aSource);
+        aCall(*device);
     }
+}
+
+void CTessivaDoc::forwardExchange(const DeviceKey& aKey, const std::function<void(Device&)>& aCall)
+{
+    forward(aKey, [&](Device& device) {
+        try
+        {
+            aCall(device);
+        }
+        catch (const VornaException&)
+        {
+            rethrowAsDeviceException(aKey);
+        }
+    });
+}
+
+void CTessivaDoc::copyControlValue(const DeviceKey& aKey, const ParameterId& aTarget, const ParameterId& aSource)
+{
+    forward(aKey, [&](Device& device) { device.copyControlValue(aTarget, aSource); });
 }
 
 void CTessivaDoc::copyStatusValue(const DeviceKey& aKey, const ParameterId& aTarget, const ParameterId& aSource)
 {
-    if (Device* device = dispatchTarget(aKey))
-    {
-        device->copyStatusValue(aTarget, aSource);
-    }
+    forward(aKey, [&](Device& device) { device.copyStatusValue(aTarget, aSource); });
 }
 
 void CTessivaDoc::attachControlObserver(const DeviceKey& aKey, const ParameterId& anId, Observer* anObserver)
 {
-    if (Device* device = dispatchTarget(aKey))
-    {
-        device->attachControlObserver(anId, anObserver);
-    }
+    forward(aKey, [&](Device& device) { device.attachControlObserver(anId, anObserver); });
 }
 
 void CTessivaDoc::attachStatusObserver(const DeviceKey& aKey, const ParameterId& anId, Observer* anObserver)
 {
-    if (Device* device = dispatchTarget(aKey))
-    {
-        device->attachStatusObserver(anId, anObserver);
-    }
+    forward(aKey, [&](Device& device) { device.attachStatusObserver(anId, anObserver); });
 }
 
 void CTessivaDoc::restoreConfiguration(std::istream& aStream, const DeviceKey& aKey)
 {
-    if (Device* device = dispatchTarget(aKey))
-    {
-        device->restoreConfiguration(aStream);
-    }
+    forward(aKey, [&](Device& device) { device.restoreConfiguration(aStream); });
 }
 
 void CTessivaDoc::saveConfiguration(std::ostream& aStream, const DeviceKey& aKey)
 {
-    if (Device* device = dispatchTarget(aKey))
-    {
-        device->saveConfiguration(aStream);
-    }
+    forward(aKey, [&](Device& device) { device.saveConfiguration(aStream); });
 }
 
 void CTessivaDoc::writeTextReport(std::ostream& aStream, const std::string& aTitle, const DeviceKey& aKey)
 {
-    if (Device* device = dispatchTarget(aKey))
-    {
-        device->writeTextReport(aStream, aTitle);
-    }
+    forward(aKey, [&](Device& device) { device.writeTextReport(aStream, aTitle); });
 }
 
 void CTessivaDoc::writeHtmlReport(std::ostream& aStream, const std::string& aTitle, const DeviceKey& aKey)
 {
-    if (Device* device = dispatchTarget(aKey))
-    {
-        device->writeHtmlReport(aStream, aTitle);
-    }
+    forward(aKey, [&](Device& device) { device.writeHtmlReport(aStream, aTitle); });
 }
 
 void CTessivaDoc::rethrowAsDeviceException(const DeviceKey& aKey) const
@@ -235,32 +233,12 @@ void CTessivaDoc::rethrowAsDeviceException(const DeviceKey& aKey) const
 
 void CTessivaDoc::pollDevice(const DeviceKey& aKey)
 {
-    if (Device* device = dispatchTarget(aKey))
-    {
-        try
-        {
-            device->pollNext();
-        }
-        catch (const VornaException&)
-        {
-            rethrowAsDeviceException(aKey);
-        }
-    }
+    forwardExchange(aKey, [](Device& device) { device.pollNext(); });
 }
 
 void CTessivaDoc::refreshDevice(const DeviceKey& aKey)
 {
-    if (Device* device = dispatchTarget(aKey))
-    {
-        try
-        {
-            device->refresh();
-        }
-        catch (const VornaException&)
-        {
-            rethrowAsDeviceException(aKey);
-        }
-    }
+    forwardExchange(aKey, [](Device& device) { device.refresh(); });
 }
 
 bool CTessivaDoc::isPortOpen(std::uint32_t* aBaudRate, short aPortNumber)

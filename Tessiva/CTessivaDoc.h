@@ -6,9 +6,11 @@
 #include "Toolkit/Parameter/ParameterId.h"
 
 #include <cstdint>
+#include <functional>
 #include <iosfwd>
 #include <map>
 #include <memory>
+#include <optional>
 #include <string>
 
 class Device;
@@ -86,6 +88,10 @@ public:
     // once the handlers that still use it have returned.
     void reportErrorAndClose(const VornaException& anError);
     std::uint32_t offLineCount() const { return myOffLineCount; }
+    // The bus address the connection settings were last normalised to in this
+    // run; empty before the first normalisation.
+    std::optional<std::uint16_t> lastDeviceAddress() const { return myLastDeviceAddress; }
+    void setLastDeviceAddress(std::uint16_t anAddress) { myLastDeviceAddress = anAddress; }
 
     bool onNewDocument() override;
     void onHelpTopics();
@@ -98,10 +104,15 @@ private:
     Win32SerialPort& port(std::uint32_t aPortNumber);
     // NULL after the views were told that the key is gone.
     Device* dispatchTarget(const DeviceKey& aKey);
+    // Runs aCall on the device of aKey; without one the views are told instead.
+    void forward(const DeviceKey& aKey, const std::function<void(Device&)>& aCall);
+    // As forward, and a failure of the exchange comes back as a DeviceException.
+    void forwardExchange(const DeviceKey& aKey, const std::function<void(Device&)>& aCall);
     [[noreturn]] void rethrowAsDeviceException(const DeviceKey& aKey) const;
     int runCommunicationsErrorDialog() const;
 
     std::uint32_t myOffLineCount;
     std::map<std::uint32_t, Win32SerialPort> myPorts;
     std::map<DeviceKey, std::unique_ptr<Device>> myDevices;
+    std::optional<std::uint16_t> myLastDeviceAddress;
 };

@@ -12,11 +12,6 @@ const int theKq310 = 0;
 const std::uint16_t theKq310Address = 0x9080;
 const int the38400Index = 2;
 
-// The address that the last normalisation left, for the whole program run:
-// it tells a step down from a step up. Unset until the first normalisation.
-bool theLastAddressSet = false;
-std::uint16_t theLastAddress = 0;
-
 short indexOfRate(std::uint32_t aBaudRate)
 {
     switch (aBaudRate)
@@ -58,18 +53,16 @@ void DeviceSettingsObserver::recompute()
     // A bus address has bit 7 set in both bytes and an even low byte. A
     // value below the last one whose low byte lost bit 7 was a step down
     // across a block, so the high byte borrows.
+    // The document keeps the last address for the whole program run, across
+    // the dialogs that each build their own settings.
     std::uint16_t candidate = address.value().toUnsignedShort();
-    if (!theLastAddressSet)
-    {
-        theLastAddress = candidate;
-        theLastAddressSet = true;
-    }
-    if ((candidate & 0x80) == 0 && candidate < theLastAddress)
+    const std::uint16_t last = myDocument->lastDeviceAddress().value_or(candidate);
+    if ((candidate & 0x80) == 0 && candidate < last)
     {
         candidate = static_cast<std::uint16_t>(candidate - 0x100);
     }
     candidate = static_cast<std::uint16_t>((candidate & 0x7F7E) | 0x8080);
-    theLastAddress = candidate;
+    myDocument->setLastDeviceAddress(candidate);
     address.setValue(ParameterValue(candidate));
 
     // The values are read afresh: the requests above notify, and what they
