@@ -82,16 +82,14 @@ ParameterDefinition* ParameterTable::ownDefinition(std::unique_ptr<ParameterDefi
 {
     if (!aDefinition)
     {
-        return NULL;
+        return nullptr;
     }
-    myOwnedDefinitions.push_back(aDefinition.get());
-    return aDefinition.release();
+    return &adoptDefinition(std::move(aDefinition));
 }
 
 void ParameterTable::ownObserver(std::unique_ptr<Observer> anObserver)
 {
-    myOwnedObservers.push_back(anObserver.get());
-    anObserver.release();
+    adoptObserver(std::move(anObserver));
 }
 
 ControlParameter& ParameterTable::addControl(AbstractProtocol* anOwner, int aGroup, int anIndex, int aMinimum,
@@ -260,7 +258,7 @@ void ParameterTable::addCapabilityParameters(AbstractProtocol* anOwner)
         "Record-Play Capable",    "Digital Input Capable",   "Disk File Input Capable",
         "Custom Dynamic Range Capable",
     };
-    addStatus(anOwner, '@', 0, 0, largestInteger, NULL);
+    addStatus(anOwner, '@', 0, 0, largestInteger, nullptr);
     int index = 1;
     for (const char* name : theCapabilities)
     {
@@ -269,7 +267,7 @@ void ParameterTable::addCapabilityParameters(AbstractProtocol* anOwner)
     // The lowest data rate index for one to five main channels.
     for (index = 8; index <= 12; ++index)
     {
-        addStatus(anOwner, '@', index, 0, largestInteger, NULL);
+        addStatus(anOwner, '@', index, 0, largestInteger, nullptr);
     }
 }
 
@@ -317,9 +315,9 @@ void ParameterTable::addTimeCodeStatusParameters(AbstractProtocol* anOwner)
 {
     // The reported encoder state (0) and the time-code format (2) have no
     // definition: their text is the id and the integer.
-    addStatus(anOwner, 'F', 0, 0, 3, NULL);
+    addStatus(anOwner, 'F', 0, 0, 3, nullptr);
     addStatus(anOwner, 'F', 1, 0, 1, twoState("Time Code Present", "No", "Yes"));
-    addStatus(anOwner, 'F', 2, 0, 5, NULL);
+    addStatus(anOwner, 'F', 2, 0, 5, nullptr);
     addStatus(anOwner, 'F', 3, 0, 0x23, bcd("Current Time Code Hour"));
     addStatus(anOwner, 'F', 4, 0, 0x59, bcd("Current Time Code Minute"));
     addStatus(anOwner, 'F', 5, 0, 0x59, bcd("Current Time Code Second"));
@@ -367,9 +365,9 @@ void ParameterTable::installCommonRules()
 
 void ParameterTable::fillPollRing()
 {
-    myPollRing.push_back('I');
-    myPollRing.push_back('F');
-    myPollRing.push_back('C');
+    addPollGroup('I');
+    addPollGroup('F');
+    addPollGroup('C');
 }
 
 // Reports -------------------------------------------------------------------------

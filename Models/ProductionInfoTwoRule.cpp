@@ -11,7 +11,7 @@ ProductionInfoTwoRule::ProductionInfoTwoRule(StatusCollection* aStatusCollection
 
 void ProductionInfoTwoRule::update(Subject* aSubject)
 {
-    if (aSubject == NULL || aSubject != mySubject)
+    if (aSubject == nullptr || aSubject != mySubject)
     {
         return;
     }

@@ -15,14 +15,14 @@ void AboutDialog::run()
 {
     const Platform::Resources& resources = Platform::Application::current().resources();
     const Platform::DialogTemplate* about = resources.dialog(PelloraResources::aboutDialog);
-    if (about == NULL)
+    if (about == nullptr)
     {
         return;
     }
     std::unique_ptr<Platform::Window> dialog = about->create();
     Platform::Window* version = dialog->findChild(PelloraResources::aboutVersion);
     const std::optional<std::string> text = resources.strings().find(PelloraResources::versionString);
-    if (version != NULL && text)
+    if (version != nullptr && text)
     {
         version->setText(*text);
     }

@@ -2,12 +2,15 @@
 
 #include "Platform/Assertion.h"
 
-ComparisonNode::ComparisonNode(Operand* aLeftOperand, ComparisonOperator* anOperator, Operand* aRightOperand)
-    : myLeftOperand(aLeftOperand)
-    , myOperator(anOperator)
-    , myRightOperand(aRightOperand)
+#include <utility>
+
+ComparisonNode::ComparisonNode(std::unique_ptr<Operand> aLeftOperand, std::unique_ptr<ComparisonOperator> anOperator,
+                               std::unique_ptr<Operand> aRightOperand)
 {
     VORNA_ASSERT(aLeftOperand != NULL && anOperator != NULL && aRightOperand != NULL);
+    myLeftOperand = std::move(aLeftOperand);
+    myOperator = std::move(anOperator);
+    myRightOperand = std::move(aRightOperand);
 }
 
 bool ComparisonNode::execute(Interpreter& anInterpreter)

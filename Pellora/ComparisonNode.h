@@ -10,8 +10,8 @@
 class ComparisonNode : public Node
 {
 public:
-    // Takes ownership of all three.
-    ComparisonNode(Operand* aLeftOperand, ComparisonOperator* anOperator, Operand* aRightOperand);
+    ComparisonNode(std::unique_ptr<Operand> aLeftOperand, std::unique_ptr<ComparisonOperator> anOperator,
+                   std::unique_ptr<Operand> aRightOperand);
 
     // Runs the left operand, then the right one, and relates their texts.
     bool execute(Interpreter& anInterpreter) override;

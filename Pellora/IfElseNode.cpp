@@ -2,13 +2,16 @@
 
 #include "Platform/Assertion.h"
 
-IfElseNode::IfElseNode(Node* aCondition, Node* aClause, Node* anElseClause)
-    : myCondition(aCondition)
-    , myClause(aClause)
-    , myElseClause(anElseClause)
+#include <utility>
+
+IfElseNode::IfElseNode(std::unique_ptr<Node> aCondition, std::unique_ptr<Node> aClause,
+                       std::unique_ptr<Node> anElseClause)
 {
     VORNA_ASSERT(aCondition != NULL && aClause != NULL);
     VORNA_ASSERT(anElseClause != NULL);
+    myCondition = std::move(aCondition);
+    myClause = std::move(aClause);
+    myElseClause = std::move(anElseClause);
 }
 
 bool IfElseNode::execute(Interpreter& anInterpreter)

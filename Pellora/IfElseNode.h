@@ -8,8 +8,7 @@
 class IfElseNode : public Node
 {
 public:
-    // Takes ownership of all three.
-    IfElseNode(Node* aCondition, Node* aClause, Node* anElseClause);
+    IfElseNode(std::unique_ptr<Node> aCondition, std::unique_ptr<Node> aClause, std::unique_ptr<Node> anElseClause);
 
     // The result of the clause chosen.
     bool execute(Interpreter& anInterpreter) override;

@@ -2,11 +2,13 @@
 
 #include "Platform/Assertion.h"
 
-IfNode::IfNode(Node* aCondition, Node* aClause)
-    : myCondition(aCondition)
-    , myClause(aClause)
+#include <utility>
+
+IfNode::IfNode(std::unique_ptr<Node> aCondition, std::unique_ptr<Node> aClause)
 {
     VORNA_ASSERT(aCondition != NULL && aClause != NULL);
+    myCondition = std::move(aCondition);
+    myClause = std::move(aClause);
 }
 
 bool IfNode::execute(Interpreter& anInterpreter)

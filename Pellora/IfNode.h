@@ -8,8 +8,7 @@
 class IfNode : public Node
 {
 public:
-    // Takes ownership of both.
-    IfNode(Node* aCondition, Node* aClause);
+    IfNode(std::unique_ptr<Node> aCondition, std::unique_ptr<Node> aClause);
 
     // The clause's result when the condition holds; false, without running the
     // clause, when it does not.

@@ -31,7 +31,7 @@ Interpreter::Interpreter(UserInterfaceFactory* aFactory, SerialDevice* aDevice, 
     , myInitialQueryKeyword(aQueryKeyword)
     , myQueryKeyword(aQueryKeyword)
     , myProtocol(true)
-    , myClock(aClock != NULL ? aClock : &DownloadClock::steady())
+    , myClock(aClock != nullptr ? aClock : &DownloadClock::steady())
 {
     VORNA_ASSERT(aFactory != NULL && aDevice != NULL);
     myDevice->setTimeouts(ReadTimeout);

@@ -26,10 +26,10 @@ public:
     static constexpr std::uint32_t ReadTimeout = 200;
 
     // Neither the factory nor the device is owned. Sets the device's read
-    // time-out. aClock (not owned) times the download's limits; NULL is the
+    // time-out. aClock (not owned) times the download's limits; nullptr is the
     // steady clock.
     Interpreter(UserInterfaceFactory* aFactory, SerialDevice* aDevice, std::uint16_t anAddress,
-                signed char aQueryKeyword = DefaultQueryKeyword, const DownloadClock* aClock = NULL);
+                signed char aQueryKeyword = DefaultQueryKeyword, const DownloadClock* aClock = nullptr);
     Interpreter(const Interpreter&) = delete;
     Interpreter& operator=(const Interpreter&) = delete;
 

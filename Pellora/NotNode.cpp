@@ -2,10 +2,12 @@
 
 #include "Platform/Assertion.h"
 
-NotNode::NotNode(Node* aChild)
-    : myChild(aChild)
+#include <utility>
+
+NotNode::NotNode(std::unique_ptr<Node> aChild)
 {
     VORNA_ASSERT(aChild != NULL);
+    myChild = std::move(aChild);
 }
 
 bool NotNode::execute(Interpreter& anInterpreter)

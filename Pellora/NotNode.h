@@ -8,8 +8,7 @@
 class NotNode : public Node
 {
 public:
-    // Takes ownership.
-    explicit NotNode(Node* aChild);
+    explicit NotNode(std::unique_ptr<Node> aChild);
 
     bool execute(Interpreter& anInterpreter) override;
 

@@ -2,11 +2,13 @@
 
 #include "Platform/Assertion.h"
 
-ParseNode::ParseNode(Node* aLeftChild, Node* aRightChild)
-    : myLeftChild(aLeftChild)
-    , myRightChild(aRightChild)
+#include <utility>
+
+ParseNode::ParseNode(std::unique_ptr<Node> aLeftChild, std::unique_ptr<Node> aRightChild)
 {
     VORNA_ASSERT(aLeftChild != NULL && aRightChild != NULL);
+    myLeftChild = std::move(aLeftChild);
+    myRightChild = std::move(aRightChild);
 }
 
 bool ParseNode::execute(Interpreter& anInterpreter)

@@ -8,8 +8,7 @@
 class ParseNode : public Node
 {
 public:
-    // Takes ownership of both.
-    ParseNode(Node* aLeftChild, Node* aRightChild);
+    ParseNode(std::unique_ptr<Node> aLeftChild, std::unique_ptr<Node> aRightChild);
 
     // The left child, then the right one; the right one's result.
     bool execute(Interpreter& anInterpreter) override;

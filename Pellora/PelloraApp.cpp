@@ -38,12 +38,12 @@ bool PelloraApp::initInstance()
 
 PelloraDoc* PelloraApp::document() const
 {
-    return documentTemplate() != NULL ? static_cast<PelloraDoc*>(documentTemplate()->document()) : NULL;
+    return documentTemplate() != nullptr ? static_cast<PelloraDoc*>(documentTemplate()->document()) : nullptr;
 }
 
 PelloraView* PelloraApp::view() const
 {
-    return frame() != NULL ? static_cast<PelloraView*>(frame()->activeView()) : NULL;
+    return frame() != nullptr ? static_cast<PelloraView*>(frame()->activeView()) : nullptr;
 }
 
 CMainFrame* PelloraApp::frame() const

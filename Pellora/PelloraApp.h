@@ -16,7 +16,7 @@ public:
 
     bool initInstance() override;
 
-    // NULL before the start-up made them and after the program ended.
+    // nullptr before the start-up made them and after the program ended.
     PelloraDoc* document() const;
     PelloraView* view() const;
     CMainFrame* frame() const;

@@ -87,5 +87,5 @@ void PelloraDoc::resetStatus()
     myProgress = 0;
     myMessageText.clear();
     myCurrentFileText = idleCurrentFile;
-    updateAllViews(NULL);
+    updateAllViews(nullptr);
 }

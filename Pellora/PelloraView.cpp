@@ -75,7 +75,7 @@ PelloraView::PelloraView()
     mapCommandUpdateRange(CommandIds::recentFileFirst, CommandIds::recentFileLast,
                           [this](unsigned aCommandId, CommandState& aState) {
                               const Platform::RecentFileList* files = Platform::Application::current().recentFiles();
-                              aState.enabled = myRunning == 0 && files != NULL &&
+                              aState.enabled = myRunning == 0 && files != nullptr &&
                                                aCommandId - CommandIds::recentFileFirst < files->count();
                           });
 }

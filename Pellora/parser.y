@@ -33,6 +33,7 @@ class ParseContext;
 #include "Pellora/VersionOperand.h"
 
 #include <cstring>
+#include <memory>
 
 int scriptlex(SCRIPTSTYPE* aValue, void* aScanner);
 void scripterror(void* aScanner, ParseContext& aContext, const char* aMessage);
@@ -45,6 +46,13 @@ std::string take(std::string* aText)
     std::string text(*aText);
     delete aText;
     return text;
+}
+
+// A semantic value handed on to the node that owns it from then on.
+template <typename Type>
+std::unique_ptr<Type> own(Type* aValue)
+{
+    return std::unique_ptr<Type>(aValue);
 }
 }
 }
@@ -114,7 +122,7 @@ program
 
 statements
     : statement                 { $$ = $1; }
-    | statement statements      { $$ = new ParseNode($1, $2); }
+    | statement statements      { $$ = new ParseNode(own($1), own($2)); }
     ;
 
 statement
@@ -149,16 +157,16 @@ protocol_setting
 
 if_statement
     : if '(' condition ')' statement
-                                { $$ = new IfNode($3, $5); }
+                                { $$ = new IfNode(own($3), own($5)); }
     | if '(' condition ')' statement else statement
-                                { $$ = new IfElseNode($3, $5, $7); }
+                                { $$ = new IfElseNode(own($3), own($5), own($7)); }
     ;
 
 condition
     : version_operand relation version_operand
-                                { $$ = new ComparisonNode($1, $2, $3); }
+                                { $$ = new ComparisonNode(own($1), own($2), own($3)); }
     | text_operand equality text_operand
-                                { $$ = new ComparisonNode($1, $2, $3); }
+                                { $$ = new ComparisonNode(own($1), own($2), own($3)); }
     | question
     ;
 
@@ -187,7 +195,7 @@ text_operand
 
 question
     : ask '(' STRING ')'        { $$ = new QuestionNode(take($3)); }
-    | '!' ask '(' STRING ')'    { $$ = new NotNode(new QuestionNode(take($4))); }
+    | '!' ask '(' STRING ')'    { $$ = new NotNode(std::make_unique<QuestionNode>(take($4))); }
     ;
 
 call
@@ -202,12 +210,12 @@ files
     : download_files '(' file_list ')'
                                 { $$ = $3; }
     | '!' download_files '(' file_list ')'
-                                { $$ = new NotNode($4); }
+                                { $$ = new NotNode(own($4)); }
     ;
 
 file_list
     : STRING                    { $$ = new DownloadFileNode(take($1)); }
-    | STRING ',' file_list      { $$ = new ParseNode(new DownloadFileNode(take($1)), $3); }
+    | STRING ',' file_list      { $$ = new ParseNode(std::make_unique<DownloadFileNode>(take($1)), own($3)); }
     ;
 
 integers

@@ -221,7 +221,7 @@ bool SerialLine::await(short aEvents, Clock::time_point aDeadline) const
         entry.fd = myDescriptor;
         entry.events = aEvents;
         entry.revents = 0;
-        const int result = ::ppoll(&entry, 1, &timeout, NULL);
+        const int result = ::ppoll(&entry, 1, &timeout, nullptr);
         if (result < 0 && errno == EINTR)
         {
             continue;
@@ -251,7 +251,7 @@ std::size_t SerialLine::readBlock(unsigned char* aBuffer, std::size_t aCount)
 
 std::size_t SerialLine::readWithin(unsigned char* aBuffer, std::size_t aCount, Clock::duration aTimeout)
 {
-    if (myDescriptor < 0 || aBuffer == NULL || aCount == 0)
+    if (myDescriptor < 0 || aBuffer == nullptr || aCount == 0)
     {
         return 0;
     }
@@ -303,7 +303,7 @@ SerialLine::Clock::duration SerialLine::wireTime(std::size_t aCount) const
 
 bool SerialLine::write(const unsigned char* aBytes, std::size_t aCount)
 {
-    if (myDescriptor < 0 || (aBytes == NULL && aCount != 0))
+    if (myDescriptor < 0 || (aBytes == nullptr && aCount != 0))
     {
         return false;
     }

@@ -9,7 +9,7 @@ namespace
 {
 SteadyWait::TimeSource*& timeSource()
 {
-    static SteadyWait::TimeSource* theSource = NULL;
+    static SteadyWait::TimeSource* theSource = nullptr;
     return theSource;
 }
 }
@@ -22,7 +22,7 @@ void SteadyWait::setTimeSource(TimeSource* aSource)
 SteadyWait::Clock::time_point SteadyWait::now()
 {
     TimeSource* source = timeSource();
-    return source != NULL ? source->now() : Clock::now();
+    return source != nullptr ? source->now() : Clock::now();
 }
 
 SteadyWait::Clock::duration SteadyWait::pass()
@@ -42,7 +42,7 @@ void SteadyWait::wait(unsigned aMilliseconds, const std::function<void()>& anIdl
         // Never sleep past the end: the caller measures its waits in milliseconds.
         const Clock::duration nap = std::min<Clock::duration>(pass(), end - current);
         TimeSource* source = timeSource();
-        if (source != NULL)
+        if (source != nullptr)
         {
             source->sleepFor(nap);
         }

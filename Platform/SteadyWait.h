@@ -26,7 +26,7 @@ public:
         ~TimeSource() {}
     };
 
-    // NULL restores the real clock. The source is not owned.
+    // nullptr restores the real clock. The source is not owned.
     static void setTimeSource(TimeSource* aSource);
 
     static Clock::time_point now();

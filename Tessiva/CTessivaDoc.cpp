@@ -135,7 +135,7 @@ Win32SerialPort& CTessivaDoc::port(std::uint32_t aPortNumber)
 Device* CTessivaDoc::findDevice(const DeviceKey& aKey) const
 {
     const auto entry = myDevices.find(aKey);
-    return entry == myDevices.end() ? NULL : entry->second.get();
+    return entry == myDevices.end() ? nullptr : entry->second.get();
 }
 
 bool CTessivaDoc::hasDevice(const DeviceKey& aKey) const
@@ -146,9 +146,9 @@ bool CTessivaDoc::hasDevice(const DeviceKey& aKey) const
 Device* CTessivaDoc::dispatchTarget(const DeviceKey& aKey)
 {
     Device* device = findDevice(aKey);
-    if (device == NULL)
+    if (device == nullptr)
     {
-        updateAllViews(NULL, 0);
+        updateAllViews(nullptr, 0);
     }
     return device;
 }
@@ -259,7 +259,7 @@ void CTessivaDoc::closeDevice(const DeviceKey& aKey)
         std::unique_ptr<Device> device = std::move(entry->second);
         myDevices.erase(entry);
         device.reset();
-        updateAllViews(NULL, 0);
+        updateAllViews(nullptr, 0);
     }
     catch (const VornaException&)
     {
@@ -271,9 +271,9 @@ int CTessivaDoc::runCommunicationsErrorDialog() const
     const Platform::DialogTemplate* stored =
         Platform::Application::exists()
             ? Platform::Application::current().resources().dialog(communicationsErrorDialogId)
-            : NULL;
+            : nullptr;
     const Platform::DialogTemplate own = communicationsErrorTemplate();
-    std::unique_ptr<Platform::Window> dialog = (stored != NULL ? *stored : own).create();
+    std::unique_ptr<Platform::Window> dialog = (stored != nullptr ? *stored : own).create();
     return Platform::Backend::current().runModal(*dialog);
 }
 
@@ -300,7 +300,7 @@ void CTessivaDoc::reportErrorAndClose(const VornaException& anError)
     Platform::MessageBox::show(anError.what());
     // Posted, not done here: the caller is a handler that still uses the device.
     Platform::FormView* view = firstView();
-    if (view != NULL && view->isCreated())
+    if (view != nullptr && view->isCreated())
     {
         view->post(closeSelectedDeviceMessage);
     }

@@ -77,7 +77,7 @@ public:
     bool hasDevice(const DeviceKey& aKey) const;
     std::size_t deviceCount() const { return myDevices.size(); }
     // Whether the port of that COM number is open, and when it is, its baud
-    // rate through aBaudRate (unless NULL).
+    // rate through aBaudRate (unless nullptr).
     bool isPortOpen(std::uint32_t* aBaudRate, short aPortNumber);
     // Removes and deletes the device, then updates the views; never fails visibly.
     void closeDevice(const DeviceKey& aKey);
@@ -102,7 +102,7 @@ private:
 
     bool createDevice(DeviceKey& aKey, DeviceSettings& aSettings, OfflineFactory anOffline, OnlineFactory anOnline);
     Win32SerialPort& port(std::uint32_t aPortNumber);
-    // NULL after the views were told that the key is gone.
+    // nullptr after the views were told that the key is gone.
     Device* dispatchTarget(const DeviceKey& aKey);
     // Runs aCall on the device of aKey; without one the views are told instead.
     void forward(const DeviceKey& aKey, const std::function<void(Device&)>& aCall);

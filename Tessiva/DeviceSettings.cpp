@@ -7,6 +7,7 @@
 #include "Toolkit/Parameter/ControlParameter.h"
 #include "Toolkit/Parameter/VornaException.h"
 
+#include <memory>
 #include <string>
 
 namespace
@@ -46,7 +47,7 @@ const ParameterId DeviceSettings::baudRateId(0, 3);
 const ParameterId DeviceSettings::deviceAddressId(0, 4);
 
 DeviceSettings::DeviceSettings(CTessivaDoc* aDocument)
-    : ParameterSet(NULL)
+    : ParameterSet(nullptr)
 {
     VORNA_ASSERT(aDocument != NULL);
     const Platform::ProfileStore store = profile();
@@ -59,7 +60,7 @@ DeviceSettings::DeviceSettings(CTessivaDoc* aDocument)
     }
     for (const ParameterId* id : {&deviceAddressId, &deviceTypeId, &offLineId, &portIndexId})
     {
-        myOwnedObservers.push_back(new DeviceSettingsObserver(&myControlParameters.find(*id), this, aDocument));
+        adoptObserver(std::make_unique<DeviceSettingsObserver>(&myControlParameters.find(*id), this, aDocument));
     }
 }
 

@@ -109,7 +109,7 @@ Platform::Window& OpenDeviceDialog::control(int anId) const
 int OpenDeviceDialog::doModal()
 {
     const Platform::DialogTemplate* layout = myResources.dialog(templateId);
-    if (layout == NULL)
+    if (layout == nullptr)
     {
         return -1;
     }

@@ -19,7 +19,7 @@ PresetChangeObserver::~PresetChangeObserver()
 
 void PresetChangeObserver::update(Subject* aSubject)
 {
-    if (aSubject == NULL || aSubject != mySubject)
+    if (aSubject == nullptr || aSubject != mySubject)
     {
         return;
     }

@@ -5,7 +5,7 @@
 #include "Toolkit/Parameter/Parameter.h"
 
 TrackedParameterList::TrackedParameterList()
-    : myProtocol(NULL)
+    : myProtocol(nullptr)
 {
 }
 
@@ -13,9 +13,9 @@ TrackedParameterList::~TrackedParameterList()
 {
     // The protocol may outlive the table; it must not call back into a list
     // that is gone.
-    if (myProtocol != NULL)
+    if (myProtocol != nullptr)
     {
-        myProtocol->setIdleCallback(NULL);
+        myProtocol->setIdleCallback(nullptr);
     }
 }
 

@@ -195,15 +195,15 @@ void UnitParameterTable::addUnitStatusParameters(AbstractProtocol* anOwner)
     addStatus(anOwner, 'b', 4, 0, 1, twoState("Reference Input CS Audio Bit", "Audio Data", "Non-Audio Data"));
     addStatus(anOwner, 'b', 5, 0, 3,
               std::make_unique<SamplingFrequencyDefinition>("Reference Input CS Sampling Frequency"));
-    addStatus(anOwner, 'b', 6, 0, 3, NULL);
+    addStatus(anOwner, 'b', 6, 0, 3, nullptr);
     // The coding delay that the unit runs with.
-    addStatus(anOwner, 'b', 7, -1, static_cast<std::int16_t>(myCodingDelayMaximum), NULL);
+    addStatus(anOwner, 'b', 7, -1, static_cast<std::int16_t>(myCodingDelayMaximum), nullptr);
     addStatus(anOwner, 'b', 8, 0, 32, std::make_unique<NumericDefinition>("Current Preset"));
     // The unit does not report it: the program's own, so polls never change it.
     addStatus(localProtocol(), 'b', 9, 0, 32, std::make_unique<NumericDefinition>("Current Dynamic Range Preset"));
     addStatus(anOwner, 'b', 10, 0, 1, twoState("Pass Through Mode", "Disabled", "Enabled"));
-    addStatus(anOwner, 'b', 11, 0, 255, NULL);
-    addStatus(anOwner, 'b', 12, 0, 255, NULL);
+    addStatus(anOwner, 'b', 11, 0, 255, nullptr);
+    addStatus(anOwner, 'b', 12, 0, 255, nullptr);
 }
 
 // Identification and model rows ----------------------------------------------------
@@ -247,10 +247,10 @@ void UnitParameterTable::addKq350Parameters(AbstractProtocol* anOwner)
 
 void UnitParameterTable::buildCodingDelayParameters()
 {
-    addControl(localProtocol(), 'o', 0, 0, 1, NULL);
-    addControl(localProtocol(), 'o', 1, mySampleRateLimitOther, myCodingDelayMaximum, NULL)
+    addControl(localProtocol(), 'o', 0, 0, 1, nullptr);
+    addControl(localProtocol(), 'o', 1, mySampleRateLimitOther, myCodingDelayMaximum, nullptr)
         .setValue(ParameterValue(myCodingDelayMaximum));
-    addStatus(localProtocol(), 'o', 2, 0, 1, NULL);
+    addStatus(localProtocol(), 'o', 2, 0, 1, nullptr);
 }
 
 void UnitParameterTable::limitDeemphasis()
@@ -457,9 +457,9 @@ void UnitParameterTable::addTracker(int aGroup, int anIndex, std::unique_ptr<Val
 
 void UnitParameterTable::startPolling()
 {
-    myPollRing.push_back('b');
-    myPollRing.push_back('F');
-    myPollRing.push_back('C');
+    addPollGroup('b');
+    addPollGroup('F');
+    addPollGroup('C');
     for (int poll = 0; poll < startupPolls; ++poll)
     {
         dispatchQueued();

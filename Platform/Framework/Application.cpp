@@ -13,7 +13,7 @@ namespace Platform
 {
 namespace
 {
-Application* theApplication = NULL;
+Application* theApplication = nullptr;
 }
 
 Application::Application(const std::string& aName, const Resources& aResources)
@@ -35,12 +35,12 @@ Application::Application(const std::string& aName, const Resources& aResources)
 Application::~Application()
 {
     myTemplate.reset();
-    theApplication = NULL;
+    theApplication = nullptr;
 }
 
 bool Application::exists()
 {
-    return theApplication != NULL;
+    return theApplication != nullptr;
 }
 
 Application& Application::current()
@@ -121,24 +121,24 @@ bool Application::processShellCommand(const CommandLine& aCommandLine)
 {
     if (aCommandLine.action() == CommandLine::Action::openFile)
     {
-        return openDocumentFile(aCommandLine.fileName()) != NULL;
+        return openDocumentFile(aCommandLine.fileName()) != nullptr;
     }
     // A program's own File New comes first.
     if (!runCommand(CommandIds::fileNew))
     {
         onFileNew();
     }
-    return mainFrame() != NULL;
+    return mainFrame() != nullptr;
 }
 
 Document* Application::openDocumentFile(const std::string& aPath)
 {
-    return myTemplate != nullptr ? myTemplate->openDocumentFile(aPath) : NULL;
+    return myTemplate != nullptr ? myTemplate->openDocumentFile(aPath) : nullptr;
 }
 
 MainFrame* Application::mainFrame() const
 {
-    return myTemplate != nullptr ? myTemplate->frame() : NULL;
+    return myTemplate != nullptr ? myTemplate->frame() : nullptr;
 }
 
 void Application::onFileNew()
@@ -164,7 +164,7 @@ void Application::onFileOpen()
 void Application::onAppExit()
 {
     MainFrame* frame = mainFrame();
-    if (frame != NULL)
+    if (frame != nullptr)
     {
         frame->onClose();
     }
@@ -186,7 +186,7 @@ void Application::onOpenRecentFile(unsigned aCommandId)
     {
         return;
     }
-    if (openDocumentFile(path) == NULL)
+    if (openDocumentFile(path) == nullptr)
     {
         myRecentFiles->remove(index);
     }
@@ -200,7 +200,7 @@ bool Application::pumpMessage()
 bool Application::onIdle(long aCount)
 {
     MainFrame* frame = mainFrame();
-    if (aCount == 0 && frame != NULL && !myClosing)
+    if (aCount == 0 && frame != nullptr && !myClosing)
     {
         frame->updateCommandStates();
     }

@@ -61,7 +61,7 @@ public:
     ProfileStore& profile() { return myProfile; }
     // Reads the recent-file list of aRecentFiles entries from the profile.
     void loadStdProfileSettings(unsigned aRecentFiles = 4);
-    // NULL until loadStdProfileSettings.
+    // nullptr until loadStdProfileSettings.
     RecentFileList* recentFiles() const { return myRecentFiles.get(); }
     void addToRecentFileList(const std::string& aPath);
 
@@ -73,7 +73,7 @@ public:
     // A new document, or the file of the command line opened; false when it
     // failed (no main window).
     bool processShellCommand(const CommandLine& aCommandLine);
-    // NULL when it failed.
+    // nullptr when it failed.
     Document* openDocumentFile(const std::string& aPath);
     MainFrame* mainFrame() const;
 

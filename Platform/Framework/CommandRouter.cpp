@@ -8,7 +8,7 @@ CommandRouter::CommandRouter(const std::vector<CommandTarget*>& aChain)
 {
     for (CommandTarget* target : aChain)
     {
-        if (target != NULL)
+        if (target != nullptr)
         {
             myChain.push_back(target);
         }

@@ -18,7 +18,7 @@ class CommandTarget;
 class CommandRouter
 {
 public:
-    // NULL entries (a view not yet made) are passed over.
+    // nullptr entries (a view not yet made) are passed over.
     explicit CommandRouter(const std::vector<CommandTarget*>& aChain);
 
     // False when the command is disabled or nobody handles it.

@@ -14,7 +14,7 @@
 
 namespace Platform
 {
-Document::Document() : myModified(false), myTemplate(NULL)
+Document::Document() : myModified(false), myTemplate(nullptr)
 {
 }
 
@@ -41,7 +41,7 @@ void Document::setPathName(const std::string& aPath, bool anAddToRecentFiles)
 
 FormView* Document::firstView() const
 {
-    return myViews.empty() ? NULL : myViews.front();
+    return myViews.empty() ? nullptr : myViews.front();
 }
 
 void Document::addView(FormView& aView)
@@ -123,8 +123,8 @@ bool Document::saveModified()
     std::string path = myPathName;
     if (path.empty())
     {
-        FileDialog dialog(FileDialogKind::Save, myTemplate != NULL ? myTemplate->defaultExtension() : std::string(),
-                          myTemplate != NULL ? myTemplate->fileFilter() : DocumentTemplate::allFilesFilter);
+        FileDialog dialog(FileDialogKind::Save, myTemplate != nullptr ? myTemplate->defaultExtension() : std::string(),
+                          myTemplate != nullptr ? myTemplate->fileFilter() : DocumentTemplate::allFilesFilter);
         dialog.request().hideReadOnly = true;
         dialog.request().promptOverwrite = true;
         dialog.request().initialName = myTitle;

@@ -31,18 +31,18 @@ public:
     bool isModified() const { return myModified; }
     void setModified(bool aModified = true) { myModified = aModified; }
 
-    // Set by the template that made the document; NULL for one made otherwise.
+    // Set by the template that made the document; nullptr for one made otherwise.
     DocumentTemplate* documentTemplate() const { return myTemplate; }
     void setDocumentTemplate(DocumentTemplate* aTemplate) { myTemplate = aTemplate; }
 
     // --- views ---
     const std::vector<FormView*>& views() const { return myViews; }
-    // NULL when there is none.
+    // nullptr when there is none.
     FormView* firstView() const;
     // Called by the views as they come and go.
     void addView(FormView& aView);
     void removeView(FormView& aView);
-    // Tells every view but aSender (which may be NULL) to show the document
+    // Tells every view but aSender (which may be nullptr) to show the document
     // anew; views removed meanwhile are not told.
     void updateAllViews(FormView* aSender, long aHint = 0);
 

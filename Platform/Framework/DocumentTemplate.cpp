@@ -95,7 +95,7 @@ Document* DocumentTemplate::openDocumentFile(const std::string& aPath)
         if (!createFrame())
         {
             discard();
-            return NULL;
+            return nullptr;
         }
     }
     else
@@ -106,7 +106,7 @@ Document* DocumentTemplate::openDocumentFile(const std::string& aPath)
         }
         if (!myDocument->saveModified())
         {
-            return NULL;
+            return nullptr;
         }
     }
 
@@ -119,7 +119,7 @@ Document* DocumentTemplate::openDocumentFile(const std::string& aPath)
             {
                 discard();
             }
-            return NULL;
+            return nullptr;
         }
     }
     else
@@ -130,7 +130,7 @@ Document* DocumentTemplate::openDocumentFile(const std::string& aPath)
             {
                 discard();
             }
-            return NULL;
+            return nullptr;
         }
         myDocument->setPathName(aPath);
     }

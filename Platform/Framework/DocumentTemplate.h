@@ -70,7 +70,7 @@ public:
     // An empty path: a new document; else that file, opened (a file that is
     // open already stays as it is). The first call makes the document, the
     // frame and the view, then every call runs the view's initial update.
-    // NULL when it failed: a first document that fails takes its frame with
+    // nullptr when it failed: a first document that fails takes its frame with
     // it; a later one leaves the document that was open.
     Document* openDocumentFile(const std::string& aPath);
     // onCloseDocument, then the view and the frame, then the document go.

@@ -8,20 +8,20 @@
 
 namespace Platform
 {
-FormView::FormView(unsigned aTemplateId) : myTemplateId(aTemplateId), myDocument(NULL), myFrame(NULL)
+FormView::FormView(unsigned aTemplateId) : myTemplateId(aTemplateId), myDocument(nullptr), myFrame(nullptr)
 {
 }
 
 FormView::~FormView()
 {
-    if (myDocument != NULL)
+    if (myDocument != nullptr)
     {
         myDocument->removeView(*this);
     }
     if (isCreated())
     {
         Window& view = window();
-        if (view.parent() != NULL)
+        if (view.parent() != nullptr)
         {
             view.parent()->destroyChild(view);
         }
@@ -32,7 +32,7 @@ bool FormView::create(MainFrame& aFrame, Document& aDocument, const Resources& a
 {
     VORNA_ASSERT(!isCreated());
     const DialogTemplate* form = aResources.dialog(myTemplateId);
-    if (form == NULL)
+    if (form == nullptr)
     {
         return false;
     }
@@ -76,7 +76,7 @@ void FormView::onCreate()
 
 void FormView::onInitialUpdate()
 {
-    onUpdate(NULL, 0);
+    onUpdate(nullptr, 0);
 }
 
 void FormView::onUpdate(FormView*, long)

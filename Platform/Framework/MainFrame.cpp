@@ -35,7 +35,7 @@ void fillMenu(const Menu& aSource, Menu& aTarget, const RecentFileList* aFiles)
         {
             aTarget.addSeparator();
         }
-        else if (item.command == CommandIds::recentFileFirst && aFiles != NULL && aFiles->count() > 0)
+        else if (item.command == CommandIds::recentFileFirst && aFiles != nullptr && aFiles->count() > 0)
         {
             for (unsigned index = 0; index < aFiles->count(); ++index)
             {
@@ -66,22 +66,22 @@ void collectCommands(const Menu& aMenu, std::vector<unsigned>& aCommands)
 
 const RecentFileList* recentFiles()
 {
-    return Application::exists() ? Application::current().recentFiles() : NULL;
+    return Application::exists() ? Application::current().recentFiles() : nullptr;
 }
 }
 
 MainFrame::MainFrame()
-    : myResources(NULL), myResourceId(0), myFlags(0), myShowCommand(WindowPlacement::showNormal)
+    : myResources(nullptr), myResourceId(0), myFlags(0), myShowCommand(WindowPlacement::showNormal)
 {
     mapCommand(CommandIds::viewToolBar, [this]() { toggleBar(toolBar()); });
     mapCommandUpdate(CommandIds::viewToolBar, [this](CommandState& aState) {
-        aState.enabled = toolBar() != NULL;
-        aState.checked = toolBar() != NULL && toolBar()->isShown();
+        aState.enabled = toolBar() != nullptr;
+        aState.checked = toolBar() != nullptr && toolBar()->isShown();
     });
     mapCommand(CommandIds::viewStatusBar, [this]() { toggleBar(statusBar()); });
     mapCommandUpdate(CommandIds::viewStatusBar, [this](CommandState& aState) {
-        aState.enabled = statusBar() != NULL;
-        aState.checked = statusBar() != NULL && statusBar()->isShown();
+        aState.enabled = statusBar() != nullptr;
+        aState.checked = statusBar() != nullptr && statusBar()->isShown();
     });
 }
 
@@ -98,7 +98,7 @@ bool MainFrame::create(const Resources& aResources, unsigned aResourceId, const 
 {
     VORNA_ASSERT(myWindow == nullptr);
     const Menu* menu = aResources.menu(aResourceId);
-    if (menu == NULL)
+    if (menu == nullptr)
     {
         return false;
     }
@@ -118,7 +118,7 @@ bool MainFrame::create(const Resources& aResources, unsigned aResourceId, const 
 
     myWindow->on(Notification::Command, [this](Event& anEvent) { routeCommand(static_cast<unsigned>(anEvent.code)); });
     myWindow->on(Notification::CommandUpdate, [this](Event& anEvent) {
-        if (anEvent.state != NULL)
+        if (anEvent.state != nullptr)
         {
             *anEvent.state = queryCommand(static_cast<unsigned>(anEvent.code));
         }
@@ -141,8 +141,8 @@ int MainFrame::onCreate()
 
 unsigned MainFrame::accelerator(unsigned aKey, unsigned aModifiers) const
 {
-    const std::vector<Accelerator>* table = myResources != NULL ? myResources->accelerators(myResourceId) : NULL;
-    if (table == NULL)
+    const std::vector<Accelerator>* table = myResources != nullptr ? myResources->accelerators(myResourceId) : nullptr;
+    if (table == nullptr)
     {
         return 0;
     }
@@ -159,11 +159,11 @@ unsigned MainFrame::accelerator(unsigned aKey, unsigned aModifiers) const
 bool MainFrame::createToolBar(unsigned aResourceId)
 {
     const ToolBarResource* resource = resources().toolBar(aResourceId);
-    if (resource == NULL)
+    if (resource == nullptr)
     {
         return false;
     }
-    if (toolBar() != NULL)
+    if (toolBar() != nullptr)
     {
         window().destroyChild(*toolBar());
     }
@@ -203,7 +203,7 @@ bool MainFrame::createStatusBar(const std::vector<unsigned>& aPanes)
         }
         texts.push_back(text ? *text : std::string());
     }
-    if (statusBar() != NULL)
+    if (statusBar() != nullptr)
     {
         window().destroyChild(*statusBar());
     }
@@ -230,12 +230,12 @@ const Resources& MainFrame::resources() const
 
 Window* MainFrame::toolBar() const
 {
-    return myWindow != nullptr ? myWindow->findChild(static_cast<int>(CommandIds::toolBarWindow)) : NULL;
+    return myWindow != nullptr ? myWindow->findChild(static_cast<int>(CommandIds::toolBarWindow)) : nullptr;
 }
 
 Window* MainFrame::statusBar() const
 {
-    return myWindow != nullptr ? myWindow->findChild(static_cast<int>(CommandIds::statusBarWindow)) : NULL;
+    return myWindow != nullptr ? myWindow->findChild(static_cast<int>(CommandIds::statusBarWindow)) : nullptr;
 }
 
 bool MainFrame::createView(std::unique_ptr<FormView> aView, Document& aDocument)
@@ -253,7 +253,7 @@ bool MainFrame::createView(std::unique_ptr<FormView> aView, Document& aDocument)
 
 Document* MainFrame::activeDocument() const
 {
-    return myView != nullptr ? &myView->document() : NULL;
+    return myView != nullptr ? &myView->document() : nullptr;
 }
 
 void MainFrame::initialUpdate()
@@ -269,7 +269,7 @@ void MainFrame::initialUpdate()
 void MainFrame::updateTitle()
 {
     const Document* document = activeDocument();
-    if (document == NULL || document->title().empty())
+    if (document == nullptr || document->title().empty())
     {
         window().setText(myTitle);
     }
@@ -285,7 +285,7 @@ std::vector<CommandTarget*> MainFrame::chain() const
     targets.push_back(myView.get());
     targets.push_back(activeDocument());
     targets.push_back(const_cast<MainFrame*>(this));
-    targets.push_back(Application::exists() ? &Application::current() : NULL);
+    targets.push_back(Application::exists() ? &Application::current() : nullptr);
     return targets;
 }
 
@@ -333,7 +333,7 @@ void MainFrame::updateCommandStates()
 void MainFrame::applyStates()
 {
     Window* bar = toolBar();
-    if (bar != NULL)
+    if (bar != nullptr)
     {
         for (Window* button : bar->children())
         {
@@ -346,7 +346,7 @@ void MainFrame::applyStates()
         }
     }
     Window* status = statusBar();
-    if (status != NULL)
+    if (status != nullptr)
     {
         // The desktop tells no key-lock state: the indicators show as off.
         for (Window* pane : status->children())
@@ -371,7 +371,7 @@ std::vector<unsigned> MainFrame::commands() const
     std::vector<unsigned> result;
     collectCommands(menu(), result);
     Window* bar = toolBar();
-    if (bar != NULL)
+    if (bar != nullptr)
     {
         for (Window* button : bar->children())
         {
@@ -396,8 +396,8 @@ void MainFrame::showPrompt(unsigned aCommandId)
     const std::string text = prompt(aCommandId);
     const std::size_t end = text.find('\n');
     Window* status = statusBar();
-    Window* pane = status != NULL ? status->findChild(static_cast<int>(CommandIds::messagePane)) : NULL;
-    if (pane != NULL)
+    Window* pane = status != nullptr ? status->findChild(static_cast<int>(CommandIds::messagePane)) : nullptr;
+    if (pane != nullptr)
     {
         pane->setText(end == std::string::npos ? text : text.substr(0, end));
     }
@@ -406,8 +406,8 @@ void MainFrame::showPrompt(unsigned aCommandId)
 void MainFrame::showIdleMessage()
 {
     Window* status = statusBar();
-    Window* pane = status != NULL ? status->findChild(static_cast<int>(CommandIds::messagePane)) : NULL;
-    if (pane != NULL)
+    Window* pane = status != nullptr ? status->findChild(static_cast<int>(CommandIds::messagePane)) : nullptr;
+    if (pane != nullptr)
     {
         const std::optional<std::string> text = resources().strings().find(CommandIds::idleMessage);
         pane->setText(text ? *text : std::string());
@@ -417,8 +417,8 @@ void MainFrame::showIdleMessage()
 std::string MainFrame::messageText() const
 {
     Window* status = statusBar();
-    Window* pane = status != NULL ? status->findChild(static_cast<int>(CommandIds::messagePane)) : NULL;
-    return pane != NULL ? pane->text() : std::string();
+    Window* pane = status != nullptr ? status->findChild(static_cast<int>(CommandIds::messagePane)) : nullptr;
+    return pane != nullptr ? pane->text() : std::string();
 }
 
 std::string MainFrame::toolTip(unsigned aCommandId) const
@@ -430,7 +430,7 @@ std::string MainFrame::toolTip(unsigned aCommandId) const
 
 void MainFrame::toggleBar(Window* aBar)
 {
-    if (aBar != NULL)
+    if (aBar != nullptr)
     {
         aBar->show(!aBar->isShown());
         recalcLayout();
@@ -439,7 +439,7 @@ void MainFrame::toggleBar(Window* aBar)
 
 void MainFrame::showToolBar(bool aShown)
 {
-    if (toolBar() != NULL)
+    if (toolBar() != nullptr)
     {
         toolBar()->show(aShown);
         recalcLayout();
@@ -448,7 +448,7 @@ void MainFrame::showToolBar(bool aShown)
 
 void MainFrame::showStatusBar(bool aShown)
 {
-    if (statusBar() != NULL)
+    if (statusBar() != nullptr)
     {
         statusBar()->show(aShown);
         recalcLayout();
@@ -465,14 +465,14 @@ void MainFrame::recalcLayout()
     int top = client.top;
     int bottom = client.bottom;
     Window* tools = toolBar();
-    if (tools != NULL && tools->isShown())
+    if (tools != nullptr && tools->isShown())
     {
         const int height = tools->rectangle().height();
         tools->move(Rectangle(client.left, top, client.right, top + height));
         top += height;
     }
     Window* status = statusBar();
-    if (status != NULL && status->isShown())
+    if (status != nullptr && status->isShown())
     {
         status->move(Rectangle(client.left, bottom - statusBarHeight, client.right, bottom));
         bottom -= statusBarHeight;
@@ -498,12 +498,12 @@ void MainFrame::fitToForm(int aWidth, int aHeight, bool aShrinkOnly)
     int width = aWidth;
     int height = aHeight;
     Window* tools = toolBar();
-    if (tools != NULL && tools->isShown())
+    if (tools != nullptr && tools->isShown())
     {
         height += tools->rectangle().height();
     }
     Window* status = statusBar();
-    if (status != NULL && status->isShown())
+    if (status != nullptr && status->isShown())
     {
         height += statusBarHeight;
     }
@@ -615,7 +615,7 @@ Rectangle MainFrame::resizeByUser(const Rectangle& aRectangle)
 void MainFrame::onClose()
 {
     Document* document = activeDocument();
-    if (document != NULL && !document->saveModified())
+    if (document != nullptr && !document->saveModified())
     {
         return;
     }

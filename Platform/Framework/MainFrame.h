@@ -54,7 +54,7 @@ public:
 
     Window& window() const;
     const Resources& resources() const;
-    // NULL until made.
+    // nullptr until made.
     Window* toolBar() const;
     Window* statusBar() const;
 

@@ -14,7 +14,7 @@ const int tabRowMargin = 4;
 
 Backend*& theBackend()
 {
-    static Backend* theInstalled = NULL;
+    static Backend* theInstalled = nullptr;
     return theInstalled;
 }
 }
@@ -23,7 +23,7 @@ Backend::~Backend()
 {
     if (theBackend() == this)
     {
-        install(NULL);
+        install(nullptr);
     }
 }
 
@@ -35,20 +35,20 @@ Backend& Backend::current()
 
 bool Backend::isInstalled()
 {
-    return theBackend() != NULL;
+    return theBackend() != nullptr;
 }
 
 Backend* Backend::install(Backend* aBackend)
 {
     Backend* previous = theBackend();
     theBackend() = aBackend;
-    if (aBackend == NULL)
+    if (aBackend == nullptr)
     {
         WaitCursor::setHook(WaitCursor::Hook());
         return previous;
     }
     WaitCursor::setHook([](bool aShown) {
-        if (theBackend() != NULL)
+        if (theBackend() != nullptr)
         {
             theBackend()->showWaitCursor(aShown);
         }

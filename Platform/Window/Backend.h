@@ -32,7 +32,7 @@ public:
     // The installed backend; asserts that there is one.
     static Backend& current();
     static bool isInstalled();
-    // Installs aBackend (NULL: none) and returns the one it replaces. The wait
+    // Installs aBackend (nullptr: none) and returns the one it replaces. The wait
     // cursor goes through the installed backend from then on.
     static Backend* install(Backend* aBackend);
 

@@ -47,7 +47,7 @@ const DialogTemplate::Control* DialogTemplate::findControl(int anId) const
             return &control;
         }
     }
-    return NULL;
+    return nullptr;
 }
 
 Rectangle DialogTemplate::toPixels(int anX, int aY, int aWidth, int aHeight)
@@ -63,7 +63,7 @@ std::unique_ptr<Window> DialogTemplate::build() const
     std::unique_ptr<Window> dialog(
         new Window(WindowKind::Dialog, 0, myCaption, myStyle, toPixels(0, 0, myWidth, myHeight)));
     dialog->setTemplateId(myId);
-    Window* previous = NULL;
+    Window* previous = nullptr;
     for (const Control& control : myControls)
     {
         Window& window = dialog->createChild(control.kind, control.id, control.text, control.style,
@@ -73,7 +73,7 @@ std::unique_ptr<Window> DialogTemplate::build() const
         {
             window.setImage(control.image);
         }
-        if (control.kind == WindowKind::UpDown && control.style.autoBuddy && previous != NULL)
+        if (control.kind == WindowKind::UpDown && control.style.autoBuddy && previous != nullptr)
         {
             window.setBuddy(previous);
         }

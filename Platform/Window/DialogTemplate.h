@@ -49,7 +49,7 @@ public:
     int height() const { return myHeight; }
     const WindowStyle& style() const { return myStyle; }
     const std::vector<Control>& controls() const { return myControls; }
-    // The first control with the id, or NULL.
+    // The first control with the id, or nullptr.
     const Control* findControl(int anId) const;
 
     // A top-level dialog (modal dialogs, modeless boxes), owned by the caller.

@@ -47,7 +47,7 @@ struct Event
     int delta = 0;        // up-down: the proposed change of position
     int position = 0;     // up-down: the position before the change
     int result = 0;
-    CommandState* state = NULL; // command update only
+    CommandState* state = nullptr; // command update only
 
     Event(Notification aNotification, Window& aWindow, int aCode = 0)
         : notification(aNotification), window(&aWindow), code(aCode)

@@ -49,8 +49,8 @@ std::vector<Window*> living(const std::vector<Window::Watch>& aWatches)
 }
 
 HeadlessBackend::HeadlessBackend()
-    : myPrevious(NULL),
-      myUser(NULL),
+    : myPrevious(nullptr),
+      myUser(nullptr),
       myQuitPosted(false),
       myQuitCode(0),
       myWaitCursorShown(false),
@@ -75,7 +75,7 @@ int HeadlessBackend::runModal(Window& aDialog)
 {
     VORNA_ASSERT(aDialog.kind() == WindowKind::Dialog);
     ModalEntry entry(myModal, aDialog);
-    if (myUser == NULL)
+    if (myUser == nullptr)
     {
         throw ScriptFailure("Unexpected " + aDialog.describe());
     }
@@ -97,7 +97,7 @@ int HeadlessBackend::runModal(Window& aDialog)
 int HeadlessBackend::showMessageBox(const MessageBoxRequest& aRequest)
 {
     myMessageBoxes.push_back(aRequest);
-    if (myUser == NULL)
+    if (myUser == nullptr)
     {
         throw ScriptFailure("Unexpected message box \"" + aRequest.text + "\"");
     }
@@ -107,7 +107,7 @@ int HeadlessBackend::showMessageBox(const MessageBoxRequest& aRequest)
 bool HeadlessBackend::askFileName(const FileDialogRequest& aRequest, std::string& aPath)
 {
     myFileDialogs.push_back(aRequest);
-    if (myUser == NULL)
+    if (myUser == nullptr)
     {
         throw ScriptFailure("Unexpected file dialog for \"" + aRequest.filter + "\"");
     }
@@ -197,7 +197,7 @@ unsigned HeadlessBackend::tickAll()
     for (const auto& timer : due)
     {
         Window* window = timer.first.get();
-        if (window != NULL && tick(*window, timer.second))
+        if (window != nullptr && tick(*window, timer.second))
         {
             ++ticks;
         }
@@ -210,7 +210,7 @@ void HeadlessBackend::post(Window& aWindow, unsigned aMessage)
     const Window::Watch window(aWindow);
     myQueue.push_back([window, aMessage]() {
         Window* target = window.get();
-        if (target != NULL)
+        if (target != nullptr)
         {
             Event event(Notification::Message, *target, static_cast<int>(aMessage));
             target->notify(event);
@@ -322,7 +322,7 @@ Window* HeadlessBackend::activeDialog() const
             return watch->get();
         }
     }
-    return NULL;
+    return nullptr;
 }
 
 std::vector<Window*> HeadlessBackend::openWindows() const

@@ -55,13 +55,13 @@ const Menu::Item* Menu::findCommand(unsigned aCommand) const
         if (item.popup != nullptr)
         {
             const Item* found = item.popup->findCommand(aCommand);
-            if (found != NULL)
+            if (found != nullptr)
             {
                 return found;
             }
         }
     }
-    return NULL;
+    return nullptr;
 }
 
 const Menu* Menu::findPopup(const std::string& aText) const
@@ -73,6 +73,6 @@ const Menu* Menu::findPopup(const std::string& aText) const
             return item.popup.get();
         }
     }
-    return NULL;
+    return nullptr;
 }
 }

@@ -31,9 +31,9 @@ public:
     Menu& addPopup(const std::string& aText);
 
     const std::vector<Item>& items() const { return myItems; }
-    // The item of a command here or in any pop-up below, or NULL.
+    // The item of a command here or in any pop-up below, or nullptr.
     const Item* findCommand(unsigned aCommand) const;
-    // The pop-up of that text on this level, or NULL.
+    // The pop-up of that text on this level, or nullptr.
     const Menu* findPopup(const std::string& aText) const;
 
 private:

@@ -8,7 +8,7 @@ template <typename T>
 const T* lookUp(const std::map<unsigned, T>& aMap, unsigned anId)
 {
     const auto place = aMap.find(anId);
-    return place != aMap.end() ? &place->second : NULL;
+    return place != aMap.end() ? &place->second : nullptr;
 }
 }
 

@@ -14,7 +14,7 @@ namespace Platform
 {
 // A program's resources by id: strings, dialog templates, menus, tool bars,
 // accelerator tables and bitmaps. Each add keeps what is already there under that id and says so
-// by returning false; each lookup gives NULL for an id it does not hold, as
+// by returning false; each lookup gives nullptr for an id it does not hold, as
 // loading a missing resource fails.
 class Resources
 {

@@ -58,7 +58,7 @@ ScriptedUser::ScriptedUser(HeadlessBackend& aBackend) : myBackend(aBackend)
 
 ScriptedUser::~ScriptedUser()
 {
-    myBackend.setUser(NULL);
+    myBackend.setUser(nullptr);
 }
 
 void ScriptedUser::lookAt(Window& aWindow)
@@ -196,7 +196,7 @@ bool ScriptedUser::answerFileDialog(const FileDialogRequest& aRequest, std::stri
 Window& ScriptedUser::scope() const
 {
     Window* dialog = myBackend.activeDialog();
-    if (dialog != NULL)
+    if (dialog != nullptr)
     {
         return *dialog;
     }
@@ -360,7 +360,7 @@ bool ScriptedUser::selectTab(Window& aTabControl, int anIndex)
 void ScriptedUser::pressEnter()
 {
     Window* dialog = UserInput::dialogOfFocus(scope());
-    if (dialog != NULL)
+    if (dialog != nullptr)
     {
         input().enter(*dialog);
     }
@@ -370,7 +370,7 @@ void ScriptedUser::pressEnter()
 void ScriptedUser::pressEscape()
 {
     Window* dialog = UserInput::dialogOfFocus(scope());
-    if (dialog != NULL)
+    if (dialog != nullptr)
     {
         input().escape(*dialog);
     }
@@ -395,7 +395,7 @@ void ScriptedUser::endSession()
 
 bool ScriptedUser::command(unsigned aCommandId)
 {
-    if (myBackend.activeDialog() != NULL || !myMain || !myMain->alive())
+    if (myBackend.activeDialog() != nullptr || !myMain || !myMain->alive())
     {
         return false;
     }

@@ -24,7 +24,7 @@ UserInput::UserInput(const Window* aModal) : myModal(aModal)
 
 bool UserInput::reaches(const Window& aControl) const
 {
-    if (myModal != NULL && myModal != &aControl && !myModal->isAncestorOf(aControl))
+    if (myModal != nullptr && myModal != &aControl && !myModal->isAncestorOf(aControl))
     {
         return false;
     }
@@ -67,7 +67,7 @@ bool UserInput::click(Window& aControl) const
     const int id = aControl.id();
     Window* dialog = aControl.enclosingDialog();
     std::optional<Window::Watch> dialogWatch;
-    if (dialog != NULL)
+    if (dialog != nullptr)
     {
         dialogWatch.emplace(*dialog);
     }
@@ -123,7 +123,7 @@ bool UserInput::selectAll(Window& anEdit) const
 bool UserInput::key(char aCharacter) const
 {
     Window* target = Window::focus();
-    if (target == NULL || target->kind() != WindowKind::Edit || !reaches(*target))
+    if (target == nullptr || target->kind() != WindowKind::Edit || !reaches(*target))
     {
         return false;
     }
@@ -133,7 +133,7 @@ bool UserInput::key(char aCharacter) const
 bool UserInput::deleteKey() const
 {
     Window* target = Window::focus();
-    if (target == NULL || target->kind() != WindowKind::Edit || !reaches(*target))
+    if (target == nullptr || target->kind() != WindowKind::Edit || !reaches(*target))
     {
         return false;
     }
@@ -143,7 +143,7 @@ bool UserInput::deleteKey() const
 bool UserInput::paste(const std::string& aText) const
 {
     Window* target = Window::focus();
-    if (target == NULL || target->kind() != WindowKind::Edit || !reaches(*target))
+    if (target == nullptr || target->kind() != WindowKind::Edit || !reaches(*target))
     {
         return false;
     }
@@ -156,14 +156,14 @@ bool UserInput::tab(Window& aControl) const
     {
         return false;
     }
-    Window* next = NULL;
+    Window* next = nullptr;
     Window* parent = aControl.parent();
-    if (parent != NULL)
+    if (parent != nullptr)
     {
         const std::vector<Window*> siblings = parent->children();
         const std::size_t mine =
             static_cast<std::size_t>(std::find(siblings.begin(), siblings.end(), &aControl) - siblings.begin());
-        for (std::size_t step = 1; step < siblings.size() && next == NULL; ++step)
+        for (std::size_t step = 1; step < siblings.size() && next == nullptr; ++step)
         {
             Window* candidate = siblings[(mine + step) % siblings.size()];
             if (candidate->canTakeFocus() && candidate->style().tabStop && reaches(*candidate))
@@ -172,7 +172,7 @@ bool UserInput::tab(Window& aControl) const
             }
         }
     }
-    if (next == NULL)
+    if (next == nullptr)
     {
         Window::clearFocus();
         return true;
@@ -194,7 +194,7 @@ bool UserInput::spin(Window& anUpDown, bool anUp, double aSeconds) const
     }
     const Window::Watch upDown(anUpDown);
     Window* buddy = anUpDown.buddy();
-    if (buddy != NULL && reaches(*buddy))
+    if (buddy != nullptr && reaches(*buddy))
     {
         buddy->setFocus();
         if (!upDown.alive() || !reaches(anUpDown))
@@ -212,7 +212,7 @@ bool UserInput::spin(Window& anUpDown, bool anUp, double aSeconds) const
     {
         anUpDown.setPosition(event.position + event.delta);
         Window* target = anUpDown.buddy();
-        if (anUpDown.style().setBuddyInteger && target != NULL)
+        if (anUpDown.style().setBuddyInteger && target != nullptr)
         {
             target->setText(std::to_string(anUpDown.position()));
         }
@@ -247,7 +247,7 @@ bool UserInput::selectTab(Window& aTabControl, int anIndex) const
 void UserInput::enter(Window& aDialog) const
 {
     Window* focus = Window::focus();
-    if (focus != NULL && focus->kind() == WindowKind::Button && aDialog.isAncestorOf(*focus) && reaches(*focus))
+    if (focus != nullptr && focus->kind() == WindowKind::Button && aDialog.isAncestorOf(*focus) && reaches(*focus))
     {
         click(*focus);
         return;
@@ -280,10 +280,10 @@ void UserInput::close(Window& aWindow) const
 Window* UserInput::dialogOfFocus(Window& aScope)
 {
     Window* focus = Window::focus();
-    if (focus != NULL && (focus == &aScope || aScope.isAncestorOf(*focus)))
+    if (focus != nullptr && (focus == &aScope || aScope.isAncestorOf(*focus)))
     {
         return focus->kind() == WindowKind::Dialog ? focus : focus->enclosingDialog();
     }
-    return aScope.kind() == WindowKind::Dialog ? &aScope : NULL;
+    return aScope.kind() == WindowKind::Dialog ? &aScope : nullptr;
 }
 }

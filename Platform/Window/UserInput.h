@@ -18,7 +18,7 @@ class Window;
 class UserInput
 {
 public:
-    // aModal: the innermost modal dialog running, or NULL.
+    // aModal: the innermost modal dialog running, or nullptr.
     explicit UserInput(const Window* aModal);
 
     bool reaches(const Window& aControl) const;

@@ -19,7 +19,7 @@ const int tabFrame = 2;
 
 Window*& theFocus()
 {
-    static Window* theWindow = NULL;
+    static Window* theWindow = nullptr;
     return theWindow;
 }
 
@@ -53,7 +53,7 @@ Window::Window(WindowKind aKind, int anId, const std::string& aText, const Windo
       myStyle(aStyle),
       myTemplateId(0),
       myRectangle(aRectangle),
-      myParent(NULL),
+      myParent(nullptr),
       myEnabled(!aStyle.disabled),
       myShown(aStyle.visible),
       myImage(0),
@@ -93,7 +93,7 @@ Window::~Window()
     // A destroyed window loses the focus silently: nobody is left to tell.
     if (theFocus() == this)
     {
-        theFocus() = NULL;
+        theFocus() = nullptr;
     }
     myChildren.clear();
     changed();
@@ -167,7 +167,7 @@ Window* Window::findChild(int anId) const
             return child.get();
         }
     }
-    return NULL;
+    return nullptr;
 }
 
 Window* Window::findDescendant(int anId) const
@@ -179,17 +179,17 @@ Window* Window::findDescendant(int anId) const
             return child.get();
         }
         Window* found = child->findDescendant(anId);
-        if (found != NULL)
+        if (found != nullptr)
         {
             return found;
         }
     }
-    return NULL;
+    return nullptr;
 }
 
 bool Window::isAncestorOf(const Window& aWindow) const
 {
-    for (const Window* window = aWindow.myParent; window != NULL; window = window->myParent)
+    for (const Window* window = aWindow.myParent; window != nullptr; window = window->myParent)
     {
         if (window == this)
         {
@@ -201,7 +201,7 @@ bool Window::isAncestorOf(const Window& aWindow) const
 
 void Window::raise()
 {
-    if (myParent == NULL)
+    if (myParent == nullptr)
     {
         return;
     }
@@ -260,7 +260,7 @@ void Window::show(bool aShown)
 
 bool Window::isVisible() const
 {
-    for (const Window* window = this; window != NULL; window = window->myParent)
+    for (const Window* window = this; window != nullptr; window = window->myParent)
     {
         if (!window->myShown)
         {
@@ -272,7 +272,7 @@ bool Window::isVisible() const
 
 bool Window::isReachable() const
 {
-    for (const Window* window = this; window != NULL; window = window->myParent)
+    for (const Window* window = this; window != nullptr; window = window->myParent)
     {
         if (!window->myShown || !window->myEnabled)
         {
@@ -397,14 +397,14 @@ void Window::moveFocus(Window* aWindow)
         return;
     }
     theFocus() = aWindow;
-    std::unique_ptr<Watch> next(aWindow != NULL ? new Watch(*aWindow) : NULL);
-    if (previous != NULL)
+    std::unique_ptr<Watch> next(aWindow != nullptr ? new Watch(*aWindow) : nullptr);
+    if (previous != nullptr)
     {
         Event lost(Notification::FocusLost, *previous);
         previous->notify(lost);
     }
     // The loser's handler may have moved the focus on, or destroyed the window.
-    if (next != NULL && next->alive() && theFocus() == aWindow)
+    if (next != nullptr && next->alive() && theFocus() == aWindow)
     {
         Event gained(Notification::FocusGained, *aWindow);
         aWindow->notify(gained);
@@ -424,7 +424,7 @@ Window* Window::focus()
 
 void Window::clearFocus()
 {
-    moveFocus(NULL);
+    moveFocus(nullptr);
 }
 
 bool Window::canTakeFocus() const
@@ -825,7 +825,7 @@ void Window::setPosition(int aPosition)
 void Window::setBuddy(Window* aBuddy)
 {
     VORNA_ASSERT(myKind == WindowKind::UpDown);
-    myBuddy.reset(aBuddy != NULL ? new Watch(*aBuddy) : NULL);
+    myBuddy.reset(aBuddy != nullptr ? new Watch(*aBuddy) : nullptr);
 }
 
 void Window::setAccelerations(const std::vector<Acceleration>& anAccelerations)
@@ -940,14 +940,14 @@ std::optional<CommandState> Window::updateCommand(int aCommandId)
 
 Window* Window::enclosingDialog() const
 {
-    for (Window* window = myParent; window != NULL; window = window->myParent)
+    for (Window* window = myParent; window != nullptr; window = window->myParent)
     {
         if (window->myKind == WindowKind::Dialog)
         {
             return window;
         }
     }
-    return NULL;
+    return nullptr;
 }
 
 void Window::changed()
@@ -960,7 +960,7 @@ void Window::touch()
     changed();
     const unsigned long now = theChangeCount();
     myGeneration = now;
-    for (Window* window = this; window != NULL; window = window->myParent)
+    for (Window* window = this; window != nullptr; window = window->myParent)
     {
         window->mySubtreeGeneration = now;
     }

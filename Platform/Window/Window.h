@@ -49,7 +49,7 @@ public:
     public:
         explicit Watch(Window& aWindow) : myWindow(&aWindow), myToken(aWindow.myToken) {}
         bool alive() const { return !myToken.expired(); }
-        Window* get() const { return alive() ? myWindow : NULL; }
+        Window* get() const { return alive() ? myWindow : nullptr; }
 
     private:
         Window* myWindow;
@@ -81,9 +81,9 @@ public:
     void destroyChild(Window& aChild);
     // Top of the z-order first.
     std::vector<Window*> children() const;
-    // A direct child by id, or NULL (the first in z-order when ids repeat).
+    // A direct child by id, or nullptr (the first in z-order when ids repeat).
     Window* findChild(int anId) const;
-    // Any window below this one by id, depth first, or NULL.
+    // Any window below this one by id, depth first, or nullptr.
     Window* findDescendant(int anId) const;
     bool isAncestorOf(const Window& aWindow) const;
     // Raises the window to the top of its siblings' z-order without moving it.
@@ -225,7 +225,7 @@ public:
     void setPosition(int aPosition);
     int position() const { return myPosition; }
     void setBuddy(Window* aBuddy);
-    Window* buddy() const { return myBuddy != NULL ? myBuddy->get() : NULL; }
+    Window* buddy() const { return myBuddy != nullptr ? myBuddy->get() : nullptr; }
     void setAccelerations(const std::vector<Acceleration>& anAccelerations);
     const std::vector<Acceleration>& accelerations() const { return myAccelerations; }
     // The increment of a step after holding an arrow for aSeconds.

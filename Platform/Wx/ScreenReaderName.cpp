@@ -9,8 +9,8 @@ namespace Platform
 void setScreenReaderName(wxWindow& aWidget, const std::string& aName)
 {
     GtkWidget* widget = aWidget.GetHandle();
-    AtkObject* accessible = widget != NULL ? gtk_widget_get_accessible(widget) : NULL;
-    if (accessible != NULL)
+    AtkObject* accessible = widget != nullptr ? gtk_widget_get_accessible(widget) : nullptr;
+    if (accessible != nullptr)
     {
         atk_object_set_name(accessible, aName.c_str());
     }
@@ -19,8 +19,8 @@ void setScreenReaderName(wxWindow& aWidget, const std::string& aName)
 std::string screenReaderName(wxWindow& aWidget)
 {
     GtkWidget* widget = aWidget.GetHandle();
-    AtkObject* accessible = widget != NULL ? gtk_widget_get_accessible(widget) : NULL;
-    const char* name = accessible != NULL ? atk_object_get_name(accessible) : NULL;
-    return name != NULL ? name : std::string();
+    AtkObject* accessible = widget != nullptr ? gtk_widget_get_accessible(widget) : nullptr;
+    const char* name = accessible != nullptr ? atk_object_get_name(accessible) : nullptr;
+    return name != nullptr ? name : std::string();
 }
 }

@@ -168,9 +168,9 @@ wxString wildcardOf(const FileDialogRequest& aRequest)
 class ActiveLoop
 {
 public:
-    ActiveLoop() : myLoop(NULL), myActivator(NULL)
+    ActiveLoop() : myLoop(nullptr), myActivator(nullptr)
     {
-        if (wxEventLoopBase::GetActive() == NULL)
+        if (wxEventLoopBase::GetActive() == nullptr)
         {
             myLoop = new wxGUIEventLoop();
             myActivator = new wxEventLoopActivator(myLoop);
@@ -218,7 +218,7 @@ Window* firstStop(Window& aParent)
             }
         }
     }
-    return NULL;
+    return nullptr;
 }
 }
 
@@ -234,7 +234,7 @@ public:
     void Notify() override
     {
         Window* window = myWindow.get();
-        if (window == NULL)
+        if (window == nullptr)
         {
             Stop();
             return;
@@ -265,19 +265,19 @@ struct WxBackend::ModalLoop
 };
 
 WxBackend::WxBackend(const Resources* aResources)
-    : myPrevious(NULL),
+    : myPrevious(nullptr),
       myOwnsToolkit(false),
       myQuitPosted(false),
       myQuitCode(0),
       myWaitCursorShown(false),
       myTicking(0),
-      myMessageBox(NULL)
+      myMessageBox(nullptr)
 {
-    if (!theToolkitStarted && wxTheApp == NULL)
+    if (!theToolkitStarted && wxTheApp == nullptr)
     {
         static int theArgumentCount = 1;
         static char theName[] = "vorna";
-        static char* theArguments[] = {theName, NULL};
+        static char* theArguments[] = {theName, nullptr};
         // Plain widgets need no GL: the toolkit would load a whole software
         // renderer for nothing (a user's own setting stays).
         setenv("GDK_GL", "disable", 0);
@@ -314,7 +314,7 @@ WxBackend::WxBackend(const Resources* aResources)
 
 WxBackend::~WxBackend()
 {
-    if (wxTheApp != NULL)
+    if (wxTheApp != nullptr)
     {
         wxTheApp->Unbind(wxEVT_IDLE, &WxBackend::onIdleEvent, this);
     }
@@ -349,7 +349,7 @@ const Window* WxBackend::innermostModal() const
             return (*loop)->dialog.get();
         }
     }
-    return NULL;
+    return nullptr;
 }
 
 int WxBackend::runModal(Window& aDialog)
@@ -361,7 +361,7 @@ int WxBackend::runModal(Window& aDialog)
     aDialog.show(true);
     myView->addRoot(aDialog);
     Window* focus = Window::focus();
-    if (focus == NULL || !aDialog.isAncestorOf(*focus))
+    if (focus == nullptr || !aDialog.isAncestorOf(*focus))
     {
         if (Window* first = firstStop(aDialog))
         {
@@ -373,7 +373,7 @@ int WxBackend::runModal(Window& aDialog)
     {
         // Every other window waits while the dialog runs.
         wxWindowDisabler disabler(widget);
-        if (widget != NULL)
+        if (widget != nullptr)
         {
             widget->Raise();
         }
@@ -394,7 +394,7 @@ int WxBackend::runModal(Window& aDialog)
         rethrowPending();
     }
     Window* dialog = modal.dialog.get();
-    if (dialog == NULL)
+    if (dialog == nullptr)
     {
         // Nothing ran it to an end: the dialog failed, as a dialog that cannot be made does.
         afterDispatch();
@@ -410,7 +410,7 @@ int WxBackend::runModal(Window& aDialog)
 int WxBackend::showMessageBox(const MessageBoxRequest& aRequest)
 {
     myView->synchronise();
-    MessageDialog box(myView->ownerFor(NULL), aRequest);
+    MessageDialog box(myView->ownerFor(nullptr), aRequest);
     MessageDialog* outer = static_cast<MessageDialog*>(myMessageBox);
     myMessageBox = &box;
     const int answer = box.ShowModal();
@@ -422,12 +422,12 @@ int WxBackend::showMessageBox(const MessageBoxRequest& aRequest)
 bool WxBackend::pressMessageBoxButton(int anAnswer)
 {
     wxDialog* box = static_cast<wxDialog*>(myMessageBox);
-    if (box == NULL)
+    if (box == nullptr)
     {
         return false;
     }
     wxWindow* button = box->FindWindow(MessageDialog::firstButtonId + anAnswer);
-    if (button == NULL)
+    if (button == nullptr)
     {
         return false;
     }
@@ -439,7 +439,7 @@ bool WxBackend::pressMessageBoxButton(int anAnswer)
 
 bool WxBackend::isMessageBoxShown() const
 {
-    return myMessageBox != NULL;
+    return myMessageBox != nullptr;
 }
 
 bool WxBackend::askFileName(const FileDialogRequest& aRequest, std::string& aPath)
@@ -454,7 +454,7 @@ bool WxBackend::askFileName(const FileDialogRequest& aRequest, std::string& aPat
     {
         style |= wxFD_FILE_MUST_EXIST;
     }
-    wxFileDialog dialog(NULL, wxFileSelectorPromptStr, wxString(), toWx(aRequest.initialName),
+    wxFileDialog dialog(nullptr, wxFileSelectorPromptStr, wxString(), toWx(aRequest.initialName),
                         wildcardOf(aRequest), style);
     const int answer = dialog.ShowModal();
     rethrowPending();
@@ -518,7 +518,7 @@ void WxBackend::post(Window& aWindow, unsigned aMessage)
     const Window::Watch window(aWindow);
     later([window, aMessage]() {
         Window* target = window.get();
-        if (target != NULL)
+        if (target != nullptr)
         {
             Event event(Notification::Message, *target, static_cast<int>(aMessage));
             target->notify(event);
@@ -747,7 +747,7 @@ bool WxBackend::saveScreenshot(const std::string& aPath, const Window& aWindow)
 {
     myView->synchronise();
     wxWindow* widget = myView->widgetOf(aWindow);
-    if (widget == NULL)
+    if (widget == nullptr)
     {
         return false;
     }
@@ -823,7 +823,7 @@ void WxBackend::endLoopsThatAreDone()
     {
         ModalLoop* modal = myLoops.back();
         Window* dialog = modal->dialog.get();
-        if ((dialog == NULL || dialog->dialogEnded()) && active == &modal->loop && modal->loop.IsRunning())
+        if ((dialog == nullptr || dialog->dialogEnded()) && active == &modal->loop && modal->loop.IsRunning())
         {
             modal->loop.Exit(0);
         }

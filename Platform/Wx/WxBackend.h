@@ -30,9 +30,9 @@ class WxView;
 class WxBackend : public Backend
 {
 public:
-    // aResources: where image controls find their bitmaps; NULL takes the
+    // aResources: where image controls find their bitmaps; nullptr takes the
     // running Application's.
-    explicit WxBackend(const Resources* aResources = NULL);
+    explicit WxBackend(const Resources* aResources = nullptr);
     ~WxBackend() override;
 
     int runModal(Window& aDialog) override;
@@ -79,7 +79,7 @@ public:
     // How many timer ticks were handled so far (for the cost benchmark).
     unsigned long tickCount() const { return myTickCount; }
 
-    // The innermost modal dialog running, or NULL: the user's input reaches
+    // The innermost modal dialog running, or nullptr: the user's input reaches
     // nothing outside it.
     const Window* innermostModal() const;
     // Called by the view after the handling of one input, and by the loops.

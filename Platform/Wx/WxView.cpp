@@ -68,13 +68,13 @@ std::string withoutAccessKeys(const std::string& aText)
 }
 
 // The label of a control: the static with text just before it in its
-// template, or NULL.
+// template, or nullptr.
 const Window* labelOf(const Window& aControl)
 {
-    const Window* label = NULL;
-    if (aControl.parent() == NULL)
+    const Window* label = nullptr;
+    if (aControl.parent() == nullptr)
     {
-        return NULL;
+        return nullptr;
     }
     for (const Window* sibling : aControl.parent()->children())
     {
@@ -82,9 +82,9 @@ const Window* labelOf(const Window& aControl)
         {
             return label;
         }
-        label = sibling->kind() == WindowKind::Static && !sibling->text().empty() ? sibling : NULL;
+        label = sibling->kind() == WindowKind::Static && !sibling->text().empty() ? sibling : nullptr;
     }
-    return NULL;
+    return nullptr;
 }
 
 // A static's text: a static with room for more than one line breaks its
@@ -145,12 +145,12 @@ private:
         dc.SetPen(*wxTRANSPARENT_PEN);
         dc.DrawRectangle(0, 0, size.x, size.y);
         Window* window = myWindow.get();
-        if (window == NULL)
+        if (window == nullptr)
         {
             return;
         }
-        const Bitmap* bitmap = window->image() != 0 ? myBitmaps(window->image()) : NULL;
-        if (bitmap != NULL)
+        const Bitmap* bitmap = window->image() != 0 ? myBitmaps(window->image()) : nullptr;
+        if (bitmap != nullptr)
         {
             dc.DrawBitmap(WxView::toWxBitmap(*bitmap), 0, 0);
         }
@@ -272,7 +272,7 @@ private:
     {
         wxPaintDC dc(this);
         const Window* window = myWindow.get();
-        if (window == NULL)
+        if (window == nullptr)
         {
             return;
         }
@@ -342,10 +342,10 @@ MainFrame* mainFrameOf(const Window& aWindow)
 {
     if (!Application::exists())
     {
-        return NULL;
+        return nullptr;
     }
     MainFrame* frame = Application::current().mainFrame();
-    return frame != NULL && &frame->window() == &aWindow ? frame : NULL;
+    return frame != nullptr && &frame->window() == &aWindow ? frame : nullptr;
 }
 
 // A list box shows its selected item, as setting the selection scrolls it
@@ -447,8 +447,8 @@ WxView::WxView(WxBackend& aBackend, const Resources* aResources)
       mySeenChange(0),
       myDirty(true),
       myDepth(0),
-      mySpinning(NULL),
-      myFocus(NULL),
+      mySpinning(nullptr),
+      myFocus(nullptr),
       myPlacing(false),
       myRootsChanged(true),
       mySeenDestroyed(0)
@@ -460,7 +460,7 @@ WxView::~WxView()
     for (auto& entry : myPeers)
     {
         wxWindow* widget = entry.second->widget.get();
-        if (widget != NULL && widget->IsTopLevel())
+        if (widget != nullptr && widget->IsTopLevel())
         {
             delete widget;
         }
@@ -471,11 +471,11 @@ WxView::~WxView()
 
 const Resources* WxView::resources() const
 {
-    if (myResources != NULL)
+    if (myResources != nullptr)
     {
         return myResources;
     }
-    return Application::exists() ? &Application::current().resources() : NULL;
+    return Application::exists() ? &Application::current().resources() : nullptr;
 }
 
 const Window* WxView::modal() const
@@ -530,7 +530,7 @@ wxWindow* WxView::widgetOf(const Window& aWindow) const
     const auto place = myPeers.find(&aWindow);
     if (place == myPeers.end() || place->second->window.get() != &aWindow)
     {
-        return NULL;
+        return nullptr;
     }
     return place->second->widget.get();
 }
@@ -544,7 +544,7 @@ Window* WxView::windowOf(const wxWindow* aWidget) const
             return entry.second->window.get();
         }
     }
-    return NULL;
+    return nullptr;
 }
 
 int WxView::menuItemId(unsigned aCommand) const
@@ -592,7 +592,7 @@ void WxView::synchronise()
     {
         if (Window* window = root.get())
         {
-            synchroniseTree(*window, NULL, full);
+            synchroniseTree(*window, nullptr, full);
         }
     }
     // The focus moves before the edits' selections are taken again: a field
@@ -601,8 +601,8 @@ void WxView::synchronise()
     if (focus != myFocus)
     {
         myFocus = focus;
-        wxWindow* widget = focus != NULL ? widgetOf(*focus) : NULL;
-        if (widget != NULL && wxWindow::FindFocus() != widget)
+        wxWindow* widget = focus != nullptr ? widgetOf(*focus) : nullptr;
+        if (widget != nullptr && wxWindow::FindFocus() != widget)
         {
             widget->SetFocus();
             const auto place = myPeers.find(focus);
@@ -614,7 +614,7 @@ void WxView::synchronise()
             {
                 if (Window* window = root.get())
                 {
-                    synchroniseTree(*window, NULL, true);
+                    synchroniseTree(*window, nullptr, true);
                 }
             }
         }
@@ -647,19 +647,19 @@ void WxView::dropWidgetsOfWindowsGone()
     {
         Window* window = entry.second->window.get();
         bool rooted = false;
-        if (window != NULL)
+        if (window != nullptr)
         {
             for (const Window::Watch& root : myRoots)
             {
                 Window* top = root.get();
-                if (top != NULL && (top == window || top->isAncestorOf(*window)))
+                if (top != nullptr && (top == window || top->isAncestorOf(*window)))
                 {
                     rooted = true;
                     break;
                 }
             }
         }
-        if (!rooted || entry.second->widget.get() == NULL)
+        if (!rooted || entry.second->widget.get() == nullptr)
         {
             dead.push_back(entry.first);
         }
@@ -677,7 +677,7 @@ void WxView::dropWidgetsOfWindowsGone()
 void WxView::drop(Peer& aPeer)
 {
     wxWindow* widget = aPeer.widget.get();
-    if (widget == NULL)
+    if (widget == nullptr)
     {
         return;
     }
@@ -693,7 +693,7 @@ void WxView::collectGarbage()
     for (wxWeakRef<wxWindow>& reference : garbage)
     {
         wxWindow* widget = reference.get();
-        if (widget != NULL)
+        if (widget != nullptr)
         {
             delete widget;
         }
@@ -704,7 +704,7 @@ void WxView::synchroniseTree(Window& aWindow, wxWindow* aParent, bool aFull)
 {
     const auto place = myPeers.find(&aWindow);
     const bool known = place != myPeers.end() && place->second->window.get() == &aWindow &&
-                       place->second->widget.get() != NULL;
+                       place->second->widget.get() != nullptr;
     Peer& peer = peerFor(aWindow, aParent);
     const unsigned long now = Window::changeCount();
     if (aFull || !known || aWindow.generation() > peer.synced)
@@ -713,7 +713,7 @@ void WxView::synchroniseTree(Window& aWindow, wxWindow* aParent, bool aFull)
         peer.synced = now;
     }
     wxWindow* widget = peer.widget.get();
-    if (widget == NULL)
+    if (widget == nullptr)
     {
         return;
     }
@@ -745,7 +745,7 @@ void WxView::synchroniseTree(Window& aWindow, wxWindow* aParent, bool aFull)
 WxView::Peer& WxView::peerFor(Window& aWindow, wxWindow* aParent)
 {
     const auto place = myPeers.find(&aWindow);
-    if (place != myPeers.end() && place->second->window.get() == &aWindow && place->second->widget.get() != NULL)
+    if (place != myPeers.end() && place->second->window.get() == &aWindow && place->second->widget.get() != nullptr)
     {
         return *place->second;
     }
@@ -770,7 +770,7 @@ wxWindow* WxView::create(Window& aWindow, wxWindow* aParent)
     const wxString text = toWx(aWindow.text());
     const auto bitmaps = [this](unsigned anId) -> const Bitmap* {
         const Resources* all = resources();
-        return all != NULL ? all->bitmap(anId) : NULL;
+        return all != nullptr ? all->bitmap(anId) : nullptr;
     };
     switch (aWindow.kind())
     {
@@ -783,8 +783,8 @@ wxWindow* WxView::create(Window& aWindow, wxWindow* aParent)
     case WindowKind::Dialog:
     {
         // Every control inherits the dialog font its layout is measured in.
-        wxWindow* dialog = NULL;
-        if (aParent == NULL)
+        wxWindow* dialog = nullptr;
+        if (aParent == nullptr)
         {
             const long frame = style.caption ? wxCAPTION | wxSYSTEM_MENU | wxCLOSE_BOX : wxBORDER_NONE;
             wxDialog* box = new wxDialog(ownerFor(&aWindow), wxID_ANY, text, wxDefaultPosition, wxDefaultSize, frame);
@@ -802,13 +802,13 @@ wxWindow* WxView::create(Window& aWindow, wxWindow* aParent)
         if (style.image || aWindow.image() != 0)
         {
             const Bitmap* bitmap = bitmaps(aWindow.image());
-            wxBitmap picture = bitmap != NULL ? toWxBitmap(*bitmap) : wxBitmap(16, 15);
-            if (bitmap != NULL && aWindow.parent() != NULL && aWindow.parent()->kind() == WindowKind::ToolBar)
+            wxBitmap picture = bitmap != nullptr ? toWxBitmap(*bitmap) : wxBitmap(16, 15);
+            if (bitmap != nullptr && aWindow.parent() != nullptr && aWindow.parent()->kind() == WindowKind::ToolBar)
             {
                 picture = toolPicture(aWindow, picture);
             }
             wxBitmapButton* button = new wxBitmapButton(aParent, wxID_ANY, picture);
-            if (aWindow.parent() != NULL && aWindow.parent()->kind() == WindowKind::ToolBar)
+            if (aWindow.parent() != nullptr && aWindow.parent()->kind() == WindowKind::ToolBar)
             {
                 // A tool's text is its tip, which also names it to a screen reader.
                 button->SetToolTip(text);
@@ -835,7 +835,7 @@ wxWindow* WxView::create(Window& aWindow, wxWindow* aParent)
         {
             return new wxChoice(aParent, wxID_ANY);
         }
-        return new wxComboBox(aParent, wxID_ANY, text, wxDefaultPosition, wxDefaultSize, 0, NULL,
+        return new wxComboBox(aParent, wxID_ANY, text, wxDefaultPosition, wxDefaultSize, 0, nullptr,
                               style.combo == ComboStyle::Simple ? wxCB_SIMPLE : wxCB_DROPDOWN);
     case WindowKind::Edit:
     {
@@ -896,8 +896,8 @@ wxWindow* WxView::ownerFor(const Window* aWindow) const
     // the focus from it.
     if (const Window* dialog = modal())
     {
-        wxWindow* widget = dialog != aWindow ? widgetOf(*dialog) : NULL;
-        if (widget != NULL && widget->IsShown())
+        wxWindow* widget = dialog != aWindow ? widgetOf(*dialog) : nullptr;
+        if (widget != nullptr && widget->IsShown())
         {
             return widget;
         }
@@ -905,19 +905,19 @@ wxWindow* WxView::ownerFor(const Window* aWindow) const
     for (auto root = myRoots.rbegin(); root != myRoots.rend(); ++root)
     {
         const Window* window = root->get();
-        wxWindow* widget = window != NULL && window != aWindow ? widgetOf(*window) : NULL;
-        if (widget != NULL && widget->IsTopLevel() && widget->IsShown())
+        wxWindow* widget = window != nullptr && window != aWindow ? widgetOf(*window) : nullptr;
+        if (widget != nullptr && widget->IsTopLevel() && widget->IsShown())
         {
             return widget;
         }
     }
-    return NULL;
+    return nullptr;
 }
 
 bool WxView::translateAccelerator(Window& aTop, const wxKeyEvent& anEvent)
 {
     MainFrame* frame = mainFrameOf(aTop);
-    if (frame == NULL || modal() != NULL)
+    if (frame == nullptr || modal() != nullptr)
     {
         return false;
     }
@@ -955,7 +955,7 @@ bool WxView::translateAccelerator(Window& aTop, const wxKeyEvent& anEvent)
     // its changes reach the model as the user's.
     const bool editCommand = command == CommandIds::editCopy || command == CommandIds::editCut ||
                              command == CommandIds::editPaste || command == CommandIds::editUndo;
-    if (editCommand && dynamic_cast<wxTextCtrl*>(wxWindow::FindFocus()) != NULL)
+    if (editCommand && dynamic_cast<wxTextCtrl*>(wxWindow::FindFocus()) != nullptr)
     {
         return false;
     }
@@ -972,10 +972,10 @@ void WxView::bindPrompt(Window& aTool, wxWindow* aWidget)
     const Window::Watch watch(aTool);
     const auto prompt = [this, watch](bool aShown) {
         Window* tool = watch.get();
-        MainFrame* frame = tool != NULL && tool->parent() != NULL && tool->parent()->parent() != NULL
+        MainFrame* frame = tool != nullptr && tool->parent() != nullptr && tool->parent()->parent() != nullptr
                                ? mainFrameOf(*tool->parent()->parent())
-                               : NULL;
-        if (frame == NULL)
+                               : nullptr;
+        if (frame == nullptr)
         {
             return;
         }
@@ -1010,7 +1010,7 @@ long WxView::radioStyle(const Window& aRadio) const
     // others join the radio button made before them (the toolkit's rule).
     const std::vector<Window*> group = aRadio.radioGroup();
     const bool othersMade = std::any_of(group.begin(), group.end(), [this, &aRadio](const Window* aMember) {
-        return aMember != &aRadio && widgetOf(*aMember) != NULL;
+        return aMember != &aRadio && widgetOf(*aMember) != nullptr;
     });
     return othersMade ? 0 : wxRB_GROUP;
 }
@@ -1021,7 +1021,7 @@ void WxView::bindEvents(Window& aWindow, wxWindow* aWidget)
     // Runs an input on the model window if it still exists.
     const auto input = [this, watch](const std::function<void(Window&, const UserInput&)>& anAction) {
         Window* window = watch.get();
-        if (window == NULL)
+        if (window == nullptr)
         {
             return;
         }
@@ -1074,10 +1074,10 @@ void WxView::bindEvents(Window& aWindow, wxWindow* aWidget)
         aWidget->Bind(wxEVT_ACTIVATE, [this, watch](wxActivateEvent& anEvent) {
             anEvent.Skip();
             Window* top = watch.get();
-            MainFrame* frame = top != NULL ? mainFrameOf(*top) : NULL;
-            FormView* view = frame != NULL ? frame->activeView() : NULL;
-            wxWindow* widget = view != NULL ? widgetOf(view->window()) : NULL;
-            if (anEvent.GetActive() && widget != NULL && wxWindow::FindFocus() == NULL)
+            MainFrame* frame = top != nullptr ? mainFrameOf(*top) : nullptr;
+            FormView* view = frame != nullptr ? frame->activeView() : nullptr;
+            wxWindow* widget = view != nullptr ? widgetOf(view->window()) : nullptr;
+            if (anEvent.GetActive() && widget != nullptr && wxWindow::FindFocus() == nullptr)
             {
                 widget->SetFocus();
             }
@@ -1121,7 +1121,7 @@ void WxView::bindEvents(Window& aWindow, wxWindow* aWidget)
             {
                 input([key](Window& aTop, const UserInput& aUser) {
                     Window* dialog = UserInput::dialogOfFocus(aTop);
-                    if (dialog == NULL)
+                    if (dialog == nullptr)
                     {
                         dialog = &aTop;
                     }
@@ -1140,10 +1140,10 @@ void WxView::bindEvents(Window& aWindow, wxWindow* aWidget)
                 });
                 return;
             }
-            if (key == WXK_TAB && Window::focus() != NULL && !anEvent.HasAnyModifiers())
+            if (key == WXK_TAB && Window::focus() != nullptr && !anEvent.HasAnyModifiers())
             {
                 input([](Window&, const UserInput& aUser) {
-                    if (Window::focus() != NULL)
+                    if (Window::focus() != nullptr)
                     {
                         aUser.tab(*Window::focus());
                     }
@@ -1172,7 +1172,7 @@ void WxView::bindEvents(Window& aWindow, wxWindow* aWidget)
     {
     case WindowKind::Button:
         aWidget->Bind(wxEVT_BUTTON, click);
-        if (aWindow.parent() != NULL && aWindow.parent()->kind() == WindowKind::ToolBar)
+        if (aWindow.parent() != nullptr && aWindow.parent()->kind() == WindowKind::ToolBar)
         {
             bindPrompt(aWindow, aWidget);
         }
@@ -1221,7 +1221,7 @@ void WxView::bindEvents(Window& aWindow, wxWindow* aWidget)
 void WxView::onEditChanged(Window& anEdit, wxWindow* aWidget)
 {
     wxTextCtrl* field = dynamic_cast<wxTextCtrl*>(aWidget);
-    if (field == NULL)
+    if (field == nullptr)
     {
         return;
     }
@@ -1258,8 +1258,8 @@ void WxView::onEditChanged(Window& anEdit, wxWindow* aWidget)
 void WxView::onPlaced(const Window::Watch& aWatch)
 {
     Window* window = aWatch.get();
-    wxWindow* widget = window != NULL ? widgetOf(*window) : NULL;
-    if (myPlacing || widget == NULL || !widget->IsShown())
+    wxWindow* widget = window != nullptr ? widgetOf(*window) : nullptr;
+    if (myPlacing || widget == nullptr || !widget->IsShown())
     {
         return;
     }
@@ -1312,7 +1312,7 @@ void WxView::update(Peer& aPeer)
 {
     Window* window = aPeer.window.get();
     wxWindow* widget = aPeer.widget.get();
-    if (window == NULL || widget == NULL)
+    if (window == nullptr || widget == nullptr)
     {
         return;
     }
@@ -1399,7 +1399,7 @@ void WxView::update(Peer& aPeer)
     case WindowKind::ListBox:
     {
         wxItemContainer* list = dynamic_cast<wxItemContainer*>(widget);
-        if (list != NULL && window->items() != aPeer.items)
+        if (list != nullptr && window->items() != aPeer.items)
         {
             aPeer.items = window->items();
             list->Clear();
@@ -1562,7 +1562,7 @@ void WxView::updateTabs(Peer& aPeer)
             const int tabIndex = static_cast<int>(index);
             tab->Bind(wxEVT_TOGGLEBUTTON, [this, watch, tabIndex](wxCommandEvent&) {
                 Window* control = watch.get();
-                if (control == NULL)
+                if (control == nullptr)
                 {
                     return;
                 }
@@ -1598,7 +1598,7 @@ void WxView::updateMenu(Peer& aPeer)
     Window* window = aPeer.window.get();
     wxFrame* frame = dynamic_cast<wxFrame*>(aPeer.widget.get());
     MainFrame* mainFrame = mainFrameOf(*window);
-    if (frame == NULL || mainFrame == NULL)
+    if (frame == nullptr || mainFrame == nullptr)
     {
         return;
     }
@@ -1631,22 +1631,22 @@ void WxView::updateMenu(Peer& aPeer)
         frame->SetMenuBar(bar);
         // The model's layout fills the client area, which the menu bar shrinks.
         frame->SetClientSize(std::max(1, aPeer.rectangle.width()), std::max(1, aPeer.rectangle.height()));
-        if (old != NULL)
+        if (old != nullptr)
         {
             delete old;
         }
     }
     wxMenuBar* bar = frame->GetMenuBar();
-    if (bar == NULL)
+    if (bar == nullptr)
     {
         return;
     }
     for (unsigned command : mainFrame->commands())
     {
         const int id = menuItemId(command);
-        wxMenuItem* item = id != wxID_NONE ? bar->FindItem(id) : NULL;
+        wxMenuItem* item = id != wxID_NONE ? bar->FindItem(id) : nullptr;
         const std::optional<CommandState> state = mainFrame->commandState(command);
-        if (item == NULL || !state)
+        if (item == nullptr || !state)
         {
             continue;
         }

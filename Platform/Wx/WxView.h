@@ -48,13 +48,13 @@ public:
     // Widgets being handled: deletions wait until it is 0.
     unsigned dispatchDepth() const { return myDepth; }
 
-    // The widget of a model window, or NULL while it has none.
+    // The widget of a model window, or nullptr while it has none.
     wxWindow* widgetOf(const Window& aWindow) const;
-    // The model window of a widget, or NULL.
+    // The model window of a widget, or nullptr.
     Window* windowOf(const wxWindow* aWidget) const;
 
     // The top-level widget that owns a new top-level window (aWindow, or a
-    // message box for NULL), or NULL for none.
+    // message box for nullptr), or nullptr for none.
     wxWindow* ownerFor(const Window* aWindow) const;
 
     // The menu item that stands for a command (the desktop's item ids are

@@ -15,7 +15,7 @@ BoxItemTextObserver::~BoxItemTextObserver()
 void BoxItemTextObserver::update(Subject* aSubject)
 {
     const Parameter* subject = ownParameter(aSubject);
-    if (subject == NULL)
+    if (subject == nullptr)
     {
         return;
     }

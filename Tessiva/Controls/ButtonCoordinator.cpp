@@ -29,5 +29,5 @@ void ButtonCoordinator::enable(bool anEnabled)
 
 void ButtonCoordinator::setBitmap(const LoadedBitmap* aBitmap)
 {
-    myButton->setImage(aBitmap != NULL ? aBitmap->id() : 0);
+    myButton->setImage(aBitmap != nullptr ? aBitmap->id() : 0);
 }

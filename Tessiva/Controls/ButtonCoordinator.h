@@ -20,7 +20,7 @@ public:
     void applyPressedLook();
     void setPressed(bool aPressed);
     void enable(bool anEnabled);
-    // NULL takes the bitmap off.
+    // nullptr takes the bitmap off.
     void setBitmap(const LoadedBitmap* aBitmap);
 
     bool pressed() const { return myPressed; }

@@ -13,9 +13,9 @@ ControlObserver::~ControlObserver()
 
 Parameter* ControlObserver::ownParameter(Subject* aSubject) const
 {
-    if (aSubject == NULL || aSubject != mySubject)
+    if (aSubject == nullptr || aSubject != mySubject)
     {
-        return NULL;
+        return nullptr;
     }
     return dynamic_cast<Parameter*>(aSubject);
 }
@@ -33,7 +33,7 @@ ControlParameter* ControlObserver::controlParameter() const
 void ControlObserver::requestValue(const ParameterValue& aValue) const
 {
     ControlParameter* control = controlParameter();
-    if (control != NULL)
+    if (control != nullptr)
     {
         control->setValue(aValue);
     }
@@ -42,7 +42,7 @@ void ControlObserver::requestValue(const ParameterValue& aValue) const
 void ControlObserver::forceValue(const ParameterValue& aValue) const
 {
     ControlParameter* control = controlParameter();
-    if (control != NULL)
+    if (control != nullptr)
     {
         control->forceWrite(aValue);
     }

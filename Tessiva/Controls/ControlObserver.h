@@ -18,9 +18,9 @@ public:
 protected:
     ControlObserver();
 
-    // The parameter behind aSubject when it is the one watched, else NULL.
+    // The parameter behind aSubject when it is the one watched, else nullptr.
     Parameter* ownParameter(Subject* aSubject) const;
-    // The parameter watched, or NULL before it is attached and after it is gone.
+    // The parameter watched, or nullptr before it is attached and after it is gone.
     Parameter* parameter() const;
     // A request: dropped by the parameter when equal or out of range.
     void requestValue(const ParameterValue& aValue) const;

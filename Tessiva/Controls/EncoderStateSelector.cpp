@@ -6,7 +6,7 @@
 
 EncoderStateSelector::EncoderStateSelector(Platform::Window* aWindowA, Platform::Window* aWindowB)
 {
-    if (aWindowA == NULL || aWindowB == NULL)
+    if (aWindowA == nullptr || aWindowB == nullptr)
     {
         throw VornaException("NULL encoder state window.");
     }
@@ -21,14 +21,14 @@ EncoderStateSelector::~EncoderStateSelector()
 void EncoderStateSelector::update(Subject* aSubject)
 {
     const Parameter* subject = ownParameter(aSubject);
-    if (subject == NULL)
+    if (subject == nullptr)
     {
         return;
     }
     const std::size_t selected = subject->value().toShort() > 0 ? 1 : 0;
     for (std::size_t index = 0; index < myWindows.size(); ++index)
     {
-        if (myWindows[index] != NULL)
+        if (myWindows[index] != nullptr)
         {
             myWindows[index]->show(index == selected);
         }

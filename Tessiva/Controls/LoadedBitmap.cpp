@@ -10,7 +10,7 @@ LoadedBitmap::LoadedBitmap(unsigned anId, const Platform::Bitmap& aBitmap)
 std::optional<LoadedBitmap> LoadedBitmap::load(const Platform::Resources& aResources, unsigned anId)
 {
     const Platform::Bitmap* bitmap = aResources.bitmap(anId);
-    if (bitmap == NULL)
+    if (bitmap == nullptr)
     {
         return std::nullopt;
     }

@@ -44,11 +44,11 @@ MeterObserver::MeterObserver(Platform::Window* aMeterWindow, const MeterScaler* 
     : myDrawn(false), myScaler(aScaler), myWindow(aMeterWindow), myLastLevel(0.0), myLastTime(0), myTimed(false),
       myClock(steadyMilliseconds)
 {
-    if (aMeterWindow == NULL)
+    if (aMeterWindow == nullptr)
     {
         throw VornaException("Null meter window");
     }
-    if (aScaler == NULL)
+    if (aScaler == nullptr)
     {
         throw VornaException("Null meter scaler");
     }
@@ -95,7 +95,7 @@ double MeterObserver::rateLimited(double aLevel, std::uint32_t aNow) const
 void MeterObserver::update(Subject* aSubject)
 {
     const Parameter* subject = ownParameter(aSubject);
-    if (subject == NULL)
+    if (subject == nullptr)
     {
         return;
     }

@@ -20,7 +20,7 @@ ShowSelectedWindowObserver::~ShowSelectedWindowObserver()
 void ShowSelectedWindowObserver::update(Subject* aSubject)
 {
     const Parameter* subject = ownParameter(aSubject);
-    if (subject == NULL)
+    if (subject == nullptr)
     {
         return;
     }
@@ -35,7 +35,7 @@ void ShowSelectedWindowObserver::update(Subject* aSubject)
     for (std::uint32_t index = 0; index < myCount; ++index)
     {
         Platform::Window* window = myFirstWindow[index];
-        if (window == NULL)
+        if (window == nullptr)
         {
             continue;
         }

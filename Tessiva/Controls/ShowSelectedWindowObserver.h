@@ -18,7 +18,7 @@ class ShowSelectedWindowObserver : public ControlObserver
 {
 public:
     // aFirstWindow: the first of aCount consecutive window slots that the
-    // owner holds and keeps for the observer's life; a NULL slot is a control
+    // owner holds and keeps for the observer's life; a nullptr slot is a control
     // not created (yet), which is skipped. Attaches itself to aSubject at once.
     ShowSelectedWindowObserver(Parameter* aSubject, std::uint32_t aCount, Platform::Window* const* aFirstWindow);
     ~ShowSelectedWindowObserver() override;

@@ -11,7 +11,7 @@ Win32BitmapObserver::Win32BitmapObserver(Platform::Window* aStaticControl, const
     : myStaticControl(aStaticControl), myPredicate(aPredicate), myBitmapWhenTrue(aBitmapWhenTrue),
       myBitmapWhenFalse(aBitmapWhenFalse)
 {
-    if (aStaticControl == NULL || aPredicate == NULL || aBitmapWhenTrue == NULL || aBitmapWhenFalse == NULL)
+    if (aStaticControl == nullptr || aPredicate == nullptr || aBitmapWhenTrue == nullptr || aBitmapWhenFalse == nullptr)
     {
         throw VornaException("Error initializing a Win32BitmapObserver");
     }
@@ -24,7 +24,7 @@ Win32BitmapObserver::~Win32BitmapObserver()
 void Win32BitmapObserver::update(Subject* aSubject)
 {
     const Parameter* subject = ownParameter(aSubject);
-    if (subject == NULL)
+    if (subject == nullptr)
     {
         return;
     }

@@ -18,7 +18,7 @@ Win32ButtonControlOnlyObserver::~Win32ButtonControlOnlyObserver()
 void Win32ButtonControlOnlyObserver::update(Subject* aSubject)
 {
     const Parameter* subject = ownParameter(aSubject);
-    if (subject == NULL)
+    if (subject == nullptr)
     {
         return;
     }
@@ -29,7 +29,7 @@ void Win32ButtonControlOnlyObserver::update(Subject* aSubject)
 
 void Win32ButtonControlOnlyObserver::click()
 {
-    if (parameter() == NULL)
+    if (parameter() == nullptr)
     {
         return;
     }

@@ -24,7 +24,7 @@ void Win32ButtonStatusObserver::addValue(std::int16_t aValue)
 void Win32ButtonStatusObserver::update(Subject* aSubject)
 {
     const Parameter* subject = ownParameter(aSubject);
-    if (subject == NULL)
+    if (subject == nullptr)
     {
         return;
     }

@@ -18,7 +18,7 @@ Win32CheckBoxObserver::~Win32CheckBoxObserver()
 void Win32CheckBoxObserver::update(Subject* aSubject)
 {
     const Parameter* subject = ownParameter(aSubject);
-    if (subject == NULL)
+    if (subject == nullptr)
     {
         return;
     }
@@ -30,7 +30,7 @@ void Win32CheckBoxObserver::update(Subject* aSubject)
 
 void Win32CheckBoxObserver::click()
 {
-    if (parameter() == NULL)
+    if (parameter() == nullptr)
     {
         return;
     }

@@ -30,7 +30,7 @@ std::string Win32ComboBoxObserver::textOf(int aValue) const
 void Win32ComboBoxObserver::update(Subject* aSubject)
 {
     const Parameter* subject = ownParameter(aSubject);
-    if (subject == NULL)
+    if (subject == nullptr)
     {
         return;
     }
@@ -44,7 +44,7 @@ void Win32ComboBoxObserver::update(Subject* aSubject)
 
 void Win32ComboBoxObserver::selectionChange()
 {
-    if (parameter() == NULL)
+    if (parameter() == nullptr)
     {
         return;
     }

@@ -34,7 +34,7 @@ Win32EditObserver::~Win32EditObserver()
 void Win32EditObserver::update(Subject* aSubject)
 {
     const Parameter* subject = ownParameter(aSubject);
-    if (subject == NULL || myCommitting)
+    if (subject == nullptr || myCommitting)
     {
         return;
     }
@@ -63,7 +63,7 @@ bool Win32EditObserver::commit()
         return false;
     }
     const CommitScope scope(myCommitting);
-    if (parameter() == NULL || myEditControl == NULL)
+    if (parameter() == nullptr || myEditControl == nullptr)
     {
         return false;
     }
@@ -91,7 +91,7 @@ bool Win32EditObserver::commit()
 
 void Win32EditObserver::refresh()
 {
-    if (mySubject != NULL)
+    if (mySubject != nullptr)
     {
         update(mySubject);
     }

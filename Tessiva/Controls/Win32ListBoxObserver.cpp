@@ -26,7 +26,7 @@ void Win32ListBoxObserver::fill()
 void Win32ListBoxObserver::update(Subject* aSubject)
 {
     const Parameter* subject = ownParameter(aSubject);
-    if (subject == NULL)
+    if (subject == nullptr)
     {
         return;
     }

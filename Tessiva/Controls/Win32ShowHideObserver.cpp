@@ -9,7 +9,7 @@ void showAll(const std::vector<Platform::Window*>& aWindows, bool aShown)
 {
     for (Platform::Window* window : aWindows)
     {
-        if (window != NULL)
+        if (window != nullptr)
         {
             window->show(aShown);
         }
@@ -40,7 +40,7 @@ void Win32ShowHideObserver::addWindowWhenEqual(Platform::Window* aWindow)
 void Win32ShowHideObserver::update(Subject* aSubject)
 {
     const Parameter* subject = ownParameter(aSubject);
-    if (subject == NULL)
+    if (subject == nullptr)
     {
         return;
     }

@@ -15,7 +15,7 @@ class Window;
 class Win32ShowHideObserver : public ControlObserver
 {
 public:
-    // Either window may be NULL (none).
+    // Either window may be nullptr (none).
     Win32ShowHideObserver(Platform::Window* aWindowWhenDifferent, Platform::Window* aWindowWhenEqual,
                           std::int16_t aValue);
     ~Win32ShowHideObserver() override;

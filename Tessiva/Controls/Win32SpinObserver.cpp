@@ -20,7 +20,7 @@ Win32SpinObserver::~Win32SpinObserver()
 void Win32SpinObserver::update(Subject* aSubject)
 {
     const Parameter* subject = ownParameter(aSubject);
-    if (subject == NULL)
+    if (subject == nullptr)
     {
         return;
     }
@@ -40,7 +40,7 @@ int Win32SpinObserver::valueToPosition(int aValue) const
 void Win32SpinObserver::step(int aDelta)
 {
     const Parameter* subject = parameter();
-    if (subject == NULL)
+    if (subject == nullptr)
     {
         return;
     }

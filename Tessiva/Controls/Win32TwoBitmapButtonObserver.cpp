@@ -22,7 +22,7 @@ Win32TwoBitmapButtonObserver::~Win32TwoBitmapButtonObserver()
 void Win32TwoBitmapButtonObserver::update(Subject* aSubject)
 {
     const Parameter* subject = ownParameter(aSubject);
-    if (subject == NULL)
+    if (subject == nullptr)
     {
         return;
     }

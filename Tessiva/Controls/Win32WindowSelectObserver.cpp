@@ -16,14 +16,14 @@ Win32WindowSelectObserver::~Win32WindowSelectObserver()
 void Win32WindowSelectObserver::update(Subject* aSubject)
 {
     const Parameter* subject = ownParameter(aSubject);
-    if (subject == NULL)
+    if (subject == nullptr)
     {
         return;
     }
     const unsigned selected = subject->value().toUnsignedShort();
     for (unsigned index = 0; index < myWindows.size(); ++index)
     {
-        if (myWindows[index] != NULL)
+        if (myWindows[index] != nullptr)
         {
             myWindows[index]->show(index == selected);
         }

@@ -18,7 +18,7 @@ Win32WindowTextObserver::~Win32WindowTextObserver()
 void Win32WindowTextObserver::update(Subject* aSubject)
 {
     const Parameter* subject = ownParameter(aSubject);
-    if (subject == NULL)
+    if (subject == nullptr)
     {
         return;
     }

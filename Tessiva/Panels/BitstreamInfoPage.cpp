@@ -31,14 +31,14 @@ const Platform::StringTable& strings()
 
 BitstreamInfoPage::BitstreamInfoPage(Platform::Window* aParentWindow, const DeviceKey& aKey, CTessivaDoc* aDocument)
     : DevicePage(aKey, aDocument),
-      myCopyrightBit(NULL),
-      myOriginalBitstream(NULL),
-      myInfoExists(NULL),
-      myCenterMixLevel(NULL),
-      mySurroundMixLevel(NULL),
-      mySurroundMode(NULL),
-      myMixLevel(NULL),
-      myRoomType(NULL)
+      myCopyrightBit(nullptr),
+      myOriginalBitstream(nullptr),
+      myInfoExists(nullptr),
+      myCenterMixLevel(nullptr),
+      mySurroundMixLevel(nullptr),
+      mySurroundMode(nullptr),
+      myMixLevel(nullptr),
+      myRoomType(nullptr)
 {
     createPage(templateId, aParentWindow);
 }

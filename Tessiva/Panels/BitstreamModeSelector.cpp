@@ -16,14 +16,14 @@ BitstreamModeSelector::~BitstreamModeSelector()
 void BitstreamModeSelector::update(Subject* aSubject)
 {
     const Parameter* subject = ownParameter(aSubject);
-    if (subject == NULL)
+    if (subject == nullptr)
     {
         return;
     }
     const std::size_t shown = subject->value().toShort() < 2 ? 0 : 1;
     for (std::size_t index = 0; index < myWindows.size(); ++index)
     {
-        if (myWindows[index] != NULL)
+        if (myWindows[index] != nullptr)
         {
             myWindows[index]->show(index == shown);
         }

@@ -15,7 +15,7 @@ class Window;
 class BitstreamModeSelector : public ControlObserver
 {
 public:
-    // A NULL window is skipped.
+    // A nullptr window is skipped.
     BitstreamModeSelector(Platform::Window* aBelowTwo, Platform::Window* aFromTwo);
     ~BitstreamModeSelector() override;
 

@@ -28,7 +28,7 @@ bool ChildDialog::create(unsigned aTemplateId, Platform::Window* aParent, const 
     VORNA_ASSERT(window() == NULL);
     myTemplateId = aTemplateId;
     const Platform::DialogTemplate* layout = aResources.dialog(aTemplateId);
-    if (layout == NULL)
+    if (layout == nullptr)
     {
         return false;
     }
@@ -44,7 +44,7 @@ bool ChildDialog::create(unsigned aTemplateId, Platform::Window* aParent, const 
 void ChildDialog::destroyWindow()
 {
     Platform::Window* own = window();
-    if (own != NULL && own->parent() != NULL)
+    if (own != nullptr && own->parent() != nullptr)
     {
         own->parent()->destroyChild(*own);
     }
@@ -53,7 +53,7 @@ void ChildDialog::destroyWindow()
 
 Platform::Window* ChildDialog::window() const
 {
-    return myWindow ? myWindow->get() : NULL;
+    return myWindow ? myWindow->get() : nullptr;
 }
 
 Platform::Window& ChildDialog::control(int anId) const

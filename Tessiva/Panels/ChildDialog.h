@@ -26,7 +26,7 @@ public:
     bool create(unsigned aTemplateId, Platform::Window* aParent);
     bool create(unsigned aTemplateId, Platform::Window* aParent, const Platform::Resources& aResources);
     void destroyWindow();
-    // NULL before create and after the window is gone.
+    // nullptr before create and after the window is gone.
     Platform::Window* window() const;
     unsigned templateId() const { return myTemplateId; }
     // A control of the template by id; the window must exist and hold it.

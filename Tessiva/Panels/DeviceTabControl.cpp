@@ -52,19 +52,19 @@ void DeviceTabControl::detach()
 DeviceTabControl* DeviceTabControl::fromWindow(const Platform::Window* aWindow)
 {
     const auto found = attachedControls().find(aWindow);
-    return found != attachedControls().end() ? found->second : NULL;
+    return found != attachedControls().end() ? found->second : nullptr;
 }
 
 Platform::Window* DeviceTabControl::window() const
 {
-    return myControl ? myControl->get() : NULL;
+    return myControl ? myControl->get() : nullptr;
 }
 
 DevicePanel* DeviceTabControl::panel(int anIndex) const
 {
     if (anIndex < 0 || anIndex >= panelCount())
     {
-        return NULL;
+        return nullptr;
     }
     return myPanels[static_cast<std::size_t>(anIndex)].get();
 }
@@ -72,7 +72,7 @@ DevicePanel* DeviceTabControl::panel(int anIndex) const
 int DeviceTabControl::currentSelection() const
 {
     Platform::Window* control = window();
-    return control != NULL ? control->selection() : -1;
+    return control != nullptr ? control->selection() : -1;
 }
 
 DevicePanel* DeviceTabControl::selectedPanel() const
@@ -86,13 +86,13 @@ void DeviceTabControl::addPanel(const std::string& aName, DevicePanel* aPanel)
     std::unique_ptr<DevicePanel> owned(aPanel);
     const int index = panelCount();
     Platform::Window* control = window();
-    if (control != NULL)
+    if (control != nullptr)
     {
         control->insertTab(index, aName);
     }
     myPanels.push_back(std::move(owned));
     relabelTab(aPanel->key());
-    if (control != NULL)
+    if (control != nullptr)
     {
         control->setSelection(index);
     }
@@ -106,7 +106,7 @@ void DeviceTabControl::removeTab(int anIndex)
         return;
     }
     Platform::Window* control = window();
-    if (control != NULL)
+    if (control != nullptr)
     {
         control->deleteTab(anIndex);
     }
@@ -114,7 +114,7 @@ void DeviceTabControl::removeTab(int anIndex)
     myPanels.erase(myPanels.begin() + anIndex);
     // The panel destroys its observers, then its window.
     removed.reset();
-    if (control != NULL)
+    if (control != nullptr)
     {
         control->setSelection(0);
     }
@@ -231,14 +231,14 @@ void DeviceTabControl::refreshAndShow(int aSelection)
 void DeviceTabControl::relabelTab(const DeviceKey& aKey)
 {
     Platform::Window* control = window();
-    if (control == NULL)
+    if (control == nullptr)
     {
         return;
     }
     for (int index = 0; index < panelCount(); ++index)
     {
         DevicePanel* each = panel(index);
-        if (each == NULL || !each->isFor(aKey) || index >= control->itemCount())
+        if (each == nullptr || !each->isFor(aKey) || index >= control->itemCount())
         {
             continue;
         }

@@ -26,9 +26,9 @@ public:
 
     // Binds the tab control window (the view's control 1048).
     void attach(Platform::Window* aControl);
-    // NULL before attach and after the window is gone.
+    // nullptr before attach and after the window is gone.
     Platform::Window* window() const;
-    // The tab control attached to aWindow, or NULL: a panel knows only its
+    // The tab control attached to aWindow, or nullptr: a panel knows only its
     // parent window.
     static DeviceTabControl* fromWindow(const Platform::Window* aWindow);
 
@@ -58,7 +58,7 @@ public:
 
     int panelCount() const { return static_cast<int>(myPanels.size()); }
     DevicePanel* panel(int anIndex) const;
-    // The panel of the selected tab, or NULL.
+    // The panel of the selected tab, or nullptr.
     DevicePanel* selectedPanel() const;
 
 private:

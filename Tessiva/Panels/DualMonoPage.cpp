@@ -30,13 +30,13 @@ const unsigned theLastRoomTypeString = 11402;
 
 DualMonoPage::DualMonoPage(Platform::Window* aParentWindow, const DeviceKey& aKey, CTessivaDoc* aDocument)
     : DevicePage(aKey, aDocument),
-      myInfoExists(NULL),
-      myDialogNormalization(NULL),
-      myMixLevel(NULL),
-      myRoomType(NULL),
-      myRfModeBar(NULL),
-      myInputLevelBar(NULL),
-      myLineModeBar(NULL)
+      myInfoExists(nullptr),
+      myDialogNormalization(nullptr),
+      myMixLevel(nullptr),
+      myRoomType(nullptr),
+      myRfModeBar(nullptr),
+      myInputLevelBar(nullptr),
+      myLineModeBar(nullptr)
 {
     createPage(dialogId, aParentWindow);
 }

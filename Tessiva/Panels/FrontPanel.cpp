@@ -251,7 +251,7 @@ const MeterObserver* FrontPanel::meter(int anIndex) const
 {
     if (anIndex < 0 || anIndex >= static_cast<int>(myMeters.size()))
     {
-        return NULL;
+        return nullptr;
     }
     return myMeters[static_cast<std::size_t>(anIndex)].get();
 }
@@ -419,8 +419,8 @@ void FrontPanel::createStartStopObservers()
     myStopStoppedImage = LoadedBitmap::load(program, stopStoppedBitmap);
     myStartStoppedImage = LoadedBitmap::load(program, startStoppedBitmap);
     myStartRunningImage = LoadedBitmap::load(program, startRunningBitmap);
-    // An image that failed to load is NULL, which the image observer skips.
-    const auto image = [](const std::optional<LoadedBitmap>& aBitmap) { return aBitmap ? &*aBitmap : NULL; };
+    // An image that failed to load is nullptr, which the image observer skips.
+    const auto image = [](const std::optional<LoadedBitmap>& aBitmap) { return aBitmap ? &*aBitmap : nullptr; };
     myStopImageObserver.reset(new Win32TwoBitmapButtonObserver(myStopCoordinator.get(), &myRunningTest,
                                                                image(myStopRunningImage), image(myStopStoppedImage)));
     doc->attachStatusObserver(key(), theEncoderState, myStopImageObserver.get());

@@ -48,7 +48,7 @@ const Platform::StringTable& strings()
 }
 
 InputChannelRoutingDialog::InputChannelRoutingDialog(const DeviceKey& aKey, CTessivaDoc* aDocument)
-    : myKey(aKey), myDocument(aDocument), myPreset(NULL), myChannels()
+    : myKey(aKey), myDocument(aDocument), myPreset(nullptr), myChannels()
 {
     VORNA_ASSERT(aDocument != NULL);
 }
@@ -94,7 +94,7 @@ void InputChannelRoutingDialog::addResources(Platform::Resources& aResources)
 int InputChannelRoutingDialog::doModal()
 {
     const Platform::DialogTemplate* layout = Platform::Application::current().resources().dialog(templateId);
-    if (layout == NULL)
+    if (layout == nullptr)
     {
         return -1;
     }

@@ -47,9 +47,9 @@ InputOutputPage::InputOutputPage(Platform::Window* aParentWindow, const DeviceKe
                                  PollingView* aView, unsigned aDialogId)
     : DevicePage(aKey, aDocument),
       myView(aView),
-      myTimeCodePackets(NULL),
-      myOutputFormat(NULL),
-      myOutputAudioBit(NULL)
+      myTimeCodePackets(nullptr),
+      myOutputFormat(nullptr),
+      myOutputAudioBit(nullptr)
 {
     createPage(aDialogId, aParentWindow);
 }
@@ -197,7 +197,7 @@ void InputOutputPage::bindNotifications()
         });
     }
     Platform::Window* routing = window()->findChild(routingButtonId);
-    if (routing != NULL)
+    if (routing != nullptr)
     {
         routing->on(Platform::Notification::Clicked, [this](Platform::Event&) { onInputChannelRouting(); });
     }
@@ -205,7 +205,7 @@ void InputOutputPage::bindNotifications()
 
 void InputOutputPage::onInputChannelRouting()
 {
-    if (myView == NULL)
+    if (myView == nullptr)
     {
         return;
     }

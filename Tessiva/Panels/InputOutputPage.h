@@ -38,7 +38,7 @@ public:
     static constexpr int subcodeSampleRateId = 1607;
     static constexpr int statusListCount = 7;
 
-    // aView may be NULL: the routing button then does nothing.
+    // aView may be nullptr: the routing button then does nothing.
     InputOutputPage(Platform::Window* aParentWindow, const DeviceKey& aKey, CTessivaDoc* aDocument,
                     PollingView* aView, unsigned aDialogId = templateId);
     ~InputOutputPage() override;

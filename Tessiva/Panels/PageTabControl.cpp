@@ -7,7 +7,7 @@
 
 #include <string>
 
-PageTabControl::PageTabControl() : myOwner(NULL)
+PageTabControl::PageTabControl() : myOwner(nullptr)
 {
 }
 
@@ -28,14 +28,14 @@ void PageTabControl::attach(Platform::Window* aControl)
 
 Platform::Window* PageTabControl::window() const
 {
-    return myControl ? myControl->get() : NULL;
+    return myControl ? myControl->get() : nullptr;
 }
 
 DevicePage* PageTabControl::page(int anIndex) const
 {
     if (anIndex < 0 || anIndex >= pageCount())
     {
-        return NULL;
+        return nullptr;
     }
     return myPages[static_cast<std::size_t>(anIndex)].get();
 }
@@ -68,7 +68,7 @@ void PageTabControl::addPage(unsigned aStringId, DevicePage* aPage)
 void PageTabControl::selectionChange()
 {
     Platform::Window* control = window();
-    const int selected = control != NULL ? control->selection() : -1;
+    const int selected = control != nullptr ? control->selection() : -1;
     for (int index = 0; index < pageCount(); ++index)
     {
         myPages[static_cast<std::size_t>(index)]->showWindow(index == selected);

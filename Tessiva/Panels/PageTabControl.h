@@ -26,7 +26,7 @@ public:
 
     // Binds the tab control window of the panel (its control 110).
     void attach(Platform::Window* aControl);
-    // NULL before attach and after the window is gone.
+    // nullptr before attach and after the window is gone.
     Platform::Window* window() const;
 
     // Takes ownership of aPage and appends its tab, labelled with the string

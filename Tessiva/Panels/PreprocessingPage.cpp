@@ -59,7 +59,7 @@ const Platform::StringTable& strings()
 }
 
 PreprocessingPage::PreprocessingPage(Platform::Window* aParentWindow, const DeviceKey& aKey, CTessivaDoc* aDocument)
-    : DevicePage(aKey, aDocument), myCheckBoxes(), myCompression(NULL), myDeemphasis(NULL), myMeters()
+    : DevicePage(aKey, aDocument), myCheckBoxes(), myCompression(nullptr), myDeemphasis(nullptr), myMeters()
 {
     createPage(templateId, aParentWindow);
 }

@@ -48,7 +48,7 @@ public:
     static void addResources(Platform::Resources& aResources);
     static Platform::DialogTemplate dialogTemplate();
 
-    // The meters, for a look at what they drew (NULL before they exist).
+    // The meters, for a look at what they drew (nullptr before they exist).
     const MeterObserver* inputLevelMeter() const { return myMeterObservers[0].get(); }
     const MeterObserver* lineModeMeter() const { return myMeterObservers[1].get(); }
     const MeterObserver* rfModeMeter() const { return myMeterObservers[2].get(); }

@@ -41,13 +41,13 @@ PresetsPage::PresetsPage(Platform::Window* aParentWindow, const DeviceKey& aKey,
     : DevicePage(aKey, aDocument),
       myLocalProtocol(&myLocalStore),
       myPresetNumber(&myLocalProtocol, ParameterId(0, 0), ParameterValue(theLowestSavedPreset),
-                     ParameterValue(theHighestSavedPreset), NULL),
-      myNumberSpin(NULL),
+                     ParameterValue(theHighestSavedPreset), nullptr),
+      myNumberSpin(nullptr),
       myNumberConverter(theNumberWidth),
-      myNumberEdit(NULL)
+      myNumberEdit(nullptr)
 {
-    myNameEdits.fill(NULL);
-    myRecallButtons.fill(NULL);
+    myNameEdits.fill(nullptr);
+    myRecallButtons.fill(nullptr);
     createPage(dialogId, aParentWindow);
 }
 
@@ -238,12 +238,12 @@ void PresetsPage::recall(int anIndex)
 
 void PresetsPage::save()
 {
-    if (mySaveHandle == NULL)
+    if (mySaveHandle == nullptr)
     {
         return;
     }
     ControlParameter* target = dynamic_cast<ControlParameter*>(mySaveHandle->subject());
-    if (target != NULL)
+    if (target != nullptr)
     {
         target->setValue(myPresetNumber.value());
     }

@@ -45,7 +45,7 @@ ReferenceInputPage::ReferenceInputPage(Platform::Window* aParentWindow, const De
       myBitTests{BitMaskPredicate(1), BitMaskPredicate(2), BitMaskPredicate(4), BitMaskPredicate(8),
                  BitMaskPredicate(16), BitMaskPredicate(32), BitMaskPredicate(64), BitMaskPredicate(128)}
 {
-    myLeds.fill(NULL);
+    myLeds.fill(nullptr);
     createPage(dialogId, aParentWindow);
 }
 

@@ -48,7 +48,7 @@ TimeCodePage::TimeCodePage(Platform::Window* aParentWindow, const DeviceKey& aKe
       myIntegerConverter(4),
       myBcdConverter(2),
       mySpins(),
-      myResume(NULL),
+      myResume(nullptr),
       myStepping(false)
 {
     createPage(aDialogId, aParentWindow);

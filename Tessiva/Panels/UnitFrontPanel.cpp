@@ -48,17 +48,17 @@ const int theDelayWidth = 3;
 
 UnitFrontPanel::UnitFrontPanel(Platform::Window* aParentWindow, const DeviceKey& aKey, CTessivaDoc* aDocument)
     : FrontPanel(aParentWindow, aKey, aDocument, templateId),
-      myModelName(NULL),
-      myRevision(NULL),
-      myBypass(NULL),
+      myModelName(nullptr),
+      myRevision(nullptr),
+      myBypass(nullptr),
       myDelayConverter(theDelayWidth),
-      myCodingDelayRequested(NULL),
-      myUnitName(NULL),
-      myCodingDelaySpin(NULL),
-      myClockSource(NULL),
-      myCodingDelayMode(NULL),
-      myPassThroughLed(NULL),
-      myClockLed(NULL)
+      myCodingDelayRequested(nullptr),
+      myUnitName(nullptr),
+      myCodingDelaySpin(nullptr),
+      myClockSource(nullptr),
+      myCodingDelayMode(nullptr),
+      myPassThroughLed(nullptr),
+      myClockLed(nullptr)
 {
     const bool created = create(templateId, aParentWindow);
     VORNA_ASSERT(created);

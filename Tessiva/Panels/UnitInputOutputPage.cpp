@@ -42,11 +42,11 @@ const Platform::StringTable& strings()
 
 UnitInputOutputPage::UnitInputOutputPage(Platform::Window* aParentWindow, const DeviceKey& aKey,
                                          CTessivaDoc* aDocument)
-    : InputOutputPage(aParentWindow, aKey, aDocument, NULL, templateId),
+    : InputOutputPage(aParentWindow, aKey, aDocument, nullptr, templateId),
       myConverter(1),
-      myOutputStreamEdit(NULL),
-      myOutputStreamSpin(NULL),
-      myMultiplexMode(NULL),
+      myOutputStreamEdit(nullptr),
+      myOutputStreamSpin(nullptr),
+      myMultiplexMode(nullptr),
       myCombos(),
       myLeds()
 {
@@ -56,7 +56,7 @@ UnitInputOutputPage::UnitInputOutputPage(Platform::Window* aParentWindow, const 
     }
     // The base made its window and its observers as an InputOutputPage; now
     // that this page's members exist, it binds its own controls too.
-    if (window() != NULL && ChildDialog::onInitDialog())
+    if (window() != nullptr && ChildDialog::onInitDialog())
     {
         createObservers();
         bindOwnNotifications();

@@ -16,12 +16,12 @@ UnitNameObserver::~UnitNameObserver()
 
 void UnitNameObserver::update(Subject* aSubject)
 {
-    if (aSubject == NULL || aSubject != subject())
+    if (aSubject == nullptr || aSubject != subject())
     {
         return;
     }
     const Parameter* parameter = dynamic_cast<const Parameter*>(aSubject);
-    if (parameter == NULL)
+    if (parameter == nullptr)
     {
         return;
     }

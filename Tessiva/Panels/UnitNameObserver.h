@@ -18,7 +18,7 @@ class UnitNameObserver : public Observer
 public:
     // aName is the panel's unit name, which its getName yields; aTabControl
     // is the window of the tab control of open devices that the panel was
-    // created under (NULL or a window of no tab control: nothing to relabel).
+    // created under (nullptr or a window of no tab control: nothing to relabel).
     UnitNameObserver(const DeviceKey& aKey, std::string* aName, Platform::Window* aTabControl);
     ~UnitNameObserver() override;
 

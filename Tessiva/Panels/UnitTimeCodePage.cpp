@@ -29,15 +29,15 @@ const int theShift = 54;
 }
 
 UnitTimeCodePage::UnitTimeCodePage(Platform::Window* aParentWindow, const DeviceKey& aKey, CTessivaDoc* aDocument)
-    : TimeCodePage(aParentWindow, aKey, aDocument, dialogId), mySource(NULL), myPendingPreset(NULL)
+    : TimeCodePage(aParentWindow, aKey, aDocument, dialogId), mySource(nullptr), myPendingPreset(nullptr)
 {
     // The window was made while this object was still the common page, so
     // only that page's controls are bound and observed: bind ours now.
-    if (window() != NULL && DevicePage::onInitDialog())
+    if (window() != nullptr && DevicePage::onInitDialog())
     {
         createObservers();
     }
-    if (window() != NULL)
+    if (window() != nullptr)
     {
         bindNotifications();
     }

@@ -15,14 +15,14 @@ int AboutDialog::doModal()
 {
     const Platform::Resources& resources = Platform::Application::current().resources();
     const Platform::DialogTemplate* about = resources.dialog(TessivaResources::aboutDialog);
-    if (about == NULL)
+    if (about == nullptr)
     {
         return -1;
     }
     std::unique_ptr<Platform::Window> dialog = about->create();
     Platform::Window* version = dialog->findChild(TessivaResources::aboutVersion);
     const std::optional<std::string> text = resources.strings().find(TessivaResources::versionString);
-    if (version != NULL && text)
+    if (version != nullptr && text)
     {
         version->setText(*text);
     }

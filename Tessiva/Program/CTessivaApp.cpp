@@ -101,12 +101,12 @@ void CTessivaApp::showSplashScreen()
 
 CTessivaDoc* CTessivaApp::document() const
 {
-    return documentTemplate() != NULL ? static_cast<CTessivaDoc*>(documentTemplate()->document()) : NULL;
+    return documentTemplate() != nullptr ? static_cast<CTessivaDoc*>(documentTemplate()->document()) : nullptr;
 }
 
 TessivaView* CTessivaApp::view() const
 {
-    return frame() != NULL ? static_cast<TessivaView*>(frame()->activeView()) : NULL;
+    return frame() != nullptr ? static_cast<TessivaView*>(frame()->activeView()) : nullptr;
 }
 
 CMainFrame* CTessivaApp::frame() const

@@ -23,7 +23,7 @@ public:
     // How the splash screen's time passes: blocks the thread, handles no messages.
     typedef std::function<void(unsigned aMilliseconds)> SplashWait;
 
-    // NULL: panels that only name their device.
+    // nullptr: panels that only name their device.
     explicit CTessivaApp(std::unique_ptr<PanelFactory> aPanelFactory = nullptr);
     ~CTessivaApp() override;
 
@@ -32,7 +32,7 @@ public:
     // Tests pass the splash screen's time without waiting it out.
     void setSplashWait(const SplashWait& aWait) { mySplashWait = aWait; }
 
-    // NULL before the start-up made them and after the program ended.
+    // nullptr before the start-up made them and after the program ended.
     CTessivaDoc* document() const;
     TessivaView* view() const;
     CMainFrame* frame() const;

@@ -3,7 +3,7 @@
 bool IconButton::subclassDlgItem(int anId, Platform::Window& aParent)
 {
     Platform::Window* control = aParent.findChild(anId);
-    if (control == NULL)
+    if (control == nullptr)
     {
         return false;
     }
@@ -13,5 +13,5 @@ bool IconButton::subclassDlgItem(int anId, Platform::Window& aParent)
 
 Platform::Window* IconButton::window() const
 {
-    return myControl ? myControl->get() : NULL;
+    return myControl ? myControl->get() : nullptr;
 }

@@ -17,7 +17,7 @@ public:
 
     // Takes over control anId of aParent; false when it has none.
     bool subclassDlgItem(int anId, Platform::Window& aParent);
-    // NULL before subclassDlgItem and after the control is gone.
+    // nullptr before subclassDlgItem and after the control is gone.
     Platform::Window* window() const;
 
 private:

@@ -11,7 +11,7 @@ OpeningDeviceBox::OpeningDeviceBox()
 {
     const Platform::DialogTemplate* box =
         Platform::Application::current().resources().dialog(TessivaResources::openingDeviceBox);
-    if (box == NULL)
+    if (box == nullptr)
     {
         return;
     }

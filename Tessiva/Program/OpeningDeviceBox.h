@@ -17,7 +17,7 @@ public:
     OpeningDeviceBox(const OpeningDeviceBox&) = delete;
     OpeningDeviceBox& operator=(const OpeningDeviceBox&) = delete;
 
-    // NULL when the resources lack the template.
+    // nullptr when the resources lack the template.
     Platform::Window* window() const { return myWindow.get(); }
 
 private:

@@ -18,7 +18,7 @@ SplashDialog::~SplashDialog()
 bool SplashDialog::create(const Platform::Resources& aResources)
 {
     const Platform::DialogTemplate* splash = aResources.dialog(TessivaResources::splashDialog);
-    if (splash == NULL)
+    if (splash == nullptr)
     {
         return false;
     }

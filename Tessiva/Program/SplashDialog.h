@@ -28,7 +28,7 @@ public:
     void updateWindow();
     void destroyWindow();
 
-    // NULL when not created or destroyed.
+    // nullptr when not created or destroyed.
     Platform::Window* window() const { return myWindow.get(); }
     const IconButton& picture() const { return myPicture; }
 

@@ -23,7 +23,7 @@ const std::uint32_t startDrainCount = 500;
 SmpteProtocol::SmpteProtocol(std::uint16_t aDeviceAddress, SerialDevice* aDevice)
     : myDevice(aDevice)
 {
-    if (aDevice == NULL)
+    if (aDevice == nullptr)
     {
         throw ProtocolException("NULL serial device.");
     }

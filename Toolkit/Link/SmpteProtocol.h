@@ -29,7 +29,7 @@ public:
     static constexpr std::uint32_t busyPollLimit = 750;
     static constexpr std::uint32_t busyPause = 20;      // ms after a busy answer
 
-    // Throws ProtocolException "NULL serial device." when aDevice is NULL.
+    // Throws ProtocolException "NULL serial device." when aDevice is nullptr.
     // Sets the read time-out and reads away what the line holds.
     SmpteProtocol(std::uint16_t aDeviceAddress, SerialDevice* aDevice);
     virtual ~SmpteProtocol();

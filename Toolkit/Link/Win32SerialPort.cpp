@@ -103,7 +103,7 @@ void Win32SerialPort::release()
 
 bool Win32SerialPort::isOpen(std::uint32_t* aBaudRate) const
 {
-    if (aBaudRate != NULL)
+    if (aBaudRate != nullptr)
     {
         *aBaudRate = myBaudRate;
     }

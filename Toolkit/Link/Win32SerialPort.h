@@ -32,7 +32,7 @@ public:
     void open(std::uint32_t aPortNumber, std::uint32_t aBaudRate);
     // Gives one opening back.
     void close();
-    // Stores the baud rate field through aBaudRate when it is not NULL (0 when
+    // Stores the baud rate field through aBaudRate when it is not nullptr (0 when
     // closed, or the rate of the last failed open); true while opened.
     bool isOpen(std::uint32_t* aBaudRate) const;
 

@@ -11,7 +11,7 @@ class ControlParameter : public Parameter
 public:
     ControlParameter();
     ControlParameter(AbstractProtocol* anOwner, const ParameterId& anId, const ParameterValue& aMinimum,
-                     const ParameterValue& aMaximum, ParameterDefinition* aDefinition = NULL);
+                     const ParameterValue& aMaximum, ParameterDefinition* aDefinition = nullptr);
     ~ControlParameter() override;
 
     // Stores the value of its id without notifying or feeding a tracker: a

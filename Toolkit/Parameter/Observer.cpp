@@ -1,7 +1,7 @@
 #include "Toolkit/Parameter/Observer.h"
 
 Observer::Observer()
-    : mySubject(NULL)
+    : mySubject(nullptr)
 {
 }
 
@@ -13,13 +13,13 @@ void Observer::subjectDeleted(Subject* aSubject)
 {
     if (aSubject == mySubject)
     {
-        mySubject = NULL;
+        mySubject = nullptr;
     }
 }
 
 Observer::~Observer()
 {
-    if (mySubject != NULL)
+    if (mySubject != nullptr)
     {
         mySubject->detach(this);
     }
@@ -29,7 +29,7 @@ void Observer::setSubject(Subject* aSubject)
 {
     Subject* previous = mySubject;
     mySubject = aSubject;
-    if (previous != NULL && previous != aSubject)
+    if (previous != nullptr && previous != aSubject)
     {
         previous->detach(this);
     }

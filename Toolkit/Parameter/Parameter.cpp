@@ -32,15 +32,15 @@ bool formatParts(const Parameter& aParameter, std::string& aName, std::string& a
 }
 
 Parameter::Parameter()
-    : myMinimum(ParameterValue::minimum()), myMaximum(ParameterValue::maximum()), myOwner(NULL),
-      myValue(0), myValueTracker(NULL), myAvailable(true), myNotifyAlways(false), myDefinition(NULL)
+    : myMinimum(ParameterValue::minimum()), myMaximum(ParameterValue::maximum()), myOwner(nullptr),
+      myValue(0), myValueTracker(nullptr), myAvailable(true), myNotifyAlways(false), myDefinition(nullptr)
 {
 }
 
 Parameter::Parameter(AbstractProtocol* anOwner, const ParameterId& anId, const ParameterValue& aMinimum,
                      const ParameterValue& aMaximum, ParameterDefinition* aDefinition)
     : myMinimum(aMinimum), myMaximum(aMaximum), myOwner(anOwner), myId(anId), myValue(aMinimum),
-      myValueTracker(NULL), myAvailable(true), myNotifyAlways(false), myDefinition(aDefinition)
+      myValueTracker(nullptr), myAvailable(true), myNotifyAlways(false), myDefinition(aDefinition)
 {
 }
 
@@ -60,7 +60,7 @@ void Parameter::update(const ParameterValueMap& aValues)
         return;
     }
     myValue = entry->second;
-    if (myValueTracker != NULL)
+    if (myValueTracker != nullptr)
     {
         myValueTracker->onValue(myValue.toShort());
     }
@@ -126,7 +126,7 @@ ValueTracker* Parameter::setValueTracker(ValueTracker* aTracker)
 
 void Parameter::extrapolate()
 {
-    if (myValueTracker == NULL)
+    if (myValueTracker == nullptr)
     {
         return;
     }
@@ -137,7 +137,7 @@ void Parameter::extrapolate()
 
 void Parameter::writeHtmlRow(std::ostream& aStream) const
 {
-    if (myDefinition != NULL)
+    if (myDefinition != nullptr)
     {
         std::string name;
         std::string value;
@@ -152,7 +152,7 @@ void Parameter::writeHtmlRow(std::ostream& aStream) const
 
 void Parameter::addSource(Parameter* aSource)
 {
-    if (aSource != NULL)
+    if (aSource != nullptr)
     {
         mySources.insert(aSource);
     }
@@ -165,7 +165,7 @@ bool Parameter::inRange(const ParameterValue& aValue) const
 
 std::ostream& writeTextLine(std::ostream& aStream, const Parameter& aParameter)
 {
-    if (aParameter.definition() != NULL)
+    if (aParameter.definition() != nullptr)
     {
         std::string name;
         std::string value;

@@ -24,18 +24,18 @@ public:
     Parameter();
     // The current value starts equal to the minimum; the parameter is available.
     Parameter(AbstractProtocol* anOwner, const ParameterId& anId, const ParameterValue& aMinimum,
-              const ParameterValue& aMaximum, ParameterDefinition* aDefinition = NULL);
+              const ParameterValue& aMaximum, ParameterDefinition* aDefinition = nullptr);
     ~Parameter() override;
 
     // Takes the value of its id from the map when it differs (or always when
     // notify-always is set), feeds the tracker and notifies.
     virtual void update(const ParameterValueMap& aValues);
 
-    void setAvailable(bool anAvailable, Parameter* aSource = NULL);
+    void setAvailable(bool anAvailable, Parameter* aSource = nullptr);
     // Throw VornaException (the inconsistent-state text) when the current value
     // would fall outside the new limit; nothing changes then but the sources.
-    void setMinimum(const ParameterValue& aMinimum, Parameter* aSource = NULL);
-    void setMaximum(const ParameterValue& aMaximum, Parameter* aSource = NULL);
+    void setMinimum(const ParameterValue& aMinimum, Parameter* aSource = nullptr);
+    void setMaximum(const ParameterValue& aMaximum, Parameter* aSource = nullptr);
     void setNotifyAlways(bool aNotifyAlways = true);
     // Both return the previous pointer and delete nothing.
     ParameterDefinition* setDefinition(ParameterDefinition* aDefinition);

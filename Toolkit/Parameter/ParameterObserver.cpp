@@ -30,7 +30,7 @@ private:
 ParameterObserver::ParameterObserver(Parameter* aSubject, StatusCollection* aStatusCollection,
                                      ControlCollection* aControlCollection)
     : myControlCollection(aControlCollection), myStatusCollection(aStatusCollection), myAvailable(true),
-      myInnermostUpdate(NULL)
+      myInnermostUpdate(nullptr)
 {
     VORNA_ASSERT(aSubject != NULL);
     myValue = aSubject->value();
@@ -40,7 +40,7 @@ ParameterObserver::ParameterObserver(Parameter* aSubject, StatusCollection* aSta
 
 void ParameterObserver::update(Subject* aSubject)
 {
-    if (aSubject == NULL || aSubject != mySubject)
+    if (aSubject == nullptr || aSubject != mySubject)
     {
         return;
     }
@@ -52,7 +52,7 @@ void ParameterObserver::update(Subject* aSubject)
         myValue = subject->value();
         onNewValue();
         // The hook may have destroyed this observer, or its parameter.
-        if (scope.observerGone() || mySubject == NULL)
+        if (scope.observerGone() || mySubject == nullptr)
         {
             return;
         }
@@ -62,7 +62,7 @@ void ParameterObserver::update(Subject* aSubject)
 
 ParameterObserver::~ParameterObserver()
 {
-    for (Update* update = myInnermostUpdate; update != NULL; update = update->outer)
+    for (Update* update = myInnermostUpdate; update != nullptr; update = update->outer)
     {
         update->observerGone = true;
     }

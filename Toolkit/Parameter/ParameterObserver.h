@@ -17,8 +17,8 @@ public:
     // Attaches itself to aSubject; that first update runs before a derived
     // observer exists, so a derived observer that must show the initial state
     // calls its own onSubjectUpdated at the end of its constructor.
-    ParameterObserver(Parameter* aSubject, StatusCollection* aStatusCollection = NULL,
-                      ControlCollection* aControlCollection = NULL);
+    ParameterObserver(Parameter* aSubject, StatusCollection* aStatusCollection = nullptr,
+                      ControlCollection* aControlCollection = nullptr);
     void update(Subject* aSubject) override;
     ~ParameterObserver() override;
 

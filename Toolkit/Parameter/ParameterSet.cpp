@@ -8,6 +8,7 @@
 #include "Toolkit/Parameter/TextLineWriter.h"
 
 #include <ostream>
+#include <utility>
 
 namespace
 {
@@ -35,23 +36,34 @@ void writeAll(const Map& aParameters, Writer& aWriter)
 }
 
 ParameterSet::ParameterSet(AbstractProtocol* anOwner)
-    : myOwner(anOwner != NULL ? anOwner : &myLocalProtocol), myLocalProtocol(&myLocalStore), myRefreshBeforeSet(true)
+    : myOwner(anOwner != nullptr ? anOwner : &myLocalProtocol), myLocalProtocol(&myLocalStore), myRefreshBeforeSet(true)
 {
 }
 
 ParameterSet::~ParameterSet()
 {
-    for (Observer* observer : myOwnedObservers)
+    for (std::unique_ptr<Observer>& observer : myOwnedObservers)
     {
-        delete observer;
+        observer.reset();
     }
-    for (ParameterDefinition* definition : myOwnedDefinitions)
+    for (std::unique_ptr<ParameterDefinition>& definition : myOwnedDefinitions)
     {
-        delete definition;
+        definition.reset();
     }
-    myPollRing.clear();
-    myOwnedObservers.clear();
-    myOwnedDefinitions.clear();
+}
+
+Observer& ParameterSet::adoptObserver(std::unique_ptr<Observer> anObserver)
+{
+    VORNA_ASSERT(anObserver != nullptr);
+    myOwnedObservers.push_back(std::move(anObserver));
+    return *myOwnedObservers.back();
+}
+
+ParameterDefinition& ParameterSet::adoptDefinition(std::unique_ptr<ParameterDefinition> aDefinition)
+{
+    VORNA_ASSERT(aDefinition != nullptr);
+    myOwnedDefinitions.push_back(std::move(aDefinition));
+    return *myOwnedDefinitions.back();
 }
 
 void ParameterSet::refreshControls()

@@ -7,8 +7,9 @@
 
 #include <deque>
 #include <iosfwd>
-#include <list>
+#include <memory>
 #include <string>
+#include <vector>
 
 class AbstractProtocol;
 class Observer;
@@ -17,7 +18,8 @@ class ParameterDefinition;
 // All parameters of one device, read through the device's outermost protocol
 // (the owner): lookup by id, observer binding, the status poll ring, copies
 // between parameters, the configuration file and the reports. The tables that
-// derive from it fill the collections, the ring and the owned lists directly.
+// derive from it fill the collections directly, and the ring and the owned
+// objects through the operations below.
 class ParameterSet
 {
 public:
@@ -56,9 +58,14 @@ public:
     ParameterValueStore* localStore() { return &myLocalStore; }
     StatusCollection& statusCollection() { return myStatusParameters; }
     ControlCollection& controlCollection() { return myControlParameters; }
-    std::deque<signed char>& pollRing() { return myPollRing; }
-    std::list<Observer*>& ownedObservers() { return myOwnedObservers; }
-    std::list<ParameterDefinition*>& ownedDefinitions() { return myOwnedDefinitions; }
+    const std::deque<signed char>& pollRing() const { return myPollRing; }
+    // Appends a status group to the poll ring.
+    void addPollGroup(signed char aGroup) { myPollRing.push_back(aGroup); }
+    void clearPollRing() { myPollRing.clear(); }
+    // The set keeps these until it is destroyed: the observers first, in the
+    // order they came, then the definitions.
+    Observer& adoptObserver(std::unique_ptr<Observer> anObserver);
+    ParameterDefinition& adoptDefinition(std::unique_ptr<ParameterDefinition> aDefinition);
     bool refreshBeforeSet() const { return myRefreshBeforeSet; }
 
 protected:
@@ -67,12 +74,13 @@ protected:
     Protocol myLocalProtocol;
     StatusCollection myStatusParameters;
     ControlCollection myControlParameters;
-    std::list<Observer*> myOwnedObservers;
-    std::list<ParameterDefinition*> myOwnedDefinitions;
-    std::deque<signed char> myPollRing;
     bool myRefreshBeforeSet;
 
 private:
+    std::vector<std::unique_ptr<Observer>> myOwnedObservers;
+    std::vector<std::unique_ptr<ParameterDefinition>> myOwnedDefinitions;
+    std::deque<signed char> myPollRing;
+
     ParameterSet(const ParameterSet&) = delete;
     ParameterSet& operator=(const ParameterSet&) = delete;
 };

@@ -3,7 +3,7 @@
 #include "Toolkit/Parameter/IdleCallback.h"
 
 ProtocolImplementation::ProtocolImplementation()
-    : myIdleCallback(NULL)
+    : myIdleCallback(nullptr)
 {
 }
 
@@ -26,7 +26,7 @@ void ProtocolImplementation::setIdleCallback(IdleCallback* aCallback)
 
 void ProtocolImplementation::idle()
 {
-    if (myIdleCallback != NULL)
+    if (myIdleCallback != nullptr)
     {
         myIdleCallback->onIdle();
     }

@@ -50,7 +50,7 @@ Subject::~Subject()
     {
         Observer* observer = myObservers.front();
         myObservers.pop_front();
-        if (observer != NULL)
+        if (observer != nullptr)
         {
             observer->subjectDeleted(this);
         }
@@ -71,13 +71,13 @@ void Subject::detach(Observer* anObserver)
     {
         if (entry == anObserver)
         {
-            entry = NULL;
+            entry = nullptr;
         }
     }
-    if (anObserver != NULL && anObserver->subject() == this)
+    if (anObserver != nullptr && anObserver->subject() == this)
     {
         // Otherwise it would detach from a subject that may be long gone.
-        anObserver->mySubject = NULL;
+        anObserver->mySubject = nullptr;
     }
     purgeDetached();
 }
@@ -93,7 +93,7 @@ void Subject::notify()
         for (std::size_t i = 0; i < count; ++i, ++entry)
         {
             Observer* observer = *entry;
-            if (observer != NULL)
+            if (observer != nullptr)
             {
                 observer->update(this);
                 if (scope.subjectGone())
@@ -111,7 +111,7 @@ std::size_t Subject::observerCount() const
     std::size_t count = 0;
     for (Observer* entry : myObservers)
     {
-        if (entry != NULL)
+        if (entry != nullptr)
         {
             ++count;
         }
@@ -123,6 +123,6 @@ void Subject::purgeDetached()
 {
     if (myWalks == 0)
     {
-        myObservers.remove(NULL);
+        myObservers.remove(nullptr);
     }
 }

@@ -109,7 +109,7 @@ void run(unsigned aBaudRate)
 int main()
 {
     char folder[] = "/tmp/vorna-bench-link-XXXXXX";
-    if (::mkdtemp(folder) == NULL)
+    if (::mkdtemp(folder) == nullptr)
     {
         std::perror("mkdtemp");
         return 1;

@@ -58,7 +58,7 @@ public:
     void TearDown() override
     {
         delete theBackend;
-        theBackend = NULL;
+        theBackend = nullptr;
         myDisplay.stop();
     }
 
@@ -89,7 +89,7 @@ private:
 };
 
 std::string Environment::theProblem;
-Platform::WxBackend* Environment::theBackend = NULL;
+Platform::WxBackend* Environment::theBackend = nullptr;
 int Environment::theOriginalError = STDERR_FILENO;
 int Environment::theCaught = -1;
 off_t Environment::theRead = 0;
@@ -155,7 +155,7 @@ std::vector<std::string> takeToolkitComplaints()
 
 bool saveScreenshot(const std::string& aName, const Platform::Window& aWindow)
 {
-    if (backend() == NULL)
+    if (backend() == nullptr)
     {
         return false;
     }
@@ -172,7 +172,7 @@ bool saveScreenshot(const std::string& aName, const Platform::Window& aWindow)
 
 void settle(unsigned aMilliseconds)
 {
-    if (backend() != NULL)
+    if (backend() != nullptr)
     {
         backend()->settle(aMilliseconds);
     }

@@ -19,7 +19,7 @@ namespace DesktopSession
 // the focus as on a desktop, for tests of the user's keys; call it before
 // the tests run (from a static initialiser). Returns true.
 bool requestWindowManager();
-// The backend, or NULL when there is no display (problem() tells why).
+// The backend, or nullptr when there is no display (problem() tells why).
 Platform::WxBackend* backend();
 const std::string& problem();
 // The toolkit's warnings and criticals written since the last call.

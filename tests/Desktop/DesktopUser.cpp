@@ -41,7 +41,7 @@ struct Answer
 // between threads.
 struct DesktopUser::Connection
 {
-    Display* display = NULL;
+    Display* display = nullptr;
 };
 
 DesktopUser::DesktopUser() : myConnection(new Connection())
@@ -55,7 +55,7 @@ DesktopUser::~DesktopUser()
     {
         myThread.join();
     }
-    if (myConnection->display != NULL)
+    if (myConnection->display != nullptr)
     {
         XCloseDisplay(myConnection->display);
     }
@@ -63,10 +63,10 @@ DesktopUser::~DesktopUser()
 
 void DesktopUser::start(std::function<void(DesktopUser&)> aScript)
 {
-    if (myConnection->display == NULL)
+    if (myConnection->display == nullptr)
     {
-        myConnection->display = XOpenDisplay(NULL);
-        if (myConnection->display == NULL)
+        myConnection->display = XOpenDisplay(nullptr);
+        if (myConnection->display == nullptr)
         {
             throw std::runtime_error("the person finds no display");
         }
@@ -107,7 +107,7 @@ void DesktopUser::rescue()
             return;
         }
         WxBackend* backend = dynamic_cast<WxBackend*>(&Backend::current());
-        if (backend == NULL)
+        if (backend == nullptr)
         {
             return;
         }
@@ -186,7 +186,7 @@ wxRect DesktopUser::screenRectOf(const std::function<wxWindow*()>& aWidget)
     wxRect place;
     const bool found = look([&place, &aWidget]() {
         wxWindow* widget = aWidget();
-        if (widget == NULL || !widget->IsShownOnScreen())
+        if (widget == nullptr || !widget->IsShownOnScreen())
         {
             return false;
         }

@@ -14,7 +14,7 @@ namespace Platform
 {
 void InputTest::SetUp()
 {
-    if (DesktopSession::backend() == NULL)
+    if (DesktopSession::backend() == nullptr)
     {
         GTEST_SKIP() << "no desktop: " << DesktopSession::problem();
     }

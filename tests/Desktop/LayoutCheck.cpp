@@ -61,9 +61,9 @@ wxSize needOf(const Window& aControl, wxWindow& aWidget)
     case WindowKind::Static:
     case WindowKind::CheckBox:
     case WindowKind::RadioButton:
-        if (dynamic_cast<wxStaticText*>(&aWidget) != NULL || dynamic_cast<wxCheckBox*>(&aWidget) != NULL ||
-            dynamic_cast<wxRadioButton*>(&aWidget) != NULL || dynamic_cast<wxChoice*>(&aWidget) != NULL ||
-            dynamic_cast<wxComboBox*>(&aWidget) != NULL || dynamic_cast<wxToggleButton*>(&aWidget) != NULL)
+        if (dynamic_cast<wxStaticText*>(&aWidget) != nullptr || dynamic_cast<wxCheckBox*>(&aWidget) != nullptr ||
+            dynamic_cast<wxRadioButton*>(&aWidget) != nullptr || dynamic_cast<wxChoice*>(&aWidget) != nullptr ||
+            dynamic_cast<wxComboBox*>(&aWidget) != nullptr || dynamic_cast<wxToggleButton*>(&aWidget) != nullptr)
         {
             return aWidget.GetBestSize();
         }
@@ -75,7 +75,7 @@ wxSize needOf(const Window& aControl, wxWindow& aWidget)
         }
         return wxSize();
     case WindowKind::ListBox:
-        if (dynamic_cast<wxStaticText*>(&aWidget) != NULL)
+        if (dynamic_cast<wxStaticText*>(&aWidget) != nullptr)
         {
             // One line: its selected item's text.
             return aWidget.GetBestSize();
@@ -111,7 +111,7 @@ public:
                 continue;
             }
             wxWindow* widget = myView.widgetOf(*child);
-            if (widget == NULL || !widget->IsShownOnScreen())
+            if (widget == nullptr || !widget->IsShownOnScreen())
             {
                 fault(*child, "is visible in the model but its widget is not shown");
                 continue;
@@ -149,7 +149,7 @@ private:
     void checkInside(const Window& aParent, const Window& aChild, const wxRect& aPlace)
     {
         wxWindow* parent = myView.widgetOf(aParent);
-        if (parent == NULL)
+        if (parent == nullptr)
         {
             return;
         }
@@ -185,7 +185,7 @@ private:
         for (wxWindow* tab : aStrip.GetChildren())
         {
             wxToggleButton* button = dynamic_cast<wxToggleButton*>(tab);
-            if (button == NULL)
+            if (button == nullptr)
             {
                 continue;
             }

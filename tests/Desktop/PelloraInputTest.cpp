@@ -65,22 +65,22 @@ protected:
 
     ~PelloraInputTest() override { Platform::SerialLine::setProgramName(myProgramName); }
 
-    // The widget of a control of the form, or NULL; on the main thread.
+    // The widget of a control of the form, or nullptr; on the main thread.
     wxWindow* widget(int anId)
     {
-        if (application.frame() == NULL)
+        if (application.frame() == nullptr)
         {
-            return NULL;
+            return nullptr;
         }
         Window* control = application.frame()->window().findDescendant(anId);
-        return control != NULL ? backend().view().widgetOf(*control) : NULL;
+        return control != nullptr ? backend().view().widgetOf(*control) : nullptr;
     }
 
     wxWindow* toolButton(unsigned aCommand)
     {
-        Window* bar = application.frame() != NULL ? application.frame()->toolBar() : NULL;
-        Window* button = bar != NULL ? bar->findChild(static_cast<int>(aCommand)) : NULL;
-        return button != NULL ? backend().view().widgetOf(*button) : NULL;
+        Window* bar = application.frame() != nullptr ? application.frame()->toolBar() : nullptr;
+        Window* button = bar != nullptr ? bar->findChild(static_cast<int>(aCommand)) : nullptr;
+        return button != nullptr ? backend().view().widgetOf(*button) : nullptr;
     }
 
     Window& control(int anId) { return *application.frame()->window().findDescendant(anId); }
@@ -89,11 +89,11 @@ protected:
     {
         ASSERT_TRUE(aUser.waitUntil([this]() {
             wxTopLevelWindow* frame =
-                application.frame() != NULL
+                application.frame() != nullptr
                     ? dynamic_cast<wxTopLevelWindow*>(backend().view().widgetOf(application.frame()->window()))
-                    : NULL;
+                    : nullptr;
             // The window manager gave the program the focus.
-            return frame != NULL && frame->IsShownOnScreen() && frame->IsActive();
+            return frame != nullptr && frame->IsShownOnScreen() && frame->IsActive();
         })) << "the window did not come up with the focus";
     }
 
@@ -135,7 +135,7 @@ TEST_F(PelloraInputTest, RadioButtonsClickedShowOneChoicePerGroup)
                 {
                     wxRadioButton* radio = dynamic_cast<wxRadioButton*>(widget(id));
                     group += control(id).isChecked() ? "M" : "-";
-                    group += radio != NULL && radio->GetValue() ? "W" : "-";
+                    group += radio != nullptr && radio->GetValue() ? "W" : "-";
                 }
                 shown.push_back(group);
             }
@@ -172,7 +172,7 @@ TEST_F(PelloraInputTest, ToolsShowTheirPicturesTipsAndPrompts)
                 const std::vector<unsigned> buttons = bar.buttons();
                 const int index = static_cast<int>(std::find(buttons.begin(), buttons.end(), command) - buttons.begin());
                 wxBitmapButton* button = dynamic_cast<wxBitmapButton*>(toolButton(command));
-                if (button == NULL)
+                if (button == nullptr)
                 {
                     seen.push_back(name + ": no button");
                     return true;
@@ -286,12 +286,12 @@ TEST_F(PelloraInputTest, TheAboutBoxClosesByEscapeEnterAndSpace)
             const bool up = aUser.waitUntil([this]() {
                 const Window* about = backend().innermostModal();
                 wxTopLevelWindow* widget =
-                    about != NULL ? dynamic_cast<wxTopLevelWindow*>(backend().view().widgetOf(*about)) : NULL;
-                return widget != NULL && widget->IsShownOnScreen() && widget->IsActive();
+                    about != nullptr ? dynamic_cast<wxTopLevelWindow*>(backend().view().widgetOf(*about)) : nullptr;
+                return widget != nullptr && widget->IsShownOnScreen() && widget->IsActive();
             });
             ASSERT_TRUE(up) << "the About box did not come up with the focus";
             aUser.press(key);
-            if (aUser.waitUntil([this]() { return backend().innermostModal() == NULL; }))
+            if (aUser.waitUntil([this]() { return backend().innermostModal() == nullptr; }))
             {
                 closedBy.push_back(std::to_string(key));
             }

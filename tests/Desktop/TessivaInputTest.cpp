@@ -79,36 +79,36 @@ protected:
         application->setSplashWait(aSplashWait);
     }
 
-    wxWindow* widgetOf(const Window* aWindow) { return aWindow != NULL ? backend().view().widgetOf(*aWindow) : NULL; }
+    wxWindow* widgetOf(const Window* aWindow) { return aWindow != nullptr ? backend().view().widgetOf(*aWindow) : nullptr; }
 
-    // The modal dialog running, or NULL; on the main thread.
+    // The modal dialog running, or nullptr; on the main thread.
     Window* dialog() { return const_cast<Window*>(backend().innermostModal()); }
 
     // The dialog runs, shown, and the desktop gave it the focus.
     bool dialogActive()
     {
         wxTopLevelWindow* widget = dynamic_cast<wxTopLevelWindow*>(widgetOf(dialog()));
-        return widget != NULL && widget->IsShownOnScreen() && widget->IsActive();
+        return widget != nullptr && widget->IsShownOnScreen() && widget->IsActive();
     }
 
     bool frameActive()
     {
-        wxTopLevelWindow* widget = application->frame() != NULL
+        wxTopLevelWindow* widget = application->frame() != nullptr
                                        ? dynamic_cast<wxTopLevelWindow*>(widgetOf(&application->frame()->window()))
-                                       : NULL;
-        return widget != NULL && widget->IsShownOnScreen() && widget->IsActive() && dialog() == NULL;
+                                       : nullptr;
+        return widget != nullptr && widget->IsShownOnScreen() && widget->IsActive() && dialog() == nullptr;
     }
 
     Window* control(int anId)
     {
-        return application->frame() != NULL ? application->frame()->window().findDescendant(anId) : NULL;
+        return application->frame() != nullptr ? application->frame()->window().findDescendant(anId) : nullptr;
     }
 
     // Opens a KQ350 through the Open Device dialog with the keyboard alone.
     void openOffLineKq350(DesktopUser& aUser)
     {
         ASSERT_TRUE(aUser.waitUntil([this]() { return dialogActive(); })) << "the Open Device dialog has no focus";
-        const auto focusIs = [](int anId) { return Window::focus() != NULL && Window::focus()->id() == anId; };
+        const auto focusIs = [](int anId) { return Window::focus() != nullptr && Window::focus()->id() == anId; };
         ASSERT_TRUE(aUser.look([&]() { return focusIs(OpenDeviceDialog::deviceTypeComboId); }))
             << "the device type is not the first stop";
         // The device type list: down to its last model.
@@ -122,7 +122,7 @@ protected:
         {
             aUser.press(XK_Tab);
             aUser.look([&stops]() {
-                stops.push_back(Window::focus() != NULL ? Window::focus()->id() : 0);
+                stops.push_back(Window::focus() != nullptr ? Window::focus()->id() : 0);
                 return true;
             });
         }
@@ -138,7 +138,7 @@ protected:
                 << "Space did not check Off Line";
         }
         aUser.press(XK_Return);
-        ASSERT_TRUE(aUser.waitUntil([this]() { return frameActive() && control(unitNameId) != NULL; }))
+        ASSERT_TRUE(aUser.waitUntil([this]() { return frameActive() && control(unitNameId) != nullptr; }))
             << "no KQ350 panel came up";
     }
 
@@ -156,11 +156,11 @@ TEST_F(TessivaInputTest, TheSplashIsPaintedBeforeItsWait)
     bool looked = false;
     application->setSplashWait([&](unsigned) {
         // The splash is the top-level window of the picture control.
-        Window* picture = NULL;
+        Window* picture = nullptr;
         for (wxWindow* top : wxTopLevelWindows)
         {
             Window* window = backend().view().windowOf(top);
-            if (window != NULL && window->findDescendant(R::splashPicture) != NULL)
+            if (window != nullptr && window->findDescendant(R::splashPicture) != nullptr)
             {
                 picture = window->findDescendant(R::splashPicture);
             }
@@ -209,7 +209,7 @@ TEST_F(TessivaInputTest, TheUnitNameTypedWithEditingKeysIsWhatTheDeviceHolds)
         const auto field = [this]() { return widgetOf(control(unitNameId)); };
         const auto fieldText = [this]() {
             wxTextCtrl* text = dynamic_cast<wxTextCtrl*>(widgetOf(control(unitNameId)));
-            return text != NULL ? std::string(text->GetValue().utf8_str()) : std::string("?");
+            return text != nullptr ? std::string(text->GetValue().utf8_str()) : std::string("?");
         };
         const auto modelText = [this]() { return control(unitNameId)->text(); };
         aUser.look([&]() {
@@ -290,7 +290,7 @@ TEST_F(TessivaInputTest, OnLineStatusListsShowThePolledValuesAndAClickWritesOnce
             return dialog()->findDescendant(OpenDeviceDialog::deviceTypeComboId)->selection() == 2;
         }));
         aUser.press(XK_Return);
-        ASSERT_TRUE(aUser.waitUntil([this]() { return frameActive() && control(unitNameId) != NULL; },
+        ASSERT_TRUE(aUser.waitUntil([this]() { return frameActive() && control(unitNameId) != nullptr; },
                                     std::chrono::seconds(10)))
             << "no KQ350 panel came up";
         // A few rounds of polling.
@@ -306,7 +306,7 @@ TEST_F(TessivaInputTest, OnLineStatusListsShowThePolledValuesAndAClickWritesOnce
                     pending.push_back(child);
                 }
                 if (window->kind() != Platform::WindowKind::ListBox || !window->isVisible() ||
-                    widgetOf(window) == NULL)
+                    widgetOf(window) == nullptr)
                 {
                     continue;
                 }
@@ -378,7 +378,7 @@ TEST_F(TessivaInputTest, F1ShowsTheHelpTopics)
         aUser.press(XK_Escape);
         ASSERT_TRUE(aUser.waitUntil([this]() { return frameActive(); }));
         aUser.press(XK_F1);
-        shown = aUser.waitUntil([this]() { return backend().isMessageBoxShown() && wxGetActiveWindow() != NULL; });
+        shown = aUser.waitUntil([this]() { return backend().isMessageBoxShown() && wxGetActiveWindow() != nullptr; });
         aUser.press(XK_Return);
         gone = aUser.waitUntil([this]() { return !backend().isMessageBoxShown() && frameActive(); });
         aUser.press(XK_F4, {XK_Alt_L});
@@ -409,7 +409,7 @@ TEST_F(TessivaInputTest, AFailedOpeningShowsItsErrorOnTop)
             for (wxWindow* top : wxTopLevelWindows)
             {
                 const Window* window = backend().view().windowOf(top);
-                if (window != NULL && window->templateId() == OpenDeviceDialog::templateId && top->IsShown())
+                if (window != nullptr && window->templateId() == OpenDeviceDialog::templateId && top->IsShown())
                 {
                     return false;
                 }
@@ -419,7 +419,7 @@ TEST_F(TessivaInputTest, AFailedOpeningShowsItsErrorOnTop)
         errorOnTop = aUser.waitUntil(
             [this]() {
                 wxWindow* active = wxGetActiveWindow();
-                return backend().isMessageBoxShown() && active != NULL && backend().view().windowOf(active) == NULL;
+                return backend().isMessageBoxShown() && active != nullptr && backend().view().windowOf(active) == nullptr;
             },
             std::chrono::seconds(20));
         aUser.press(XK_Return);
@@ -496,7 +496,7 @@ TEST_F(TessivaInputTest, AClickOnATabShowsItsDevice)
         // A second one: the dialog keeps the last choices.
         aUser.clickOn([this]() {
             Window* bar = application->frame()->toolBar();
-            return widgetOf(bar != NULL ? bar->findChild(static_cast<int>(R::newDeviceCommand)) : NULL);
+            return widgetOf(bar != nullptr ? bar->findChild(static_cast<int>(R::newDeviceCommand)) : nullptr);
         });
         ASSERT_TRUE(aUser.waitUntil([this]() { return dialogActive(); })) << "the Open Device dialog has no focus";
         aUser.press(XK_Return);
@@ -517,14 +517,14 @@ TEST_F(TessivaInputTest, AClickOnATabShowsItsDevice)
                 // The tab row: a button per tab, in order.
                 wxWindow* strip = widgetOf(tabs());
                 int tab = 0;
-                for (wxWindow* child : strip != NULL ? strip->GetChildren() : wxWindowList())
+                for (wxWindow* child : strip != nullptr ? strip->GetChildren() : wxWindowList())
                 {
-                    if (dynamic_cast<wxToggleButton*>(child) != NULL && tab++ == index)
+                    if (dynamic_cast<wxToggleButton*>(child) != nullptr && tab++ == index)
                     {
                         return child;
                     }
                 }
-                return NULL;
+                return nullptr;
             });
             EXPECT_TRUE(aUser.waitUntil([&]() { return tabs()->selection() == index; })) << "tab " << index;
             state();

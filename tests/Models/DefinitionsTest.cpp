@@ -78,8 +78,8 @@ TEST_F(DefinitionsTest, TextLessRowsAreLeftOutOrShownById)
     std::ostringstream name;
     EXPECT_FALSE(EmptyDefinition().formatName(name));
     EXPECT_EQ("", name.str());
-    EXPECT_EQ(NULL, status('F', 0).definition());
-    EXPECT_EQ(NULL, status('@', 8).definition());
+    EXPECT_EQ(nullptr, status('F', 0).definition());
+    EXPECT_EQ(nullptr, status('@', 8).definition());
     std::ostringstream line;
     line << status('F', 2);
     EXPECT_EQ("(46, 2): 0", line.str());

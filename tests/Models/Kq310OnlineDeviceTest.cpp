@@ -106,9 +106,9 @@ protected:
     // The device took its opening back: the port is closed once ours is too.
     void expectOpeningGivenBack()
     {
-        EXPECT_TRUE(myPort.isOpen(NULL));
+        EXPECT_TRUE(myPort.isOpen(nullptr));
         myPort.close();
-        EXPECT_FALSE(myPort.isOpen(NULL));
+        EXPECT_FALSE(myPort.isOpen(nullptr));
     }
 
     PortProfile myProfile;
@@ -220,7 +220,7 @@ TEST_F(Kq310OnlineDeviceTest, ForeignErrorFailsTheOpeningLikeAnyOther)
             EXPECT_STREQ("line gone", anError.what()) << failing;
         }
         EXPECT_EQ(failing, myPort.reads) << "nothing read after the failure";
-        EXPECT_TRUE(myPort.isOpen(NULL)) << "only the device's opening is given back, read " << failing;
+        EXPECT_TRUE(myPort.isOpen(nullptr)) << "only the device's opening is given back, read " << failing;
     }
     myPort.failingRead = 0;
     expectOpeningGivenBack();
@@ -236,7 +236,7 @@ TEST_F(Kq310OnlineDeviceTest, TwoDevicesShareOnePort)
     myPort.open(thePort, 38400);
     auto second = std::make_unique<Kq310OnlineDevice>(&myPort, other);
     first.reset();
-    ASSERT_TRUE(myPort.isOpen(NULL));
+    ASSERT_TRUE(myPort.isOpen(nullptr));
     myEmulator.setValue(other, 'I', 0, UnitEmulator::integer(1));
     second->pollNext();
     EXPECT_EQ(1, status(*second, 'I', 0).value().toShort());

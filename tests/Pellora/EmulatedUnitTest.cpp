@@ -57,7 +57,7 @@ protected:
         myDevice.reset(new SerialDevice(myPort.get()));
     }
 
-    bool run(const std::string& aScript, std::uint16_t anAddress = address, const DownloadClock* aClock = NULL)
+    bool run(const std::string& aScript, std::uint16_t anAddress = address, const DownloadClock* aClock = nullptr)
     {
         Interpreter interpreter(&myOperator, myDevice.get(), anAddress, Interpreter::DefaultQueryKeyword, aClock);
         return interpreter.runScript(myFolder.write("script.prx", aScript));

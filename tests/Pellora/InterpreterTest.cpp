@@ -15,6 +15,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -387,6 +388,6 @@ TEST(InterpreterDeathTest, NeedsAFactoryAndADevice)
 
 TEST(NodeDeathTest, SequenceNeedsBothChildren)
 {
-    EXPECT_DEATH(ParseNode(new NoOpNode, NULL), "aLeftChild != NULL && aRightChild != NULL");
+    EXPECT_DEATH(ParseNode(std::make_unique<NoOpNode>(), nullptr), "aLeftChild != NULL && aRightChild != NULL");
 }
 }

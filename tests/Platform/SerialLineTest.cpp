@@ -361,7 +361,7 @@ public:
     {
         myRunning = false;
         mySender.join();
-        ::sigaction(SIGUSR1, &myPrevious, NULL);
+        ::sigaction(SIGUSR1, &myPrevious, nullptr);
     }
 
 private:

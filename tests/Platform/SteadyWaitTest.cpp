@@ -11,7 +11,7 @@ class VirtualTime : public SteadyWait::TimeSource
 {
 public:
     VirtualTime() : myNow(SteadyWait::Clock::time_point()), mySleeps(0) { SteadyWait::setTimeSource(this); }
-    ~VirtualTime() { SteadyWait::setTimeSource(NULL); }
+    ~VirtualTime() { SteadyWait::setTimeSource(nullptr); }
 
     SteadyWait::Clock::time_point now() override { return myNow; }
     void sleepFor(SteadyWait::Clock::duration aDuration) override

@@ -280,7 +280,7 @@ TEST_F(OpenDeviceDialogTest, TheUpDownStepsThroughBusAddressesOnly)
         for (double held : {0.0, 2.5, 4.5, 8.5, 8.5, 8.5})
         {
             myUser.spin(theSpin, ScriptedUser::Arrow::Up, held);
-            const unsigned address = std::stoul(myUser.control(theAddress).text(), NULL, 16);
+            const unsigned address = std::stoul(myUser.control(theAddress).text(), nullptr, 16);
             EXPECT_EQ(0x8080u, address & 0x8080) << std::hex << address;
             EXPECT_EQ(0u, address & 1) << std::hex << address;
         }
@@ -317,7 +317,7 @@ TEST_F(OpenDeviceDialogTest, ATypedAddressIsNormalisedOrDropped)
             EXPECT_EQ(c.second, myUser.control(theAddress).text());
             myUser.click(Platform::DialogResult::ok);
         });
-        EXPECT_EQ(std::stoi(c.second, NULL, 16), readProfile()["device address"]);
+        EXPECT_EQ(std::stoi(c.second, nullptr, 16), readProfile()["device address"]);
     }
 }
 

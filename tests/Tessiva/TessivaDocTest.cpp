@@ -117,7 +117,7 @@ protected:
         return key;
     }
 
-    bool portOpen(short aPort, std::uint32_t* aBaudRate = NULL) { return myDocument.isPortOpen(aBaudRate, aPort); }
+    bool portOpen(short aPort, std::uint32_t* aBaudRate = nullptr) { return myDocument.isPortOpen(aBaudRate, aPort); }
 
     PortProfile myProfile;
     UnitEmulator myEmulator;

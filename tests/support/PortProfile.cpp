@@ -10,7 +10,7 @@ PortProfile::PortProfile()
     : myHadPrevious(false)
 {
     const char* previous = std::getenv("XDG_CONFIG_HOME");
-    myHadPrevious = previous != NULL;
+    myHadPrevious = previous != nullptr;
     if (myHadPrevious)
     {
         myPrevious = previous;

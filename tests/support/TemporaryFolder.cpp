@@ -11,7 +11,7 @@ TemporaryFolder::TemporaryFolder()
     const std::string pattern = (std::filesystem::temp_directory_path() / "vorna-test-XXXXXX").string();
     std::vector<char> name(pattern.begin(), pattern.end());
     name.push_back('\0');
-    if (::mkdtemp(name.data()) == NULL)
+    if (::mkdtemp(name.data()) == nullptr)
     {
         throw std::runtime_error("cannot make a temporary folder");
     }

@@ -24,7 +24,7 @@ namespace
 std::string findInPath(const std::string& aProgram)
 {
     const char* path = std::getenv("PATH");
-    std::string folders = path != NULL ? path : "/usr/bin:/bin";
+    std::string folders = path != nullptr ? path : "/usr/bin:/bin";
     std::size_t start = 0;
     while (start <= folders.size())
     {
@@ -77,7 +77,7 @@ bool isTaken(int aNumber)
 bool isManaged(const std::string& aDisplay)
 {
     Display* display = XOpenDisplay(aDisplay.c_str());
-    if (display == NULL)
+    if (display == nullptr)
     {
         return false;
     }
@@ -89,13 +89,13 @@ bool isManaged(const std::string& aDisplay)
         int format = 0;
         unsigned long count = 0;
         unsigned long after = 0;
-        unsigned char* data = NULL;
+        unsigned char* data = nullptr;
         if (XGetWindowProperty(display, DefaultRootWindow(display), check, 0, 1, False, XA_WINDOW, &type, &format,
                                &count, &after, &data) == Success)
         {
             managed = type == XA_WINDOW && count == 1;
         }
-        if (data != NULL)
+        if (data != nullptr)
         {
             XFree(data);
         }
@@ -182,7 +182,7 @@ bool VirtualDisplay::start(std::string& aReason)
             const std::string display = ":" + std::to_string(number);
             const std::string readyFd = std::to_string(ready[1]);
             execl(server.c_str(), "Xvfb", display.c_str(), "-screen", "0", "1280x1024x24", "-nolisten", "tcp",
-                  "-displayfd", readyFd.c_str(), static_cast<char*>(NULL));
+                  "-displayfd", readyFd.c_str(), static_cast<char*>(nullptr));
             _exit(127);
         }
         close(ready[1]);
@@ -223,7 +223,7 @@ bool VirtualDisplay::start(std::string& aReason)
             return true;
         }
         kill(child, SIGKILL);
-        waitpid(child, NULL, 0);
+        waitpid(child, nullptr, 0);
         if (!ended)
         {
             aReason = "Xvfb did not start within ten seconds";
@@ -264,7 +264,7 @@ bool VirtualDisplay::startWindowManager(std::string& aReason)
             dup2(quiet, STDERR_FILENO);
         }
         setenv("DISPLAY", display.c_str(), 1);
-        execl(manager.c_str(), "openbox", "--sm-disable", static_cast<char*>(NULL));
+        execl(manager.c_str(), "openbox", "--sm-disable", static_cast<char*>(nullptr));
         _exit(127);
     }
     myManager = child;
@@ -275,7 +275,7 @@ bool VirtualDisplay::startWindowManager(std::string& aReason)
         {
             return true;
         }
-        if (waitpid(myManager, NULL, WNOHANG) == myManager)
+        if (waitpid(myManager, nullptr, WNOHANG) == myManager)
         {
             myManager = -1;
             aReason = "openbox ended at once";

@@ -89,7 +89,7 @@ TEST_P(IdentificationTest, ChecksDeviceTypeThenFirmware)
         EXPECT_EQ(std::string(each.error), anError.what());
     }
     // Nothing of the failed table is left calling back from the protocol.
-    EXPECT_EQ(NULL, unit.values().idleCallback());
+    EXPECT_EQ(nullptr, unit.values().idleCallback());
 }
 
 INSTANTIATE_TEST_SUITE_P(

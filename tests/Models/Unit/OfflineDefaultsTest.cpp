@@ -288,7 +288,7 @@ TEST_P(OfflineDefaultsTest, ObserversAttachToAllThreeControlMaps)
     {
         EXPECT_STREQ("Parameter not found", anError.what());
     }
-    EXPECT_EQ(NULL, stray.subject());
+    EXPECT_EQ(nullptr, stray.subject());
 }
 
 TEST_P(OfflineDefaultsTest, PolledReferenceValuesAreTakenAsTheUnitSendsThem)
@@ -397,6 +397,6 @@ TEST(UnitOpeningTest, UnitApplyingDeemphasisCannotBeOpened)
                          anError.what())
                 << *model;
         }
-        EXPECT_EQ(NULL, unit.values().idleCallback()) << *model;
+        EXPECT_EQ(nullptr, unit.values().idleCallback()) << *model;
     }
 }

@@ -70,9 +70,9 @@ protected:
 
     void expectOnlyOurOpening()
     {
-        EXPECT_TRUE(myPort.isOpen(NULL));
+        EXPECT_TRUE(myPort.isOpen(nullptr));
         myPort.close();
-        EXPECT_FALSE(myPort.isOpen(NULL)) << "the device kept an opening";
+        EXPECT_FALSE(myPort.isOpen(nullptr)) << "the device kept an opening";
         myPort.open(thePort, 38400);
     }
 
@@ -292,7 +292,7 @@ TEST(UnitSilentLineTest, SilentUnitIsNotOpened)
     {
         EXPECT_STREQ("No response when expecting an ACK.", anError.what());
     }
-    EXPECT_FALSE(port.isOpen(NULL)) << "the device gave its opening back";
+    EXPECT_FALSE(port.isOpen(nullptr)) << "the device gave its opening back";
 }
 
 INSTANTIATE_TEST_SUITE_P(Models, UnitOnlineDeviceTest, ::testing::Values(&UnitModel::kq330(), &UnitModel::kq350()),

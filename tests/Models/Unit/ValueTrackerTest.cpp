@@ -181,5 +181,5 @@ TEST(TrackedParameterListTest, StepsEveryTrackedParameterWhileTheLineWaits)
         EXPECT_EQ(2, levelObserver.myUpdates) << "every step notifies";
         EXPECT_EQ(0, untrackedObserver.myUpdates);
     }
-    EXPECT_EQ(NULL, store.idleCallback()) << "a list that is gone is no longer called";
+    EXPECT_EQ(nullptr, store.idleCallback()) << "a list that is gone is no longer called";
 }

@@ -141,7 +141,7 @@ TEST(CommandRouterTest, NullTargetsArePassedOverAndRangesTakeEveryId)
     Target first("first");
     Target second("second");
     first.disable(11);
-    const Platform::CommandRouter router({NULL, &first, &second});
+    const Platform::CommandRouter router({nullptr, &first, &second});
     EXPECT_TRUE(router.route(10));
     EXPECT_FALSE(router.route(11)); // the first target disables it for everyone
     EXPECT_TRUE(router.route(12));

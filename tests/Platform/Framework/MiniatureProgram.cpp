@@ -205,12 +205,12 @@ bool TestApplication::initInstance()
 
 TestDocument* TestApplication::document() const
 {
-    return documentTemplate() != NULL ? static_cast<TestDocument*>(documentTemplate()->document()) : NULL;
+    return documentTemplate() != nullptr ? static_cast<TestDocument*>(documentTemplate()->document()) : nullptr;
 }
 
 TestView* TestApplication::view() const
 {
-    return frame() != NULL ? static_cast<TestView*>(frame()->activeView()) : NULL;
+    return frame() != nullptr ? static_cast<TestView*>(frame()->activeView()) : nullptr;
 }
 
 TestFrame* TestApplication::frame() const
@@ -231,7 +231,7 @@ Fixture::~Fixture()
 bool Fixture::start(TestApplication& anApplication, const std::vector<std::string>& anArguments)
 {
     const bool started = anApplication.start(anArguments);
-    if (anApplication.frame() != NULL)
+    if (anApplication.frame() != nullptr)
     {
         user.lookAt(anApplication.frame()->window());
     }

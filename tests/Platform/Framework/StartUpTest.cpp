@@ -202,7 +202,7 @@ TEST_F(StartUpTest, UpdateAllViewsSkipsTheSender)
     TestApplication application;
     ASSERT_TRUE(start(application));
     log.clear();
-    application.document()->updateAllViews(NULL, 7);
+    application.document()->updateAllViews(nullptr, 7);
     application.document()->updateAllViews(application.view(), 8);
     EXPECT_EQ(std::vector<std::string>{"update 7"}, log);
 }

@@ -35,7 +35,7 @@ TEST(DialogTemplateTest, BuildsOneChildPerControlInTemplateOrder)
     EXPECT_EQ(WindowKind::Dialog, dialog->kind());
     EXPECT_EQ(exampleTemplateId, dialog->templateId());
     EXPECT_EQ("Open Device", dialog->text());
-    EXPECT_EQ(NULL, dialog->parent());
+    EXPECT_EQ(nullptr, dialog->parent());
     EXPECT_EQ(Rectangle(0, 0, 270, 195), dialog->rectangle());
 
     const std::vector<Window*> children = dialog->children();
@@ -55,7 +55,7 @@ TEST(DialogTemplateTest, BuildsOneChildPerControlInTemplateOrder)
     EXPECT_TRUE(dialog->findChild(okButton)->style().defaultButton);
     EXPECT_EQ(Rectangle(15, 16, 135, 114), dialog->findChild(deviceType)->rectangle());
     EXPECT_EQ(&example.controls()[4], example.findControl(offLine));
-    EXPECT_EQ(NULL, example.findControl(4242));
+    EXPECT_EQ(nullptr, example.findControl(4242));
 }
 
 TEST(DialogTemplateTest, APageIsBuiltInsideItsParentWithItsStyles)

@@ -142,7 +142,7 @@ TEST(ScriptedProgramTest, AnUnexpectedBoxEndsTheSessionWithItsText)
     {
         EXPECT_STREQ("Unexpected message box \"The device is not responding.\"", failure.what());
     }
-    EXPECT_EQ(NULL, backend.activeDialog());
+    EXPECT_EQ(nullptr, backend.activeDialog());
     EXPECT_EQ(0u, Platform::WaitCursor::depth());
 }
 }

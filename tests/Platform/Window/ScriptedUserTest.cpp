@@ -384,7 +384,7 @@ TEST_F(ScriptedUserTest, AModalDialogIsPlayedByItsScriptAndEndsWithItsButton)
     EXPECT_EQ(DialogResult::ok, myBackend.runModal(*dialog));
     EXPECT_FALSE(dialog->isShown());
     EXPECT_FALSE(dialog->isModal());
-    EXPECT_EQ(NULL, myBackend.activeDialog());
+    EXPECT_EQ(nullptr, myBackend.activeDialog());
     myUser.finish();
 }
 
@@ -441,7 +441,7 @@ TEST_F(ScriptedUserTest, AScriptThatLeavesItsDialogOpenFails)
     {
         EXPECT_THAT(failure.what(), HasSubstr("left the dialog 135 \"Open Device\" open"));
     }
-    EXPECT_EQ(NULL, myBackend.activeDialog());
+    EXPECT_EQ(nullptr, myBackend.activeDialog());
 }
 
 TEST_F(ScriptedUserTest, AnswersAreUsedInOrderAndAnUnexpectedBoxFailsWithItsText)
@@ -539,7 +539,7 @@ TEST_F(ScriptedUserTest, NestedDialogsRunInsideTheirScripts)
     myUser.expectDialog(exampleTemplateId, [this](Window& anOuter) {
         myUser.expectDialog(exampleTemplateId, [this, &anOuter](Window& anInner) {
             EXPECT_EQ((std::vector<Window*>{&anOuter, &anInner}), myBackend.modalDialogs());
-            EXPECT_FALSE(myUser.click(anOuter.findChild(offLine) != NULL ? *anOuter.findChild(offLine) : anInner));
+            EXPECT_FALSE(myUser.click(anOuter.findChild(offLine) != nullptr ? *anOuter.findChild(offLine) : anInner));
             myUser.click(okButton);
         });
         EXPECT_EQ(DialogResult::ok, runExampleModally());

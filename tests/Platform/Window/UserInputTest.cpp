@@ -44,14 +44,14 @@ TEST_F(UserInputTest, AModalDialogBlocksInputEverywhereElse)
     EXPECT_TRUE(myModal->findChild(offLine)->isChecked());
     EXPECT_TRUE(blocked.reaches(*myModal));
 
-    const UserInput free(NULL);
+    const UserInput free(nullptr);
     EXPECT_TRUE(free.click(*myMain->findChild(offLine)));
     EXPECT_TRUE(myMain->findChild(offLine)->isChecked());
 }
 
 TEST_F(UserInputTest, KeysGoToTheFocusAndNowhereWithoutOne)
 {
-    const UserInput input(NULL);
+    const UserInput input(nullptr);
     EXPECT_FALSE(input.key('8'));
     Window& edit = *myMain->findChild(address);
     edit.setText("9080");
@@ -69,7 +69,7 @@ TEST_F(UserInputTest, KeysGoToTheFocusAndNowhereWithoutOne)
 
 TEST_F(UserInputTest, TheTabKeySkipsWhatCannotTakeTheFocusAndSelectsAnEditsText)
 {
-    const UserInput input(NULL);
+    const UserInput input(nullptr);
     Window& combo = *myMain->findChild(deviceType);
     Window& edit = *myMain->findChild(address);
     edit.setText("8280");
@@ -84,7 +84,7 @@ TEST_F(UserInputTest, TheTabKeySkipsWhatCannotTakeTheFocusAndSelectsAnEditsText)
 
 TEST_F(UserInputTest, TheLastControlTabsBackToTheFirstOrLosesTheFocus)
 {
-    const UserInput input(NULL);
+    const UserInput input(nullptr);
     Window& cancel = *myMain->findChild(cancelButton);
     cancel.setFocus();
     EXPECT_TRUE(input.tab(cancel));
@@ -94,12 +94,12 @@ TEST_F(UserInputTest, TheLastControlTabsBackToTheFirstOrLosesTheFocus)
     Window& only = lone.createChild(WindowKind::Edit, 1);
     only.setFocus();
     EXPECT_TRUE(input.tab(only));
-    EXPECT_EQ(NULL, Window::focus());
+    EXPECT_EQ(nullptr, Window::focus());
 }
 
 TEST_F(UserInputTest, TheCloseBoxOfADialogIsCancelUnlessItHandlesClosing)
 {
-    const UserInput input(NULL);
+    const UserInput input(nullptr);
     myModal->beginModal();
     input.close(*myModal);
     EXPECT_TRUE(myModal->dialogEnded());

@@ -449,7 +449,7 @@ TEST(WindowTreeTest, InputReachesOnlyWhatIsShownAndEnabledAllTheWayUp)
     EXPECT_TRUE(view.isAncestorOf(box));
     EXPECT_FALSE(box.isAncestorOf(view));
     EXPECT_EQ(&box, view.findDescendant(1104));
-    EXPECT_EQ(NULL, view.findChild(1104));
+    EXPECT_EQ(nullptr, view.findChild(1104));
     EXPECT_EQ(&panel, box.enclosingDialog());
 }
 
@@ -480,7 +480,7 @@ TEST(FocusTest, TheLoserHearsFirstThenTheWinner)
                                                                 {Notification::FocusGained, 1},
                                                                 {Notification::FocusLost, 1}};
     EXPECT_EQ(expected, recorder.myEvents);
-    EXPECT_EQ(NULL, Window::focus());
+    EXPECT_EQ(nullptr, Window::focus());
 }
 
 TEST(FocusTest, ADestroyedWindowTakesTheFocusWithItSilently)
@@ -492,7 +492,7 @@ TEST(FocusTest, ADestroyedWindowTakesTheFocusWithItSilently)
     edit.on(Notification::FocusLost, [&lost](Event&) { ++lost; });
     edit.setFocus();
     dialog.destroyChild(panel);
-    EXPECT_EQ(NULL, Window::focus());
+    EXPECT_EQ(nullptr, Window::focus());
     EXPECT_EQ(0, lost);
 }
 
@@ -633,7 +633,7 @@ TEST(HandlerTest, AHandlerMayDestroyItsOwnWindow)
     EXPECT_TRUE(button.notify(event));
     EXPECT_EQ(1, calls);
     EXPECT_FALSE(watch.alive());
-    EXPECT_EQ(NULL, watch.get());
+    EXPECT_EQ(nullptr, watch.get());
     EXPECT_TRUE(tabs.children().empty());
 }
 

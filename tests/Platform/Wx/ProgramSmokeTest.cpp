@@ -89,6 +89,6 @@ TEST(ProgramSmokeTest, TheMiniatureProgramRunsActedOnThroughItsWidgets)
     frame->Close();
     EXPECT_EQ(application.run(), 0);
     EXPECT_FALSE(watchdog.fired);
-    EXPECT_FALSE(application.frame() != NULL && application.frame()->window().isShown());
+    EXPECT_FALSE(application.frame() != nullptr && application.frame()->window().isShown());
 }
 }

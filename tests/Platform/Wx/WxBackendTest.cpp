@@ -86,7 +86,7 @@ public:
     void TearDown() override
     {
         delete theBackend;
-        theBackend = NULL;
+        theBackend = nullptr;
         myDisplay.stop();
     }
 
@@ -99,7 +99,7 @@ private:
 };
 
 std::string DisplayEnvironment::theProblem;
-WxBackend* DisplayEnvironment::theBackend = NULL;
+WxBackend* DisplayEnvironment::theBackend = nullptr;
 ::testing::Environment* const theEnvironment = ::testing::AddGlobalTestEnvironment(new DisplayEnvironment());
 
 DialogTemplate settingsTemplate()
@@ -194,7 +194,7 @@ protected:
         return result;
     }
 
-    WxBackend* backend = NULL;
+    WxBackend* backend = nullptr;
     std::unique_ptr<Window> dialog;
 };
 

@@ -158,7 +158,7 @@ TEST_F(ButtonObserverTest, ATwoBitmapButtonShowsTheBitmapThePredicateChooses)
     EXPECT_EQ(4014u, button.image());
     reportStatus(2);
     EXPECT_EQ(147u, button.image());
-    buttonCoordinator.setBitmap(NULL);
+    buttonCoordinator.setBitmap(nullptr);
     EXPECT_EQ(0u, button.image());
 }
 }

@@ -115,7 +115,7 @@ TEST_F(CheckBoxObserverTest, WithoutAParameterAClickAsksNothing)
         ControlParameter gone(&protocol, ParameterId('B', 1), ParameterValue(0), ParameterValue(1));
         gone.attach(observer.get());
     }
-    EXPECT_EQ(NULL, observer->subject());
+    EXPECT_EQ(nullptr, observer->subject());
     ASSERT_TRUE(user.click(1010));
     EXPECT_TRUE(unit.writes.empty());
 }

@@ -53,9 +53,9 @@ protected:
         level.setNotifyAlways();
     }
 
-    std::unique_ptr<MeterObserver> makeMeter(const MeterSettings& aSettings, const MeterScaler* aScaler = NULL)
+    std::unique_ptr<MeterObserver> makeMeter(const MeterSettings& aSettings, const MeterScaler* aScaler = nullptr)
     {
-        auto meter = std::make_unique<MeterObserver>(&bar, aScaler != NULL ? aScaler : &decibels, &aSettings);
+        auto meter = std::make_unique<MeterObserver>(&bar, aScaler != nullptr ? aScaler : &decibels, &aSettings);
         meter->setClock([this] { return now; });
         return meter;
     }
@@ -239,7 +239,7 @@ TEST_F(MeterObserverTest, AMissingWindowOrScalerIsRefused)
     const MeterSettings settings = frontPanelSettings();
     try
     {
-        MeterObserver meter(NULL, &decibels, &settings);
+        MeterObserver meter(nullptr, &decibels, &settings);
         ADD_FAILURE() << "no error";
     }
     catch (const VornaException& error)
@@ -248,7 +248,7 @@ TEST_F(MeterObserverTest, AMissingWindowOrScalerIsRefused)
     }
     try
     {
-        MeterObserver meter(&bar, NULL, &settings);
+        MeterObserver meter(&bar, nullptr, &settings);
         ADD_FAILURE() << "no error";
     }
     catch (const VornaException& error)

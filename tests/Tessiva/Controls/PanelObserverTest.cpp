@@ -136,7 +136,7 @@ TEST_F(PanelObserverTest, TheEncoderStateSelectorRefusesAMissingWindow)
 {
     Platform::Window& list = addControl(WindowKind::ListBox, 1003);
     const std::array<std::array<Platform::Window*, 2>, 3> missing = {
-        {{{NULL, &list}}, {{&list, NULL}}, {{NULL, NULL}}}};
+        {{{nullptr, &list}}, {{&list, nullptr}}, {{nullptr, nullptr}}}};
     for (const auto& windows : missing)
     {
         SCOPED_TRACE(&windows - missing.data());
@@ -278,7 +278,7 @@ protected:
         std::vector<int> indices;
         for (int index = 0; index < 32; ++index)
         {
-            if (edits[index] != NULL && edits[index]->isShown())
+            if (edits[index] != nullptr && edits[index]->isShown())
             {
                 indices.push_back(index);
             }
@@ -290,7 +290,7 @@ protected:
         std::vector<int> indices;
         for (int index = 0; index < 32; ++index)
         {
-            if (edits[index] != NULL && edits[index]->isEnabled())
+            if (edits[index] != nullptr && edits[index]->isEnabled())
             {
                 indices.push_back(index);
             }
@@ -348,7 +348,7 @@ TEST_F(ShowSelectedWindowTest, ActsOnlyWhenTheValueChanged)
 TEST_F(ShowSelectedWindowTest, SkipsWindowsNotCreatedAndTakesThemOnceTheyAre)
 {
     Platform::Window* const missing = edits[2];
-    edits[2] = NULL;
+    edits[2] = nullptr;
     missing->show(true);
     missing->enable(true);
     ShowSelectedWindowObserver observer(&number, 32, edits.data());
@@ -376,7 +376,7 @@ TEST_F(ShowSelectedWindowTest, RefusesAMissingSubjectOrRow)
 {
     EXPECT_DEATH(ShowSelectedWindowObserver(NULL, 32, edits.data()), "aSubject != NULL");
     EXPECT_DEATH(ShowSelectedWindowObserver(&number, 32, NULL), "aFirstWindow != NULL");
-    ShowSelectedWindowObserver empty(&number, 0, NULL);
+    ShowSelectedWindowObserver empty(&number, 0, nullptr);
     report(number, 1);
     EXPECT_EQ(32u, shown().size());
 }

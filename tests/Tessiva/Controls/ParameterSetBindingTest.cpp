@@ -72,6 +72,6 @@ TEST_F(ParameterSetBindingTest, ControlsShowWhatAFullReadBringsAndSendTheUsersCh
 TEST_F(ParameterSetBindingTest, AnUnknownIdIsTheSetsError)
 {
     EXPECT_THROW(set.attachControlObserver(ParameterId('B', 22), comboObserver.get()), VornaException);
-    EXPECT_EQ(NULL, comboObserver->subject());
+    EXPECT_EQ(nullptr, comboObserver->subject());
 }
 }

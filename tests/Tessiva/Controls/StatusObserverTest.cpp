@@ -96,10 +96,10 @@ TEST_F(StatusObserverTest, ABitmapObserverRefusesAnyMissingPart)
         const LoadedBitmap* whenFalse;
     };
     const Parts missing[] = {
-        {NULL, &bit0, &on, &red},
-        {&led, NULL, &on, &red},
-        {&led, &bit0, NULL, &red},
-        {&led, &bit0, &on, NULL},
+        {nullptr, &bit0, &on, &red},
+        {&led, nullptr, &on, &red},
+        {&led, &bit0, nullptr, &red},
+        {&led, &bit0, &on, nullptr},
     };
     for (const Parts& parts : missing)
     {
@@ -210,7 +210,7 @@ TEST_F(StatusObserverTest, ShowHideShowsTheWindowsOfEqualityOrDifference)
     ControlParameter& parameter = addParameter(33, -1, 1);
     Win32ShowHideObserver observer(&different, &equal, -1);
     observer.addWindowWhenEqual(&alsoEqual);
-    observer.addWindowWhenDifferent(NULL);
+    observer.addWindowWhenDifferent(nullptr);
     parameter.attach(&observer);
     const ShowHideCase cases[] = {{-1, true}, {0, false}, {1, false}, {-1, true}};
     for (const ShowHideCase& c : cases)
@@ -229,7 +229,7 @@ TEST_F(StatusObserverTest, WindowSelectShowsTheWindowOfTheValueCountedFromTheLas
     Platform::Window& second = addControl(WindowKind::Static, 2);
     Platform::Window& third = addControl(WindowKind::Static, 3);
     Win32WindowSelectObserver observer(&first, &second, &third);
-    Win32WindowSelectObserver withGap(NULL, &second, NULL);
+    Win32WindowSelectObserver withGap(nullptr, &second, nullptr);
     Parameter& selector = status;
     selector.attach(&observer);
     struct Case

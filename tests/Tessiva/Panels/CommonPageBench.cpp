@@ -109,7 +109,7 @@ void CommonPageBench::report(const ParameterId& anId, int aValue)
 void CommonPageBench::request(const ParameterId& anId, int aValue)
 {
     ControlParameter* parameter = dynamic_cast<ControlParameter*>(&control(anId));
-    ASSERT_TRUE(parameter != NULL);
+    ASSERT_TRUE(parameter != nullptr);
     parameter->setValue(ParameterValue(aValue));
 }
 

@@ -110,7 +110,7 @@ protected:
 
     DeviceKey myKey;
     PageTabControl myPages;
-    Platform::Window* myPageWindow = NULL;
+    Platform::Window* myPageWindow = nullptr;
 };
 
 TEST_F(DevicePageTest, ThePageTabsShowOnlyTheSelectedPage)
@@ -127,7 +127,7 @@ TEST_F(DevicePageTest, ThePageTabsShowOnlyTheSelectedPage)
     EXPECT_EQ((std::vector<bool>{false, true, false}), shown());
     // A hidden page still follows its parameter.
     setControl(myKey, theDataRate, 12);
-    ASSERT_TRUE(first.observer.parameter() != NULL);
+    ASSERT_TRUE(first.observer.parameter() != nullptr);
     EXPECT_EQ(12, first.observer.parameter()->value().toShort());
     myUser.finish();
 }
@@ -137,10 +137,10 @@ TEST_F(DevicePageTest, ThePageIsBuiltAndBoundInItsConstructor)
     ProbePage& page = addPage();
     EXPECT_EQ(1, page.inits);
     EXPECT_EQ(1, page.exchanges);
-    ASSERT_TRUE(page.window() != NULL);
+    ASSERT_TRUE(page.window() != nullptr);
     EXPECT_EQ(myPageWindow, page.window()->parent());
     EXPECT_EQ(page.window(), myPageWindow->children().front());
-    EXPECT_TRUE(page.observer.parameter() != NULL);
+    EXPECT_TRUE(page.observer.parameter() != nullptr);
 
     LaterPage later(myPageWindow, myKey, &myDocument);
     EXPECT_EQ(1, later.exchanges);
@@ -153,7 +153,7 @@ TEST_F(DevicePageTest, EnterAndEscapeNeitherCloseNorHideAPage)
     page.control(theFieldId).setFocus();
     myUser.pressEnter();
     myUser.pressEscape();
-    ASSERT_TRUE(page.window() != NULL);
+    ASSERT_TRUE(page.window() != nullptr);
     EXPECT_TRUE(page.window()->isVisible());
     myUser.finish();
 }
@@ -163,7 +163,7 @@ TEST_F(DevicePageTest, APageOfADeviceThatIsGoneAttachesNothingAndReportsNothing)
     myDocument.closeDevice(myKey);
     const int updates = myView.updates;
     ProbePage& page = addPage();
-    EXPECT_TRUE(page.observer.parameter() == NULL);
+    EXPECT_TRUE(page.observer.parameter() == nullptr);
     EXPECT_LT(updates, myView.updates);
     EXPECT_TRUE(myUser.click(theFailButtonId));
     myUser.finish();
@@ -218,7 +218,7 @@ protected:
         values.find(DeviceSettings::baudRateId).setValue(ParameterValue(2));
         DeviceKey key(0, 0);
         EXPECT_TRUE(myDocument.createKq310Device(key, settings));
-        Kq310FrontPanel* panel = new Kq310FrontPanel(myTabWindow, key, &myDocument, NULL);
+        Kq310FrontPanel* panel = new Kq310FrontPanel(myTabWindow, key, &myDocument, nullptr);
         myTabs.addPanel("Kq310", panel);
         return *panel;
     }

@@ -23,6 +23,6 @@ Parameter& deviceParameter(CTessivaDoc& aDocument, const DeviceKey& aKey, const 
         aDocument.attachStatusObserver(aKey, anId, &probe);
     }
     Parameter* found = dynamic_cast<Parameter*>(probe.subject());
-    EXPECT_TRUE(found != NULL);
+    EXPECT_TRUE(found != nullptr);
     return *found;
 }

@@ -25,7 +25,7 @@ class NamedPanel : public DevicePanel
 {
 public:
     NamedPanel(const DeviceKey& aKey, CTessivaDoc* aDocument, const std::string& aName)
-        : DevicePanel(NULL, aKey, aDocument, 0), name(aName)
+        : DevicePanel(nullptr, aKey, aDocument, 0), name(aName)
     {
     }
     void getName(std::string& aName) const override { aName = name; }
@@ -45,7 +45,7 @@ protected:
         for (int index = 0; index < myTabs.panelCount(); ++index)
         {
             const Platform::Window* window = myTabs.panel(index)->window();
-            EXPECT_TRUE(window != NULL);
+            EXPECT_TRUE(window != nullptr);
             EXPECT_EQ(window->isShown(), window->isEnabled());
             result.push_back(window->isShown());
         }
@@ -135,7 +135,7 @@ TEST_F(DeviceTabControlTest, WithoutTabsTheDeviceCommandsDoNothing)
     myTabs.removeTab(0);
     EXPECT_EQ("", configuration.str() + text.str() + html.str());
     EXPECT_EQ(0, myView.updates);
-    EXPECT_TRUE(myTabs.selectedPanel() == NULL);
+    EXPECT_TRUE(myTabs.selectedPanel() == nullptr);
     myUser.finish();
 }
 
@@ -230,7 +230,7 @@ TEST_F(DeviceTabControlTest, TheUnitNameRelabelsItsTabEachTimeItNotifies)
     ParameterProbe otherProbe;
     Parameter& rate = control(first, theDataRate, otherProbe);
     observer.update(&rate);
-    observer.update(NULL);
+    observer.update(nullptr);
     EXPECT_EQ("Studio A", panel->name);
 }
 

@@ -128,7 +128,7 @@ TEST_P(DualMonoPageTest, MetersScaleTheirRawValues)
         const MeterObserver* meter = each.id.index() == 11   ? myPage->inputLevelMeter()
                                      : each.id.index() == 13 ? myPage->lineModeMeter()
                                                              : myPage->rfModeMeter();
-        ASSERT_TRUE(meter != NULL);
+        ASSERT_TRUE(meter != nullptr);
         EXPECT_TRUE(meter->drawn());
         EXPECT_DOUBLE_EQ(each.level, meter->lastLevel()) << each.id.index() << " raw " << each.raw;
     }
@@ -139,7 +139,7 @@ TEST_P(DualMonoPageTest, EnterAndEscapeLeaveThePageOpen)
     myUser.control(DualMonoPage::roomTypeId).setFocus();
     myUser.pressEnter();
     myUser.pressEscape();
-    ASSERT_TRUE(myPage->window() != NULL);
+    ASSERT_TRUE(myPage->window() != nullptr);
     EXPECT_TRUE(myPage->window()->isShown());
 }
 

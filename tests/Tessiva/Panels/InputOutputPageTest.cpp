@@ -129,7 +129,7 @@ TEST_F(InputOutputPageTest, TheRoutingDialogWritesEachChoiceWhilePollingIsStoppe
 
 TEST_F(InputOutputPageTest, WithoutAViewTheRoutingButtonOpensNothing)
 {
-    InputOutputPage page(&parent(), myKey, &myDocument, NULL);
+    InputOutputPage page(&parent(), myKey, &myDocument, nullptr);
     myPage.reset();
     ASSERT_TRUE(myUser.click(InputOutputPage::routingButtonId));
     myUser.finish();

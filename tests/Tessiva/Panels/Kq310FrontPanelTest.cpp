@@ -269,13 +269,13 @@ TEST_F(Kq310FrontPanelTest, MetersReadDecibelsBelowFullScale)
     {
         SCOPED_TRACE(index);
         const MeterObserver* meter = myPanel.meter(index);
-        ASSERT_TRUE(meter != NULL);
-        EXPECT_TRUE(meter->subject() != NULL);
+        ASSERT_TRUE(meter != nullptr);
+        EXPECT_TRUE(meter->subject() != nullptr);
         EXPECT_DOUBLE_EQ(-60.0, meter->computedLevel(0));
         EXPECT_NEAR(-6.02, meter->computedLevel(16384), 0.01);
         EXPECT_NEAR(0.0, meter->computedLevel(32767), 0.001);
     }
-    EXPECT_TRUE(myPanel.meter(6) == NULL);
+    EXPECT_TRUE(myPanel.meter(6) == nullptr);
 }
 
 TEST_F(Kq310FrontPanelTest, RefreshingTheMetersPaintsEachValueWhetherAvailableOrNot)
@@ -316,7 +316,7 @@ TEST_F(Kq310FrontPanelTest, RefreshingTheMetersPaintsEachValueWhetherAvailableOr
     myPanel.refreshMeters();
     for (int index = 0; index < 6; ++index)
     {
-        EXPECT_TRUE(myPanel.meter(index)->subject() == NULL) << index;
+        EXPECT_TRUE(myPanel.meter(index)->subject() == nullptr) << index;
         EXPECT_EQ(green, colourOf(at(bars[index]))) << index;
     }
 }
@@ -326,7 +326,7 @@ TEST_F(Kq310FrontPanelTest, EnterAndEscapeLeaveThePanelAlone)
     at(FrontPanel::dataRateId).setFocus();
     myUser.pressEnter();
     myUser.pressEscape();
-    ASSERT_TRUE(myPanel.window() != NULL);
+    ASSERT_TRUE(myPanel.window() != nullptr);
     EXPECT_TRUE(myPanel.window()->isVisible());
     EXPECT_EQ(1, myTabs.panelCount());
     myUser.finish();
@@ -345,7 +345,7 @@ TEST_F(Kq310FrontPanelTest, TabsLabelTheModelAndPortWhateverTheSettings)
 TEST_F(Kq310FrontPanelTest, PageTabsSwitchPages)
 {
     Kq310PageTabs& pages = myPanel.pages();
-    ASSERT_TRUE(pages.window() != NULL);
+    ASSERT_TRUE(pages.window() != nullptr);
     EXPECT_EQ(pages.window(), &at(Kq310FrontPanel::pagesId));
     EXPECT_EQ((std::vector<std::string>{"Preprocessing", "Bitstream Info", "Dual Mono", "Input/Output", "Time Code"}),
               pages.window()->items());
@@ -354,7 +354,7 @@ TEST_F(Kq310FrontPanelTest, PageTabsSwitchPages)
         for (int index = 0; index < pages.pageCount(); ++index)
         {
             SCOPED_TRACE(index);
-            ASSERT_TRUE(pages.page(index)->window() != NULL);
+            ASSERT_TRUE(pages.page(index)->window() != nullptr);
             EXPECT_EQ(index == aShown, pages.page(index)->window()->isShown());
             EXPECT_EQ(index == aShown, pages.page(index)->window()->isEnabled());
         }
@@ -386,11 +386,11 @@ TEST(Kq310FrontPanelAloneTest, APanelForADeviceThatIsGoneAttachesNothingAndRepor
 {
     PanelStage stage;
     const int updates = stage.myView.updates;
-    Kq310FrontPanel panel(stage.myTabWindow, DeviceKey(0, 7), &stage.myDocument, NULL);
+    Kq310FrontPanel panel(stage.myTabWindow, DeviceKey(0, 7), &stage.myDocument, nullptr);
     // The observers are there, bound to nothing.
     EXPECT_FALSE(panel.control(FrontPanel::lfeEnableId).isChecked());
-    ASSERT_TRUE(panel.meter(0) != NULL);
-    EXPECT_TRUE(panel.meter(0)->subject() == NULL);
+    ASSERT_TRUE(panel.meter(0) != nullptr);
+    EXPECT_TRUE(panel.meter(0)->subject() == nullptr);
     stage.myUser.lookAt(*stage.myMain);
     EXPECT_TRUE(stage.myUser.click(FrontPanel::startButtonId));
     EXPECT_TRUE(stage.myUser.click(FrontPanel::lfeEnableId));
@@ -424,10 +424,10 @@ TEST_P(MissingBitmapTest, StopsTheObserversWithItsMessage)
     const DeviceKey key = stage.openKq310();
     stage.myUser.expectMessageBox(GetParam() == FrontPanel::stopRunningBitmap ? "error loading the stop bitmap"
                                                                               : "error loading the start bitmap");
-    Kq310FrontPanel panel(stage.myTabWindow, key, &stage.myDocument, NULL);
+    Kq310FrontPanel panel(stage.myTabWindow, key, &stage.myDocument, nullptr);
     stage.myUser.finish();
     // What came before stays; the meters, which come after, never came.
-    EXPECT_TRUE(panel.meter(0) == NULL);
+    EXPECT_TRUE(panel.meter(0) == nullptr);
     EXPECT_NE(-1, panel.control(FrontPanel::dataRateId).selection());
 }
 

@@ -107,7 +107,7 @@ public:
     Kq310FrontPanel& addKq310()
     {
         const DeviceKey key = openKq310();
-        Kq310FrontPanel* panel = new Kq310FrontPanel(myTabWindow, key, &myDocument, NULL);
+        Kq310FrontPanel* panel = new Kq310FrontPanel(myTabWindow, key, &myDocument, nullptr);
         myTabs.addPanel("Kq310", panel);
         return *panel;
     }
@@ -116,13 +116,13 @@ public:
     Parameter& control(const DeviceKey& aKey, const ParameterId& anId, ParameterProbe& aProbe)
     {
         myDocument.attachControlObserver(aKey, anId, &aProbe);
-        EXPECT_TRUE(aProbe.parameter() != NULL);
+        EXPECT_TRUE(aProbe.parameter() != nullptr);
         return *aProbe.parameter();
     }
     Parameter& status(const DeviceKey& aKey, const ParameterId& anId, ParameterProbe& aProbe)
     {
         myDocument.attachStatusObserver(aKey, anId, &aProbe);
-        EXPECT_TRUE(aProbe.parameter() != NULL);
+        EXPECT_TRUE(aProbe.parameter() != nullptr);
         return *aProbe.parameter();
     }
     short controlValue(const DeviceKey& aKey, const ParameterId& anId)
@@ -169,7 +169,7 @@ public:
     std::unique_ptr<Platform::Window> myMain;
     DeviceTabControl myTabs;
     TabsView myView;
-    Platform::Window* myTabWindow = NULL;
+    Platform::Window* myTabWindow = nullptr;
 };
 
 class PanelTest : public ::testing::Test, public PanelStage

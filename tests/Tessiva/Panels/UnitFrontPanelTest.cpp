@@ -43,7 +43,7 @@ protected:
 
     Platform::Window& myTabWindow;
     DeviceTabControl myTabs;
-    UnitFrontPanel* myPanel = NULL;
+    UnitFrontPanel* myPanel = nullptr;
 };
 
 TEST_P(UnitFrontPanelTest, ShowsTheUnitsIdentityAndName)
@@ -86,7 +86,7 @@ TEST_P(UnitFrontPanelTest, TheUnitNameIsRequestedOnLeavingAndRelabelsTheTab)
     myUser.pressEnter();
     EXPECT_EQ("Booth", controlText(ParameterId('a', 14)));
     EXPECT_EQ("Booth " + keyText(), label());
-    ASSERT_TRUE(myPanel->window() != NULL);
+    ASSERT_TRUE(myPanel->window() != nullptr);
     EXPECT_TRUE(myPanel->window()->isShown());
 
     // Sixteen characters at most.

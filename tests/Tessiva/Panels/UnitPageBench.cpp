@@ -92,7 +92,7 @@ void UnitPageBench::report(const ParameterId& anId, const ParameterValue& aValue
 void UnitPageBench::request(const ParameterId& anId, const ParameterValue& aValue)
 {
     ControlParameter* parameter = dynamic_cast<ControlParameter*>(&control(anId));
-    ASSERT_TRUE(parameter != NULL);
+    ASSERT_TRUE(parameter != nullptr);
     parameter->setValue(aValue);
 }
 

@@ -71,7 +71,7 @@ public:
     void update(Subject* aSubject) override
     {
         Parameter* parameter = dynamic_cast<Parameter*>(aSubject);
-        if (parameter != NULL)
+        if (parameter != nullptr)
         {
             value = parameter->value().toShort();
         }
@@ -212,7 +212,7 @@ TEST_F(TessivaProgramTest, StartUpShowsTheSplashThenTheOpenDeviceDialogBeforeThe
                 const Platform::Rectangle screen = backend.screenArea();
                 EXPECT_LE(std::abs(placed.left + placed.right - screen.width()), 1);
                 EXPECT_LE(std::abs(placed.top + placed.bottom - screen.height()), 1);
-                splashShown = window->findChild(R::splashPicture) != NULL &&
+                splashShown = window->findChild(R::splashPicture) != nullptr &&
                               window->findChild(R::splashPicture)->image() == R::splashBitmap;
             }
         }
@@ -704,6 +704,6 @@ TEST_F(TessivaProgramTest, ADeviceWhosePanelCannotBeMadeIsClosedAgain)
     EXPECT_EQ(0, tabs().itemCount());
     EXPECT_EQ(0u, app->document()->deviceCount());
     // The port was given back: nothing holds COM1 any more.
-    EXPECT_FALSE(app->document()->isPortOpen(NULL, 1));
+    EXPECT_FALSE(app->document()->isPortOpen(nullptr, 1));
     EXPECT_TRUE(polling());
 }

@@ -250,10 +250,10 @@ TEST_F(EmulatorExchangeTest, PortIsSharedByCount)
     myPort.open(port, 38400);
     EXPECT_EQ("Tried to re-open a port at a different baud rate.", failure([this] { myPort.open(port, 9600); }));
     myPort.close();
-    EXPECT_TRUE(myPort.isOpen(NULL));
+    EXPECT_TRUE(myPort.isOpen(nullptr));
     EXPECT_EQ(ParameterValue(300), myProtocol->getValue(ParameterId('B', 4)));
     myPort.close();
-    EXPECT_FALSE(myPort.isOpen(NULL));
+    EXPECT_FALSE(myPort.isOpen(nullptr));
     EXPECT_EQ("Error sending serial data.", failure([this] { myProtocol->getValue(ParameterId('B', 4)); }));
     EXPECT_EQ("Error", myProtocol->getStatus().name());
 }

@@ -7,7 +7,7 @@
 #include <chrono>
 
 FakeSerialDevice::FakeSerialDevice()
-    : myTimeout(0), myFailWrites(false), myTime(NULL)
+    : myTimeout(0), myFailWrites(false), myTime(nullptr)
 {
 }
 
@@ -105,7 +105,7 @@ std::uint32_t FakeSerialDevice::read(unsigned char* aBuffer, std::uint32_t aCoun
         {
             myIncoming.pop_front();  // the silence that ended this read
         }
-        if (myTime != NULL)
+        if (myTime != nullptr)
         {
             myTime->advance(std::chrono::milliseconds(myTimeout));
         }

@@ -11,7 +11,7 @@
 PseudoTerminal::PseudoTerminal()
     : myMaster(::posix_openpt(O_RDWR | O_NOCTTY))
 {
-    if (myMaster < 0 || ::grantpt(myMaster) != 0 || ::unlockpt(myMaster) != 0 || ::ptsname(myMaster) == NULL)
+    if (myMaster < 0 || ::grantpt(myMaster) != 0 || ::unlockpt(myMaster) != 0 || ::ptsname(myMaster) == nullptr)
     {
         throw std::runtime_error("no pseudo-terminal");
     }

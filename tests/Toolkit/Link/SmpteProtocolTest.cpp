@@ -81,7 +81,7 @@ TEST(SmpteProtocolConstructionTest, RefusesANullDevice)
 {
     try
     {
-        SmpteProtocol protocol(0x8280, NULL);
+        SmpteProtocol protocol(0x8280, nullptr);
         FAIL() << "constructed without a device";
     }
     catch (const ProtocolException& anError)

@@ -10,7 +10,7 @@ VirtualTime::VirtualTime()
 
 VirtualTime::~VirtualTime()
 {
-    Platform::SteadyWait::setTimeSource(NULL);
+    Platform::SteadyWait::setTimeSource(nullptr);
 }
 
 Platform::SteadyWait::Clock::time_point VirtualTime::now()

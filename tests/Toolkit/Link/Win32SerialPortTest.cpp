@@ -64,7 +64,7 @@ TEST_F(Win32SerialPortTest, ClosedPortReportsRateZero)
     std::uint32_t rate = 1;
     EXPECT_FALSE(port.isOpen(&rate));
     EXPECT_EQ(0u, rate);
-    EXPECT_FALSE(port.isOpen(NULL));
+    EXPECT_FALSE(port.isOpen(nullptr));
 }
 
 TEST_F(Win32SerialPortTest, OpeningTwiceAtOneRateSharesTheLineUntilTheLastClose)
@@ -78,7 +78,7 @@ TEST_F(Win32SerialPortTest, OpeningTwiceAtOneRateSharesTheLineUntilTheLastClose)
     EXPECT_FALSE(isFree());
 
     port.close();
-    EXPECT_TRUE(port.isOpen(NULL));
+    EXPECT_TRUE(port.isOpen(nullptr));
     EXPECT_TRUE(carries(port));
 
     port.close();
@@ -86,7 +86,7 @@ TEST_F(Win32SerialPortTest, OpeningTwiceAtOneRateSharesTheLineUntilTheLastClose)
     EXPECT_EQ(0u, rate);
     EXPECT_TRUE(isFree());
     port.close();  // one close too many changes nothing
-    EXPECT_FALSE(port.isOpen(NULL));
+    EXPECT_FALSE(port.isOpen(nullptr));
 }
 
 TEST_F(Win32SerialPortTest, ReopeningAtAnotherRateIsRefusedAndChangesNothing)
@@ -98,7 +98,7 @@ TEST_F(Win32SerialPortTest, ReopeningAtAnotherRateIsRefusedAndChangesNothing)
     EXPECT_TRUE(port.isOpen(&rate));
     EXPECT_EQ(19200u, rate);
     port.close();
-    EXPECT_FALSE(port.isOpen(NULL));
+    EXPECT_FALSE(port.isOpen(nullptr));
     port.open(3, 9600);
     EXPECT_TRUE(port.isOpen(&rate));
     EXPECT_EQ(9600u, rate);
@@ -127,13 +127,13 @@ TEST_F(Win32SerialPortTest, LineThatCannotBeSetUpIsGivenBack)
     myProfile.map(5, "/dev/null");
     Win32SerialPort port;
     EXPECT_EQ("error getting the serial port state", failure([&port] { port.open(5, 9600); }));
-    EXPECT_FALSE(port.isOpen(NULL));
+    EXPECT_FALSE(port.isOpen(nullptr));
     // Had the first port kept its handle, the exclusive open would fail here.
     Win32SerialPort second;
     EXPECT_EQ("error getting the serial port state", failure([&second] { second.open(5, 9600); }));
 
     EXPECT_EQ("Error setting the serial port state.", failure([&port] { port.open(3, 0); }));
-    EXPECT_FALSE(port.isOpen(NULL));
+    EXPECT_FALSE(port.isOpen(nullptr));
     EXPECT_TRUE(isFree());
     port.open(3, 38400);
     EXPECT_TRUE(carries(port));
@@ -184,14 +184,14 @@ TEST_F(Win32SerialPortTest, CopiesNeverReleaseTheLineUnderEachOther)
     std::unique_ptr<Win32SerialPort> original(new Win32SerialPort(3, 38400));
     {
         Win32SerialPort copy(*original);
-        EXPECT_TRUE(copy.isOpen(NULL));
+        EXPECT_TRUE(copy.isOpen(nullptr));
     }
     EXPECT_TRUE(carries(*original));
 
     Win32SerialPort assigned;
     assigned = *original;
     original->close();
-    EXPECT_FALSE(original->isOpen(NULL));
+    EXPECT_FALSE(original->isOpen(nullptr));
     EXPECT_TRUE(carries(assigned));
     original.reset();
     assigned.close();

@@ -26,50 +26,50 @@ struct NullArgumentCase
 TEST(NullArgumentDeathTest, EveryCheckNamesItsArgument)
 {
     const std::vector<NullArgumentCase> cases = {
-        {"ParameterId::appendTo", [] { ParameterId('B', 1).appendTo(NULL); }, "aString != NULL"},
-        {"ParameterId::appendAround", [] { ParameterId('B', 1).appendAround(NULL, 0x2C); }, "aString != NULL"},
-        {"ParameterId::appendIndexTo", [] { ParameterId('B', 1).appendIndexTo(NULL); }, "aString != NULL"},
-        {"ParameterValue::appendTo", [] { ParameterValue(1).appendTo(NULL); }, "aString != NULL"},
+        {"ParameterId::appendTo", [] { ParameterId('B', 1).appendTo(nullptr); }, "aString != NULL"},
+        {"ParameterId::appendAround", [] { ParameterId('B', 1).appendAround(nullptr, 0x2C); }, "aString != NULL"},
+        {"ParameterId::appendIndexTo", [] { ParameterId('B', 1).appendIndexTo(nullptr); }, "aString != NULL"},
+        {"ParameterValue::appendTo", [] { ParameterValue(1).appendTo(nullptr); }, "aString != NULL"},
         {"ParameterId::save",
          [] {
              std::ostringstream stream;
-             ParameterId('B', 1).save(stream, NULL);
+             ParameterId('B', 1).save(stream, nullptr);
          },
          "aChecksum != NULL"},
         {"ParameterId::restore",
          [] {
              std::istringstream stream("B1");
              ParameterId id;
-             id.restore(stream, NULL);
+             id.restore(stream, nullptr);
          },
          "aChecksum != NULL"},
         {"ParameterValue::save",
          [] {
              std::ostringstream stream;
-             ParameterValue(1).save(stream, NULL);
+             ParameterValue(1).save(stream, nullptr);
          },
          "aChecksum != NULL"},
         {"ParameterValue::restore",
          [] {
              std::istringstream stream(std::string("\x00\x00\x00\x00", 4));
              ParameterValue value;
-             value.restore(stream, NULL);
+             value.restore(stream, nullptr);
          },
          "aChecksum != NULL"},
         {"ParameterValue::restoreBytes",
          [] {
              std::istringstream stream("ab");
              ParameterValue value;
-             value.restoreBytes(stream, 2, NULL);
+             value.restoreBytes(stream, 2, nullptr);
          },
          "aChecksum != NULL"},
-        {"ParameterObserver", [] { ParameterObserver observer(NULL); }, "aSubject != NULL"},
-        {"Protocol", [] { Protocol protocol(NULL); }, "anImplementation != NULL"},
-        {"CountRestorableParams", [] { CountRestorableParams count(NULL); }, "aCount != NULL"},
+        {"ParameterObserver", [] { ParameterObserver observer(nullptr); }, "aSubject != NULL"},
+        {"Protocol", [] { Protocol protocol(nullptr); }, "anImplementation != NULL"},
+        {"CountRestorableParams", [] { CountRestorableParams count(nullptr); }, "aCount != NULL"},
         {"SaveIdAndValue",
          [] {
              std::ostringstream stream;
-             SaveIdAndValue save(stream, NULL);
+             SaveIdAndValue save(stream, nullptr);
          },
          "aChecksum != NULL"},
     };

@@ -271,7 +271,7 @@ private:
 class ParameterObserverTest : public ::testing::Test
 {
 protected:
-    ParameterObserverTest() : myParameter(NULL, ParameterId('I', 1), ParameterValue(1), ParameterValue(9)) {}
+    ParameterObserverTest() : myParameter(nullptr, ParameterId('I', 1), ParameterValue(1), ParameterValue(9)) {}
 
     void receive(int aValue)
     {
@@ -309,7 +309,7 @@ TEST_F(ParameterObserverTest, AvailabilityChangeRunsOnlySubjectUpdated)
 TEST_F(ParameterObserverTest, AnUpdateFromAnotherSubjectIsIgnored)
 {
     HookObserver observer(&myParameter, myLog);
-    Parameter other(NULL, ParameterId('I', 2), ParameterValue(5), ParameterValue(9));
+    Parameter other(nullptr, ParameterId('I', 2), ParameterValue(5), ParameterValue(9));
     other.setAvailable(false);
     observer.update(&other);
     EXPECT_TRUE(myLog.empty());
@@ -349,7 +349,7 @@ TEST_F(ParameterObserverTest, AnObserverDestroyedByItsOwnHookIsNotCalledAgain)
 
 TEST_F(ParameterObserverTest, AnObserverWhoseParameterIsDestroyedByItsHookIsNotCalledAgain)
 {
-    std::unique_ptr<Parameter> parameter(new Parameter(NULL, ParameterId('I', 3), ParameterValue(0), ParameterValue(9)));
+    std::unique_ptr<Parameter> parameter(new Parameter(nullptr, ParameterId('I', 3), ParameterValue(0), ParameterValue(9)));
     SelfDestroyingObserver observer(parameter.get(), myLog);
     observer.myAction = [&] { parameter.reset(); };
     ParameterValueMap values;
@@ -372,7 +372,7 @@ TEST_F(ParameterObserverTest, AThrowingHookLeavesTheObserverSound)
 
 TEST_F(ParameterObserverTest, ASubjectDestroyedFirstLeavesTheObserverSafe)
 {
-    std::unique_ptr<Parameter> parameter(new Parameter(NULL, ParameterId('I', 3), ParameterValue(0), ParameterValue(1)));
+    std::unique_ptr<Parameter> parameter(new Parameter(nullptr, ParameterId('I', 3), ParameterValue(0), ParameterValue(1)));
     HookObserver observer(parameter.get(), myLog);
     parameter.reset();
     EXPECT_EQ(nullptr, observer.parameter());

@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -53,7 +54,10 @@ public:
         {
             myStatusParameters.add(Parameter(anOwner, id, ParameterValue(0), ParameterValue(99)));
         }
-        myPollRing = {'I', 'F', 'C'};
+        for (signed char group : {'I', 'F', 'C'})
+        {
+            addPollGroup(group);
+        }
     }
 };
 
@@ -106,7 +110,7 @@ TEST_F(ParameterSetTest, AFailedPollIsRepeatedNextTime)
 
 TEST_F(ParameterSetTest, AnEmptyRingPollsNothing)
 {
-    mySet.pollRing().clear();
+    mySet.clearPollRing();
     mySet.dispatchQueued();
     EXPECT_TRUE(myUnit.myRequests.empty());
 }
@@ -260,18 +264,16 @@ TEST(ParameterSet, TheDestructorDeletesOwnedObserversThenDefinitions)
     {
         TestSet set(&unit);
         Parameter& watched = set.statusCollection().find(ParameterId('I', 0));
-        set.ownedObservers().push_back(new DeletionObserver(log, "first"));
-        set.ownedObservers().push_back(new DeletionObserver(log, "second"));
-        watched.attach(set.ownedObservers().front());
-        watched.attach(set.ownedObservers().back());
-        set.ownedDefinitions().push_back(new NumericDefinition("Level"));
+        watched.attach(&set.adoptObserver(std::make_unique<DeletionObserver>(log, "first")));
+        watched.attach(&set.adoptObserver(std::make_unique<DeletionObserver>(log, "second")));
+        set.adoptDefinition(std::make_unique<NumericDefinition>("Level"));
     }
     EXPECT_EQ((std::vector<std::string>{"first", "second"}), log);
 }
 
 TEST(ParameterSet, WithoutAnOwnerTheLocalProtocolOwns)
 {
-    ParameterSet set(NULL);
+    ParameterSet set(nullptr);
     EXPECT_EQ(set.localProtocol(), set.owner());
     set.controlCollection().add(ControlParameter(set.owner(), ParameterId(0, 4), ParameterValue::minimum(), ParameterValue::maximum()));
     set.localStore()->values()[ParameterId(0, 4)] = ParameterValue(0x8280);
@@ -281,9 +283,9 @@ TEST(ParameterSet, WithoutAnOwnerTheLocalProtocolOwns)
 
 TEST(ParameterSet, AddReplacesAParameterUnderTheSameId)
 {
-    ParameterSet set(NULL);
-    set.statusCollection().add(Parameter(NULL, ParameterId('I', 0), ParameterValue(1), ParameterValue(2)));
-    set.statusCollection().add(Parameter(NULL, ParameterId('I', 0), ParameterValue(5), ParameterValue(6)));
+    ParameterSet set(nullptr);
+    set.statusCollection().add(Parameter(nullptr, ParameterId('I', 0), ParameterValue(1), ParameterValue(2)));
+    set.statusCollection().add(Parameter(nullptr, ParameterId('I', 0), ParameterValue(5), ParameterValue(6)));
     EXPECT_EQ(1u, set.statusCollection().parameters().size());
     EXPECT_EQ(ParameterValue(5), set.statusCollection().find(ParameterId('I', 0)).value());
 }

@@ -209,7 +209,7 @@ TEST_F(StatusParameterTest, FeedsTheTrackerBeforeTheObserversRun)
     receive(ParameterValue(-3));
     EXPECT_EQ((std::vector<int>{7, -3}), tracker.myValues);
     EXPECT_EQ((std::vector<std::size_t>{1, 2}), watcher.mySeen);
-    EXPECT_EQ(&tracker, myParameter.setValueTracker(NULL));
+    EXPECT_EQ(&tracker, myParameter.setValueTracker(nullptr));
 }
 
 TEST_F(StatusParameterTest, ExtrapolateTakesTheEstimateAndAlwaysNotifies)
@@ -236,7 +236,7 @@ TEST_F(StatusParameterTest, SetAvailableNotifiesOnChangeAndRecordsEverySource)
     Parameter source(&myProtocol, ParameterId('a', 2), ParameterValue(0), ParameterValue(1));
     myParameter.setAvailable(false, &source);
     myParameter.setAvailable(false, &source);
-    myParameter.setAvailable(false, NULL);
+    myParameter.setAvailable(false, nullptr);
     EXPECT_EQ(1, observer.myNotifications);
     EXPECT_FALSE(myParameter.available());
     EXPECT_EQ(1u, myParameter.sources().size());
@@ -317,7 +317,7 @@ TEST(Parameter, ACopyIsMemberwiseButWithoutObservers)
 
 TEST(Parameter, TextLineWithoutADefinitionIsTheIdAndTheInteger)
 {
-    Parameter parameter(NULL, ParameterId(0xF8, 2), ParameterValue(-2), ParameterValue(0));
+    Parameter parameter(nullptr, ParameterId(0xF8, 2), ParameterValue(-2), ParameterValue(0));
     std::ostringstream stream;
     stream << parameter;
     EXPECT_EQ("(fffffff8, 2): -2", stream.str());

@@ -155,7 +155,7 @@ TEST(Protocol, TheIdleCallbackReachesTheImplementation)
     implementation.idle();
     implementation.idle();
     EXPECT_EQ(2, callback.myCalls);
-    protocol.setIdleCallback(NULL);
+    protocol.setIdleCallback(nullptr);
     implementation.idle();
     EXPECT_EQ(2, callback.myCalls);
 }

@@ -35,7 +35,7 @@ public:
 class ReportSet : public ParameterSet
 {
 public:
-    ReportSet() : ParameterSet(NULL), myRate("Data Rate"), myName("Name"), myEmpty(""), myLevel("Level")
+    ReportSet() : ParameterSet(nullptr), myRate("Data Rate"), myName("Name"), myEmpty(""), myLevel("Level")
     {
         myRate[ParameterValue(3)] = "384 kbps";
         addControl('B', 0, &myRate, ParameterValue(3));
@@ -43,7 +43,7 @@ public:
         addControl('B', 2, &myEmpty, ParameterValue(std::string()));
         addControl('B', 5, &myBroken, ParameterValue(1));
         addControl('H', 1, &myLevel, ParameterValue(-31));
-        addControl('O', 0, NULL, ParameterValue(3));
+        addControl('O', 0, nullptr, ParameterValue(3));
         myStatusParameters.add(Parameter(myOwner, ParameterId(0xF8, 1), ParameterValue(-2), ParameterValue(0)));
         myStatusParameters.add(Parameter(myOwner, ParameterId('I', 0), ParameterValue(48), ParameterValue(48), &myLevel));
     }
@@ -107,7 +107,7 @@ TEST(Report, TheWholeSetHtmlReportEscapesItsTexts)
 
 TEST(Report, AnEmptySetGivesTheBareSkeletons)
 {
-    ParameterSet set(NULL);
+    ParameterSet set(nullptr);
     std::ostringstream text;
     set.writeTextReport(text, "Empty");
     EXPECT_EQ("Empty\n\nCONTROL PARAMETERS\nSTATUS PARAMETERS\n", text.str());
