@@ -795,7 +795,6 @@ wxWindow* WxView::create(Window& aWindow, wxWindow* aParent)
         {
             dialog = new wxPanel(aParent, wxID_ANY);
         }
-        dialog->SetFont(WxStyle::dialogFont());
         return dialog;
     }
     case WindowKind::Button:
@@ -1531,7 +1530,6 @@ void WxView::update(Peer& aPeer)
     {
         widget->Show(window->isShown());
     }
-    aPeer.shown = window->isShown();
 }
 
 void WxView::updateTabs(Peer& aPeer)

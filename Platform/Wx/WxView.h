@@ -71,7 +71,6 @@ private:
         WindowKind kind;
         std::string text;
         Rectangle rectangle;
-        bool shown = false;
         bool enabled = false;
         std::vector<std::string> items;
         int selection = -2;
