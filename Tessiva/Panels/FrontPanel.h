@@ -5,7 +5,7 @@
 #include "Tessiva/Controls/MeterSettings.h"
 #include "Tessiva/Controls/ReadOnlyListBox.h"
 #include "Tessiva/Panels/DevicePanel.h"
-#include "Tessiva/Panels/EncoderRunningPredicate.h"
+#include "Tessiva/Controls/EncoderRunningPredicate.h"
 
 #include <array>
 #include <memory>

@@ -13,7 +13,7 @@
 #include "Tessiva/Controls/Win32SpinObserver.h"
 #include "Tessiva/Controls/Win32WindowTextObserver.h"
 #include "Tessiva/Panels/DeviceErrorGuard.h"
-#include "Tessiva/Panels/ParameterHandleObserver.h"
+#include "Tessiva/Controls/ParameterHandleObserver.h"
 #include "Toolkit/Parameter/ParameterId.h"
 
 using Platform::Notification;

@@ -8,7 +8,7 @@
 #include "Tessiva/Controls/ReadOnlyListBox.h"
 #include "Tessiva/Controls/Win32BitmapObserver.h"
 #include "Tessiva/Controls/Win32StringListBoxObserver.h"
-#include "Tessiva/Panels/LedBitmaps.h"
+#include "Tessiva/Controls/LedBitmaps.h"
 #include "Toolkit/Parameter/ParameterId.h"
 #include "Toolkit/Parameter/VornaException.h"
 

@@ -9,8 +9,8 @@
 #include "Tessiva/Controls/Win32NumberListBoxObserver.h"
 #include "Tessiva/Controls/Win32SpinObserver.h"
 #include "Tessiva/Controls/Win32StringListBoxObserver.h"
-#include "Tessiva/Panels/BcdNumberListBoxObserver.h"
-#include "Tessiva/Panels/BcdSpinObserver.h"
+#include "Tessiva/Controls/BcdNumberListBoxObserver.h"
+#include "Tessiva/Controls/BcdSpinObserver.h"
 
 #include <string>
 

@@ -14,7 +14,7 @@
 #include "Tessiva/Controls/Win32SpinObserver.h"
 #include "Tessiva/Controls/Win32WindowTextObserver.h"
 #include "Tessiva/Panels/DeviceErrorGuard.h"
-#include "Tessiva/Panels/LedBitmaps.h"
+#include "Tessiva/Controls/LedBitmaps.h"
 #include "Tessiva/Panels/UnitNameObserver.h"
 #include "Toolkit/Parameter/ParameterId.h"
 #include "Toolkit/Parameter/VornaException.h"

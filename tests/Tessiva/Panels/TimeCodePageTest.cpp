@@ -3,7 +3,7 @@
 // and the received time code's displays.
 #include "tests/Tessiva/Panels/CommonPageBench.h"
 
-#include "Tessiva/Panels/Bcd.h"
+#include "Tessiva/Controls/Bcd.h"
 #include "Tessiva/Panels/TimeCodePage.h"
 
 #include <memory>

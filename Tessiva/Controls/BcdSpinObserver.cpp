@@ -1,6 +1,6 @@
-#include "Tessiva/Panels/BcdSpinObserver.h"
+#include "Tessiva/Controls/BcdSpinObserver.h"
 
-#include "Tessiva/Panels/Bcd.h"
+#include "Tessiva/Controls/Bcd.h"
 
 BcdSpinObserver::BcdSpinObserver(Platform::Window* aSpinControl) : Win32SpinObserver(aSpinControl)
 {

@@ -1,4 +1,4 @@
-#include "Tessiva/Panels/Bcd.h"
+#include "Tessiva/Controls/Bcd.h"
 
 #include <cstdint>
 

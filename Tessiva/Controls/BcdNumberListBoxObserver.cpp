@@ -1,6 +1,6 @@
-#include "Tessiva/Panels/BcdNumberListBoxObserver.h"
+#include "Tessiva/Controls/BcdNumberListBoxObserver.h"
 
-#include "Tessiva/Panels/Bcd.h"
+#include "Tessiva/Controls/Bcd.h"
 
 BcdNumberListBoxObserver::BcdNumberListBoxObserver(Platform::Window* aListBox, int aFirst, int aLast, int aWidth)
     : Win32NumberListBoxObserver(aListBox, aFirst, aLast, aWidth)

@@ -1,4 +1,4 @@
-#include "Tessiva/Panels/ParameterHandleObserver.h"
+#include "Tessiva/Controls/ParameterHandleObserver.h"
 
 ParameterHandleObserver::ParameterHandleObserver()
 {

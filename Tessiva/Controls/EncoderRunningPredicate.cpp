@@ -1,4 +1,4 @@
-#include "Tessiva/Panels/EncoderRunningPredicate.h"
+#include "Tessiva/Controls/EncoderRunningPredicate.h"
 
 #include "Toolkit/Parameter/ParameterValue.h"
 

@@ -1,4 +1,4 @@
-#include "Tessiva/Panels/LedBitmaps.h"
+#include "Tessiva/Controls/LedBitmaps.h"
 
 #include "Platform/Window/Bitmap.h"
 #include "Platform/Window/Colour.h"
