@@ -20,6 +20,7 @@ public:
     void click();
 
     const ParameterValue& cachedValue() const { return myValue; }
+    ButtonCoordinator* coordinator() const { return myCoordinator; }
 
 private:
     ButtonCoordinator* myCoordinator;

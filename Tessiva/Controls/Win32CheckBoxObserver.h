@@ -25,6 +25,7 @@ public:
     void click();
 
     bool displayedState() const { return myDisplayedState; }
+    Platform::Window* checkBox() const { return myCheckBox; }
 
 private:
     Platform::Window* myCheckBox;

@@ -31,6 +31,7 @@ public:
     int bottom() const { return myRange.bottom(); }
     int top() const { return myRange.top(); }
     int displayedIndex() const { return myDisplayedIndex; }
+    Platform::Window* comboBox() const { return myComboBox; }
 
 private:
     std::string textOf(int aValue) const;

@@ -31,6 +31,7 @@ public:
     virtual void refresh();
 
     const std::string& displayedText() const { return myDisplayedText; }
+    Platform::Window* editControl() const { return myEditControl; }
 
 private:
     class CommitScope;

@@ -24,6 +24,7 @@ public:
     // Asks for the value at the position aDelta away from the present one. A
     // value beyond the 16-bit range is no value and is not asked for.
     void step(int aDelta);
+    Platform::Window* spinControl() const { return mySpinControl; }
 
 private:
     Platform::Window* mySpinControl;

@@ -1,16 +1,21 @@
 #include "Tessiva/Panels/DeviceDialog.h"
 
 #include "Platform/Assertion.h"
+#include "Tessiva/CTessivaDoc.h"
+#include "Tessiva/Controls/ButtonCoordinator.h"
+#include "Tessiva/Controls/Win32ButtonControlOnlyObserver.h"
+#include "Tessiva/Controls/Win32CheckBoxObserver.h"
+#include "Tessiva/Controls/Win32ComboBoxObserver.h"
+#include "Tessiva/Controls/Win32EditObserver.h"
+#include "Tessiva/Controls/Win32SpinObserver.h"
 #include "Tessiva/Panels/DeviceErrorGuard.h"
+
+using Platform::Notification;
 
 DeviceDialog::DeviceDialog(const DeviceKey& aKey, CTessivaDoc* aDocument, unsigned aDialogId)
     : ChildDialog(aDialogId), myKey(aKey), myDocument(aDocument)
 {
     VORNA_ASSERT(aDocument != NULL);
-}
-
-DeviceDialog::~DeviceDialog()
-{
 }
 
 void DeviceDialog::doDataExchange()
@@ -30,21 +35,74 @@ void DeviceDialog::guarded(const std::function<void()>& aBody)
     DeviceErrorGuard::run(myDocument, myKey, aBody);
 }
 
-void DeviceDialog::handle(int anId, Platform::Notification aNotification, const std::function<void()>& aBody)
+void DeviceDialog::handle(int anId, Notification aNotification, const std::function<void()>& aBody)
+{
+    handle(control(anId), aNotification, aBody);
+}
+
+void DeviceDialog::handle(Platform::Window& aControl, Notification aNotification, const std::function<void()>& aBody)
 {
     // The guard gets its own copies: a report may delete this dialog.
     CTessivaDoc* document = myDocument;
     const DeviceKey key = myKey;
-    control(anId).on(aNotification,
-                     [document, key, aBody](Platform::Event&) { DeviceErrorGuard::run(document, key, aBody); });
+    aControl.on(aNotification, [document, key, aBody](Platform::Event&) { DeviceErrorGuard::run(document, key, aBody); });
 }
 
-void DeviceDialog::handleEvent(int anId, Platform::Notification aNotification,
+void DeviceDialog::handleEvent(int anId, Notification aNotification,
                                const std::function<void(Platform::Event& anEvent)>& aBody)
 {
     CTessivaDoc* document = myDocument;
     const DeviceKey key = myKey;
     control(anId).on(aNotification, [document, key, aBody](Platform::Event& anEvent) {
         DeviceErrorGuard::run(document, key, [&aBody, &anEvent]() { aBody(anEvent); });
+    });
+}
+
+void DeviceDialog::attachToControl(const ParameterId& anId, Observer* anObserver)
+{
+    myDocument->attachControlObserver(myKey, anId, anObserver);
+}
+
+void DeviceDialog::attachToStatus(const ParameterId& anId, Observer* anObserver)
+{
+    myDocument->attachStatusObserver(myKey, anId, anObserver);
+}
+
+void DeviceDialog::route(Observer* /*anObserver*/)
+{
+}
+
+void DeviceDialog::route(Win32ComboBoxObserver* anObserver)
+{
+    handle(*anObserver->comboBox(), Notification::SelectionChanged, [anObserver]() { anObserver->selectionChange(); });
+}
+
+void DeviceDialog::route(Win32CheckBoxObserver* anObserver)
+{
+    handle(*anObserver->checkBox(), Notification::Clicked, [anObserver]() { anObserver->click(); });
+}
+
+void DeviceDialog::route(Win32ButtonControlOnlyObserver* anObserver)
+{
+    handle(*anObserver->coordinator()->button(), Notification::Clicked, [anObserver]() { anObserver->click(); });
+}
+
+void DeviceDialog::route(Win32EditObserver* anObserver)
+{
+    Platform::Window& edit = *anObserver->editControl();
+    handle(edit, Notification::EditChanged, [anObserver]() { anObserver->commit(); });
+    handle(edit, Notification::FocusLost, [anObserver]() { anObserver->refresh(); });
+}
+
+void DeviceDialog::route(Win32SpinObserver* anObserver)
+{
+    // The up-down keeps its default range, whose up arrow moves down: the
+    // observer steps by the negated delta; the control's own move is let through.
+    CTessivaDoc* document = myDocument;
+    const DeviceKey key = myKey;
+    anObserver->spinControl()->on(Notification::SpinDelta, [document, key, anObserver](Platform::Event& anEvent) {
+        anEvent.result = 0;
+        const int delta = anEvent.delta;
+        DeviceErrorGuard::run(document, key, [anObserver, delta]() { anObserver->step(-delta); });
     });
 }

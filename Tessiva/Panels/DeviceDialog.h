@@ -5,13 +5,29 @@
 #include "Tessiva/Panels/ChildDialog.h"
 
 #include <functional>
+#include <memory>
+#include <type_traits>
+#include <utility>
 
 class CTessivaDoc;
+class Observer;
+class ParameterId;
+class Win32ButtonControlOnlyObserver;
+class Win32CheckBoxObserver;
+class Win32ComboBoxObserver;
+class Win32EditObserver;
+class Win32SpinObserver;
 
 // What the front panels and their pages share: a child dialog that keeps the
 // device's key and the document, never the device, and runs its handlers
 // inside the standard error guard for that device. Enter and Escape do
 // nothing.
+//
+// A control is bound in one call: bindControl or bindStatus makes its
+// observer into a member, attaches it to the device's parameter and routes
+// the control's notifications to it. The dialog declares its observers after
+// what they point to (coordinators, bitmaps, converters, predicates), so the
+// observers go first and no destructor has to order them by hand.
 class DeviceDialog : public ChildDialog
 {
 public:
@@ -20,7 +36,6 @@ public:
 
 protected:
     DeviceDialog(const DeviceKey& aKey, CTessivaDoc* aDocument, unsigned aDialogId = 0);
-    ~DeviceDialog() override;
 
     void doDataExchange() override;
     void onOK() override;
@@ -30,11 +45,60 @@ protected:
     void guarded(const std::function<void()>& aBody);
     // Makes aBody, run inside the guard, the handler of control anId's notification.
     void handle(int anId, Platform::Notification aNotification, const std::function<void()>& aBody);
+    void handle(Platform::Window& aControl, Platform::Notification aNotification, const std::function<void()>& aBody);
     // The same for a handler that reads or answers the event (an up-down's delta).
     void handleEvent(int anId, Platform::Notification aNotification,
                      const std::function<void(Platform::Event& anEvent)>& aBody);
 
+    // Makes the observer, a TMade (by default the member's own type), from
+    // anArgs into aMember, attaches it to the control parameter anId of this
+    // dialog's device and routes its control's notifications to it: a combo
+    // box's selection, a check box's or a command button's click, an edit's
+    // typing and loss of focus, an up-down's step. An observer that only shows
+    // takes none. The member must not be replaced while the window lives.
+    template <class TMade = void, class TMember, class... TArgs>
+    TMember& bindControl(std::unique_ptr<TMember>& aMember, const ParameterId& anId, TArgs&&... anArgs)
+    {
+        TMember& observer = attachControl<TMade>(aMember, anId, std::forward<TArgs>(anArgs)...);
+        route(&observer);
+        return observer;
+    }
+
+    // The same for a status parameter, which the user cannot change: the
+    // observer only shows it.
+    template <class TMade = void, class TMember, class... TArgs>
+    TMember& bindStatus(std::unique_ptr<TMember>& aMember, const ParameterId& anId, TArgs&&... anArgs)
+    {
+        aMember = std::make_unique<Made<TMade, TMember>>(std::forward<TArgs>(anArgs)...);
+        attachToStatus(anId, aMember.get());
+        return *aMember;
+    }
+
+    // Makes and attaches like bindControl but routes nothing: for a control
+    // whose input this dialog handles itself.
+    template <class TMade = void, class TMember, class... TArgs>
+    TMember& attachControl(std::unique_ptr<TMember>& aMember, const ParameterId& anId, TArgs&&... anArgs)
+    {
+        aMember = std::make_unique<Made<TMade, TMember>>(std::forward<TArgs>(anArgs)...);
+        attachToControl(anId, aMember.get());
+        return *aMember;
+    }
+
 private:
+    template <class TMade, class TMember>
+    using Made = std::conditional_t<std::is_void_v<TMade>, TMember, TMade>;
+
+    void attachToControl(const ParameterId& anId, Observer* anObserver);
+    void attachToStatus(const ParameterId& anId, Observer* anObserver);
+
+    // The notifications each kind of observer takes; the most derived kind wins.
+    void route(Observer* anObserver);
+    void route(Win32ComboBoxObserver* anObserver);
+    void route(Win32CheckBoxObserver* anObserver);
+    void route(Win32ButtonControlOnlyObserver* anObserver);
+    void route(Win32EditObserver* anObserver);
+    void route(Win32SpinObserver* anObserver);
+
     DeviceKey myKey;
     CTessivaDoc* myDocument;
 };

@@ -15,7 +15,6 @@ class BitstreamModeSelector;
 class ButtonCoordinator;
 class EncoderStateSelector;
 class MeterObserver;
-class Observer;
 class Win32ButtonControlOnlyObserver;
 class Win32CheckBoxObserver;
 class Win32ComboBoxObserver;
@@ -32,10 +31,10 @@ class StringTable;
 
 // What every model's front panel shows: the coding settings, the encoder's
 // Start and Stop with its state, the audio bandwidth and six level meters.
-// It reads and writes no parameter itself: each control has an observer,
-// attached through the document with the panel's key, and each user action
-// goes to the observer of its control. The model panel creates the window
-// and calls FrontPanel::createObservers, then its own.
+// It reads and writes no parameter itself: each control is bound to an
+// observer, attached through the document with the panel's key, and each
+// user action goes to the observer of its control. The model panel creates
+// the window and calls FrontPanel::createObservers, then its own.
 class FrontPanel : public DevicePanel
 {
 public:
@@ -69,7 +68,8 @@ public:
     FrontPanel(Platform::Window* aParent, const DeviceKey& aKey, CTessivaDoc* aDocument, unsigned aDialogId);
     ~FrontPanel() override;
 
-    // The shared item texts and the four button bitmaps, for every model panel.
+    // The resources every model panel shares (in CommonPanelResources.cpp):
+    // the item texts and the four button bitmaps.
     static void addResources(Platform::Resources& aResources);
     // The layout every model panel shares, in dialog units: a column on the
     // left, rows of labelled settings from its top, the encoder, bandwidth and
@@ -113,9 +113,27 @@ protected:
     static const Platform::StringTable& strings();
 
     // Filled only by a model panel that binds Time Code Ctrl.
-    std::unique_ptr<Observer> myTimeCodeObserver;
+    std::unique_ptr<Win32CheckBoxObserver> myTimeCodeObserver;
 
 private:
+    // The level bars: -60 to 0 dB of full scale, falling at 40 dB a second.
+    static MeterSettings levelBars();
+
+    // What the observers point to comes first, so that it outlives them.
+    EncoderRunningPredicate myRunningTest;
+    DecibelScaler myLevelScaler;
+    MeterSettings myMeterSettings = levelBars();
+    std::optional<ReadOnlyListBox> myBandwidthLists[3];
+    std::optional<ReadOnlyListBox> myStateLists[2];
+    std::optional<LoadedBitmap> myStopImage;
+    std::optional<LoadedBitmap> myStartImage;
+    std::optional<LoadedBitmap> myStopRunningImage;
+    std::optional<LoadedBitmap> myStopStoppedImage;
+    std::optional<LoadedBitmap> myStartStoppedImage;
+    std::optional<LoadedBitmap> myStartRunningImage;
+    std::unique_ptr<ButtonCoordinator> myStopCoordinator;
+    std::unique_ptr<ButtonCoordinator> myStartCoordinator;
+
     std::unique_ptr<Win32CheckBoxObserver> myLfeObserver;
     std::unique_ptr<Win32ComboBoxObserver> myAudioCodingModeObserver;
     std::unique_ptr<Win32ComboBoxObserver> myDataRateObserver;
@@ -123,26 +141,13 @@ private:
     std::unique_ptr<Win32ComboBoxObserver> myAlternativeBitstreamModeObserver;
     std::unique_ptr<Win32ComboBoxObserver> myDialogNormalizationObserver;
     std::unique_ptr<BitstreamModeSelector> myBitstreamModeSelector;
-    std::optional<ReadOnlyListBox> myBandwidthLists[3];
-    std::optional<ReadOnlyListBox> myStateLists[2];
     std::unique_ptr<Win32StringListBoxObserver> myBandwidthObservers[3];
     std::unique_ptr<Win32StringListBoxObserver> myStateObservers[2];
     std::unique_ptr<Win32WindowSelectObserver> myBandwidthSelector;
     std::unique_ptr<EncoderStateSelector> myEncoderStateSelector;
     std::unique_ptr<Win32ButtonControlOnlyObserver> myStartObserver;
     std::unique_ptr<Win32ButtonControlOnlyObserver> myStopObserver;
-    std::optional<LoadedBitmap> myStopImage;
-    std::optional<LoadedBitmap> myStartImage;
-    std::unique_ptr<ButtonCoordinator> myStopCoordinator;
-    std::unique_ptr<ButtonCoordinator> myStartCoordinator;
-    std::optional<LoadedBitmap> myStopRunningImage;
-    std::optional<LoadedBitmap> myStopStoppedImage;
-    std::optional<LoadedBitmap> myStartStoppedImage;
-    std::optional<LoadedBitmap> myStartRunningImage;
     std::unique_ptr<Win32TwoBitmapButtonObserver> myStartImageObserver;
     std::unique_ptr<Win32TwoBitmapButtonObserver> myStopImageObserver;
-    EncoderRunningPredicate myRunningTest;
-    DecibelScaler myLevelScaler;
-    MeterSettings myMeterSettings;
     std::array<std::unique_ptr<MeterObserver>, 6> myMeters;
 };

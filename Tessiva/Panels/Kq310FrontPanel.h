@@ -32,6 +32,10 @@ public:
     static constexpr int autoId = 1180;
     static constexpr int sampleRateId = 1100;
     static constexpr int sampleRateStatusId = 1400;
+    // The texts of the sample rates; 'B'0 -1 stands for Auto, whose text is
+    // the one before the first rate.
+    static constexpr unsigned firstRateText = 10101;
+    static constexpr unsigned lastRateText = 10104;
 
     // Creates the window under aParentWindow (the tab control of open
     // devices), then the observers, then the pages; a page that cannot be
@@ -40,7 +44,8 @@ public:
                     PollingView* aView);
     ~Kq310FrontPanel() override;
 
-    // Template 101, the texts and bitmaps of the panel and its pages.
+    // Template 101, the texts and bitmaps of the panel and its pages (in
+    // Kq310PanelResources.cpp).
     static void addResources(Platform::Resources& aResources);
     static Platform::DialogTemplate dialogTemplate();
 
@@ -58,9 +63,9 @@ protected:
     void doDataExchange() override;
 
 private:
+    std::optional<ReadOnlyListBox> mySampleRateStatus;
     std::unique_ptr<Win32CheckBoxObserver> myAutoObserver;
     std::unique_ptr<Win32ComboBoxObserver> mySampleRateObserver;
-    std::optional<ReadOnlyListBox> mySampleRateStatus;
     std::unique_ptr<Win32StringListBoxObserver> mySampleRateStatusObserver;
     std::unique_ptr<Win32ShowHideObserver> mySampleRateSelector;
     Kq310PageTabs myPages;

@@ -51,6 +51,10 @@ public:
     static constexpr int clockLedId = 1085;
     static constexpr unsigned delayLength = 3;
     static constexpr unsigned nameLength = 16;
+    static constexpr unsigned firstClockSourceText = 20500;
+    static constexpr unsigned lastClockSourceText = 20505;
+    static constexpr unsigned firstDelayModeText = 21100;
+    static constexpr unsigned lastDelayModeText = 21101;
 
     // Creates the window under aParentWindow (the tab control of open
     // devices), then the observers, the unit name's and the pages; the unit
@@ -58,7 +62,8 @@ public:
     UnitFrontPanel(Platform::Window* aParentWindow, const DeviceKey& aKey, CTessivaDoc* aDocument);
     ~UnitFrontPanel() override;
 
-    // Template 122, the texts and bitmaps of the panel and its pages.
+    // Template 122, the texts and bitmaps of the panel and its pages (in
+    // UnitPanelResources.cpp).
     static void addResources(Platform::Resources& aResources);
     static Platform::DialogTemplate dialogTemplate();
 
@@ -86,34 +91,37 @@ private:
     void commitUnitName();
 
     std::string myName;
-    Platform::Window* myModelName;
-    Platform::Window* myRevision;
-    std::unique_ptr<Win32WindowTextObserver> myModelNameObserver;
-    std::unique_ptr<Win32WindowTextObserver> myRevisionObserver;
+    Platform::Window* myModelName = nullptr;
+    Platform::Window* myRevision = nullptr;
+    Platform::Window* myBypass = nullptr;
+    Platform::Window* myCodingDelayRequested = nullptr;
+    Platform::Window* myUnitName = nullptr;
+    Platform::Window* myCodingDelaySpin = nullptr;
+    Platform::Window* myClockSource = nullptr;
+    Platform::Window* myCodingDelayMode = nullptr;
+    Platform::Window* myPassThroughLed = nullptr;
+    Platform::Window* myClockLed = nullptr;
+
+    // What the observers point to comes first, so that it outlives them.
     std::optional<ReadOnlyListBox> myCodingDelayCurrent;
-    std::unique_ptr<Win32NumberListBoxObserver> myCodingDelayCurrentObserver;
-    std::unique_ptr<Win32CheckBoxObserver> myBypassObserver;
-    Platform::Window* myBypass;
-    IntegerTextConverter myDelayConverter;
+    IntegerTextConverter myDelayConverter{delayLength};
     StringTextConverter myNameConverter;
-    std::unique_ptr<Win32EditObserver> myCodingDelayEditObserver;
-    std::unique_ptr<Win32EditObserver> myUnitNameEditObserver;
-    Platform::Window* myCodingDelayRequested;
-    Platform::Window* myUnitName;
-    std::unique_ptr<UnitNameObserver> myUnitNameObserver;
-    std::unique_ptr<Win32SpinObserver> myCodingDelaySpinObserver;
-    Platform::Window* myCodingDelaySpin;
-    std::unique_ptr<Win32ComboBoxObserver> myClockSourceObserver;
-    std::unique_ptr<Win32ComboBoxObserver> myCodingDelayModeObserver;
-    Platform::Window* myClockSource;
-    Platform::Window* myCodingDelayMode;
     std::optional<LoadedBitmap> myLedOn;
     std::optional<LoadedBitmap> myLedOff;
     std::optional<LoadedBitmap> myLedRed;
-    Platform::Window* myPassThroughLed;
-    Platform::Window* myClockLed;
+    PositivePredicate myPositiveTest;
+
+    std::unique_ptr<Win32WindowTextObserver> myModelNameObserver;
+    std::unique_ptr<Win32WindowTextObserver> myRevisionObserver;
+    std::unique_ptr<Win32NumberListBoxObserver> myCodingDelayCurrentObserver;
+    std::unique_ptr<Win32CheckBoxObserver> myBypassObserver;
+    std::unique_ptr<Win32EditObserver> myCodingDelayEditObserver;
+    std::unique_ptr<Win32EditObserver> myUnitNameEditObserver;
+    std::unique_ptr<UnitNameObserver> myUnitNameObserver;
+    std::unique_ptr<Win32SpinObserver> myCodingDelaySpinObserver;
+    std::unique_ptr<Win32ComboBoxObserver> myClockSourceObserver;
+    std::unique_ptr<Win32ComboBoxObserver> myCodingDelayModeObserver;
     std::unique_ptr<Win32BitmapObserver> myPassThroughLedObserver;
     std::unique_ptr<Win32BitmapObserver> myClockLedObserver;
-    PositivePredicate myPositiveTest;
     UnitPageTabs myPages;
 };
