@@ -2,7 +2,7 @@
 
 #include "Tessiva/Controls/ReadOnlyListBox.h"
 #include "Tessiva/Panels/FrontPanel.h"
-#include "Tessiva/Panels/Kq310PageTabs.h"
+#include "Tessiva/Panels/Pages/Kq310PageTabs.h"
 
 #include <memory>
 #include <optional>

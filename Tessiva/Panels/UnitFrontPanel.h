@@ -4,7 +4,7 @@
 #include "Tessiva/Controls/PositivePredicate.h"
 #include "Tessiva/Controls/ReadOnlyListBox.h"
 #include "Tessiva/Panels/FrontPanel.h"
-#include "Tessiva/Panels/UnitPageTabs.h"
+#include "Tessiva/Panels/Pages/UnitPageTabs.h"
 #include "Toolkit/Parameter/IntegerTextConverter.h"
 #include "Toolkit/Parameter/StringTextConverter.h"
 

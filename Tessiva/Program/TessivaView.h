@@ -3,7 +3,7 @@
 #include "Platform/Framework/FormView.h"
 #include "Platform/Window/FileDialogRequest.h"
 #include "Tessiva/Panels/DeviceTabControl.h"
-#include "Tessiva/Panels/PollingView.h"
+#include "Tessiva/Panels/Pages/PollingView.h"
 
 #include <functional>
 #include <ios>

@@ -2,11 +2,11 @@
 // error paths against an emulated unit that stops answering.
 #include "tests/Tessiva/Panels/CommonPageBench.h"
 
-#include "Tessiva/Panels/BitstreamInfoPage.h"
-#include "Tessiva/Panels/InputChannelRoutingDialog.h"
-#include "Tessiva/Panels/InputOutputPage.h"
-#include "Tessiva/Panels/PreprocessingPage.h"
-#include "Tessiva/Panels/TimeCodePage.h"
+#include "Tessiva/Panels/Pages/BitstreamInfoPage.h"
+#include "Tessiva/Panels/Pages/InputChannelRoutingDialog.h"
+#include "Tessiva/Panels/Pages/InputOutputPage.h"
+#include "Tessiva/Panels/Pages/PreprocessingPage.h"
+#include "Tessiva/Panels/Pages/TimeCodePage.h"
 #include "tests/emulator/UnitEmulator.h"
 #include "tests/emulator/models/Kq310Unit.h"
 

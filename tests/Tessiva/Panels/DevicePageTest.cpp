@@ -4,9 +4,9 @@
 #include "tests/Tessiva/Panels/PanelFixture.h"
 
 #include "Platform/Window/DialogTemplate.h"
-#include "Tessiva/Panels/DevicePage.h"
+#include "Tessiva/Panels/Pages/DevicePage.h"
 #include "Tessiva/Panels/FrontPanel.h"
-#include "Tessiva/Panels/PageTabControl.h"
+#include "Tessiva/Panels/Pages/PageTabControl.h"
 #include "Toolkit/Parameter/ProtocolException.h"
 #include "Toolkit/Parameter/VornaException.h"
 #include "tests/emulator/UnitEmulator.h"

@@ -3,7 +3,7 @@
 #include "tests/Tessiva/Panels/UnitPageBench.h"
 
 #include "Tessiva/Controls/MeterObserver.h"
-#include "Tessiva/Panels/DualMonoPage.h"
+#include "Tessiva/Panels/Pages/DualMonoPage.h"
 
 #include <gtest/gtest.h>
 

@@ -2,7 +2,7 @@
 // tells a write that the unit does not answer.
 #include "tests/Tessiva/Panels/CommonPageBench.h"
 
-#include "Tessiva/Panels/InputChannelRoutingDialog.h"
+#include "Tessiva/Panels/Pages/InputChannelRoutingDialog.h"
 #include "tests/emulator/UnitEmulator.h"
 #include "tests/emulator/models/Kq310Unit.h"
 

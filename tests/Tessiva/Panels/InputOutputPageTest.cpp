@@ -3,10 +3,10 @@
 #include "tests/Tessiva/Panels/CommonPageBench.h"
 
 #include "Tessiva/DeviceSettings.h"
-#include "Tessiva/Panels/InputChannelRoutingDialog.h"
-#include "Tessiva/Panels/InputOutputPage.h"
-#include "Tessiva/Panels/PollingView.h"
-#include "Tessiva/Panels/UnitInputOutputPage.h"
+#include "Tessiva/Panels/Pages/InputChannelRoutingDialog.h"
+#include "Tessiva/Panels/Pages/InputOutputPage.h"
+#include "Tessiva/Panels/Pages/PollingView.h"
+#include "Tessiva/Panels/Pages/UnitInputOutputPage.h"
 #include "Toolkit/Parameter/ControlCollection.h"
 #include "Toolkit/Parameter/ControlParameter.h"
 

@@ -5,9 +5,9 @@
 
 #include "Platform/Window/Bitmap.h"
 #include "Tessiva/Controls/MeterObserver.h"
-#include "Tessiva/Panels/DevicePage.h"
+#include "Tessiva/Panels/Pages/DevicePage.h"
 #include "Tessiva/Panels/FrontPanel.h"
-#include "Tessiva/Panels/Kq310PageTabs.h"
+#include "Tessiva/Panels/Pages/Kq310PageTabs.h"
 
 #include <gtest/gtest.h>
 

@@ -4,7 +4,7 @@
 #include "tests/Tessiva/Panels/CommonPageBench.h"
 
 #include "Tessiva/Controls/MeterObserver.h"
-#include "Tessiva/Panels/PreprocessingPage.h"
+#include "Tessiva/Panels/Pages/PreprocessingPage.h"
 
 #include <memory>
 #include <vector>

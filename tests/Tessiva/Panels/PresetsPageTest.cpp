@@ -3,7 +3,7 @@
 // up-down and name edit, naming and saving.
 #include "tests/Tessiva/Panels/UnitPageBench.h"
 
-#include "Tessiva/Panels/PresetsPage.h"
+#include "Tessiva/Panels/Pages/PresetsPage.h"
 #include "Toolkit/Parameter/ControlParameter.h"
 #include "Toolkit/Parameter/Observer.h"
 

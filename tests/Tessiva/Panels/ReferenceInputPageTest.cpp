@@ -2,7 +2,7 @@
 // lists and the LED row of the stream-number byte follow the polled values.
 #include "tests/Tessiva/Panels/UnitPageBench.h"
 
-#include "Tessiva/Panels/ReferenceInputPage.h"
+#include "Tessiva/Panels/Pages/ReferenceInputPage.h"
 
 #include <gtest/gtest.h>
 

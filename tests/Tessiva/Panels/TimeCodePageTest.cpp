@@ -4,7 +4,7 @@
 #include "tests/Tessiva/Panels/CommonPageBench.h"
 
 #include "Tessiva/Controls/Bcd.h"
-#include "Tessiva/Panels/TimeCodePage.h"
+#include "Tessiva/Panels/Pages/TimeCodePage.h"
 
 #include <memory>
 

@@ -3,9 +3,9 @@
 // clock source with its LED, Bypass and Pass Through, and the row of pages.
 #include "tests/Tessiva/Panels/UnitPageBench.h"
 
-#include "Tessiva/Panels/DevicePage.h"
+#include "Tessiva/Panels/Pages/DevicePage.h"
 #include "Tessiva/Panels/DeviceTabControl.h"
-#include "Tessiva/Panels/PresetsPage.h"
+#include "Tessiva/Panels/Pages/PresetsPage.h"
 #include "Tessiva/Panels/UnitFrontPanel.h"
 
 #include <gtest/gtest.h>

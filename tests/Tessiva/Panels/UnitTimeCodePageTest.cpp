@@ -3,7 +3,7 @@
 // presets carrying the unit's preset names.
 #include "tests/Tessiva/Panels/UnitPageBench.h"
 
-#include "Tessiva/Panels/UnitTimeCodePage.h"
+#include "Tessiva/Panels/Pages/UnitTimeCodePage.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Tessiva/Panels/PageTabControl.h"
+#include "Tessiva/Panels/Pages/PageTabControl.h"
 
 class CTessivaDoc;
 class DeviceKey;

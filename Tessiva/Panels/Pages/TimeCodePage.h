@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Tessiva/Panels/DevicePage.h"
+#include "Tessiva/Panels/Pages/DevicePage.h"
 #include "Toolkit/Parameter/BcdTextConverter.h"
 #include "Toolkit/Parameter/IntegerTextConverter.h"
 

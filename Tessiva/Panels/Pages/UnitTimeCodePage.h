@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Tessiva/Panels/TimeCodePage.h"
+#include "Tessiva/Panels/Pages/TimeCodePage.h"
 
 #include <map>
 #include <memory>

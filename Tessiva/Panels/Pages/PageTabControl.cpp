@@ -1,9 +1,9 @@
-#include "Tessiva/Panels/PageTabControl.h"
+#include "Tessiva/Panels/Pages/PageTabControl.h"
 
 #include "Platform/Assertion.h"
 #include "Platform/Framework/Application.h"
 #include "Platform/Window/Resources.h"
-#include "Tessiva/Panels/DevicePage.h"
+#include "Tessiva/Panels/Pages/DevicePage.h"
 
 #include <string>
 

@@ -1,15 +1,15 @@
-#include "Tessiva/Panels/UnitPageTabs.h"
+#include "Tessiva/Panels/Pages/UnitPageTabs.h"
 
 #include "Platform/Assertion.h"
 #include "Platform/Window/Resources.h"
-#include "Tessiva/Panels/BitstreamInfoPage.h"
-#include "Tessiva/Panels/DevicePage.h"
-#include "Tessiva/Panels/DualMonoPage.h"
-#include "Tessiva/Panels/PreprocessingPage.h"
-#include "Tessiva/Panels/PresetsPage.h"
-#include "Tessiva/Panels/ReferenceInputPage.h"
-#include "Tessiva/Panels/UnitInputOutputPage.h"
-#include "Tessiva/Panels/UnitTimeCodePage.h"
+#include "Tessiva/Panels/Pages/BitstreamInfoPage.h"
+#include "Tessiva/Panels/Pages/DevicePage.h"
+#include "Tessiva/Panels/Pages/DualMonoPage.h"
+#include "Tessiva/Panels/Pages/PreprocessingPage.h"
+#include "Tessiva/Panels/Pages/PresetsPage.h"
+#include "Tessiva/Panels/Pages/ReferenceInputPage.h"
+#include "Tessiva/Panels/Pages/UnitInputOutputPage.h"
+#include "Tessiva/Panels/Pages/UnitTimeCodePage.h"
 
 void UnitPageTabs::addResources(Platform::Resources& aResources)
 {

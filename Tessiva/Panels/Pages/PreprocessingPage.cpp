@@ -1,4 +1,4 @@
-#include "Tessiva/Panels/PreprocessingPage.h"
+#include "Tessiva/Panels/Pages/PreprocessingPage.h"
 
 #include "Platform/Framework/Application.h"
 #include "Platform/Window/DialogTemplate.h"

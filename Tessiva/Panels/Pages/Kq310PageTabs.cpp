@@ -1,13 +1,13 @@
-#include "Tessiva/Panels/Kq310PageTabs.h"
+#include "Tessiva/Panels/Pages/Kq310PageTabs.h"
 
 #include "Platform/Assertion.h"
 #include "Platform/Window/Resources.h"
-#include "Tessiva/Panels/BitstreamInfoPage.h"
-#include "Tessiva/Panels/DevicePage.h"
-#include "Tessiva/Panels/DualMonoPage.h"
-#include "Tessiva/Panels/InputOutputPage.h"
-#include "Tessiva/Panels/PreprocessingPage.h"
-#include "Tessiva/Panels/TimeCodePage.h"
+#include "Tessiva/Panels/Pages/BitstreamInfoPage.h"
+#include "Tessiva/Panels/Pages/DevicePage.h"
+#include "Tessiva/Panels/Pages/DualMonoPage.h"
+#include "Tessiva/Panels/Pages/InputOutputPage.h"
+#include "Tessiva/Panels/Pages/PreprocessingPage.h"
+#include "Tessiva/Panels/Pages/TimeCodePage.h"
 
 void Kq310PageTabs::addResources(Platform::Resources& aResources)
 {

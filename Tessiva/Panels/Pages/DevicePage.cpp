@@ -1,4 +1,4 @@
-#include "Tessiva/Panels/DevicePage.h"
+#include "Tessiva/Panels/Pages/DevicePage.h"
 
 DevicePage::DevicePage(const DeviceKey& aKey, CTessivaDoc* aDocument) : DeviceDialog(aKey, aDocument)
 {

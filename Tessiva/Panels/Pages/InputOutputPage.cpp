@@ -1,4 +1,4 @@
-#include "Tessiva/Panels/InputOutputPage.h"
+#include "Tessiva/Panels/Pages/InputOutputPage.h"
 
 #include "Platform/Framework/Application.h"
 #include "Platform/Window/DialogTemplate.h"
@@ -8,8 +8,8 @@
 #include "Tessiva/Controls/Win32CheckBoxObserver.h"
 #include "Tessiva/Controls/Win32ComboBoxObserver.h"
 #include "Tessiva/Controls/Win32StringListBoxObserver.h"
-#include "Tessiva/Panels/InputChannelRoutingDialog.h"
-#include "Tessiva/Panels/PollingView.h"
+#include "Tessiva/Panels/Pages/InputChannelRoutingDialog.h"
+#include "Tessiva/Panels/Pages/PollingView.h"
 
 using Platform::WindowKind;
 

@@ -1,4 +1,4 @@
-#include "Tessiva/Panels/ReferenceInputPage.h"
+#include "Tessiva/Panels/Pages/ReferenceInputPage.h"
 
 #include "Platform/Framework/Application.h"
 #include "Platform/Window/DialogTemplate.h"

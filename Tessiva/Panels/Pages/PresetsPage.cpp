@@ -1,4 +1,4 @@
-#include "Tessiva/Panels/PresetsPage.h"
+#include "Tessiva/Panels/Pages/PresetsPage.h"
 
 #include "Platform/Window/Backend.h"
 #include "Platform/Window/DialogTemplate.h"

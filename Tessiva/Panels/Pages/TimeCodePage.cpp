@@ -1,4 +1,4 @@
-#include "Tessiva/Panels/TimeCodePage.h"
+#include "Tessiva/Panels/Pages/TimeCodePage.h"
 
 #include "Platform/Framework/Application.h"
 #include "Platform/Window/DialogTemplate.h"

@@ -2,7 +2,7 @@
 
 #include "Tessiva/Controls/BitMaskPredicate.h"
 #include "Tessiva/Controls/LoadedBitmap.h"
-#include "Tessiva/Panels/InputOutputPage.h"
+#include "Tessiva/Panels/Pages/InputOutputPage.h"
 #include "Toolkit/Parameter/IntegerTextConverter.h"
 
 #include <memory>

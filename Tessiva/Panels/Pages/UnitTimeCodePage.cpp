@@ -1,4 +1,4 @@
-#include "Tessiva/Panels/UnitTimeCodePage.h"
+#include "Tessiva/Panels/Pages/UnitTimeCodePage.h"
 
 #include "Platform/Framework/Application.h"
 #include "Platform/Window/DialogTemplate.h"

@@ -1,4 +1,4 @@
-#include "Tessiva/Panels/InputChannelRoutingDialog.h"
+#include "Tessiva/Panels/Pages/InputChannelRoutingDialog.h"
 
 #include "Platform/Assertion.h"
 #include "Platform/Framework/Application.h"

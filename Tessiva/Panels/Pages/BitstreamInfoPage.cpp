@@ -1,4 +1,4 @@
-#include "Tessiva/Panels/BitstreamInfoPage.h"
+#include "Tessiva/Panels/Pages/BitstreamInfoPage.h"
 
 #include "Platform/Framework/Application.h"
 #include "Platform/Framework/MessageBox.h"

@@ -1,4 +1,4 @@
-#include "Tessiva/Panels/DualMonoPage.h"
+#include "Tessiva/Panels/Pages/DualMonoPage.h"
 
 #include "Platform/Framework/Application.h"
 #include "Platform/Window/DialogTemplate.h"

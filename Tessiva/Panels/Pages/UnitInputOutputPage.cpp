@@ -1,4 +1,4 @@
-#include "Tessiva/Panels/UnitInputOutputPage.h"
+#include "Tessiva/Panels/Pages/UnitInputOutputPage.h"
 
 #include "Platform/Framework/Application.h"
 #include "Platform/Window/DialogTemplate.h"

@@ -2,7 +2,7 @@
 
 #include "Tessiva/Controls/BitMaskPredicate.h"
 #include "Tessiva/Controls/LoadedBitmap.h"
-#include "Tessiva/Panels/DevicePage.h"
+#include "Tessiva/Panels/Pages/DevicePage.h"
 
 #include <array>
 #include <memory>

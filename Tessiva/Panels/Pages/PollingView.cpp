@@ -1,0 +1,5 @@
+#include "Tessiva/Panels/Pages/PollingView.h"
+
+PollingView::~PollingView()
+{
+}

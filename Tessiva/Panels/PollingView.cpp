@@ -1,5 +1,0 @@
-#include "Tessiva/Panels/PollingView.h"
-
-PollingView::~PollingView()
-{
-}
