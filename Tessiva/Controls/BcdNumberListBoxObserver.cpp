@@ -7,10 +7,6 @@ BcdNumberListBoxObserver::BcdNumberListBoxObserver(Platform::Window* aListBox, i
 {
 }
 
-BcdNumberListBoxObserver::~BcdNumberListBoxObserver()
-{
-}
-
 void BcdNumberListBoxObserver::followMinimum(int aMinimum)
 {
     Win32NumberListBoxObserver::followMinimum(Bcd::fromBcd(aMinimum));

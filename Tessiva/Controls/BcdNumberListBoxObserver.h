@@ -9,7 +9,6 @@ class BcdNumberListBoxObserver : public Win32NumberListBoxObserver
 {
 public:
     BcdNumberListBoxObserver(Platform::Window* aListBox, int aFirst, int aLast, int aWidth);
-    ~BcdNumberListBoxObserver() override;
 
     void followMinimum(int aMinimum) override;
     void followMaximum(int aMaximum) override;

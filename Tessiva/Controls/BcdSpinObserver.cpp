@@ -6,10 +6,6 @@ BcdSpinObserver::BcdSpinObserver(Platform::Window* aSpinControl) : Win32SpinObse
 {
 }
 
-BcdSpinObserver::~BcdSpinObserver()
-{
-}
-
 int BcdSpinObserver::positionToValue(int aPosition) const
 {
     return Bcd::toBcd(aPosition);

@@ -9,7 +9,6 @@ class BcdSpinObserver : public Win32SpinObserver
 {
 public:
     explicit BcdSpinObserver(Platform::Window* aSpinControl);
-    ~BcdSpinObserver() override;
 
     int positionToValue(int aPosition) const override;
     int valueToPosition(int aValue) const override;

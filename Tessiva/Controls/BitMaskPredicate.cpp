@@ -7,10 +7,6 @@ BitMaskPredicate::BitMaskPredicate(std::uint16_t aMask)
 {
 }
 
-BitMaskPredicate::~BitMaskPredicate()
-{
-}
-
 bool BitMaskPredicate::test(const ParameterValue& aValue) const
 {
     return (aValue.toUnsignedShort() & myMask) != 0;

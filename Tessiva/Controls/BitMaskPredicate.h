@@ -9,7 +9,6 @@ class BitMaskPredicate : public ValuePredicate
 {
 public:
     explicit BitMaskPredicate(std::uint16_t aMask);
-    ~BitMaskPredicate() override;
 
     bool test(const ParameterValue& aValue) const override;
 

@@ -8,10 +8,6 @@ BoxItemTextObserver::BoxItemTextObserver(std::uint32_t aPosition, Platform::Wind
 {
 }
 
-BoxItemTextObserver::~BoxItemTextObserver()
-{
-}
-
 void BoxItemTextObserver::update(Subject* aSubject)
 {
     const Parameter* subject = ownParameter(aSubject);

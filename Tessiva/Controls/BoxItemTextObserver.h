@@ -18,7 +18,6 @@ class Window;
 class BoxItemTextObserver : public ControlObserver
 {
 public:
-    ~BoxItemTextObserver() override;
 
     void update(Subject* aSubject) override;
 

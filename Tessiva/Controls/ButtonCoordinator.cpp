@@ -5,7 +5,7 @@
 #include "Tessiva/Controls/LoadedBitmap.h"
 
 ButtonCoordinator::ButtonCoordinator(Platform::Window* aButton)
-    : myButton(aButton), myPressed(false), myPressedByStatus(false)
+    : myButton(aButton)
 {
     VORNA_ASSERT(aButton != NULL);
     myPressed = myButton->isPressed();

@@ -30,6 +30,6 @@ public:
 
 private:
     Platform::Window* myButton;
-    bool myPressed;
-    bool myPressedByStatus;
+    bool myPressed = false;
+    bool myPressedByStatus = false;
 };

@@ -9,7 +9,3 @@ ComboBoxItemTextObserver::ComboBoxItemTextObserver(std::uint32_t aPosition, Plat
     VORNA_ASSERT(aComboBox != NULL);
     VORNA_ASSERT(aComboBox->kind() == Platform::WindowKind::ComboBox);
 }
-
-ComboBoxItemTextObserver::~ComboBoxItemTextObserver()
-{
-}

@@ -7,5 +7,4 @@ class ComboBoxItemTextObserver : public BoxItemTextObserver
 {
 public:
     ComboBoxItemTextObserver(std::uint32_t aPosition, Platform::Window* aComboBox);
-    ~ComboBoxItemTextObserver() override;
 };

@@ -7,10 +7,6 @@ ControlObserver::ControlObserver()
 {
 }
 
-ControlObserver::~ControlObserver()
-{
-}
-
 Parameter* ControlObserver::ownParameter(Subject* aSubject) const
 {
     if (aSubject == nullptr || aSubject != mySubject)

@@ -13,7 +13,6 @@ class Parameter;
 class ControlObserver : public Observer
 {
 public:
-    ~ControlObserver() override;
 
 protected:
     ControlObserver();

@@ -6,10 +6,6 @@ EncoderRunningPredicate::EncoderRunningPredicate()
 {
 }
 
-EncoderRunningPredicate::~EncoderRunningPredicate()
-{
-}
-
 bool EncoderRunningPredicate::test(const ParameterValue& aValue) const
 {
     const short state = aValue.toShort();

@@ -7,6 +7,5 @@ class EncoderRunningPredicate : public ValuePredicate
 {
 public:
     EncoderRunningPredicate();
-    ~EncoderRunningPredicate() override;
     bool test(const ParameterValue& aValue) const override;
 };

@@ -14,10 +14,6 @@ EncoderStateSelector::EncoderStateSelector(Platform::Window* aWindowA, Platform:
     myWindows.push_back(aWindowB);
 }
 
-EncoderStateSelector::~EncoderStateSelector()
-{
-}
-
 void EncoderStateSelector::update(Subject* aSubject)
 {
     const Parameter* subject = ownParameter(aSubject);

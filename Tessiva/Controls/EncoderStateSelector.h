@@ -17,7 +17,6 @@ class EncoderStateSelector : public ControlObserver
 public:
     // Throws VornaException "NULL encoder state window." when either is missing.
     EncoderStateSelector(Platform::Window* aWindowA, Platform::Window* aWindowB);
-    ~EncoderStateSelector() override;
 
     void update(Subject* aSubject) override;
 

@@ -9,7 +9,3 @@ ListBoxItemTextObserver::ListBoxItemTextObserver(std::uint32_t aPosition, Platfo
     VORNA_ASSERT(aListBox != NULL);
     VORNA_ASSERT(aListBox->kind() == Platform::WindowKind::ListBox);
 }
-
-ListBoxItemTextObserver::~ListBoxItemTextObserver()
-{
-}

@@ -7,5 +7,4 @@ class ListBoxItemTextObserver : public BoxItemTextObserver
 {
 public:
     ListBoxItemTextObserver(std::uint32_t aPosition, Platform::Window* aListBox);
-    ~ListBoxItemTextObserver() override;
 };

@@ -41,8 +41,7 @@ double fractionOf(double aLevel, double aBottom, double aTop)
 
 MeterObserver::MeterObserver(Platform::Window* aMeterWindow, const MeterScaler* aScaler,
                              const MeterSettings* aSettings)
-    : myDrawn(false), myScaler(aScaler), myWindow(aMeterWindow), myLastLevel(0.0), myLastTime(0), myTimed(false),
-      myClock(steadyMilliseconds)
+    : myScaler(aScaler), myWindow(aMeterWindow), myClock(steadyMilliseconds)
 {
     if (aMeterWindow == nullptr)
     {
@@ -54,10 +53,6 @@ MeterObserver::MeterObserver(Platform::Window* aMeterWindow, const MeterScaler* 
     }
     VORNA_ASSERT(aSettings != NULL);
     mySettings = *aSettings;
-}
-
-MeterObserver::~MeterObserver()
-{
 }
 
 void MeterObserver::setClock(const Clock& aClock)

@@ -27,7 +27,6 @@ public:
     // missing window or scaler. Copies the settings; owns neither the window
     // nor the scaler.
     MeterObserver(Platform::Window* aMeterWindow, const MeterScaler* aScaler, const MeterSettings* aSettings);
-    ~MeterObserver() override;
 
     void update(Subject* aSubject) override;
     // Paints the parameter's current value again, as an update of an available
@@ -48,15 +47,15 @@ private:
     void paint(double aLevel);
     void fill(double aFrom, double aTo, bool aRed, bool aGreen);
 
-    bool myDrawn;
+    bool myDrawn = false;
     const MeterScaler* myScaler;
     Platform::Window* myWindow;
     MeterSettings mySettings;
-    double myLastLevel;
-    std::uint32_t myLastTime;
+    double myLastLevel = 0.0;
+    std::uint32_t myLastTime = 0;
     // The parameter's value at the last update.
     std::uint16_t myRaw = 0;
     // Whether a level was drawn at a time yet: the first one is not rate limited.
-    bool myTimed;
+    bool myTimed = false;
     Clock myClock;
 };

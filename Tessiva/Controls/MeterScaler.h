@@ -4,7 +4,7 @@
 class MeterScaler
 {
 public:
-    virtual ~MeterScaler();
+    virtual ~MeterScaler() = default;
     // aFloor: the value for a level that the scale cannot show.
     virtual double scale(double aLevel, double aFloor) const = 0;
 };

@@ -4,10 +4,6 @@ ParameterHandleObserver::ParameterHandleObserver()
 {
 }
 
-ParameterHandleObserver::~ParameterHandleObserver()
-{
-}
-
 void ParameterHandleObserver::update(Subject*)
 {
 }

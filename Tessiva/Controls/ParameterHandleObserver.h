@@ -8,6 +8,5 @@ class ParameterHandleObserver : public Observer
 {
 public:
     ParameterHandleObserver();
-    ~ParameterHandleObserver() override;
     void update(Subject* aSubject) override;
 };

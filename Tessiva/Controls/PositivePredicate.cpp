@@ -6,10 +6,6 @@ PositivePredicate::PositivePredicate()
 {
 }
 
-PositivePredicate::~PositivePredicate()
-{
-}
-
 bool PositivePredicate::test(const ParameterValue& aValue) const
 {
     return aValue.toShort() > 0;

@@ -7,7 +7,6 @@ class PositivePredicate : public ValuePredicate
 {
 public:
     PositivePredicate();
-    ~PositivePredicate() override;
 
     bool test(const ParameterValue& aValue) const override;
 };

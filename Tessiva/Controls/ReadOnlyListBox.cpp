@@ -4,7 +4,7 @@
 #include "Platform/Window/Window.h"
 
 ReadOnlyListBox::ReadOnlyListBox(Platform::Window* aListBox)
-    : myListBox(aListBox), myKeyHeld(false), myRememberedSelection(-1)
+    : myListBox(aListBox)
 {
     VORNA_ASSERT(aListBox != NULL);
     myListBox->setReadOnly(true);

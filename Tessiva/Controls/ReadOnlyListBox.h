@@ -27,6 +27,6 @@ public:
 
 private:
     Platform::Window* myListBox;
-    bool myKeyHeld;
-    int myRememberedSelection;
+    bool myKeyHeld = false;
+    int myRememberedSelection = -1;
 };

@@ -6,15 +6,11 @@
 
 ShowSelectedWindowObserver::ShowSelectedWindowObserver(Parameter* aSubject, std::uint32_t aCount,
                                                        Platform::Window* const* aFirstWindow)
-    : myCount(aCount), myLastValue(0), myFirstWindow(aFirstWindow)
+    : myCount(aCount), myFirstWindow(aFirstWindow)
 {
     VORNA_ASSERT(aSubject != NULL);
     VORNA_ASSERT(aFirstWindow != NULL || aCount == 0);
     aSubject->attach(this);
-}
-
-ShowSelectedWindowObserver::~ShowSelectedWindowObserver()
-{
 }
 
 void ShowSelectedWindowObserver::update(Subject* aSubject)

@@ -21,7 +21,6 @@ public:
     // owner holds and keeps for the observer's life; a nullptr slot is a control
     // not created (yet), which is skipped. Attaches itself to aSubject at once.
     ShowSelectedWindowObserver(Parameter* aSubject, std::uint32_t aCount, Platform::Window* const* aFirstWindow);
-    ~ShowSelectedWindowObserver() override;
 
     void update(Subject* aSubject) override;
 
@@ -29,6 +28,6 @@ public:
 
 private:
     std::uint32_t myCount;
-    std::int16_t myLastValue;
+    std::int16_t myLastValue = 0;
     Platform::Window* const* myFirstWindow;
 };

@@ -6,6 +6,6 @@ class ParameterValue;
 class ValuePredicate
 {
 public:
-    virtual ~ValuePredicate();
+    virtual ~ValuePredicate() = default;
     virtual bool test(const ParameterValue& aValue) const = 0;
 };

@@ -17,10 +17,6 @@ Win32BitmapObserver::Win32BitmapObserver(Platform::Window* aStaticControl, const
     }
 }
 
-Win32BitmapObserver::~Win32BitmapObserver()
-{
-}
-
 void Win32BitmapObserver::update(Subject* aSubject)
 {
     const Parameter* subject = ownParameter(aSubject);

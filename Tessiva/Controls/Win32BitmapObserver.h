@@ -19,7 +19,6 @@ public:
     // "Error initializing a Win32BitmapObserver" when any is missing.
     Win32BitmapObserver(Platform::Window* aStaticControl, const ValuePredicate* aPredicate,
                         const LoadedBitmap* aBitmapWhenTrue, const LoadedBitmap* aBitmapWhenFalse);
-    ~Win32BitmapObserver() override;
 
     void update(Subject* aSubject) override;
 

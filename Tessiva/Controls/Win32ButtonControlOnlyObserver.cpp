@@ -11,10 +11,6 @@ Win32ButtonControlOnlyObserver::Win32ButtonControlOnlyObserver(ButtonCoordinator
     VORNA_ASSERT(aCoordinator != NULL);
 }
 
-Win32ButtonControlOnlyObserver::~Win32ButtonControlOnlyObserver()
-{
-}
-
 void Win32ButtonControlOnlyObserver::update(Subject* aSubject)
 {
     const Parameter* subject = ownParameter(aSubject);

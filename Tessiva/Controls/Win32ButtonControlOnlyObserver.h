@@ -14,7 +14,6 @@ class Win32ButtonControlOnlyObserver : public ControlObserver
 public:
     // Does not own the coordinator.
     Win32ButtonControlOnlyObserver(ButtonCoordinator* aCoordinator, std::int16_t aCommandValue);
-    ~Win32ButtonControlOnlyObserver() override;
 
     void update(Subject* aSubject) override;
     void click();

@@ -12,10 +12,6 @@ Win32ButtonStatusObserver::Win32ButtonStatusObserver(ButtonCoordinator* aCoordin
     VORNA_ASSERT(aCoordinator != NULL);
 }
 
-Win32ButtonStatusObserver::~Win32ButtonStatusObserver()
-{
-}
-
 void Win32ButtonStatusObserver::addValue(std::int16_t aValue)
 {
     myValues.push_back(aValue);

@@ -14,7 +14,6 @@ class Win32ButtonStatusObserver : public ControlObserver
 public:
     // Does not own the coordinator.
     Win32ButtonStatusObserver(ButtonCoordinator* aCoordinator, std::int16_t aValue);
-    ~Win32ButtonStatusObserver() override;
 
     void addValue(std::int16_t aValue);
     void update(Subject* aSubject) override;

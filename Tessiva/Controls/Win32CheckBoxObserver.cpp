@@ -5,14 +5,10 @@
 #include "Toolkit/Parameter/Parameter.h"
 
 Win32CheckBoxObserver::Win32CheckBoxObserver(Platform::Window* aCheckBox, std::int32_t aCheckedValue)
-    : myCheckBox(aCheckBox), myCheckedValue(aCheckedValue), myDisplayedState(false)
+    : myCheckBox(aCheckBox), myCheckedValue(aCheckedValue)
 {
     VORNA_ASSERT(aCheckBox != NULL);
     myCheckBox->setChecked(false);
-}
-
-Win32CheckBoxObserver::~Win32CheckBoxObserver()
-{
 }
 
 void Win32CheckBoxObserver::update(Subject* aSubject)

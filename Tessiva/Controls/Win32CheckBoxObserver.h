@@ -17,7 +17,6 @@ public:
     // Only the low 16 bits of aCheckedValue are compared with the value; the
     // whole number is compared with the limits.
     Win32CheckBoxObserver(Platform::Window* aCheckBox, std::int32_t aCheckedValue);
-    ~Win32CheckBoxObserver() override;
 
     void update(Subject* aSubject) override;
     // The user clicked: the box goes back to what it showed until the
@@ -30,5 +29,5 @@ public:
 private:
     Platform::Window* myCheckBox;
     std::int32_t myCheckedValue;
-    bool myDisplayedState;
+    bool myDisplayedState = false;
 };

@@ -8,7 +8,7 @@
 Win32ComboBoxObserver::Win32ComboBoxObserver(Platform::Window* aComboBox, unsigned aFirstId, unsigned aLastId,
                                              const Platform::StringTable& aStrings)
     : myComboBox(aComboBox), myFirstId(aFirstId), myLastId(aLastId), myStrings(aStrings),
-      myRange(0, static_cast<int>(static_cast<long>(aLastId) - static_cast<long>(aFirstId))), myDisplayedIndex(0)
+      myRange(0, static_cast<int>(static_cast<long>(aLastId) - static_cast<long>(aFirstId)))
 {
     VORNA_ASSERT(aComboBox != NULL);
     for (long id = myFirstId; id <= static_cast<long>(myLastId); ++id)
@@ -16,10 +16,6 @@ Win32ComboBoxObserver::Win32ComboBoxObserver(Platform::Window* aComboBox, unsign
         myComboBox->addString(StringResource::load(myStrings, id));
     }
     myComboBox->setSelection(0);
-}
-
-Win32ComboBoxObserver::~Win32ComboBoxObserver()
-{
 }
 
 std::string Win32ComboBoxObserver::textOf(int aValue) const

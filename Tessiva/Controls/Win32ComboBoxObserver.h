@@ -21,7 +21,6 @@ public:
     // A missing string throws VornaException "Unable to load the string with id: ".
     Win32ComboBoxObserver(Platform::Window* aComboBox, unsigned aFirstId, unsigned aLastId,
                           const Platform::StringTable& aStrings);
-    ~Win32ComboBoxObserver() override;
 
     void update(Subject* aSubject) override;
     // The user picked an item: the box goes back to what it showed until the
@@ -41,5 +40,5 @@ private:
     unsigned myLastId;
     const Platform::StringTable& myStrings;
     ItemRange myRange;
-    int myDisplayedIndex;
+    int myDisplayedIndex = 0;
 };

@@ -19,16 +19,12 @@ private:
 };
 
 Win32EditObserver::Win32EditObserver(Platform::Window* anEditControl, const TextConverter* aConverter)
-    : myEditControl(anEditControl), myConverter(aConverter), myCommitting(false), myShowing(false)
+    : myEditControl(anEditControl), myConverter(aConverter)
 {
     VORNA_ASSERT(anEditControl != NULL && aConverter != NULL);
     myShowing = true;
     myEditControl->setText("");
     myShowing = false;
-}
-
-Win32EditObserver::~Win32EditObserver()
-{
 }
 
 void Win32EditObserver::update(Subject* aSubject)

@@ -18,7 +18,6 @@ class Win32EditObserver : public ControlObserver
 public:
     // Does not own the control or the converter. Clears the control's text.
     Win32EditObserver(Platform::Window* anEditControl, const TextConverter* aConverter);
-    ~Win32EditObserver() override;
 
     void update(Subject* aSubject) override;
     // Asks the parameter for the value of the control's text. False while the
@@ -39,7 +38,7 @@ private:
     Platform::Window* myEditControl;
     const TextConverter* myConverter;
     std::string myDisplayedText;
-    bool myCommitting;
-    bool myShowing;
+    bool myCommitting = false;
+    bool myShowing = false;
     std::string myScratch;
 };

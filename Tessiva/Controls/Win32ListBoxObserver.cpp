@@ -5,13 +5,9 @@
 #include "Toolkit/Parameter/Parameter.h"
 
 Win32ListBoxObserver::Win32ListBoxObserver(Platform::Window* aListBox, int aBottom, int aTop)
-    : myListBox(aListBox), myRange(aBottom, aTop), myDisplayedIndex(0)
+    : myListBox(aListBox), myRange(aBottom, aTop)
 {
     VORNA_ASSERT(aListBox != NULL);
-}
-
-Win32ListBoxObserver::~Win32ListBoxObserver()
-{
 }
 
 void Win32ListBoxObserver::fill()

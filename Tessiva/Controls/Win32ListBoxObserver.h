@@ -16,7 +16,6 @@ class Window;
 class Win32ListBoxObserver : public ControlObserver
 {
 public:
-    ~Win32ListBoxObserver() override;
 
     void update(Subject* aSubject) override;
     // Delete or put back items at the top, and at the end, until the items
@@ -43,5 +42,5 @@ protected:
 
 private:
     ItemRange myRange;
-    int myDisplayedIndex;
+    int myDisplayedIndex = 0;
 };

@@ -6,10 +6,6 @@ Win32NumberListBoxObserver::Win32NumberListBoxObserver(Platform::Window* aListBo
     fill();
 }
 
-Win32NumberListBoxObserver::~Win32NumberListBoxObserver()
-{
-}
-
 std::string Win32NumberListBoxObserver::itemText(int aValue) const
 {
     const std::string digits = std::to_string(aValue);

@@ -9,7 +9,6 @@ class Win32NumberListBoxObserver : public Win32ListBoxObserver
 public:
     // Fills the box with the numbers aFirst..aLast and selects item 0.
     Win32NumberListBoxObserver(Platform::Window* aListBox, int aFirst, int aLast, int aWidth);
-    ~Win32NumberListBoxObserver() override;
 
 protected:
     std::string itemText(int aValue) const override;

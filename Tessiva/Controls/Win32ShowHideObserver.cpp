@@ -23,10 +23,6 @@ Win32ShowHideObserver::Win32ShowHideObserver(Platform::Window* aWindowWhenDiffer
 {
 }
 
-Win32ShowHideObserver::~Win32ShowHideObserver()
-{
-}
-
 void Win32ShowHideObserver::addWindowWhenDifferent(Platform::Window* aWindow)
 {
     myWindowsWhenDifferent.push_back(aWindow);

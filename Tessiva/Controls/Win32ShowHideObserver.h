@@ -18,7 +18,6 @@ public:
     // Either window may be nullptr (none).
     Win32ShowHideObserver(Platform::Window* aWindowWhenDifferent, Platform::Window* aWindowWhenEqual,
                           std::int16_t aValue);
-    ~Win32ShowHideObserver() override;
 
     void addWindowWhenDifferent(Platform::Window* aWindow);
     void addWindowWhenEqual(Platform::Window* aWindow);

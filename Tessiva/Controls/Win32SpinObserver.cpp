@@ -13,10 +13,6 @@ Win32SpinObserver::Win32SpinObserver(Platform::Window* aSpinControl)
     VORNA_ASSERT(aSpinControl != NULL);
 }
 
-Win32SpinObserver::~Win32SpinObserver()
-{
-}
-
 void Win32SpinObserver::update(Subject* aSubject)
 {
     const Parameter* subject = ownParameter(aSubject);

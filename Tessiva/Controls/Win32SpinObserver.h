@@ -15,7 +15,6 @@ class Win32SpinObserver : public ControlObserver
 {
 public:
     explicit Win32SpinObserver(Platform::Window* aSpinControl);
-    ~Win32SpinObserver() override;
 
     void update(Subject* aSubject) override;
     // The identity here.

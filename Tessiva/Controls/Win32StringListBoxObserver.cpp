@@ -10,10 +10,6 @@ Win32StringListBoxObserver::Win32StringListBoxObserver(Platform::Window* aListBo
     fill();
 }
 
-Win32StringListBoxObserver::~Win32StringListBoxObserver()
-{
-}
-
 std::string Win32StringListBoxObserver::itemText(int aValue) const
 {
     return StringResource::load(myStrings, static_cast<long>(myFirstId) + aValue);

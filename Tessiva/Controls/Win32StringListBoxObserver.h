@@ -16,7 +16,6 @@ public:
     // VornaException "Unable to load the string with id: ".
     Win32StringListBoxObserver(Platform::Window* aListBox, unsigned aFirstId, unsigned aLastId,
                                const Platform::StringTable& aStrings);
-    ~Win32StringListBoxObserver() override;
 
 protected:
     std::string itemText(int aValue) const override;

@@ -15,10 +15,6 @@ Win32TwoBitmapButtonObserver::Win32TwoBitmapButtonObserver(ButtonCoordinator* aC
     VORNA_ASSERT(aCoordinator != NULL && aPredicate != NULL);
 }
 
-Win32TwoBitmapButtonObserver::~Win32TwoBitmapButtonObserver()
-{
-}
-
 void Win32TwoBitmapButtonObserver::update(Subject* aSubject)
 {
     const Parameter* subject = ownParameter(aSubject);

@@ -14,7 +14,6 @@ public:
     // Owns none of them; a missing bitmap shows none.
     Win32TwoBitmapButtonObserver(ButtonCoordinator* aCoordinator, const ValuePredicate* aPredicate,
                                  const LoadedBitmap* aBitmapWhenTrue, const LoadedBitmap* aBitmapWhenFalse);
-    ~Win32TwoBitmapButtonObserver() override;
 
     void update(Subject* aSubject) override;
 

@@ -9,10 +9,6 @@ Win32WindowSelectObserver::Win32WindowSelectObserver(Platform::Window* aWindow1,
 {
 }
 
-Win32WindowSelectObserver::~Win32WindowSelectObserver()
-{
-}
-
 void Win32WindowSelectObserver::update(Subject* aSubject)
 {
     const Parameter* subject = ownParameter(aSubject);

@@ -17,7 +17,6 @@ class Win32WindowSelectObserver : public ControlObserver
 public:
     // Any of them may be nullptr (none).
     Win32WindowSelectObserver(Platform::Window* aWindow1, Platform::Window* aWindow2, Platform::Window* aWindow3);
-    ~Win32WindowSelectObserver() override;
 
     void update(Subject* aSubject) override;
 

@@ -11,10 +11,6 @@ Win32WindowTextObserver::Win32WindowTextObserver(Platform::Window* aWindow)
     myWindow->setText("");
 }
 
-Win32WindowTextObserver::~Win32WindowTextObserver()
-{
-}
-
 void Win32WindowTextObserver::update(Subject* aSubject)
 {
     const Parameter* subject = ownParameter(aSubject);

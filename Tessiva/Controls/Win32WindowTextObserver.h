@@ -15,7 +15,6 @@ class Win32WindowTextObserver : public ControlObserver
 public:
     // Empties the window's text until the parameter is attached.
     explicit Win32WindowTextObserver(Platform::Window* aWindow);
-    ~Win32WindowTextObserver() override;
 
     void update(Subject* aSubject) override;
 

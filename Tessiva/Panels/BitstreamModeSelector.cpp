@@ -9,10 +9,6 @@ BitstreamModeSelector::BitstreamModeSelector(Platform::Window* aBelowTwo, Platfo
     myWindows.push_back(aFromTwo);
 }
 
-BitstreamModeSelector::~BitstreamModeSelector()
-{
-}
-
 void BitstreamModeSelector::update(Subject* aSubject)
 {
     const Parameter* subject = ownParameter(aSubject);

@@ -17,7 +17,6 @@ class BitstreamModeSelector : public ControlObserver
 public:
     // A nullptr window is skipped.
     BitstreamModeSelector(Platform::Window* aBelowTwo, Platform::Window* aFromTwo);
-    ~BitstreamModeSelector() override;
 
     void update(Subject* aSubject) override;
 

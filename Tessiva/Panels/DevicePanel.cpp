@@ -5,7 +5,3 @@ DevicePanel::DevicePanel(Platform::Window* /*aParent*/, const DeviceKey& aKey, C
     : DeviceDialog(aKey, aDocument, aDialogId)
 {
 }
-
-DevicePanel::~DevicePanel()
-{
-}

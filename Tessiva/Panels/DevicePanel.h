@@ -16,7 +16,6 @@ class DevicePanel : public DeviceDialog
 public:
     // aParent is accepted for the derived panel, which creates the window.
     DevicePanel(Platform::Window* aParent, const DeviceKey& aKey, CTessivaDoc* aDocument, unsigned aDialogId);
-    ~DevicePanel() override;
 
     // The device name on the tab of open devices.
     virtual void getName(std::string& aName) const = 0;

@@ -10,10 +10,6 @@ UnitNameObserver::UnitNameObserver(const DeviceKey& aKey, std::string* aName, Pl
     VORNA_ASSERT(aName != NULL);
 }
 
-UnitNameObserver::~UnitNameObserver()
-{
-}
-
 void UnitNameObserver::update(Subject* aSubject)
 {
     if (aSubject == nullptr || aSubject != subject())

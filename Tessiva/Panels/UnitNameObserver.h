@@ -20,7 +20,6 @@ public:
     // is the window of the tab control of open devices that the panel was
     // created under (nullptr or a window of no tab control: nothing to relabel).
     UnitNameObserver(const DeviceKey& aKey, std::string* aName, Platform::Window* aTabControl);
-    ~UnitNameObserver() override;
 
     void update(Subject* aSubject) override;
 

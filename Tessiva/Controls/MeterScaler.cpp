@@ -1,5 +1,0 @@
-#include "Tessiva/Controls/MeterScaler.h"
-
-MeterScaler::~MeterScaler()
-{
-}

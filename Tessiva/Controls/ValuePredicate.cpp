@@ -1,5 +1,0 @@
-#include "Tessiva/Controls/ValuePredicate.h"
-
-ValuePredicate::~ValuePredicate()
-{
-}
