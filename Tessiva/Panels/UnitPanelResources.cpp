@@ -6,6 +6,9 @@
 #include "Platform/Window/DialogTemplate.h"
 #include "Platform/Window/Resources.h"
 #include "Tessiva/Controls/LedBitmaps.h"
+#include "Tessiva/Panels/Pages/UnitInputOutputPage.h"
+
+#include <string>
 
 using Platform::WindowKind;
 
@@ -59,4 +62,66 @@ void UnitFrontPanel::addResources(Platform::Resources& aResources)
     LedBitmaps::addResources(aResources);
     FrontPanel::addResources(aResources);
     UnitPageTabs::addResources(aResources);
+}
+
+// --- the Input/Output page: the KQ310 page's controls, from its template,
+// with the unit's own ---
+
+Platform::DialogTemplate UnitInputOutputPage::dialogTemplate()
+{
+    // The KQ310 page's controls without the routing button, in its places.
+    const Platform::DialogTemplate base = InputOutputPage::dialogTemplate();
+    Platform::DialogTemplate dialog(templateId, "", 250, 220);
+    for (const Platform::DialogTemplate::Control& control : base.controls())
+    {
+        if (control.id != routingButtonId)
+        {
+            dialog.add(control.kind, control.id, control.text, control.bounds.left, control.bounds.top,
+                       control.bounds.width(), control.bounds.height(), control.style);
+        }
+    }
+    Platform::WindowStyle group;
+    group.tabStop = false;
+    Platform::WindowStyle digits;
+    digits.digitsOnly = true;
+    Platform::WindowStyle upDown;
+    upDown.autoBuddy = true;
+    Platform::WindowStyle led;
+    led.image = true;
+    dialog.add(WindowKind::CheckBox, multiplexModeId, "Multiplex Mode", 150, 122, 80, 10)
+        .add(WindowKind::GroupBox, theLabelId, "Input", 7, 140, 116, 56, group)
+        .add(WindowKind::Static, theLabelId, "Source", 14, 152, 40, 8)
+        .add(WindowKind::ComboBox, inputSourceId, "", 56, 150, 62, 40)
+        .add(WindowKind::Static, theLabelId, "Format", 14, 166, 40, 8)
+        .add(WindowKind::ComboBox, inputFormatId, "", 56, 164, 62, 50)
+        .add(WindowKind::Static, theLabelId, "Aux Data", 14, 180, 40, 8)
+        .add(WindowKind::ComboBox, auxDataId, "", 56, 178, 62, 60)
+        .add(WindowKind::Static, theLabelId, "Channel Assignment", 127, 140, 110, 8)
+        .add(WindowKind::ComboBox, channelAssignmentId, "", 127, 150, 116, 80)
+        .add(WindowKind::GroupBox, theLabelId, "Test Tone Generation", 127, 166, 116, 30, group)
+        .add(WindowKind::Static, theLabelId, "Test Tone", 134, 180, 40, 8)
+        .add(WindowKind::ComboBox, testToneId, "", 176, 178, 62, 60)
+        .add(WindowKind::GroupBox, theLabelId, "Stream Number", 7, 198, 236, 20, group)
+        .add(WindowKind::Static, theLabelId, "Output", 14, 206, 26, 8)
+        .add(WindowKind::Edit, outputStreamEditId, "", 42, 204, 20, 12, digits)
+        .add(WindowKind::UpDown, outputStreamSpinId, "", 62, 204, 10, 12, upDown)
+        .add(WindowKind::Static, theLabelId, "Input", 84, 206, 22, 8);
+    for (int n = 0; n < ledCount; ++n)
+    {
+        dialog.addImage(WindowKind::Static, firstLedId + n, offLedBitmap, 108 + n * 16, 205, 8, 8, led)
+            .add(WindowKind::Static, theLabelId, std::to_string(n), 116 + n * 16, 206, 6, 8);
+    }
+    return dialog;
+}
+
+void UnitInputOutputPage::addResources(Platform::Resources& aResources)
+{
+    // With the routing dialog's texts, whose presets are the channel assignments.
+    InputOutputPage::addResources(aResources);
+    aResources.addDialog(dialogTemplate());
+    Platform::StringTable& table = aResources.strings();
+    table.addRun(firstInputSourceText, {"Analog", "Digital"});
+    table.addRun(firstInputFormatText, {"PCM", "Pre-encoded", "Autodetect"});
+    table.addRun(firstAuxDataText, {"Disabled", "1200 bps", "2400 bps", "9600 bps"});
+    table.addRun(firstTestToneText, {"Disabled", "-20 dBFS", "-18 dBFS", "Silence"});
 }

@@ -4,7 +4,6 @@
 #include "Platform/Framework/Application.h"
 #include "Platform/Framework/MessageBox.h"
 #include "Platform/Window/Backend.h"
-#include "Platform/Window/DialogResult.h"
 #include "Platform/Window/DialogTemplate.h"
 #include "Platform/Window/Event.h"
 #include "Platform/Window/Resources.h"
@@ -16,18 +15,8 @@
 
 #include <functional>
 
-using Platform::WindowKind;
-
 namespace
 {
-const int theLabelId = -1;
-const unsigned theFirstPresetString = 15080;
-const unsigned theFirstInputString = 15070;
-const int theChannelIds[InputChannelRoutingDialog::channelCount] = {
-    InputChannelRoutingDialog::leftId,         InputChannelRoutingDialog::centerId,
-    InputChannelRoutingDialog::rightId,        InputChannelRoutingDialog::leftSurroundId,
-    InputChannelRoutingDialog::rightSurroundId, InputChannelRoutingDialog::lfeId};
-
 // Refused or failed choices are told; the box already shows its old value.
 void told(const std::function<void()>& anAction)
 {
@@ -48,48 +37,12 @@ const Platform::StringTable& strings()
 }
 
 InputChannelRoutingDialog::InputChannelRoutingDialog(const DeviceKey& aKey, CTessivaDoc* aDocument)
-    : myKey(aKey), myDocument(aDocument), myPreset(nullptr), myChannels()
+    : myKey(aKey), myDocument(aDocument)
 {
     VORNA_ASSERT(aDocument != NULL);
 }
 
-InputChannelRoutingDialog::~InputChannelRoutingDialog()
-{
-    deleteObservers();
-}
-
-Platform::DialogTemplate InputChannelRoutingDialog::dialogTemplate()
-{
-    Platform::WindowStyle popup;
-    popup.child = false;
-    Platform::WindowStyle defaultButton;
-    defaultButton.defaultButton = true;
-    Platform::DialogTemplate dialog(templateId, "Input Channel Routing", 220, 130, popup);
-    dialog.add(WindowKind::Static, theLabelId, "Channel Preset", 10, 12, 60, 8)
-        .add(WindowKind::ComboBox, presetId, "", 72, 10, 136, 90);
-    const char* const labels[channelCount] = {"Left", "Center", "Right", "Left Surround", "Right Surround", "LFE"};
-    for (int channel = 0; channel < channelCount; ++channel)
-    {
-        const int x = channel % 2 == 0 ? 10 : 112;
-        const int y = 32 + (channel / 2) * 26;
-        dialog.add(WindowKind::Static, theLabelId, labels[channel], x, y, 60, 8)
-            .add(WindowKind::ComboBox, theChannelIds[channel], "", x, y + 10, 96, 80);
-    }
-    dialog.add(WindowKind::Button, Platform::DialogResult::ok, "OK", 85, 110, 50, 14, defaultButton);
-    return dialog;
-}
-
-void InputChannelRoutingDialog::addResources(Platform::Resources& aResources)
-{
-    aResources.addDialog(dialogTemplate());
-    Platform::StringTable& table = aResources.strings();
-    // The pairs of spaces are the unit's own.
-    table.addRun(theFirstPresetString,
-                 {"Mode 1: L/R,  Ls/Rs, C/LFE", "Mode 2: L/C,  R/Ls,  Rs/LFE", "Mode 3: L/Ls, C/Rs,  R/LFE",
-                  "Mode 4: L/R,  C/LFE, Ls/Rs", "Mode 5: L/C,  Rs/R,  Ls/LFE", "Mode 6: C/L,  R/Ls,  Rs/LFE"});
-    table.add(theFirstPresetString + 6, "Custom");
-    table.addRun(theFirstInputString, {"Input 1", "Input 2", "Input 3", "Input 4", "Input 5", "Input 6"});
-}
+InputChannelRoutingDialog::~InputChannelRoutingDialog() = default;
 
 int InputChannelRoutingDialog::doModal()
 {
@@ -101,6 +54,7 @@ int InputChannelRoutingDialog::doModal()
     myDialog = layout->create();
     onInitDialog();
     const int result = Platform::Backend::current().runModal(*myDialog);
+    // The observers go before the boxes they fill.
     deleteObservers();
     myDialog.reset();
     return result;
@@ -110,7 +64,6 @@ void InputChannelRoutingDialog::onInitDialog()
 {
     doDataExchange();
     told([this]() { createObservers(); });
-    bindNotifications();
 }
 
 void InputChannelRoutingDialog::doDataExchange()
@@ -119,45 +72,30 @@ void InputChannelRoutingDialog::doDataExchange()
     VORNA_ASSERT(myPreset != NULL);
     for (int channel = 0; channel < channelCount; ++channel)
     {
-        myChannels[channel] = myDialog->findChild(theChannelIds[channel]);
+        myChannels[channel] = myDialog->findChild(channelIds[channel]);
         VORNA_ASSERT(myChannels[channel] != NULL);
     }
 }
 
 void InputChannelRoutingDialog::createObservers()
 {
-    myPresetObserver.reset(
-        new Win32ComboBoxObserver(myPreset, theFirstPresetString, theFirstPresetString + 6, strings()));
-    myDocument->attachControlObserver(myKey, ParameterId('O', 0), myPresetObserver.get());
+    bindComboBox(myPresetObserver, ParameterId('O', 0), myPreset, firstPresetText, customPresetText);
     for (int channel = 0; channel < channelCount; ++channel)
     {
-        myChannelObservers[channel].reset(
-            new Win32ComboBoxObserver(myChannels[channel], theFirstInputString, theFirstInputString + 5, strings()));
-        myDocument->attachControlObserver(myKey, ParameterId('H', channel), myChannelObservers[channel].get());
+        bindComboBox(myChannelObservers[channel], ParameterId('H', channel), myChannels[channel], firstInputText,
+                     lastInputText);
     }
 }
 
-void InputChannelRoutingDialog::bindNotifications()
+void InputChannelRoutingDialog::bindComboBox(std::unique_ptr<Win32ComboBoxObserver>& aMember,
+                                             const ParameterId& anId, Platform::Window* aBox, unsigned aFirstText,
+                                             unsigned aLastText)
 {
-    myPreset->on(Platform::Notification::SelectionChanged, [this](Platform::Event&) {
-        told([this]() {
-            if (myPresetObserver)
-            {
-                myPresetObserver->selectionChange();
-            }
-        });
-    });
-    for (int channel = 0; channel < channelCount; ++channel)
-    {
-        myChannels[channel]->on(Platform::Notification::SelectionChanged, [this, channel](Platform::Event&) {
-            told([this, channel]() {
-                if (myChannelObservers[channel])
-                {
-                    myChannelObservers[channel]->selectionChange();
-                }
-            });
-        });
-    }
+    aMember = std::make_unique<Win32ComboBoxObserver>(aBox, aFirstText, aLastText, strings());
+    myDocument->attachControlObserver(myKey, anId, aMember.get());
+    Win32ComboBoxObserver* observer = aMember.get();
+    aBox->on(Platform::Notification::SelectionChanged,
+             [observer](Platform::Event&) { told([observer]() { observer->selectionChange(); }); });
 }
 
 void InputChannelRoutingDialog::deleteObservers()

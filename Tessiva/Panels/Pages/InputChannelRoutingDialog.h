@@ -5,6 +5,7 @@
 #include <memory>
 
 class CTessivaDoc;
+class ParameterId;
 class Win32ComboBoxObserver;
 
 namespace Platform
@@ -31,10 +32,20 @@ public:
     static constexpr int rightSurroundId = 1305;
     static constexpr int lfeId = 1306;
     static constexpr int channelCount = 6;
+    // By channel: left, center, right, left surround, right surround, LFE
+    // ('H'0 to 'H'5).
+    static constexpr int channelIds[channelCount] = {leftId,         centerId,        rightId,
+                                                     leftSurroundId, rightSurroundId, lfeId};
+    // The six presets, then "Custom"; the six inputs.
+    static constexpr unsigned firstPresetText = 15080;
+    static constexpr unsigned customPresetText = 15086;
+    static constexpr unsigned firstInputText = 15070;
+    static constexpr unsigned lastInputText = 15075;
 
     InputChannelRoutingDialog(const DeviceKey& aKey, CTessivaDoc* aDocument);
     ~InputChannelRoutingDialog();
 
+    // The template and the texts (in Kq310PanelResources.cpp).
     static void addResources(Platform::Resources& aResources);
     static Platform::DialogTemplate dialogTemplate();
 
@@ -49,16 +60,18 @@ private:
     void onInitDialog();
     void doDataExchange();
     void createObservers();
-    void bindNotifications();
+    // Makes the observer of aBox into aMember, attaches it to the control
+    // parameter anId and routes the box's picks to it, errors told.
+    void bindComboBox(std::unique_ptr<Win32ComboBoxObserver>& aMember, const ParameterId& anId,
+                      Platform::Window* aBox, unsigned aFirstText, unsigned aLastText);
     void deleteObservers();
 
     DeviceKey myKey;
     CTessivaDoc* myDocument;
+    // The window comes first: the observers that fill its boxes go before it.
     std::unique_ptr<Platform::Window> myDialog;
-    Platform::Window* myPreset;
-    // By channel: left, center, right, left surround, right surround, LFE
-    // ('H'0 to 'H'5).
-    Platform::Window* myChannels[channelCount];
+    Platform::Window* myPreset = nullptr;
+    Platform::Window* myChannels[channelCount] = {};
     std::unique_ptr<Win32ComboBoxObserver> myPresetObserver;
     std::unique_ptr<Win32ComboBoxObserver> myChannelObservers[channelCount];
 };

@@ -1,11 +1,12 @@
 #pragma once
 
+#include "Tessiva/Controls/ReadOnlyListBox.h"
 #include "Tessiva/Panels/Pages/DevicePage.h"
 
 #include <memory>
+#include <optional>
 
 class PollingView;
-class ReadOnlyListBox;
 class Win32CheckBoxObserver;
 class Win32ComboBoxObserver;
 class Win32StringListBoxObserver;
@@ -37,13 +38,24 @@ public:
     static constexpr int subcodeEmphasisId = 1606;
     static constexpr int subcodeSampleRateId = 1607;
     static constexpr int statusListCount = 7;
+    // The first texts of the lists and boxes; a two-text run ends at the next id.
+    static constexpr unsigned firstLockText = 15000;
+    static constexpr unsigned firstRateText = 10101;
+    static constexpr unsigned lastRateText = 10104;
+    static constexpr unsigned firstIntegrityText = 15010;
+    static constexpr unsigned firstSubcodeFormatText = 15020;
+    static constexpr unsigned firstEmphasisText = 15030;
+    static constexpr unsigned firstAudioBitText = 15040;
+    static constexpr unsigned firstOutputFormatText = 15050;
+    static constexpr unsigned lastOutputFormatText = 15053;
 
     // aView may be nullptr: the routing button then does nothing.
     InputOutputPage(Platform::Window* aParentWindow, const DeviceKey& aKey, CTessivaDoc* aDocument,
                     PollingView* aView, unsigned aDialogId = templateId);
     ~InputOutputPage() override;
 
-    // The template, the page's label and the item texts; the routing dialog's too.
+    // The template, the page's label and the item texts; the routing
+    // dialog's too (in Kq310PanelResources.cpp).
     static void addResources(Platform::Resources& aResources);
     static Platform::DialogTemplate dialogTemplate();
 
@@ -61,14 +73,15 @@ protected:
     void onInputChannelRouting();
 
 private:
-    void bindNotifications();
-
     PollingView* myView;
-    Platform::Window* myTimeCodePackets;
-    Platform::Window* myOutputFormat;
-    Platform::Window* myOutputAudioBit;
+    Platform::Window* myTimeCodePackets = nullptr;
+    Platform::Window* myOutputFormat = nullptr;
+    Platform::Window* myOutputAudioBit = nullptr;
+
+    // What the observers point to comes first, so that it outlives them.
     // 1600, 1601, 1602, 1604, 1607, 1606, 1605.
-    std::unique_ptr<ReadOnlyListBox> myStatusLists[statusListCount];
+    std::optional<ReadOnlyListBox> myStatusLists[statusListCount];
+
     std::unique_ptr<Win32CheckBoxObserver> myTimeCodePacketsObserver;
     std::unique_ptr<Win32ComboBoxObserver> myOutputFormatObserver;
     std::unique_ptr<Win32ComboBoxObserver> myOutputAudioBitObserver;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Tessiva/Controls/BitMaskPredicate.h"
+#include "Tessiva/Controls/LedBitmaps.h"
 #include "Tessiva/Controls/LoadedBitmap.h"
 #include "Tessiva/Panels/Pages/InputOutputPage.h"
 #include "Toolkit/Parameter/IntegerTextConverter.h"
@@ -31,13 +32,21 @@ public:
     static constexpr int outputStreamSpinId = 1080;
     static constexpr int firstLedId = 1071;
     static constexpr int ledCount = 8;
-    static constexpr unsigned onLedBitmap = 147;
-    static constexpr unsigned offLedBitmap = 4014;
+    static constexpr unsigned onLedBitmap = LedBitmaps::on;
+    static constexpr unsigned offLedBitmap = LedBitmaps::off;
+    // The first texts of the boxes. The channel assignments are the routing
+    // dialog's presets without "Custom", added with the KQ310 page's texts.
+    static constexpr unsigned firstChannelAssignmentText = 15080;
+    static constexpr unsigned firstInputSourceText = 21200;
+    static constexpr unsigned firstInputFormatText = 20300;
+    static constexpr unsigned firstAuxDataText = 20400;
+    static constexpr unsigned firstTestToneText = 20600;
 
     UnitInputOutputPage(Platform::Window* aParentWindow, const DeviceKey& aKey, CTessivaDoc* aDocument);
     ~UnitInputOutputPage() override;
 
-    // The template and its item texts (the LED pictures are the panel's).
+    // The template and its item texts (in UnitPanelResources.cpp; the LED
+    // pictures are the panel's).
     static void addResources(Platform::Resources& aResources);
     static Platform::DialogTemplate dialogTemplate();
 
@@ -53,15 +62,15 @@ protected:
 private:
     static constexpr int theComboCount = 5;
 
-    void bindOwnNotifications();
-
-    IntegerTextConverter myConverter;
-    Platform::Window* myOutputStreamEdit;
-    Platform::Window* myOutputStreamSpin;
-    Platform::Window* myMultiplexMode;
+    Platform::Window* myOutputStreamEdit = nullptr;
+    Platform::Window* myOutputStreamSpin = nullptr;
+    Platform::Window* myMultiplexMode = nullptr;
     // 1024, 1027, 1025, 1026, 1033.
-    Platform::Window* myCombos[theComboCount];
-    Platform::Window* myLeds[ledCount];
+    Platform::Window* myCombos[theComboCount] = {};
+    Platform::Window* myLeds[ledCount] = {};
+
+    // What the observers point to comes first, so that it outlives them.
+    IntegerTextConverter myConverter{1};
     std::optional<LoadedBitmap> myOnLed;
     std::optional<LoadedBitmap> myOffLed;
     std::vector<BitMaskPredicate> myPredicates;
