@@ -1,13 +1,18 @@
 // The resources of the KQ310's panel family: the panel's template and its
-// sample-rate texts, and those of its own pages; the Input/Output page (which
-// the KQ330 and KQ350 page builds on) and the routing dialog.
+// sample-rate texts, its row of pages, the Input/Output and Time Code pages
+// (which the KQ330 and KQ350 pages build on) and the routing dialog.
 #include "Tessiva/Panels/Kq310FrontPanel.h"
 
 #include "Platform/Window/DialogResult.h"
 #include "Platform/Window/DialogTemplate.h"
 #include "Platform/Window/Resources.h"
+#include "Tessiva/Panels/Pages/BitstreamInfoPage.h"
+#include "Tessiva/Panels/Pages/DualMonoPage.h"
 #include "Tessiva/Panels/Pages/InputChannelRoutingDialog.h"
 #include "Tessiva/Panels/Pages/InputOutputPage.h"
+#include "Tessiva/Panels/Pages/Kq310PageTabs.h"
+#include "Tessiva/Panels/Pages/PreprocessingPage.h"
+#include "Tessiva/Panels/Pages/TimeCodePage.h"
 
 #include <string>
 #include <vector>
@@ -48,6 +53,16 @@ void Kq310FrontPanel::addResources(Platform::Resources& aResources)
     aResources.strings().addRun(firstRateText, theSampleRates);
     FrontPanel::addResources(aResources);
     Kq310PageTabs::addResources(aResources);
+}
+
+void Kq310PageTabs::addResources(Platform::Resources& aResources)
+{
+    PreprocessingPage::addResources(aResources);
+    BitstreamInfoPage::addResources(aResources);
+    DualMonoPage::addResources(aResources);
+    InputOutputPage::addResources(aResources);
+    TimeCodePage::addResources(aResources);
+    addTabLabels(aResources.strings());
 }
 
 Platform::DialogTemplate InputOutputPage::dialogTemplate()
@@ -97,6 +112,66 @@ void InputOutputPage::addResources(Platform::Resources& aResources)
     table.addRun(firstSubcodeFormatText, {"Consumer", "Professional"});
     table.addRun(firstEmphasisText, {"None", "50/15 uS"});
     InputChannelRoutingDialog::addResources(aResources);
+}
+
+Platform::DialogTemplate TimeCodePage::dialogTemplate()
+{
+    Platform::WindowStyle group;
+    group.tabStop = false;
+    Platform::WindowStyle list;
+    list.tabStop = false;
+    Platform::WindowStyle digits;
+    digits.digitsOnly = true;
+    Platform::WindowStyle upDown;
+    upDown.autoBuddy = true;
+    upDown.setBuddyInteger = false;
+    Platform::DialogTemplate dialog(templateId, "", 250, 160);
+    dialog.add(WindowKind::Static, theLabelId, "Time Code Input Status", 7, 8, 84, 8)
+        .add(WindowKind::ListBox, inputStatusId, "", 94, 6, 60, 10, list)
+        .add(WindowKind::GroupBox, theLabelId, "Current Time Code", 7, 20, 236, 36, group)
+        .add(WindowKind::Static, theLabelId, "HH", 14, 30, 16, 8)
+        .add(WindowKind::ListBox, currentHourId, "", 14, 40, 16, 10, list)
+        .add(WindowKind::Static, theLabelId, ":", 32, 40, 4, 8)
+        .add(WindowKind::Static, theLabelId, "MM", 38, 30, 16, 8)
+        .add(WindowKind::ListBox, currentMinuteId, "", 38, 40, 16, 10, list)
+        .add(WindowKind::Static, theLabelId, ":", 56, 40, 4, 8)
+        .add(WindowKind::Static, theLabelId, "SS", 62, 30, 16, 8)
+        .add(WindowKind::ListBox, currentSecondId, "", 62, 40, 16, 10, list)
+        .add(WindowKind::Static, theLabelId, ":", 80, 40, 4, 8)
+        .add(WindowKind::Static, theLabelId, "FF", 86, 30, 16, 8)
+        .add(WindowKind::ListBox, currentFrameId, "", 86, 40, 16, 10, list)
+        .add(WindowKind::Static, theLabelId, "Format", 120, 30, 40, 8)
+        .add(WindowKind::ListBox, formatId, "", 120, 40, 100, 10, list);
+
+    const char* const labels[] = {"Hour", "Min", "Sec", "Frame", "Sample", "Hour", "Min", "Sec", "Frame"};
+    dialog.add(WindowKind::GroupBox, theLabelId, "Start Time Code", 7, 60, 236, 44, group);
+    for (int field = 0; field < fieldCount; ++field)
+    {
+        if (field == sampleField + 1)
+        {
+            dialog.add(WindowKind::GroupBox, theLabelId, "Stop Time Code", 7, 106, 236, 50, group);
+        }
+        const int row = field <= sampleField ? 70 : 116;
+        const int x = 14 + (field <= sampleField ? field : field - sampleField - 1) * 44;
+        dialog.add(WindowKind::Static, theLabelId, labels[field], x, row, 30, 8)
+            .add(WindowKind::Edit, firstEditId + field, "", x, row + 10, 28, 12, digits)
+            .add(WindowKind::UpDown, firstSpinId + field, "", x + 28, row + 10, 10, 12, upDown);
+    }
+    // The stop time code's sample, and Resume under it, in the stop group.
+    dialog.add(WindowKind::Static, theLabelId, "Sample", 190, 116, 30, 8)
+        .add(WindowKind::ListBox, stopSampleId, "", 190, 127, 30, 10, list)
+        .add(WindowKind::Button, resumeId, "Resume", 190, 140, 44, 14);
+    return dialog;
+}
+
+void TimeCodePage::addResources(Platform::Resources& aResources)
+{
+    aResources.addDialog(dialogTemplate());
+    Platform::StringTable& table = aResources.strings();
+    table.add(labelStringId, "Time Code");
+    table.addRun(firstPresenceText, {"Not present", "Present"});
+    table.addRun(firstFormatText,
+                 {"24 fps", "25 fps", "29.97 fps drop frame", "29.97 fps", "30 fps", "Unknown"});
 }
 
 Platform::DialogTemplate InputChannelRoutingDialog::dialogTemplate()

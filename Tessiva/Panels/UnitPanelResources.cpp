@@ -7,8 +7,10 @@
 #include "Platform/Window/Resources.h"
 #include "Tessiva/Controls/LedBitmaps.h"
 #include "Tessiva/Panels/Pages/UnitInputOutputPage.h"
+#include "Tessiva/Panels/Pages/UnitTimeCodePage.h"
 
 #include <string>
+#include <vector>
 
 using Platform::WindowKind;
 
@@ -64,8 +66,14 @@ void UnitFrontPanel::addResources(Platform::Resources& aResources)
     UnitPageTabs::addResources(aResources);
 }
 
-// --- the Input/Output page: the KQ310 page's controls, from its template,
-// with the unit's own ---
+// --- the Input/Output and Time Code pages: the KQ310 pages' controls, from
+// their templates, with the unit's own ---
+
+namespace
+{
+// The common time-code page's controls move down to make room for the unit's row.
+const int theTimeCodeShift = 54;
+}
 
 Platform::DialogTemplate UnitInputOutputPage::dialogTemplate()
 {
@@ -124,4 +132,60 @@ void UnitInputOutputPage::addResources(Platform::Resources& aResources)
     table.addRun(firstInputFormatText, {"PCM", "Pre-encoded", "Autodetect"});
     table.addRun(firstAuxDataText, {"Disabled", "1200 bps", "2400 bps", "9600 bps"});
     table.addRun(firstTestToneText, {"Disabled", "-20 dBFS", "-18 dBFS", "Silence"});
+}
+
+Platform::DialogTemplate UnitTimeCodePage::dialogTemplate()
+{
+    const Platform::DialogTemplate common = TimeCodePage::dialogTemplate();
+    Platform::DialogTemplate page(dialogId, common.caption(), common.width() + 10,
+                                  common.height() + theTimeCodeShift, common.style());
+    Platform::WindowStyle group;
+    group.tabStop = false;
+    Platform::WindowStyle list;
+    list.tabStop = false;
+    // The unit's time-code input: its source, and the base's status list
+    // labelled "Status" beside it.
+    page.add(WindowKind::GroupBox, theLabelId, "Input", 7, 2, 150, 50, group)
+        .add(WindowKind::Static, theLabelId, "Source", 14, 12, 30, 8)
+        .add(WindowKind::ComboBox, sourceId, "", 14, 22, 136, 40)
+        .add(WindowKind::Static, theLabelId, "Status", 14, 38, 30, 8)
+        .add(WindowKind::ListBox, inputStatusId, "", 46, 37, 60, 10, list)
+        .add(WindowKind::GroupBox, theLabelId, "Preset", 161, 2, 92, 50, group)
+        .add(WindowKind::Static, theLabelId, "Pending", 166, 12, 34, 8)
+        .add(WindowKind::ComboBox, pendingPresetId, "", 166, 22, 82, 120)
+        .add(WindowKind::Static, theLabelId, "Current", 166, 38, 30, 8)
+        .add(WindowKind::ListBox, currentPresetId, "", 198, 37, 50, 10, list);
+    for (const Platform::DialogTemplate::Control& control : common.controls())
+    {
+        const Platform::Rectangle& at = control.bounds;
+        if (control.id == inputStatusId || control.text == "Time Code Input Status")
+        {
+            continue; // in the Input group above
+        }
+        if (control.image != 0)
+        {
+            page.addImage(control.kind, control.id, control.image, at.left, at.top + theTimeCodeShift, at.width(),
+                          at.height(), control.style);
+        }
+        else
+        {
+            page.add(control.kind, control.id, control.text, at.left, at.top + theTimeCodeShift, at.width(),
+                     at.height(), control.style);
+        }
+    }
+    return page;
+}
+
+void UnitTimeCodePage::addResources(Platform::Resources& aResources)
+{
+    TimeCodePage::addResources(aResources);
+    aResources.addDialog(dialogTemplate());
+    Platform::StringTable& strings = aResources.strings();
+    strings.addRun(firstSourceText, {"Longitudinal Time Code (LTC)", "Vertical Interval Time Code (VITC)"});
+    std::vector<std::string> presets(1, "None");
+    for (int preset = 1; preset <= presetCount; ++preset)
+    {
+        presets.push_back("Preset " + std::to_string(preset));
+    }
+    strings.addRun(firstPresetText, presets);
 }

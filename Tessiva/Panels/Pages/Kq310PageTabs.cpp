@@ -1,23 +1,12 @@
 #include "Tessiva/Panels/Pages/Kq310PageTabs.h"
 
 #include "Platform/Assertion.h"
-#include "Platform/Window/Resources.h"
 #include "Tessiva/Panels/Pages/BitstreamInfoPage.h"
 #include "Tessiva/Panels/Pages/DevicePage.h"
 #include "Tessiva/Panels/Pages/DualMonoPage.h"
 #include "Tessiva/Panels/Pages/InputOutputPage.h"
 #include "Tessiva/Panels/Pages/PreprocessingPage.h"
 #include "Tessiva/Panels/Pages/TimeCodePage.h"
-
-void Kq310PageTabs::addResources(Platform::Resources& aResources)
-{
-    PreprocessingPage::addResources(aResources);
-    BitstreamInfoPage::addResources(aResources);
-    DualMonoPage::addResources(aResources);
-    InputOutputPage::addResources(aResources);
-    TimeCodePage::addResources(aResources);
-    addTabLabels(aResources.strings());
-}
 
 void Kq310PageTabs::addPages(const DeviceKey& aKey, CTessivaDoc* aDocument, PollingView* aView)
 {

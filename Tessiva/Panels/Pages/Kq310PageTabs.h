@@ -15,7 +15,8 @@ class Resources;
 class Kq310PageTabs : public PageTabControl
 {
 public:
-    // The pages' templates and texts and their tab labels.
+    // The pages' templates and texts and their tab labels (in
+    // Kq310PanelResources.cpp).
     static void addResources(Platform::Resources& aResources);
 
     // Builds the pages inside this control's window (bound first). aView lets

@@ -1,38 +1,31 @@
 #include "Tessiva/Panels/Pages/TimeCodePage.h"
 
 #include "Platform/Framework/Application.h"
-#include "Platform/Window/DialogTemplate.h"
 #include "Platform/Window/Resources.h"
 #include "Tessiva/CTessivaDoc.h"
-#include "Tessiva/Controls/ReadOnlyListBox.h"
+#include "Tessiva/Controls/BcdNumberListBoxObserver.h"
+#include "Tessiva/Controls/BcdSpinObserver.h"
 #include "Tessiva/Controls/Win32EditObserver.h"
 #include "Tessiva/Controls/Win32NumberListBoxObserver.h"
 #include "Tessiva/Controls/Win32SpinObserver.h"
 #include "Tessiva/Controls/Win32StringListBoxObserver.h"
-#include "Tessiva/Controls/BcdNumberListBoxObserver.h"
-#include "Tessiva/Controls/BcdSpinObserver.h"
+#include "Toolkit/Parameter/ParameterId.h"
 
 #include <string>
 
-using Platform::WindowKind;
-
 namespace
 {
-const int theLabelId = -1;
-const unsigned theFirstPresenceString = 17000;
-const unsigned theFirstFormatString = 17010;
-const int theSampleField = 4;
 const int theLastField = 8;
 
 // The edit fields in order: 'E'2..'E'5 start, 'E'6 start sample, 'E'7..'E'10 stop.
-int fieldIndex(int aField)
+ParameterId fieldParameter(int aField)
 {
-    return 2 + aField;
+    return ParameterId('E', 2 + aField);
 }
 
 std::size_t fieldWidth(int aField)
 {
-    return aField == theSampleField ? 4 : 2;
+    return aField == TimeCodePage::sampleField ? 4 : 2;
 }
 
 const Platform::StringTable& strings()
@@ -43,92 +36,12 @@ const Platform::StringTable& strings()
 
 TimeCodePage::TimeCodePage(Platform::Window* aParentWindow, const DeviceKey& aKey, CTessivaDoc* aDocument,
                            unsigned aDialogId)
-    : DevicePage(aKey, aDocument),
-      myEdits(),
-      myIntegerConverter(4),
-      myBcdConverter(2),
-      mySpins(),
-      myResume(nullptr),
-      myStepping(false)
+    : DevicePage(aKey, aDocument)
 {
     createPage(aDialogId, aParentWindow);
 }
 
-TimeCodePage::~TimeCodePage()
-{
-    for (std::unique_ptr<Win32ListBoxObserver>& observer : myListObservers)
-    {
-        observer.reset();
-    }
-    for (std::unique_ptr<Win32EditObserver>& observer : myEditObservers)
-    {
-        observer.reset();
-    }
-    for (std::unique_ptr<Win32SpinObserver>& observer : mySpinObservers)
-    {
-        observer.reset();
-    }
-}
-
-Platform::DialogTemplate TimeCodePage::dialogTemplate()
-{
-    Platform::WindowStyle group;
-    group.tabStop = false;
-    Platform::WindowStyle list;
-    list.tabStop = false;
-    Platform::WindowStyle digits;
-    digits.digitsOnly = true;
-    Platform::WindowStyle upDown;
-    upDown.autoBuddy = true;
-    upDown.setBuddyInteger = false;
-    Platform::DialogTemplate dialog(templateId, "", 250, 160);
-    dialog.add(WindowKind::Static, theLabelId, "Time Code Input Status", 7, 8, 84, 8)
-        .add(WindowKind::ListBox, inputStatusId, "", 94, 6, 60, 10, list)
-        .add(WindowKind::GroupBox, theLabelId, "Current Time Code", 7, 20, 236, 36, group)
-        .add(WindowKind::Static, theLabelId, "HH", 14, 30, 16, 8)
-        .add(WindowKind::ListBox, currentHourId, "", 14, 40, 16, 10, list)
-        .add(WindowKind::Static, theLabelId, ":", 32, 40, 4, 8)
-        .add(WindowKind::Static, theLabelId, "MM", 38, 30, 16, 8)
-        .add(WindowKind::ListBox, currentMinuteId, "", 38, 40, 16, 10, list)
-        .add(WindowKind::Static, theLabelId, ":", 56, 40, 4, 8)
-        .add(WindowKind::Static, theLabelId, "SS", 62, 30, 16, 8)
-        .add(WindowKind::ListBox, currentSecondId, "", 62, 40, 16, 10, list)
-        .add(WindowKind::Static, theLabelId, ":", 80, 40, 4, 8)
-        .add(WindowKind::Static, theLabelId, "FF", 86, 30, 16, 8)
-        .add(WindowKind::ListBox, currentFrameId, "", 86, 40, 16, 10, list)
-        .add(WindowKind::Static, theLabelId, "Format", 120, 30, 40, 8)
-        .add(WindowKind::ListBox, formatId, "", 120, 40, 100, 10, list);
-
-    const char* const labels[] = {"Hour", "Min", "Sec", "Frame", "Sample", "Hour", "Min", "Sec", "Frame"};
-    dialog.add(WindowKind::GroupBox, theLabelId, "Start Time Code", 7, 60, 236, 44, group);
-    for (int field = 0; field < fieldCount; ++field)
-    {
-        if (field == theSampleField + 1)
-        {
-            dialog.add(WindowKind::GroupBox, theLabelId, "Stop Time Code", 7, 106, 236, 50, group);
-        }
-        const int row = field <= theSampleField ? 70 : 116;
-        const int x = 14 + (field <= theSampleField ? field : field - theSampleField - 1) * 44;
-        dialog.add(WindowKind::Static, theLabelId, labels[field], x, row, 30, 8)
-            .add(WindowKind::Edit, firstEditId + field, "", x, row + 10, 28, 12, digits)
-            .add(WindowKind::UpDown, firstSpinId + field, "", x + 28, row + 10, 10, 12, upDown);
-    }
-    // The stop time code's sample, and Resume under it, in the stop group.
-    dialog.add(WindowKind::Static, theLabelId, "Sample", 190, 116, 30, 8)
-        .add(WindowKind::ListBox, stopSampleId, "", 190, 127, 30, 10, list)
-        .add(WindowKind::Button, resumeId, "Resume", 190, 140, 44, 14);
-    return dialog;
-}
-
-void TimeCodePage::addResources(Platform::Resources& aResources)
-{
-    aResources.addDialog(dialogTemplate());
-    Platform::StringTable& table = aResources.strings();
-    table.add(labelStringId, "Time Code");
-    table.addRun(theFirstPresenceString, {"Not present", "Present"});
-    table.addRun(theFirstFormatString,
-                 {"24 fps", "25 fps", "29.97 fps drop frame", "29.97 fps", "30 fps", "Unknown"});
-}
+TimeCodePage::~TimeCodePage() = default;
 
 bool TimeCodePage::onInitDialog()
 {
@@ -147,7 +60,7 @@ void TimeCodePage::doDataExchange()
                                      currentFrameId, formatId, stopSampleId};
     for (int n = 0; n < theListCount; ++n)
     {
-        myLists[n].reset(new ReadOnlyListBox(&control(lists[n])));
+        myLists[n].emplace(&control(lists[n]));
     }
     for (int field = 0; field < fieldCount; ++field)
     {
@@ -166,39 +79,35 @@ void TimeCodePage::createObservers()
     Platform::Window* const format = myLists[5]->window();
     Platform::Window* const stopSample = myLists[6]->window();
 
-    myListObservers[0].reset(
-        new Win32StringListBoxObserver(inputStatus, theFirstPresenceString, theFirstPresenceString + 1, strings()));
-    document()->attachStatusObserver(key(), ParameterId('F', 1), myListObservers[0].get());
-    myListObservers[1].reset(
-        new Win32StringListBoxObserver(format, theFirstFormatString, theFirstFormatString + 5, strings()));
-    document()->attachStatusObserver(key(), ParameterId('F', 2), myListObservers[1].get());
+    bindStatus<Win32StringListBoxObserver>(myListObservers[0], ParameterId('F', 1), inputStatus, firstPresenceText,
+                                           firstPresenceText + 1, strings());
+    bindStatus<Win32StringListBoxObserver>(myListObservers[1], ParameterId('F', 2), format, firstFormatText,
+                                           lastFormatText, strings());
     const int lastItems[] = {23, 59, 59, 29};
     for (int n = 0; n < 4; ++n)
     {
-        myListObservers[2 + n].reset(new BcdNumberListBoxObserver(myLists[1 + n]->window(), 0, lastItems[n], 2));
-        document()->attachStatusObserver(key(), ParameterId('F', 3 + n), myListObservers[2 + n].get());
+        bindStatus<BcdNumberListBoxObserver>(myListObservers[2 + n], ParameterId('F', 3 + n),
+                                             myLists[1 + n]->window(), 0, lastItems[n], 2);
     }
-    myListObservers[6].reset(new Win32NumberListBoxObserver(stopSample, 0, 1535, 4));
-    document()->attachStatusObserver(key(), ParameterId('F', 7), myListObservers[6].get());
+    bindStatus<Win32NumberListBoxObserver>(myListObservers[6], ParameterId('F', 7), stopSample, 0, 1535, 4);
 
+    // The fields' input goes through the page's own handlers.
     for (int field = 0; field < fieldCount; ++field)
     {
         const TextConverter* converter =
-            field == theSampleField ? static_cast<const TextConverter*>(&myIntegerConverter) : &myBcdConverter;
-        myEditObservers[field].reset(new Win32EditObserver(myEdits[field], converter));
-        document()->attachControlObserver(key(), ParameterId('E', fieldIndex(field)), myEditObservers[field].get());
+            field == sampleField ? static_cast<const TextConverter*>(&myIntegerConverter) : &myBcdConverter;
+        attachControl(myEditObservers[field], fieldParameter(field), myEdits[field], converter);
     }
     for (int field = 0; field < fieldCount; ++field)
     {
-        if (field == theSampleField)
+        if (field == sampleField)
         {
-            mySpinObservers[field].reset(new Win32SpinObserver(mySpins[field]));
+            attachControl(mySpinObservers[field], fieldParameter(field), mySpins[field]);
         }
         else
         {
-            mySpinObservers[field].reset(new BcdSpinObserver(mySpins[field]));
+            attachControl<BcdSpinObserver>(mySpinObservers[field], fieldParameter(field), mySpins[field]);
         }
-        document()->attachControlObserver(key(), ParameterId('E', fieldIndex(field)), mySpinObservers[field].get());
     }
 }
 
@@ -207,6 +116,7 @@ void TimeCodePage::bindNotifications()
     for (int field = 0; field < fieldCount; ++field)
     {
         const int editId = firstEditId + field;
+        // A failed creation leaves the later fields without observers.
         handle(editId, Platform::Notification::FocusLost, [this, field]() {
             if (myEditObservers[field])
             {
@@ -214,10 +124,10 @@ void TimeCodePage::bindNotifications()
             }
         });
         handle(editId, Platform::Notification::EditChanged, [this, field]() { onEditChanged(field); });
-        control(firstSpinId + field).on(Platform::Notification::SpinDelta, [this, field](Platform::Event& anEvent) {
+        handleEvent(firstSpinId + field, Platform::Notification::SpinDelta, [this, field](Platform::Event& anEvent) {
+            // The control's own move is let through.
             anEvent.result = 0;
-            const int delta = anEvent.delta;
-            guarded([this, field, delta]() { onSpin(field, delta); });
+            onSpin(field, anEvent.delta);
         });
     }
     handle(resumeId, Platform::Notification::Clicked, [this]() { onResume(); });
@@ -272,7 +182,7 @@ void TimeCodePage::onResume()
 {
     for (int n = 0; n < 4; ++n)
     {
-        document()->copyControlValue(key(), ParameterId('E', 2 + n), ParameterId('E', 7 + n));
+        document()->copyControlValue(key(), fieldParameter(n), fieldParameter(5 + n));
     }
-    document()->copyStatusValue(key(), ParameterId('E', 6), ParameterId('F', 7));
+    document()->copyStatusValue(key(), fieldParameter(sampleField), ParameterId('F', 7));
 }

@@ -1,12 +1,13 @@
 #pragma once
 
+#include "Tessiva/Controls/ReadOnlyListBox.h"
 #include "Tessiva/Panels/Pages/DevicePage.h"
 #include "Toolkit/Parameter/BcdTextConverter.h"
 #include "Toolkit/Parameter/IntegerTextConverter.h"
 
 #include <memory>
+#include <optional>
 
-class ReadOnlyListBox;
 class Win32EditObserver;
 class Win32ListBoxObserver;
 class Win32SpinObserver;
@@ -40,12 +41,19 @@ public:
     static constexpr int startSampleEditId = 1206;
     static constexpr int resumeId = 1220;
     static constexpr int fieldCount = 9;
+    // The start sample, the one field of four plain digits.
+    static constexpr int sampleField = 4;
+    // "Not present", "Present"; the formats, the last "Unknown".
+    static constexpr unsigned firstPresenceText = 17000;
+    static constexpr unsigned firstFormatText = 17010;
+    static constexpr unsigned lastFormatText = 17015;
 
     // aDialogId: 116 here, or a template that carries the same controls.
     TimeCodePage(Platform::Window* aParentWindow, const DeviceKey& aKey, CTessivaDoc* aDocument,
                  unsigned aDialogId = templateId);
     ~TimeCodePage() override;
 
+    // The template, the page's label and the item texts (in Kq310PanelResources.cpp).
     static void addResources(Platform::Resources& aResources);
     static Platform::DialogTemplate dialogTemplate();
 
@@ -65,19 +73,22 @@ private:
     void onEditChanged(int aField);
     void onSpin(int aField, int aDelta);
 
+    Platform::Window* myEdits[fieldCount] = {};
+    Platform::Window* mySpins[fieldCount] = {};
+    Platform::Window* myResume = nullptr;
+    // Set while an up-down step runs: the step's own rewrite of the field
+    // must not move the focus on.
+    bool myStepping = false;
+
+    // What the observers point to comes first, so that it outlives them.
     // 1501, 1503, 1504, 1505, 1506, 1502, 1507.
-    std::unique_ptr<ReadOnlyListBox> myLists[theListCount];
-    Platform::Window* myEdits[fieldCount];
-    IntegerTextConverter myIntegerConverter;
-    BcdTextConverter myBcdConverter;
-    Platform::Window* mySpins[fieldCount];
-    Platform::Window* myResume;
+    std::optional<ReadOnlyListBox> myLists[theListCount];
+    IntegerTextConverter myIntegerConverter{4};
+    BcdTextConverter myBcdConverter{2};
 
     // 1501, 1502, 1503, 1504, 1505, 1506, 1507, in the order they are made.
     std::unique_ptr<Win32ListBoxObserver> myListObservers[theListCount];
+    // Their input is the page's own: a full field moves on, a step sets myStepping.
     std::unique_ptr<Win32EditObserver> myEditObservers[fieldCount];
     std::unique_ptr<Win32SpinObserver> mySpinObservers[fieldCount];
-    // Set while an up-down step runs: the step's own rewrite of the field
-    // must not move the focus on.
-    bool myStepping;
 };

@@ -1,13 +1,13 @@
 #pragma once
 
+#include "Tessiva/Controls/ReadOnlyListBox.h"
 #include "Tessiva/Panels/Pages/TimeCodePage.h"
 
-#include <map>
 #include <memory>
+#include <optional>
 
 class ComboBoxItemTextObserver;
 class ListBoxItemTextObserver;
-class ReadOnlyListBox;
 class Win32ComboBoxObserver;
 class Win32StringListBoxObserver;
 
@@ -29,11 +29,16 @@ public:
     static constexpr int pendingPresetId = 1035;
     static constexpr int currentPresetId = 1509;
     static constexpr int presetCount = 32;
+    // The sources; "None", then "Preset 1" to "Preset 32".
+    static constexpr unsigned firstSourceText = 20700;
+    static constexpr unsigned firstPresetText = 20202;
+    static constexpr unsigned lastPresetText = firstPresetText + presetCount;
 
     UnitTimeCodePage(Platform::Window* aParentWindow, const DeviceKey& aKey, CTessivaDoc* aDocument);
     ~UnitTimeCodePage() override;
 
-    // Adds the page's template and item texts to a program's resources.
+    // Adds the page's template and item texts to a program's resources (in
+    // UnitPanelResources.cpp).
     static void addResources(Platform::Resources& aResources);
     // Every control of the common page, rearranged, and the three of the unit.
     static Platform::DialogTemplate dialogTemplate();
@@ -46,13 +51,14 @@ protected:
     virtual void createPresetNameObservers();
 
 private:
-    void bindNotifications();
+    Platform::Window* mySource = nullptr;
+    Platform::Window* myPendingPreset = nullptr;
 
-    Platform::Window* mySource;
-    Platform::Window* myPendingPreset;
-    std::unique_ptr<ReadOnlyListBox> myCurrentPreset;
-    std::map<int, std::unique_ptr<ListBoxItemTextObserver>> myListItemObservers;
-    std::map<int, std::unique_ptr<ComboBoxItemTextObserver>> myComboItemObservers;
+    // What the observers point to comes first, so that it outlives them.
+    std::optional<ReadOnlyListBox> myCurrentPreset;
+
+    std::unique_ptr<ListBoxItemTextObserver> myListItemObservers[presetCount];
+    std::unique_ptr<ComboBoxItemTextObserver> myComboItemObservers[presetCount];
     std::unique_ptr<Win32ComboBoxObserver> mySourceObserver;
     std::unique_ptr<Win32ComboBoxObserver> myPendingPresetObserver;
     std::unique_ptr<Win32StringListBoxObserver> myCurrentPresetObserver;
