@@ -1,9 +1,5 @@
 #include "Toolkit/Link/SerialDeviceImplementation.h"
 
-SerialDeviceImplementation::~SerialDeviceImplementation()
-{
-}
-
 std::uint32_t SerialDeviceImplementation::readBlock(unsigned char* aBuffer, std::uint32_t aCount)
 {
     return read(aBuffer, aCount);

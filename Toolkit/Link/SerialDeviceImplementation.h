@@ -21,5 +21,5 @@ public:
 protected:
     // Implementations are destroyed through their own types, never through
     // this interface.
-    ~SerialDeviceImplementation();
+    ~SerialDeviceImplementation() = default;
 };

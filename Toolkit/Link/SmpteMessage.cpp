@@ -13,11 +13,6 @@ namespace
 const std::uint32_t drainCount = 256;
 }
 
-SmpteMessage::SmpteMessage()
-    : myData{stx, 0x00}
-{
-}
-
 SmpteMessage::SmpteMessage(const ByteString& aData)
     : myData(aData)
 {

@@ -18,7 +18,7 @@ public:
     // The most data bytes that one length byte can announce.
     static constexpr std::size_t maximumDataLength = 255;
 
-    SmpteMessage();
+    SmpteMessage() = default;
 
     // The first id of a message writes its group and index; later ids add
     // their index only, so all ids of one message share the first one's group.
@@ -44,5 +44,5 @@ public:
 protected:
     explicit SmpteMessage(const ByteString& aData);
 
-    ByteString myData;
+    ByteString myData{stx, 0x00};
 };

@@ -36,10 +36,6 @@ SmpteProtocol::SmpteProtocol(std::uint16_t aDeviceAddress, SerialDevice* aDevice
     myPoll = ByteString{high, static_cast<unsigned char>(low + 1)};
 }
 
-SmpteProtocol::~SmpteProtocol()
-{
-}
-
 void SmpteProtocol::drain()
 {
     unsigned char pending[startDrainCount];

@@ -32,7 +32,6 @@ public:
     // Throws ProtocolException "NULL serial device." when aDevice is nullptr.
     // Sets the read time-out and reads away what the line holds.
     SmpteProtocol(std::uint16_t aDeviceAddress, SerialDevice* aDevice);
-    virtual ~SmpteProtocol();
 
     // Never throws: a silent unit is "Not Responding", a failing port "Error".
     DeviceStatus getStatus() override;

@@ -6,13 +6,7 @@
 #include <cstddef>
 #include <string>
 
-Win32SerialPort::Win32SerialPort()
-    : myBaudRate(0), myOpenCount(0)
-{
-}
-
 Win32SerialPort::Win32SerialPort(std::uint32_t aPortNumber, std::uint32_t aBaudRate)
-    : myBaudRate(0), myOpenCount(0)
 {
     open(aPortNumber, aBaudRate);
 }

@@ -19,7 +19,7 @@ class SerialLine;
 class Win32SerialPort : public SerialDeviceImplementation
 {
 public:
-    Win32SerialPort();
+    Win32SerialPort() = default;
     // Opens the port at once (throws as open does).
     Win32SerialPort(std::uint32_t aPortNumber, std::uint32_t aBaudRate);
     Win32SerialPort(const Win32SerialPort& anOther);
@@ -45,7 +45,7 @@ private:
     void configure();
     void release();
 
-    std::uint32_t myBaudRate;
-    std::uint32_t myOpenCount;
+    std::uint32_t myBaudRate = 0;
+    std::uint32_t myOpenCount = 0;
     std::shared_ptr<Platform::SerialLine> myHandle;
 };

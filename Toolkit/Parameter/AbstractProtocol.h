@@ -14,7 +14,7 @@ class IdleCallback;
 class AbstractProtocol
 {
 public:
-    virtual ~AbstractProtocol() {}
+    virtual ~AbstractProtocol() = default;
     virtual DeviceStatus getStatus() = 0;
     // Null removes the callback.
     virtual void setIdleCallback(IdleCallback* aCallback) = 0;

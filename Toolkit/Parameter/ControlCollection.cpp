@@ -21,14 +21,6 @@ bool failed(const std::ios& aStream)
 }
 }
 
-ControlCollection::ControlCollection()
-{
-}
-
-ControlCollection::~ControlCollection()
-{
-}
-
 void ControlCollection::refresh(AbstractProtocol* anOwner, int aGroup)
 {
     readOwned(anOwner, false, aGroup);

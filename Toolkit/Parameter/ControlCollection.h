@@ -10,8 +10,7 @@
 class ControlCollection : public ParameterCollection<ControlParameter>
 {
 public:
-    ControlCollection();
-    virtual ~ControlCollection();
+    virtual ~ControlCollection() = default;
 
     // Reads the parameters of anOwner in group aGroup (only the low 8 bits
     // count) with one list request, stores every value without notifying, then

@@ -3,18 +3,9 @@
 #include "Platform/Assertion.h"
 #include "Toolkit/Parameter/AbstractProtocol.h"
 
-ControlParameter::ControlParameter()
-    : mySettleTime(0), myRestorable(true)
-{
-}
-
 ControlParameter::ControlParameter(AbstractProtocol* anOwner, const ParameterId& anId, const ParameterValue& aMinimum,
                                    const ParameterValue& aMaximum, ParameterDefinition* aDefinition)
-    : Parameter(anOwner, anId, aMinimum, aMaximum, aDefinition), mySettleTime(0), myRestorable(true)
-{
-}
-
-ControlParameter::~ControlParameter()
+    : Parameter(anOwner, anId, aMinimum, aMaximum, aDefinition)
 {
 }
 

@@ -9,10 +9,9 @@
 class ControlParameter : public Parameter
 {
 public:
-    ControlParameter();
+    ControlParameter() = default;
     ControlParameter(AbstractProtocol* anOwner, const ParameterId& anId, const ParameterValue& aMinimum,
                      const ParameterValue& aMaximum, ParameterDefinition* aDefinition = nullptr);
-    ~ControlParameter() override;
 
     // Stores the value of its id without notifying or feeding a tracker: a
     // full read notifies once every value is in.
@@ -31,6 +30,6 @@ public:
     void setRestorable(bool aRestorable) { myRestorable = aRestorable; }
 
 protected:
-    std::uint32_t mySettleTime;
-    bool myRestorable;
+    std::uint32_t mySettleTime = 0;
+    bool myRestorable = true;
 };

@@ -4,7 +4,3 @@ DeviceStatus::DeviceStatus(const std::string& aName, bool anOk)
     : myOk(anOk), myName(aName)
 {
 }
-
-DeviceStatus::~DeviceStatus()
-{
-}

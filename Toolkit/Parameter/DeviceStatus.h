@@ -8,7 +8,7 @@ class DeviceStatus
 {
 public:
     DeviceStatus(const std::string& aName, bool anOk);
-    virtual ~DeviceStatus();
+    virtual ~DeviceStatus() = default;
 
     bool isOk() const { return myOk; }
     const std::string& name() const { return myName; }

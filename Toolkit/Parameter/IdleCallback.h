@@ -4,6 +4,6 @@
 class IdleCallback
 {
 public:
-    virtual ~IdleCallback() {}
+    virtual ~IdleCallback() = default;
     virtual void onIdle() = 0;
 };

@@ -1,10 +1,5 @@
 #include "Toolkit/Parameter/Observer.h"
 
-Observer::Observer()
-    : mySubject(nullptr)
-{
-}
-
 void Observer::update(Subject*)
 {
 }

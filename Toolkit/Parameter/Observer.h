@@ -6,7 +6,7 @@
 class Observer
 {
 public:
-    Observer();
+    Observer() = default;
     virtual void update(Subject* aSubject);
     // Forgets the subject when it is the one watched.
     virtual void subjectDeleted(Subject* aSubject);
@@ -18,7 +18,7 @@ public:
     void setSubject(Subject* aSubject);
 
 protected:
-    Subject* mySubject;
+    Subject* mySubject = nullptr;
 
 private:
     friend class Subject;

@@ -31,20 +31,10 @@ bool formatParts(const Parameter& aParameter, std::string& aName, std::string& a
 }
 }
 
-Parameter::Parameter()
-    : myMinimum(ParameterValue::minimum()), myMaximum(ParameterValue::maximum()), myOwner(nullptr),
-      myValue(0), myValueTracker(nullptr), myAvailable(true), myNotifyAlways(false), myDefinition(nullptr)
-{
-}
-
 Parameter::Parameter(AbstractProtocol* anOwner, const ParameterId& anId, const ParameterValue& aMinimum,
                      const ParameterValue& aMaximum, ParameterDefinition* aDefinition)
     : myMinimum(aMinimum), myMaximum(aMaximum), myOwner(anOwner), myId(anId), myValue(aMinimum),
-      myValueTracker(nullptr), myAvailable(true), myNotifyAlways(false), myDefinition(aDefinition)
-{
-}
-
-Parameter::~Parameter()
+      myDefinition(aDefinition)
 {
 }
 

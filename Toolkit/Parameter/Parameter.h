@@ -21,11 +21,10 @@ class Parameter : public Subject
 {
 public:
     // A parameter without owner or definition, holding 0 within -32768..32767.
-    Parameter();
+    Parameter() = default;
     // The current value starts equal to the minimum; the parameter is available.
     Parameter(AbstractProtocol* anOwner, const ParameterId& anId, const ParameterValue& aMinimum,
               const ParameterValue& aMaximum, ParameterDefinition* aDefinition = nullptr);
-    ~Parameter() override;
 
     // Takes the value of its id from the map when it differs (or always when
     // notify-always is set), feeds the tracker and notifies.
@@ -62,16 +61,16 @@ protected:
     void addSource(Parameter* aSource);
     bool inRange(const ParameterValue& aValue) const;
 
-    ParameterValue myMinimum;
-    ParameterValue myMaximum;
-    AbstractProtocol* myOwner;
+    ParameterValue myMinimum = ParameterValue::minimum();
+    ParameterValue myMaximum = ParameterValue::maximum();
+    AbstractProtocol* myOwner = nullptr;
     ParameterId myId;
-    ParameterValue myValue;
+    ParameterValue myValue = ParameterValue(0);
     std::set<Parameter*> mySources;
-    ValueTracker* myValueTracker;
-    bool myAvailable;
-    bool myNotifyAlways;
-    ParameterDefinition* myDefinition;
+    ValueTracker* myValueTracker = nullptr;
+    bool myAvailable = true;
+    bool myNotifyAlways = false;
+    ParameterDefinition* myDefinition = nullptr;
 };
 
 // The parameter's report text: "name: value text" with a definition (nothing

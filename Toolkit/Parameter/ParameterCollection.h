@@ -28,8 +28,8 @@ public:
     const Map& parameters() const { return myParameters; }
 
 protected:
-    ParameterCollection() {}
-    ~ParameterCollection() {}
+    ParameterCollection() = default;
+    ~ParameterCollection() = default;
 
     ParameterType& lookUp(const ParameterId& anId)
     {

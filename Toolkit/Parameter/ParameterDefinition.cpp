@@ -7,10 +7,6 @@ ParameterDefinition::ParameterDefinition(const std::string& aName)
 {
 }
 
-ParameterDefinition::~ParameterDefinition()
-{
-}
-
 bool ParameterDefinition::formatName(std::ostream& aStream) const
 {
     aStream << myName;

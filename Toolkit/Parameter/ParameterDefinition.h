@@ -11,7 +11,7 @@ class ParameterDefinition
 {
 public:
     explicit ParameterDefinition(const std::string& aName);
-    virtual ~ParameterDefinition();
+    virtual ~ParameterDefinition() = default;
     // True when the stream is good afterwards.
     virtual bool formatValue(std::ostream& aStream, const ParameterValue& aValue) const = 0;
     // Writes the name (nothing when empty); true when the stream is good afterwards.

@@ -20,11 +20,6 @@ bool failed(const std::ios& aStream)
 }
 }
 
-ParameterId::ParameterId()
-    : myGroup(0), myIndex(0)
-{
-}
-
 ParameterId::ParameterId(int aGroup, int anIndex)
     : myGroup(lowByte(aGroup)), myIndex(lowByte(anIndex))
 {

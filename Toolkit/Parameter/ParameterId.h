@@ -12,7 +12,7 @@ class ParameterId
 {
 public:
     // The id (0, 0).
-    ParameterId();
+    ParameterId() = default;
     // Only the low 8 bits of each argument count (0xF8 is the group -8).
     ParameterId(int aGroup, int anIndex);
 
@@ -42,8 +42,8 @@ public:
     bool restore(std::istream& aStream, std::uint32_t* aChecksum);
 
 private:
-    signed char myGroup;
-    signed char myIndex;
+    signed char myGroup = 0;
+    signed char myIndex = 0;
 };
 
 // The requested ids of a list request, in order; duplicates stay.

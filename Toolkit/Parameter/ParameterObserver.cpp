@@ -29,8 +29,7 @@ private:
 
 ParameterObserver::ParameterObserver(Parameter* aSubject, StatusCollection* aStatusCollection,
                                      ControlCollection* aControlCollection)
-    : myControlCollection(aControlCollection), myStatusCollection(aStatusCollection), myAvailable(true),
-      myInnermostUpdate(nullptr)
+    : myControlCollection(aControlCollection), myStatusCollection(aStatusCollection)
 {
     VORNA_ASSERT(aSubject != NULL);
     myValue = aSubject->value();

@@ -36,7 +36,7 @@ protected:
     ControlCollection* myControlCollection;
     StatusCollection* myStatusCollection;
     ParameterValue myValue;
-    bool myAvailable;
+    bool myAvailable = true;
 
 private:
     // One running update; updates nest when a hook changes the parameter again.
@@ -49,5 +49,5 @@ private:
 
     // Marked by the destructor, so that an observer destroyed by its own hook
     // is not called again.
-    Update* myInnermostUpdate;
+    Update* myInnermostUpdate = nullptr;
 };

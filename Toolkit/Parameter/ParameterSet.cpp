@@ -36,7 +36,7 @@ void writeAll(const Map& aParameters, Writer& aWriter)
 }
 
 ParameterSet::ParameterSet(AbstractProtocol* anOwner)
-    : myOwner(anOwner != nullptr ? anOwner : &myLocalProtocol), myLocalProtocol(&myLocalStore), myRefreshBeforeSet(true)
+    : myOwner(anOwner != nullptr ? anOwner : &myLocalProtocol), myLocalProtocol(&myLocalStore)
 {
 }
 

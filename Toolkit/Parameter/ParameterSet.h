@@ -74,7 +74,7 @@ protected:
     Protocol myLocalProtocol;
     StatusCollection myStatusParameters;
     ControlCollection myControlParameters;
-    bool myRefreshBeforeSet;
+    bool myRefreshBeforeSet = true;
 
 private:
     std::vector<std::unique_ptr<Observer>> myOwnedObservers;

@@ -2,14 +2,6 @@
 
 #include "Toolkit/Parameter/OkStatus.h"
 
-ParameterValueStore::ParameterValueStore()
-{
-}
-
-ParameterValueStore::~ParameterValueStore()
-{
-}
-
 DeviceStatus ParameterValueStore::getStatus()
 {
     return OkStatus();

@@ -8,9 +8,6 @@
 class ParameterValueStore : public ProtocolImplementation
 {
 public:
-    ParameterValueStore();
-    ~ParameterValueStore() override;
-
     // Always "Ok".
     DeviceStatus getStatus() override;
     void setValue(const ParameterId& anId, const ParameterValue& aValue, std::uint32_t aSettleTime) override;

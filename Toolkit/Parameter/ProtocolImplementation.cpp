@@ -2,15 +2,6 @@
 
 #include "Toolkit/Parameter/IdleCallback.h"
 
-ProtocolImplementation::ProtocolImplementation()
-    : myIdleCallback(nullptr)
-{
-}
-
-ProtocolImplementation::~ProtocolImplementation()
-{
-}
-
 void ProtocolImplementation::getValues(const std::vector<ParameterId>& aRequested, ParameterValueMap& aResult)
 {
     for (const ParameterId& id : aRequested)

@@ -14,8 +14,7 @@ class IdleCallback;
 class ProtocolImplementation
 {
 public:
-    ProtocolImplementation();
-    virtual ~ProtocolImplementation();
+    virtual ~ProtocolImplementation() = default;
 
     virtual DeviceStatus getStatus() = 0;
     virtual void setValue(const ParameterId& anId, const ParameterValue& aValue, std::uint32_t aSettleTime) = 0;
@@ -33,5 +32,5 @@ public:
     ParameterValue setAndGetValue(const ParameterId& anId, const ParameterValue& aValue, std::uint32_t aSettleTime);
 
 private:
-    IdleCallback* myIdleCallback;
+    IdleCallback* myIdleCallback = nullptr;
 };

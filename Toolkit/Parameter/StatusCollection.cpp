@@ -1,13 +1,5 @@
 #include "Toolkit/Parameter/StatusCollection.h"
 
-StatusCollection::StatusCollection()
-{
-}
-
-StatusCollection::~StatusCollection()
-{
-}
-
 void StatusCollection::refresh(AbstractProtocol* anOwner, int aGroup)
 {
     readOwned(anOwner, false, aGroup);

@@ -7,8 +7,7 @@
 class StatusCollection : public ParameterCollection<Parameter>
 {
 public:
-    StatusCollection();
-    virtual ~StatusCollection();
+    virtual ~StatusCollection() = default;
 
     // Reads the parameters of anOwner in group aGroup (only the low 8 bits of
     // aGroup count) with one list request, then hands the answer to every

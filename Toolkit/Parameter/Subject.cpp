@@ -25,13 +25,7 @@ private:
     std::shared_ptr<bool> myAlive;
 };
 
-Subject::Subject()
-    : myWalks(0), myAlive(std::make_shared<bool>(true))
-{
-}
-
 Subject::Subject(const Subject&)
-    : myWalks(0), myAlive(std::make_shared<bool>(true))
 {
 }
 

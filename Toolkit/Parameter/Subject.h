@@ -13,7 +13,7 @@ class Observer;
 class Subject
 {
 public:
-    Subject();
+    Subject() = default;
     // A copy starts without observers: each observer watches one subject.
     Subject(const Subject& anOther);
     // Keeps this subject's own observers.
@@ -42,8 +42,8 @@ private:
     // Detached entries are cleared to null while a walk is under way and
     // removed once no walk is.
     std::list<Observer*> myObservers;
-    std::size_t myWalks;
+    std::size_t myWalks = 0;
     // Shared with every walk under way, which learns from it that an observer
     // destroyed the subject.
-    std::shared_ptr<bool> myAlive;
+    std::shared_ptr<bool> myAlive = std::make_shared<bool>(true);
 };

@@ -11,7 +11,7 @@ public:
     // On success sets aResult and returns true; else leaves it and returns false.
     virtual bool parse(ParameterValue& aResult, const std::string& aText) const = 0;
     virtual void format(std::string& aResult, const ParameterValue& aValue) const = 0;
-    virtual ~TextConverter() {}
+    virtual ~TextConverter() = default;
 
     // The same two conversions for callers that pass the text first or want the text back.
     bool parse(const std::string& aText, ParameterValue& aResult) const { return parse(aResult, aText); }

@@ -7,7 +7,7 @@
 class ValueTracker
 {
 public:
-    virtual ~ValueTracker() {}
+    virtual ~ValueTracker() = default;
     virtual void onValue(std::int16_t aValue) = 0;
     virtual std::int32_t estimate(std::uint16_t aMinimum, std::uint16_t aMaximum) = 0;
 };

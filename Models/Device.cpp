@@ -1,5 +1,0 @@
-#include "Models/Device.h"
-
-Device::~Device()
-{
-}
