@@ -15,7 +15,7 @@ class Observer;
 class Device
 {
 public:
-    virtual ~Device();
+    virtual ~Device() = default;
 
     // The target control parameter requests the source control parameter's value.
     virtual void copyControlValue(const ParameterId& aTarget, const ParameterId& aSource) = 0;

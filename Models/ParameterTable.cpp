@@ -74,10 +74,6 @@ ParameterTable::ParameterTable(AbstractProtocol* anOwner)
     fillPollRing();
 }
 
-ParameterTable::~ParameterTable()
-{
-}
-
 ParameterDefinition* ParameterTable::ownDefinition(std::unique_ptr<ParameterDefinition> aDefinition)
 {
     if (!aDefinition)

@@ -22,7 +22,6 @@ class ParameterTable : public ParameterSet
 {
 public:
     explicit ParameterTable(AbstractProtocol* anOwner);
-    ~ParameterTable() override;
 
     // The control parameters of groups 'B', 'H' and 'E', one section each.
     void writeTextReport(std::ostream& aStream, const std::string& aTitle) override;

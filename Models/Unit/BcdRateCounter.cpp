@@ -3,11 +3,6 @@
 #include <cmath>
 #include <limits>
 
-BcdRateCounter::BcdRateCounter()
-    : myLastValue(0), myPreviousCount(0), myCount(0), myEstimate(0.0f), myRate(0.0f)
-{
-}
-
 unsigned BcdRateCounter::decimal(std::uint16_t aValue)
 {
     const unsigned low = aValue & 0xFF;

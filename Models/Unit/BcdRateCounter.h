@@ -11,8 +11,6 @@
 class BcdRateCounter : public ValueTracker
 {
 public:
-    BcdRateCounter();
-
     void onValue(std::int16_t aValue) override;
     std::int32_t estimate(std::uint16_t aMinimum, std::uint16_t aMaximum) override;
 
@@ -24,9 +22,9 @@ public:
     static std::uint16_t packed(unsigned aDecimal);
 
 private:
-    std::uint16_t myLastValue;
-    std::uint32_t myPreviousCount;
-    std::uint32_t myCount;
-    float myEstimate;
-    float myRate;
+    std::uint16_t myLastValue = 0;
+    std::uint32_t myPreviousCount = 0;
+    std::uint32_t myCount = 0;
+    float myEstimate = 0.0f;
+    float myRate = 0.0f;
 };

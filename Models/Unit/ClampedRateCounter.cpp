@@ -4,8 +4,7 @@
 #include <limits>
 
 ClampedRateCounter::ClampedRateCounter(float aLowestRate, float aHighestRate)
-    : myLastValue(0), myPreviousCount(0), myCount(0), myRate(0.0f), myLowestRate(aLowestRate),
-      myHighestRate(aHighestRate)
+    : myLowestRate(aLowestRate), myHighestRate(aHighestRate)
 {
 }
 

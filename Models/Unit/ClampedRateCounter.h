@@ -21,10 +21,10 @@ public:
     float rate() const { return myRate; }
 
 private:
-    std::uint16_t myLastValue;
-    std::uint32_t myPreviousCount;
-    std::uint32_t myCount;
-    float myRate;
+    std::uint16_t myLastValue = 0;
+    std::uint32_t myPreviousCount = 0;
+    std::uint32_t myCount = 0;
+    float myRate = 0.0f;
     float myLowestRate;
     float myHighestRate;
 };

@@ -19,10 +19,6 @@ DeviceTypeCheck::DeviceTypeCheck(StatusCollection* aStatusCollection, ControlCol
     DeviceTypeCheck::onNewValue();
 }
 
-DeviceTypeCheck::~DeviceTypeCheck()
-{
-}
-
 void DeviceTypeCheck::onNewValue()
 {
     const std::string deviceType = status(identificationGroup, deviceTypeIndex).value().toString();

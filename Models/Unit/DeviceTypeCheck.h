@@ -12,7 +12,6 @@ class DeviceTypeCheck : public UnitRule
 public:
     DeviceTypeCheck(StatusCollection* aStatusCollection, ControlCollection* aControlCollection,
                     const std::string& anExpectedType);
-    ~DeviceTypeCheck() override;
 
     void onNewValue() override;
 

@@ -21,10 +21,6 @@ FirmwareRevisionCheck::FirmwareRevisionCheck(StatusCollection* aStatusCollection
     FirmwareRevisionCheck::onNewValue();
 }
 
-FirmwareRevisionCheck::~FirmwareRevisionCheck()
-{
-}
-
 void FirmwareRevisionCheck::onNewValue()
 {
     const std::string revision = status(identificationGroup, firmwareIndex).value().toString();

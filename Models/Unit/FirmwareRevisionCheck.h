@@ -13,7 +13,6 @@ class FirmwareRevisionCheck : public UnitRule
 public:
     FirmwareRevisionCheck(StatusCollection* aStatusCollection, ControlCollection* aControlCollection,
                           const std::string& aMinimumRevision);
-    ~FirmwareRevisionCheck() override;
 
     void onNewValue() override;
 

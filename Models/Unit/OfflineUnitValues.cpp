@@ -13,10 +13,6 @@ OfflineUnitValues::OfflineUnitValues(bool aMultiChannel, std::int16_t aSize, con
     OfflineUnitValues::fillIdentificationValues(aDeviceType);
 }
 
-OfflineUnitValues::~OfflineUnitValues()
-{
-}
-
 void OfflineUnitValues::setControlText(int aGroup, int anIndex, const std::string& aText)
 {
     setValue(ParameterId(aGroup, anIndex).previous(), ParameterValue(aText), 0);

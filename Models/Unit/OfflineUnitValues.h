@@ -14,7 +14,6 @@ class OfflineUnitValues : public OfflineKq310Values
 public:
     // aSize is the model's greatest coding delay; aDeviceType its device type.
     OfflineUnitValues(bool aMultiChannel, std::int16_t aSize, const std::string& aDeviceType);
-    ~OfflineUnitValues() override;
 
     // The firmware revision that an off-line unit reports.
     static const char* const firmwareVersion;

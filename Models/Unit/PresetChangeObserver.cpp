@@ -5,16 +5,12 @@
 #include "Toolkit/Parameter/Parameter.h"
 
 PresetChangeObserver::PresetChangeObserver(Parameter* aSubject, UnitParameterTable* aTable)
-    : myTable(aTable), myLastValue(0)
+    : myTable(aTable)
 {
     VORNA_ASSERT(aSubject != NULL);
     VORNA_ASSERT(aTable != NULL);
     myLastValue = aSubject->value();
     aSubject->attach(this);
-}
-
-PresetChangeObserver::~PresetChangeObserver()
-{
 }
 
 void PresetChangeObserver::update(Subject* aSubject)

@@ -15,7 +15,6 @@ class PresetChangeObserver : public Observer
 public:
     // Attaches itself to aSubject.
     PresetChangeObserver(Parameter* aSubject, UnitParameterTable* aTable);
-    ~PresetChangeObserver() override;
 
     void update(Subject* aSubject) override;
 

@@ -4,11 +4,6 @@
 #include "Toolkit/Parameter/AbstractProtocol.h"
 #include "Toolkit/Parameter/Parameter.h"
 
-TrackedParameterList::TrackedParameterList()
-    : myProtocol(nullptr)
-{
-}
-
 TrackedParameterList::~TrackedParameterList()
 {
     // The protocol may outlive the table; it must not call back into a list

@@ -15,7 +15,7 @@ class Parameter;
 class TrackedParameterList : public IdleCallback
 {
 public:
-    TrackedParameterList();
+    TrackedParameterList() = default;
     ~TrackedParameterList() override;
 
     void onIdle() override;
@@ -30,5 +30,5 @@ private:
     TrackedParameterList& operator=(const TrackedParameterList&) = delete;
 
     std::vector<Parameter*> myParameters;
-    AbstractProtocol* myProtocol;
+    AbstractProtocol* myProtocol = nullptr;
 };

@@ -103,8 +103,7 @@ UnitParameterTable::UnitParameterTable(AbstractProtocol* anOwner, std::uint16_t 
                                        const std::string& aMinimumFirmware, bool aTrackValues)
     : ParameterTable(anOwner), mySampleRateLimit32(aSampleRateLimit32), mySampleRateLimit44(aSampleRateLimit44),
       mySampleRateLimitOther(aSampleRateLimitOther), myCodingDelayMaximum(aCodingDelayMaximum),
-      myDeviceType(aDeviceType), myMinimumFirmware(aMinimumFirmware), myTrackValues(aTrackValues),
-      myRefreshing(false)
+      myDeviceType(aDeviceType), myMinimumFirmware(aMinimumFirmware), myTrackValues(aTrackValues)
 {
     myIdleCallback.installOn(myOwner);
     addUnitControlParameters(myOwner);
@@ -128,9 +127,8 @@ UnitParameterTable::UnitParameterTable(AbstractProtocol* anOwner, std::uint16_t 
     startPolling();
 }
 
-UnitParameterTable::~UnitParameterTable()
-{
-}
+// Out of line: the trackers' type is only declared in the header.
+UnitParameterTable::~UnitParameterTable() = default;
 
 // Unit control parameters -------------------------------------------------------
 

@@ -117,7 +117,7 @@ private:
     std::string myDeviceType;
     std::string myMinimumFirmware;
     bool myTrackValues;
-    bool myRefreshing;
+    bool myRefreshing = false;
     ControlCollection myPresetNames[2];
     std::vector<std::unique_ptr<ValueTracker>> myTrackers;
     // Last, so that it leaves the protocol first when the table goes.
