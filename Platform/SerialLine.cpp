@@ -65,7 +65,7 @@ const int inputRateShift = 16;
 }
 
 SerialLine::SerialLine()
-    : myDescriptor(-1), myReadTimeout(0), myBaudRate(0), mySettings(new struct termios())
+    : mySettings(std::make_unique<struct termios>())
 {
 }
 

@@ -81,9 +81,9 @@ private:
     bool waitUntilSent(Clock::time_point aDeadline) const;
     Clock::duration wireTime(std::size_t aCount) const;
 
-    int myDescriptor;
-    unsigned myReadTimeout;
-    unsigned myBaudRate;
+    int myDescriptor = -1;
+    unsigned myReadTimeout = 0;
+    unsigned myBaudRate = 0;
     std::unique_ptr<struct termios> mySettings;
     std::string myPath;
     std::string myLastError;

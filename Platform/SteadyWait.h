@@ -23,7 +23,7 @@ public:
         virtual void sleepFor(Clock::duration aDuration) = 0;
 
     protected:
-        ~TimeSource() {}
+        ~TimeSource() = default;
     };
 
     // nullptr restores the real clock. The source is not owned.

@@ -17,7 +17,7 @@ Application* theApplication = nullptr;
 }
 
 Application::Application(const std::string& aName, const Resources& aResources)
-    : myName(aName), myResources(aResources), myProfile(aName), myClosing(false), myExitCode(0)
+    : myName(aName), myResources(aResources), myProfile(aName)
 {
     VORNA_ASSERT(theApplication == NULL);
     theApplication = this;
@@ -92,7 +92,7 @@ int Application::exitInstance()
 
 void Application::loadStdProfileSettings(unsigned aRecentFiles)
 {
-    myRecentFiles.reset(new RecentFileList(myProfile, aRecentFiles));
+    myRecentFiles = std::make_unique<RecentFileList>(myProfile, aRecentFiles);
     myRecentFiles->read();
 }
 

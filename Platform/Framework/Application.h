@@ -110,7 +110,7 @@ private:
     ProfileStore myProfile;
     std::unique_ptr<RecentFileList> myRecentFiles;
     std::unique_ptr<DocumentTemplate> myTemplate;
-    bool myClosing;
-    int myExitCode;
+    bool myClosing = false;
+    int myExitCode = 0;
 };
 }

@@ -21,8 +21,6 @@ public:
         openFile
     };
 
-    CommandLine() : myAction(Action::newFile) {}
-
     // aArguments without the program's own name.
     void parse(const std::vector<std::string>& aArguments);
 
@@ -31,7 +29,7 @@ public:
     const std::string& fileName() const { return myFileName; }
 
 private:
-    Action myAction;
+    Action myAction = Action::newFile;
     std::string myFileName;
 };
 }

@@ -4,10 +4,6 @@
 
 namespace Platform
 {
-CommandTarget::~CommandTarget()
-{
-}
-
 bool CommandTarget::handlesCommand(unsigned aCommandId) const
 {
     return myCommands.count(aCommandId) != 0;

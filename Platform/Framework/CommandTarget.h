@@ -18,7 +18,7 @@ public:
     typedef std::function<void(unsigned aCommandId)> RangeHandler;
     typedef std::function<void(CommandState& aState)> UpdateHandler;
 
-    virtual ~CommandTarget();
+    virtual ~CommandTarget() = default;
 
     bool handlesCommand(unsigned aCommandId) const;
     bool handlesUpdate(unsigned aCommandId) const;
@@ -28,7 +28,7 @@ public:
     bool runUpdate(unsigned aCommandId, CommandState& aState);
 
 protected:
-    CommandTarget() {}
+    CommandTarget() = default;
     CommandTarget(const CommandTarget&) = delete;
     CommandTarget& operator=(const CommandTarget&) = delete;
 

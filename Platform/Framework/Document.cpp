@@ -14,14 +14,6 @@
 
 namespace Platform
 {
-Document::Document() : myModified(false), myTemplate(nullptr)
-{
-}
-
-Document::~Document()
-{
-}
-
 void Document::setTitle(const std::string& aTitle)
 {
     myTitle = aTitle;

@@ -18,9 +18,6 @@ class FormView;
 class Document : public CommandTarget
 {
 public:
-    Document();
-    ~Document() override;
-
     const std::string& title() const { return myTitle; }
     virtual void setTitle(const std::string& aTitle);
     // Empty for a document without a file.
@@ -67,8 +64,8 @@ public:
 private:
     std::string myTitle;
     std::string myPathName;
-    bool myModified;
-    DocumentTemplate* myTemplate;
+    bool myModified = false;
+    DocumentTemplate* myTemplate = nullptr;
     std::vector<FormView*> myViews;
 };
 }

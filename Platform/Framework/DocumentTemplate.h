@@ -51,10 +51,9 @@ public:
     template <class TDocument, class TFrame, class TView>
     static std::unique_ptr<DocumentTemplate> of(const Resources& aResources, unsigned aResourceId)
     {
-        return std::unique_ptr<DocumentTemplate>(new DocumentTemplate(
-            aResources, aResourceId, []() { return std::unique_ptr<Document>(new TDocument()); },
-            []() { return std::unique_ptr<MainFrame>(new TFrame()); },
-            []() { return std::unique_ptr<FormView>(new TView()); }));
+        return std::make_unique<DocumentTemplate>(
+            aResources, aResourceId, []() { return std::make_unique<TDocument>(); },
+            []() { return std::make_unique<TFrame>(); }, []() { return std::make_unique<TView>(); });
     }
 
     unsigned resourceId() const { return myResourceId; }

@@ -8,7 +8,7 @@
 
 namespace Platform
 {
-FormView::FormView(unsigned aTemplateId) : myTemplateId(aTemplateId), myDocument(nullptr), myFrame(nullptr)
+FormView::FormView(unsigned aTemplateId) : myTemplateId(aTemplateId)
 {
 }
 

@@ -58,8 +58,8 @@ public:
 private:
     unsigned myTemplateId;
     std::optional<Window::Watch> myWindow;
-    Document* myDocument;
-    MainFrame* myFrame;
+    Document* myDocument = nullptr;
+    MainFrame* myFrame = nullptr;
     Rectangle myFormRectangle;
 };
 }

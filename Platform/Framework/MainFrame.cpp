@@ -71,7 +71,6 @@ const RecentFileList* recentFiles()
 }
 
 MainFrame::MainFrame()
-    : myResources(nullptr), myResourceId(0), myFlags(0), myShowCommand(WindowPlacement::showNormal)
 {
     mapCommand(CommandIds::viewToolBar, [this]() { toggleBar(toolBar()); });
     mapCommandUpdate(CommandIds::viewToolBar, [this](CommandState& aState) {
@@ -114,7 +113,7 @@ bool MainFrame::create(const Resources& aResources, unsigned aResourceId, const 
     WindowStyle style;
     style.visible = false;
     style.child = false;
-    myWindow.reset(new Window(WindowKind::Frame, 0, aTitle, style, myNormal));
+    myWindow = std::make_unique<Window>(WindowKind::Frame, 0, aTitle, style, myNormal);
 
     myWindow->on(Notification::Command, [this](Event& anEvent) { routeCommand(static_cast<unsigned>(anEvent.code)); });
     myWindow->on(Notification::CommandUpdate, [this](Event& anEvent) {

@@ -140,15 +140,15 @@ private:
     void toggleBar(Window* aBar);
     void applyStates();
 
-    const Resources* myResources;
-    unsigned myResourceId;
+    const Resources* myResources = nullptr;
+    unsigned myResourceId = 0;
     std::string myTitle;
     std::unique_ptr<Window> myWindow;
     Menu myMenuResource;
     std::unique_ptr<FormView> myView;
     std::map<unsigned, CommandState> myStates;
-    int myFlags;
-    int myShowCommand;
+    int myFlags = 0;
+    int myShowCommand = WindowPlacement::showNormal;
     Rectangle myNormal;
 };
 }

@@ -60,8 +60,8 @@ Rectangle DialogTemplate::toPixels(int anX, int aY, int aWidth, int aHeight)
 
 std::unique_ptr<Window> DialogTemplate::build() const
 {
-    std::unique_ptr<Window> dialog(
-        new Window(WindowKind::Dialog, 0, myCaption, myStyle, toPixels(0, 0, myWidth, myHeight)));
+    auto dialog =
+        std::make_unique<Window>(WindowKind::Dialog, 0, myCaption, myStyle, toPixels(0, 0, myWidth, myHeight));
     dialog->setTemplateId(myId);
     Window* previous = nullptr;
     for (const Control& control : myControls)

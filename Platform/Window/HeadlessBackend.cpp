@@ -49,16 +49,6 @@ std::vector<Window*> living(const std::vector<Window::Watch>& aWatches)
 }
 
 HeadlessBackend::HeadlessBackend()
-    : myPrevious(nullptr),
-      myUser(nullptr),
-      myQuitPosted(false),
-      myQuitCode(0),
-      myWaitCursorShown(false),
-      myWaitCursorShowings(0),
-      myPaintings(0),
-      myScreen(0, 0, 1024, 768),
-      myIconSize(32),
-      myDesktopOpens(false)
 {
     myPrevious = install(this);
 }

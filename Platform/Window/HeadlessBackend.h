@@ -30,7 +30,7 @@ public:
         virtual bool answerFileDialog(const FileDialogRequest& aRequest, std::string& aPath) = 0;
 
     protected:
-        ~User() {}
+        ~User() = default;
     };
 
     HeadlessBackend();
@@ -109,22 +109,22 @@ private:
     std::vector<Timer>::iterator findTimer(const Window& aWindow, unsigned anId);
     std::vector<Timer>::const_iterator findTimer(const Window& aWindow, unsigned anId) const;
 
-    Backend* myPrevious;
-    User* myUser;
+    Backend* myPrevious = nullptr;
+    User* myUser = nullptr;
     std::vector<Window::Watch> myModal;
     std::vector<Window::Watch> myOpenWindows;
     std::vector<Timer> myTimers;
     std::deque<std::function<void()>> myQueue;
-    bool myQuitPosted;
-    int myQuitCode;
-    bool myWaitCursorShown;
-    unsigned myWaitCursorShowings;
-    unsigned myPaintings;
+    bool myQuitPosted = false;
+    int myQuitCode = 0;
+    bool myWaitCursorShown = false;
+    unsigned myWaitCursorShowings = 0;
+    unsigned myPaintings = 0;
     std::vector<MessageBoxRequest> myMessageBoxes;
     std::vector<FileDialogRequest> myFileDialogs;
-    Rectangle myScreen;
-    int myIconSize;
-    bool myDesktopOpens;
+    Rectangle myScreen = Rectangle(0, 0, 1024, 768);
+    int myIconSize = 32;
+    bool myDesktopOpens = false;
     std::vector<std::string> myOpenedDocuments;
 };
 }

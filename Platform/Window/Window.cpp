@@ -51,26 +51,10 @@ Window::Window(WindowKind aKind, int anId, const std::string& aText, const Windo
       myId(anId),
       myText(aText),
       myStyle(aStyle),
-      myTemplateId(0),
       myRectangle(aRectangle),
-      myParent(nullptr),
       myEnabled(!aStyle.disabled),
       myShown(aStyle.visible),
-      myImage(0),
-      myChecked(false),
-      myPressed(false),
-      mySelection(-1),
-      myTextLimit(0),
-      myReadOnly(aStyle.readOnly),
-      mySelectionStart(0),
-      mySelectionEnd(0),
-      myLower(0),
-      myUpper(100),
-      myPosition(0),
-      myModal(false),
-      myEnded(false),
-      myResult(0),
-      myToken(std::make_shared<int>(0))
+      myReadOnly(aStyle.readOnly)
 {
     if (aKind == WindowKind::UpDown)
     {
@@ -132,7 +116,7 @@ Window& Window::addChild(std::unique_ptr<Window> aChild)
 Window& Window::createChild(WindowKind aKind, int anId, const std::string& aText, const WindowStyle& aStyle,
                             const Rectangle& aRectangle)
 {
-    return addChild(std::unique_ptr<Window>(new Window(aKind, anId, aText, aStyle, aRectangle)));
+    return addChild(std::make_unique<Window>(aKind, anId, aText, aStyle, aRectangle));
 }
 
 void Window::destroyChild(Window& aChild)
@@ -397,7 +381,7 @@ void Window::moveFocus(Window* aWindow)
         return;
     }
     theFocus() = aWindow;
-    std::unique_ptr<Watch> next(aWindow != nullptr ? new Watch(*aWindow) : nullptr);
+    std::unique_ptr<Watch> next = aWindow != nullptr ? std::make_unique<Watch>(*aWindow) : nullptr;
     if (previous != nullptr)
     {
         Event lost(Notification::FocusLost, *previous);
@@ -825,7 +809,7 @@ void Window::setPosition(int aPosition)
 void Window::setBuddy(Window* aBuddy)
 {
     VORNA_ASSERT(myKind == WindowKind::UpDown);
-    myBuddy.reset(aBuddy != nullptr ? new Watch(*aBuddy) : nullptr);
+    myBuddy = aBuddy != nullptr ? std::make_unique<Watch>(*aBuddy) : nullptr;
 }
 
 void Window::setAccelerations(const std::vector<Acceleration>& anAccelerations)

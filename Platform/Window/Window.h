@@ -286,39 +286,39 @@ private:
     int myId;
     std::string myText;
     WindowStyle myStyle;
-    unsigned myTemplateId;
+    unsigned myTemplateId = 0;
     Rectangle myRectangle;
-    Window* myParent;
+    Window* myParent = nullptr;
     std::vector<std::unique_ptr<Window>> myChildren;
     bool myEnabled;
     bool myShown;
-    unsigned myImage;
+    unsigned myImage = 0;
     std::vector<Fill> myPaint;
     unsigned long myGeneration = 0;
     unsigned long mySubtreeGeneration = 0;
 
-    bool myChecked;
-    bool myPressed;
+    bool myChecked = false;
+    bool myPressed = false;
 
     std::vector<std::string> myItems;
-    int mySelection;
+    int mySelection = -1;
 
-    unsigned myTextLimit;
+    unsigned myTextLimit = 0;
     bool myReadOnly;
-    int mySelectionStart;
-    int mySelectionEnd;
+    int mySelectionStart = 0;
+    int mySelectionEnd = 0;
 
-    int myLower;
-    int myUpper;
-    int myPosition;
+    int myLower = 0;
+    int myUpper = 100;
+    int myPosition = 0;
     std::unique_ptr<Watch> myBuddy;
     std::vector<Acceleration> myAccelerations;
 
-    bool myModal;
-    bool myEnded;
-    int myResult;
+    bool myModal = false;
+    bool myEnded = false;
+    int myResult = 0;
 
     std::map<HandlerKey, std::shared_ptr<Handler>> myHandlers;
-    std::shared_ptr<int> myToken;
+    std::shared_ptr<int> myToken = std::make_shared<int>(0);
 };
 }

@@ -168,18 +168,13 @@ wxString wildcardOf(const FileDialogRequest& aRequest)
 class ActiveLoop
 {
 public:
-    ActiveLoop() : myLoop(nullptr), myActivator(nullptr)
+    ActiveLoop()
     {
         if (wxEventLoopBase::GetActive() == nullptr)
         {
-            myLoop = new wxGUIEventLoop();
-            myActivator = new wxEventLoopActivator(myLoop);
+            myLoop = std::make_unique<wxGUIEventLoop>();
+            myActivator = std::make_unique<wxEventLoopActivator>(myLoop.get());
         }
-    }
-    ~ActiveLoop()
-    {
-        delete myActivator;
-        delete myLoop;
     }
     ActiveLoop(const ActiveLoop&) = delete;
     ActiveLoop& operator=(const ActiveLoop&) = delete;
@@ -187,8 +182,9 @@ public:
     wxEventLoopBase& loop() const { return *wxEventLoopBase::GetActive(); }
 
 private:
-    wxGUIEventLoop* myLoop;
-    wxEventLoopActivator* myActivator;
+    // Declared in this order so that the activator goes before its loop.
+    std::unique_ptr<wxGUIEventLoop> myLoop;
+    std::unique_ptr<wxEventLoopActivator> myActivator;
 };
 
 bool theToolkitStarted = false;
@@ -265,13 +261,6 @@ struct WxBackend::ModalLoop
 };
 
 WxBackend::WxBackend(const Resources* aResources)
-    : myPrevious(nullptr),
-      myOwnsToolkit(false),
-      myQuitPosted(false),
-      myQuitCode(0),
-      myWaitCursorShown(false),
-      myTicking(0),
-      myMessageBox(nullptr)
 {
     if (!theToolkitStarted && wxTheApp == nullptr)
     {
@@ -308,7 +297,7 @@ WxBackend::WxBackend(const Resources* aResources)
     wxIdleEvent::SetMode(wxIDLE_PROCESS_SPECIFIED);
     wxUpdateUIEvent::SetMode(wxUPDATE_UI_PROCESS_SPECIFIED);
     wxTheApp->Bind(wxEVT_IDLE, &WxBackend::onIdleEvent, this);
-    myView.reset(new WxView(*this, aResources));
+    myView = std::make_unique<WxView>(*this, aResources);
     myPrevious = install(this);
 }
 
@@ -493,7 +482,7 @@ void WxBackend::setTimer(Window& aWindow, unsigned anId, unsigned aMilliseconds)
             return;
         }
     }
-    myTimers.push_back(std::unique_ptr<Timer>(new Timer(*this, aWindow, anId)));
+    myTimers.push_back(std::make_unique<Timer>(*this, aWindow, anId));
     myTimers.back()->Start(static_cast<int>(std::max(1u, aMilliseconds)));
 }
 

@@ -99,22 +99,22 @@ private:
     void onIdleEvent(wxIdleEvent& anEvent);
     void drawNow(wxWindow& aWidget);
 
-    Backend* myPrevious;
+    Backend* myPrevious = nullptr;
     FontMetrics myDialogFont;
     FontMetrics myFrameFont;
-    bool myOwnsToolkit;
+    bool myOwnsToolkit = false;
     std::unique_ptr<WxView> myView;
     std::deque<std::function<void()>> myQueue;
-    bool myQuitPosted;
-    int myQuitCode;
-    bool myWaitCursorShown;
-    unsigned myTicking;
+    bool myQuitPosted = false;
+    int myQuitCode = 0;
+    bool myWaitCursorShown = false;
+    unsigned myTicking = 0;
     unsigned long myTickCount = 0;
     // Messages being pumped by a program's own wait (pumpMessage): the quit
     // request is theirs to see then, not the program's loop's.
     unsigned myPumping = 0;
     std::exception_ptr myPendingError;
-    void* myMessageBox;
+    void* myMessageBox = nullptr;
     std::vector<std::unique_ptr<Timer>> myTimers;
     std::vector<std::unique_ptr<Timer>> myDeadTimers;
     std::vector<ModalLoop*> myLoops;

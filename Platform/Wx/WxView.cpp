@@ -442,16 +442,7 @@ private:
 };
 
 WxView::WxView(WxBackend& aBackend, const Resources* aResources)
-    : myBackend(aBackend),
-      myResources(aResources),
-      mySeenChange(0),
-      myDirty(true),
-      myDepth(0),
-      mySpinning(nullptr),
-      myFocus(nullptr),
-      myPlacing(false),
-      myRootsChanged(true),
-      mySeenDestroyed(0)
+    : myBackend(aBackend), myResources(aResources)
 {
 }
 
@@ -749,7 +740,7 @@ WxView::Peer& WxView::peerFor(Window& aWindow, wxWindow* aParent)
     {
         return *place->second;
     }
-    std::unique_ptr<Peer> peer(new Peer(aWindow));
+    auto peer = std::make_unique<Peer>(aWindow);
     wxWindow* widget = create(aWindow, aParent);
     // Every widget in the dialog font its layout is measured in (the
     // toolkit's inheritance of fonts misses some kinds).

@@ -117,18 +117,18 @@ private:
     std::vector<Window::Watch> myRoots;
     std::map<const Window*, std::unique_ptr<Peer>> myPeers;
     std::vector<wxWeakRef<wxWindow>> myGarbage;
-    unsigned long mySeenChange;
-    bool myDirty;
-    unsigned myDepth;
+    unsigned long mySeenChange = 0;
+    bool myDirty = true;
+    unsigned myDepth = 0;
     std::chrono::steady_clock::time_point mySpinStart;
     std::chrono::steady_clock::time_point myLastSpin;
-    const Window* mySpinning;
-    const Window* myFocus;
+    const Window* mySpinning = nullptr;
+    const Window* myFocus = nullptr;
     // Set while the model's place is applied to a widget, whose events then
     // tell nothing new.
-    bool myPlacing;
-    bool myRootsChanged;
-    unsigned long mySeenDestroyed;
+    bool myPlacing = false;
+    bool myRootsChanged = true;
+    unsigned long mySeenDestroyed = 0;
     std::map<unsigned, int> myMenuItems;
     std::map<int, unsigned> myMenuCommands;
 };
