@@ -29,20 +29,19 @@ const int theReconnectButton = Platform::DialogResult::ok;
 const int theCloseButton = Platform::DialogResult::cancel;
 
 template <class DeviceClass>
-Device* makeOffline()
+std::unique_ptr<Device> makeOffline()
 {
-    return new DeviceClass();
+    return std::make_unique<DeviceClass>();
 }
 
 template <class DeviceClass>
-Device* makeOnline(Win32SerialPort* aPort, std::uint16_t anAddress)
+std::unique_ptr<Device> makeOnline(Win32SerialPort* aPort, std::uint16_t anAddress)
 {
-    return new DeviceClass(aPort, anAddress);
+    return std::make_unique<DeviceClass>(aPort, anAddress);
 }
 }
 
 CTessivaDoc::CTessivaDoc()
-    : myOffLineCount(0)
 {
     mapCommand(helpTopicsCommand, [this]() { onHelpTopics(); });
 }
@@ -109,14 +108,14 @@ bool CTessivaDoc::createDevice(DeviceKey& aKey, DeviceSettings& aSettings, Offli
     {
         if (offLine)
         {
-            device.reset(anOffline());
+            device = anOffline();
         }
         else
         {
             Win32SerialPort& serialPort = port(key.port());
             serialPort.open(key.port(), aSettings.baudRate());
             // A device that fails while it is built gives its port opening back itself.
-            device.reset(anOnline(&serialPort, static_cast<std::uint16_t>(key.address())));
+            device = anOnline(&serialPort, static_cast<std::uint16_t>(key.address()));
         }
     }
     catch (const ProtocolException&)

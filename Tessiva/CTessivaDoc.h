@@ -97,8 +97,8 @@ public:
     void onHelpTopics();
 
 private:
-    typedef Device* (*OfflineFactory)();
-    typedef Device* (*OnlineFactory)(Win32SerialPort* aPort, std::uint16_t anAddress);
+    typedef std::unique_ptr<Device> (*OfflineFactory)();
+    typedef std::unique_ptr<Device> (*OnlineFactory)(Win32SerialPort* aPort, std::uint16_t anAddress);
 
     bool createDevice(DeviceKey& aKey, DeviceSettings& aSettings, OfflineFactory anOffline, OnlineFactory anOnline);
     Win32SerialPort& port(std::uint32_t aPortNumber);
@@ -111,7 +111,7 @@ private:
     [[noreturn]] void rethrowAsDeviceException(const DeviceKey& aKey) const;
     int runCommunicationsErrorDialog() const;
 
-    std::uint32_t myOffLineCount;
+    std::uint32_t myOffLineCount = 0;
     std::map<std::uint32_t, Win32SerialPort> myPorts;
     std::map<DeviceKey, std::unique_ptr<Device>> myDevices;
     std::optional<std::uint16_t> myLastDeviceAddress;

@@ -28,6 +28,8 @@ const int theLabelId = -1;
 const int theAddressWidth = 4;
 const int theLowestAddress = 0x8280;
 const int theHighestAddress = 0xFFFE;
+// COM1 to COM10.
+const int thePortCount = 10;
 
 // A refused value only puts the control back: the error goes no further.
 void guarded(const std::function<void()>& anAction)
@@ -92,7 +94,7 @@ void OpenDeviceDialog::addResources(Platform::Resources& aResources)
     strings.addRun(firstDeviceTypeString, {"KQ310", "KQ330", "KQ350"});
     strings.addRun(firstBaudRateString, {"9600 baud", "19200 baud", "38400 baud"});
     std::vector<std::string> ports;
-    for (int port = 1; port <= 10; ++port)
+    for (int port = 1; port <= thePortCount; ++port)
     {
         ports.push_back("COM" + std::to_string(port));
     }
@@ -126,27 +128,27 @@ void OpenDeviceDialog::onInitDialog()
 {
     try
     {
-        myOffLineObserver.reset(new Win32CheckBoxObserver(&control(offLineCheckId), 1));
+        myOffLineObserver = std::make_unique<Win32CheckBoxObserver>(&control(offLineCheckId), 1);
         mySettings->attachControlObserver(DeviceSettings::offLineId, myOffLineObserver.get());
 
         Platform::Window& spin = control(addressSpinId);
         spin.setAccelerations({{0, 2}, {2, 4}, {4, 16}, {8, 64}});
         spin.setRange(theLowestAddress, theHighestAddress);
-        mySpinObserver.reset(new Win32SpinObserver(&spin));
+        mySpinObserver = std::make_unique<Win32SpinObserver>(&spin);
         mySettings->attachControlObserver(DeviceSettings::deviceAddressId, mySpinObserver.get());
 
-        myAddressObserver.reset(new Win32EditObserver(&control(addressEditId), &myConverter));
+        myAddressObserver = std::make_unique<Win32EditObserver>(&control(addressEditId), &myConverter);
         mySettings->attachControlObserver(DeviceSettings::deviceAddressId, myAddressObserver.get());
 
         const Platform::StringTable& strings = myResources.strings();
-        myBaudRateObserver.reset(
-            new Win32ComboBoxObserver(&control(baudRateComboId), firstBaudRateString, firstBaudRateString + 2, strings));
+        myBaudRateObserver = std::make_unique<Win32ComboBoxObserver>(
+            &control(baudRateComboId), firstBaudRateString, firstBaudRateString + 2, strings);
         mySettings->attachControlObserver(DeviceSettings::baudRateId, myBaudRateObserver.get());
-        myDeviceTypeObserver.reset(new Win32ComboBoxObserver(&control(deviceTypeComboId), firstDeviceTypeString,
-                                                             firstDeviceTypeString + 2, strings));
+        myDeviceTypeObserver = std::make_unique<Win32ComboBoxObserver>(
+            &control(deviceTypeComboId), firstDeviceTypeString, firstDeviceTypeString + 2, strings);
         mySettings->attachControlObserver(DeviceSettings::deviceTypeId, myDeviceTypeObserver.get());
-        myPortObserver.reset(
-            new Win32ComboBoxObserver(&control(portComboId), firstPortString, firstPortString + 9, strings));
+        myPortObserver = std::make_unique<Win32ComboBoxObserver>(
+            &control(portComboId), firstPortString, firstPortString + thePortCount - 1, strings);
         mySettings->attachControlObserver(DeviceSettings::portIndexId, myPortObserver.get());
     }
     catch (const VornaException&)
