@@ -20,7 +20,7 @@ namespace
 {
 std::unique_ptr<PanelFactory> orPlainPanels(std::unique_ptr<PanelFactory> aFactory)
 {
-    return aFactory != nullptr ? std::move(aFactory) : std::unique_ptr<PanelFactory>(new PanelFactory());
+    return aFactory != nullptr ? std::move(aFactory) : std::make_unique<PanelFactory>();
 }
 
 Platform::Resources programResources(PanelFactory& aFactory)
@@ -41,10 +41,6 @@ CTessivaApp::CTessivaApp(std::unique_ptr<PanelFactory> aPanelFactory)
 {
 }
 
-CTessivaApp::~CTessivaApp()
-{
-}
-
 bool CTessivaApp::startSockets()
 {
     return true;
@@ -62,11 +58,10 @@ bool CTessivaApp::initInstance()
     setRegistryKey("Vorna");
     loadStdProfileSettings(4);
     PanelFactory& panels = *myPanelFactory;
-    addDocTemplate(std::unique_ptr<Platform::DocumentTemplate>(new Platform::DocumentTemplate(
-        myResources, TessivaResources::mainFrame,
-        []() { return std::unique_ptr<Platform::Document>(new CTessivaDoc()); },
-        []() { return std::unique_ptr<Platform::MainFrame>(new CMainFrame()); },
-        [&panels]() { return std::unique_ptr<Platform::FormView>(new TessivaView(panels)); })));
+    addDocTemplate(std::make_unique<Platform::DocumentTemplate>(
+        myResources, TessivaResources::mainFrame, []() { return std::make_unique<CTessivaDoc>(); },
+        []() { return std::make_unique<CMainFrame>(); },
+        [&panels]() { return std::make_unique<TessivaView>(panels); }));
 
     showSplashScreen();
 

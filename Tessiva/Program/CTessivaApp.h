@@ -25,7 +25,6 @@ public:
 
     // nullptr: panels that only name their device.
     explicit CTessivaApp(std::unique_ptr<PanelFactory> aPanelFactory = nullptr);
-    ~CTessivaApp() override;
 
     bool initInstance() override;
 

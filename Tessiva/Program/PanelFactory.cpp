@@ -38,10 +38,6 @@ private:
 };
 }
 
-PanelFactory::~PanelFactory()
-{
-}
-
 void PanelFactory::addResources(Platform::Resources& aResources)
 {
     Platform::DialogTemplate plain(plainPanelTemplate, "", 505, 300);
@@ -58,6 +54,5 @@ std::unique_ptr<DevicePanel> PanelFactory::createPanel(int aDeviceType, Platform
 std::unique_ptr<DevicePanel> PanelFactory::createPlainPanel(int aDeviceType, Platform::Window* aTabControl,
                                                             const DeviceKey& aKey, CTessivaDoc& aDocument)
 {
-    return std::unique_ptr<DevicePanel>(
-        new PlainPanel(aTabControl, aKey, &aDocument, aDeviceType == kq310 ? "Kq310" : "Kq350"));
+    return std::make_unique<PlainPanel>(aTabControl, aKey, &aDocument, aDeviceType == kq310 ? "Kq310" : "Kq350");
 }

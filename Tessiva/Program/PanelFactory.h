@@ -29,7 +29,7 @@ public:
     static constexpr int plainPanelText = 1090;
 
     PanelFactory() {}
-    virtual ~PanelFactory();
+    virtual ~PanelFactory() = default;
     PanelFactory(const PanelFactory&) = delete;
     PanelFactory& operator=(const PanelFactory&) = delete;
 

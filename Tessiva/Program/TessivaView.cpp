@@ -38,7 +38,7 @@ const char* const htmlFilter = "HTML Files (*.htm)|*.htm|All Files (*.*)|*.*||";
 }
 
 TessivaView::TessivaView(PanelFactory& aPanelFactory)
-    : FormView(R::formView), myPanelFactory(aPanelFactory), myTimerId(0)
+    : FormView(R::formView), myPanelFactory(aPanelFactory)
 {
     mapCommand(R::saveConfigurationCommand, [this]() { onSaveConfiguration(); });
     mapCommand(R::openConfigurationCommand, [this]() { onOpenConfiguration(); });

@@ -66,6 +66,6 @@ private:
                         std::ios::openmode aMode, const FileAction& anAction);
 
     PanelFactory& myPanelFactory;
-    unsigned myTimerId;
+    unsigned myTimerId = 0;
     DeviceTabControl myTabs;
 };

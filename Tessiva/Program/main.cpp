@@ -14,13 +14,13 @@ int main(int argc, char** argv)
     std::unique_ptr<Platform::WxBackend> backend;
     try
     {
-        backend.reset(new Platform::WxBackend());
+        backend = std::make_unique<Platform::WxBackend>();
     }
     catch (const std::exception& anError)
     {
         std::cerr << "Tessiva: " << anError.what() << std::endl;
         return 1;
     }
-    CTessivaApp application(std::unique_ptr<PanelFactory>(new FrontPanelFactory()));
+    CTessivaApp application(std::make_unique<FrontPanelFactory>());
     return application.main(std::vector<std::string>(argv + 1, argv + argc));
 }
