@@ -44,7 +44,7 @@ struct DesktopUser::Connection
     Display* display = nullptr;
 };
 
-DesktopUser::DesktopUser() : myConnection(new Connection())
+DesktopUser::DesktopUser() : myConnection(std::make_unique<Connection>())
 {
 }
 

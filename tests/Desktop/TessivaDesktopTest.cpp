@@ -132,7 +132,7 @@ protected:
 
 TEST_F(TessivaDesktopTest, EveryTemplateIsLaidOutWholeInTheDesktopsFont)
 {
-    CTessivaApp application(std::unique_ptr<PanelFactory>(new FrontPanelFactory()));
+    CTessivaApp application(std::make_unique<FrontPanelFactory>());
     const Platform::Resources& resources = application.resources();
     for (unsigned id : resources.dialogIds())
     {
@@ -144,7 +144,7 @@ TEST_F(TessivaDesktopTest, EveryTemplateIsLaidOutWholeInTheDesktopsFont)
             Platform::WindowStyle popup;
             popup.child = false;
             const Platform::Rectangle size = Platform::DialogTemplate::toPixels(0, 0, layout.width(), layout.height());
-            shown.reset(new Window(WindowKind::Dialog, 0, "Template", popup, size));
+            shown = std::make_unique<Window>(WindowKind::Dialog, 0, "Template", popup, size);
             layout.createIn(*shown);
         }
         else
@@ -161,7 +161,7 @@ TEST_F(TessivaDesktopTest, EveryTemplateIsLaidOutWholeInTheDesktopsFont)
 
 TEST_F(TessivaDesktopTest, DevicesOpenThroughTheDialogAndEveryTabShowsWhole)
 {
-    CTessivaApp application(std::unique_ptr<PanelFactory>(new FrontPanelFactory()));
+    CTessivaApp application(std::make_unique<FrontPanelFactory>());
     application.setSplashWait([this](unsigned) {
         for (Window* window : backend->view().roots())
         {

@@ -75,7 +75,7 @@ protected:
     // The program, with the splash screen's wait left out unless aSplashWait says otherwise.
     void make(CTessivaApp::SplashWait aSplashWait = [](unsigned) {})
     {
-        application.reset(new CTessivaApp(std::unique_ptr<PanelFactory>(new FrontPanelFactory())));
+        application = std::make_unique<CTessivaApp>(std::make_unique<FrontPanelFactory>());
         application->setSplashWait(aSplashWait);
     }
 

@@ -1,7 +1,7 @@
 #include "RecordingKq310Values.h"
 
 RecordingKq310Values::RecordingKq310Values(std::uint8_t aMultiChannel)
-    : OfflineKq310Values(aMultiChannel), misansweredGroup(-1)
+    : OfflineKq310Values(aMultiChannel)
 {
 }
 

@@ -29,5 +29,5 @@ public:
     // The group letters of the list requests, in order ('-' for an empty request).
     std::string requestedGroups;
     // When set, list requests of this group are answered under the next group.
-    int misansweredGroup;
+    int misansweredGroup = -1;
 };

@@ -342,7 +342,7 @@ TEST_F(SerialLineTest, WriteFinishesWhatTheLineCannotTakeAtOnce)
 class SignalStorm
 {
 public:
-    SignalStorm() : myTarget(::pthread_self()), myRunning(true)
+    SignalStorm() : myTarget(::pthread_self())
     {
         struct sigaction action;
         action.sa_handler = [](int) {};
@@ -366,7 +366,7 @@ public:
 
 private:
     pthread_t myTarget;
-    std::atomic<bool> myRunning;
+    std::atomic<bool> myRunning{true};
     std::thread mySender;
     struct sigaction myPrevious;
 };

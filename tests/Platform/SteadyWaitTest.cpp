@@ -10,7 +10,7 @@ using Platform::SteadyWait;
 class VirtualTime : public SteadyWait::TimeSource
 {
 public:
-    VirtualTime() : myNow(SteadyWait::Clock::time_point()), mySleeps(0) { SteadyWait::setTimeSource(this); }
+    VirtualTime() { SteadyWait::setTimeSource(this); }
     ~VirtualTime() { SteadyWait::setTimeSource(nullptr); }
 
     SteadyWait::Clock::time_point now() override { return myNow; }
@@ -20,8 +20,8 @@ public:
         ++mySleeps;
     }
 
-    SteadyWait::Clock::time_point myNow;
-    int mySleeps;
+    SteadyWait::Clock::time_point myNow = SteadyWait::Clock::time_point();
+    int mySleeps = 0;
 };
 
 TEST(SteadyWaitTest, CallsTheIdleFunctionOnceAMillisecondAndEndsOnTime)

@@ -83,7 +83,7 @@ protected:
     std::unique_ptr<DeviceSettings> settings(bool anOffLine, Model aModel, unsigned aPort = thePort,
                                              int aBaudIndex = 2, std::uint16_t anAddress = theUnitAddress)
     {
-        std::unique_ptr<DeviceSettings> result(new DeviceSettings(&myDocument));
+        auto result = std::make_unique<DeviceSettings>(&myDocument);
         ControlCollection& values = result->controlCollection();
         values.find(DeviceSettings::deviceTypeId).setValue(ParameterValue(aModel));
         values.find(DeviceSettings::offLineId).setValue(ParameterValue(anOffLine ? 1 : 0));
@@ -402,7 +402,7 @@ TEST_F(TessivaDocTest, TeardownDeletesDevicesBeforeTheirPorts)
 {
     myEmulator.addUnit(0x8280, Kq330Unit::freshValues());
     myEmulator.addUnit(0x8282, Kq350Unit::freshValues());
-    std::unique_ptr<CTessivaDoc> document(new CTessivaDoc());
+    auto document = std::make_unique<CTessivaDoc>();
     for (std::uint16_t address : {std::uint16_t(0x8280), std::uint16_t(0x8282)})
     {
         DeviceSettings chosen(document.get());

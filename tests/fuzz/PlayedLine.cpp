@@ -53,10 +53,6 @@ PlayedLine::PlayedLine(const std::string& aRecords, VirtualTime& aTime) : myTime
     }
 }
 
-PlayedLine::~PlayedLine()
-{
-}
-
 void PlayedLine::setTimeouts(std::uint32_t aMilliseconds)
 {
     myTimeout = aMilliseconds;

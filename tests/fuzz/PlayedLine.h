@@ -23,7 +23,6 @@ class PlayedLine : public SerialDeviceImplementation
 {
 public:
     PlayedLine(const std::string& aRecords, VirtualTime& aTime);
-    virtual ~PlayedLine();
 
     void setTimeouts(std::uint32_t aMilliseconds) override;
     void write(const unsigned char* aBytes, std::uint32_t aCount) override;

@@ -18,7 +18,6 @@ class RecordingLine : public SerialDeviceImplementation
 public:
     // A read that ends short moves aTime on by the read time-out.
     RecordingLine(Emulator::UnitLine& aLine, VirtualTime& aTime) : myLine(aLine), myTime(aTime) {}
-    virtual ~RecordingLine() {}
 
     void setTimeouts(std::uint32_t aMilliseconds) override { myTimeout = aMilliseconds; }
     void write(const unsigned char* aBytes, std::uint32_t aCount) override;

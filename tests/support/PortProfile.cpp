@@ -7,7 +7,6 @@
 #include <stdexcept>
 
 PortProfile::PortProfile()
-    : myHadPrevious(false)
 {
     const char* previous = std::getenv("XDG_CONFIG_HOME");
     myHadPrevious = previous != nullptr;

@@ -23,5 +23,5 @@ public:
 private:
     TemporaryFolder myFolder;
     std::string myPrevious;
-    bool myHadPrevious;
+    bool myHadPrevious = false;
 };

@@ -46,7 +46,7 @@ void leaveWithTheTest(int aKept = -1)
 {
     prctl(PR_SET_PDEATHSIG, SIGKILL);
     DIR* open = opendir("/proc/self/fd");
-    if (open == NULL)
+    if (open == nullptr)
     {
         return;
     }
@@ -126,10 +126,6 @@ void stopProcess(pid_t& aProcess)
     waitpid(aProcess, &status, 0);
     aProcess = -1;
 }
-}
-
-VirtualDisplay::VirtualDisplay() : myServer(-1), myNumber(-1)
-{
 }
 
 VirtualDisplay::~VirtualDisplay()

@@ -10,7 +10,7 @@ namespace Platform
 class VirtualDisplay
 {
 public:
-    VirtualDisplay();
+    VirtualDisplay() = default;
     // Stops the server.
     ~VirtualDisplay();
     VirtualDisplay(const VirtualDisplay&) = delete;
@@ -27,8 +27,8 @@ public:
     int number() const { return myNumber; }
 
 private:
-    pid_t myServer;
+    pid_t myServer = -1;
     pid_t myManager = -1;
-    int myNumber;
+    int myNumber = -1;
 };
 }

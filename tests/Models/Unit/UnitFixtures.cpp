@@ -38,7 +38,7 @@ std::ostream& operator<<(std::ostream& aStream, const UnitModel& aModel)
 }
 
 RecordingProtocol::RecordingProtocol(AbstractProtocol* aProtocol)
-    : ProtocolDecorator(aProtocol), myFailNextRead(false)
+    : ProtocolDecorator(aProtocol)
 {
 }
 

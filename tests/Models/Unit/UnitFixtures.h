@@ -59,7 +59,7 @@ public:
 private:
     std::vector<ParameterId> myWrites;
     std::vector<ParameterId> myReads;
-    bool myFailNextRead;
+    bool myFailNextRead = false;
 };
 
 // An off-line unit of one model under a recording layer, with its table.

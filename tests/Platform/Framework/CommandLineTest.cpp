@@ -45,8 +45,8 @@ TEST(CommandLineTest, NoFileAsksForANewDocumentAndTheFirstFileIsOpened)
 std::unique_ptr<DocumentTemplate> templateOf(Platform::Resources& aResources, const std::string& aString)
 {
     aResources.strings().add(128, aString);
-    return std::unique_ptr<DocumentTemplate>(
-        new DocumentTemplate(aResources, 128, []() { return nullptr; }, []() { return nullptr; }, []() { return nullptr; }));
+    return std::make_unique<DocumentTemplate>(
+        aResources, 128, []() { return nullptr; }, []() { return nullptr; }, []() { return nullptr; });
 }
 
 TEST(DocumentTemplateTest, TheTemplatesStringHasSevenParts)

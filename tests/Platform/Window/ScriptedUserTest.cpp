@@ -718,7 +718,7 @@ TEST(HeadlessBackendTest, WithoutAUserEveryRequestFailsWithItsText)
 TEST(HeadlessBackendTest, OpenWindowsAreListedUntilClosedOrDestroyed)
 {
     HeadlessBackend backend;
-    std::unique_ptr<Window> frame(new Window(WindowKind::Frame, 0, "Vorna - Tessiva"));
+    auto frame = std::make_unique<Window>(WindowKind::Frame, 0, "Vorna - Tessiva");
     std::unique_ptr<Window> box = exampleTemplate().create();
     backend.openWindow(*frame);
     backend.openWindow(*box);

@@ -357,7 +357,7 @@ TEST_F(WxBackendTest, TimersTickAndPostedMessagesComeInOrderUntilTheQuitRequest)
 
 TEST_F(WxBackendTest, AMessageForAWindowDestroyedMeanwhileIsNeverDelivered)
 {
-    std::unique_ptr<Window> frame(new Window(WindowKind::Frame, 0, "Gone"));
+    auto frame = std::make_unique<Window>(WindowKind::Frame, 0, "Gone");
     int heard = 0;
     frame->on(Notification::Message, [&heard](Event&) { ++heard; });
     backend->post(*frame, 1);

@@ -48,7 +48,7 @@ protected:
     MeterObserverTest()
         : bar(dialog.createChild(WindowKind::Static, 1090, "", Platform::WindowStyle(),
                                  Platform::Rectangle(10, 10, 110, 20))),
-          level(&protocol, ParameterId('C', 4), ParameterValue(0), ParameterValue(32767)), now(1000)
+          level(&protocol, ParameterId('C', 4), ParameterValue(0), ParameterValue(32767))
     {
         level.setNotifyAlways();
     }
@@ -85,7 +85,7 @@ protected:
     Platform::Window& bar;
     Parameter level;
     DecibelScaler decibels;
-    std::uint32_t now;
+    std::uint32_t now = 1000;
 };
 
 TEST(DecibelScalerTest, GivesDecibelsAndTheFloorForSilence)

@@ -254,8 +254,8 @@ TEST_F(ItemTextObserverTest, APositionPastTheItemsFollowsTheBoxRules)
 
 TEST_F(ItemTextObserverTest, AnItemObserverChecksItsBox)
 {
-    EXPECT_DEATH(ListBoxItemTextObserver(1, NULL), "aListBox != NULL");
-    EXPECT_DEATH(ComboBoxItemTextObserver(1, NULL), "aComboBox != NULL");
+    EXPECT_DEATH(ListBoxItemTextObserver(1, nullptr), "aListBox != NULL");
+    EXPECT_DEATH(ComboBoxItemTextObserver(1, nullptr), "aComboBox != NULL");
     EXPECT_DEATH(ListBoxItemTextObserver(1, &combo), "kind\\(\\) == Platform::WindowKind::ListBox");
     EXPECT_DEATH(ComboBoxItemTextObserver(1, &list), "kind\\(\\) == Platform::WindowKind::ComboBox");
 }
@@ -374,8 +374,8 @@ TEST_F(ShowSelectedWindowTest, ARowShorterThanTheValuesLeavesTheWindowsPastIt)
 
 TEST_F(ShowSelectedWindowTest, RefusesAMissingSubjectOrRow)
 {
-    EXPECT_DEATH(ShowSelectedWindowObserver(NULL, 32, edits.data()), "aSubject != NULL");
-    EXPECT_DEATH(ShowSelectedWindowObserver(&number, 32, NULL), "aFirstWindow != NULL");
+    EXPECT_DEATH(ShowSelectedWindowObserver(nullptr, 32, edits.data()), "aSubject != NULL");
+    EXPECT_DEATH(ShowSelectedWindowObserver(&number, 32, nullptr), "aFirstWindow != NULL");
     ShowSelectedWindowObserver empty(&number, 0, nullptr);
     report(number, 1);
     EXPECT_EQ(32u, shown().size());

@@ -38,6 +38,7 @@
 #include <iterator>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 using Emulator::UnitEmulator;
@@ -157,7 +158,7 @@ protected:
         {
             user.expectMessageBox(aMessage);
         }
-        app.reset(new CTessivaApp());
+        app = std::make_unique<CTessivaApp>();
         app->setSplashWait([this](unsigned aMilliseconds) { splashWaits.push_back(aMilliseconds); });
         ASSERT_TRUE(app->start({}));
         user.lookAt(app->frame()->window());
@@ -201,7 +202,7 @@ protected:
 TEST_F(TessivaProgramTest, StartUpShowsTheSplashThenTheOpenDeviceDialogBeforeTheWindow)
 {
     bool splashShown = false;
-    app.reset(new CTessivaApp());
+    app = std::make_unique<CTessivaApp>();
     app->setSplashWait([&](unsigned aMilliseconds) {
         splashWaits.push_back(aMilliseconds);
         for (Window* window : backend.openWindows())
@@ -613,9 +614,10 @@ TEST_F(TessivaProgramTest, ConfigurationsAndReportsGoThroughTheSelectedDevice)
 
 TEST_F(TessivaProgramTest, TheOpeningBoxAndTheWaitCursorStandWhileTheDeviceOpens)
 {
-    WatchingPanelFactory* factory = new WatchingPanelFactory(backend);
+    auto ownedFactory = std::make_unique<WatchingPanelFactory>(backend);
+    WatchingPanelFactory* factory = ownedFactory.get();
     user.expectDialog(OpenDeviceDialog::templateId, choose(kq350, true));
-    app.reset(new CTessivaApp(std::unique_ptr<PanelFactory>(factory)));
+    app = std::make_unique<CTessivaApp>(std::move(ownedFactory));
     app->setSplashWait([](unsigned) {});
     ASSERT_TRUE(app->start({}));
     user.finish();
@@ -636,7 +638,7 @@ TEST_F(TessivaProgramTest, TheModelsFrontPanelsFillTheTabs)
 {
     emulator.addUnit(kq310Address, Emulator::Kq310Unit::freshValues());
     user.expectDialog(OpenDeviceDialog::templateId, choose(kq310, false));
-    app.reset(new CTessivaApp(std::unique_ptr<PanelFactory>(new FrontPanelFactory())));
+    app = std::make_unique<CTessivaApp>(std::make_unique<FrontPanelFactory>());
     app->setSplashWait([](unsigned) {});
     ASSERT_TRUE(app->start({}));
     user.lookAt(app->frame()->window());
@@ -697,7 +699,7 @@ TEST_F(TessivaProgramTest, ADeviceWhosePanelCannotBeMadeIsClosedAgain)
     emulator.addUnit(kq310Address, Emulator::Kq310Unit::freshValues());
     user.expectDialog(OpenDeviceDialog::templateId, choose(kq310, false));
     user.expectMessageBox("Couldn't find parameter (42, 0)");
-    app.reset(new CTessivaApp(std::unique_ptr<PanelFactory>(new FailingPanelFactory())));
+    app = std::make_unique<CTessivaApp>(std::make_unique<FailingPanelFactory>());
     app->setSplashWait([](unsigned) {});
     ASSERT_TRUE(app->start({}));
     user.finish();

@@ -59,10 +59,10 @@ protected:
         myEmulator.addUnit(address, values);
         myProfile.map(port, myEmulator.devicePath());
         myPort.open(port, 38400);
-        myDevice.reset(new SerialDevice(&myPort));
-        mySerial.reset(new SmpteProtocol(address, myDevice.get()));
-        myProtocol.reset(new Protocol(mySerial.get()));
-        myRetry.reset(new RetryProtocolDecorator(myProtocol.get(), 5));
+        myDevice = std::make_unique<SerialDevice>(&myPort);
+        mySerial = std::make_unique<SmpteProtocol>(address, myDevice.get());
+        myProtocol = std::make_unique<Protocol>(mySerial.get());
+        myRetry = std::make_unique<RetryProtocolDecorator>(myProtocol.get(), 5);
         myEmulator.clearLog();
     }
 

@@ -6,15 +6,6 @@
 
 #include <chrono>
 
-FakeSerialDevice::FakeSerialDevice()
-    : myTimeout(0), myFailWrites(false), myTime(nullptr)
-{
-}
-
-FakeSerialDevice::~FakeSerialDevice()
-{
-}
-
 void FakeSerialDevice::answer(std::initializer_list<int> aBytes)
 {
     for (int byte : aBytes)

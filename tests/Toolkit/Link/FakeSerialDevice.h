@@ -19,9 +19,6 @@ class VirtualTime;
 class FakeSerialDevice : public SerialDeviceImplementation
 {
 public:
-    FakeSerialDevice();
-    virtual ~FakeSerialDevice();
-
     void answer(std::initializer_list<int> aBytes);
     void answer(const ByteString& aBytes);
     void silence();
@@ -48,10 +45,10 @@ private:
     std::deque<int> myIncoming;
     ByteString myWritten;
     std::vector<std::uint32_t> myReads;
-    std::uint32_t myTimeout;
-    bool myFailWrites;
+    std::uint32_t myTimeout = 0;
+    bool myFailWrites = false;
     std::function<void(const ByteString&)> myReaction;
-    VirtualTime* myTime;
+    VirtualTime* myTime = nullptr;
 };
 
 ByteString bytes(std::initializer_list<int> aBytes);

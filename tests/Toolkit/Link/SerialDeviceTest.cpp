@@ -25,7 +25,7 @@ TEST(SerialDeviceTest, ForwardsToItsImplementation)
 
 TEST(SerialDeviceDeathTest, NullArgumentsAreProgrammingErrors)
 {
-    EXPECT_DEATH(SerialDevice device(NULL), "anImplementation != NULL");
-    EXPECT_DEATH(ProtocolDecorator decorator(NULL), "aProtocol != NULL");
+    EXPECT_DEATH(SerialDevice device(nullptr), "anImplementation != NULL");
+    EXPECT_DEATH(ProtocolDecorator decorator(nullptr), "aProtocol != NULL");
 }
 }

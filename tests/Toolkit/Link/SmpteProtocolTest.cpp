@@ -24,9 +24,8 @@ const ByteString poll8280 = bytes({0xFB, 0x82, 0x81});
 class CountingIdle : public IdleCallback
 {
 public:
-    CountingIdle() : myCalls(0) {}
     void onIdle() override { ++myCalls; }
-    int myCalls;
+    int myCalls = 0;
 };
 
 class SmpteProtocolTest : public ::testing::Test
@@ -36,7 +35,7 @@ protected:
     {
         myLine.attach(&myTime);
         myLine.answer({0x55, 0x66});  // left over from before
-        myProtocol.reset(new SmpteProtocol(0x8280, &myDevice));
+        myProtocol = std::make_unique<SmpteProtocol>(0x8280, &myDevice);
         myLine.clearWritten();
         myProtocol->setIdleCallback(&myIdle);
     }

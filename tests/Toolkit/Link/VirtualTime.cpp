@@ -3,7 +3,6 @@
 #include <cstddef>
 
 VirtualTime::VirtualTime()
-    : myStart(Platform::SteadyWait::Clock::time_point()), myNow(myStart), mySlept(0)
 {
     Platform::SteadyWait::setTimeSource(this);
 }

@@ -20,7 +20,7 @@ public:
     long long sleptMilliseconds() const;
 
 private:
-    Platform::SteadyWait::Clock::time_point myStart;
-    Platform::SteadyWait::Clock::time_point myNow;
-    Platform::SteadyWait::Clock::duration mySlept;
+    Platform::SteadyWait::Clock::time_point myStart = Platform::SteadyWait::Clock::time_point();
+    Platform::SteadyWait::Clock::time_point myNow = myStart;
+    Platform::SteadyWait::Clock::duration mySlept = Platform::SteadyWait::Clock::duration(0);
 };

@@ -181,7 +181,7 @@ TEST_F(Win32SerialPortTest, DestroyingAPortReleasesItsLineWhateverTheCount)
 
 TEST_F(Win32SerialPortTest, CopiesNeverReleaseTheLineUnderEachOther)
 {
-    std::unique_ptr<Win32SerialPort> original(new Win32SerialPort(3, 38400));
+    auto original = std::make_unique<Win32SerialPort>(3, 38400);
     {
         Win32SerialPort copy(*original);
         EXPECT_TRUE(copy.isOpen(nullptr));

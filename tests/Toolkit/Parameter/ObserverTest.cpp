@@ -153,7 +153,7 @@ TEST(Subject, AnObserverDestroyedWhileNotifiedIsNeverCalledAgain)
     Log log;
     Subject subject;
     LoggingObserver a("a", log);
-    std::unique_ptr<LoggingObserver> b(new LoggingObserver("b", log));
+    auto b = std::make_unique<LoggingObserver>("b", log);
     LoggingObserver c("c", log);
     subject.attach(&a);
     subject.attach(b.get());
@@ -192,7 +192,7 @@ TEST(Subject, AnObserverAttachedWhileNotifiedIsUpdatedOnlyByTheAttach)
 TEST(Subject, ASubjectDestroyedByItsObserverStopsNotifying)
 {
     Log log;
-    std::unique_ptr<Subject> subject(new Subject);
+    auto subject = std::make_unique<Subject>();
     LoggingObserver a("a", log);
     LoggingObserver b("b", log);
     subject->attach(&a);
@@ -349,7 +349,7 @@ TEST_F(ParameterObserverTest, AnObserverDestroyedByItsOwnHookIsNotCalledAgain)
 
 TEST_F(ParameterObserverTest, AnObserverWhoseParameterIsDestroyedByItsHookIsNotCalledAgain)
 {
-    std::unique_ptr<Parameter> parameter(new Parameter(nullptr, ParameterId('I', 3), ParameterValue(0), ParameterValue(9)));
+    auto parameter = std::make_unique<Parameter>(nullptr, ParameterId('I', 3), ParameterValue(0), ParameterValue(9));
     SelfDestroyingObserver observer(parameter.get(), myLog);
     observer.myAction = [&] { parameter.reset(); };
     ParameterValueMap values;
@@ -361,7 +361,7 @@ TEST_F(ParameterObserverTest, AnObserverWhoseParameterIsDestroyedByItsHookIsNotC
 
 TEST_F(ParameterObserverTest, AThrowingHookLeavesTheObserverSound)
 {
-    std::unique_ptr<SelfDestroyingObserver> observer(new SelfDestroyingObserver(&myParameter, myLog));
+    auto observer = std::make_unique<SelfDestroyingObserver>(&myParameter, myLog);
     observer->myAction = [] { throw std::runtime_error("rule refused"); };
     EXPECT_THROW(receive(2), std::runtime_error);
     observer->myAction = nullptr;
@@ -372,7 +372,7 @@ TEST_F(ParameterObserverTest, AThrowingHookLeavesTheObserverSound)
 
 TEST_F(ParameterObserverTest, ASubjectDestroyedFirstLeavesTheObserverSafe)
 {
-    std::unique_ptr<Parameter> parameter(new Parameter(nullptr, ParameterId('I', 3), ParameterValue(0), ParameterValue(1)));
+    auto parameter = std::make_unique<Parameter>(nullptr, ParameterId('I', 3), ParameterValue(0), ParameterValue(1));
     HookObserver observer(parameter.get(), myLog);
     parameter.reset();
     EXPECT_EQ(nullptr, observer.parameter());
