@@ -229,7 +229,7 @@ int main()
     std::unique_ptr<Platform::WxBackend> backend;
     try
     {
-        backend.reset(new Platform::WxBackend());
+        backend = std::make_unique<Platform::WxBackend>();
     }
     catch (const std::exception& anError)
     {
@@ -238,7 +238,7 @@ int main()
     }
     Benchmark benchmark(*backend);
     {
-        CTessivaApp application(std::unique_ptr<PanelFactory>(new FrontPanelFactory()));
+        CTessivaApp application(std::make_unique<FrontPanelFactory>());
         application.setSplashWait([](unsigned) {});
         std::pair<double, double> atDialog;
         benchmark.answerOpenDevice(false, &atDialog);
