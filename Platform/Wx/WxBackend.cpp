@@ -3,6 +3,7 @@
 #include "Platform/Assertion.h"
 #include "Platform/Window/DialogResult.h"
 #include "Platform/Window/Window.h"
+#include "Platform/Wx/CloseKey.h"
 #include "Platform/Wx/WxStyle.h"
 #include "Platform/Wx/WxView.h"
 
@@ -133,7 +134,7 @@ public:
             }
         });
         Bind(wxEVT_CHAR_HOOK, [this](wxKeyEvent& anEvent) {
-            if (anEvent.GetKeyCode() == WXK_ESCAPE)
+            if (anEvent.GetKeyCode() == WXK_ESCAPE || isCloseKey(anEvent))
             {
                 if (myDismissal != 0)
                 {

@@ -11,6 +11,7 @@
 #include "Platform/Window/Menu.h"
 #include "Platform/Window/Resources.h"
 #include "Platform/Window/UserInput.h"
+#include "Platform/Wx/CloseKey.h"
 #include "Platform/Wx/ScreenReaderName.h"
 #include "Platform/Wx/WxBackend.h"
 #include "Platform/Wx/WxStyle.h"
@@ -1033,6 +1034,14 @@ void WxView::bindEvents(Window& aWindow, wxWindow* aWidget)
         aWidget->Bind(wxEVT_MOVE, [this, watch](wxMoveEvent& anEvent) {
             anEvent.Skip();
             onPlaced(watch);
+        });
+        aWidget->Bind(wxEVT_CHAR_HOOK, [aWidget](wxKeyEvent& anEvent) {
+            if (isCloseKey(anEvent))
+            {
+                aWidget->Close();
+                return;
+            }
+            anEvent.Skip();
         });
         aWidget->Bind(wxEVT_CLOSE_WINDOW, [input](wxCloseEvent& anEvent) {
             if (!anEvent.CanVeto())

@@ -13,6 +13,8 @@
 #include <X11/Xlib.h>
 #include <X11/extensions/XTest.h>
 #include <X11/keysym.h>
+#include <gdk/gdkx.h>
+#include <gtk/gtk.h>
 
 #include <condition_variable>
 #include <iterator>
@@ -275,6 +277,52 @@ void DesktopUser::press(unsigned long aKeySymbol, std::initializer_list<unsigned
     for (auto modifier = std::rbegin(someModifiers); modifier != std::rend(someModifiers); ++modifier)
     {
         keyUp(*modifier);
+    }
+}
+
+void DesktopUser::clickTheCloseBox(const std::function<wxWindow*()>& aWidget)
+{
+    ::Window target = 0;
+    if (!look([&target, &aWidget]() {
+            wxWindow* widget = aWidget();
+            GdkWindow* window = widget != nullptr ? gtk_widget_get_window(widget->GetHandle()) : nullptr;
+            target = window != nullptr ? GDK_WINDOW_XID(window) : 0;
+            return target != 0;
+        }))
+    {
+        throw std::runtime_error("the window to close is not on the screen");
+    }
+    Display* display = myConnection->display;
+    XEvent request{};
+    request.xclient.type = ClientMessage;
+    request.xclient.window = target;
+    request.xclient.message_type = XInternAtom(display, "WM_PROTOCOLS", False);
+    request.xclient.format = 32;
+    request.xclient.data.l[0] = static_cast<long>(XInternAtom(display, "WM_DELETE_WINDOW", False));
+    request.xclient.data.l[1] = CurrentTime;
+    XSendEvent(display, target, False, NoEventMask, &request);
+    flush();
+}
+
+void DesktopUser::pressAltWithKeyAt(const std::function<wxWindow*()>& aWidget, int aKeyCode)
+{
+    // The toolkit's own key event at the window's door: the display's test
+    // extension would hand the key to the window manager first.
+    if (!look([&aWidget, aKeyCode]() {
+            wxWindow* widget = aWidget();
+            if (widget == nullptr || !widget->IsShownOnScreen())
+            {
+                return false;
+            }
+            wxKeyEvent key(wxEVT_CHAR_HOOK);
+            key.SetEventObject(widget);
+            key.m_keyCode = aKeyCode;
+            key.SetAltDown(true);
+            widget->GetEventHandler()->ProcessEvent(key);
+            return true;
+        }))
+    {
+        throw std::runtime_error("the window to send the key to is not on the screen");
     }
 }
 

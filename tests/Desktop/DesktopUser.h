@@ -67,6 +67,13 @@ public:
     void keyUp(unsigned long aKeySymbol);
     // Types printable text key by key (with Shift where the character needs it).
     void type(const std::string& aText);
+    // Asks the widget's window to close as its close box does: the window
+    // manager's request, sent straight to the window. (Alt+F4 through the
+    // manager is not sure to arrive when the manager is busy.)
+    void clickTheCloseBox(const std::function<wxWindow*()>& aWidget);
+    // The key (a toolkit key code, e.g. WXK_F4) with Alt held, as the
+    // program gets it when the window manager leaves it alone.
+    void pressAltWithKeyAt(const std::function<wxWindow*()>& aWidget, int aKeyCode);
 
     // Lets the program take in what was delivered.
     static void pause(std::chrono::milliseconds aTime);
