@@ -7,9 +7,7 @@
 
 #include <string>
 
-PageTabControl::PageTabControl() : myOwner(nullptr)
-{
-}
+PageTabControl::PageTabControl() = default;
 
 PageTabControl::~PageTabControl()
 {
@@ -42,24 +40,29 @@ DevicePage* PageTabControl::page(int anIndex) const
 
 void PageTabControl::addPage(unsigned aStringId, DevicePage* aPage)
 {
+    addPage(aStringId, std::unique_ptr<DevicePage>(aPage));
+}
+
+void PageTabControl::addPage(unsigned aStringId, std::unique_ptr<DevicePage> aPage)
+{
     VORNA_ASSERT(aPage != NULL);
     std::string label;
     if (Platform::Application::exists())
     {
         label = Platform::Application::current().resources().strings().find(aStringId).value_or(std::string());
     }
-    std::unique_ptr<DevicePage> owned(aPage);
     if (Platform::Window* control = window())
     {
         control->insertTab(pageCount(), label);
     }
-    myPages.push_back(std::move(owned));
+    DevicePage& added = *aPage;
+    myPages.push_back(std::move(aPage));
     // A page's template may make it visible: only the first shows until the
     // user picks another tab.
     if (pageCount() > 1)
     {
-        aPage->showWindow(false);
-        aPage->enableWindow(false);
+        added.showWindow(false);
+        added.enableWindow(false);
     }
     myPages.front()->enableWindow(true);
     myPages.front()->showWindow(true);

@@ -29,8 +29,10 @@ public:
     // nullptr before attach and after the window is gone.
     Platform::Window* window() const;
 
-    // Takes ownership of aPage and appends its tab, labelled with the string
-    // of that id; then the first page is shown and enabled.
+    // Adopts aPage and appends its tab, labelled with the string of that id;
+    // then the first page is shown and enabled.
+    void addPage(unsigned aStringId, std::unique_ptr<DevicePage> aPage);
+    // The same for a page handed over as a plain pointer, which it adopts.
     void addPage(unsigned aStringId, DevicePage* aPage);
     void setOwner(CTessivaDoc* anOwner) { myOwner = anOwner; }
     CTessivaDoc* owner() const { return myOwner; }
@@ -59,5 +61,5 @@ private:
 
     std::optional<Platform::Window::Watch> myControl;
     std::vector<std::unique_ptr<DevicePage>> myPages;
-    CTessivaDoc* myOwner;
+    CTessivaDoc* myOwner = nullptr;
 };
