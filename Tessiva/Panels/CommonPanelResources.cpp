@@ -1,12 +1,17 @@
 // The resources of what every model's panel shares: the item texts of the
 // coding settings, encoder states and audio bandwidths, the Start and Stop
-// pictures, and the shared part of the panel's template.
+// pictures, the shared part of the panel's template, and the templates and
+// texts of the pages every model has (Preprocessing, Bitstream Info, Dual
+// Mono).
 #include "Tessiva/Panels/FrontPanel.h"
 
 #include "Models/DataRateDefinition.h"
 #include "Platform/Window/Bitmap.h"
 #include "Platform/Window/DialogTemplate.h"
 #include "Platform/Window/Resources.h"
+#include "Tessiva/Panels/Pages/BitstreamInfoPage.h"
+#include "Tessiva/Panels/Pages/DualMonoPage.h"
+#include "Tessiva/Panels/Pages/PreprocessingPage.h"
 
 #include <cstdio>
 #include <string>
@@ -18,6 +23,31 @@ using Platform::WindowKind;
 namespace
 {
 const int theLabelId = -1;
+
+// "Reserved", then -1 to -31 dB.
+std::vector<std::string> dialogNormalizationTexts()
+{
+    std::vector<std::string> levels = {"Reserved"};
+    for (int level = 1; level <= 31; ++level)
+    {
+        levels.push_back("-" + std::to_string(level) + " dB");
+    }
+    return levels;
+}
+
+// 80 to 111 dB SPL.
+std::vector<std::string> mixLevelTexts()
+{
+    std::vector<std::string> levels;
+    for (int level = 80; level <= 111; ++level)
+    {
+        levels.push_back(std::to_string(level) + " dB SPL");
+    }
+    return levels;
+}
+
+const std::vector<std::string> theRoomTypeTexts = {"Not indicated", "Large room, X curve monitor",
+                                                   "Small room, flat monitor"};
 
 // The audio bandwidth of each code 0..15 at a sample rate: the edge of
 // frequency bin 72.5 + 12 * code of 512 bins across the sample rate.
@@ -73,12 +103,7 @@ void FrontPanel::addResources(Platform::Resources& aResources)
     strings.addRun(10300, modes);
     modes.back() = "Main audio service: Karaoke";
     strings.addRun(10310, modes);
-    std::vector<std::string> levels = {"Reserved"};
-    for (int level = 1; level <= 31; ++level)
-    {
-        levels.push_back("-" + std::to_string(level) + " dB");
-    }
-    strings.addRun(10500, levels);
+    strings.addRun(10500, dialogNormalizationTexts());
     strings.addRun(20100, {"Stopped", "Encoding", "Clearing...", "Pre-Rolling..."});
     strings.addRun(20104, {"Not Encoding", "Encoding", "Clearing...", "Pre-Rolling..."});
     strings.addRun(14000, bandwidthTexts(48000.0));
@@ -160,4 +185,166 @@ void FrontPanel::addControls(Platform::DialogTemplate& aTemplate)
 void FrontPanel::addPages(Platform::DialogTemplate& aTemplate, int anId)
 {
     aTemplate.add(WindowKind::TabControl, anId, "", pagesLeft, 4, panelWidth - pagesLeft - 2, panelHeight - 6);
+}
+
+// --- the pages every model has: Preprocessing, Bitstream Info, Dual Mono ---
+
+Platform::DialogTemplate PreprocessingPage::dialogTemplate()
+{
+    Platform::WindowStyle group;
+    group.tabStop = false;
+    Platform::WindowStyle readOnlyList;
+    readOnlyList.notify = true;
+    readOnlyList.tabStop = false;
+    // The detected de-emphasis stands in the combo box's place; the
+    // observer of automatic de-emphasis shows one of the two.
+    readOnlyList.visible = false;
+    Platform::WindowStyle meter;
+    meter.sunken = true;
+    meter.ownerDrawn = true;
+    Platform::DialogTemplate dialog(templateId, "", 250, 160);
+    dialog.add(WindowKind::GroupBox, theLabelId, "Input Filtering", 7, 4, 116, 72, group)
+        .add(WindowKind::CheckBox, lfeLowpassId, "LFE Lowpass Filter", 14, 16, 100, 10)
+        .add(WindowKind::CheckBox, dcHighpassId, "DC Highpass Filter", 14, 28, 100, 10)
+        .add(WindowKind::CheckBox, bandwidthLowpassId, "Bandwidth Lowpass Filter", 14, 40, 104, 10)
+        .add(WindowKind::Static, theLabelId, "Digital Deemphasis", 14, 54, 70, 8)
+        .add(WindowKind::CheckBox, deemphasisAutoId, "Auto", 86, 53, 30, 10)
+        .add(WindowKind::ComboBox, deemphasisId, "", 14, 63, 60, 40)
+        .add(WindowKind::ListBox, detectedDeemphasisId, "", 14, 63, 60, 10, readOnlyList)
+        .add(WindowKind::GroupBox, theLabelId, "Surround Channel Processing", 127, 4, 116, 44, group)
+        .add(WindowKind::CheckBox, phaseShiftId, "90 Degree Phase Shift", 134, 16, 100, 10)
+        .add(WindowKind::CheckBox, attenuationId, "3 dB Attenuation", 134, 28, 100, 10)
+        .add(WindowKind::CheckBox, overmodulationId, "RF Overmodulation Protection", 127, 54, 116, 10)
+        .add(WindowKind::GroupBox, theLabelId, "Dynamic Range Compression", 7, 80, 236, 76, group)
+        .add(WindowKind::Static, theLabelId, "Compression Characteristic", 14, 92, 100, 8)
+        .add(WindowKind::ComboBox, compressionId, "", 14, 102, 90, 80)
+        .add(WindowKind::Static, theLabelId, "Input level", 120, 92, 60, 8)
+        .add(WindowKind::Static, theLabelId, "-60", 120, 110, 14, 8)
+        .add(WindowKind::Static, theLabelId, "-40", 156, 110, 14, 8)
+        .add(WindowKind::Static, theLabelId, "-20", 192, 110, 14, 8)
+        .add(WindowKind::Static, theLabelId, "0", 228, 110, 8, 8)
+        .add(WindowKind::Static, inputLevelMeterId, "", 120, 101, 112, 8, meter)
+        .add(WindowKind::Static, theLabelId, "Line mode", 14, 120, 60, 8)
+        .add(WindowKind::Static, lineModeMeterId, "", 14, 130, 90, 8, meter)
+        .add(WindowKind::Static, theLabelId, "-24", 14, 140, 14, 8)
+        .add(WindowKind::Static, theLabelId, "0", 57, 140, 8, 8)
+        .add(WindowKind::Static, theLabelId, "24", 96, 140, 10, 8)
+        .add(WindowKind::Static, theLabelId, "RF mode", 120, 124, 60, 8)
+        .add(WindowKind::Static, rfModeMeterId, "", 120, 134, 112, 8, meter)
+        .add(WindowKind::Static, theLabelId, "-24", 120, 144, 14, 8)
+        .add(WindowKind::Static, theLabelId, "0", 174, 144, 8, 8)
+        .add(WindowKind::Static, theLabelId, "24", 226, 144, 10, 8);
+    return dialog;
+}
+
+void PreprocessingPage::addResources(Platform::Resources& aResources)
+{
+    aResources.addDialog(dialogTemplate());
+    Platform::StringTable& table = aResources.strings();
+    table.add(labelStringId, "Preprocessing");
+    table.addRun(firstCompressionText,
+                 {"None", "Film: Standard", "Film: Light", "Music: Standard", "Music: Light", "Speech"});
+    // "Auto" stands in front of "Off" and "On" while automatic is in range.
+    table.addRun(firstDeemphasisText - 1, {"Auto", "Off", "On"});
+}
+
+Platform::DialogTemplate BitstreamInfoPage::dialogTemplate()
+{
+    Platform::WindowStyle page;
+    page.visible = false;
+    Platform::WindowStyle group;
+    group.tabStop = false;
+    Platform::DialogTemplate dialog(templateId, "", 250, 160, page);
+    dialog.add(WindowKind::GroupBox, theLabelId, "Bitstream Information", 7, 7, 236, 80, group)
+        .add(WindowKind::Static, theLabelId, "Center Mix Level", 14, 20, 80, 8)
+        .add(WindowKind::ComboBox, centerMixLevelId, "", 14, 30, 80, 60)
+        .add(WindowKind::Static, theLabelId, "Surround Mix Level", 14, 46, 80, 8)
+        .add(WindowKind::ComboBox, surroundMixLevelId, "", 14, 56, 80, 60)
+        .add(WindowKind::Static, theLabelId, "Vorna Surround Mode", 100, 46, 130, 8)
+        .add(WindowKind::ComboBox, surroundModeId, "", 100, 56, 136, 60)
+        .add(WindowKind::CheckBox, copyrightBitId, "Copyright Bit", 150, 20, 80, 10)
+        .add(WindowKind::CheckBox, originalBitstreamId, "Original Bitstream", 150, 32, 86, 10)
+        .add(WindowKind::GroupBox, theLabelId, "Audio Production Information", 7, 92, 236, 60, group)
+        .add(WindowKind::CheckBox, infoExistsId, "Info Exists", 14, 104, 80, 10)
+        .add(WindowKind::Static, theLabelId, "Mix Level", 14, 118, 80, 8)
+        .add(WindowKind::ComboBox, mixLevelId, "", 14, 128, 80, 80)
+        .add(WindowKind::Static, theLabelId, "Room Type", 100, 118, 130, 8)
+        .add(WindowKind::ComboBox, roomTypeId, "", 100, 128, 136, 60);
+    return dialog;
+}
+
+void BitstreamInfoPage::addResources(Platform::Resources& aResources)
+{
+    aResources.addDialog(dialogTemplate());
+    Platform::StringTable& table = aResources.strings();
+    table.add(labelStringId, "Bitstream Info");
+    table.addRun(firstMixLevelText, mixLevelTexts());
+    table.addRun(firstCenterMixText, {"-3 dB", "-4.5 dB", "-6 dB"});
+    table.addRun(firstSurroundMixText, {"-3 dB", "-6 dB", "None"});
+    table.addRun(firstSurroundModeText, {"Not indicated", "NOT Vorna Surround encoded", "Vorna Surround encoded"});
+    table.addRun(firstRoomTypeText, theRoomTypeTexts);
+}
+
+Platform::DialogTemplate DualMonoPage::dialogTemplate()
+{
+    Platform::WindowStyle group;
+    group.tabStop = false;
+    Platform::WindowStyle bar;
+    bar.ownerDrawn = true;
+    bar.sunken = true;
+    bar.tabStop = false;
+    Platform::DialogTemplate page(dialogId, "", 250, 160);
+    page.add(WindowKind::Static, theLabelId, "These fields apply to Channel 2", 10, 4, 110, 8)
+        .add(WindowKind::Static, theLabelId, "when coding in Dual Mono (1+1)", 10, 12, 110, 8)
+        .add(WindowKind::Static, theLabelId, "mode.", 10, 20, 110, 8)
+        .add(WindowKind::GroupBox, theLabelId, "Audio Service Configuration", 7, 32, 112, 40, group)
+        .add(WindowKind::Static, theLabelId, "Dialog Normalization", 14, 42, 90, 8)
+        .add(WindowKind::ComboBox, dialogNormalizationId, "", 14, 52, 70, 100)
+        .add(WindowKind::GroupBox, theLabelId, "Audio Production Information", 123, 2, 120, 74, group)
+        .add(WindowKind::CheckBox, infoExistsId, "Info Exists", 130, 12, 80, 10)
+        .add(WindowKind::Static, theLabelId, "Mix Level", 130, 24, 50, 8)
+        .add(WindowKind::ComboBox, mixLevelId, "", 130, 33, 60, 100)
+        .add(WindowKind::Static, theLabelId, "Room Type", 130, 49, 50, 8)
+        .add(WindowKind::ComboBox, roomTypeId, "", 130, 58, 108, 60)
+        .add(WindowKind::GroupBox, theLabelId, "Dynamic Range Compression", 7, 80, 236, 76, group);
+    // Each bar with its label on the left and its own scale under it.
+    struct Bar
+    {
+        const char* label;
+        int id;
+        bool decibels; // -60 to 0 dB, else -24 to 24
+    };
+    const Bar bars[] = {{"Input level", inputLevelBarId, true}, {"Line mode", lineModeBarId, false},
+                        {"RF mode", rfModeBarId, false}};
+    int y = 91;
+    for (const Bar& each : bars)
+    {
+        page.add(WindowKind::Static, theLabelId, each.label, 14, y, 50, 8)
+            .add(WindowKind::Static, each.id, "", 70, y, 160, 8, bar);
+        if (each.decibels)
+        {
+            page.add(WindowKind::Static, theLabelId, "-60", 66, y + 9, 14, 8)
+                .add(WindowKind::Static, theLabelId, "-40", 116, y + 9, 14, 8)
+                .add(WindowKind::Static, theLabelId, "-20", 168, y + 9, 14, 8)
+                .add(WindowKind::Static, theLabelId, "0", 226, y + 9, 8, 8);
+        }
+        else
+        {
+            page.add(WindowKind::Static, theLabelId, "-24", 66, y + 9, 14, 8)
+                .add(WindowKind::Static, theLabelId, "0", 148, y + 9, 8, 8)
+                .add(WindowKind::Static, theLabelId, "24", 224, y + 9, 10, 8);
+        }
+        y += 20;
+    }
+    return page;
+}
+
+void DualMonoPage::addResources(Platform::Resources& aResources)
+{
+    aResources.addDialog(dialogTemplate());
+    Platform::StringTable& strings = aResources.strings();
+    strings.add(dialogId, "Dual Mono");
+    strings.addRun(firstDialogNormalizationText, dialogNormalizationTexts());
+    strings.addRun(firstMixLevelText, mixLevelTexts());
+    strings.addRun(firstRoomTypeText, theRoomTypeTexts);
 }

@@ -31,33 +31,30 @@ public:
     static constexpr int mixLevelId = 1113;
     static constexpr int roomTypeId = 1114;
 
+    // The item texts of the combo boxes.
+    static constexpr unsigned firstCenterMixText = 11000;
+    static constexpr unsigned firstSurroundMixText = 11100;
+    static constexpr unsigned firstSurroundModeText = 11200;
+    static constexpr unsigned firstMixLevelText = 11300;
+    static constexpr unsigned firstRoomTypeText = 11400;
+
     BitstreamInfoPage(Platform::Window* aParentWindow, const DeviceKey& aKey, CTessivaDoc* aDocument);
     ~BitstreamInfoPage() override;
 
+    // The page's template and texts (in CommonPanelResources.cpp).
     static void addResources(Platform::Resources& aResources);
     static Platform::DialogTemplate dialogTemplate();
 
 protected:
-    bool onInitDialog() override;
-    void doDataExchange() override;
+    void bindControls() override;
 
 private:
-    void createObservers();
     void createCheckBoxObservers();
     void createComboBoxObservers();
-    void bindNotifications();
 
-    Platform::Window* myCopyrightBit;
-    Platform::Window* myOriginalBitstream;
-    Platform::Window* myInfoExists;
     std::unique_ptr<Win32CheckBoxObserver> myCopyrightObserver;
     std::unique_ptr<Win32CheckBoxObserver> myOriginalObserver;
     std::unique_ptr<Win32CheckBoxObserver> myInfoExistsObserver;
-    Platform::Window* myCenterMixLevel;
-    Platform::Window* mySurroundMixLevel;
-    Platform::Window* mySurroundMode;
-    Platform::Window* myMixLevel;
-    Platform::Window* myRoomType;
     std::unique_ptr<Win32ComboBoxObserver> myCenterMixObserver;
     std::unique_ptr<Win32ComboBoxObserver> mySurroundMixObserver;
     std::unique_ptr<Win32ComboBoxObserver> mySurroundModeObserver;

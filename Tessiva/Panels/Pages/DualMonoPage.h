@@ -13,7 +13,6 @@ namespace Platform
 {
 class DialogTemplate;
 class Resources;
-class Window;
 }
 
 // The "Dual Mono" page of every front panel: the settings and compression
@@ -30,10 +29,16 @@ public:
     static constexpr int lineModeBarId = 1413;
     static constexpr int rfModeBarId = 1415;
 
+    // The item texts of the combo boxes.
+    static constexpr unsigned firstDialogNormalizationText = 10500;
+    static constexpr unsigned firstMixLevelText = 11300;
+    static constexpr unsigned firstRoomTypeText = 11400;
+
     DualMonoPage(Platform::Window* aParentWindow, const DeviceKey& aKey, CTessivaDoc* aDocument);
     ~DualMonoPage() override;
 
-    // Adds the page's template and item texts to a program's resources.
+    // Adds the page's template and item texts to a program's resources (in
+    // CommonPanelResources.cpp).
     static void addResources(Platform::Resources& aResources);
     static Platform::DialogTemplate dialogTemplate();
 
@@ -42,26 +47,18 @@ public:
     const MeterObserver* rfModeMeter() const { return myRfModeObserver.get(); }
 
 protected:
-    bool onInitDialog() override;
-    void doDataExchange() override;
+    void bindControls() override;
 
 private:
-    void createObservers();
-    void bindNotifications();
 
-    Platform::Window* myInfoExists;
+    // What the observers point to comes first, so that it outlives them.
+    LinearScaler myScaler;
+
     std::unique_ptr<Win32CheckBoxObserver> myInfoExistsObserver;
-    Platform::Window* myDialogNormalization;
-    Platform::Window* myMixLevel;
-    Platform::Window* myRoomType;
     std::unique_ptr<Win32ComboBoxObserver> myDialogNormalizationObserver;
     std::unique_ptr<Win32ComboBoxObserver> myMixLevelObserver;
     std::unique_ptr<Win32ComboBoxObserver> myRoomTypeObserver;
-    LinearScaler myScaler;
-    std::unique_ptr<MeterObserver> myRfModeObserver;
     std::unique_ptr<MeterObserver> myInputLevelObserver;
     std::unique_ptr<MeterObserver> myLineModeObserver;
-    Platform::Window* myRfModeBar;
-    Platform::Window* myInputLevelBar;
-    Platform::Window* myLineModeBar;
+    std::unique_ptr<MeterObserver> myRfModeObserver;
 };

@@ -1,12 +1,13 @@
 #pragma once
 
 #include "Tessiva/Controls/LinearScaler.h"
+#include "Tessiva/Controls/ReadOnlyListBox.h"
 #include "Tessiva/Panels/Pages/DevicePage.h"
 
 #include <memory>
+#include <optional>
 
 class MeterObserver;
-class ReadOnlyListBox;
 class Win32CheckBoxObserver;
 class Win32ComboBoxObserver;
 class Win32ShowHideObserver;
@@ -42,9 +43,14 @@ public:
     static constexpr int lineModeMeterId = 1412;
     static constexpr int rfModeMeterId = 1414;
 
+    // The item texts of the compression presets and of the de-emphasis.
+    static constexpr unsigned firstCompressionText = 12000;
+    static constexpr unsigned firstDeemphasisText = 13001;
+
     PreprocessingPage(Platform::Window* aParentWindow, const DeviceKey& aKey, CTessivaDoc* aDocument);
     ~PreprocessingPage() override;
 
+    // The page's template and texts (in CommonPanelResources.cpp).
     static void addResources(Platform::Resources& aResources);
     static Platform::DialogTemplate dialogTemplate();
 
@@ -54,28 +60,23 @@ public:
     const MeterObserver* rfModeMeter() const { return myMeterObservers[2].get(); }
 
 protected:
-    bool onInitDialog() override;
+    void bindControls() override;
     void doDataExchange() override;
 
 private:
     static constexpr int theCheckBoxCount = 7;
     static constexpr int theMeterCount = 3;
 
-    void createObservers();
-    void bindNotifications();
 
-    Platform::Window* myCheckBoxes[theCheckBoxCount];
-    Platform::Window* myCompression;
-    Platform::Window* myDeemphasis;
-    std::unique_ptr<ReadOnlyListBox> myDetectedDeemphasis;
+    // What the observers point to comes first, so that it outlives them.
+    std::optional<ReadOnlyListBox> myDetectedDeemphasis;
     LinearScaler myScaler;
-    // Input level, line mode, RF mode.
-    Platform::Window* myMeters[theMeterCount];
 
     std::unique_ptr<Win32CheckBoxObserver> myCheckBoxObservers[theCheckBoxCount];
     std::unique_ptr<Win32ComboBoxObserver> myCompressionObserver;
     std::unique_ptr<Win32ComboBoxObserver> myDeemphasisObserver;
     std::unique_ptr<Win32StringListBoxObserver> myDetectedDeemphasisObserver;
     std::unique_ptr<Win32ShowHideObserver> myDeemphasisShowHideObserver;
+    // Input level, line mode, RF mode.
     std::unique_ptr<MeterObserver> myMeterObservers[theMeterCount];
 };
