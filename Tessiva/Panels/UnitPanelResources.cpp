@@ -6,7 +6,13 @@
 #include "Platform/Window/DialogTemplate.h"
 #include "Platform/Window/Resources.h"
 #include "Tessiva/Controls/LedBitmaps.h"
+#include "Tessiva/Panels/Pages/BitstreamInfoPage.h"
+#include "Tessiva/Panels/Pages/DualMonoPage.h"
+#include "Tessiva/Panels/Pages/PreprocessingPage.h"
+#include "Tessiva/Panels/Pages/PresetsPage.h"
+#include "Tessiva/Panels/Pages/ReferenceInputPage.h"
 #include "Tessiva/Panels/Pages/UnitInputOutputPage.h"
+#include "Tessiva/Panels/Pages/UnitPageTabs.h"
 #include "Tessiva/Panels/Pages/UnitTimeCodePage.h"
 
 #include <string>
@@ -64,6 +70,111 @@ void UnitFrontPanel::addResources(Platform::Resources& aResources)
     LedBitmaps::addResources(aResources);
     FrontPanel::addResources(aResources);
     UnitPageTabs::addResources(aResources);
+}
+
+// --- the row of pages, and the Reference Input and Presets pages, which only
+// this panel has ---
+
+void UnitPageTabs::addResources(Platform::Resources& aResources)
+{
+    PreprocessingPage::addResources(aResources);
+    BitstreamInfoPage::addResources(aResources);
+    DualMonoPage::addResources(aResources);
+    UnitInputOutputPage::addResources(aResources);
+    ReferenceInputPage::addResources(aResources);
+    PresetsPage::addResources(aResources);
+    UnitTimeCodePage::addResources(aResources);
+    addTabLabels(aResources.strings());
+}
+
+Platform::DialogTemplate ReferenceInputPage::dialogTemplate()
+{
+    Platform::WindowStyle group;
+    group.tabStop = false;
+    Platform::WindowStyle led;
+    led.image = true;
+    led.tabStop = false;
+    Platform::DialogTemplate page(dialogId, "", 265, 162);
+    page.add(WindowKind::GroupBox, theLabelId, "Reference Input", 7, 4, 120, 80, group)
+        .add(WindowKind::Static, theLabelId, "Lock Status", 14, 18, 50, 8)
+        .add(WindowKind::ListBox, lockStatusId, "", 66, 16, 56, 12)
+        .add(WindowKind::Static, theLabelId, "Sample Rate", 14, 38, 50, 8)
+        .add(WindowKind::ListBox, sampleRateId, "", 66, 36, 56, 12)
+        .add(WindowKind::Static, theLabelId, "Integrity", 14, 58, 50, 8)
+        .add(WindowKind::ListBox, integrityId, "", 66, 56, 56, 12)
+        .add(WindowKind::GroupBox, theLabelId, "Reference Input Subcode Status Bits", 134, 4, 124, 80, group)
+        .add(WindowKind::Static, theLabelId, "Format", 140, 18, 50, 8)
+        .add(WindowKind::ListBox, formatId, "", 194, 16, 58, 12)
+        .add(WindowKind::Static, theLabelId, "Sample Rate", 140, 38, 50, 8)
+        .add(WindowKind::ListBox, subcodeSampleRateId, "", 194, 36, 58, 12)
+        .add(WindowKind::Static, theLabelId, "Audio Bit", 140, 58, 50, 8)
+        .add(WindowKind::ListBox, audioBitId, "", 194, 56, 58, 12)
+        .add(WindowKind::GroupBox, theLabelId, "Stream Number", 7, 92, 251, 62, group);
+    // The most significant bit on the left: LED 1078 over "7", LED 1071 over "0".
+    for (int bit = theLedCount - 1; bit >= 0; --bit)
+    {
+        const int x = 24 + (theLedCount - 1 - bit) * 28;
+        page.addImage(WindowKind::Static, firstLedId + bit, ledOffBitmap, x, 110, 12, 12, led)
+            .add(WindowKind::Static, theLabelId, std::to_string(bit), x + 3, 128, 8, 8);
+    }
+    return page;
+}
+
+void ReferenceInputPage::addResources(Platform::Resources& aResources)
+{
+    aResources.addDialog(dialogTemplate());
+    LedBitmaps::addResources(aResources);
+    Platform::StringTable& strings = aResources.strings();
+    strings.add(dialogId, "Reference Input");
+    strings.addRun(firstLockStatusText, {"Not locked", "Locked"});
+    strings.addRun(firstSampleRateText, {"48 kHz", "44.1 kHz", "32 kHz", "Not Indicated"});
+    strings.addRun(firstIntegrityText, {"High", "Low"});
+    strings.addRun(firstFormatText, {"Consumer", "Professional"});
+    strings.addRun(firstAudioBitText, {"Audio", "Non-audio"});
+}
+
+Platform::DialogTemplate PresetsPage::dialogTemplate()
+{
+    Platform::WindowStyle group;
+    group.tabStop = false;
+    Platform::WindowStyle recall;
+    recall.pushLike = true;
+    recall.automatic = false;
+    Platform::WindowStyle digits;
+    digits.digitsOnly = true;
+    Platform::WindowStyle buddy;
+    buddy.autoBuddy = true;
+    Platform::WindowStyle hidden;
+    hidden.visible = false;
+    hidden.disabled = true;
+    Platform::DialogTemplate page(dialogId, "", 265, 162);
+    page.add(WindowKind::GroupBox, theLabelId, "Recall", 7, 4, 251, 104, group);
+    for (int preset = 0; preset < presetCount; ++preset)
+    {
+        const int column = preset % 4;
+        const int row = preset / 4;
+        page.add(WindowKind::CheckBox, firstRecallButtonId + preset, "123456789012", 12 + column * 61, 14 + row * 11,
+                 58, 10, recall);
+    }
+    page.add(WindowKind::GroupBox, theLabelId, "Configure", 7, 112, 251, 44, group)
+        .add(WindowKind::Static, theLabelId, "Number", 14, 124, 30, 8)
+        .add(WindowKind::Edit, numberEditId, "", 46, 122, 22, 12, digits)
+        .add(WindowKind::UpDown, numberSpinId, "", 68, 122, 10, 12, buddy)
+        .add(WindowKind::Static, theLabelId, "Name", 86, 124, 24, 8);
+    // One name edit per preset, all in one place; only the chosen one shows.
+    for (int preset = 0; preset < presetCount; ++preset)
+    {
+        page.add(WindowKind::Edit, firstNameEditId + preset, "", 112, 122, 70, 12,
+                 preset == 0 ? Platform::WindowStyle() : hidden);
+    }
+    page.add(WindowKind::Button, saveButtonId, "Save Current Configuration", 14, 140, 110, 12);
+    return page;
+}
+
+void PresetsPage::addResources(Platform::Resources& aResources)
+{
+    aResources.addDialog(dialogTemplate());
+    aResources.strings().add(labelStringId, "Presets");
 }
 
 // --- the Input/Output and Time Code pages: the KQ310 pages' controls, from

@@ -8,7 +8,6 @@
 #include "Toolkit/Parameter/StringTextConverter.h"
 
 #include <array>
-#include <map>
 #include <memory>
 
 class ButtonCoordinator;
@@ -24,7 +23,6 @@ namespace Platform
 {
 class DialogTemplate;
 class Resources;
-class Window;
 }
 
 // The "Presets" page of the KQ330/KQ350 panel: 32 recall buttons captioned
@@ -36,6 +34,7 @@ class PresetsPage : public DevicePage
 {
 public:
     static constexpr unsigned dialogId = 120;
+    static constexpr unsigned labelStringId = 119;
     static constexpr int presetCount = 32;
     static constexpr int firstRecallButtonId = 1007;
     static constexpr int numberEditId = 1040;
@@ -47,7 +46,8 @@ public:
     PresetsPage(Platform::Window* aParentWindow, const DeviceKey& aKey, CTessivaDoc* aDocument);
     ~PresetsPage() override;
 
-    // Adds the page's template and tab label to a program's resources.
+    // Adds the page's template and tab label to a program's resources (in
+    // UnitPanelResources.cpp).
     static void addResources(Platform::Resources& aResources);
     static Platform::DialogTemplate dialogTemplate();
 
@@ -55,33 +55,30 @@ public:
     const ControlParameter& presetNumber() const { return myPresetNumber; }
 
 protected:
-    bool onInitDialog() override;
+    void bindControls() override;
     void doDataExchange() override;
     virtual void createNameObservers();
     virtual void createRecallObservers();
 
 private:
-    void createObservers();
-    void bindNotifications();
-    void recall(int anIndex);
     void save();
 
+    // What the observers point to comes first, so that it outlives them.
     ParameterValueStore myLocalStore;
-    Protocol myLocalProtocol;
+    Protocol myLocalProtocol{&myLocalStore};
     ControlParameter myPresetNumber;
-    Platform::Window* myNumberSpin;
-    std::unique_ptr<Win32SpinObserver> myNumberSpinObserver;
     StringTextConverter myNameConverter;
     IntegerTextConverter myNumberConverter;
-    std::array<Platform::Window*, presetCount> myNameEdits;
-    Platform::Window* myNumberEdit;
-    std::map<int, std::unique_ptr<Win32EditObserver>> myNameEditObservers;
+    // The slots the name edits' selector reads.
+    std::array<Platform::Window*, presetCount> myNameEdits{};
+    std::array<std::unique_ptr<ButtonCoordinator>, presetCount> myButtonCoordinators;
+
+    std::array<std::unique_ptr<Win32EditObserver>, presetCount> myNameEditObservers;
     std::unique_ptr<Win32EditObserver> myNumberEditObserver;
     std::unique_ptr<ShowSelectedWindowObserver> myNameEditSelector;
-    std::array<Platform::Window*, presetCount> myRecallButtons;
-    std::map<int, std::unique_ptr<ButtonCoordinator>> myButtonCoordinators;
-    std::map<int, std::unique_ptr<Win32ButtonStatusObserver>> myButtonStatusObservers;
-    std::map<int, std::unique_ptr<Win32ButtonControlOnlyObserver>> myButtonCommandObservers;
-    std::map<int, std::unique_ptr<Win32WindowTextObserver>> myButtonCaptionObservers;
+    std::array<std::unique_ptr<Win32WindowTextObserver>, presetCount> myButtonCaptionObservers;
+    std::array<std::unique_ptr<Win32ButtonStatusObserver>, presetCount> myButtonStatusObservers;
+    std::array<std::unique_ptr<Win32ButtonControlOnlyObserver>, presetCount> myButtonCommandObservers;
     std::unique_ptr<ParameterHandleObserver> mySaveHandle;
+    std::unique_ptr<Win32SpinObserver> myNumberSpinObserver;
 };

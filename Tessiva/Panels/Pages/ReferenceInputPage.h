@@ -1,14 +1,15 @@
 #pragma once
 
 #include "Tessiva/Controls/BitMaskPredicate.h"
+#include "Tessiva/Controls/LedBitmaps.h"
 #include "Tessiva/Controls/LoadedBitmap.h"
+#include "Tessiva/Controls/ReadOnlyListBox.h"
 #include "Tessiva/Panels/Pages/DevicePage.h"
 
 #include <array>
 #include <memory>
 #include <optional>
 
-class ReadOnlyListBox;
 class Win32BitmapObserver;
 class Win32StringListBoxObserver;
 
@@ -16,7 +17,6 @@ namespace Platform
 {
 class DialogTemplate;
 class Resources;
-class Window;
 }
 
 // The "Reference Input" page of the KQ330/KQ350 panel: lock state, rate and
@@ -33,20 +33,27 @@ public:
     static constexpr int formatId = 1604;
     static constexpr int subcodeSampleRateId = 1607;
     static constexpr int audioBitId = 1605;
-    static constexpr unsigned ledOnBitmap = 147;
-    static constexpr unsigned ledOffBitmap = 4014;
+    static constexpr unsigned ledOnBitmap = LedBitmaps::on;
+    static constexpr unsigned ledOffBitmap = LedBitmaps::off;
+
+    // The item texts of the lists; both sample rates share theirs.
+    static constexpr unsigned firstLockStatusText = 15000;
+    static constexpr unsigned firstSampleRateText = 10101;
+    static constexpr unsigned firstIntegrityText = 15010;
+    static constexpr unsigned firstFormatText = 15020;
+    static constexpr unsigned firstAudioBitText = 15040;
 
     ReferenceInputPage(Platform::Window* aParentWindow, const DeviceKey& aKey, CTessivaDoc* aDocument);
     ~ReferenceInputPage() override;
 
-    // Adds the page's template, item texts and LED pictures to a program's resources.
+    // Adds the page's template, item texts and LED pictures to a program's
+    // resources (in UnitPanelResources.cpp).
     static void addResources(Platform::Resources& aResources);
     static Platform::DialogTemplate dialogTemplate();
 
 protected:
-    bool onInitDialog() override;
     void doDataExchange() override;
-    virtual void createObservers();
+    void bindControls() override;
     virtual void createStatusObservers();
     virtual void createLedObservers();
 
@@ -54,11 +61,16 @@ private:
     static constexpr int theLedCount = 8;
     static constexpr int theListCount = 6;
 
+    // What the observers point to comes first, so that it outlives them.
     std::optional<LoadedBitmap> myLedOn;
     std::optional<LoadedBitmap> myLedOff;
-    std::array<Platform::Window*, theLedCount> myLeds;
+    // LED i tests bit i.
+    std::array<BitMaskPredicate, theLedCount> myBitTests{BitMaskPredicate(1),  BitMaskPredicate(2),
+                                                         BitMaskPredicate(4),  BitMaskPredicate(8),
+                                                         BitMaskPredicate(16), BitMaskPredicate(32),
+                                                         BitMaskPredicate(64), BitMaskPredicate(128)};
+    std::array<std::optional<ReadOnlyListBox>, theListCount> myLists;
+
     std::array<std::unique_ptr<Win32BitmapObserver>, theLedCount> myLedObservers;
-    std::array<BitMaskPredicate, theLedCount> myBitTests;
-    std::array<std::unique_ptr<ReadOnlyListBox>, theListCount> myLists;
     std::array<std::unique_ptr<Win32StringListBoxObserver>, theListCount> myListObservers;
 };

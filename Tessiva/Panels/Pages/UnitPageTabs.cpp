@@ -1,7 +1,6 @@
 #include "Tessiva/Panels/Pages/UnitPageTabs.h"
 
 #include "Platform/Assertion.h"
-#include "Platform/Window/Resources.h"
 #include "Tessiva/Panels/Pages/BitstreamInfoPage.h"
 #include "Tessiva/Panels/Pages/DevicePage.h"
 #include "Tessiva/Panels/Pages/DualMonoPage.h"
@@ -11,17 +10,7 @@
 #include "Tessiva/Panels/Pages/UnitInputOutputPage.h"
 #include "Tessiva/Panels/Pages/UnitTimeCodePage.h"
 
-void UnitPageTabs::addResources(Platform::Resources& aResources)
-{
-    PreprocessingPage::addResources(aResources);
-    BitstreamInfoPage::addResources(aResources);
-    DualMonoPage::addResources(aResources);
-    UnitInputOutputPage::addResources(aResources);
-    ReferenceInputPage::addResources(aResources);
-    PresetsPage::addResources(aResources);
-    UnitTimeCodePage::addResources(aResources);
-    addTabLabels(aResources.strings());
-}
+#include <memory>
 
 void UnitPageTabs::addPages(const DeviceKey& aKey, CTessivaDoc* aDocument)
 {
@@ -29,13 +18,13 @@ void UnitPageTabs::addPages(const DeviceKey& aKey, CTessivaDoc* aDocument)
     setOwner(aDocument);
     Platform::Window* parent = window();
     VORNA_ASSERT(parent != NULL);
-    addPage(preprocessingLabel, new PreprocessingPage(parent, aKey, aDocument));
-    addPage(bitstreamInfoLabel, new BitstreamInfoPage(parent, aKey, aDocument));
-    addPage(dualMonoLabel, new DualMonoPage(parent, aKey, aDocument));
-    addPage(inputOutputLabel, new UnitInputOutputPage(parent, aKey, aDocument));
-    addPage(referenceInputLabel, new ReferenceInputPage(parent, aKey, aDocument));
-    addPage(presetsLabel, new PresetsPage(parent, aKey, aDocument));
-    addPage(timeCodeLabel, new UnitTimeCodePage(parent, aKey, aDocument));
+    addPage(preprocessingLabel, std::make_unique<PreprocessingPage>(parent, aKey, aDocument));
+    addPage(bitstreamInfoLabel, std::make_unique<BitstreamInfoPage>(parent, aKey, aDocument));
+    addPage(dualMonoLabel, std::make_unique<DualMonoPage>(parent, aKey, aDocument));
+    addPage(inputOutputLabel, std::make_unique<UnitInputOutputPage>(parent, aKey, aDocument));
+    addPage(referenceInputLabel, std::make_unique<ReferenceInputPage>(parent, aKey, aDocument));
+    addPage(presetsLabel, std::make_unique<PresetsPage>(parent, aKey, aDocument));
+    addPage(timeCodeLabel, std::make_unique<UnitTimeCodePage>(parent, aKey, aDocument));
     if (DevicePage* first = page(0))
     {
         first->enableWindow(true);

@@ -16,7 +16,8 @@ class Resources;
 class UnitPageTabs : public PageTabControl
 {
 public:
-    // The pages' templates and texts and their tab labels.
+    // The pages' templates and texts and their tab labels (in
+    // UnitPanelResources.cpp).
     static void addResources(Platform::Resources& aResources);
 
     // Builds the pages inside this control's window (bound first). Errors of
