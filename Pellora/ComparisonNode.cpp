@@ -13,9 +13,9 @@ ComparisonNode::ComparisonNode(std::unique_ptr<Operand> aLeftOperand, std::uniqu
     myRightOperand = std::move(aRightOperand);
 }
 
-bool ComparisonNode::execute(Interpreter& anInterpreter)
+bool ComparisonNode::execute(ScriptMachine& aMachine)
 {
-    myLeftOperand->execute(anInterpreter);
-    myRightOperand->execute(anInterpreter);
+    myLeftOperand->execute(aMachine);
+    myRightOperand->execute(aMachine);
     return myOperator->apply(myLeftOperand->text(), myRightOperand->text());
 }

@@ -14,7 +14,7 @@ public:
                    std::unique_ptr<Operand> aRightOperand);
 
     // Runs the left operand, then the right one, and relates their texts.
-    bool execute(Interpreter& anInterpreter) override;
+    bool execute(ScriptMachine& aMachine) override;
 
 private:
     std::unique_ptr<Operand> myLeftOperand;

@@ -1,9 +1,9 @@
 #include "Pellora/DeviceOperand.h"
 
-#include "Pellora/Interpreter.h"
+#include "Pellora/ScriptMachine.h"
 
-bool DeviceOperand::execute(Interpreter& anInterpreter)
+bool DeviceOperand::execute(ScriptMachine& aMachine)
 {
-    myText = anInterpreter.readDevice();
+    myText = aMachine.readDevice();
     return true;
 }

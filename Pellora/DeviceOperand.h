@@ -6,5 +6,5 @@
 class DeviceOperand : public Operand
 {
 public:
-    bool execute(Interpreter& anInterpreter) override;
+    bool execute(ScriptMachine& aMachine) override;
 };

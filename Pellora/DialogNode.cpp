@@ -1,14 +1,14 @@
 #include "Pellora/DialogNode.h"
 
-#include "Pellora/Interpreter.h"
+#include "Pellora/ScriptMachine.h"
 
 DialogNode::DialogNode(const std::string& aText)
     : myText(aText)
 {
 }
 
-bool DialogNode::execute(Interpreter& anInterpreter)
+bool DialogNode::execute(ScriptMachine& aMachine)
 {
-    anInterpreter.showMessage(myText);
+    aMachine.showMessage(myText);
     return true;
 }

@@ -10,7 +10,7 @@ class DialogNode : public Node
 public:
     explicit DialogNode(const std::string& aText);
 
-    bool execute(Interpreter& anInterpreter) override;
+    bool execute(ScriptMachine& aMachine) override;
 
 private:
     std::string myText;

@@ -1,13 +1,13 @@
 #include "Pellora/DownloadFileNode.h"
 
-#include "Pellora/Interpreter.h"
+#include "Pellora/ScriptMachine.h"
 
 DownloadFileNode::DownloadFileNode(const std::string& aFileName)
-    : myFile(aFileName)
+    : myFileName(aFileName)
 {
 }
 
-bool DownloadFileNode::execute(Interpreter& anInterpreter)
+bool DownloadFileNode::execute(ScriptMachine& aMachine)
 {
-    return anInterpreter.download(myFile);
+    return aMachine.download(myFileName);
 }

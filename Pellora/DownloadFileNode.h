@@ -1,6 +1,5 @@
 #pragma once
 
-#include "Pellora/DownloadFile.h"
 #include "Pellora/Node.h"
 
 #include <string>
@@ -12,10 +11,10 @@ public:
     explicit DownloadFileNode(const std::string& aFileName);
 
     // The transfer's result.
-    bool execute(Interpreter& anInterpreter) override;
+    bool execute(ScriptMachine& aMachine) override;
 
-    const std::string& fileName() const { return myFile.name(); }
+    const std::string& fileName() const { return myFileName; }
 
 private:
-    DownloadFile myFile;
+    std::string myFileName;
 };

@@ -1,9 +1,9 @@
 #include "Pellora/DownloadModeNode.h"
 
-#include "Pellora/Interpreter.h"
+#include "Pellora/ScriptMachine.h"
 
-bool DownloadModeNode::execute(Interpreter& anInterpreter)
+bool DownloadModeNode::execute(ScriptMachine& aMachine)
 {
-    anInterpreter.enterDownloadMode();
+    aMachine.enterDownloadMode();
     return true;
 }

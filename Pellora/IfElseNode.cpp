@@ -14,11 +14,11 @@ IfElseNode::IfElseNode(std::unique_ptr<Node> aCondition, std::unique_ptr<Node> a
     myElseClause = std::move(anElseClause);
 }
 
-bool IfElseNode::execute(Interpreter& anInterpreter)
+bool IfElseNode::execute(ScriptMachine& aMachine)
 {
-    if (myCondition->execute(anInterpreter))
+    if (myCondition->execute(aMachine))
     {
-        return myClause->execute(anInterpreter);
+        return myClause->execute(aMachine);
     }
-    return myElseClause->execute(anInterpreter);
+    return myElseClause->execute(aMachine);
 }

@@ -11,7 +11,7 @@ public:
     IfElseNode(std::unique_ptr<Node> aCondition, std::unique_ptr<Node> aClause, std::unique_ptr<Node> anElseClause);
 
     // The result of the clause chosen.
-    bool execute(Interpreter& anInterpreter) override;
+    bool execute(ScriptMachine& aMachine) override;
 
 private:
     std::unique_ptr<Node> myCondition;

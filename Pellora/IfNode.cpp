@@ -11,11 +11,11 @@ IfNode::IfNode(std::unique_ptr<Node> aCondition, std::unique_ptr<Node> aClause)
     myClause = std::move(aClause);
 }
 
-bool IfNode::execute(Interpreter& anInterpreter)
+bool IfNode::execute(ScriptMachine& aMachine)
 {
-    if (myCondition->execute(anInterpreter))
+    if (myCondition->execute(aMachine))
     {
-        return myClause->execute(anInterpreter);
+        return myClause->execute(aMachine);
     }
     return false;
 }

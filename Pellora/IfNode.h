@@ -12,7 +12,7 @@ public:
 
     // The clause's result when the condition holds; false, without running the
     // clause, when it does not.
-    bool execute(Interpreter& anInterpreter) override;
+    bool execute(ScriptMachine& aMachine) override;
 
 private:
     std::unique_ptr<Node> myCondition;

@@ -120,21 +120,16 @@ void Interpreter::print(const std::string& aText)
     display.tell(aText.c_str());
 }
 
-bool Interpreter::download(DownloadFile& aFile)
+bool Interpreter::download(const std::string& aFileName)
 {
-    UserInterface::TextDisplay currentFile(myFactory->newTextDisplay(UserInterfaceFactory::CurrentFileField));
-    aFile.showName(&currentFile);
-    UserInterface::ProgressDisplay progress(myFactory->newProgressDisplay());
-    UserInterface::CancelChecker checker(myFactory->newCancelChecker());
     // The field shows the name as the script gives it; the file sent is the
     // one beside the script.
-    const std::string path = pathOf(aFile.name());
-    std::unique_ptr<DownloadFile> located;
-    if (path != aFile.name())
-    {
-        located = std::make_unique<DownloadFile>(path);
-    }
-    DownloadFile& file = located ? *located : aFile;
+    const DownloadFile named(aFileName);
+    UserInterface::TextDisplay currentFile(myFactory->newTextDisplay(UserInterfaceFactory::CurrentFileField));
+    named.showName(&currentFile);
+    UserInterface::ProgressDisplay progress(myFactory->newProgressDisplay());
+    UserInterface::CancelChecker checker(myFactory->newCancelChecker());
+    DownloadFile file(pathOf(aFileName));
     const bool result = file.download(*myDevice, progress, checker, myProtocol, *myClock);
     currentFile.tell("");
     return result;

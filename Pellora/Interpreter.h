@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Pellora/DownloadClock.h"
+#include "Pellora/ScriptMachine.h"
 #include "Pellora/UserInterfaceFactory.h"
 
 #include <cstdint>
@@ -8,14 +9,13 @@
 #include <string>
 
 class AbstractProtocol;
-class DownloadFile;
 class Node;
 class SerialDevice;
 
 // Runs one download script against one unit: holds the run's settings (device
 // address, query keyword, protocol flag), talks to the unit through the serial
 // device and reaches the window through the user-interface factory.
-class Interpreter
+class Interpreter : public ScriptMachine
 {
 public:
     // The group of the unit's identification parameters unless a script says
@@ -44,22 +44,20 @@ public:
 
     std::uint16_t address() const { return myAddress; }
     signed char queryKeyword() const { return myQueryKeyword; }
-    void setQueryKeyword(signed char aKeyword) { myQueryKeyword = aKeyword; }
+    void setQueryKeyword(signed char aKeyword) override { myQueryKeyword = aKeyword; }
     bool protocol() const { return myProtocol; }
-    void setProtocol(bool aFlag) { myProtocol = aFlag; }
+    void setProtocol(bool aFlag) override { myProtocol = aFlag; }
 
-    // With the protocol, waits for the unit's "ok" first.
-    void sendText(const std::string& aText);
-    // Sets (query keyword + 1, 0) to 1.
-    void enterDownloadMode();
-    // The texts of (query keyword, 1) and (query keyword, 0).
-    std::string readVersion();
-    std::string readDevice();
+    void sendText(const std::string& aText) override;
+    void enterDownloadMode() override;
+    std::string readVersion() override;
+    std::string readDevice() override;
 
-    bool ask(const std::string& aQuestion);
-    void showMessage(const std::string& aMessage);
-    void print(const std::string& aText);
-    bool download(DownloadFile& aFile);
+    bool ask(const std::string& aQuestion) override;
+    void showMessage(const std::string& aMessage) override;
+    void print(const std::string& aText) override;
+    // The file is the one pathOf finds.
+    bool download(const std::string& aFileName) override;
     // Where a download statement's file is: a relative name is taken in the
     // folder of the script being run (as it stands when no script is).
     std::string pathOf(const std::string& aFileName) const;

@@ -1,6 +1,6 @@
 #include "Pellora/NoOpNode.h"
 
-bool NoOpNode::execute(Interpreter&)
+bool NoOpNode::execute(ScriptMachine&)
 {
     return true;
 }

@@ -6,5 +6,5 @@
 class NoOpNode : public Node
 {
 public:
-    bool execute(Interpreter& anInterpreter) override;
+    bool execute(ScriptMachine& aMachine) override;
 };

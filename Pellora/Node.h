@@ -1,6 +1,6 @@
 #pragma once
 
-class Interpreter;
+class ScriptMachine;
 
 // A node of a download script's parse tree. A node owns its children and
 // deletes them with itself.
@@ -14,5 +14,5 @@ public:
 
     // Runs the node. The result matters only to the nodes that test it: if,
     // negation and sequence.
-    virtual bool execute(Interpreter& anInterpreter) = 0;
+    virtual bool execute(ScriptMachine& aMachine) = 0;
 };

@@ -10,7 +10,7 @@ NotNode::NotNode(std::unique_ptr<Node> aChild)
     myChild = std::move(aChild);
 }
 
-bool NotNode::execute(Interpreter& anInterpreter)
+bool NotNode::execute(ScriptMachine& aMachine)
 {
-    return !myChild->execute(anInterpreter);
+    return !myChild->execute(aMachine);
 }

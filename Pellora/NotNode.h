@@ -10,7 +10,7 @@ class NotNode : public Node
 public:
     explicit NotNode(std::unique_ptr<Node> aChild);
 
-    bool execute(Interpreter& anInterpreter) override;
+    bool execute(ScriptMachine& aMachine) override;
 
 private:
     std::unique_ptr<Node> myChild;

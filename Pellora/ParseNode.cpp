@@ -11,8 +11,8 @@ ParseNode::ParseNode(std::unique_ptr<Node> aLeftChild, std::unique_ptr<Node> aRi
     myRightChild = std::move(aRightChild);
 }
 
-bool ParseNode::execute(Interpreter& anInterpreter)
+bool ParseNode::execute(ScriptMachine& aMachine)
 {
-    myLeftChild->execute(anInterpreter);
-    return myRightChild->execute(anInterpreter);
+    myLeftChild->execute(aMachine);
+    return myRightChild->execute(aMachine);
 }

@@ -11,7 +11,7 @@ public:
     ParseNode(std::unique_ptr<Node> aLeftChild, std::unique_ptr<Node> aRightChild);
 
     // The left child, then the right one; the right one's result.
-    bool execute(Interpreter& anInterpreter) override;
+    bool execute(ScriptMachine& aMachine) override;
 
 private:
     std::unique_ptr<Node> myLeftChild;

@@ -1,14 +1,14 @@
 #include "Pellora/PrintNode.h"
 
-#include "Pellora/Interpreter.h"
+#include "Pellora/ScriptMachine.h"
 
 PrintNode::PrintNode(const std::string& aText)
     : myText(aText)
 {
 }
 
-bool PrintNode::execute(Interpreter& anInterpreter)
+bool PrintNode::execute(ScriptMachine& aMachine)
 {
-    anInterpreter.print(myText);
+    aMachine.print(myText);
     return true;
 }

@@ -10,7 +10,7 @@ class PrintNode : public Node
 public:
     explicit PrintNode(const std::string& aText);
 
-    bool execute(Interpreter& anInterpreter) override;
+    bool execute(ScriptMachine& aMachine) override;
 
 private:
     std::string myText;

@@ -1,14 +1,14 @@
 #include "Pellora/ProtocolNode.h"
 
-#include "Pellora/Interpreter.h"
+#include "Pellora/ScriptMachine.h"
 
 ProtocolNode::ProtocolNode(bool aFlag)
     : myFlag(aFlag)
 {
 }
 
-bool ProtocolNode::execute(Interpreter& anInterpreter)
+bool ProtocolNode::execute(ScriptMachine& aMachine)
 {
-    anInterpreter.setProtocol(myFlag);
+    aMachine.setProtocol(myFlag);
     return true;
 }

@@ -9,7 +9,7 @@ class ProtocolNode : public Node
 public:
     explicit ProtocolNode(bool aFlag);
 
-    bool execute(Interpreter& anInterpreter) override;
+    bool execute(ScriptMachine& aMachine) override;
 
 private:
     bool myFlag;

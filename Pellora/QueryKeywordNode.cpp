@@ -1,14 +1,14 @@
 #include "Pellora/QueryKeywordNode.h"
 
-#include "Pellora/Interpreter.h"
+#include "Pellora/ScriptMachine.h"
 
 QueryKeywordNode::QueryKeywordNode(signed char aKeyword)
     : myKeyword(aKeyword)
 {
 }
 
-bool QueryKeywordNode::execute(Interpreter& anInterpreter)
+bool QueryKeywordNode::execute(ScriptMachine& aMachine)
 {
-    anInterpreter.setQueryKeyword(myKeyword);
+    aMachine.setQueryKeyword(myKeyword);
     return true;
 }

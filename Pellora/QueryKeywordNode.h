@@ -9,7 +9,7 @@ class QueryKeywordNode : public Node
 public:
     explicit QueryKeywordNode(signed char aKeyword);
 
-    bool execute(Interpreter& anInterpreter) override;
+    bool execute(ScriptMachine& aMachine) override;
 
     signed char keyword() const { return myKeyword; }
 

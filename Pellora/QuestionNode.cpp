@@ -1,13 +1,13 @@
 #include "Pellora/QuestionNode.h"
 
-#include "Pellora/Interpreter.h"
+#include "Pellora/ScriptMachine.h"
 
 QuestionNode::QuestionNode(const std::string& aText)
     : myText(aText)
 {
 }
 
-bool QuestionNode::execute(Interpreter& anInterpreter)
+bool QuestionNode::execute(ScriptMachine& aMachine)
 {
-    return anInterpreter.ask(myText);
+    return aMachine.ask(myText);
 }

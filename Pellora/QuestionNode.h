@@ -11,7 +11,7 @@ public:
     explicit QuestionNode(const std::string& aText);
 
     // True iff the operator answers Yes.
-    bool execute(Interpreter& anInterpreter) override;
+    bool execute(ScriptMachine& aMachine) override;
 
 private:
     std::string myText;

@@ -1,14 +1,14 @@
 #include "Pellora/SendTextNode.h"
 
-#include "Pellora/Interpreter.h"
+#include "Pellora/ScriptMachine.h"
 
 SendTextNode::SendTextNode(const std::string& aText)
     : myText(aText)
 {
 }
 
-bool SendTextNode::execute(Interpreter& anInterpreter)
+bool SendTextNode::execute(ScriptMachine& aMachine)
 {
-    anInterpreter.sendText(myText);
+    aMachine.sendText(myText);
     return true;
 }

@@ -10,7 +10,7 @@ class SendTextNode : public Node
 public:
     explicit SendTextNode(const std::string& aText);
 
-    bool execute(Interpreter& anInterpreter) override;
+    bool execute(ScriptMachine& aMachine) override;
 
 private:
     std::string myText;

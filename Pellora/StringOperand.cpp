@@ -5,7 +5,7 @@ StringOperand::StringOperand(const std::string& aText)
 {
 }
 
-bool StringOperand::execute(Interpreter&)
+bool StringOperand::execute(ScriptMachine&)
 {
     return true;
 }

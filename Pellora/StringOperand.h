@@ -10,5 +10,5 @@ class StringOperand : public Operand
 public:
     explicit StringOperand(const std::string& aText);
 
-    bool execute(Interpreter& anInterpreter) override;
+    bool execute(ScriptMachine& aMachine) override;
 };

@@ -1,9 +1,9 @@
 #include "Pellora/VersionOperand.h"
 
-#include "Pellora/Interpreter.h"
+#include "Pellora/ScriptMachine.h"
 
-bool VersionOperand::execute(Interpreter& anInterpreter)
+bool VersionOperand::execute(ScriptMachine& aMachine)
 {
-    myText = anInterpreter.readVersion();
+    myText = aMachine.readVersion();
     return true;
 }

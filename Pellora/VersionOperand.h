@@ -6,5 +6,5 @@
 class VersionOperand : public Operand
 {
 public:
-    bool execute(Interpreter& anInterpreter) override;
+    bool execute(ScriptMachine& aMachine) override;
 };
