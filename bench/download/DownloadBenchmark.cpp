@@ -2,7 +2,7 @@
 // 38400 baud, through the real port stack, and compares the wall time with the
 // time the bytes need on the wire. It reports; it asserts nothing.
 
-#include "Pellora/Interpreter.h"
+#include "Pellora/Engine/Interpreter.h"
 #include "Platform/ProfileStore.h"
 #include "Platform/SerialLine.h"
 #include "Toolkit/Link/SerialDevice.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Pellora/UserInterfaceFactory.h"
+#include "Pellora/Engine/UserInterfaceFactory.h"
 
 // An operator who is not there: every question is answered Yes, texts and
 // progress go nowhere, Stop is never pressed.

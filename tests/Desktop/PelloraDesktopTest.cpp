@@ -3,7 +3,7 @@
 #include "tests/Desktop/DesktopTest.h"
 #include "tests/support/PortProfile.h"
 
-#include "Pellora/PelloraApp.h"
+#include "Pellora/Program/PelloraApp.h"
 #include "Platform/Framework/CommandIds.h"
 #include "Platform/Framework/MainFrame.h"
 #include "Platform/Framework/MinMaxInfo.h"

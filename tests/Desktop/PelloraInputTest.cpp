@@ -1,11 +1,11 @@
 // Pellora on the desktop: the real program on the drawing backend under a
 // virtual display with a window manager, acted on by a person's mouse and
 // keyboard; the unit is the emulator.
-#include "Pellora/CMainFrame.h"
-#include "Pellora/PelloraApp.h"
-#include "Pellora/PelloraDoc.h"
-#include "Pellora/PelloraResources.h"
-#include "Pellora/PelloraView.h"
+#include "Pellora/Program/CMainFrame.h"
+#include "Pellora/Program/PelloraApp.h"
+#include "Pellora/Program/PelloraDoc.h"
+#include "Pellora/Program/PelloraResources.h"
+#include "Pellora/Program/PelloraView.h"
 #include "Platform/Framework/CommandIds.h"
 #include "Platform/ProfileStore.h"
 #include "Platform/Window/Bitmap.h"

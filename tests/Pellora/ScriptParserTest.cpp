@@ -1,5 +1,5 @@
-#include "Pellora/ParseError.h"
-#include "Pellora/ScriptParser.h"
+#include "Pellora/Language/ParseError.h"
+#include "Pellora/Language/ScriptParser.h"
 #include "tests/support/TemporaryFolder.h"
 
 #include <gtest/gtest.h>

@@ -1,7 +1,7 @@
 #include "tests/Pellora/ScriptedOperator.h"
 
-#include "Pellora/CancelException.h"
-#include "Pellora/ExitException.h"
+#include "Pellora/Engine/CancelException.h"
+#include "Pellora/Engine/ExitException.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Pellora/DownloadClock.h"
+#include "Pellora/Engine/DownloadClock.h"
 
 #include <chrono>
 

@@ -1,11 +1,11 @@
 #include "tests/fuzz/FuzzOperator.h"
 
-#include "Pellora/CancelCheckerImplementation.h"
-#include "Pellora/CancelException.h"
-#include "Pellora/MessageImplementation.h"
-#include "Pellora/ProgressDisplayImplementation.h"
-#include "Pellora/QuestionImplementation.h"
-#include "Pellora/TextDisplayImplementation.h"
+#include "Pellora/Engine/CancelCheckerImplementation.h"
+#include "Pellora/Engine/CancelException.h"
+#include "Pellora/Engine/MessageImplementation.h"
+#include "Pellora/Engine/ProgressDisplayImplementation.h"
+#include "Pellora/Engine/QuestionImplementation.h"
+#include "Pellora/Engine/TextDisplayImplementation.h"
 
 #include <cstdio>
 #include <cstdlib>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Pellora/UserInterfaceFactory.h"
+#include "Pellora/Engine/UserInterfaceFactory.h"
 
 #include <cstdint>
 

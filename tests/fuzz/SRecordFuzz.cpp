@@ -10,10 +10,10 @@
 #include "tests/fuzz/PlayedLine.h"
 #include "tests/fuzz/ScratchFolder.h"
 
-#include "Pellora/CancelChecker.h"
-#include "Pellora/DownloadFile.h"
-#include "Pellora/Interpreter.h"
-#include "Pellora/ProgressDisplay.h"
+#include "Pellora/Engine/CancelChecker.h"
+#include "Pellora/Engine/DownloadFile.h"
+#include "Pellora/Engine/Interpreter.h"
+#include "Pellora/Engine/ProgressDisplay.h"
 #include "Toolkit/Link/SerialDevice.h"
 #include "Toolkit/Parameter/VornaException.h"
 

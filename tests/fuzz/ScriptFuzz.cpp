@@ -9,7 +9,7 @@
 #include "tests/fuzz/PlayedLine.h"
 #include "tests/fuzz/ScratchFolder.h"
 
-#include "Pellora/Interpreter.h"
+#include "Pellora/Engine/Interpreter.h"
 #include "Toolkit/Link/SerialDevice.h"
 #include "Toolkit/Parameter/VornaException.h"
 

@@ -23,7 +23,7 @@
 
 #include "Models/Device.h"
 #include "Models/OnlineProtocolStack.h"
-#include "Pellora/Interpreter.h"
+#include "Pellora/Engine/Interpreter.h"
 #include "Platform/ProfileStore.h"
 #include "Toolkit/Link/SerialDevice.h"
 #include "Toolkit/Parameter/VornaException.h"

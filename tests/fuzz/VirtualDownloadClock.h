@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Pellora/DownloadClock.h"
+#include "Pellora/Engine/DownloadClock.h"
 
 // The download's clock on the virtual time: a rest moves it on by a
 // millisecond instead of sleeping.

@@ -1,7 +1,7 @@
 // The unit emulator program, used as the README shows: the remote-control
 // document opens each model on line through it, and the download engine
 // runs a download against it while it reports what it received.
-#include "Pellora/Interpreter.h"
+#include "Pellora/Engine/Interpreter.h"
 #include "Tessiva/CTessivaDoc.h"
 #include "Tessiva/DeviceSettings.h"
 #include "Toolkit/Link/SerialDevice.h"

@@ -1,9 +1,0 @@
-#include "Pellora/CancelException.h"
-
-namespace Win32Implementation
-{
-CancelException::CancelException()
-    : VornaException("Cancel Exception")
-{
-}
-}

@@ -1,9 +1,0 @@
-#include "Pellora/DownloadModeNode.h"
-
-#include "Pellora/ScriptMachine.h"
-
-bool DownloadModeNode::execute(ScriptMachine& aMachine)
-{
-    aMachine.enterDownloadMode();
-    return true;
-}

@@ -1,0 +1,21 @@
+#pragma once
+
+#include "Pellora/Engine/CancelCheckerImplementation.h"
+
+#include <memory>
+
+namespace UserInterface
+{
+// Owns one cancel-check implementation for the length of a statement.
+class CancelChecker
+{
+public:
+    // Takes ownership.
+    explicit CancelChecker(CancelCheckerImplementation* anImplementation);
+
+    bool check();
+
+private:
+    std::unique_ptr<CancelCheckerImplementation> myImplementation;
+};
+}

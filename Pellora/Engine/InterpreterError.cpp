@@ -1,0 +1,6 @@
+#include "Pellora/Engine/InterpreterError.h"
+
+InterpreterError::InterpreterError(const std::string& aMessage)
+    : VornaException(aMessage)
+{
+}

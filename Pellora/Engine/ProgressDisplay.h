@@ -1,0 +1,21 @@
+#pragma once
+
+#include "Pellora/Engine/ProgressDisplayImplementation.h"
+
+#include <memory>
+
+namespace UserInterface
+{
+// Owns one progress-bar implementation for the length of a statement.
+class ProgressDisplay
+{
+public:
+    // Takes ownership.
+    explicit ProgressDisplay(ProgressDisplayImplementation* anImplementation);
+
+    void set(float aFraction);
+
+private:
+    std::unique_ptr<ProgressDisplayImplementation> myImplementation;
+};
+}

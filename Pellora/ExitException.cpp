@@ -1,9 +1,0 @@
-#include "Pellora/ExitException.h"
-
-namespace Win32Implementation
-{
-ExitException::ExitException()
-    : VornaException("Exit Exception")
-{
-}
-}

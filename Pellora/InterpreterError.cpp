@@ -1,6 +1,0 @@
-#include "Pellora/InterpreterError.h"
-
-InterpreterError::InterpreterError(const std::string& aMessage)
-    : VornaException(aMessage)
-{
-}

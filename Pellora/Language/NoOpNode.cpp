@@ -1,0 +1,6 @@
+#include "Pellora/Language/NoOpNode.h"
+
+bool NoOpNode::execute(ScriptMachine&)
+{
+    return true;
+}

@@ -1,0 +1,6 @@
+#include "Pellora/Language/ParseError.h"
+
+ParseError::ParseError(const std::string& aMessage)
+    : VornaException(aMessage)
+{
+}

@@ -1,6 +1,0 @@
-#include "Pellora/NoOpNode.h"
-
-bool NoOpNode::execute(ScriptMachine&)
-{
-    return true;
-}

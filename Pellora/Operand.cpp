@@ -1,6 +1,0 @@
-#include "Pellora/Operand.h"
-
-Operand::Operand(const std::string& aText)
-    : myText(aText)
-{
-}

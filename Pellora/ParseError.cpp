@@ -1,6 +1,0 @@
-#include "Pellora/ParseError.h"
-
-ParseError::ParseError(const std::string& aMessage)
-    : VornaException(aMessage)
-{
-}

@@ -1,0 +1,25 @@
+// The Pellora program: the application on the desktop's drawing backend.
+#include "Pellora/Program/PelloraApp.h"
+#include "Platform/Wx/WxBackend.h"
+
+#include <exception>
+#include <iostream>
+#include <memory>
+#include <string>
+#include <vector>
+
+int main(int argc, char** argv)
+{
+    std::unique_ptr<Platform::WxBackend> backend;
+    try
+    {
+        backend.reset(new Platform::WxBackend());
+    }
+    catch (const std::exception& anError)
+    {
+        std::cerr << "Pellora: " << anError.what() << std::endl;
+        return 1;
+    }
+    PelloraApp application;
+    return application.main(std::vector<std::string>(argv + 1, argv + argc));
+}
