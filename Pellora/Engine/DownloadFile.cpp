@@ -28,8 +28,6 @@ constexpr std::size_t DownloadFile::MaxLineLength;
 
 DownloadFile::DownloadFile(const std::string& aName)
     : myName(aName)
-    , myPosition(0)
-    , myTotal(1.0f)
 {
 }
 

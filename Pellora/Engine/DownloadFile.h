@@ -65,6 +65,6 @@ private:
     std::string myName;
     std::ifstream myStream;
     // Bytes of the file read so far, and the file's size plus one.
-    std::streamoff myPosition;
-    float myTotal;
+    std::streamoff myPosition = 0;
+    float myTotal = 1.0f;
 };

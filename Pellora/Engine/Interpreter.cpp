@@ -30,7 +30,6 @@ Interpreter::Interpreter(UserInterfaceFactory* aFactory, SerialDevice* aDevice, 
     , myAddress(anAddress)
     , myInitialQueryKeyword(aQueryKeyword)
     , myQueryKeyword(aQueryKeyword)
-    , myProtocol(true)
     , myClock(aClock != nullptr ? aClock : &DownloadClock::steady())
 {
     VORNA_ASSERT(aFactory != NULL && aDevice != NULL);

@@ -71,7 +71,7 @@ private:
     std::uint16_t myAddress;
     signed char myInitialQueryKeyword;
     signed char myQueryKeyword;
-    bool myProtocol;
+    bool myProtocol = true;
     const DownloadClock* myClock;
     // The folder of the script that runScript runs; empty until then.
     std::string myScriptFolder;

@@ -4,7 +4,6 @@
 
 ParseContext::ParseContext(std::FILE* aFile)
     : myFile(aFile)
-    , myLine(1)
 {
     VORNA_ASSERT(aFile != NULL);
 }

@@ -38,7 +38,7 @@ public:
 
 private:
     std::FILE* myFile;
-    int myLine;
+    int myLine = 1;
     std::string myScannerFault;
     std::string myError;
     std::unique_ptr<Node> myRoot;

@@ -13,10 +13,6 @@
 const char* const PelloraDoc::idleCurrentFile = "Current File";
 constexpr signed char PelloraDoc::queryKeyword;
 
-PelloraDoc::PelloraDoc() : myCurrentFileText(idleCurrentFile), myProgress(0), myRunning(0)
-{
-}
-
 bool PelloraDoc::onNewDocument()
 {
     if (!Document::onNewDocument())

@@ -16,8 +16,6 @@ public:
     // The unit's identification parameters are read under this group.
     static constexpr signed char queryKeyword = -8;
 
-    PelloraDoc();
-
     bool onNewDocument() override;
 
     // Runs the script against the unit at anAddress on "COM<aPortNumber>" at
@@ -37,7 +35,7 @@ public:
 
 private:
     std::string myMessageText;
-    std::string myCurrentFileText;
-    int myProgress;
-    unsigned char myRunning;
+    std::string myCurrentFileText = idleCurrentFile;
+    int myProgress = 0;
+    unsigned char myRunning = 0;
 };

@@ -49,11 +49,7 @@ PelloraView::PelloraView()
     : FormView(PelloraResources::formView),
       myAddressProtocol(&myAddressStore),
       myAddressParameter(&myAddressProtocol, ParameterId(0, 0), sixteenBits(minimumAddress), sixteenBits(maximumAddress)),
-      myAddressConverter(addressWidth),
-      myPortIndex(0),
-      myBaudIndex(0),
-      myLastAddress(minimumAddress),
-      myRunning(0)
+      myAddressConverter(addressWidth)
 {
     const Platform::ProfileStore& profile = Platform::Application::current().profile();
     myPortIndex = profile.getInt(settingsSection, portEntry, 0);
@@ -145,8 +141,8 @@ void PelloraView::onInitialUpdate()
     // A later script opened starts the form afresh: the old observers go first.
     myEditObserver.reset();
     mySpinObserver.reset();
-    myEditObserver.reset(new Win32EditObserver(&control(PelloraResources::addressEdit), &myAddressConverter));
-    mySpinObserver.reset(new Win32SpinObserver(&control(PelloraResources::addressSpin)));
+    myEditObserver = std::make_unique<Win32EditObserver>(&control(PelloraResources::addressEdit), &myAddressConverter);
+    mySpinObserver = std::make_unique<Win32SpinObserver>(&control(PelloraResources::addressSpin));
     myAddressParameter.attach(myEditObserver.get());
     myAddressParameter.attach(mySpinObserver.get());
 

@@ -79,8 +79,8 @@ private:
     HexTextConverter myAddressConverter;
     std::unique_ptr<Win32EditObserver> myEditObserver;
     std::unique_ptr<Win32SpinObserver> mySpinObserver;
-    int myPortIndex;
-    int myBaudIndex;
-    std::uint16_t myLastAddress;
-    unsigned char myRunning;
+    int myPortIndex = 0;
+    int myBaudIndex = 0;
+    std::uint16_t myLastAddress = minimumAddress;
+    unsigned char myRunning = 0;
 };

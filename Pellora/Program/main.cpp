@@ -13,7 +13,7 @@ int main(int argc, char** argv)
     std::unique_ptr<Platform::WxBackend> backend;
     try
     {
-        backend.reset(new Platform::WxBackend());
+        backend = std::make_unique<Platform::WxBackend>();
     }
     catch (const std::exception& anError)
     {

@@ -1,15 +1,5 @@
 #include "tests/Pellora/FakeSerialLine.h"
 
-FakeSerialLine::FakeSerialLine()
-    : myReadCount(0)
-    , myTimeout(0)
-{
-}
-
-FakeSerialLine::~FakeSerialLine()
-{
-}
-
 void FakeSerialLine::answer(const std::string& aBytes)
 {
     myIncoming.insert(myIncoming.end(), aBytes.begin(), aBytes.end());

@@ -14,9 +14,6 @@
 class FakeSerialLine : public SerialDeviceImplementation
 {
 public:
-    FakeSerialLine();
-    virtual ~FakeSerialLine();
-
     // Bytes the "unit" sends, delivered in order.
     void answer(const std::string& aBytes);
     // Runs after every write, e.g. to answer a line as a unit would.
@@ -38,6 +35,6 @@ private:
     std::deque<char> myIncoming;
     std::vector<std::string> myWrites;
     std::function<void(const std::string&)> myReaction;
-    std::size_t myReadCount;
-    std::uint32_t myTimeout;
+    std::size_t myReadCount = 0;
+    std::uint32_t myTimeout = 0;
 };

@@ -13,7 +13,7 @@ class PtySerialLine : public SerialDeviceImplementation
 public:
     // Throws std::runtime_error when the line cannot be opened.
     explicit PtySerialLine(const std::string& aDevicePath, unsigned aBaudRate = 38400);
-    virtual ~PtySerialLine();
+    ~PtySerialLine();
 
     std::uint32_t timeout() const { return myLine.readTimeout(); }
 

@@ -80,14 +80,6 @@ public:
 };
 }
 
-ScriptedOperator::ScriptedOperator()
-    : myStopAt(0)
-    , myCloseAt(0)
-    , myChecks(0)
-    , myLiveObjects(0)
-{
-}
-
 void ScriptedOperator::answer(std::initializer_list<bool> someAnswers)
 {
     myAnswers.insert(myAnswers.end(), someAnswers.begin(), someAnswers.end());

@@ -13,8 +13,6 @@
 class ScriptedOperator : public UserInterfaceFactory
 {
 public:
-    ScriptedOperator();
-
     // The answers to the coming questions, in order. A question beyond them
     // fails the test and is answered No.
     void answer(std::initializer_list<bool> someAnswers);
@@ -54,15 +52,15 @@ public:
 
 private:
     std::deque<bool> myAnswers;
-    int myStopAt;
-    int myCloseAt;
+    int myStopAt = 0;
+    int myCloseAt = 0;
     std::function<void()> myCheckAction;
     std::vector<std::string> myQuestions;
     std::vector<std::string> myMessages;
     std::vector<std::string> myMessagesField;
     std::vector<std::string> myCurrentFileField;
     std::vector<float> myProgress;
-    int myChecks;
+    int myChecks = 0;
     std::vector<std::string> myEvents;
-    int myLiveObjects;
+    int myLiveObjects = 0;
 };

@@ -2,9 +2,6 @@
 
 SteppingClock::SteppingClock(std::chrono::milliseconds aStep)
     : myStep(aStep)
-    , myStart()
-    , myNow()
-    , myPauses(0)
 {
 }
 

@@ -22,5 +22,5 @@ private:
     std::chrono::milliseconds myStep;
     TimePoint myStart;
     mutable TimePoint myNow;
-    mutable int myPauses;
+    mutable int myPauses = 0;
 };

@@ -421,6 +421,6 @@ TEST_F(DownloadFileTest, SameFileDownloadsAgainFromItsStart)
 TEST(DownloadFileDeathTest, ShowsItsNameOnlyInAField)
 {
     const DownloadFile file("a.s19");
-    EXPECT_DEATH(file.showName(NULL), "aStringArea != NULL");
+    EXPECT_DEATH(file.showName(nullptr), "aStringArea != NULL");
 }
 }

@@ -53,8 +53,8 @@ protected:
         myEmulator.addUnit(address);
         myEmulator.addUnit(0x8380);
         myEmulator.setIdentification(address, "KQ330", "1.10");
-        myPort.reset(new PtySerialLine(myEmulator.devicePath()));
-        myDevice.reset(new SerialDevice(myPort.get()));
+        myPort = std::make_unique<PtySerialLine>(myEmulator.devicePath());
+        myDevice = std::make_unique<SerialDevice>(myPort.get());
     }
 
     bool run(const std::string& aScript, std::uint16_t anAddress = address, const DownloadClock* aClock = nullptr)
@@ -262,7 +262,7 @@ protected:
         myProfile.map(3, myEmulator.devicePath());
     }
 
-    ~ProgramPort() { Platform::SerialLine::setProgramName(myProgramName); }
+    ~ProgramPort() override { Platform::SerialLine::setProgramName(myProgramName); }
 
     PortProfile myProfile;
     std::string myProgramName;

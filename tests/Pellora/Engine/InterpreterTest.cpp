@@ -382,8 +382,8 @@ TEST(InterpreterDeathTest, NeedsAFactoryAndADevice)
     FakeSerialLine line;
     SerialDevice device(&line);
     ScriptedOperator anOperator;
-    EXPECT_DEATH(Interpreter(NULL, &device, 0x8280), "aFactory != NULL && aDevice != NULL");
-    EXPECT_DEATH(Interpreter(&anOperator, NULL, 0x8280), "aFactory != NULL && aDevice != NULL");
+    EXPECT_DEATH(Interpreter(nullptr, &device, 0x8280), "aFactory != NULL && aDevice != NULL");
+    EXPECT_DEATH(Interpreter(&anOperator, nullptr, 0x8280), "aFactory != NULL && aDevice != NULL");
 }
 
 TEST(NodeDeathTest, SequenceNeedsBothChildren)

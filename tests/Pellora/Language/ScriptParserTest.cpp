@@ -190,6 +190,6 @@ TEST(ScriptParser, UnreadableScriptIsTheScannersInputFault)
 
 TEST(ScriptParserDeathTest, NeedsAFile)
 {
-    EXPECT_DEATH(ScriptParser::parse(NULL), "aFile != NULL");
+    EXPECT_DEATH(ScriptParser::parse(nullptr), "aFile != NULL");
 }
 }
