@@ -8,11 +8,6 @@
 class ScriptMachine
 {
 public:
-    ScriptMachine() = default;
-    ScriptMachine(const ScriptMachine&) = delete;
-    ScriptMachine& operator=(const ScriptMachine&) = delete;
-    virtual ~ScriptMachine() = default;
-
     // query_keyword and protocol: they hold for every statement after them.
     virtual void setQueryKeyword(signed char aKeyword) = 0;
     virtual void setProtocol(bool aFlag) = 0;
@@ -31,4 +26,9 @@ public:
     // Sends the S-record file that a download statement names, as the script
     // names it; the transfer's result.
     virtual bool download(const std::string& aFileName) = 0;
+
+protected:
+    // A machine is destroyed through its own type, never through this
+    // interface.
+    ~ScriptMachine() = default;
 };
