@@ -16,10 +16,20 @@ ChildDialog::~ChildDialog()
     destroyWindow();
 }
 
-bool ChildDialog::create(unsigned aTemplateId, Platform::Window* aParent)
+const Platform::Resources& ChildDialog::resources()
 {
     VORNA_ASSERT(Platform::Application::exists());
-    return create(aTemplateId, aParent, Platform::Application::current().resources());
+    return Platform::Application::current().resources();
+}
+
+const Platform::StringTable& ChildDialog::strings()
+{
+    return resources().strings();
+}
+
+bool ChildDialog::create(unsigned aTemplateId, Platform::Window* aParent)
+{
+    return create(aTemplateId, aParent, resources());
 }
 
 bool ChildDialog::create(unsigned aTemplateId, Platform::Window* aParent, const Platform::Resources& aResources)

@@ -7,6 +7,7 @@
 namespace Platform
 {
 class Resources;
+class StringTable;
 }
 
 // A modeless dialog built from a template as the child of another window:
@@ -38,6 +39,10 @@ public:
     void raiseWindow();
 
 protected:
+    // The program's resources and their texts.
+    static const Platform::Resources& resources();
+    static const Platform::StringTable& strings();
+
     // The base runs doDataExchange and succeeds.
     virtual bool onInitDialog();
     // The base binds nothing.

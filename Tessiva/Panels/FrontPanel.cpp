@@ -2,7 +2,6 @@
 
 #include "Models/ParameterIds.h"
 #include "Platform/Assertion.h"
-#include "Platform/Framework/Application.h"
 #include "Platform/Window/Resources.h"
 #include "Platform/Window/Window.h"
 #include "Tessiva/CTessivaDoc.h"
@@ -50,17 +49,6 @@ MeterSettings FrontPanel::levelBars()
     MeterSettings settings = MeterSettings::horizontalBar(0.0, -60.0, 0.0, -60.0, 1.0 / 32768.0);
     settings.fallRate = 40.0;
     return settings;
-}
-
-const Platform::Resources& FrontPanel::resources()
-{
-    VORNA_ASSERT(Platform::Application::exists());
-    return Platform::Application::current().resources();
-}
-
-const Platform::StringTable& FrontPanel::strings()
-{
-    return resources().strings();
 }
 
 const MeterObserver* FrontPanel::meter(int anIndex) const

@@ -26,7 +26,6 @@ namespace Platform
 {
 class DialogTemplate;
 class Resources;
-class StringTable;
 }
 
 // What every model's front panel shows: the coding settings, the encoder's
@@ -108,9 +107,6 @@ protected:
 
     void doDataExchange() override;
 
-    // The program's resources and texts.
-    static const Platform::Resources& resources();
-    static const Platform::StringTable& strings();
 
     // Filled only by a model panel that binds Time Code Ctrl.
     std::unique_ptr<Win32CheckBoxObserver> myTimeCodeObserver;

@@ -1,20 +1,11 @@
 #include "Tessiva/Panels/Pages/BitstreamInfoPage.h"
 
-#include "Platform/Framework/Application.h"
 #include "Platform/Framework/MessageBox.h"
 #include "Platform/Window/Resources.h"
 #include "Tessiva/Controls/Win32CheckBoxObserver.h"
 #include "Tessiva/Controls/Win32ComboBoxObserver.h"
 #include "Toolkit/Parameter/ParameterId.h"
 #include "Toolkit/Parameter/VornaException.h"
-
-namespace
-{
-const Platform::StringTable& strings()
-{
-    return Platform::Application::current().resources().strings();
-}
-}
 
 BitstreamInfoPage::BitstreamInfoPage(Platform::Window* aParentWindow, const DeviceKey& aKey, CTessivaDoc* aDocument)
     : DevicePage(aKey, aDocument)

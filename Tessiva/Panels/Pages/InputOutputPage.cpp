@@ -1,7 +1,6 @@
 #include "Tessiva/Panels/Pages/InputOutputPage.h"
 
 #include "Models/ParameterIds.h"
-#include "Platform/Framework/Application.h"
 #include "Platform/Window/Resources.h"
 #include "Tessiva/Controls/Win32CheckBoxObserver.h"
 #include "Tessiva/Controls/Win32ComboBoxObserver.h"
@@ -35,10 +34,6 @@ const StatusBinding theStatusLists[Page::statusListCount] = {
     {Page::subcodeEmphasisId, 5, Page::firstEmphasisText, Page::firstEmphasisText + 1},
     {Page::subcodeAudioBitId, 4, Page::firstAudioBitText, Page::firstAudioBitText + 1}};
 
-const Platform::StringTable& strings()
-{
-    return Platform::Application::current().resources().strings();
-}
 }
 
 InputOutputPage::InputOutputPage(Platform::Window* aParentWindow, const DeviceKey& aKey, CTessivaDoc* aDocument,

@@ -1,6 +1,8 @@
 #include "Tessiva/Panels/Pages/Kq310PageTabs.h"
 
 #include "Platform/Assertion.h"
+
+#include <memory>
 #include "Tessiva/Panels/Pages/BitstreamInfoPage.h"
 #include "Tessiva/Panels/Pages/DevicePage.h"
 #include "Tessiva/Panels/Pages/DualMonoPage.h"
@@ -14,11 +16,11 @@ void Kq310PageTabs::addPages(const DeviceKey& aKey, CTessivaDoc* aDocument, Poll
     setOwner(aDocument);
     Platform::Window* parent = window();
     VORNA_ASSERT(parent != NULL);
-    addPage(preprocessingLabel, new PreprocessingPage(parent, aKey, owner()));
-    addPage(bitstreamInfoLabel, new BitstreamInfoPage(parent, aKey, owner()));
-    addPage(dualMonoLabel, new DualMonoPage(parent, aKey, owner()));
-    addPage(inputOutputLabel, new InputOutputPage(parent, aKey, owner(), aView, inputOutputLabel));
-    addPage(timeCodeLabel, new TimeCodePage(parent, aKey, owner(), timeCodeLabel));
+    addPage(preprocessingLabel, std::make_unique<PreprocessingPage>(parent, aKey, owner()));
+    addPage(bitstreamInfoLabel, std::make_unique<BitstreamInfoPage>(parent, aKey, owner()));
+    addPage(dualMonoLabel, std::make_unique<DualMonoPage>(parent, aKey, owner()));
+    addPage(inputOutputLabel, std::make_unique<InputOutputPage>(parent, aKey, owner(), aView, inputOutputLabel));
+    addPage(timeCodeLabel, std::make_unique<TimeCodePage>(parent, aKey, owner(), timeCodeLabel));
     if (DevicePage* first = page(0))
     {
         first->enableWindow(true);

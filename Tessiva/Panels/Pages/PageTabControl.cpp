@@ -38,11 +38,6 @@ DevicePage* PageTabControl::page(int anIndex) const
     return myPages[static_cast<std::size_t>(anIndex)].get();
 }
 
-void PageTabControl::addPage(unsigned aStringId, DevicePage* aPage)
-{
-    addPage(aStringId, std::unique_ptr<DevicePage>(aPage));
-}
-
 void PageTabControl::addPage(unsigned aStringId, std::unique_ptr<DevicePage> aPage)
 {
     VORNA_ASSERT(aPage != NULL);

@@ -32,8 +32,6 @@ public:
     // Adopts aPage and appends its tab, labelled with the string of that id;
     // then the first page is shown and enabled.
     void addPage(unsigned aStringId, std::unique_ptr<DevicePage> aPage);
-    // The same for a page handed over as a plain pointer, which it adopts.
-    void addPage(unsigned aStringId, DevicePage* aPage);
     void setOwner(CTessivaDoc* anOwner) { myOwner = anOwner; }
     CTessivaDoc* owner() const { return myOwner; }
 

@@ -5,11 +5,11 @@
 class PollingView
 {
 public:
-    virtual ~PollingView();
+    virtual ~PollingView() = default;
 
     virtual void stopPolling() = 0;
     virtual void startPolling() = 0;
 
 protected:
-    PollingView() {}
+    PollingView() = default;
 };

@@ -1,6 +1,5 @@
 #include "Tessiva/Panels/Pages/PreprocessingPage.h"
 
-#include "Platform/Framework/Application.h"
 #include "Platform/Window/Resources.h"
 #include "Tessiva/Controls/MeterObserver.h"
 #include "Tessiva/Controls/MeterSettings.h"
@@ -47,10 +46,6 @@ const MeterBinding theMeters[] = {
     {PreprocessingPage::lineModeMeterId, 12, MeterSettings::horizontalBar(-24.0, 0.0, 24.0, -24.0, 0.1875)},
     {PreprocessingPage::rfModeMeterId, 14, MeterSettings::horizontalBar(-48.0, 0.0, 24.0, -24.0, 0.375)}};
 
-const Platform::StringTable& strings()
-{
-    return Platform::Application::current().resources().strings();
-}
 }
 
 PreprocessingPage::PreprocessingPage(Platform::Window* aParentWindow, const DeviceKey& aKey, CTessivaDoc* aDocument)

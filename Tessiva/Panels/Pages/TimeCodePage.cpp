@@ -1,6 +1,5 @@
 #include "Tessiva/Panels/Pages/TimeCodePage.h"
 
-#include "Platform/Framework/Application.h"
 #include "Platform/Window/Resources.h"
 #include "Tessiva/CTessivaDoc.h"
 #include "Tessiva/Controls/BcdNumberListBoxObserver.h"
@@ -28,10 +27,6 @@ std::size_t fieldWidth(int aField)
     return aField == TimeCodePage::sampleField ? 4 : 2;
 }
 
-const Platform::StringTable& strings()
-{
-    return Platform::Application::current().resources().strings();
-}
 }
 
 TimeCodePage::TimeCodePage(Platform::Window* aParentWindow, const DeviceKey& aKey, CTessivaDoc* aDocument,

@@ -35,10 +35,6 @@ const ComboBinding theCombos[] = {
     {Page::auxDataId, ParameterIds::auxiliaryDataInput, Page::firstAuxDataText, Page::firstAuxDataText + 3},
     {Page::testToneId, ParameterId('a', 11), Page::firstTestToneText, Page::firstTestToneText + 3}};
 
-const Platform::StringTable& strings()
-{
-    return Platform::Application::current().resources().strings();
-}
 }
 
 UnitInputOutputPage::UnitInputOutputPage(Platform::Window* aParentWindow, const DeviceKey& aKey,

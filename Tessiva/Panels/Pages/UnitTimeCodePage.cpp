@@ -1,6 +1,5 @@
 #include "Tessiva/Panels/Pages/UnitTimeCodePage.h"
 
-#include "Platform/Framework/Application.h"
 #include "Platform/Window/Resources.h"
 #include "Platform/Window/Window.h"
 #include "Tessiva/Controls/ComboBoxItemTextObserver.h"
@@ -8,14 +7,6 @@
 #include "Tessiva/Controls/Win32ComboBoxObserver.h"
 #include "Tessiva/Controls/Win32StringListBoxObserver.h"
 #include "Toolkit/Parameter/ParameterId.h"
-
-namespace
-{
-const Platform::StringTable& strings()
-{
-    return Platform::Application::current().resources().strings();
-}
-}
 
 UnitTimeCodePage::UnitTimeCodePage(Platform::Window* aParentWindow, const DeviceKey& aKey, CTessivaDoc* aDocument)
     : TimeCodePage(aParentWindow, aKey, aDocument, dialogId)

@@ -129,7 +129,7 @@ protected:
     {
         myEmulator.addUnit(kq310Address, Emulator::Kq310Unit::freshValues());
         openOnLine(myEmulator.devicePath());
-        myPage.reset(new BitstreamInfoPage(&parent(), myKey, &myDocument));
+        myPage = std::make_unique<BitstreamInfoPage>(&parent(), myKey, &myDocument);
         myPage->showWindow(true);
         myEmulator.injectFault(kq310Address, Emulator::UnitFault::silent(Emulator::UnitFault::forever));
     }

@@ -91,9 +91,10 @@ protected:
 
     ProbePage& addPage()
     {
-        ProbePage* page = new ProbePage(myPageWindow, myKey, &myDocument);
-        myPages.addPage(theProbePageId, page);
-        return *page;
+        auto page = std::make_unique<ProbePage>(myPageWindow, myKey, &myDocument);
+        ProbePage& added = *page;
+        myPages.addPage(theProbePageId, std::move(page));
+        return added;
     }
 
     std::vector<bool> shown() const

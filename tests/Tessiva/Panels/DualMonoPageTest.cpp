@@ -15,7 +15,7 @@ protected:
     DualMonoPageTest()
     {
         open(model());
-        myPage.reset(new DualMonoPage(&parent(), myKey, &myDocument));
+        myPage = std::make_unique<DualMonoPage>(&parent(), myKey, &myDocument);
     }
     ~DualMonoPageTest() override { myPage.reset(); }
 

@@ -37,7 +37,7 @@ protected:
     InputOutputPageTest()
     {
         openOffLine(Kq310);
-        myPage.reset(new InputOutputPage(&parent(), myKey, &myDocument, &myView));
+        myPage = std::make_unique<InputOutputPage>(&parent(), myKey, &myDocument, &myView);
     }
 
     ~InputOutputPageTest() override { myPage.reset(); }
@@ -155,7 +155,7 @@ protected:
     UnitInputOutputPageTest()
     {
         openOffLine(static_cast<Model>(GetParam()));
-        myPage.reset(new UnitInputOutputPage(&parent(), myKey, &myDocument));
+        myPage = std::make_unique<UnitInputOutputPage>(&parent(), myKey, &myDocument);
     }
 
     ~UnitInputOutputPageTest() override { myPage.reset(); }

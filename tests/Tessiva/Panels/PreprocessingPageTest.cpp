@@ -21,7 +21,7 @@ protected:
     PreprocessingPageTest()
     {
         openOffLine(static_cast<Model>(GetParam()));
-        myPage.reset(new PreprocessingPage(&parent(), myKey, &myDocument));
+        myPage = std::make_unique<PreprocessingPage>(&parent(), myKey, &myDocument);
     }
 
     ~PreprocessingPageTest() override { myPage.reset(); }

@@ -16,7 +16,7 @@ protected:
     ReferenceInputPageTest()
     {
         open(model());
-        myPage.reset(new ReferenceInputPage(&parent(), myKey, &myDocument));
+        myPage = std::make_unique<ReferenceInputPage>(&parent(), myKey, &myDocument);
     }
     ~ReferenceInputPageTest() override { myPage.reset(); }
 

@@ -54,7 +54,7 @@ protected:
     TimeCodePageTest()
     {
         openOffLine(static_cast<Model>(GetParam()));
-        myPage.reset(new TimeCodePage(&parent(), myKey, &myDocument));
+        myPage = std::make_unique<TimeCodePage>(&parent(), myKey, &myDocument);
     }
 
     ~TimeCodePageTest() override { myPage.reset(); }

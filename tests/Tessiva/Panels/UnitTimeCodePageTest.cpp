@@ -17,7 +17,7 @@ protected:
     UnitTimeCodePageTest()
     {
         open(model());
-        myPage.reset(new UnitTimeCodePage(&parent(), myKey, &myDocument));
+        myPage = std::make_unique<UnitTimeCodePage>(&parent(), myKey, &myDocument);
     }
     ~UnitTimeCodePageTest() override { myPage.reset(); }
 

@@ -1,5 +1,0 @@
-#include "Tessiva/Panels/Pages/PollingView.h"
-
-PollingView::~PollingView()
-{
-}
