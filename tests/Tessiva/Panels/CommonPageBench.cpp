@@ -40,10 +40,6 @@ CommonPageBench::CommonPageBench()
     myUser.lookAt(*myParent);
 }
 
-CommonPageBench::~CommonPageBench()
-{
-}
-
 const Platform::Resources& CommonPageBench::resources()
 {
     static const Platform::Resources theResources = makeResources();

@@ -37,7 +37,6 @@ protected:
     static const std::uint16_t kq310Address = 0x9080;
 
     CommonPageBench();
-    ~CommonPageBench() override;
 
     static const Platform::Resources& resources();
 

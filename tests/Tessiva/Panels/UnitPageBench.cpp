@@ -43,10 +43,6 @@ UnitPageBench::UnitPageBench(const Platform::Resources& aResources)
     myUser.lookAt(*myParent);
 }
 
-UnitPageBench::~UnitPageBench()
-{
-}
-
 const Platform::Resources& UnitPageBench::resources()
 {
     static const Platform::Resources theResources = makeResources();

@@ -36,7 +36,6 @@ protected:
     UnitPageBench();
     // On other resources, which must outlive the bench.
     explicit UnitPageBench(const Platform::Resources& aResources);
-    ~UnitPageBench() override;
 
     static const Platform::Resources& resources();
 
