@@ -1,6 +1,7 @@
 #include "Tessiva/Controls/LoadedBitmap.h"
 
 #include "Platform/Window/Resources.h"
+#include "Toolkit/Parameter/VornaException.h"
 
 LoadedBitmap::LoadedBitmap(unsigned anId, const Platform::Bitmap& aBitmap)
     : myId(anId), myBitmap(&aBitmap)
@@ -15,4 +16,14 @@ std::optional<LoadedBitmap> LoadedBitmap::load(const Platform::Resources& aResou
         return std::nullopt;
     }
     return LoadedBitmap(anId, *bitmap);
+}
+
+LoadedBitmap LoadedBitmap::require(const Platform::Resources& aResources, unsigned anId, const std::string& aMessage)
+{
+    std::optional<LoadedBitmap> loaded = load(aResources, anId);
+    if (!loaded)
+    {
+        throw VornaException(aMessage);
+    }
+    return *loaded;
 }

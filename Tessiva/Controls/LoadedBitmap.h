@@ -1,6 +1,7 @@
 #pragma once
 
 #include <optional>
+#include <string>
 
 namespace Platform
 {
@@ -17,6 +18,9 @@ public:
 
     // Empty when the resources hold no bitmap of that id.
     static std::optional<LoadedBitmap> load(const Platform::Resources& aResources, unsigned anId);
+    // The same for a bitmap a panel cannot do without: its absence throws
+    // VornaException with aMessage.
+    static LoadedBitmap require(const Platform::Resources& aResources, unsigned anId, const std::string& aMessage);
 
     unsigned id() const { return myId; }
     const Platform::Bitmap& bitmap() const { return *myBitmap; }

@@ -16,7 +16,6 @@
 #include "Tessiva/Controls/Win32WindowSelectObserver.h"
 #include "Tessiva/Panels/BitstreamModeSelector.h"
 #include "Toolkit/Parameter/ParameterId.h"
-#include "Toolkit/Parameter/VornaException.h"
 
 using Platform::Notification;
 
@@ -146,17 +145,9 @@ void FrontPanel::createStatusListObservers()
 void FrontPanel::createStartStopObservers()
 {
     const Platform::Resources& program = resources();
-    myStopImage = LoadedBitmap::load(program, stopRunningBitmap);
-    if (!myStopImage)
-    {
-        throw VornaException("error loading the stop bitmap");
-    }
+    myStopImage = LoadedBitmap::require(program, stopRunningBitmap, "error loading the stop bitmap");
     control(stopButtonId).setImage(myStopImage->id());
-    myStartImage = LoadedBitmap::load(program, startStoppedBitmap);
-    if (!myStartImage)
-    {
-        throw VornaException("error loading the start bitmap");
-    }
+    myStartImage = LoadedBitmap::require(program, startStoppedBitmap, "error loading the start bitmap");
     control(startButtonId).setImage(myStartImage->id());
 
     myStartCoordinator = std::make_unique<ButtonCoordinator>(&control(startButtonId));

@@ -15,7 +15,6 @@
 #include "Tessiva/Controls/LedBitmaps.h"
 #include "Tessiva/Panels/UnitNameObserver.h"
 #include "Toolkit/Parameter/ParameterId.h"
-#include "Toolkit/Parameter/VornaException.h"
 
 using Platform::Notification;
 
@@ -145,21 +144,9 @@ void UnitFrontPanel::createSpinObserver()
 void UnitFrontPanel::createLedObservers()
 {
     const Platform::Resources& program = resources();
-    myLedRed = LoadedBitmap::load(program, LedBitmaps::red);
-    if (!myLedRed)
-    {
-        throw VornaException("Error loading the red led");
-    }
-    myLedOff = LoadedBitmap::load(program, LedBitmaps::off);
-    if (!myLedOff)
-    {
-        throw VornaException("Error loading the off led");
-    }
-    myLedOn = LoadedBitmap::load(program, LedBitmaps::on);
-    if (!myLedOn)
-    {
-        throw VornaException("Error loading the on led");
-    }
+    myLedRed = LoadedBitmap::require(program, LedBitmaps::red, "Error loading the red led");
+    myLedOff = LoadedBitmap::require(program, LedBitmaps::off, "Error loading the off led");
+    myLedOn = LoadedBitmap::require(program, LedBitmaps::on, "Error loading the on led");
     bindStatus(myPassThroughLedObserver, thePassThroughMode, myPassThroughLed, &myPositiveTest, &*myLedOn, &*myLedOff);
     bindStatus(myClockLedObserver, theClockLock, myClockLed, &myPositiveTest, &*myLedOn, &*myLedRed);
 }

@@ -1,6 +1,5 @@
 #include "Tessiva/Panels/Pages/DualMonoPage.h"
 
-#include "Platform/Framework/Application.h"
 #include "Platform/Window/Resources.h"
 #include "Tessiva/Controls/MeterObserver.h"
 #include "Tessiva/Controls/MeterSettings.h"
@@ -18,15 +17,13 @@ DualMonoPage::~DualMonoPage() = default;
 
 void DualMonoPage::bindControls()
 {
-    const Platform::StringTable& strings = Platform::Application::current().resources().strings();
-
     bindControl(myInfoExistsObserver, ParameterId('B', 17), &control(infoExistsId), 1);
     bindControl(myDialogNormalizationObserver, ParameterId('B', 6), &control(dialogNormalizationId),
-                firstDialogNormalizationText, firstDialogNormalizationText + 31, strings);
+                firstDialogNormalizationText, firstDialogNormalizationText + 31, strings());
     bindControl(myMixLevelObserver, ParameterId('B', 18), &control(mixLevelId), firstMixLevelText,
-                firstMixLevelText + 31, strings);
+                firstMixLevelText + 31, strings());
     bindControl(myRoomTypeObserver, ParameterId('B', 19), &control(roomTypeId), firstRoomTypeText,
-                firstRoomTypeText + 2, strings);
+                firstRoomTypeText + 2, strings());
 
     // Each meter keeps its own copy of its settings.
     const MeterSettings inputLevel = MeterSettings::horizontalBar(9.03125, -60.0, 0.0, -60.0, -0.564453125);

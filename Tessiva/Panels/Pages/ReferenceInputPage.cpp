@@ -1,11 +1,9 @@
 #include "Tessiva/Panels/Pages/ReferenceInputPage.h"
 
-#include "Platform/Framework/Application.h"
 #include "Platform/Window/Resources.h"
 #include "Tessiva/Controls/Win32BitmapObserver.h"
 #include "Tessiva/Controls/Win32StringListBoxObserver.h"
 #include "Toolkit/Parameter/ParameterId.h"
-#include "Toolkit/Parameter/VornaException.h"
 
 namespace
 {
@@ -62,28 +60,19 @@ void ReferenceInputPage::bindControls()
 
 void ReferenceInputPage::createStatusObservers()
 {
-    const Platform::StringTable& strings = Platform::Application::current().resources().strings();
     for (int list = 0; list < theListCount; ++list)
     {
         const StatusList& entry = theStatusLists[list];
         bindStatus(myListObservers[list], ParameterId('b', entry.index), myLists[list]->window(), entry.firstString,
-                   entry.lastString, strings);
+                   entry.lastString, strings());
     }
 }
 
 void ReferenceInputPage::createLedObservers()
 {
-    const Platform::Resources& resources = Platform::Application::current().resources();
-    myLedOff = LoadedBitmap::load(resources, ledOffBitmap);
-    if (!myLedOff)
-    {
-        throw VornaException("Error loading the off led");
-    }
-    myLedOn = LoadedBitmap::load(resources, ledOnBitmap);
-    if (!myLedOn)
-    {
-        throw VornaException("Error loading the on led");
-    }
+    const Platform::Resources& program = resources();
+    myLedOff = LoadedBitmap::require(program, ledOffBitmap, "Error loading the off led");
+    myLedOn = LoadedBitmap::require(program, ledOnBitmap, "Error loading the on led");
     for (int led = 0; led < theLedCount; ++led)
     {
         bindStatus(myLedObservers[led], theStreamNumber, &control(firstLedId + led), &myBitTests[led], &*myLedOn,

@@ -1,7 +1,6 @@
 #include "Tessiva/Panels/Pages/UnitInputOutputPage.h"
 
 #include "Models/ParameterIds.h"
-#include "Platform/Framework/Application.h"
 #include "Platform/Window/Resources.h"
 #include "Tessiva/Controls/Win32BitmapObserver.h"
 #include "Tessiva/Controls/Win32CheckBoxObserver.h"
@@ -9,7 +8,6 @@
 #include "Tessiva/Controls/Win32EditObserver.h"
 #include "Tessiva/Controls/Win32SpinObserver.h"
 #include "Toolkit/Parameter/ParameterId.h"
-#include "Toolkit/Parameter/VornaException.h"
 
 namespace
 {
@@ -104,17 +102,9 @@ void UnitInputOutputPage::createEditObservers()
 
 void UnitInputOutputPage::createLedObservers()
 {
-    const Platform::Resources& resources = Platform::Application::current().resources();
-    myOffLed = LoadedBitmap::load(resources, offLedBitmap);
-    if (!myOffLed)
-    {
-        throw VornaException("Error loading the off led");
-    }
-    myOnLed = LoadedBitmap::load(resources, onLedBitmap);
-    if (!myOnLed)
-    {
-        throw VornaException("Error loading the on led");
-    }
+    const Platform::Resources& program = resources();
+    myOffLed = LoadedBitmap::require(program, offLedBitmap, "Error loading the off led");
+    myOnLed = LoadedBitmap::require(program, onLedBitmap, "Error loading the on led");
     for (int n = 0; n < ledCount; ++n)
     {
         bindStatus(myLedObservers[n], theInputStreamNumber, myLeds[n], &myPredicates[n], &*myOnLed, &*myOffLed);
