@@ -9,6 +9,7 @@
 #include "Tessiva/Controls/Win32EditObserver.h"
 #include "Tessiva/Controls/Win32SpinObserver.h"
 #include "Tessiva/Panels/DeviceErrorGuard.h"
+#include "Toolkit/Parameter/Subject.h"
 
 using Platform::Notification;
 
@@ -42,18 +43,22 @@ void DeviceDialog::handle(int anId, Notification aNotification, const std::funct
 
 void DeviceDialog::handle(Platform::Window& aControl, Notification aNotification, const std::function<void()>& aBody)
 {
-    // The guard gets its own copies: a report may delete this dialog.
-    CTessivaDoc* document = myDocument;
-    const DeviceKey key = myKey;
-    aControl.on(aNotification, [document, key, aBody](Platform::Event&) { DeviceErrorGuard::run(document, key, aBody); });
+    handleEvent(aControl, aNotification, [aBody](Platform::Event&) { aBody(); });
 }
 
 void DeviceDialog::handleEvent(int anId, Notification aNotification,
                                const std::function<void(Platform::Event& anEvent)>& aBody)
 {
+    handleEvent(control(anId), aNotification, aBody);
+}
+
+void DeviceDialog::handleEvent(Platform::Window& aControl, Notification aNotification,
+                               const std::function<void(Platform::Event& anEvent)>& aBody)
+{
+    // The guard gets its own copies: a report may delete this dialog.
     CTessivaDoc* document = myDocument;
     const DeviceKey key = myKey;
-    control(anId).on(aNotification, [document, key, aBody](Platform::Event& anEvent) {
+    aControl.on(aNotification, [document, key, aBody](Platform::Event& anEvent) {
         DeviceErrorGuard::run(document, key, [&aBody, &anEvent]() { aBody(anEvent); });
     });
 }
@@ -66,6 +71,11 @@ void DeviceDialog::attachToControl(const ParameterId& anId, Observer* anObserver
 void DeviceDialog::attachToStatus(const ParameterId& anId, Observer* anObserver)
 {
     myDocument->attachStatusObserver(myKey, anId, anObserver);
+}
+
+void DeviceDialog::attachToOwn(Subject& aParameter, Observer* anObserver)
+{
+    aParameter.attach(anObserver);
 }
 
 void DeviceDialog::route(Observer* /*anObserver*/)
@@ -98,11 +108,8 @@ void DeviceDialog::route(Win32SpinObserver* anObserver)
 {
     // The up-down keeps its default range, whose up arrow moves down: the
     // observer steps by the negated delta; the control's own move is let through.
-    CTessivaDoc* document = myDocument;
-    const DeviceKey key = myKey;
-    anObserver->spinControl()->on(Notification::SpinDelta, [document, key, anObserver](Platform::Event& anEvent) {
+    handleEvent(*anObserver->spinControl(), Notification::SpinDelta, [anObserver](Platform::Event& anEvent) {
         anEvent.result = 0;
-        const int delta = anEvent.delta;
-        DeviceErrorGuard::run(document, key, [anObserver, delta]() { anObserver->step(-delta); });
+        anObserver->step(-anEvent.delta);
     });
 }

@@ -12,6 +12,7 @@
 class CTessivaDoc;
 class Observer;
 class ParameterId;
+class Subject;
 class Win32ButtonControlOnlyObserver;
 class Win32CheckBoxObserver;
 class Win32ComboBoxObserver;
@@ -49,6 +50,8 @@ protected:
     // The same for a handler that reads or answers the event (an up-down's delta).
     void handleEvent(int anId, Platform::Notification aNotification,
                      const std::function<void(Platform::Event& anEvent)>& aBody);
+    void handleEvent(Platform::Window& aControl, Platform::Notification aNotification,
+                     const std::function<void(Platform::Event& anEvent)>& aBody);
 
     // Makes the observer, a TMade (by default the member's own type), from
     // anArgs into aMember, attaches it to the control parameter anId of this
@@ -74,6 +77,16 @@ protected:
         return *aMember;
     }
 
+    // The same for a parameter of this dialog's own rather than the device's.
+    template <class TMade = void, class TMember, class... TArgs>
+    TMember& bindOwn(std::unique_ptr<TMember>& aMember, Subject& aParameter, TArgs&&... anArgs)
+    {
+        aMember = std::make_unique<Made<TMade, TMember>>(std::forward<TArgs>(anArgs)...);
+        attachToOwn(aParameter, aMember.get());
+        route(aMember.get());
+        return *aMember;
+    }
+
     // Makes and attaches like bindControl but routes nothing: for a control
     // whose input this dialog handles itself.
     template <class TMade = void, class TMember, class... TArgs>
@@ -90,6 +103,7 @@ private:
 
     void attachToControl(const ParameterId& anId, Observer* anObserver);
     void attachToStatus(const ParameterId& anId, Observer* anObserver);
+    static void attachToOwn(Subject& aParameter, Observer* anObserver);
 
     // The notifications each kind of observer takes; the most derived kind wins.
     void route(Observer* anObserver);

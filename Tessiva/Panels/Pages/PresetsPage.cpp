@@ -73,16 +73,8 @@ void PresetsPage::bindControls()
     attachControl(mySaveHandle, theSave);
     handle(saveButtonId, Notification::Clicked, [this]() { save(); });
 
-    // The number is the page's own parameter, not the device's: its up-down
-    // is routed here. It keeps its own range: the step is the negated delta,
-    // and the control's own move is let through (the observer puts it back).
-    myNumberSpinObserver = std::make_unique<Win32SpinObserver>(&control(numberSpinId));
-    myPresetNumber.attach(myNumberSpinObserver.get());
-    Win32SpinObserver* spin = myNumberSpinObserver.get();
-    handleEvent(numberSpinId, Notification::SpinDelta, [spin](Platform::Event& anEvent) {
-        anEvent.result = 0;
-        spin->step(-anEvent.delta);
-    });
+    // The number is the page's own parameter, not the device's.
+    bindOwn(myNumberSpinObserver, myPresetNumber, &control(numberSpinId));
 }
 
 void PresetsPage::createNameObservers()
@@ -94,12 +86,7 @@ void PresetsPage::createNameObservers()
     }
     myNameEditSelector = std::make_unique<ShowSelectedWindowObserver>(&myPresetNumber, presetCount, myNameEdits.data());
 
-    // The page's own number, routed here like any edit.
-    myNumberEditObserver = std::make_unique<Win32EditObserver>(&control(numberEditId), &myNumberConverter);
-    myPresetNumber.attach(myNumberEditObserver.get());
-    Win32EditObserver* number = myNumberEditObserver.get();
-    handle(numberEditId, Notification::EditChanged, [number]() { number->commit(); });
-    handle(numberEditId, Notification::FocusLost, [number]() { number->refresh(); });
+    bindOwn(myNumberEditObserver, myPresetNumber, &control(numberEditId), &myNumberConverter);
 }
 
 void PresetsPage::createRecallObservers()
