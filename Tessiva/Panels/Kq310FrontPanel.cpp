@@ -9,7 +9,6 @@
 #include "Tessiva/Controls/Win32StringListBoxObserver.h"
 #include "Toolkit/Parameter/ParameterId.h"
 
-using Platform::Notification;
 
 namespace
 {
@@ -45,7 +44,6 @@ void Kq310FrontPanel::doDataExchange()
     control(autoId);
     control(sampleRateId);
     mySampleRateStatus.emplace(&control(sampleRateStatusId));
-    control(pagesId).on(Notification::TabSelectionChanged, [this](Platform::Event&) { myPages.selectionChange(); });
 }
 
 void Kq310FrontPanel::createObservers()

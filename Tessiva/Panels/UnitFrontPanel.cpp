@@ -76,7 +76,6 @@ void UnitFrontPanel::doDataExchange()
 
 void UnitFrontPanel::bindNotifications()
 {
-    control(pagesId).on(Notification::TabSelectionChanged, [this](Platform::Event&) { myPages.selectionChange(); });
     handle(unitNameId, Notification::FocusLost, [this]() { commitUnitName(); });
 }
 

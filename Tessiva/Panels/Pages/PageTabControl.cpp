@@ -2,6 +2,7 @@
 
 #include "Platform/Assertion.h"
 #include "Platform/Framework/Application.h"
+#include "Platform/Window/Event.h"
 #include "Platform/Window/Resources.h"
 #include "Tessiva/Panels/Pages/DevicePage.h"
 
@@ -22,6 +23,7 @@ void PageTabControl::attach(Platform::Window* aControl)
     VORNA_ASSERT(aControl != NULL);
     VORNA_ASSERT(aControl->kind() == Platform::WindowKind::TabControl);
     myControl.emplace(*aControl);
+    aControl->on(Platform::Notification::TabSelectionChanged, [this](Platform::Event&) { selectionChange(); });
 }
 
 Platform::Window* PageTabControl::window() const

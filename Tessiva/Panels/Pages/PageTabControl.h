@@ -24,7 +24,8 @@ public:
     // Deletes the pages in tab order; each page's window goes with it.
     virtual ~PageTabControl();
 
-    // Binds the tab control window of the panel (its control 110).
+    // Binds the tab control window of the panel (its control 110) and shows
+    // the page of each tab the user selects.
     void attach(Platform::Window* aControl);
     // nullptr before attach and after the window is gone.
     Platform::Window* window() const;

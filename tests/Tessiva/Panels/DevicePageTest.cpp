@@ -85,8 +85,6 @@ protected:
     {
         myPageWindow = &myMain->createChild(WindowKind::TabControl, thePageTabsId);
         myPages.attach(myPageWindow);
-        myPageWindow->on(Platform::Notification::TabSelectionChanged,
-                         [this](Platform::Event&) { myPages.selectionChange(); });
     }
 
     ProbePage& addPage()
