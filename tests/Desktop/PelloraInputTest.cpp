@@ -93,10 +93,7 @@ protected:
     void waitForTheWindow(DesktopUser& aUser)
     {
         ASSERT_TRUE(aUser.waitUntil([this]() {
-            wxTopLevelWindow* frame =
-                application.frame() != nullptr
-                    ? dynamic_cast<wxTopLevelWindow*>(backend().view().widgetOf(application.frame()->window()))
-                    : nullptr;
+            wxTopLevelWindow* frame = dynamic_cast<wxTopLevelWindow*>(frameWidget());
             // The window manager gave the program the focus.
             return frame != nullptr && frame->IsShownOnScreen() && frame->IsActive();
         })) << "the window did not come up with the focus";
