@@ -12,6 +12,7 @@
 #include <poll.h>
 #include <sys/file.h>
 #include <sys/ioctl.h>
+#include <sys/stat.h>
 #include <termios.h>
 #include <unistd.h>
 
@@ -95,6 +96,7 @@ bool SerialLine::open(const std::string& aDevicePath)
     }
     ::ioctl(descriptor, TIOCEXCL);
     myDescriptor = descriptor;
+    myGone = false;
     return true;
 }
 
@@ -191,7 +193,7 @@ bool SerialLine::setArbitraryRate(unsigned aBaudRate)
 
 bool SerialLine::setReadTimeout(unsigned aMilliseconds)
 {
-    if (myDescriptor < 0)
+    if (myDescriptor < 0 && !myGone)
     {
         return false;
     }
@@ -204,7 +206,7 @@ unsigned SerialLine::readTimeout() const
     return myReadTimeout;
 }
 
-bool SerialLine::await(short aEvents, Clock::time_point aDeadline) const
+bool SerialLine::await(short aEvents, Clock::time_point aDeadline)
 {
     for (;;)
     {
@@ -235,6 +237,7 @@ bool SerialLine::await(short aEvents, Clock::time_point aDeadline) const
             return true;
         }
         // Hung up or failed: nothing more will come.
+        myGone = true;
         return false;
     }
 }
@@ -285,6 +288,7 @@ std::size_t SerialLine::readWithin(unsigned char* aBuffer, std::size_t aCount, C
         // any other failure means that the line has hung up.
         if (result == 0 || errno != EAGAIN)
         {
+            myGone = true;
             break;
         }
         if (!await(POLLIN, deadline))
@@ -303,10 +307,56 @@ SerialLine::Clock::duration SerialLine::wireTime(std::size_t aCount) const
 
 bool SerialLine::write(const unsigned char* aBytes, std::size_t aCount)
 {
-    if (myDescriptor < 0 || (aBytes == nullptr && aCount != 0))
+    if (aBytes == nullptr && aCount != 0)
     {
         return false;
     }
+    if (!reconnectIfGone())
+    {
+        return false;
+    }
+    if (send(aBytes, aCount))
+    {
+        return true;
+    }
+    // The device may have gone since the last exchange without anything read
+    // noticing: the write is where that shows first.
+    return myGone && reconnectIfGone() && send(aBytes, aCount);
+}
+
+bool SerialLine::reconnectIfGone()
+{
+    if (!myGone && (myDescriptor < 0 || !pathNamesAnotherDevice()))
+    {
+        return myDescriptor >= 0;
+    }
+    const std::string path = myPath;
+    closeDescriptor();
+    myGone = true;
+    if (open(path) && loadSettings() && (myBaudRate == 0 || applySettings(myBaudRate)))
+    {
+        return true;
+    }
+    closeDescriptor();
+    myGone = true;
+    return false;
+}
+
+bool SerialLine::pathNamesAnotherDevice() const
+{
+    // A path that names nothing now leaves the line as it is: if its device
+    // is gone too, the next read or write says so.
+    struct stat named;
+    struct stat held;
+    if (::stat(myPath.c_str(), &named) != 0 || ::fstat(myDescriptor, &held) != 0)
+    {
+        return false;
+    }
+    return named.st_dev != held.st_dev || named.st_ino != held.st_ino || named.st_rdev != held.st_rdev;
+}
+
+bool SerialLine::send(const unsigned char* aBytes, std::size_t aCount)
+{
     // Writes have no time-out of their own; a line that cannot take the bytes
     // in twice their wire time and a second more has stopped (flow control
     // held, a hung-up device), and waiting longer would hang the caller.
@@ -328,7 +378,12 @@ bool SerialLine::write(const unsigned char* aBytes, std::size_t aCount)
         {
             continue;
         }
-        return fail("write", result < 0 ? errno : EIO);
+        const int reason = result < 0 ? errno : EIO;
+        if (reason == EIO || reason == ENXIO || reason == ENODEV || reason == EPIPE)
+        {
+            myGone = true;
+        }
+        return fail("write", reason);
     }
     return waitUntilSent(deadline);
 }
@@ -357,6 +412,12 @@ bool SerialLine::waitUntilSent(Clock::time_point aDeadline) const
 }
 
 void SerialLine::close()
+{
+    myGone = false;
+    closeDescriptor();
+}
+
+void SerialLine::closeDescriptor()
 {
     if (myDescriptor < 0)
     {

@@ -18,6 +18,12 @@ namespace Platform
 //
 // A read waits until the requested count has arrived or the read time-out
 // has passed in total. A write sends every byte or fails.
+//
+// A line whose device is gone (hung up, unplugged, or its path now naming
+// another device) is opened again from the same path, with the same settings
+// and read time-out, by the next write: every exchange with a unit starts
+// with one. Until that succeeds, reads return nothing and writes fail. A line
+// that is only silent is left as it is.
 class SerialLine
 {
 public:
@@ -39,6 +45,7 @@ public:
     // interface; false when the line refuses the rate or the settings.
     bool applySettings(unsigned aBaudRate);
 
+    // Also kept for the reopening while the device is gone.
     bool setReadTimeout(unsigned aMilliseconds);
     unsigned readTimeout() const;
 
@@ -49,10 +56,11 @@ public:
     // rate added to the read time-out: for a block sent in one go.
     std::size_t readBlock(unsigned char* aBuffer, std::size_t aCount);
     // False when the line fails or cannot take the bytes within a generous
-    // allowance for their time on the wire.
+    // allowance for their time on the wire. A gone device is opened again
+    // first, and once more when it turns out gone during the write.
     bool write(const unsigned char* aBytes, std::size_t aCount);
 
-    // Safe to call on a closed line.
+    // Safe to call on a closed line; a closed line is not opened again.
     void close();
 
     // The step that failed last and the operating system's reason, e.g.
@@ -71,8 +79,14 @@ private:
     typedef std::chrono::steady_clock Clock;
 
     // Waits for aEvents on the line until aDeadline; false when the time is
-    // up or the line has hung up.
-    bool await(short aEvents, Clock::time_point aDeadline) const;
+    // up or the line has hung up (which marks the device gone).
+    bool await(short aEvents, Clock::time_point aDeadline);
+    // Opens the path again when the device is gone or the path names another
+    // device now; false when the line is still without a device.
+    bool reconnectIfGone();
+    bool pathNamesAnotherDevice() const;
+    void closeDescriptor();
+    bool send(const unsigned char* aBytes, std::size_t aCount);
     // Keeps aStep with the reason anErrorNumber gives, writes both to standard
     // error and returns false.
     bool fail(const char* aStep, int anErrorNumber);
@@ -82,6 +96,8 @@ private:
     Clock::duration wireTime(std::size_t aCount) const;
 
     int myDescriptor = -1;
+    // The device went away under the open line; the next write opens it again.
+    bool myGone = false;
     unsigned myReadTimeout = 0;
     unsigned myBaudRate = 0;
     std::unique_ptr<struct termios> mySettings;

@@ -2,11 +2,13 @@
 
 #include "Platform/ProfileStore.h"
 #include "tests/support/PortProfile.h"
+#include "tests/support/TemporaryFolder.h"
 
 #include <gtest/gtest.h>
 
 #include <atomic>
 #include <chrono>
+#include <cstdio>
 #include <cstdlib>
 #include <string>
 #include <thread>
@@ -419,6 +421,137 @@ TEST_F(SerialLineTest, HungUpLineReadsNothingWithoutSpinningAndRefusesWrites)
     EXPECT_EQ("", readString(1));
     EXPECT_LT(threadTime() - before, std::chrono::milliseconds(100));
     EXPECT_FALSE(writeString("\xFB\x82\x81"));
+}
+
+// A port named by a link, as a profile's "COMn" entry may name it: the link
+// can be pointed at another pseudo-terminal while the line is open.
+class SerialLineRelinkTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        myLink = myFolder.pathOf("port");
+        relink(myFirst);
+        ASSERT_TRUE(myLine.open(myLink));
+        ASSERT_TRUE(myLine.loadSettings());
+        ASSERT_TRUE(myLine.applySettings(9600));
+        ASSERT_TRUE(myLine.setReadTimeout(50));
+        ASSERT_TRUE(writeString("\xFB\x82\x81"));
+        ASSERT_EQ("\xFB\x82\x81", myFirst.receive(3, 1000));
+    }
+
+    // Points the link at aTerminal in one step, as a rename does.
+    void relink(const PseudoTerminal& aTerminal)
+    {
+        ASSERT_FALSE(aTerminal.slavePath().empty());
+        const std::string next = myLink + ".next";
+        ASSERT_EQ(0, ::symlink(aTerminal.slavePath().c_str(), next.c_str()));
+        ASSERT_EQ(0, std::rename(next.c_str(), myLink.c_str()));
+    }
+
+    bool writeString(const std::string& aBytes)
+    {
+        return myLine.write(reinterpret_cast<const unsigned char*>(aBytes.data()), aBytes.size());
+    }
+
+    std::string readString(std::size_t aCount)
+    {
+        std::vector<unsigned char> buffer(aCount);
+        const std::size_t count = myLine.read(buffer.data(), aCount);
+        return std::string(buffer.begin(), buffer.begin() + static_cast<std::ptrdiff_t>(count));
+    }
+
+    TemporaryFolder myFolder;
+    std::string myLink;
+    PseudoTerminal myFirst;
+    PseudoTerminal mySecond;
+    SerialLine myLine;
+};
+
+TEST_F(SerialLineRelinkTest, AVanishedDeviceIsOpenedAgainFromItsPathOnceItIsBack)
+{
+    // Unplugged: the path goes (so that no other terminal that gets the old
+    // number can be taken for it), then the device.
+    ASSERT_EQ(0, ::unlink(myLink.c_str()));
+    myFirst.hangUp();
+    EXPECT_EQ("", readString(1));
+    // Gone, and the path names nothing yet: the write fails.
+    testing::internal::CaptureStderr();
+    EXPECT_FALSE(writeString("\xFB\x82\x81"));
+    EXPECT_EQ("", readString(1));
+    testing::internal::GetCapturedStderr();
+
+    // Back under the same path: raw at the rate, with the read time-out it had.
+    relink(mySecond);
+    ASSERT_TRUE(writeString("\xFB\x82\x81"));
+    EXPECT_EQ("\xFB\x82\x81", mySecond.receive(3, 1000));
+    mySecond.send("\x04");
+    EXPECT_EQ("\x04", readString(1));
+    EXPECT_EQ(50u, myLine.readTimeout());
+    struct termios applied;
+    ASSERT_EQ(0, ::tcgetattr(mySecond.master(), &applied));
+    EXPECT_EQ(tcflag_t(CS8), applied.c_cflag & (CSIZE | PARENB | CSTOPB));
+    EXPECT_EQ(0u, applied.c_lflag & (ICANON | ECHO));
+    EXPECT_EQ(speed_t(B9600), ::cfgetospeed(&applied));
+}
+
+TEST_F(SerialLineRelinkTest, TheNextWriteGoesToTheDeviceThePathNamesNow)
+{
+    struct Case
+    {
+        const char* what;
+        bool hangUpFirst;
+    };
+    const Case cases[] = {{"hung up and replaced", true}, {"replaced while the old one still works", false}};
+    for (const Case& aCase : cases)
+    {
+        SCOPED_TRACE(aCase.what);
+        PseudoTerminal old;
+        PseudoTerminal replacement;
+        relink(old);
+        ASSERT_TRUE(writeString("a"));
+        ASSERT_EQ("a", old.receive(1, 1000));
+        if (aCase.hangUpFirst)
+        {
+            old.hangUp();
+            EXPECT_EQ("", readString(1));
+        }
+        relink(replacement);
+        ASSERT_TRUE(writeString("b"));
+        EXPECT_EQ("b", replacement.receive(1, 1000));
+        EXPECT_EQ("", old.receive(1, 50));
+        // The old terminal is no longer held: another user may open it.
+        if (!aCase.hangUpFirst)
+        {
+            SerialLine other;
+            EXPECT_TRUE(other.open(old.slavePath()));
+        }
+    }
+}
+
+TEST_F(SerialLineRelinkTest, ASilentLineIsNotOpenedAgain)
+{
+    // Echo turned on from the other end would be undone by a reopening,
+    // which applies the line's own settings afresh.
+    KernelTermios changed;
+    ASSERT_EQ(0, ::ioctl(myFirst.master(), _IOR('T', 0x2A, KernelTermios), &changed));
+    changed.c_lflag |= ECHO;
+    ASSERT_EQ(0, ::ioctl(myFirst.master(), _IOW('T', 0x2B, KernelTermios), &changed));
+    EXPECT_EQ("", readString(1));
+    ASSERT_TRUE(writeString("\xFB\x82\x81"));
+    EXPECT_EQ("\xFB\x82\x81", myFirst.receive(3, 1000));
+    KernelTermios now;
+    ASSERT_EQ(0, ::ioctl(myFirst.master(), _IOR('T', 0x2A, KernelTermios), &now));
+    EXPECT_EQ(tcflag_t(ECHO), now.c_lflag & ECHO);
+}
+
+TEST_F(SerialLineRelinkTest, AClosedLineStaysClosed)
+{
+    relink(mySecond);
+    myLine.close();
+    EXPECT_FALSE(writeString("a"));
+    EXPECT_FALSE(myLine.isOpen());
+    EXPECT_EQ("", mySecond.receive(1, 50));
 }
 
 // Points the profiles at a folder of the test's own.

@@ -32,6 +32,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdio>
 #include <cstdlib>
 #include <fstream>
 #include <functional>
@@ -40,6 +41,8 @@
 #include <string>
 #include <utility>
 #include <vector>
+
+#include <unistd.h>
 
 using Emulator::UnitEmulator;
 using Emulator::UnitFault;
@@ -455,6 +458,48 @@ TEST_F(TessivaProgramTest, ReconnectingKeepsTheDeviceAndPollingGoesOn)
     EXPECT_EQ(1, tabs().itemCount());
     EXPECT_TRUE(polling());
     EXPECT_EQ(1u, user.tick());
+}
+
+TEST_F(TessivaProgramTest, ReconnectingSucceedsOnceAVanishedLineIsBackUnderItsPath)
+{
+    // COM1 named by a link, as a profile names a plugged-in adapter.
+    TemporaryFolder folder;
+    const std::string link = folder.pathOf("COM1");
+    const auto pointLinkAt = [&link](const std::string& aTarget) {
+        const std::string next = link + ".next";
+        ASSERT_EQ(0, ::symlink(aTarget.c_str(), next.c_str()));
+        ASSERT_EQ(0, std::rename(next.c_str(), link.c_str()));
+    };
+    pointLinkAt(emulator.devicePath());
+    profile.map(1, link);
+    emulator.addUnit(kq310Address, Emulator::Kq310Unit::freshValues());
+    start(choose(kq310, false));
+    ASSERT_EQ(1, tabs().itemCount());
+    UnitEmulator pluggedInAgain;
+    pluggedInAgain.addUnit(kq310Address, Emulator::Kq310Unit::freshValues());
+
+    // Unplugged: the path goes, and the line hangs up at the unit's next answer.
+    ASSERT_EQ(0, ::unlink(link.c_str()));
+    emulator.injectFault(kq310Address, UnitFault::hangUp());
+    user.expectDialog(CTessivaDoc::communicationsErrorDialogId, [&](Window&) {
+        user.click(Platform::DialogResult::ok); // Try To Reconnect, while still away
+    });
+    user.expectDialog(CTessivaDoc::communicationsErrorDialogId, [&](Window&) {
+        pointLinkAt(pluggedInAgain.devicePath());
+        user.click(Platform::DialogResult::ok); // Try To Reconnect
+    });
+    testing::internal::CaptureStderr();
+    user.tick();
+    testing::internal::GetCapturedStderr();
+    user.finish();
+    EXPECT_EQ(1, tabs().itemCount());
+    EXPECT_EQ(1u, app->document()->deviceCount());
+    EXPECT_TRUE(polling());
+    EXPECT_FALSE(pluggedInAgain.log().empty()) << "the re-read did not reach the unit";
+    pluggedInAgain.clearLog();
+    EXPECT_EQ(1u, user.tick());
+    EXPECT_FALSE(pluggedInAgain.log().empty()) << "polling did not go on";
+    EXPECT_TRUE(backend.messageBoxes().empty());
 }
 
 TEST_F(TessivaProgramTest, AFailedReReadWhenPollingRestartsClosesTheDevice)
