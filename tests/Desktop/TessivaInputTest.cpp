@@ -20,9 +20,11 @@
 #include "Toolkit/Parameter/ParameterId.h"
 #include "tests/Desktop/InputTest.h"
 #include "tests/emulator/UnitEmulator.h"
+#include "tests/emulator/UnitFault.h"
 #include "tests/emulator/UnitFrame.h"
 #include "tests/emulator/models/Kq350Unit.h"
 #include "tests/support/PortProfile.h"
+#include "tests/support/PortLink.h"
 
 #include <gtest/gtest.h>
 
@@ -366,6 +368,52 @@ TEST_F(TessivaInputTest, OnLineStatusListsShowThePolledValuesAndAClickWritesOnce
 
 namespace
 {
+// A unit whose line goes away and comes back under the same path: the
+// Communications Error dialog comes up, and Try To Reconnect (Enter, its
+// default button) keeps the device, now talking over the new line.
+TEST_F(TessivaInputTest, AVanishedAndReLinkedLineReconnects)
+{
+    const std::uint16_t unitAddress = 0x8280;
+    emulator.addUnit(unitAddress, Emulator::Kq350Unit::freshValues());
+    Emulator::UnitEmulator pluggedInAgain;
+    pluggedInAgain.addUnit(unitAddress, Emulator::Kq350Unit::freshValues());
+    PortLink link;
+    ASSERT_TRUE(link.pointAt(emulator.devicePath()));
+    profile.map(1, link.path());
+    make();
+    bool reconnected = false;
+    user.start([&](DesktopUser& aUser) {
+        ASSERT_TRUE(aUser.waitUntil([this]() { return dialogActive(); })) << "the Open Device dialog has no focus";
+        aUser.press(XK_End);
+        ASSERT_TRUE(aUser.waitUntil([this]() {
+            return dialog()->findDescendant(OpenDeviceDialog::deviceTypeComboId)->selection() == 2;
+        }));
+        aUser.press(XK_Return);
+        ASSERT_TRUE(aUser.waitUntil([this]() { return frameActive() && control(unitNameId) != nullptr; },
+                                    std::chrono::seconds(10)))
+            << "no KQ350 panel came up";
+
+        // Unplugged: the path goes, and the line hangs up at the unit's next answer.
+        link.remove();
+        emulator.injectFault(unitAddress, Emulator::UnitFault::hangUp());
+        const auto errorDialogActive = [this]() {
+            return dialogActive() && dialog()->templateId() == CTessivaDoc::communicationsErrorDialogId;
+        };
+        ASSERT_TRUE(aUser.waitUntil(errorDialogActive, std::chrono::seconds(10)))
+            << "no Communications Error dialog came up";
+        ASSERT_TRUE(link.pointAt(pluggedInAgain.devicePath()));
+        aUser.press(XK_Return);
+        reconnected = aUser.waitUntil(
+            [&]() { return frameActive() && control(unitNameId) != nullptr && !pluggedInAgain.log().empty(); },
+            std::chrono::seconds(10));
+        aUser.press(XK_F4, {XK_Alt_L});
+    });
+    ASSERT_TRUE(application->start({}));
+    EXPECT_EQ(0, application->run());
+    user.finish();
+    EXPECT_TRUE(reconnected) << "the device did not come back over the new line";
+}
+
 // F1 in the main window is Help Topics: without the help file, its message
 // box comes up with the focus, and Enter takes it away.
 TEST_F(TessivaInputTest, F1ShowsTheHelpTopics)

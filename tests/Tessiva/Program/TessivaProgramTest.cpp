@@ -1,5 +1,6 @@
 // The remote-control program as a whole, headless: a scripted user answers
 // its dialogs and drives the poll timer; the unit emulator is the unit on line.
+#include "tests/support/PortLink.h"
 #include "tests/support/PortProfile.h"
 
 #include "Platform/Framework/CommandIds.h"
@@ -32,7 +33,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cstdio>
 #include <cstdlib>
 #include <fstream>
 #include <functional>
@@ -41,8 +41,6 @@
 #include <string>
 #include <utility>
 #include <vector>
-
-#include <unistd.h>
 
 using Emulator::UnitEmulator;
 using Emulator::UnitFault;
@@ -462,16 +460,9 @@ TEST_F(TessivaProgramTest, ReconnectingKeepsTheDeviceAndPollingGoesOn)
 
 TEST_F(TessivaProgramTest, ReconnectingSucceedsOnceAVanishedLineIsBackUnderItsPath)
 {
-    // COM1 named by a link, as a profile names a plugged-in adapter.
-    TemporaryFolder folder;
-    const std::string link = folder.pathOf("COM1");
-    const auto pointLinkAt = [&link](const std::string& aTarget) {
-        const std::string next = link + ".next";
-        ASSERT_EQ(0, ::symlink(aTarget.c_str(), next.c_str()));
-        ASSERT_EQ(0, std::rename(next.c_str(), link.c_str()));
-    };
-    pointLinkAt(emulator.devicePath());
-    profile.map(1, link);
+    PortLink link;
+    ASSERT_TRUE(link.pointAt(emulator.devicePath()));
+    profile.map(1, link.path());
     emulator.addUnit(kq310Address, Emulator::Kq310Unit::freshValues());
     start(choose(kq310, false));
     ASSERT_EQ(1, tabs().itemCount());
@@ -479,13 +470,13 @@ TEST_F(TessivaProgramTest, ReconnectingSucceedsOnceAVanishedLineIsBackUnderItsPa
     pluggedInAgain.addUnit(kq310Address, Emulator::Kq310Unit::freshValues());
 
     // Unplugged: the path goes, and the line hangs up at the unit's next answer.
-    ASSERT_EQ(0, ::unlink(link.c_str()));
+    ASSERT_TRUE(link.remove());
     emulator.injectFault(kq310Address, UnitFault::hangUp());
     user.expectDialog(CTessivaDoc::communicationsErrorDialogId, [&](Window&) {
         user.click(Platform::DialogResult::ok); // Try To Reconnect, while still away
     });
     user.expectDialog(CTessivaDoc::communicationsErrorDialogId, [&](Window&) {
-        pointLinkAt(pluggedInAgain.devicePath());
+        EXPECT_TRUE(link.pointAt(pluggedInAgain.devicePath()));
         user.click(Platform::DialogResult::ok); // Try To Reconnect
     });
     testing::internal::CaptureStderr();
