@@ -6,6 +6,7 @@
 #include <cerrno>
 #include <cstring>
 #include <iostream>
+#include <optional>
 #include <thread>
 
 #include <fcntl.h>
@@ -40,6 +41,18 @@ speed_t standardRateCode(unsigned aBaudRate)
     case 115200: return B115200;
     default: return B0;
     }
+}
+
+// The character size and stop bits of aSettings; nothing for a framing that
+// a terminal cannot carry.
+std::optional<tcflag_t> framingFlags(const LineSettings& aSettings)
+{
+    const tcflag_t sizes[] = {CS5, CS6, CS7, CS8};
+    if (aSettings.dataBits < 5 || aSettings.dataBits > 8 || aSettings.stopBits < 1 || aSettings.stopBits > 2)
+    {
+        return std::nullopt;
+    }
+    return sizes[aSettings.dataBits - 5] | (aSettings.stopBits == 2 ? tcflag_t(CSTOPB) : tcflag_t(0));
 }
 
 // The kernel's own terminal settings with a free baud rate (not glibc's
@@ -121,9 +134,10 @@ bool SerialLine::loadSettings()
     return ::tcgetattr(myDescriptor, mySettings.get()) == 0 || fail("read settings", errno);
 }
 
-bool SerialLine::applySettings(unsigned aBaudRate)
+bool SerialLine::applySettings(const LineSettings& aSettings)
 {
-    if (myDescriptor < 0 || aBaudRate == 0)
+    const std::optional<tcflag_t> framing = framingFlags(aSettings);
+    if (myDescriptor < 0 || aSettings.baudRate == 0 || !framing)
     {
         return false;
     }
@@ -133,13 +147,13 @@ bool SerialLine::applySettings(unsigned aBaudRate)
     settings.c_oflag &= ~OPOST;
     settings.c_lflag &= ~(ECHO | ECHONL | ICANON | ISIG | IEXTEN);
     settings.c_cflag &= ~(CSIZE | PARENB | CSTOPB);
-    settings.c_cflag |= CS8 | CREAD | CLOCAL;
+    settings.c_cflag |= *framing | CREAD | CLOCAL;
     // With at least one byte due, a non-blocking read tells "nothing yet"
     // (EAGAIN) apart from a line that has hung up.
     settings.c_cc[VMIN] = 1;
     settings.c_cc[VTIME] = 0;
 
-    const speed_t code = standardRateCode(aBaudRate);
+    const speed_t code = standardRateCode(aSettings.baudRate);
     if (code != B0 && (::cfsetispeed(&settings, code) != 0 || ::cfsetospeed(&settings, code) != 0))
     {
         return false;
@@ -151,15 +165,15 @@ bool SerialLine::applySettings(unsigned aBaudRate)
     // tcsetattr succeeds when any of the changes took: check the ones we rely on.
     struct termios applied;
     if (::tcgetattr(myDescriptor, &applied) != 0 ||
-        (applied.c_cflag & (CSIZE | PARENB | CSTOPB)) != CS8 || (applied.c_lflag & (ICANON | ECHO)) != 0)
+        (applied.c_cflag & (CSIZE | PARENB | CSTOPB)) != *framing || (applied.c_lflag & (ICANON | ECHO)) != 0)
     {
         return false;
     }
-    if (code != B0 ? ::cfgetospeed(&applied) != code : !setArbitraryRate(aBaudRate))
+    if (code != B0 ? ::cfgetospeed(&applied) != code : !setArbitraryRate(aSettings.baudRate))
     {
         return false;
     }
-    myBaudRate = aBaudRate;
+    myLineSettings = aSettings;
     return true;
 }
 
@@ -301,8 +315,9 @@ std::size_t SerialLine::readWithin(unsigned char* aBuffer, std::size_t aCount, C
 
 SerialLine::Clock::duration SerialLine::wireTime(std::size_t aCount) const
 {
-    const unsigned rate = myBaudRate != 0 ? myBaudRate : 9600;
-    return std::chrono::microseconds(static_cast<long long>(aCount) * 10 * 1000000 / rate);
+    // Before any rate is set, allow for the slowest the programs offer.
+    const std::uint32_t rate = myLineSettings.baudRate != 0 ? myLineSettings.baudRate : offeredRates[0].baudRate;
+    return std::chrono::microseconds(static_cast<long long>(aCount) * myLineSettings.bitsPerByte() * 1000000 / rate);
 }
 
 bool SerialLine::write(const unsigned char* aBytes, std::size_t aCount)
@@ -333,7 +348,7 @@ bool SerialLine::reconnectIfGone()
     const std::string path = myPath;
     closeDescriptor();
     myGone = true;
-    if (open(path) && loadSettings() && (myBaudRate == 0 || applySettings(myBaudRate)))
+    if (open(path) && loadSettings() && (myLineSettings.baudRate == 0 || applySettings(myLineSettings)))
     {
         return true;
     }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "Platform/LineSettings.h"
+
 #include <chrono>
 #include <cstddef>
 #include <memory>
@@ -9,10 +11,10 @@ struct termios;
 
 namespace Platform
 {
-// One serial line, opened exclusively: raw bytes, 8 data bits, no parity,
-// one stop bit. The steps follow what the port layer above expects of a
-// communications port: open, read the line settings, apply them with a baud
-// rate, set the read time-out, read, write, close. Each step reports failure
+// One serial line, opened exclusively: raw bytes without parity, at the rate
+// and framing of its LineSettings. The steps follow what the port layer above
+// expects of a communications port: open, read the line settings, apply them
+// with ours, set the read time-out, read, write, close. Each step reports failure
 // by its result and leaves the message to the caller; the operating system's
 // reason is kept for diagnostics and written to standard error.
 //
@@ -39,11 +41,12 @@ public:
     // Reads the line's present settings; false when the device has none
     // (it is not a terminal).
     bool loadSettings();
-    // Applies the settings read by loadSettings, made raw, 8 data bits, no
-    // parity, one stop bit, at aBaudRate. Hardware flow control stays as the
-    // line had it. Rates without a standard code go through the arbitrary-rate
-    // interface; false when the line refuses the rate or the settings.
-    bool applySettings(unsigned aBaudRate);
+    // Applies the settings read by loadSettings, made raw, without parity,
+    // with the rate and framing of aSettings. Hardware flow control stays as
+    // the line had it. Rates without a standard code go through the
+    // arbitrary-rate interface; false when the line refuses the rate or the
+    // settings.
+    bool applySettings(const LineSettings& aSettings);
 
     // Also kept for the reopening while the device is gone.
     bool setReadTimeout(unsigned aMilliseconds);
@@ -99,7 +102,8 @@ private:
     // The device went away under the open line; the next write opens it again.
     bool myGone = false;
     unsigned myReadTimeout = 0;
-    unsigned myBaudRate = 0;
+    // As last applied; no rate before that.
+    LineSettings myLineSettings;
     std::unique_ptr<struct termios> mySettings;
     std::string myPath;
     std::string myLastError;

@@ -113,7 +113,7 @@ bool CTessivaDoc::createDevice(DeviceKey& aKey, DeviceSettings& aSettings, Offli
         else
         {
             Win32SerialPort& serialPort = port(key.port());
-            serialPort.open(key.port(), aSettings.baudRate());
+            serialPort.open(key.port(), aSettings.lineSettings());
             // A device that fails while it is built gives its port opening back itself.
             device = anOnline(&serialPort, static_cast<std::uint16_t>(key.address()));
         }
@@ -240,9 +240,9 @@ void CTessivaDoc::refreshDevice(const DeviceKey& aKey)
     forwardExchange(aKey, [](Device& device) { device.refresh(); });
 }
 
-bool CTessivaDoc::isPortOpen(std::uint32_t* aBaudRate, short aPortNumber)
+bool CTessivaDoc::isPortOpen(Platform::LineSettings* aSettings, short aPortNumber)
 {
-    return port(static_cast<std::uint32_t>(aPortNumber)).isOpen(aBaudRate);
+    return port(static_cast<std::uint32_t>(aPortNumber)).isOpen(aSettings);
 }
 
 void CTessivaDoc::closeDevice(const DeviceKey& aKey)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Platform/Framework/Document.h"
+#include "Platform/LineSettings.h"
 #include "Tessiva/DeviceKey.h"
 #include "Toolkit/Link/Win32SerialPort.h"
 #include "Toolkit/Parameter/ParameterId.h"
@@ -76,9 +77,9 @@ public:
     Device* findDevice(const DeviceKey& aKey) const;
     bool hasDevice(const DeviceKey& aKey) const;
     std::size_t deviceCount() const { return myDevices.size(); }
-    // Whether the port of that COM number is open, and when it is, its baud
-    // rate through aBaudRate (unless nullptr).
-    bool isPortOpen(std::uint32_t* aBaudRate, short aPortNumber);
+    // Whether the port of that COM number is open, and when it is, its line
+    // settings through aSettings (unless nullptr).
+    bool isPortOpen(Platform::LineSettings* aSettings, short aPortNumber);
     // Removes and deletes the device, then updates the views; never fails visibly.
     void closeDevice(const DeviceKey& aKey);
     // The Communications Error dialog: reconnecting re-reads the device (and

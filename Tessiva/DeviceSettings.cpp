@@ -8,11 +8,14 @@
 #include "Toolkit/Parameter/VornaException.h"
 
 #include <memory>
+#include <optional>
 #include <string>
 
 namespace
 {
 const char* const theSection = "Settings";
+// The fastest rate is the first choice.
+const int theLastRate = static_cast<int>(Platform::RateList::remoteControl().size()) - 1;
 
 struct Setting
 {
@@ -28,7 +31,7 @@ const Setting theSettings[] = {
     {&DeviceSettings::offLineId, "off line", 0, 1, 0},
     {&DeviceSettings::deviceTypeId, "device type", 0, 2, 2},
     {&DeviceSettings::portIndexId, "port number", 0, 9, 0},
-    {&DeviceSettings::baudRateId, "baud rate", 0, 2, 2},
+    {&DeviceSettings::baudRateId, "baud rate", 0, theLastRate, theLastRate},
     // 0x8280 to 0xFFFE as signed 16-bit numbers.
     {&DeviceSettings::deviceAddressId, "device address", -32128, -2, 0x8280},
 };
@@ -102,13 +105,17 @@ std::uint32_t DeviceSettings::portNumber()
 std::uint32_t DeviceSettings::baudRate()
 {
     const short index = valueOf(baudRateId);
-    switch (index)
+    const std::optional<Platform::LineSettings> line = Platform::RateList::remoteControl().at(index);
+    if (!line)
     {
-    case 0: return 9600;
-    case 1: return 19200;
-    case 2: return 38400;
-    default: throw VornaException("Unexpected baud rate: " + std::to_string(index));
+        throw VornaException("Unexpected baud rate: " + std::to_string(index));
     }
+    return line->baudRate;
+}
+
+Platform::LineSettings DeviceSettings::lineSettings()
+{
+    return Platform::LineSettings(baudRate());
 }
 
 std::uint16_t DeviceSettings::deviceAddress()

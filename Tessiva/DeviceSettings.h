@@ -1,5 +1,6 @@
 #pragma once
 
+#include "Platform/LineSettings.h"
 #include "Toolkit/Parameter/ParameterId.h"
 #include "Toolkit/Parameter/ParameterSet.h"
 
@@ -29,7 +30,11 @@ public:
     int deviceType();
     // The COM number; 0 off line.
     std::uint32_t portNumber();
+    // The offered rate at the chosen index; throws VornaException for an
+    // index beyond them.
     std::uint32_t baudRate();
+    // The line at that rate.
+    Platform::LineSettings lineSettings();
     std::uint16_t deviceAddress();
 
 private:

@@ -1,26 +1,28 @@
 #include "Tessiva/DeviceSettingsObserver.h"
 
 #include "Platform/Assertion.h"
+#include "Platform/LineSettings.h"
 #include "Tessiva/CTessivaDoc.h"
 #include "Tessiva/DeviceSettings.h"
 #include "Toolkit/Parameter/ControlParameter.h"
 #include "Toolkit/Parameter/VornaException.h"
 
+#include <optional>
+
 namespace
 {
 const int theKq310 = 0;
 const std::uint16_t theKq310Address = 0x9080;
-const int the38400Index = 2;
+const std::uint32_t theKq310Rate = 38400;
 
 short indexOfRate(std::uint32_t aBaudRate)
 {
-    switch (aBaudRate)
+    const std::optional<int> index = Platform::RateList::remoteControl().indexOf(aBaudRate);
+    if (!index)
     {
-    case 9600: return 0;
-    case 19200: return 1;
-    case 38400: return 2;
-    default: throw VornaException("A port is open at an unsupported baud rate.");
+        throw VornaException("A port is open at an unsupported baud rate.");
     }
+    return static_cast<short>(*index);
 }
 }
 
@@ -81,19 +83,19 @@ void DeviceSettingsObserver::recompute()
     else if (deviceType.value().toShort() == theKq310)
     {
         baudRate.setAvailable(false);
-        baudRate.setValue(ParameterValue(the38400Index));
+        baudRate.setValue(ParameterValue(indexOfRate(theKq310Rate)));
     }
     else
     {
-        std::uint32_t rate = 0;
-        if (!myDocument->isPortOpen(&rate, static_cast<short>(portIndex.value().toShort() + 1)))
+        Platform::LineSettings line;
+        if (!myDocument->isPortOpen(&line, static_cast<short>(portIndex.value().toShort() + 1)))
         {
             baudRate.setAvailable(true);
         }
         else
         {
             baudRate.setAvailable(false);
-            baudRate.setValue(ParameterValue(indexOfRate(rate)));
+            baudRate.setValue(ParameterValue(indexOfRate(line.baudRate)));
         }
     }
 }

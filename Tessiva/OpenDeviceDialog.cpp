@@ -2,6 +2,7 @@
 
 #include "Platform/Assertion.h"
 #include "Platform/Framework/Application.h"
+#include "Platform/LineSettings.h"
 #include "Platform/Window/Backend.h"
 #include "Platform/Window/DialogResult.h"
 #include "Platform/Window/DialogTemplate.h"
@@ -30,6 +31,7 @@ const int theLowestAddress = 0x8280;
 const int theHighestAddress = 0xFFFE;
 // COM1 to COM10.
 const int thePortCount = 10;
+const int theRateCount = static_cast<int>(Platform::RateList::remoteControl().size());
 
 // A refused value only puts the control back: the error goes no further.
 void guarded(const std::function<void()>& anAction)
@@ -92,7 +94,12 @@ void OpenDeviceDialog::addResources(Platform::Resources& aResources)
     aResources.addDialog(dialogTemplate());
     Platform::StringTable& strings = aResources.strings();
     strings.addRun(firstDeviceTypeString, {"KQ310", "KQ330", "KQ350"});
-    strings.addRun(firstBaudRateString, {"9600 baud", "19200 baud", "38400 baud"});
+    std::vector<std::string> rates;
+    for (int index = 0; index < theRateCount; ++index)
+    {
+        rates.push_back(Platform::rateLabel(Platform::RateList::remoteControl().at(index)->baudRate));
+    }
+    strings.addRun(firstBaudRateString, rates);
     std::vector<std::string> ports;
     for (int port = 1; port <= thePortCount; ++port)
     {
@@ -142,7 +149,7 @@ void OpenDeviceDialog::onInitDialog()
 
         const Platform::StringTable& strings = myResources.strings();
         myBaudRateObserver = std::make_unique<Win32ComboBoxObserver>(
-            &control(baudRateComboId), firstBaudRateString, firstBaudRateString + 2, strings);
+            &control(baudRateComboId), firstBaudRateString, firstBaudRateString + theRateCount - 1, strings);
         mySettings->attachControlObserver(DeviceSettings::baudRateId, myBaudRateObserver.get());
         myDeviceTypeObserver = std::make_unique<Win32ComboBoxObserver>(
             &control(deviceTypeComboId), firstDeviceTypeString, firstDeviceTypeString + 2, strings);

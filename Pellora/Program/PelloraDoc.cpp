@@ -55,7 +55,8 @@ void runScript(PelloraDoc& aDocument, Interpreter& anInterpreter, const std::str
 }
 }
 
-void PelloraDoc::startDownload(std::int16_t anAddress, std::uint32_t aPortNumber, std::uint32_t aBaudRate)
+void PelloraDoc::startDownload(std::int16_t anAddress, std::uint32_t aPortNumber,
+                               const Platform::LineSettings& aLineSettings)
 {
     PelloraView* view = dynamic_cast<PelloraView*>(firstView());
     VORNA_ASSERT(view != NULL);
@@ -64,7 +65,7 @@ void PelloraDoc::startDownload(std::int16_t anAddress, std::uint32_t aPortNumber
     {
         // The port is closed when the run ends, however it ends, before any
         // message is shown.
-        Win32SerialPort port(aPortNumber, aBaudRate);
+        Win32SerialPort port(aPortNumber, aLineSettings);
         SerialDevice device(&port);
         Interpreter interpreter(&view->userInterfaceFactory(), &device, static_cast<std::uint16_t>(anAddress),
                                 queryKeyword);

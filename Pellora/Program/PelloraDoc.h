@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Platform/Framework/Document.h"
+#include "Platform/LineSettings.h"
 
 #include <cstdint>
 #include <string>
@@ -18,12 +19,12 @@ public:
 
     bool onNewDocument() override;
 
-    // Runs the script against the unit at anAddress on "COM<aPortNumber>" at
-    // aBaudRate, through the first view's windows. Every failure (the port,
+    // Runs the script against the unit at anAddress on "COM<aPortNumber>" set
+    // to aLineSettings, through the first view's windows. Every failure (the port,
     // the unit, the download, the script) is shown in a message box after
     // the status has been reset; Stop and the program's closing end the run
     // quietly.
-    void startDownload(std::int16_t anAddress, std::uint32_t aPortNumber, std::uint32_t aBaudRate);
+    void startDownload(std::int16_t anAddress, std::uint32_t aPortNumber, const Platform::LineSettings& aLineSettings);
 
     // Idle again: no messages, no file, no progress; the views are told.
     void resetStatus();

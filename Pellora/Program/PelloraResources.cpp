@@ -32,6 +32,9 @@ using Platform::WindowKind;
 using Platform::WindowStyle;
 
 const int staticId = -1;
+// The rate labels line up as five-digit numbers, one row apart.
+const std::size_t theRateDigits = 5;
+const int theRadioStep = 13;
 
 WindowStyle groupStart()
 {
@@ -95,12 +98,15 @@ Platform::DialogTemplate formTemplate()
         .add(WindowKind::RadioButton, 1004, "COM2", 15, 32, 50, 10)
         .add(WindowKind::RadioButton, 1005, "COM3", 15, 45, 50, 10)
         .add(WindowKind::RadioButton, 1006, "COM4", 15, 58, 50, 10)
-        .add(WindowKind::GroupBox, staticId, "Baud Rate", 85, 7, 70, 68)
-        .add(WindowKind::RadioButton, 1007, "9600   baud", 93, 19, 55, 10, groupStart())
-        .add(WindowKind::RadioButton, 1008, "14400 baud", 93, 32, 55, 10)
-        .add(WindowKind::RadioButton, 1009, "19200 baud", 93, 45, 55, 10)
-        .add(WindowKind::RadioButton, 1010, "38400 baud", 93, 58, 55, 10)
-        .add(WindowKind::GroupBox, staticId, "Device Address", 163, 7, 80, 35)
+        .add(WindowKind::GroupBox, staticId, "Baud Rate", 85, 7, 70, 68);
+    const Platform::RateList rates = Platform::RateList::download();
+    for (int index = 0; index < PelloraResources::baudRateCount; ++index)
+    {
+        form.add(WindowKind::RadioButton, PelloraResources::firstBaudRate + index,
+                 Platform::rateLabel(rates.at(index)->baudRate, theRateDigits), 93, 19 + theRadioStep * index, 55, 10,
+                 index == 0 ? groupStart() : WindowStyle());
+    }
+    form.add(WindowKind::GroupBox, staticId, "Device Address", 163, 7, 80, 35)
         .add(WindowKind::Edit, 1018, "", 171, 20, 50, 13, groupStart())
         .add(WindowKind::UpDown, 1019, "", 221, 20, 10, 13, buddy)
         .add(WindowKind::GroupBox, 1012, "Current File", 7, 80, 236, 35)

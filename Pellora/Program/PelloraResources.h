@@ -1,5 +1,7 @@
 #pragma once
 
+#include "Platform/LineSettings.h"
+
 #include "Platform/Window/Resources.h"
 
 // Pellora's resources: the document template's string, the menu, tool bar
@@ -21,12 +23,12 @@ public:
     static constexpr int progressBar = 1000;
     static constexpr int messages = 1001;
     static constexpr int firstPort = 1003;  // "COM1" .. "COM4": 1003 .. 1006
-    static constexpr int firstBaudRate = 1007; // 9600, 14400, 19200, 38400: 1007 .. 1010
+    static constexpr int firstBaudRate = 1007; // one per offered rate, slowest first: 1007 ..
     static constexpr int currentFile = 1012;
     static constexpr int addressEdit = 1018;
     static constexpr int addressSpin = 1019;
     static constexpr int portCount = 4;
-    static constexpr int baudRateCount = 4;
+    static constexpr int baudRateCount = static_cast<int>(Platform::RateList::download().size());
 
     // The About box's version text.
     static constexpr int aboutVersion = 1020;

@@ -13,6 +13,7 @@
 #include "Platform/Framework/MainFrame.h"
 #include "Platform/Framework/MessageBox.h"
 #include "Platform/Framework/RecentFileList.h"
+#include "Platform/LineSettings.h"
 #include "Platform/Window/Backend.h"
 #include "Platform/Window/Window.h"
 #include "Tessiva/Controls/Win32EditObserver.h"
@@ -179,7 +180,8 @@ void PelloraView::onStart()
     myRunning = 1;
     enableControls(false);
     pelloraDocument().startDownload(myAddressParameter.value().toShort(),
-                                    static_cast<std::uint32_t>(myPortIndex + 1), baudRate(myBaudIndex));
+                                    static_cast<std::uint32_t>(myPortIndex + 1),
+                                    Platform::LineSettings(baudRate(myBaudIndex)));
 }
 
 void PelloraView::onStop()
@@ -218,17 +220,8 @@ std::uint16_t PelloraView::address() const
 
 std::uint32_t PelloraView::baudRate(int aBaudIndex)
 {
-    switch (aBaudIndex)
-    {
-    case 1:
-        return 14400;
-    case 2:
-        return 19200;
-    case 3:
-        return 38400;
-    default:
-        return 9600;
-    }
+    const Platform::RateList rates = Platform::RateList::download();
+    return rates.at(aBaudIndex).value_or(*rates.at(0)).baudRate;
 }
 
 UserInterface::CancelCheckerImplementation* PelloraView::newCancelChecker()

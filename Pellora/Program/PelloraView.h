@@ -57,7 +57,7 @@ public:
     unsigned char running() const { return myRunning; }
     const ControlParameter& addressParameter() const { return myAddressParameter; }
 
-    // 9600 for every index but 1 (14400), 2 (19200) and 3 (38400).
+    // The offered rate at aBaudIndex; the slowest for an index beyond them.
     static std::uint32_t baudRate(int aBaudIndex);
 
 private:

@@ -1,28 +1,13 @@
 #include "Toolkit/Link/Win32SerialPort.h"
 
-#include "Platform/SerialLine.h"
 #include "Toolkit/Parameter/VornaException.h"
 
 #include <cstddef>
 #include <string>
 
-Win32SerialPort::Win32SerialPort(std::uint32_t aPortNumber, std::uint32_t aBaudRate)
+Win32SerialPort::Win32SerialPort(std::uint32_t aPortNumber, const Platform::LineSettings& aSettings)
 {
-    open(aPortNumber, aBaudRate);
-}
-
-Win32SerialPort::Win32SerialPort(const Win32SerialPort& anOther)
-    : SerialDeviceImplementation(), myBaudRate(anOther.myBaudRate), myOpenCount(anOther.myOpenCount),
-      myHandle(anOther.myHandle)
-{
-}
-
-Win32SerialPort& Win32SerialPort::operator=(const Win32SerialPort& anOther)
-{
-    myBaudRate = anOther.myBaudRate;
-    myOpenCount = anOther.myOpenCount;
-    myHandle = anOther.myHandle;
-    return *this;
+    open(aPortNumber, aSettings);
 }
 
 Win32SerialPort::~Win32SerialPort()
@@ -31,26 +16,26 @@ Win32SerialPort::~Win32SerialPort()
     close();
 }
 
-void Win32SerialPort::open(std::uint32_t aPortNumber, std::uint32_t aBaudRate)
+void Win32SerialPort::open(std::uint32_t aPortNumber, const Platform::LineSettings& aSettings)
 {
     if (myOpenCount > 0)
     {
-        if (aBaudRate != myBaudRate)
+        if (aSettings != myLineSettings)
         {
             throw VornaException("Tried to re-open a port at a different baud rate.");
         }
         ++myOpenCount;
         return;
     }
-    myBaudRate = aBaudRate;
+    myLineSettings = aSettings;
     const std::string name = "COM" + std::to_string(aPortNumber);
-    std::shared_ptr<Platform::SerialLine> line = std::make_shared<Platform::SerialLine>();
+    auto line = std::make_unique<Platform::SerialLine>();
     if (!line->open(Platform::SerialLine::devicePath(aPortNumber)))
     {
         myHandle.reset();
         throw VornaException("Error opening " + name);
     }
-    myHandle = line;
+    myHandle = std::move(line);
     try
     {
         configure();
@@ -71,7 +56,7 @@ void Win32SerialPort::configure()
     {
         throw VornaException("error getting the serial port state");
     }
-    if (!myHandle->applySettings(myBaudRate))
+    if (!myHandle->applySettings(myLineSettings))
     {
         throw VornaException("Error setting the serial port state.");
     }
@@ -92,14 +77,14 @@ void Win32SerialPort::close()
 void Win32SerialPort::release()
 {
     myHandle.reset();
-    myBaudRate = 0;
+    myLineSettings = Platform::LineSettings();
 }
 
-bool Win32SerialPort::isOpen(std::uint32_t* aBaudRate) const
+bool Win32SerialPort::isOpen(Platform::LineSettings* aSettings) const
 {
-    if (aBaudRate != nullptr)
+    if (aSettings != nullptr)
     {
-        *aBaudRate = myBaudRate;
+        *aSettings = myLineSettings;
     }
     return myOpenCount > 0;
 }

@@ -1,40 +1,36 @@
 #pragma once
 
+#include "Platform/LineSettings.h"
+#include "Platform/SerialLine.h"
 #include "Toolkit/Link/SerialDeviceImplementation.h"
 
 #include <cstdint>
 #include <memory>
 
-namespace Platform
-{
-class SerialLine;
-}
-
 // One COM port, shared by every device on its line: each user opens it once
 // and closes it once; the line is released when the last one closes.
 //
-// Copies share the line they were made from and each holds it until it is
-// closed or destroyed, so no copy ever releases the line twice or under
-// another copy's feet.
+// A port cannot be copied: the users share the one object, and with it its
+// open count.
 class Win32SerialPort : public SerialDeviceImplementation
 {
 public:
     Win32SerialPort() = default;
     // Opens the port at once (throws as open does).
-    Win32SerialPort(std::uint32_t aPortNumber, std::uint32_t aBaudRate);
-    Win32SerialPort(const Win32SerialPort& anOther);
-    Win32SerialPort& operator=(const Win32SerialPort& anOther);
+    Win32SerialPort(std::uint32_t aPortNumber, const Platform::LineSettings& aSettings);
+    Win32SerialPort(const Win32SerialPort&) = delete;
+    Win32SerialPort& operator=(const Win32SerialPort&) = delete;
     // Releases the line whatever the open count.
     virtual ~Win32SerialPort();
 
-    // Opens "COMn" at aBaudRate, or counts one more user when it is already
-    // open at that rate. Throws VornaException.
-    void open(std::uint32_t aPortNumber, std::uint32_t aBaudRate);
+    // Opens "COMn" set to aSettings, or counts one more user when it is
+    // already open with those settings. Throws VornaException.
+    void open(std::uint32_t aPortNumber, const Platform::LineSettings& aSettings);
     // Gives one opening back.
     void close();
-    // Stores the baud rate field through aBaudRate when it is not nullptr (0 when
-    // closed, or the rate of the last failed open); true while opened.
-    bool isOpen(std::uint32_t* aBaudRate) const;
+    // Stores the line's settings through aSettings when it is not nullptr (no
+    // rate when closed, or those of the last failed open); true while opened.
+    bool isOpen(Platform::LineSettings* aSettings) const;
 
     void setTimeouts(std::uint32_t aMilliseconds) override;
     void write(const unsigned char* aBytes, std::uint32_t aCount) override;
@@ -45,7 +41,7 @@ private:
     void configure();
     void release();
 
-    std::uint32_t myBaudRate = 0;
+    Platform::LineSettings myLineSettings;
     std::uint32_t myOpenCount = 0;
-    std::shared_ptr<Platform::SerialLine> myHandle;
+    std::unique_ptr<Platform::SerialLine> myHandle;
 };

@@ -5,6 +5,7 @@
 // all. Prints its figures and asserts nothing.
 
 #include "Models/Unit/Kq350OnlineDevice.h"
+#include "Platform/LineSettings.h"
 #include "Platform/Framework/CommandIds.h"
 #include "Tessiva/Program/CMainFrame.h"
 #include "Platform/Window/DialogResult.h"
@@ -95,7 +96,7 @@ void print(const char* aCase, const Cost& aCost, const std::pair<double, double>
 void measureModelAlone(int aPipe)
 {
     Win32SerialPort serial;
-    serial.open(port, baudRate);
+    serial.open(port, Platform::LineSettings(baudRate));
     Kq350OnlineDevice device(&serial, address);
     const double cpuBefore = threadSeconds();
     const Clock::time_point start = Clock::now();

@@ -3,6 +3,7 @@
 // time the bytes need on the wire. It reports; it asserts nothing.
 
 #include "Pellora/Engine/Interpreter.h"
+#include "Platform/LineSettings.h"
 #include "Platform/ProfileStore.h"
 #include "Platform/SerialLine.h"
 #include "Toolkit/Link/SerialDevice.h"
@@ -116,7 +117,7 @@ int main()
         // The program's own port: COM1 mapped to the emulator's line.
         Platform::SerialLine::setProgramName("Pellora");
         Platform::ProfileStore("Pellora").writeString("Ports", "COM1", emulator.devicePath());
-        Win32SerialPort port(1, baudRate);
+        Win32SerialPort port(1, Platform::LineSettings(baudRate));
         SerialDevice device(&port);
         UnattendedOperator nobody;
         Interpreter interpreter(&nobody, &device, address);

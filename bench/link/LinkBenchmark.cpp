@@ -3,6 +3,7 @@
 // need on a real line. Prints its figures and asserts nothing.
 
 #include "Platform/ProfileStore.h"
+#include "Platform/LineSettings.h"
 #include "Platform/SerialLine.h"
 #include "Toolkit/Link/SerialDevice.h"
 #include "Toolkit/Link/SmpteProtocol.h"
@@ -91,7 +92,7 @@ void run(unsigned aBaudRate)
     Platform::ProfileStore(Platform::SerialLine::programName()).writeString("Ports", "COM" + std::to_string(port),
                                                                             emulator.devicePath());
 
-    Win32SerialPort serialPort(port, aBaudRate != 0 ? aBaudRate : 38400);
+    Win32SerialPort serialPort(port, Platform::LineSettings(aBaudRate != 0 ? aBaudRate : 38400));
     SerialDevice device(&serialPort);
     SmpteProtocol serial(address, &device);
     Protocol protocol(&serial);

@@ -1,4 +1,5 @@
 #include "tests/support/PortProfile.h"
+#include "Platform/LineSettings.h"
 
 #include "Models/Kq310OnlineDevice.h"
 #include "Models/ParameterTable.h"
@@ -62,7 +63,7 @@ protected:
     void SetUp() override
     {
         myProfile.map(thePort, myEmulator.devicePath());
-        myPort.open(thePort, 38400);
+        myPort.open(thePort, Platform::LineSettings(38400));
     }
 
     void TearDown() override { Platform::WaitCursor::setHook(Platform::WaitCursor::Hook()); }
@@ -119,7 +120,7 @@ protected:
 TEST_F(Kq310OnlineDeviceTest, OpensPollsAndWrites)
 {
     myEmulator.addUnit(theAddress, Kq310Unit::freshValues());
-    myPort.open(thePort, 38400); // the device's own opening
+    myPort.open(thePort, Platform::LineSettings(38400)); // the device's own opening
     {
         Kq310OnlineDevice device(&myPort, theAddress);
         EXPECT_EQ(7, control(device, 'B', 3).value().toShort());
@@ -166,7 +167,7 @@ TEST_F(Kq310OnlineDeviceTest, OpensPollsAndWrites)
 TEST_F(Kq310OnlineDeviceTest, RefreshRereadsTheUnitsControls)
 {
     myEmulator.addUnit(theAddress, Kq310Unit::freshValues());
-    myPort.open(thePort, 38400);
+    myPort.open(thePort, Platform::LineSettings(38400));
     {
         Kq310OnlineDevice device(&myPort, theAddress);
         myEmulator.setValue(theAddress, 'B', 26, UnitEmulator::integer(3));
@@ -178,7 +179,7 @@ TEST_F(Kq310OnlineDeviceTest, RefreshRereadsTheUnitsControls)
 
 TEST_F(Kq310OnlineDeviceTest, SilentUnitFailsTheOpening)
 {
-    myPort.open(thePort, 38400);
+    myPort.open(thePort, Platform::LineSettings(38400));
     try
     {
         Kq310OnlineDevice device(&myPort, theAddress);
@@ -196,7 +197,7 @@ TEST_F(Kq310OnlineDeviceTest, SilentUnitFailsTheOpening)
 TEST_F(Kq310OnlineDeviceTest, ForeignErrorFailsTheOpeningLikeAnyOther)
 {
     myEmulator.addUnit(theAddress, Kq310Unit::freshValues());
-    myPort.open(thePort, 38400);
+    myPort.open(thePort, Platform::LineSettings(38400));
     {
         Kq310OnlineDevice device(&myPort, theAddress);
     }
@@ -209,7 +210,7 @@ TEST_F(Kq310OnlineDeviceTest, ForeignErrorFailsTheOpeningLikeAnyOther)
     {
         myPort.reads = 0;
         myPort.failingRead = failing;
-        myPort.open(thePort, 38400);
+        myPort.open(thePort, Platform::LineSettings(38400));
         try
         {
             Kq310OnlineDevice device(&myPort, theAddress);
@@ -231,9 +232,9 @@ TEST_F(Kq310OnlineDeviceTest, TwoDevicesShareOnePort)
     const std::uint16_t other = theAddress + 2;
     myEmulator.addUnit(theAddress, Kq310Unit::freshValues());
     myEmulator.addUnit(other, Kq310Unit::freshValues(false));
-    myPort.open(thePort, 38400);
+    myPort.open(thePort, Platform::LineSettings(38400));
     auto first = std::make_unique<Kq310OnlineDevice>(&myPort, theAddress);
-    myPort.open(thePort, 38400);
+    myPort.open(thePort, Platform::LineSettings(38400));
     auto second = std::make_unique<Kq310OnlineDevice>(&myPort, other);
     first.reset();
     ASSERT_TRUE(myPort.isOpen(nullptr));
@@ -278,7 +279,7 @@ TEST_F(Kq310OnlineDeviceTest, BadAnswersFailTheOpeningWithTheirMessages)
         }
         address = static_cast<std::uint16_t>(address + 2);
         myEmulator.addUnit(address, values);
-        myPort.open(thePort, 38400);
+        myPort.open(thePort, Platform::LineSettings(38400));
         try
         {
             Kq310OnlineDevice device(&myPort, address);
@@ -288,9 +289,9 @@ TEST_F(Kq310OnlineDeviceTest, BadAnswersFailTheOpeningWithTheirMessages)
         {
             EXPECT_STREQ(each.message, anError.what());
         }
-        uint32_t rate = 0;
-        EXPECT_TRUE(myPort.isOpen(&rate)) << "only the device's opening is given back";
-        EXPECT_EQ(38400u, rate);
+        Platform::LineSettings line;
+        EXPECT_TRUE(myPort.isOpen(&line)) << "only the device's opening is given back";
+        EXPECT_EQ(38400u, line.baudRate);
     }
     expectOpeningGivenBack();
 }

@@ -6,7 +6,7 @@
 
 PtySerialLine::PtySerialLine(const std::string& aDevicePath, unsigned aBaudRate)
 {
-    if (!myLine.open(aDevicePath) || !myLine.loadSettings() || !myLine.applySettings(aBaudRate))
+    if (!myLine.open(aDevicePath) || !myLine.loadSettings() || !myLine.applySettings(Platform::LineSettings(aBaudRate)))
     {
         throw std::runtime_error("cannot open " + aDevicePath);
     }

@@ -2,13 +2,12 @@
 
 #include "Platform/ProfileStore.h"
 #include "tests/support/PortProfile.h"
-#include "tests/support/TemporaryFolder.h"
+#include "tests/support/PortLink.h"
 
 #include <gtest/gtest.h>
 
 #include <atomic>
 #include <chrono>
-#include <cstdio>
 #include <cstdlib>
 #include <string>
 #include <thread>
@@ -25,6 +24,7 @@
 
 namespace
 {
+using Platform::LineSettings;
 using Platform::SerialLine;
 typedef std::chrono::steady_clock Clock;
 
@@ -93,7 +93,7 @@ protected:
         ASSERT_FALSE(myTerminal.slavePath().empty());
         ASSERT_TRUE(myLine.open(myTerminal.slavePath()));
         ASSERT_TRUE(myLine.loadSettings());
-        ASSERT_TRUE(myLine.applySettings(38400));
+        ASSERT_TRUE(myLine.applySettings(LineSettings(38400)));
     }
 
     std::string readString(std::size_t aCount)
@@ -139,7 +139,7 @@ TEST_P(SerialLineRateTest, SetsTheRateRawEightDataBitsNoParityOneStopBit)
     SerialLine line;
     ASSERT_TRUE(line.open(terminal.slavePath()));
     ASSERT_TRUE(line.loadSettings());
-    ASSERT_TRUE(line.applySettings(GetParam()));
+    ASSERT_TRUE(line.applySettings(LineSettings(GetParam())));
 
     // On a pseudo-terminal the master side reads the slave's settings.
     struct termios applied;
@@ -155,6 +155,21 @@ TEST_P(SerialLineRateTest, SetsTheRateRawEightDataBitsNoParityOneStopBit)
 
 INSTANTIATE_TEST_SUITE_P(Rates, SerialLineRateTest, ::testing::Values(9600u, 14400u, 19200u, 38400u));
 
+TEST(SerialLineOpenTest, RefusesAFramingATerminalCannotCarry)
+{
+    PseudoTerminal terminal;
+    SerialLine line;
+    ASSERT_TRUE(line.open(terminal.slavePath()));
+    ASSERT_TRUE(line.loadSettings());
+    LineSettings nineBits(9600);
+    nineBits.dataBits = 9;
+    LineSettings threeStopBits(9600);
+    threeStopBits.stopBits = 3;
+    EXPECT_FALSE(line.applySettings(nineBits));
+    EXPECT_FALSE(line.applySettings(threeStopBits));
+    EXPECT_TRUE(line.applySettings(LineSettings(9600)));
+}
+
 TEST(SerialLineOpenTest, RefusesMissingDevicesAndDevicesWithoutLineSettings)
 {
     SerialLine line;
@@ -163,7 +178,7 @@ TEST(SerialLineOpenTest, RefusesMissingDevicesAndDevicesWithoutLineSettings)
     EXPECT_FALSE(line.isOpen());
     ASSERT_TRUE(line.open("/dev/null"));
     EXPECT_FALSE(line.loadSettings());
-    EXPECT_FALSE(line.applySettings(9600));
+    EXPECT_FALSE(line.applySettings(LineSettings(9600)));
 }
 
 TEST(SerialLineOpenTest, KeepsTheSystemsReasonForAFailedStepAndWritesItToStandardError)
@@ -253,7 +268,7 @@ TEST_F(SerialLineTest, ReadWaitsForTheWholeCountAcrossPieces)
 
 TEST_F(SerialLineTest, FrameAtALowRateIsGatheredWholeOrCutAtTheTimeout)
 {
-    ASSERT_TRUE(myLine.applySettings(9600));
+    ASSERT_TRUE(myLine.applySettings(LineSettings(9600)));
     ASSERT_TRUE(myLine.setReadTimeout(2000));
     myTerminal.send("\x02\x10");
     std::thread later([this] {
@@ -271,7 +286,7 @@ TEST_F(SerialLineTest, FrameAtALowRateIsGatheredWholeOrCutAtTheTimeout)
 TEST_F(SerialLineTest, BlockReadAllowsTheBytesTheirTimeOnTheWireOnTopOfTheTimeout)
 {
     // 240 bytes take 250 ms at 9600 baud, longer than the read time-out.
-    ASSERT_TRUE(myLine.applySettings(9600));
+    ASSERT_TRUE(myLine.applySettings(LineSettings(9600)));
     ASSERT_TRUE(myLine.setReadTimeout(200));
     const std::string block(240, '\x55');
     // Sends the block as the wire delivers it: ten bytes every 10.4 ms.
@@ -430,23 +445,19 @@ class SerialLineRelinkTest : public ::testing::Test
 protected:
     void SetUp() override
     {
-        myLink = myFolder.pathOf("port");
         relink(myFirst);
-        ASSERT_TRUE(myLine.open(myLink));
+        ASSERT_TRUE(myLine.open(myLink.path()));
         ASSERT_TRUE(myLine.loadSettings());
-        ASSERT_TRUE(myLine.applySettings(9600));
+        ASSERT_TRUE(myLine.applySettings(LineSettings(9600)));
         ASSERT_TRUE(myLine.setReadTimeout(50));
         ASSERT_TRUE(writeString("\xFB\x82\x81"));
         ASSERT_EQ("\xFB\x82\x81", myFirst.receive(3, 1000));
     }
 
-    // Points the link at aTerminal in one step, as a rename does.
     void relink(const PseudoTerminal& aTerminal)
     {
         ASSERT_FALSE(aTerminal.slavePath().empty());
-        const std::string next = myLink + ".next";
-        ASSERT_EQ(0, ::symlink(aTerminal.slavePath().c_str(), next.c_str()));
-        ASSERT_EQ(0, std::rename(next.c_str(), myLink.c_str()));
+        ASSERT_TRUE(myLink.pointAt(aTerminal.slavePath()));
     }
 
     bool writeString(const std::string& aBytes)
@@ -461,8 +472,7 @@ protected:
         return std::string(buffer.begin(), buffer.begin() + static_cast<std::ptrdiff_t>(count));
     }
 
-    TemporaryFolder myFolder;
-    std::string myLink;
+    PortLink myLink;
     PseudoTerminal myFirst;
     PseudoTerminal mySecond;
     SerialLine myLine;
@@ -472,7 +482,7 @@ TEST_F(SerialLineRelinkTest, AVanishedDeviceIsOpenedAgainFromItsPathOnceItIsBack
 {
     // Unplugged: the path goes (so that no other terminal that gets the old
     // number can be taken for it), then the device.
-    ASSERT_EQ(0, ::unlink(myLink.c_str()));
+    ASSERT_TRUE(myLink.remove());
     myFirst.hangUp();
     EXPECT_EQ("", readString(1));
     // Gone, and the path names nothing yet: the write fails.

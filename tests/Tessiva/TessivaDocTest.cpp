@@ -117,7 +117,10 @@ protected:
         return key;
     }
 
-    bool portOpen(short aPort, std::uint32_t* aBaudRate = nullptr) { return myDocument.isPortOpen(aBaudRate, aPort); }
+    bool portOpen(short aPort, Platform::LineSettings* aSettings = nullptr)
+    {
+        return myDocument.isPortOpen(aSettings, aPort);
+    }
 
     PortProfile myProfile;
     UnitEmulator myEmulator;
@@ -160,9 +163,9 @@ TEST_F(TessivaDocTest, OpensEachModelOnLineAtItsKey)
     EXPECT_EQ(DeviceKey(thePort, 0x8282), openOnLine(Kq350, thePort, 2, 0x8282));
     ASSERT_EQ(3u, myDocument.deviceCount());
 
-    std::uint32_t rate = 0;
-    EXPECT_TRUE(portOpen(thePort, &rate));
-    EXPECT_EQ(38400u, rate);
+    Platform::LineSettings line;
+    EXPECT_TRUE(portOpen(thePort, &line));
+    EXPECT_EQ(38400u, line.baudRate);
     // Each device reaches its own unit.
     myDocument.pollDevice(DeviceKey(thePort, 0x8282));
     myDocument.refreshDevice(DeviceKey(thePort, theKq310Address));
@@ -194,9 +197,9 @@ TEST_F(TessivaDocTest, DevicesOnOnePortShareItUntilTheLastCloses)
     const DeviceKey second = openOnLine(Kq330, thePort, 1, 0x8282);
 
     myDocument.closeDevice(first);
-    std::uint32_t rate = 0;
-    EXPECT_TRUE(portOpen(thePort, &rate));
-    EXPECT_EQ(19200u, rate);
+    Platform::LineSettings line;
+    EXPECT_TRUE(portOpen(thePort, &line));
+    EXPECT_EQ(19200u, line.baudRate);
     myDocument.pollDevice(second);
 
     myDocument.closeDevice(second);
@@ -387,9 +390,9 @@ TEST_P(PacedOpeningTest, AFreshUnitOpensAtEachOfferedRate)
     myEmulator.setBaudRate(given.baudRate);
     const DeviceKey key = openOnLine(given.model, thePort, given.baudIndex);
     EXPECT_EQ(DeviceKey(thePort, theUnitAddress), key);
-    std::uint32_t baudRate = 0;
-    EXPECT_TRUE(portOpen(thePort, &baudRate));
-    EXPECT_EQ(given.baudRate, baudRate);
+    Platform::LineSettings line;
+    EXPECT_TRUE(portOpen(thePort, &line));
+    EXPECT_EQ(given.baudRate, line.baudRate);
     EXPECT_NE(nullptr, myDocument.findDevice(key));
 }
 

@@ -1,6 +1,7 @@
 // KQ330 and KQ350 devices on a serial line, against the unit emulator.
 
 #include "UnitFixtures.h"
+#include "Platform/LineSettings.h"
 
 #include "Models/Unit/Kq330OnlineDevice.h"
 #include "Models/Unit/Kq350OnlineDevice.h"
@@ -33,7 +34,7 @@ protected:
     void SetUp() override
     {
         myProfile.map(thePort, myEmulator.devicePath());
-        myPort.open(thePort, 38400);
+        myPort.open(thePort, Platform::LineSettings(38400));
     }
 
     const UnitModel& model() const { return *GetParam(); }
@@ -44,7 +45,7 @@ protected:
     // Opens the device, taking one more opening of the port for it.
     std::unique_ptr<UnitOnlineDevice> open(std::uint16_t anAddress = theAddress)
     {
-        myPort.open(thePort, 38400);
+        myPort.open(thePort, Platform::LineSettings(38400));
         if (isKq350())
         {
             return std::make_unique<Kq350OnlineDevice>(&myPort, anAddress);
@@ -73,7 +74,7 @@ protected:
         EXPECT_TRUE(myPort.isOpen(nullptr));
         myPort.close();
         EXPECT_FALSE(myPort.isOpen(nullptr)) << "the device kept an opening";
-        myPort.open(thePort, 38400);
+        myPort.open(thePort, Platform::LineSettings(38400));
     }
 
     static ControlParameter& control(UnitOnlineDevice& aDevice, int aGroup, int anIndex)
@@ -282,7 +283,7 @@ TEST(UnitSilentLineTest, SilentUnitIsNotOpened)
     UnitEmulator emulator;
     profile.map(thePort, emulator.devicePath());
     Win32SerialPort port;
-    port.open(thePort, 38400);
+    port.open(thePort, Platform::LineSettings(38400));
     try
     {
         Kq350OnlineDevice device(&port, theAddress);

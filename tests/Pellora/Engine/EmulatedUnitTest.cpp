@@ -1,4 +1,5 @@
 #include "Pellora/Engine/CancelException.h"
+#include "Platform/LineSettings.h"
 #include "Pellora/Engine/Interpreter.h"
 #include "Pellora/Engine/InterpreterError.h"
 #include "Platform/SerialLine.h"
@@ -275,7 +276,7 @@ TEST_F(ProgramPort, RunsAWholeDownload)
     myPort.reset();
     const std::vector<std::string> lines = recordLines("F", 5);
     const std::string file = myFolder.write("f.s19", fileText(lines));
-    Win32SerialPort port(3, 38400);
+    Win32SerialPort port(3, Platform::LineSettings(38400));
     SerialDevice device(&port);
     Interpreter interpreter(&myOperator, &device, address);
     EXPECT_TRUE(interpreter.runScript(

@@ -1,4 +1,5 @@
 #include "Toolkit/Link/Kq310SmpteProtocol.h"
+#include "Platform/LineSettings.h"
 #include "Toolkit/Link/RetryProtocolDecorator.h"
 #include "Toolkit/Link/SerialDevice.h"
 #include "Toolkit/Link/SmpteProtocol.h"
@@ -58,7 +59,7 @@ protected:
         }
         myEmulator.addUnit(address, values);
         myProfile.map(port, myEmulator.devicePath());
-        myPort.open(port, 38400);
+        myPort.open(port, Platform::LineSettings(38400));
         myDevice = std::make_unique<SerialDevice>(&myPort);
         mySerial = std::make_unique<SmpteProtocol>(address, myDevice.get());
         myProtocol = std::make_unique<Protocol>(mySerial.get());
@@ -247,8 +248,9 @@ TEST_F(EmulatorExchangeTest, UnitsAtSeveralAddressesShareOneLine)
 TEST_F(EmulatorExchangeTest, PortIsSharedByCount)
 {
     // A second device on the same port counts one more opening of its line.
-    myPort.open(port, 38400);
-    EXPECT_EQ("Tried to re-open a port at a different baud rate.", failure([this] { myPort.open(port, 9600); }));
+    myPort.open(port, Platform::LineSettings(38400));
+    EXPECT_EQ("Tried to re-open a port at a different baud rate.",
+              failure([this] { myPort.open(port, Platform::LineSettings(9600)); }));
     myPort.close();
     EXPECT_TRUE(myPort.isOpen(nullptr));
     EXPECT_EQ(ParameterValue(300), myProtocol->getValue(ParameterId('B', 4)));

@@ -1,4 +1,5 @@
 #include "Toolkit/Link/Win32SerialPort.h"
+#include "Platform/LineSettings.h"
 #include "Toolkit/Parameter/VornaException.h"
 
 #include "FakeSerialDevice.h"
@@ -7,7 +8,7 @@
 
 #include <gtest/gtest.h>
 
-#include <memory>
+#include <type_traits>
 #include <string>
 
 namespace
@@ -45,7 +46,7 @@ protected:
         Win32SerialPort probe;
         try
         {
-            probe.open(3, 38400);
+            probe.open(3, Platform::LineSettings(38400));
         }
         catch (const VornaException&)
         {
@@ -61,20 +62,20 @@ protected:
 TEST_F(Win32SerialPortTest, ClosedPortReportsRateZero)
 {
     Win32SerialPort port;
-    std::uint32_t rate = 1;
-    EXPECT_FALSE(port.isOpen(&rate));
-    EXPECT_EQ(0u, rate);
+    Platform::LineSettings line(1);
+    EXPECT_FALSE(port.isOpen(&line));
+    EXPECT_EQ(0u, line.baudRate);
     EXPECT_FALSE(port.isOpen(nullptr));
 }
 
 TEST_F(Win32SerialPortTest, OpeningTwiceAtOneRateSharesTheLineUntilTheLastClose)
 {
     Win32SerialPort port;
-    port.open(3, 19200);
-    port.open(3, 19200);
-    std::uint32_t rate = 0;
-    EXPECT_TRUE(port.isOpen(&rate));
-    EXPECT_EQ(19200u, rate);
+    port.open(3, Platform::LineSettings(19200));
+    port.open(3, Platform::LineSettings(19200));
+    Platform::LineSettings line;
+    EXPECT_TRUE(port.isOpen(&line));
+    EXPECT_EQ(19200u, line.baudRate);
     EXPECT_FALSE(isFree());
 
     port.close();
@@ -82,8 +83,8 @@ TEST_F(Win32SerialPortTest, OpeningTwiceAtOneRateSharesTheLineUntilTheLastClose)
     EXPECT_TRUE(carries(port));
 
     port.close();
-    EXPECT_FALSE(port.isOpen(&rate));
-    EXPECT_EQ(0u, rate);
+    EXPECT_FALSE(port.isOpen(&line));
+    EXPECT_EQ(0u, line.baudRate);
     EXPECT_TRUE(isFree());
     port.close();  // one close too many changes nothing
     EXPECT_FALSE(port.isOpen(nullptr));
@@ -92,33 +93,34 @@ TEST_F(Win32SerialPortTest, OpeningTwiceAtOneRateSharesTheLineUntilTheLastClose)
 TEST_F(Win32SerialPortTest, ReopeningAtAnotherRateIsRefusedAndChangesNothing)
 {
     Win32SerialPort port;
-    port.open(3, 19200);
-    EXPECT_EQ("Tried to re-open a port at a different baud rate.", failure([&port] { port.open(3, 9600); }));
-    std::uint32_t rate = 0;
-    EXPECT_TRUE(port.isOpen(&rate));
-    EXPECT_EQ(19200u, rate);
+    port.open(3, Platform::LineSettings(19200));
+    EXPECT_EQ("Tried to re-open a port at a different baud rate.",
+              failure([&port] { port.open(3, Platform::LineSettings(9600)); }));
+    Platform::LineSettings line;
+    EXPECT_TRUE(port.isOpen(&line));
+    EXPECT_EQ(19200u, line.baudRate);
     port.close();
     EXPECT_FALSE(port.isOpen(nullptr));
-    port.open(3, 9600);
-    EXPECT_TRUE(port.isOpen(&rate));
-    EXPECT_EQ(9600u, rate);
+    port.open(3, Platform::LineSettings(9600));
+    EXPECT_TRUE(port.isOpen(&line));
+    EXPECT_EQ(9600u, line.baudRate);
 }
 
 TEST_F(Win32SerialPortTest, PortInUseOrMissingCannotBeOpenedAndKeepsTheFailedRate)
 {
-    Win32SerialPort holder(3, 38400);
+    Win32SerialPort holder(3, Platform::LineSettings(38400));
     Win32SerialPort port;
-    EXPECT_EQ("Error opening COM3", failure([&port] { port.open(3, 19200); }));
-    std::uint32_t rate = 0;
-    EXPECT_FALSE(port.isOpen(&rate));
-    EXPECT_EQ(19200u, rate);
+    EXPECT_EQ("Error opening COM3", failure([&port] { port.open(3, Platform::LineSettings(19200)); }));
+    Platform::LineSettings line;
+    EXPECT_FALSE(port.isOpen(&line));
+    EXPECT_EQ(19200u, line.baudRate);
 
     myProfile.map(12, "/dev/no-such-serial-line");
-    EXPECT_EQ("Error opening COM12", failure([&port] { port.open(12, 9600); }));
-    EXPECT_EQ("Error opening COM12", failure([] { Win32SerialPort opened(12, 9600); }));
+    EXPECT_EQ("Error opening COM12", failure([&port] { port.open(12, Platform::LineSettings(9600)); }));
+    EXPECT_EQ("Error opening COM12", failure([] { Win32SerialPort opened(12, Platform::LineSettings(9600)); }));
     // The failed open is forgotten by the next one.
     holder.close();
-    port.open(3, 38400);
+    port.open(3, Platform::LineSettings(38400));
     EXPECT_TRUE(carries(port));
 }
 
@@ -126,22 +128,24 @@ TEST_F(Win32SerialPortTest, LineThatCannotBeSetUpIsGivenBack)
 {
     myProfile.map(5, "/dev/null");
     Win32SerialPort port;
-    EXPECT_EQ("error getting the serial port state", failure([&port] { port.open(5, 9600); }));
+    EXPECT_EQ("error getting the serial port state",
+              failure([&port] { port.open(5, Platform::LineSettings(9600)); }));
     EXPECT_FALSE(port.isOpen(nullptr));
     // Had the first port kept its handle, the exclusive open would fail here.
     Win32SerialPort second;
-    EXPECT_EQ("error getting the serial port state", failure([&second] { second.open(5, 9600); }));
+    EXPECT_EQ("error getting the serial port state", failure([&second] { second.open(5, Platform::LineSettings(9600)); }));
 
-    EXPECT_EQ("Error setting the serial port state.", failure([&port] { port.open(3, 0); }));
+    EXPECT_EQ("Error setting the serial port state.",
+              failure([&port] { port.open(3, Platform::LineSettings(0)); }));
     EXPECT_FALSE(port.isOpen(nullptr));
     EXPECT_TRUE(isFree());
-    port.open(3, 38400);
+    port.open(3, Platform::LineSettings(38400));
     EXPECT_TRUE(carries(port));
 }
 
 TEST_F(Win32SerialPortTest, ReadsReturnWhatArrivedWithinTheTimeout)
 {
-    Win32SerialPort port(3, 38400);
+    Win32SerialPort port(3, Platform::LineSettings(38400));
     port.setTimeouts(50);
     unsigned char buffer[5] = {0};
     EXPECT_EQ(0u, port.read(buffer, 1));
@@ -161,7 +165,7 @@ TEST_F(Win32SerialPortTest, ClosedPortReadsNothingAndRefusesWritesAndTimeouts)
 
 TEST_F(Win32SerialPortTest, HungUpLineRefusesWrites)
 {
-    Win32SerialPort port(3, 38400);
+    Win32SerialPort port(3, Platform::LineSettings(38400));
     port.setTimeouts(200);
     myTerminal.hangUp();
     unsigned char byte = 0x04;
@@ -172,29 +176,15 @@ TEST_F(Win32SerialPortTest, HungUpLineRefusesWrites)
 TEST_F(Win32SerialPortTest, DestroyingAPortReleasesItsLineWhateverTheCount)
 {
     {
-        Win32SerialPort port(3, 38400);
-        port.open(3, 38400);
+        Win32SerialPort port(3, Platform::LineSettings(38400));
+        port.open(3, Platform::LineSettings(38400));
         EXPECT_FALSE(isFree());
     }
     EXPECT_TRUE(isFree());
 }
 
-TEST_F(Win32SerialPortTest, CopiesNeverReleaseTheLineUnderEachOther)
-{
-    auto original = std::make_unique<Win32SerialPort>(3, 38400);
-    {
-        Win32SerialPort copy(*original);
-        EXPECT_TRUE(copy.isOpen(nullptr));
-    }
-    EXPECT_TRUE(carries(*original));
-
-    Win32SerialPort assigned;
-    assigned = *original;
-    original->close();
-    EXPECT_FALSE(original->isOpen(nullptr));
-    EXPECT_TRUE(carries(assigned));
-    original.reset();
-    assigned.close();
-    EXPECT_TRUE(isFree());
-}
+// A copy would keep an open count of its own over the one line, so a port
+// is shared by pointer and cannot be copied.
+static_assert(!std::is_copy_constructible_v<Win32SerialPort> && !std::is_copy_assignable_v<Win32SerialPort>,
+              "a serial port is shared, never copied");
 }

@@ -2,6 +2,7 @@
 // document opens each model on line through it, and the download engine
 // runs a download against it while it reports what it received.
 #include "Pellora/Engine/Interpreter.h"
+#include "Platform/LineSettings.h"
 #include "Tessiva/CTessivaDoc.h"
 #include "Tessiva/DeviceSettings.h"
 #include "Toolkit/Link/SerialDevice.h"
@@ -88,7 +89,7 @@ TEST_F(UnitEmulatorProgramTest, RunsADownloadAndReportsIt)
     folder.write("boot.s19", "S00600004844521B\nS1130000285F245F2212226A000424290008237C2A\nS9030000FC\n");
     const std::string script = folder.write(
         "update.prx", "if (device == \"KQ350\") { download_mode; download_files(\"boot.s19\"); reset; }");
-    Win32SerialPort port(thePort, 38400);
+    Win32SerialPort port(thePort, Platform::LineSettings(38400));
     SerialDevice device(&port);
     ScriptedOperator user;
     Interpreter interpreter(&user, &device, 0x8282);
