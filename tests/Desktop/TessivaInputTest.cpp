@@ -106,6 +106,21 @@ protected:
         return application->frame() != nullptr ? application->frame()->window().findDescendant(anId) : nullptr;
     }
 
+    // Opens a KQ350 on line at the dialog's other settings: End picks the
+    // model, Enter opens it.
+    void openOnLineKq350(DesktopUser& aUser)
+    {
+        ASSERT_TRUE(aUser.waitUntil([this]() { return dialogActive(); })) << "the Open Device dialog has no focus";
+        aUser.press(XK_End);
+        ASSERT_TRUE(aUser.waitUntil([this]() {
+            return dialog()->findDescendant(OpenDeviceDialog::deviceTypeComboId)->selection() == 2;
+        }));
+        aUser.press(XK_Return);
+        ASSERT_TRUE(aUser.waitUntil([this]() { return frameActive() && control(unitNameId) != nullptr; },
+                                    std::chrono::seconds(10)))
+            << "no KQ350 panel came up";
+    }
+
     // Opens a KQ350 through the Open Device dialog with the keyboard alone.
     void openOffLineKq350(DesktopUser& aUser)
     {
@@ -286,15 +301,7 @@ TEST_F(TessivaInputTest, OnLineStatusListsShowThePolledValuesAndAClickWritesOnce
     int lists = 0;
     int writes = 0;
     user.start([&](DesktopUser& aUser) {
-        ASSERT_TRUE(aUser.waitUntil([this]() { return dialogActive(); })) << "the Open Device dialog has no focus";
-        aUser.press(XK_End);
-        ASSERT_TRUE(aUser.waitUntil([this]() {
-            return dialog()->findDescendant(OpenDeviceDialog::deviceTypeComboId)->selection() == 2;
-        }));
-        aUser.press(XK_Return);
-        ASSERT_TRUE(aUser.waitUntil([this]() { return frameActive() && control(unitNameId) != nullptr; },
-                                    std::chrono::seconds(10)))
-            << "no KQ350 panel came up";
+        ASSERT_NO_FATAL_FAILURE(openOnLineKq350(aUser));
         // A few rounds of polling.
         DesktopUser::pause(std::chrono::milliseconds(500));
         aUser.look([&]() {
@@ -383,15 +390,7 @@ TEST_F(TessivaInputTest, AVanishedAndReLinkedLineReconnects)
     make();
     bool reconnected = false;
     user.start([&](DesktopUser& aUser) {
-        ASSERT_TRUE(aUser.waitUntil([this]() { return dialogActive(); })) << "the Open Device dialog has no focus";
-        aUser.press(XK_End);
-        ASSERT_TRUE(aUser.waitUntil([this]() {
-            return dialog()->findDescendant(OpenDeviceDialog::deviceTypeComboId)->selection() == 2;
-        }));
-        aUser.press(XK_Return);
-        ASSERT_TRUE(aUser.waitUntil([this]() { return frameActive() && control(unitNameId) != nullptr; },
-                                    std::chrono::seconds(10)))
-            << "no KQ350 panel came up";
+        ASSERT_NO_FATAL_FAILURE(openOnLineKq350(aUser));
 
         // Unplugged: the path goes, and the line hangs up at the unit's next answer.
         link.remove();
