@@ -244,42 +244,87 @@ bool VirtualDisplay::startWindowManager(std::string& aReason)
         return false;
     }
     const std::string display = ":" + std::to_string(myNumber);
-    const pid_t child = fork();
-    if (child < 0)
+    // On a loaded machine the manager sometimes gives up at once: try again,
+    // and say what it said when it never stays.
+    constexpr int attempts = 3;
+    for (int attempt = 0; attempt < attempts; ++attempt)
     {
-        aReason = "openbox could not be started";
-        return false;
-    }
-    if (child == 0)
-    {
-        leaveWithTheTest();
-        const int quiet = open("/dev/null", O_WRONLY);
-        if (quiet >= 0)
+        char said[] = "/tmp/vorna-openbox-XXXXXX";
+        const int log = mkstemp(said);
+        if (log >= 0)
         {
-            dup2(quiet, STDOUT_FILENO);
-            dup2(quiet, STDERR_FILENO);
+            unlink(said);
         }
-        setenv("DISPLAY", display.c_str(), 1);
-        execl(manager.c_str(), "openbox", "--sm-disable", static_cast<char*>(nullptr));
-        _exit(127);
-    }
-    myManager = child;
-    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
-    while (std::chrono::steady_clock::now() < deadline)
-    {
-        if (isManaged(display))
+        const pid_t child = fork();
+        if (child < 0)
         {
-            return true;
-        }
-        if (waitpid(myManager, nullptr, WNOHANG) == myManager)
-        {
-            myManager = -1;
-            aReason = "openbox ended at once";
+            if (log >= 0)
+            {
+                close(log);
+            }
+            aReason = "openbox could not be started";
             return false;
         }
-        usleep(20000);
+        if (child == 0)
+        {
+            leaveWithTheTest(log);
+            const int quiet = open("/dev/null", O_WRONLY);
+            if (quiet >= 0)
+            {
+                dup2(quiet, STDOUT_FILENO);
+            }
+            if (log >= 0)
+            {
+                dup2(log, STDERR_FILENO);
+            }
+            setenv("DISPLAY", display.c_str(), 1);
+            execl(manager.c_str(), "openbox", "--sm-disable", static_cast<char*>(nullptr));
+            _exit(127);
+        }
+        myManager = child;
+        const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+        bool ended = false;
+        while (!ended && std::chrono::steady_clock::now() < deadline)
+        {
+            if (isManaged(display))
+            {
+                if (log >= 0)
+                {
+                    close(log);
+                }
+                return true;
+            }
+            int status = 0;
+            if (waitpid(myManager, &status, WNOHANG) == myManager)
+            {
+                myManager = -1;
+                ended = true;
+                aReason = "openbox ended at once (status " + std::to_string(status) + ")";
+                if (log >= 0)
+                {
+                    char text[512] = {};
+                    const ssize_t count = pread(log, text, sizeof text - 1, 0);
+                    if (count > 0)
+                    {
+                        aReason += ": " + std::string(text, static_cast<std::size_t>(count));
+                    }
+                }
+            }
+            else
+            {
+                usleep(20000);
+            }
+        }
+        if (log >= 0)
+        {
+            close(log);
+        }
+        if (!ended)
+        {
+            aReason = "openbox did not take the display within ten seconds";
+            return false;
+        }
     }
-    aReason = "openbox did not take the display within ten seconds";
     return false;
 }
 
