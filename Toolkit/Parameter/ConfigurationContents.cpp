@@ -24,11 +24,11 @@ std::istream::pos_type endOf(std::istream& aStream)
     const std::istream::pos_type here = aStream.tellg();
     if (here == std::istream::pos_type(-1))
     {
-        aStream.clear(aStream.rdstate() & ~std::ios::failbit);
         return here;
     }
     aStream.seekg(0, std::ios::end);
-    const std::istream::pos_type end = aStream.tellg();
+    const std::istream::pos_type end = aStream.fail() ? std::istream::pos_type(-1) : aStream.tellg();
+    aStream.clear(aStream.rdstate() & ~std::ios::failbit);
     aStream.seekg(here);
     return end;
 }
