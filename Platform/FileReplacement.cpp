@@ -106,7 +106,8 @@ FileReplacement::FileReplacement(const std::string& aPath) : myTarget(followLink
 {
     struct stat status;
     const bool exists = ::stat(myTarget.c_str(), &status) == 0;
-    if (exists && !S_ISREG(status.st_mode))
+    // A file that may not be written to is not replaced either, though its folder would allow it.
+    if (exists && (!S_ISREG(status.st_mode) || ::access(myTarget.c_str(), W_OK) != 0))
     {
         return;
     }

@@ -28,7 +28,7 @@ public:
     FileReplacement& operator=(const FileReplacement&) = delete;
 
     // False when the temporary file could not be made, or the target exists
-    // and is no regular file (a folder, a FIFO, a device).
+    // and is no regular file (a folder, a FIFO, a device) or may not be written.
     bool isOpen() const { return myDescriptor >= 0; }
     // Writes to the temporary file; a failed write sets the stream's bad bit.
     std::ostream& stream() { return *myStream; }

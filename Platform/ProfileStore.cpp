@@ -249,7 +249,7 @@ bool replaceFile(const std::string& aTarget, const std::vector<FileLine>& someLi
 
 // Sets the entry in the lines: in place when the section has it, else at the
 // end of the last such section, else in a new section at the end.
-void setEntry(std::vector<FileLine>& lines, const std::string& aSection, const std::string& anEntry,
+void setEntry(std::vector<FileLine>& someLines, const std::string& aSection, const std::string& anEntry,
               const std::string& aValue)
 {
     const std::string entryText = escape(anEntry, Role::Entry) + "=" + escape(aValue, Role::Value);
@@ -257,42 +257,42 @@ void setEntry(std::vector<FileLine>& lines, const std::string& aSection, const s
     std::optional<std::size_t> entryAt;
     std::optional<std::size_t> sectionEnd; // the last non-blank line of the last matching section
     bool inSection = false;
-    for (std::size_t i = 0; i < lines.size(); ++i)
+    for (std::size_t i = 0; i < someLines.size(); ++i)
     {
-        Line line = parse(lines[i].text);
+        Line line = parse(someLines[i].text);
         if (line.kind == Line::Section)
             inSection = sameName(line.name, aSection);
         if (!inSection)
             continue;
-        if (!trim(lines[i].text).empty())
+        if (!trim(someLines[i].text).empty())
             sectionEnd = i;
         if (line.kind == Line::Entry && sameName(line.name, anEntry))
             entryAt = i;
     }
 
     // New lines end as the line before them does, so a file keeps its kind of line end.
-    auto newLine = [&lines](std::size_t anAt, const std::string& aText)
+    auto newLine = [&someLines](std::size_t anAt, const std::string& aText)
     {
         FileLine line;
         line.text = aText;
         line.newline = true;
         if (anAt > 0)
         {
-            line.carriageReturn = lines[anAt - 1].carriageReturn;
-            lines[anAt - 1].newline = true;
+            line.carriageReturn = someLines[anAt - 1].carriageReturn;
+            someLines[anAt - 1].newline = true;
         }
-        lines.insert(lines.begin() + static_cast<std::ptrdiff_t>(anAt), line);
+        someLines.insert(someLines.begin() + static_cast<std::ptrdiff_t>(anAt), line);
     };
     if (entryAt)
-        lines[*entryAt].text = entryText;
+        someLines[*entryAt].text = entryText;
     else if (sectionEnd)
         newLine(*sectionEnd + 1, entryText);
     else
     {
-        if (!lines.empty() && !trim(lines.back().text).empty())
-            newLine(lines.size(), std::string());
-        newLine(lines.size(), "[" + escape(aSection, Role::Section) + "]");
-        newLine(lines.size(), entryText);
+        if (!someLines.empty() && !trim(someLines.back().text).empty())
+            newLine(someLines.size(), std::string());
+        newLine(someLines.size(), "[" + escape(aSection, Role::Section) + "]");
+        newLine(someLines.size(), entryText);
     }
 }
 

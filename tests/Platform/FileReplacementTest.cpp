@@ -14,6 +14,7 @@
 #include <stdexcept>
 #include <string>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 #include <vector>
 
@@ -181,6 +182,32 @@ TEST(FileReplacement, WhatIsNoRegularFileIsNeitherOpenedNorReplaced)
     }
     EXPECT_TRUE(S_ISFIFO(modeOf(fifo)));
     EXPECT_EQ((std::vector<std::string>{"fifo", "folder"}), namesIn(folder));
+}
+
+TEST(FileReplacement, AReadOnlyFileIsNotReplaced)
+{
+    TemporaryFolder folder;
+    ASSERT_EQ(0, ::chmod(folder.path().c_str(), 0777)); // the folder would allow the rename
+    const std::string path = folder.write("setup.vnb", theOldText);
+    ASSERT_EQ(0, ::chmod(path.c_str(), 0444));
+    // Root may write to any file: the replacement runs as nobody then.
+    const uid_t nobody = 65534;
+    const pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0)
+    {
+        if (::geteuid() == 0 && ::setuid(nobody) != 0)
+        {
+            ::_exit(2);
+        }
+        ::_exit(replace(path, "new") ? 1 : 0);
+    }
+    int status = 0;
+    ASSERT_EQ(child, ::waitpid(child, &status, 0));
+    ASSERT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(0, WEXITSTATUS(status));
+    EXPECT_EQ(theOldText, fileText(path));
+    EXPECT_EQ(std::vector<std::string>{"setup.vnb"}, namesIn(folder));
 }
 
 TEST(FileReplacement, AKilledWriteLeavesTheOldFileWholeAndItsLeftoverIsRemovable)
