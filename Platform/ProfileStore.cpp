@@ -1,6 +1,7 @@
 #include "Platform/ProfileStore.h"
 
 #include "Platform/Assertion.h"
+#include "Platform/FileReplacement.h"
 
 #include <cctype>
 #include <cerrno>
@@ -12,6 +13,7 @@
 #include <fstream>
 #include <optional>
 #include <pwd.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 #include <vector>
@@ -189,49 +191,109 @@ std::optional<std::vector<FileLine>> readLines(const std::string& aPath)
     return lines;
 }
 
-bool writeFully(int aDescriptor, const std::string& aText)
+// Holds an advisory lock on the settings file's folder for as long as it
+// lives, so that two programs' read-modify-writes follow one another. The lock
+// is on the folder, not the file, which each write replaces, and it leaves no
+// lock file behind.
+class SettingsLock
 {
-    std::size_t done = 0;
-    while (done < aText.size())
+public:
+    explicit SettingsLock(const std::string& aTarget)
     {
-        ssize_t written = ::write(aDescriptor, aText.data() + done, aText.size() - done);
-        if (written < 0 && errno == EINTR)
-            continue;
-        if (written <= 0)
-            return false;
-        done += static_cast<std::size_t>(written);
+        const std::string folder = std::filesystem::path(aTarget).parent_path().string();
+        myDescriptor = ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+        if (myDescriptor < 0)
+        {
+            return;
+        }
+        int locked = -1;
+        do
+        {
+            locked = ::flock(myDescriptor, LOCK_EX);
+        } while (locked != 0 && errno == EINTR);
+        if (locked != 0)
+        {
+            ::close(myDescriptor);
+            myDescriptor = -1;
+        }
     }
-    return true;
+    ~SettingsLock()
+    {
+        if (myDescriptor >= 0)
+        {
+            ::close(myDescriptor); // releases the lock
+        }
+    }
+    SettingsLock(const SettingsLock&) = delete;
+    SettingsLock& operator=(const SettingsLock&) = delete;
+
+    bool held() const { return myDescriptor >= 0; }
+
+private:
+    int myDescriptor = -1;
+};
+
+bool replaceFile(const std::string& aTarget, const std::vector<FileLine>& someLines)
+{
+    FileReplacement file(aTarget);
+    if (!file.isOpen())
+    {
+        return false;
+    }
+    for (const FileLine& line : someLines)
+    {
+        file.stream() << line.bytes();
+    }
+    return file.commit();
 }
 
-bool replaceFile(const std::string& aPath, const std::vector<FileLine>& someLines)
+// Sets the entry in the lines: in place when the section has it, else at the
+// end of the last such section, else in a new section at the end.
+void setEntry(std::vector<FileLine>& someLines, const std::string& aSection, const std::string& anEntry,
+              const std::string& aValue)
 {
-    std::filesystem::path path(aPath);
-    std::error_code error;
-    std::filesystem::create_directories(path.parent_path(), error);
-    if (error)
-        return false;
-    std::string text;
-    for (const FileLine& line : someLines)
-        text += line.bytes();
+    const std::string entryText = escape(anEntry, Role::Entry) + "=" + escape(aValue, Role::Value);
 
-    std::string temporary = (path.parent_path() / ("." + path.filename().string() + ".XXXXXX")).string();
-    std::vector<char> name(temporary.begin(), temporary.end());
-    name.push_back('\0');
-    int descriptor = ::mkstemp(name.data());
-    if (descriptor < 0)
-        return false;
-    struct stat status;
-    if (::stat(aPath.c_str(), &status) == 0)
-        ::fchmod(descriptor, status.st_mode & 07777);
-    bool written = writeFully(descriptor, text) && ::fsync(descriptor) == 0;
-    written = ::close(descriptor) == 0 && written;
-    if (!written || ::rename(name.data(), aPath.c_str()) != 0)
+    std::optional<std::size_t> entryAt;
+    std::optional<std::size_t> sectionEnd; // the last non-blank line of the last matching section
+    bool inSection = false;
+    for (std::size_t i = 0; i < someLines.size(); ++i)
     {
-        ::unlink(name.data());
-        return false;
+        Line line = parse(someLines[i].text);
+        if (line.kind == Line::Section)
+            inSection = sameName(line.name, aSection);
+        if (!inSection)
+            continue;
+        if (!trim(someLines[i].text).empty())
+            sectionEnd = i;
+        if (line.kind == Line::Entry && sameName(line.name, anEntry))
+            entryAt = i;
     }
-    return true;
+
+    // New lines end as the line before them does, so a file keeps its kind of line end.
+    auto newLine = [&someLines](std::size_t anAt, const std::string& aText)
+    {
+        FileLine line;
+        line.text = aText;
+        line.newline = true;
+        if (anAt > 0)
+        {
+            line.carriageReturn = someLines[anAt - 1].carriageReturn;
+            someLines[anAt - 1].newline = true;
+        }
+        someLines.insert(someLines.begin() + static_cast<std::ptrdiff_t>(anAt), line);
+    };
+    if (entryAt)
+        someLines[*entryAt].text = entryText;
+    else if (sectionEnd)
+        newLine(*sectionEnd + 1, entryText);
+    else
+    {
+        if (!someLines.empty() && !trim(someLines.back().text).empty())
+            newLine(someLines.size(), std::string());
+        newLine(someLines.size(), "[" + escape(aSection, Role::Section) + "]");
+        newLine(someLines.size(), entryText);
+    }
 }
 
 // The value of the entry; the last one counts when a file names it twice.
@@ -305,54 +367,32 @@ bool ProfileStore::writeInt(const std::string& aSection, const std::string& anEn
 
 bool ProfileStore::writeString(const std::string& aSection, const std::string& anEntry, const std::string& aValue)
 {
-    if (anEntry.empty())
-        return false; // a line "=value" would not read back
-    std::optional<std::vector<FileLine>> read = readLines(myPath);
+    return writeStrings(aSection, {{anEntry, aValue}});
+}
+
+bool ProfileStore::writeStrings(const std::string& aSection, const Entries& someEntries)
+{
+    for (const Entries::value_type& entry : someEntries)
+    {
+        if (entry.first.empty())
+            return false; // a line "=value" would not read back
+    }
+    // A settings file that is a link stays one: the file it leads to is rewritten.
+    const std::string target = followLinks(myPath);
+    std::error_code error;
+    std::filesystem::create_directories(std::filesystem::path(target).parent_path(), error);
+    if (error)
+        return false;
+    const SettingsLock lock(target);
+    if (!lock.held())
+        return false;
+    // Every writer holds the lock while its temporary file exists: any there now was left by a killed one.
+    FileReplacement::removeLeftovers(target);
+    std::optional<std::vector<FileLine>> read = readLines(target);
     if (!read)
         return false;
-    std::vector<FileLine>& lines = *read;
-    const std::string entryText = escape(anEntry, Role::Entry) + "=" + escape(aValue, Role::Value);
-
-    std::optional<std::size_t> entryAt;
-    std::optional<std::size_t> sectionEnd; // the last non-blank line of the last matching section
-    bool inSection = false;
-    for (std::size_t i = 0; i < lines.size(); ++i)
-    {
-        Line line = parse(lines[i].text);
-        if (line.kind == Line::Section)
-            inSection = sameName(line.name, aSection);
-        if (!inSection)
-            continue;
-        if (!trim(lines[i].text).empty())
-            sectionEnd = i;
-        if (line.kind == Line::Entry && sameName(line.name, anEntry))
-            entryAt = i;
-    }
-
-    // New lines end as the line before them does, so a file keeps its kind of line end.
-    auto newLine = [&lines](std::size_t anAt, const std::string& aText)
-    {
-        FileLine line;
-        line.text = aText;
-        line.newline = true;
-        if (anAt > 0)
-        {
-            line.carriageReturn = lines[anAt - 1].carriageReturn;
-            lines[anAt - 1].newline = true;
-        }
-        lines.insert(lines.begin() + static_cast<std::ptrdiff_t>(anAt), line);
-    };
-    if (entryAt)
-        lines[*entryAt].text = entryText;
-    else if (sectionEnd)
-        newLine(*sectionEnd + 1, entryText);
-    else
-    {
-        if (!lines.empty() && !trim(lines.back().text).empty())
-            newLine(lines.size(), std::string());
-        newLine(lines.size(), "[" + escape(aSection, Role::Section) + "]");
-        newLine(lines.size(), entryText);
-    }
-    return replaceFile(myPath, lines);
+    for (const Entries::value_type& entry : someEntries)
+        setEntry(*read, aSection, entry.first, entry.second);
+    return replaceFile(target, *read);
 }
 }

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <string>
+#include <utility>
+#include <vector>
 
 namespace Platform
 {
@@ -20,7 +22,10 @@ namespace Platform
 // a malformed line is passed over. A write replaces the file whole, through a
 // temporary file in the same folder that is renamed over it, so a crash never
 // leaves half a file; the lines it does not change, comments and unreadable
-// lines included, stay as they were. Section and entry names match without
+// lines included, stay as they were. Each write reads and replaces the file
+// under an advisory lock, so two programs writing at once lose nothing; it
+// removes what a killed write left behind, and a settings file that is a
+// symbolic link stays one (the file it leads to is rewritten). Section and entry names match without
 // regard to letter case, as the registry's do.
 class ProfileStore
 {
@@ -38,6 +43,9 @@ public:
     // A file that exists but cannot be read is never overwritten.
     bool writeInt(const std::string& aSection, const std::string& anEntry, int aValue);
     bool writeString(const std::string& aSection, const std::string& anEntry, const std::string& aValue);
+    // Several entries of one section in one write: another program reads all of them or none.
+    typedef std::vector<std::pair<std::string, std::string>> Entries;
+    bool writeStrings(const std::string& aSection, const Entries& someEntries);
 
 private:
     std::string myPath;

@@ -38,8 +38,9 @@ Interpreter::Interpreter(UserInterfaceFactory* aFactory, SerialDevice* aDevice, 
 
 bool Interpreter::runScript(const std::string& aPath)
 {
+    // A FIFO would block in the open, out of reach of Stop; a folder or a device is no script.
     std::error_code error;
-    if (std::filesystem::is_directory(aPath, error))
+    if (!std::filesystem::is_regular_file(aPath, error))
     {
         return false;
     }

@@ -72,8 +72,9 @@ bool Document::onNewDocument()
 
 bool Document::onOpenDocument(const std::string& aPath)
 {
-    std::ifstream file(aPath, std::ios::binary);
-    if (!file || std::filesystem::is_directory(aPath))
+    // Only a regular file is opened: a FIFO would block here before any window is shown.
+    std::error_code error;
+    if (!std::filesystem::is_regular_file(aPath, error) || !std::ifstream(aPath, std::ios::binary))
     {
         MessageBox::show("The file " + aPath + " could not be opened.");
         return false;

@@ -2,6 +2,8 @@
 
 #include "Platform/ProfileStore.h"
 
+#include <string>
+
 namespace Platform
 {
 std::optional<WindowPlacement> WindowPlacement::read(const ProfileStore& aProfile, const std::string& aSection)
@@ -25,13 +27,13 @@ std::optional<WindowPlacement> WindowPlacement::read(const ProfileStore& aProfil
 
 bool WindowPlacement::write(ProfileStore& aProfile, const std::string& aSection) const
 {
-    bool written = aProfile.writeInt(aSection, "flags", flags);
-    written = aProfile.writeInt(aSection, "showCmd", showCommand) && written;
-    written = aProfile.writeInt(aSection, "x1", normal.left) && written;
-    written = aProfile.writeInt(aSection, "y1", normal.top) && written;
-    written = aProfile.writeInt(aSection, "x2", normal.right) && written;
-    written = aProfile.writeInt(aSection, "y2", normal.bottom) && written;
-    return written;
+    // One write, so that two windows closed together never leave a mixture of their placements.
+    return aProfile.writeStrings(aSection, {{"flags", std::to_string(flags)},
+                                            {"showCmd", std::to_string(showCommand)},
+                                            {"x1", std::to_string(normal.left)},
+                                            {"y1", std::to_string(normal.top)},
+                                            {"x2", std::to_string(normal.right)},
+                                            {"y2", std::to_string(normal.bottom)}});
 }
 
 void WindowPlacement::keepReachable(int aScreenWidth, int aScreenHeight, int anIconWidth, int anIconHeight)

@@ -1,6 +1,7 @@
 #include "Tessiva/Program/TessivaView.h"
 
 #include "Platform/Assertion.h"
+#include "Platform/FileReplacement.h"
 #include "Platform/Framework/Application.h"
 #include "Platform/Framework/CommandIds.h"
 #include "Platform/Framework/FileDialog.h"
@@ -21,7 +22,9 @@
 #include "Tessiva/Program/TessivaResources.h"
 #include "Toolkit/Parameter/VornaException.h"
 
+#include <filesystem>
 #include <fstream>
+#include <functional>
 
 constexpr unsigned TessivaView::pollTimer;
 constexpr unsigned TessivaView::pollPeriod;
@@ -35,6 +38,37 @@ using R = TessivaResources;
 const char* const configurationFilter = "Tessiva Files (*.vnb)|*.vnb|All Files (*.*)|*.*||";
 const char* const textFilter = "Text Files (*.txt)|*.txt|All Files (*.*)|*.*||";
 const char* const htmlFilter = "HTML Files (*.htm)|*.htm|All Files (*.*)|*.*||";
+
+// Writes the file whole or not at all: whatever goes wrong, and when, the old
+// file stays as it was. A write that fails only as the bytes reach the disk
+// is reported with aFailure, the text the writer gives a failed stream.
+void saveFile(const std::string& aPath, const char* aFailure, const std::function<void(std::ostream&)>& aWriter)
+{
+    Platform::FileReplacement file(aPath);
+    if (!file.isOpen())
+    {
+        throw VornaException("Error opening " + aPath);
+    }
+    aWriter(file.stream());
+    if (!file.commit())
+    {
+        throw VornaException(aFailure);
+    }
+}
+
+// Only a regular file is read: a FIFO would block in the open, a device or a folder never end.
+void openFile(const std::string& aPath, std::ifstream& aStream)
+{
+    std::error_code error;
+    if (std::filesystem::is_regular_file(aPath, error))
+    {
+        aStream.open(aPath, std::ios::in | std::ios::binary);
+    }
+    if (!aStream.is_open())
+    {
+        throw VornaException("Error opening " + aPath);
+    }
+}
 }
 
 TessivaView::TessivaView(PanelFactory& aPanelFactory)
@@ -219,7 +253,7 @@ void TessivaView::onAbout()
 }
 
 void TessivaView::runFileCommand(FileDialogKind aKind, const std::string& anExtension, const std::string& aFilter,
-                                 std::ios::openmode aMode, const FileAction& anAction)
+                                 const FileAction& anAction)
 {
     stopPolling();
     Platform::FileDialog dialog(aKind, anExtension, aFilter);
@@ -229,13 +263,7 @@ void TessivaView::runFileCommand(FileDialogKind aKind, const std::string& anExte
     {
         try
         {
-            std::fstream stream(dialog.path(), aMode);
-            if (!stream.is_open())
-            {
-                throw VornaException("Error opening " + dialog.path());
-            }
-            anAction(stream, dialog.fileTitle());
-            stream.close();
+            anAction(dialog.path(), dialog.fileTitle());
         }
         catch (const VornaException& anError)
         {
@@ -248,31 +276,35 @@ void TessivaView::runFileCommand(FileDialogKind aKind, const std::string& anExte
 void TessivaView::onSaveConfiguration()
 {
     runFileCommand(FileDialogKind::Save, "vnb", configurationFilter,
-                   std::ios::out | std::ios::binary | std::ios::trunc,
-                   [this](std::iostream& aStream, const std::string&) { tabs().saveConfiguration(aStream); });
+                   [this](const std::string& aPath, const std::string&) {
+                       saveFile(aPath, "Error saving the checksum.",
+                                [this](std::ostream& aStream) { tabs().saveConfiguration(aStream); });
+                   });
 }
 
 void TessivaView::onOpenConfiguration()
 {
-    runFileCommand(FileDialogKind::Open, "vnb", configurationFilter, std::ios::in | std::ios::binary,
-                   [this](std::iostream& aStream, const std::string&) {
+    runFileCommand(FileDialogKind::Open, "vnb", configurationFilter,
+                   [this](const std::string& aPath, const std::string&) {
+                       std::ifstream stream;
+                       openFile(aPath, stream);
                        Platform::WaitCursor waiting;
-                       tabs().restoreConfiguration(aStream);
+                       tabs().restoreConfiguration(stream);
                    });
 }
 
 void TessivaView::onExportText()
 {
-    runFileCommand(FileDialogKind::Save, "txt", textFilter, std::ios::out | std::ios::trunc,
-                   [this](std::iostream& aStream, const std::string& aTitle) {
-                       tabs().writeTextReport(aStream, aTitle);
-                   });
+    runFileCommand(FileDialogKind::Save, "txt", textFilter, [this](const std::string& aPath, const std::string& aTitle) {
+        saveFile(aPath, "Error formatting a parameter as text.",
+                 [this, &aTitle](std::ostream& aStream) { tabs().writeTextReport(aStream, aTitle); });
+    });
 }
 
 void TessivaView::onExportHtml()
 {
-    runFileCommand(FileDialogKind::Save, "htm", htmlFilter, std::ios::out | std::ios::trunc,
-                   [this](std::iostream& aStream, const std::string& aTitle) {
-                       tabs().writeHtmlReport(aStream, aTitle);
-                   });
+    runFileCommand(FileDialogKind::Save, "htm", htmlFilter, [this](const std::string& aPath, const std::string& aTitle) {
+        saveFile(aPath, "Error formatting a parameter as html.",
+                 [this, &aTitle](std::ostream& aStream) { tabs().writeHtmlReport(aStream, aTitle); });
+    });
 }

@@ -58,12 +58,12 @@ public:
     void deviceFactory(DeviceSettings& aSettings);
 
 private:
-    typedef std::function<void(std::iostream& aStream, const std::string& aTitle)> FileAction;
+    typedef std::function<void(const std::string& aPath, const std::string& aTitle)> FileAction;
 
-    // The shape the four file commands share: ask for a file, open it, hand
-    // it to the selected device, show an error, restart the timer.
+    // The shape the four file commands share: ask for a file, hand its path
+    // and title to the action, show an error, restart the timer.
     void runFileCommand(Platform::FileDialogKind aKind, const std::string& anExtension, const std::string& aFilter,
-                        std::ios::openmode aMode, const FileAction& anAction);
+                        const FileAction& anAction);
 
     PanelFactory& myPanelFactory;
     unsigned myTimerId = 0;

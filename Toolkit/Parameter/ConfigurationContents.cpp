@@ -4,6 +4,7 @@
 #include "Toolkit/Parameter/VornaException.h"
 
 #include <istream>
+#include <limits>
 #include <ostream>
 
 namespace
@@ -11,6 +12,36 @@ namespace
 bool failed(const std::ios& aStream)
 {
     return aStream.fail() || aStream.bad();
+}
+
+const std::uint64_t theUnknownSize = std::numeric_limits<std::uint64_t>::max();
+// The length field that stands before a record's value bytes.
+const std::uint64_t theLengthSize = 4;
+
+// Where the stream ends, when it can tell (a file can, a pipe cannot).
+std::istream::pos_type endOf(std::istream& aStream)
+{
+    const std::istream::pos_type here = aStream.tellg();
+    if (here == std::istream::pos_type(-1))
+    {
+        return here;
+    }
+    aStream.seekg(0, std::ios::end);
+    const std::istream::pos_type end = aStream.fail() ? std::istream::pos_type(-1) : aStream.tellg();
+    aStream.clear(aStream.rdstate() & ~std::ios::failbit);
+    aStream.seekg(here);
+    return end;
+}
+
+// How many bytes the stream still holds; unknown as the largest number.
+std::uint64_t bytesLeft(std::istream& aStream, std::istream::pos_type anEnd)
+{
+    const std::istream::pos_type here = aStream.tellg();
+    if (anEnd == std::istream::pos_type(-1) || here == std::istream::pos_type(-1) || here > anEnd)
+    {
+        return theUnknownSize;
+    }
+    return static_cast<std::uint64_t>(anEnd - here);
 }
 }
 
@@ -44,6 +75,8 @@ void ConfigurationContents::read(std::istream& aStream)
         throw VornaException("Error reading the parameter count.");
     }
     std::uint32_t checksum = count;
+    // Nor is a record's length: one longer than what is left fails at once.
+    const std::istream::pos_type end = endOf(aStream);
     // The count is not trusted either: the records end where the data ends.
     for (std::uint32_t record = 0; record < count; ++record)
     {
@@ -57,7 +90,8 @@ void ConfigurationContents::read(std::istream& aStream)
             break;
         }
         ParameterValue value;
-        if (!value.restore(aStream, &checksum))
+        const std::uint64_t left = bytesLeft(aStream, end);
+        if (!value.restore(aStream, &checksum, left < theLengthSize ? 0 : left - theLengthSize))
         {
             throw VornaException("Error restoring a parameter value.");
         }

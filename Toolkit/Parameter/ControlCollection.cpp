@@ -84,6 +84,11 @@ void ControlCollection::notifyOwned(AbstractProtocol* anOwner)
 void ControlCollection::apply(std::istream& aStream)
 {
     ParameterValueMap remaining = ConfigurationContents(aStream);
+    // A file of another model is refused before anything is written to the unit.
+    for (const ParameterValueMap::value_type& record : remaining)
+    {
+        find(record.first);
+    }
     for (int passes = 0; !remaining.empty(); ++passes)
     {
         if (passes == thePassLimit)

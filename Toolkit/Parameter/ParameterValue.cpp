@@ -4,6 +4,7 @@
 #include "Toolkit/Parameter/VornaException.h"
 
 #include <istream>
+#include <limits>
 #include <ostream>
 
 namespace
@@ -105,6 +106,11 @@ void ParameterValue::save(std::ostream& aStream, std::uint32_t* aChecksum) const
 
 bool ParameterValue::restore(std::istream& aStream, std::uint32_t* aChecksum)
 {
+    return restore(aStream, aChecksum, std::numeric_limits<std::uint64_t>::max());
+}
+
+bool ParameterValue::restore(std::istream& aStream, std::uint32_t* aChecksum, std::uint64_t aLimit)
+{
     VORNA_ASSERT(aChecksum != NULL);
     clear();
     unsigned char lengthBytes[4];
@@ -117,6 +123,10 @@ bool ParameterValue::restore(std::istream& aStream, std::uint32_t* aChecksum)
         | (static_cast<std::uint32_t>(lengthBytes[2]) << 16)
         | (static_cast<std::uint32_t>(lengthBytes[3]) << 24);
     *aChecksum += length;
+    if (length > aLimit)
+    {
+        throw VornaException("Error restoring a parameter value.");
+    }
     restoreBytes(aStream, length, aChecksum);
     if (size() != length)
     {

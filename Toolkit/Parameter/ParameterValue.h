@@ -38,6 +38,10 @@ public:
     // when the stream fails or ends early.
     void save(std::ostream& aStream, std::uint32_t* aChecksum) const;
     bool restore(std::istream& aStream, std::uint32_t* aChecksum);
+    // The same, for a stream known to hold at most aLimit more bytes after the
+    // length: a longer length fails at once, before a byte is read, so a
+    // hostile length costs neither memory nor time.
+    bool restore(std::istream& aStream, std::uint32_t* aChecksum, std::uint64_t aLimit);
     // Appends at most aCount bytes, stopping at the first failed read.
     bool restoreBytes(std::istream& aStream, std::uint32_t aCount, std::uint32_t* aChecksum);
 };

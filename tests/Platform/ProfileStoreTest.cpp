@@ -1,7 +1,10 @@
 #include "Platform/ProfileStore.h"
 
+#include "tests/support/ChildProgram.h"
+
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -244,4 +247,92 @@ TEST_F(ProfileStoreTest, HomeConfigFolderWhenNoneIsSet)
     ProfileStore store("Pellora");
     ASSERT_TRUE(store.writeInt("Settings", "BaudRate", 19200));
     EXPECT_TRUE(fs::exists(fs::path(myFolder) / ".config" / "Vorna" / "Pellora.ini"));
+}
+
+TEST_F(ProfileStoreTest, TwoProgramsWritingAtOnceLoseNothing)
+{
+    const int writes = 200;
+    {
+        ChildProgram first(VORNA_FILE_WRITER, {"settings", "Tessiva", "first", std::to_string(writes)});
+        ChildProgram second(VORNA_FILE_WRITER, {"settings", "Tessiva", "second", std::to_string(writes)});
+        std::string answer;
+        ASSERT_TRUE(first.readLine(answer, 60000));
+        EXPECT_EQ("failures 0", answer);
+        ASSERT_TRUE(second.readLine(answer, 60000));
+        EXPECT_EQ("failures 0", answer);
+        EXPECT_EQ(0, first.finish());
+        EXPECT_EQ(0, second.finish());
+    }
+    ProfileStore store("Tessiva");
+    int lost = 0;
+    for (const char* prefix : {"first", "second"})
+    {
+        for (int i = 0; i < writes; ++i)
+        {
+            lost += store.getInt("Race", prefix + std::to_string(i), -1) == i ? 0 : 1;
+        }
+    }
+    EXPECT_EQ(0, lost);
+}
+
+TEST_F(ProfileStoreTest, EntriesWrittenTogetherAreNeverMixedWithAnotherProgramsOnes)
+{
+    {
+        ChildProgram first(VORNA_FILE_WRITER, {"group", "Tessiva", "first", "100"});
+        ChildProgram second(VORNA_FILE_WRITER, {"group", "Tessiva", "second", "100"});
+        EXPECT_EQ(0, first.finish());
+        EXPECT_EQ(0, second.finish());
+    }
+    ProfileStore store("Tessiva");
+    const std::string a = store.getString("Group", "a", "");
+    EXPECT_TRUE(a == "first" || a == "second") << a;
+    EXPECT_EQ(a, store.getString("Group", "b", ""));
+    EXPECT_EQ(a, store.getString("Group", "c", ""));
+}
+
+TEST_F(ProfileStoreTest, EntriesWrittenTogetherGoInOneWriteOrNotAtAll)
+{
+    writeFile("[Place]\r\nx1=1\r\n");
+    ProfileStore store("Tessiva");
+    ASSERT_TRUE(store.writeStrings("Place", {{"x1", "5"}, {"y1", "6"}, {"x1", "7"}}));
+    EXPECT_EQ("[Place]\r\nx1=7\r\ny1=6\r\n", readFile());
+    EXPECT_FALSE(store.writeStrings("Place", {{"x2", "8"}, {"", "9"}}));
+    EXPECT_EQ("[Place]\r\nx1=7\r\ny1=6\r\n", readFile());
+}
+
+TEST_F(ProfileStoreTest, ASettingsFileThatIsALinkStaysALink)
+{
+    const fs::path real = fs::path(myFolder) / "elsewhere" / "mine.ini";
+    fs::create_directories(real.parent_path());
+    std::ofstream(real, std::ios::binary) << "; mine\n[Settings]\nflags=1\n";
+    fs::create_directories(iniPath().parent_path());
+    fs::create_symlink("../elsewhere/mine.ini", iniPath());
+
+    ProfileStore store("Tessiva");
+    ASSERT_TRUE(store.writeInt("Settings", "flags", 2));
+    EXPECT_TRUE(fs::is_symlink(iniPath()));
+    std::ifstream file(real, std::ios::binary);
+    std::ostringstream text;
+    text << file.rdbuf();
+    EXPECT_EQ("; mine\n[Settings]\nflags=2\n", text.str());
+    EXPECT_EQ(2, store.getInt("Settings", "flags", 0));
+}
+
+TEST_F(ProfileStoreTest, TheNextWriteRemovesWhatAKilledWriteLeft)
+{
+    writeFile("[Settings]\nflags=1\n");
+    const fs::path folder = iniPath().parent_path();
+    // A killed write's temporary file, and files of other names that stay.
+    std::ofstream(folder / ".Tessiva.ini.a1B2c3") << "[Settings]\nflags=half";
+    std::ofstream(folder / ".Pellora.ini.a1B2c3") << "other program";
+    std::ofstream(folder / "Tessiva.ini.bak") << "backup";
+
+    ASSERT_TRUE(ProfileStore("Tessiva").writeInt("Settings", "flags", 2));
+    EXPECT_EQ("[Settings]\nflags=2\n", readFile());
+    std::vector<std::string> names;
+    for (const auto& entry : fs::directory_iterator(folder))
+        names.push_back(entry.path().filename().string());
+    std::sort(names.begin(), names.end());
+    EXPECT_EQ((std::vector<std::string>{".Pellora.ini.a1B2c3", "Tessiva.ini", "Tessiva.ini.bak"}),
+              names);
 }

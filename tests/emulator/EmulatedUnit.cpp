@@ -145,6 +145,7 @@ void EmulatedUnit::takeSet(const Bytes& aData, const std::vector<ValueEntry>& so
     for (const ValueEntry& entry : someEntries)
     {
         myValues[{readGroup, entry.first}] = entry.second;
+        myWrites.emplace_back(ParameterKey{readGroup, entry.first}, entry.second);
         bool nonZero = std::any_of(entry.second.begin(), entry.second.end(), [](uint8_t b) { return b != 0; });
         if (group == static_cast<uint8_t>(myIdentificationGroup + 1) && entry.first == 0 && nonZero)
             myDownloadRequested = true;

@@ -61,6 +61,9 @@ public:
     void setValues(const ParameterMap& someValues);
     std::optional<Bytes> value(const ParameterKey& aKey) const;
     const ParameterMap& values() const { return myValues; }
+    // Every value the computer has set, in the order the sets came, under the key it reads back as.
+    using Write = std::pair<ParameterKey, Bytes>;
+    const std::vector<Write>& writes() const { return myWrites; }
     void setIdentification(const std::string& aDeviceType, const std::string& aVersion, uint8_t aGroup);
 
     void injectFault(const UnitFault& aFault);
@@ -88,6 +91,7 @@ private:
 
     uint16_t myAddress;
     ParameterMap myValues;
+    std::vector<Write> myWrites;
     std::map<UnitFault::Kind, UnitFault> myFaults;
     std::optional<Bytes> myAnswerFrame;
     uint8_t myIdentificationGroup = 0xF8;

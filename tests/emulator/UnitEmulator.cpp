@@ -230,6 +230,12 @@ bool UnitEmulator::inDownloadMode(uint16_t anAddress) const
     return unit(anAddress).inDownloadMode();
 }
 
+std::vector<EmulatedUnit::Write> UnitEmulator::writes(uint16_t anAddress) const
+{
+    std::lock_guard<std::mutex> lock(myMutex);
+    return unit(anAddress).writes();
+}
+
 std::vector<std::string> UnitEmulator::downloadLines(uint16_t anAddress) const
 {
     std::lock_guard<std::mutex> lock(myMutex);

@@ -62,6 +62,8 @@ public:
     void setValues(uint16_t anAddress, const ParameterMap& someValues);
     std::optional<Bytes> value(uint16_t anAddress, uint8_t aGroup, uint8_t anIndex) const;
     ParameterMap values(uint16_t anAddress) const;
+    // The record of the unit's writes: every value set, in order.
+    std::vector<EmulatedUnit::Write> writes(uint16_t anAddress) const;
     // Device type and version texts under (aGroup, 0) and (aGroup, 1).
     void setIdentification(uint16_t anAddress, const std::string& aDeviceType, const std::string& aVersion,
                            uint8_t aGroup = 0xF8);

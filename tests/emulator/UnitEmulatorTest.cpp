@@ -149,6 +149,20 @@ TEST_F(UnitEmulatorTest, TextValuesTravelAsExtendedEntries)
     EXPECT_EQ(get('a', 14), UnitFrame::encode(Bytes{'a', 0xFF, 14, 6} + name));
 }
 
+TEST_F(UnitEmulatorTest, EverySetIsRecordedInOrderAndRequestsAreNot)
+{
+    EXPECT_TRUE(myEmulator.writes(unitAddress).empty());
+    myEmulator.setValue(unitAddress, 'B', 3, UnitEmulator::integer(7)); // the test's own, not the computer's
+    EXPECT_EQ(ask(select8280 + Bytes{0x02, 0x04, 0x41, 0x03, 0x00, 0x01, 0xB7}, 1), ack);
+    EXPECT_EQ(ask(poll8280, 1), ack);
+    Bytes name = UnitEmulator::text("Studio");
+    EXPECT_EQ(ask(select8280 + UnitFrame::encode(Bytes{0x60, 0xFF, 14, 6} + name), 1), ack);
+    EXPECT_EQ(ask(poll8280, 1), ack);
+    EXPECT_EQ(ask(select8280 + Bytes{0x02, 0x02, 0x42, 0x03, 0xB9}, 1), ack);
+    const std::vector<EmulatedUnit::Write> expected = {{{'B', 3}, UnitEmulator::integer(1)}, {{'a', 14}, name}};
+    EXPECT_EQ(expected, myEmulator.writes(unitAddress));
+}
+
 TEST_F(UnitEmulatorTest, ListRequestIsAnsweredInRequestOrderWithoutUnknownIds)
 {
     myEmulator.setValues(unitAddress, {{{'I', 2}, UnitEmulator::integer(0x1234)}, {{'I', 5}, {9}}});

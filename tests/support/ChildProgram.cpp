@@ -2,6 +2,7 @@
 
 #include <cerrno>
 #include <chrono>
+#include <csignal>
 #include <cstring>
 #include <fcntl.h>
 #include <poll.h>
@@ -76,6 +77,29 @@ bool ChildProgram::readLine(std::string& aLine, int aMilliseconds)
             return false;
         myPending.append(buffer, static_cast<std::size_t>(count));
     }
+}
+
+bool ChildProgram::writeLine(const std::string& aLine)
+{
+    const std::string bytes = aLine + "\n";
+    std::size_t done = 0;
+    while (myInput >= 0 && done < bytes.size())
+    {
+        const ssize_t count = write(myInput, bytes.data() + done, bytes.size() - done);
+        if (count < 0 && errno == EINTR)
+            continue;
+        if (count <= 0)
+            return false;
+        done += static_cast<std::size_t>(count);
+    }
+    return done == bytes.size();
+}
+
+void ChildProgram::kill(int aSignal)
+{
+    if (myChild > 0)
+        ::kill(myChild, aSignal);
+    finish();
 }
 
 int ChildProgram::finish()

@@ -20,9 +20,13 @@ public:
     // The next line the program prints, without its line end; false when none
     // comes within aMilliseconds or the output has ended.
     bool readLine(std::string& aLine, int aMilliseconds = 5000);
+    // Sends one line (a line end is added); false when the program no longer reads.
+    bool writeLine(const std::string& aLine);
     // Closes the input and returns the program's exit status (-1 when it did
     // not exit normally).
     int finish();
+    // Ends the program at once with aSignal (SIGKILL: no chance to clean up) and waits for it.
+    void kill(int aSignal);
 
 private:
     pid_t myChild = -1;

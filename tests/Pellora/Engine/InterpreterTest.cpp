@@ -14,6 +14,8 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <filesystem>
 #include <memory>
 #include <string>
@@ -63,6 +65,16 @@ TEST_F(InterpreterTest, ScriptThatCannotBeOpenedRunsNothing)
     EXPECT_FALSE(myInterpreter.runScript(myFolder.pathOf("missing.prx")));
     EXPECT_FALSE(myInterpreter.runScript(myFolder.path()));
     EXPECT_THAT(myOperator.events(), IsEmpty());
+}
+
+TEST_F(InterpreterTest, AFifoIsNoScriptAndDoesNotBlock)
+{
+    const std::string fifo = myFolder.pathOf("fifo.prx");
+    ASSERT_EQ(0, ::mkfifo(fifo.c_str(), 0600));
+    EXPECT_FALSE(myInterpreter.runScript(fifo));
+    EXPECT_FALSE(myInterpreter.runScript("/dev/null"));
+    EXPECT_THAT(myOperator.events(), IsEmpty());
+    EXPECT_THAT(myLine.writes(), IsEmpty());
 }
 
 TEST_F(InterpreterTest, MalformedScriptSendsNothingAndShowsNothing)

@@ -22,6 +22,8 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <chrono>
 #include <cstdio>
 #include <fstream>
@@ -321,6 +323,17 @@ TEST_F(PelloraShellTest, MenuStringsAndAboutBoxAreThePrograms)
     });
     EXPECT_TRUE(user.command(CommandIds::appAbout));
     user.finish();
+}
+
+TEST_F(PelloraShellTest, AFifoGivenAsTheScriptIsRefusedBeforeAnyWindow)
+{
+    const std::string fifo = files.pathOf("fifo.prx");
+    ASSERT_EQ(0, ::mkfifo(fifo.c_str(), 0600));
+    user.expectMessageBox("The file " + fifo + " could not be opened.");
+    TestPellora application;
+    EXPECT_FALSE(application.start({fifo}));
+    user.finish();
+    EXPECT_TRUE(backend.openWindows().empty());
 }
 
 TEST_F(PelloraShellTest, SelectingAScriptEnablesStart)

@@ -9,6 +9,8 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <algorithm>
 #include <filesystem>
 
@@ -72,6 +74,22 @@ TEST_F(StartUpTest, AFileThatCannotBeOpenedEndsTheStartWithItsMessage)
     EXPECT_EQ(nullptr, application.mainFrame());
     EXPECT_TRUE(backend.openWindows().empty());
     EXPECT_EQ("Miniature", backend.messageBoxes().at(0).caption);
+}
+
+TEST_F(StartUpTest, OnlyARegularFileIsOpenedAndNothingBlocks)
+{
+    TemporaryFolder files;
+    const std::string fifo = files.pathOf("fifo.mnt");
+    ASSERT_EQ(0, ::mkfifo(fifo.c_str(), 0600));
+    for (const std::string& path : {fifo, files.path(), std::string("/dev/zero")})
+    {
+        user.expectMessageBox("The file " + path + " could not be opened.");
+        TestApplication application;
+        EXPECT_EQ(1, application.main({path}));
+        user.finish();
+        EXPECT_EQ(nullptr, application.mainFrame()) << path;
+        EXPECT_TRUE(backend.openWindows().empty()) << path;
+    }
 }
 
 TEST_F(StartUpTest, ExitHidesTheFrameAndTheEndOfTheLoopClosesTheDocument)

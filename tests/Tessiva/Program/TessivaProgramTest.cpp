@@ -28,18 +28,21 @@
 #include "tests/emulator/UnitFault.h"
 #include "tests/emulator/models/Kq310Unit.h"
 #include "tests/emulator/models/Kq350Unit.h"
+#include "tests/support/FileSizeLimit.h"
 #include "tests/support/TemporaryFolder.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <functional>
 #include <iterator>
 #include <memory>
 #include <string>
 #include <utility>
+#include <sys/stat.h>
 #include <vector>
 
 using Emulator::UnitEmulator;
@@ -743,5 +746,107 @@ TEST_F(TessivaProgramTest, ADeviceWhosePanelCannotBeMadeIsClosedAgain)
     EXPECT_EQ(0u, app->document()->deviceCount());
     // The port was given back: nothing holds COM1 any more.
     EXPECT_FALSE(app->document()->isPortOpen(nullptr, 1));
+    EXPECT_TRUE(polling());
+}
+
+struct FullDiskCase
+{
+    unsigned command;
+    const char* extension;
+    const char* message;
+};
+
+class FullDiskTest : public TessivaProgramTest, public testing::WithParamInterface<FullDiskCase>
+{
+protected:
+    // The names in the folder, sorted.
+    std::vector<std::string> names() const
+    {
+        std::vector<std::string> result;
+        for (const auto& entry : std::filesystem::directory_iterator(folder.path()))
+        {
+            result.push_back(entry.path().filename().string());
+        }
+        std::sort(result.begin(), result.end());
+        return result;
+    }
+
+    TemporaryFolder folder;
+};
+
+TEST_P(FullDiskTest, ASaveThatCannotBeWrittenLeavesTheOldFileAndSaysSo)
+{
+    const FullDiskCase& c = GetParam();
+    start(choose(kq350, true));
+    const std::string name = std::string("old.") + c.extension;
+    const std::string old(443, 'o');
+    const std::string path = folder.write(name, old);
+    const std::string fresh = folder.pathOf(std::string("new.") + c.extension);
+    {
+        FileSizeLimit fullDisk(100);
+        for (const std::string& target : {path, fresh})
+        {
+            user.expectFileDialog(FileDialogKind::Save, target);
+            user.expectMessageBox(c.message);
+            ASSERT_TRUE(user.command(c.command));
+            user.finish();
+        }
+    }
+    EXPECT_EQ(old, fileText(path));
+    // No half-written new file, no temporary file.
+    EXPECT_EQ(std::vector<std::string>{name}, names());
+    EXPECT_TRUE(polling());
+
+    // With room again the same save replaces the old file whole.
+    user.expectFileDialog(FileDialogKind::Save, path);
+    ASSERT_TRUE(user.command(c.command));
+    user.finish();
+    EXPECT_NE(old, fileText(path));
+    EXPECT_EQ(std::vector<std::string>{name}, names());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Saves, FullDiskTest,
+    testing::Values(FullDiskCase{R::saveConfigurationCommand, "vnb", "Error saving the checksum."},
+                    FullDiskCase{R::exportTextCommand, "txt", "Error formatting a parameter as text."},
+                    FullDiskCase{R::exportHtmlCommand, "htm", "Error formatting a parameter as html."}));
+
+TEST_F(TessivaProgramTest, OpenConfigurationRefusesAFifoAtOnce)
+{
+    TemporaryFolder folder;
+    start(choose(kq350, true));
+    const std::string fifo = folder.pathOf("fifo.vnb");
+    ASSERT_EQ(0, ::mkfifo(fifo.c_str(), 0600));
+    // Opening the FIFO for reading would wait for a writer for ever.
+    user.expectFileDialog(FileDialogKind::Open, fifo);
+    user.expectMessageBox("Error opening " + fifo);
+    ASSERT_TRUE(user.command(R::openConfigurationCommand));
+    user.finish();
+    EXPECT_TRUE(polling());
+}
+
+TEST_F(TessivaProgramTest, AConfigurationOfAnotherModelWritesNothingToTheUnit)
+{
+    // A KQ350's file names parameters that a KQ310 has, with other values,
+    // before the first one that it lacks.
+    TemporaryFolder folder;
+    emulator.addUnit(kq310Address, Emulator::Kq310Unit::freshValues());
+    start(choose(kq350, true));
+    user.expectFileDialog(FileDialogKind::Save, folder.pathOf("kq350.vnb"));
+    ASSERT_TRUE(user.command(R::saveConfigurationCommand));
+    user.finish();
+
+    openDevice(kq310, false);
+    ASSERT_EQ(2, tabs().itemCount());
+    ASSERT_EQ(1, tabs().selection());
+    const auto writesBefore = emulator.writes(kq310Address);
+    const auto valuesBefore = emulator.values(kq310Address);
+
+    user.expectFileDialog(FileDialogKind::Open, folder.pathOf("kq350.vnb"));
+    user.expectMessageBox("This is not a valid configuration file for this device");
+    ASSERT_TRUE(user.command(R::openConfigurationCommand));
+    user.finish();
+    EXPECT_EQ(writesBefore, emulator.writes(kq310Address));
+    EXPECT_TRUE(valuesBefore == emulator.values(kq310Address));
     EXPECT_TRUE(polling());
 }

@@ -4,14 +4,18 @@
 #include "Toolkit/Parameter/VornaException.h"
 #include "tests/Toolkit/Parameter/FakeProtocol.h"
 #include "tests/Toolkit/Parameter/LimitedStreamBuffer.h"
+#include "tests/support/TemporaryFolder.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <fstream>
 #include <functional>
 #include <ostream>
 #include <sstream>
 #include <string>
+#include <sys/resource.h>
+#include <unistd.h>
 #include <vector>
 
 namespace
@@ -236,13 +240,73 @@ TEST_F(ConfigurationFileTest, AHostileLengthFailsWithoutHugeAllocation)
     EXPECT_EQ(theInvalidFile, restoreMessage(file));
 }
 
-TEST_F(ConfigurationFileTest, AnUnknownIdFailsAfterTheRecordsBeforeItWereApplied)
+TEST_F(ConfigurationFileTest, AnUnknownIdFailsBeforeAnyRecordIsApplied)
 {
+    // ('B', 1) = 5 comes first in id order, ('a', 0) is no parameter of the set.
     const std::uint32_t checksum = 2 + (0x42 + 1 + 2 + 0 + 5) + (0x61 + 0 + 2 + 0 + 1);
     const std::string file = bytes({2, 0, 0, 0, 0x42, 1, 2, 0, 0, 0, 0, 5, 0x61, 0, 2, 0, 0, 0, 0, 1,
                                     static_cast<int>(checksum & 0xFF), static_cast<int>(checksum >> 8), 0, 0});
     EXPECT_EQ(theInvalidFile, restoreMessage(file));
-    EXPECT_EQ(ParameterValue(5), mySet.control('B', 1).value());
+    EXPECT_EQ(ParameterValue(0), mySet.control('B', 1).value());
+    EXPECT_TRUE(myUnit.myWrites.empty());
+}
+
+TEST_F(ConfigurationFileTest, ARecordLongerThanTheFileFailsAtOnceInBoundedMemory)
+{
+    // One record that claims 0xFFFFFFF0 bytes, in a sparse file of 1 GB.
+    TemporaryFolder folder;
+    const std::string path = folder.write("huge.vnb", bytes({1, 0, 0, 0, 0x42, 1, 0xF0, 0xFF, 0xFF, 0xFF}));
+    const off_t gigabyte = off_t{1} << 30;
+    ASSERT_EQ(0, ::truncate(path.c_str(), gigabyte));
+    rusage before{};
+    ::getrusage(RUSAGE_SELF, &before);
+    std::ifstream stream(path, std::ios::binary);
+    std::string message;
+    try
+    {
+        mySet.restoreConfiguration(stream);
+    }
+    catch (const VornaException& e)
+    {
+        message = e.what();
+    }
+    rusage after{};
+    ::getrusage(RUSAGE_SELF, &after);
+    EXPECT_EQ(theInvalidFile, message);
+    // ru_maxrss is in kilobytes: the peak grew by far less than the file.
+    EXPECT_LT(after.ru_maxrss - before.ru_maxrss, 16 * 1024);
+    EXPECT_TRUE(myUnit.myWrites.empty());
+    // Nothing past the length was read.
+    EXPECT_EQ(std::streamoff{10}, static_cast<std::streamoff>(stream.tellg()));
+}
+
+TEST(ConfigurationContents, ALengthIsMeasuredAgainstWhatTheFileStillHolds)
+{
+    // A value of 3 bytes in a file that ends with the checksum: 7 bytes follow the length.
+    struct Case
+    {
+        int claimed;
+        const char* message;
+    };
+    for (const Case& c : {Case{2, "The checksum does not match."}, Case{3, ""}, Case{4, "Error reading the checksum."},
+                          Case{7, "Error reading the checksum."}, Case{8, "Error restoring a parameter value."},
+                          Case{0xF0, "Error restoring a parameter value."}})
+    {
+        const std::uint32_t checksum = 1 + 0x42 + 1 + static_cast<std::uint32_t>(c.claimed) + 'a' + 'b' + 'c';
+        const std::string file = bytes({1, 0, 0, 0, 0x42, 1, c.claimed, 0, 0, 0, 'a', 'b', 'c',
+                                        static_cast<int>(checksum & 0xFF), static_cast<int>(checksum >> 8), 0, 0});
+        std::istringstream stream(file);
+        std::string message;
+        try
+        {
+            ConfigurationContents contents(stream);
+        }
+        catch (const VornaException& e)
+        {
+            message = e.what();
+        }
+        EXPECT_EQ(c.message, message) << c.claimed;
+    }
 }
 
 TEST_F(ConfigurationFileTest, NotRestorableRecordsAreIgnoredAndEqualValuesNotWritten)
