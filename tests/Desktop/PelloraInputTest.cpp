@@ -322,6 +322,36 @@ TEST_F(PelloraInputTest, TheAboutBoxClosesByEscapeEnterAndSpace)
               closedBy);
 }
 
+// A tool's tip goes when the box it opens comes up, and stays away while the
+// box runs with the pointer still resting on the tool.
+TEST_F(PelloraInputTest, ATipClosesWhenTheModalBoxItOpensComesUp)
+{
+    ASSERT_TRUE(application.start({}));
+    bool tipBefore = false;
+    bool tipDuring = true;
+    user.start([&](DesktopUser& aUser) {
+        waitForTheWindow(aUser);
+        const wxRect place = aUser.screenRectOf([this]() { return toolButton(Platform::CommandIds::appAbout); });
+        const wxPoint middle(place.x + place.width / 2, place.y + place.height / 2);
+        aUser.moveTo(middle);
+        tipBefore = aUser.waitUntil([]() { return isToolTipShown(); }, std::chrono::milliseconds(4000));
+        aUser.click(middle);
+        ASSERT_TRUE(aUser.waitUntil([this]() { return backend().innermostModal() != nullptr; }));
+        DesktopUser::pause(std::chrono::milliseconds(1500));
+        aUser.look([&]() {
+            tipDuring = isToolTipShown();
+            return true;
+        });
+        aUser.press(XK_Escape);
+        aUser.waitUntil([this]() { return backend().innermostModal() == nullptr; });
+        aUser.press(XK_F4, {XK_Alt_L});
+    });
+    EXPECT_EQ(0, application.run());
+    user.finish();
+    EXPECT_TRUE(tipBefore) << "no tip came up on the tool: nothing to prove";
+    EXPECT_FALSE(tipDuring) << "the tool's tip shows over the About box";
+}
+
 // A long message wraps onto the Messages field's second line instead of
 // being cut at its right edge.
 TEST_F(PelloraInputTest, ALongMessageWrapsInTheMessagesField)
