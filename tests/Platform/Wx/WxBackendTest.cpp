@@ -1,6 +1,7 @@
 #include "Platform/Window/Bitmap.h"
 #include "Platform/Window/DialogResult.h"
 #include "Platform/Window/DialogTemplate.h"
+#include "Platform/Window/FileDialogRequest.h"
 #include "Platform/Window/MessageBoxRequest.h"
 #include "Platform/Window/Resources.h"
 #include "Platform/Window/Window.h"
@@ -9,6 +10,8 @@
 #include "tests/support/VirtualDisplay.h"
 
 #include <gtest/gtest.h>
+
+#include <gtk/gtk.h>
 
 #include <wx/button.h>
 #include <wx/checkbox.h>
@@ -416,6 +419,57 @@ INSTANTIATE_TEST_SUITE_P(
                         "Tessiva", Platform::MessageBoxButtons::Ok},
         ReadableBoxCase{"short", "Done.", "Pellora", Platform::MessageBoxButtons::Ok}),
     [](const ::testing::TestParamInfo<ReadableBoxCase>& anInfo) { return anInfo.param.name; });
+
+// The file dialog showing: the desktop's own, found among its windows.
+GtkWidget* shownFileChooser()
+{
+    GtkWidget* found = nullptr;
+    GList* windows = gtk_window_list_toplevels();
+    for (GList* item = windows; item != nullptr; item = item->next)
+    {
+        if (GTK_IS_FILE_CHOOSER(item->data) && GTK_IS_DIALOG(item->data))
+        {
+            found = GTK_WIDGET(item->data);
+        }
+    }
+    g_list_free(windows);
+    return found;
+}
+
+TEST_F(WxBackendTest, TheFileDialogsCarryTheUsualTitlesAndListFilesInAnyLetterCase)
+{
+    const std::vector<std::string> names = {"UPPER.PRX", "lower.prx", "Mixed.Prx", "other.txt", "prx"};
+    for (const Platform::FileDialogKind kind : {Platform::FileDialogKind::Open, Platform::FileDialogKind::Save})
+    {
+        Platform::FileDialogRequest request;
+        request.kind = kind;
+        request.filter = "Pellora Files (*.prx)|*.prx|All Files (*.*)|*.*||";
+        std::string title;
+        std::vector<std::string> listed;
+        backend->later([&]() {
+            GtkWidget* chooser = shownFileChooser();
+            ASSERT_NE(chooser, nullptr);
+            title = gtk_window_get_title(GTK_WINDOW(chooser));
+            GtkFileFilter* filter = gtk_file_chooser_get_filter(GTK_FILE_CHOOSER(chooser));
+            ASSERT_NE(filter, nullptr);
+            for (const std::string& name : names)
+            {
+                GtkFileFilterInfo file = {};
+                file.contains = GTK_FILE_FILTER_DISPLAY_NAME;
+                file.display_name = name.c_str();
+                if (gtk_file_filter_filter(filter, &file))
+                {
+                    listed.push_back(name);
+                }
+            }
+            gtk_dialog_response(GTK_DIALOG(chooser), GTK_RESPONSE_CANCEL);
+        });
+        std::string path;
+        EXPECT_FALSE(backend->askFileName(request, path));
+        EXPECT_EQ(request.title(), title);
+        EXPECT_EQ((std::vector<std::string>{"UPPER.PRX", "lower.prx", "Mixed.Prx"}), listed) << request.title();
+    }
+}
 
 TEST_F(WxBackendTest, TimersTickAndPostedMessagesComeInOrderUntilTheQuitRequest)
 {
