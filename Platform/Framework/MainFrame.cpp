@@ -226,11 +226,6 @@ void MainFrame::setIcon(unsigned aBitmapId)
     window().setImage(aBitmapId);
 }
 
-unsigned MainFrame::icon() const
-{
-    return window().image();
-}
-
 const Resources& MainFrame::resources() const
 {
     VORNA_ASSERT(myResources != NULL);

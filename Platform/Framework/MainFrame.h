@@ -56,7 +56,6 @@ public:
     const Resources& resources() const;
     // The program's icon on its window: a bitmap of the resources.
     void setIcon(unsigned aBitmapId);
-    unsigned icon() const;
     // nullptr until made.
     Window* toolBar() const;
     Window* statusBar() const;
