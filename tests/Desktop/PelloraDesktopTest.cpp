@@ -60,6 +60,12 @@ TEST_F(PelloraDesktopTest, TheWindowAndEveryTemplateShowWholeAndTheFrameFollowsT
 
     whenModal(0, [this](Window& aDialog) {
         look(aDialog, "pellora-about");
+        // The program's icon, the one on its window.
+        const Window* icon = aDialog.findChild(PelloraResources::aboutIcon);
+        ASSERT_NE(icon, nullptr);
+        EXPECT_EQ(PelloraResources::programIcon, icon->image());
+        wxWindow* picture = backend->view().widgetOf(*icon);
+        EXPECT_TRUE(picture != nullptr && picture->IsShownOnScreen());
         Platform::UserInput(&aDialog).enter(aDialog);
     });
     frame->window().command(static_cast<int>(Platform::CommandIds::appAbout));

@@ -207,6 +207,12 @@ TEST_F(TessivaDesktopTest, DevicesOpenThroughTheDialogAndEveryTabShowsWhole)
 
     whenModal(R::aboutDialog, [this](Window& aDialog) {
         look(aDialog, "tessiva-about");
+        // The program's icon, the one on its window.
+        const Window* icon = aDialog.findChild(R::aboutIcon);
+        ASSERT_NE(icon, nullptr);
+        EXPECT_EQ(R::programIcon, icon->image());
+        wxWindow* picture = backend->view().widgetOf(*icon);
+        EXPECT_TRUE(picture != nullptr && picture->IsShownOnScreen());
         Platform::UserInput(&aDialog).enter(aDialog);
     });
     frame.command(static_cast<int>(Platform::CommandIds::appAbout));
