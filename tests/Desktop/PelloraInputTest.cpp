@@ -342,7 +342,14 @@ TEST_F(PelloraInputTest, ATipClosesWhenAModalBoxComesUp)
             });
             return true;
         });
-        ASSERT_TRUE(aUser.waitUntil([this]() { return backend().innermostModal() != nullptr; }));
+        // The box up with the focus, so that the keys below reach it.
+        const bool up = aUser.waitUntil([this]() {
+            const Window* about = backend().innermostModal();
+            wxTopLevelWindow* box =
+                about != nullptr ? dynamic_cast<wxTopLevelWindow*>(backend().view().widgetOf(*about)) : nullptr;
+            return box != nullptr && box->IsShownOnScreen() && box->IsActive();
+        });
+        EXPECT_TRUE(up) << "the About box did not come up with the focus";
         DesktopUser::pause(std::chrono::milliseconds(1500));
         aUser.look([&]() {
             tipDuring = isToolTipShown();
@@ -350,6 +357,7 @@ TEST_F(PelloraInputTest, ATipClosesWhenAModalBoxComesUp)
         });
         aUser.press(XK_Escape);
         aUser.waitUntil([this]() { return backend().innermostModal() == nullptr; });
+        waitForTheWindow(aUser);
         aUser.press(XK_F4, {XK_Alt_L});
     });
     EXPECT_EQ(0, application.run());
