@@ -87,7 +87,7 @@ wxArtID artOf(MessageBoxIcon anIcon)
 // A message box's text breaks between words at this many average letters,
 // a width that reads well; a text too tall for the screen at that width
 // gets wider lines instead, up to most of the screen's width.
-constexpr int readableLetters = 60;
+constexpr int readableLetters = 70;
 constexpr int widestPercentOfScreen = 90;
 // What the box adds around its text: icon, margins, the button row and the
 // desktop's title bar.
@@ -122,6 +122,8 @@ public:
             content->Add(icon, 0, wxALL, boxMargin);
         }
         wxStaticText* text = new wxStaticText(this, wxID_ANY, toWx(aRequest.text));
+        // Measured in the font it is drawn in, so that its lines fill the box.
+        text->SetFont(WxStyle::dialogFont());
         content->Add(text, 1, wxALL | wxALIGN_CENTER_VERTICAL, boxMargin);
         wxBoxSizer* buttons = new wxBoxSizer(wxHORIZONTAL);
         const std::vector<int> answers = aRequest.answers();
@@ -193,21 +195,27 @@ private:
     }
 
     // Breaks the text at a readable width, or wider where that is too tall
-    // for aRoomHeight, never wider than aRoomWidth.
+    // for aRoomHeight, never wider than aRoomWidth. The label is as large as
+    // its lines: the desktop's own guess for a wrapping label is wider.
     void wrap(wxStaticText& aText, const wxString& aWords, int aRoomWidth, int aRoomHeight)
     {
         const int widest = std::max(1, aRoomWidth * widestPercentOfScreen / 100);
         int width = std::min(widest, readableLetters * aText.GetCharWidth());
+        wxClientDC measure(&aText);
+        measure.SetFont(aText.GetFont());
+        wxSize lines;
         for (;;)
         {
             aText.SetLabel(aWords);
             aText.Wrap(width);
-            if (aText.GetBestSize().y <= aRoomHeight || width >= widest)
+            lines = measure.GetMultiLineTextExtent(aText.GetLabel());
+            if (lines.y <= aRoomHeight || width >= widest)
             {
                 break;
             }
             width = std::min(widest, width * 3 / 2);
         }
+        aText.SetMinSize(lines);
     }
 
     int myDismissal;
