@@ -99,6 +99,17 @@ protected:
         })) << "the window did not come up with the focus";
     }
 
+    // Until a modal box shows with the focus; false when none came.
+    bool waitForTheModalBox(DesktopUser& aUser)
+    {
+        return aUser.waitUntil([]() {
+            const Window* box = backend().innermostModal();
+            wxTopLevelWindow* widget =
+                box != nullptr ? dynamic_cast<wxTopLevelWindow*>(backend().view().widgetOf(*box)) : nullptr;
+            return widget != nullptr && widget->IsShownOnScreen() && widget->IsActive();
+        });
+    }
+
     std::string writeDownloadScript(int aLineCount)
     {
         lines = recordLines("D", aLineCount);
@@ -301,13 +312,7 @@ TEST_F(PelloraInputTest, TheAboutBoxClosesByEscapeEnterAndSpace)
         for (unsigned long key : {XK_Escape, XK_Return, XK_space})
         {
             aUser.clickOn([this]() { return toolButton(Platform::CommandIds::appAbout); });
-            const bool up = aUser.waitUntil([this]() {
-                const Window* about = backend().innermostModal();
-                wxTopLevelWindow* widget =
-                    about != nullptr ? dynamic_cast<wxTopLevelWindow*>(backend().view().widgetOf(*about)) : nullptr;
-                return widget != nullptr && widget->IsShownOnScreen() && widget->IsActive();
-            });
-            ASSERT_TRUE(up) << "the About box did not come up with the focus";
+            ASSERT_TRUE(waitForTheModalBox(aUser)) << "the About box did not come up with the focus";
             aUser.press(key);
             if (aUser.waitUntil([this]() { return backend().innermostModal() == nullptr; }))
             {
@@ -343,13 +348,7 @@ TEST_F(PelloraInputTest, ATipClosesWhenAModalBoxComesUp)
             return true;
         });
         // The box up with the focus, so that the keys below reach it.
-        const bool up = aUser.waitUntil([this]() {
-            const Window* about = backend().innermostModal();
-            wxTopLevelWindow* box =
-                about != nullptr ? dynamic_cast<wxTopLevelWindow*>(backend().view().widgetOf(*about)) : nullptr;
-            return box != nullptr && box->IsShownOnScreen() && box->IsActive();
-        });
-        EXPECT_TRUE(up) << "the About box did not come up with the focus";
+        EXPECT_TRUE(waitForTheModalBox(aUser)) << "the About box did not come up with the focus";
         DesktopUser::pause(std::chrono::milliseconds(1500));
         aUser.look([&]() {
             tipDuring = isToolTipShown();
