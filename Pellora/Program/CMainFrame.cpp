@@ -12,5 +12,6 @@ int CMainFrame::onCreate()
     {
         return creationFailed;
     }
+    setIcon(PelloraResources::programIcon);
     return 0;
 }

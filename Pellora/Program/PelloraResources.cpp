@@ -84,6 +84,29 @@ Platform::Bitmap toolBarPictures(const Platform::ToolBarResource& aToolBar)
     return pictures;
 }
 
+// The program's icon: a green circuit board with a chip, and a blue arrow
+// coming down into it.
+Platform::Bitmap programIcon()
+{
+    const int size = 32;
+    Platform::Bitmap icon(size, size, Platform::Colour(0, 112, 48));
+    icon.fill(Platform::Rectangle(0, 0, size, 1), Platform::Colour(0, 160, 80));
+    icon.fill(Platform::Rectangle(0, size - 1, size, size), Platform::Colour(0, 64, 24));
+    icon.fill(Platform::Rectangle(8, 16, 24, 28), Platform::Colour(32, 32, 32));
+    for (int pin = 0; pin < 4; ++pin)
+    {
+        icon.fill(Platform::Rectangle(9 + pin * 4, 28, 11 + pin * 4, 31), Platform::Colour(224, 192, 64));
+        icon.fill(Platform::Rectangle(9 + pin * 4, 13, 11 + pin * 4, 16), Platform::Colour(224, 192, 64));
+    }
+    const Platform::Colour arrow(64, 128, 255);
+    icon.fill(Platform::Rectangle(14, 1, 18, 8), arrow);
+    icon.fill(Platform::Rectangle(10, 8, 22, 9), arrow);
+    icon.fill(Platform::Rectangle(11, 9, 21, 10), arrow);
+    icon.fill(Platform::Rectangle(12, 10, 20, 11), arrow);
+    icon.fill(Platform::Rectangle(13, 11, 19, 12), arrow);
+    return icon;
+}
+
 Platform::DialogTemplate formTemplate()
 {
     WindowStyle sunken;
@@ -123,8 +146,12 @@ Platform::DialogTemplate aboutTemplate()
     WindowStyle okButton = groupStart();
     okButton.defaultButton = true;
 
+    WindowStyle picture;
+    picture.image = true;
     Platform::DialogTemplate about(PelloraResources::aboutDialog, "About Pellora", 217, 55, popup);
-    about.add(WindowKind::Static, staticId, "Pellora Version", 40, 10, 80, 8)
+    about.addImage(WindowKind::Static, PelloraResources::aboutIcon, PelloraResources::programIcon, 10, 10, 22, 21,
+                   picture)
+        .add(WindowKind::Static, staticId, "Pellora Version", 40, 10, 80, 8)
         .add(WindowKind::Static, PelloraResources::aboutVersion, "", 122, 10, 40, 8)
         .add(WindowKind::Static, staticId, "Firmware download for the encoder units", 40, 25, 150, 8)
         .add(WindowKind::Button, Platform::DialogResult::ok, "OK", 178, 7, 32, 14, okButton);
@@ -153,6 +180,7 @@ Platform::Resources PelloraResources::create()
     resources.addBitmap(mainFrame, toolBarPictures(toolBar));
     resources.addToolBar(mainFrame, toolBar);
 
+    resources.addBitmap(programIcon, ::programIcon());
     resources.addDialog(formTemplate());
     resources.addDialog(aboutTemplate());
     return resources;

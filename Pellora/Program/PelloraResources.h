@@ -14,6 +14,8 @@ public:
     static constexpr unsigned versionString = 129;
     static constexpr unsigned aboutDialog = 100;
     static constexpr unsigned formView = 101;
+    // The program's icon: on its window and in its About box.
+    static constexpr unsigned programIcon = 130;
 
     // Commands of the Download menu.
     static constexpr unsigned startCommand = 32778;
@@ -32,6 +34,7 @@ public:
 
     // The About box's version text.
     static constexpr int aboutVersion = 1020;
+    static constexpr int aboutIcon = 1021;
 
     static Platform::Resources create();
 };

@@ -221,6 +221,11 @@ Window& MainFrame::window() const
     return *myWindow;
 }
 
+void MainFrame::setIcon(unsigned aBitmapId)
+{
+    window().setImage(aBitmapId);
+}
+
 const Resources& MainFrame::resources() const
 {
     VORNA_ASSERT(myResources != NULL);
@@ -399,6 +404,10 @@ void MainFrame::showPrompt(unsigned aCommandId)
     if (pane != nullptr)
     {
         pane->setText(end == std::string::npos ? text : text.substr(0, end));
+        // A prompt is longer than the idle text: it takes the whole bar, the
+        // indicators giving way until the idle text comes back.
+        myPromptShown = true;
+        placePanes();
     }
 }
 
@@ -410,6 +419,8 @@ void MainFrame::showIdleMessage()
     {
         const std::optional<std::string> text = resources().strings().find(CommandIds::idleMessage);
         pane->setText(text ? *text : std::string());
+        myPromptShown = false;
+        placePanes();
     }
 }
 
@@ -475,20 +486,38 @@ void MainFrame::recalcLayout()
     {
         status->move(Rectangle(client.left, bottom - statusBarHeight, client.right, bottom));
         bottom -= statusBarHeight;
-        // The indicators stand at the right; the message pane takes the rest.
-        const std::vector<Window*> panes = status->children();
-        int right = client.width();
-        for (auto pane = panes.rbegin(); pane != panes.rend(); ++pane)
-        {
-            const bool message = (*pane)->id() == static_cast<int>(CommandIds::messagePane);
-            const int left = message ? 0 : std::max(0, right - indicatorWidth);
-            (*pane)->move(Rectangle(left, 0, right, statusBarHeight));
-            right = left;
-        }
+        placePanes();
     }
     if (myView != nullptr && myView->isCreated())
     {
         myView->window().move(Rectangle(client.left, top, client.right, std::max(top, bottom)));
+    }
+}
+
+void MainFrame::placePanes()
+{
+    Window* status = statusBar();
+    if (status == nullptr)
+    {
+        return;
+    }
+    // The indicators stand at the right; the message pane takes the rest, or
+    // the whole bar while it shows a prompt.
+    const std::vector<Window*> panes = status->children();
+    const int width = status->rectangle().width();
+    int right = width;
+    for (auto pane = panes.rbegin(); pane != panes.rend(); ++pane)
+    {
+        const bool message = (*pane)->id() == static_cast<int>(CommandIds::messagePane);
+        if (message)
+        {
+            (*pane)->move(Rectangle(0, 0, myPromptShown ? width : right, statusBarHeight));
+            continue;
+        }
+        const int left = std::max(0, right - indicatorWidth);
+        (*pane)->move(Rectangle(left, 0, right, statusBarHeight));
+        (*pane)->show(!myPromptShown);
+        right = left;
     }
 }
 

@@ -54,6 +54,8 @@ public:
 
     Window& window() const;
     const Resources& resources() const;
+    // The program's icon on its window: a bitmap of the resources.
+    void setIcon(unsigned aBitmapId);
     // nullptr until made.
     Window* toolBar() const;
     Window* statusBar() const;
@@ -139,6 +141,7 @@ private:
     std::vector<CommandTarget*> chain() const;
     void toggleBar(Window* aBar);
     void applyStates();
+    void placePanes();
 
     const Resources* myResources = nullptr;
     unsigned myResourceId = 0;
@@ -150,5 +153,6 @@ private:
     int myFlags = 0;
     int myShowCommand = WindowPlacement::showNormal;
     Rectangle myNormal;
+    bool myPromptShown = false;
 };
 }

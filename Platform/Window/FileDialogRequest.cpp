@@ -1,5 +1,7 @@
 #include "Platform/Window/FileDialogRequest.h"
 
+#include <cctype>
+
 namespace Platform
 {
 std::vector<FileDialogRequest::Filter> FileDialogRequest::filters() const
@@ -27,6 +29,42 @@ std::vector<FileDialogRequest::Filter> FileDialogRequest::filters() const
         if (!parts[index + 1].empty())
         {
             result.push_back(Filter{parts[index], parts[index + 1]});
+        }
+    }
+    return result;
+}
+
+std::string FileDialogRequest::title() const
+{
+    return kind == FileDialogKind::Save ? "Save As" : "Open";
+}
+
+std::string FileDialogRequest::anyCase(const std::string& aPatterns)
+{
+    std::string result;
+    bool inSet = false;
+    for (const char character : aPatterns)
+    {
+        const unsigned char code = static_cast<unsigned char>(character);
+        // A set the pattern already has stays as it is.
+        if (character == '[')
+        {
+            inSet = true;
+        }
+        else if (character == ']')
+        {
+            inSet = false;
+        }
+        if (!inSet && std::isalpha(code))
+        {
+            result += '[';
+            result += static_cast<char>(std::tolower(code));
+            result += static_cast<char>(std::toupper(code));
+            result += ']';
+        }
+        else
+        {
+            result += character;
         }
     }
     return result;

@@ -36,6 +36,12 @@ struct FileDialogRequest
 
     // The pairs of the filter up to its end; a description without patterns is dropped.
     std::vector<Filter> filters() const;
+    // The desktop's usual title of the dialog: "Open" or "Save As".
+    std::string title() const;
+    // The patterns of a filter ("*.prx;*.txt") matching their names in any
+    // letter case ("*.[pP][rR][xX];*.[tT][xX][tT]"), as the files of other
+    // systems are named: the desktop's own matching tells case apart.
+    static std::string anyCase(const std::string& aPatterns);
     // A name the user chose, with the default extension added when its file
     // name has no extension of its own (as the dialog does).
     std::string completedPath(const std::string& aChosen) const;

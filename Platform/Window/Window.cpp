@@ -52,6 +52,7 @@ Window::Window(WindowKind aKind, int anId, const std::string& aText, const Windo
       myText(aText),
       myStyle(aStyle),
       myRectangle(aRectangle),
+      myLaidOutHeight(aRectangle.height()),
       myEnabled(!aStyle.disabled),
       myShown(aStyle.visible),
       myReadOnly(aStyle.readOnly)
@@ -270,6 +271,7 @@ void Window::move(const Rectangle& aRectangle)
 {
     const bool resized = aRectangle.width() != myRectangle.width() || aRectangle.height() != myRectangle.height();
     myRectangle = aRectangle;
+    myLaidOutHeight = aRectangle.height();
     if (resized)
     {
         myPaint.clear();
@@ -648,14 +650,27 @@ Rectangle Window::displayArea() const
 void Window::placePages()
 {
     const Rectangle area = displayArea();
+    int pagesBottom = 0;
     for (const std::unique_ptr<Window>& child : myChildren)
     {
-        if (child->kind() == WindowKind::Dialog &&
-            (child->myRectangle.left != area.left || child->myRectangle.top != area.top))
+        if (child->kind() != WindowKind::Dialog)
         {
-            const Rectangle& now = child->myRectangle;
+            continue;
+        }
+        const Rectangle& now = child->myRectangle;
+        if (now.left != area.left || now.top != area.top)
+        {
             child->myRectangle = Rectangle(area.left, area.top, area.left + now.width(), area.top + now.height());
         }
+        pagesBottom = std::max(pagesBottom, child->myRectangle.bottom);
+    }
+    // More rows of tabs than the layout left room for would cut off the
+    // pages' bottom: the control grows to show them whole, and goes back to
+    // its layout's height once they fit there again.
+    const int height = std::max(myLaidOutHeight, pagesBottom + tabFrame);
+    if (height != myRectangle.height())
+    {
+        myRectangle.bottom = myRectangle.top + height;
     }
 }
 

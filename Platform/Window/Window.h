@@ -288,6 +288,8 @@ private:
     WindowStyle myStyle;
     unsigned myTemplateId = 0;
     Rectangle myRectangle;
+    // A tab control's height as its layout gave it, which its pages may pass.
+    int myLaidOutHeight = 0;
     Window* myParent = nullptr;
     std::vector<std::unique_ptr<Window>> myChildren;
     bool myEnabled;

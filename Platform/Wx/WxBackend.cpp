@@ -10,6 +10,7 @@
 #include <wx/app.h>
 #include <wx/artprov.h>
 #include <wx/button.h>
+#include <wx/dcclient.h>
 #include <wx/dcmemory.h>
 #include <wx/dcscreen.h>
 #include <wx/dialog.h>
@@ -83,8 +84,22 @@ wxArtID artOf(MessageBoxIcon anIcon)
     return wxArtID();
 }
 
+// A message box's text breaks between words at this many average letters,
+// a width that reads well; a text too tall for the screen at that width
+// gets wider lines instead, up to most of the screen's width.
+constexpr int readableLetters = 70;
+constexpr int widestPercentOfScreen = 90;
+// What the box adds around its text: icon, margins, the button row and the
+// desktop's title bar.
+constexpr int boxMargin = 10;
+constexpr int titleBarAllowance = 40;
+// The desktop's title bar also holds the close box and room on either side.
+constexpr int titleButtonsAllowance = 96;
+
 // The message box: its text, its icon and one button per answer; the close
-// box and Escape give the box's dismissal, where it has one.
+// box and Escape give the box's dismissal, where it has one. It opens centred
+// on its owner, its text wrapped to a readable width that fits the screen,
+// and is at least as wide as its title needs.
 class MessageDialog : public wxDialog
 {
 public:
@@ -96,14 +111,20 @@ public:
           myDismissal(aRequest.dismissal())
     {
         SetEscapeId(wxID_NONE);
+        SetFont(WxStyle::dialogFont());
         wxBoxSizer* content = new wxBoxSizer(wxHORIZONTAL);
         const wxArtID art = artOf(aRequest.icon);
+        int iconWidth = 0;
         if (!art.empty())
         {
-            content->Add(new wxStaticBitmap(this, wxID_ANY, wxArtProvider::GetBitmap(art, wxART_MESSAGE_BOX)), 0,
-                         wxALL, 10);
+            wxStaticBitmap* icon = new wxStaticBitmap(this, wxID_ANY, wxArtProvider::GetBitmap(art, wxART_MESSAGE_BOX));
+            iconWidth = icon->GetBestSize().x + 2 * boxMargin;
+            content->Add(icon, 0, wxALL, boxMargin);
         }
-        content->Add(new wxStaticText(this, wxID_ANY, toWx(aRequest.text)), 1, wxALL | wxALIGN_CENTER_VERTICAL, 10);
+        wxStaticText* text = new wxStaticText(this, wxID_ANY, toWx(aRequest.text));
+        // Measured in the font it is drawn in, so that its lines fill the box.
+        text->SetFont(WxStyle::dialogFont());
+        content->Add(text, 1, wxALL | wxALIGN_CENTER_VERTICAL, boxMargin);
         wxBoxSizer* buttons = new wxBoxSizer(wxHORIZONTAL);
         const std::vector<int> answers = aRequest.answers();
         for (std::size_t index = 0; index < answers.size(); ++index)
@@ -121,8 +142,28 @@ public:
         wxBoxSizer* all = new wxBoxSizer(wxVERTICAL);
         all->Add(content, 1, wxEXPAND);
         all->Add(buttons, 0, wxALIGN_CENTER | wxBOTTOM, 5);
-        SetSizerAndFit(all);
-        CentreOnScreen();
+        SetSizer(all);
+
+        const wxRect screen = screenOf(anOwner);
+        const int buttonsHeight = buttons->GetMinSize().y + 5;
+        wrap(*text, toWx(aRequest.text), screen.width - iconWidth - 2 * boxMargin,
+             screen.height - buttonsHeight - 2 * boxMargin - titleBarAllowance);
+        // The title shows whole beside the desktop's buttons on the title bar.
+        wxClientDC measure(this);
+        measure.SetFont(wxSystemSettings::GetFont(wxSYS_DEFAULT_GUI_FONT).Bold());
+        const int titleWidth = measure.GetTextExtent(toWx(aRequest.caption)).x + titleButtonsAllowance;
+        Fit();
+        const wxSize fitted = GetClientSize();
+        SetMinClientSize(wxSize(std::min(screen.width, std::max(fitted.x, titleWidth)), fitted.y));
+        Fit();
+        if (anOwner != nullptr && anOwner->IsShownOnScreen())
+        {
+            CentreOnParent();
+        }
+        else
+        {
+            CentreOnScreen();
+        }
         Bind(wxEVT_CLOSE_WINDOW, [this](wxCloseEvent& anEvent) {
             if (myDismissal != 0)
             {
@@ -147,6 +188,36 @@ public:
     }
 
 private:
+    static wxRect screenOf(wxWindow* anOwner)
+    {
+        const int index = anOwner != nullptr ? wxDisplay::GetFromWindow(anOwner) : wxNOT_FOUND;
+        return wxDisplay(index != wxNOT_FOUND ? static_cast<unsigned>(index) : 0u).GetClientArea();
+    }
+
+    // Breaks the text at a readable width, or wider where that is too tall
+    // for aRoomHeight, never wider than aRoomWidth. The label is as large as
+    // its lines: the desktop's own guess for a wrapping label is wider.
+    void wrap(wxStaticText& aText, const wxString& aWords, int aRoomWidth, int aRoomHeight)
+    {
+        const int widest = std::max(1, aRoomWidth * widestPercentOfScreen / 100);
+        int width = std::min(widest, readableLetters * aText.GetCharWidth());
+        wxClientDC measure(&aText);
+        measure.SetFont(aText.GetFont());
+        wxSize lines;
+        for (;;)
+        {
+            aText.SetLabel(aWords);
+            aText.Wrap(width);
+            lines = measure.GetMultiLineTextExtent(aText.GetLabel());
+            if (lines.y <= aRoomHeight || width >= widest)
+            {
+                break;
+            }
+            width = std::min(widest, width * 3 / 2);
+        }
+        aText.SetMinSize(lines);
+    }
+
     int myDismissal;
 };
 
@@ -160,7 +231,7 @@ wxString wildcardOf(const FileDialogRequest& aRequest)
         {
             wildcard += "|";
         }
-        wildcard += filter.description + "|" + filter.patterns;
+        wildcard += filter.description + "|" + FileDialogRequest::anyCase(filter.patterns);
     }
     return toWx(wildcard.empty() ? std::string("*") : wildcard);
 }
@@ -192,6 +263,36 @@ bool theToolkitStarted = false;
 
 // The longest a program waits for its window to be drawn (paintNow).
 constexpr int maximumDrawMilliseconds = 500;
+
+// While a modal window runs, no tip shows: the one showing goes, and the
+// widgets behind the window show none until it ends (the pointer resting on
+// a tool would bring its tip back over the window).
+class ToolTipsAway
+{
+public:
+    explicit ToolTipsAway(WxView& aView) : myView(aView)
+    {
+        myView.suspendToolTips(true);
+        GList* windows = gtk_window_list_toplevels();
+        for (GList* item = windows; item != nullptr; item = item->next)
+        {
+            GtkWidget* window = GTK_WIDGET(item->data);
+            const bool tip = g_strcmp0(gtk_widget_get_name(window), "gtk-tooltip") == 0 ||
+                             g_strcmp0(G_OBJECT_TYPE_NAME(window), "GtkTooltipWindow") == 0;
+            if (tip && gtk_widget_get_visible(window))
+            {
+                gtk_widget_hide(window);
+            }
+        }
+        g_list_free(windows);
+    }
+    ~ToolTipsAway() { myView.suspendToolTips(false); }
+    ToolTipsAway(const ToolTipsAway&) = delete;
+    ToolTipsAway& operator=(const ToolTipsAway&) = delete;
+
+private:
+    WxView& myView;
+};
 
 // Where the dialog manager puts the focus when a dialog comes up: its first
 // control, in template order, that takes it with the Tab key.
@@ -345,6 +446,7 @@ const Window* WxBackend::innermostModal() const
 int WxBackend::runModal(Window& aDialog)
 {
     VORNA_ASSERT(aDialog.kind() == WindowKind::Dialog);
+    const ToolTipsAway noTips(*myView);
     ModalLoop modal(aDialog);
     myLoops.push_back(&modal);
     aDialog.beginModal();
@@ -400,6 +502,7 @@ int WxBackend::runModal(Window& aDialog)
 int WxBackend::showMessageBox(const MessageBoxRequest& aRequest)
 {
     myView->synchronise();
+    const ToolTipsAway noTips(*myView);
     MessageDialog box(myView->ownerFor(nullptr), aRequest);
     MessageDialog* outer = static_cast<MessageDialog*>(myMessageBox);
     myMessageBox = &box;
@@ -432,9 +535,15 @@ bool WxBackend::isMessageBoxShown() const
     return myMessageBox != nullptr;
 }
 
+wxWindow* WxBackend::messageBoxWidget() const
+{
+    return static_cast<wxDialog*>(myMessageBox);
+}
+
 bool WxBackend::askFileName(const FileDialogRequest& aRequest, std::string& aPath)
 {
     myView->synchronise();
+    const ToolTipsAway noTips(*myView);
     long style = aRequest.kind == FileDialogKind::Save ? wxFD_SAVE : wxFD_OPEN;
     if (aRequest.promptOverwrite)
     {
@@ -444,7 +553,8 @@ bool WxBackend::askFileName(const FileDialogRequest& aRequest, std::string& aPat
     {
         style |= wxFD_FILE_MUST_EXIST;
     }
-    wxFileDialog dialog(nullptr, wxFileSelectorPromptStr, wxString(), toWx(aRequest.initialName),
+    // Owned by the program's window, over which it opens.
+    wxFileDialog dialog(myView->ownerFor(nullptr), toWx(aRequest.title()), wxString(), toWx(aRequest.initialName),
                         wildcardOf(aRequest), style);
     const int answer = dialog.ShowModal();
     rethrowPending();

@@ -75,6 +75,8 @@ public:
     // (a DialogResult code); false when none shows or it has no such button.
     bool pressMessageBoxButton(int anAnswer);
     bool isMessageBoxShown() const;
+    // The message box showing, or nullptr.
+    wxWindow* messageBoxWidget() const;
     WxView& view() { return *myView; }
     // How many timer ticks were handled so far (for the cost benchmark).
     unsigned long tickCount() const { return myTickCount; }

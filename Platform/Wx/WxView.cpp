@@ -25,11 +25,13 @@
 #include <wx/dialog.h>
 #include <wx/frame.h>
 #include <wx/gauge.h>
+#include <wx/icon.h>
 #include <wx/image.h>
 #include <wx/listbox.h>
 #include <wx/menu.h>
 #include <wx/panel.h>
 #include <wx/radiobut.h>
+#include <wx/scrolwin.h>
 #include <wx/settings.h>
 #include <wx/statbox.h>
 #include <wx/stattext.h>
@@ -122,6 +124,26 @@ void drawWrapped(wxDC& aDc, const wxString& aText, const wxSize& aSize)
     {
         aDc.DrawText(line, 0, y);
     }
+}
+
+// The end of aText that fits in aWidth pixels of aWidget's font, after an
+// ellipsis where its start had to go.
+wxString endThatFits(wxWindow& aWidget, const wxString& aText, int aWidth)
+{
+    if (aWidget.GetTextExtent(aText).x <= aWidth)
+    {
+        return aText;
+    }
+    const wxString ellipsis = wxString::FromUTF8("\xE2\x80\xA6");
+    for (size_t start = 1; start < aText.length(); ++start)
+    {
+        const wxString shortened = ellipsis + aText.Mid(start);
+        if (aWidget.GetTextExtent(shortened).x <= aWidth)
+        {
+            return shortened;
+        }
+    }
+    return ellipsis;
 }
 
 // A static: its text, its picture, and whatever the program painted on it.
@@ -285,6 +307,57 @@ private:
 
     Window::Watch myWindow;
 };
+
+// A dialog window: its controls stand where the model puts them. (The
+// toolkit would stretch a dialog's only control over the whole window.)
+class ModelDialog : public wxDialog
+{
+public:
+    ModelDialog(wxWindow* anOwner, const wxString& aTitle, long aStyle)
+        : wxDialog(anOwner, wxID_ANY, aTitle, wxDefaultPosition, wxDefaultSize, aStyle)
+    {
+        SetAutoLayout(true);
+    }
+
+    bool Layout() override { return true; }
+};
+
+// A frame's form view: its controls at their layout's places, with scroll
+// bars while the frame is smaller than what they cover.
+class ScrolledForm : public wxScrolledWindow
+{
+public:
+    explicit ScrolledForm(wxWindow* aParent)
+        : wxScrolledWindow(aParent, wxID_ANY, wxDefaultPosition, wxDefaultSize, wxHSCROLL | wxVSCROLL | wxTAB_TRAVERSAL)
+    {
+        SetScrollRate(scrollStep, scrollStep);
+    }
+
+    // The room the form's controls cover.
+    void setExtent(const wxSize& anExtent)
+    {
+        if (anExtent != myExtent)
+        {
+            myExtent = anExtent;
+            SetVirtualSize(anExtent);
+        }
+    }
+
+private:
+    static constexpr int scrollStep = 10;
+    wxSize myExtent;
+};
+
+// Where a child widget goes for its model's place: in a scrolled form, the
+// place as scrolled now.
+wxPoint placeIn(const wxWindow& aParent, const wxPoint& aPlace)
+{
+    if (const ScrolledForm* form = dynamic_cast<const ScrolledForm*>(&aParent))
+    {
+        return form->CalcScrolledPosition(aPlace);
+    }
+    return aPlace;
+}
 
 // The height of a one-line field (a combo box's) in its font: the toolkit
 // tells its best size only once the widget is realised.
@@ -559,6 +632,47 @@ wxBitmap WxView::toWxBitmap(const Bitmap& aBitmap)
     return wxBitmap(image);
 }
 
+void WxView::suspendToolTips(bool aSuspended)
+{
+    if (aSuspended && myTipsSuspended++ == 0)
+    {
+        std::function<void(wxWindow&)> take = [this, &take](wxWindow& aWidget) {
+            if (aWidget.GetToolTip() != nullptr)
+            {
+                mySuspendedTips.emplace_back(wxWeakRef<wxWindow>(&aWidget), aWidget.GetToolTipText());
+                aWidget.UnsetToolTip();
+            }
+            for (wxWindow* child : aWidget.GetChildren())
+            {
+                if (!child->IsTopLevel())
+                {
+                    take(*child);
+                }
+            }
+        };
+        for (const Window::Watch& root : myRoots)
+        {
+            Window* window = root.get();
+            wxWindow* widget = window != nullptr ? widgetOf(*window) : nullptr;
+            if (widget != nullptr)
+            {
+                take(*widget);
+            }
+        }
+    }
+    else if (!aSuspended && myTipsSuspended > 0 && --myTipsSuspended == 0)
+    {
+        for (auto& tip : mySuspendedTips)
+        {
+            if (wxWindow* widget = tip.first.get())
+            {
+                widget->SetToolTip(tip.second);
+            }
+        }
+        mySuspendedTips.clear();
+    }
+}
+
 void WxView::synchronise()
 {
     if (!myDirty && Window::changeCount() == mySeenChange)
@@ -730,6 +844,19 @@ void WxView::synchroniseTree(Window& aWindow, wxWindow* aParent, bool aFull)
     {
         synchroniseTree(**child, widget, aFull);
     }
+    if (ScrolledForm* form = dynamic_cast<ScrolledForm*>(widget))
+    {
+        wxSize extent;
+        for (const Window* child : children)
+        {
+            if (child->isShown())
+            {
+                extent.x = std::max(extent.x, child->rectangle().right);
+                extent.y = std::max(extent.y, child->rectangle().bottom);
+            }
+        }
+        form->setExtent(extent);
+    }
     peer.childrenSynced = true;
     peer.subtreeSynced = now;
 }
@@ -779,9 +906,13 @@ wxWindow* WxView::create(Window& aWindow, wxWindow* aParent)
         if (aParent == nullptr)
         {
             const long frame = style.caption ? wxCAPTION | wxSYSTEM_MENU | wxCLOSE_BOX : wxBORDER_NONE;
-            wxDialog* box = new wxDialog(ownerFor(&aWindow), wxID_ANY, text, wxDefaultPosition, wxDefaultSize, frame);
+            wxDialog* box = new ModelDialog(ownerFor(&aWindow), text, frame);
             box->SetEscapeId(wxID_NONE);
             dialog = box;
+        }
+        else if (aWindow.parent() != nullptr && aWindow.parent()->kind() == WindowKind::Frame)
+        {
+            dialog = new ScrolledForm(aParent);
         }
         else
         {
@@ -1342,7 +1473,8 @@ void WxView::update(Peer& aPeer)
                 // A template's height includes the dropped list; the field is one line high.
                 height = std::min(height, singleLineHeight(*widget));
             }
-            widget->SetSize(rectangle.left, rectangle.top, std::max(1, rectangle.width()), height);
+            const wxPoint place = placeIn(*widget->GetParent(), wxPoint(rectangle.left, rectangle.top));
+            widget->SetSize(place.x, place.y, std::max(1, rectangle.width()), height);
         }
     }
 
@@ -1356,14 +1488,32 @@ void WxView::update(Peer& aPeer)
         {
             widget->SetLabel(toWx(text));
         }
+        if (window->image() != aPeer.image)
+        {
+            const Resources* all = resources();
+            const Bitmap* picture = all != nullptr && window->image() != 0 ? all->bitmap(window->image()) : nullptr;
+            if (wxFrame* frame = dynamic_cast<wxFrame*>(widget); frame != nullptr && picture != nullptr)
+            {
+                wxIcon icon;
+                icon.CopyFromBitmap(toWxBitmap(*picture));
+                frame->SetIcon(icon);
+            }
+        }
         updateMenu(aPeer);
         break;
     case WindowKind::Dialog:
     case WindowKind::Button:
-    case WindowKind::GroupBox:
         if (textChanged && !window->style().image)
         {
             widget->SetLabel(toWx(text));
+        }
+        break;
+    case WindowKind::GroupBox:
+        if (textChanged || aPeer.captionWidth != rectangle.width())
+        {
+            // A caption too long for its box shows its end: a path shows its file's name.
+            aPeer.captionWidth = rectangle.width();
+            widget->SetLabel(endThatFits(*widget, toWx(text), rectangle.width() - 4 * widget->GetCharWidth()));
         }
         break;
     case WindowKind::CheckBox:
@@ -1505,8 +1655,14 @@ void WxView::update(Peer& aPeer)
             if (textChanged || label->GetSize() != wxSize(rectangle.width(), rectangle.height()))
             {
                 label->SetLabel(toWx(withoutAccessKeys(text)));
-                // A label taller than a line breaks its text at word ends.
-                label->Wrap(std::max(1, rectangle.width()));
+                // A label that keeps its size still needs the room of its new text.
+                label->InvalidateBestSize();
+                // A label taller than a line breaks its text at word ends;
+                // a one-line label keeps its line (its end is cut, not its middle).
+                if (rectangle.height() >= 2 * label->GetCharHeight())
+                {
+                    label->Wrap(std::max(1, rectangle.width()));
+                }
             }
             break;
         }

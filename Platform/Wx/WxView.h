@@ -63,6 +63,9 @@ public:
 
     static wxBitmap toWxBitmap(const Bitmap& aBitmap);
 
+    // While suspended (calls nest), the widgets show no tool tips.
+    void suspendToolTips(bool aSuspended);
+
 private:
     struct Peer
     {
@@ -85,6 +88,8 @@ private:
         // A tab control's tab buttons, laid out for this width.
         std::vector<wxWeakRef<wxWindow>> tabs;
         int tabsWidth = -1;
+        // The width a group box's caption was fitted to.
+        int captionWidth = -1;
         explicit Peer(Window& aWindow) : window(aWindow), kind(aWindow.kind()) {}
     };
     class Dispatch;
@@ -129,6 +134,8 @@ private:
     bool myPlacing = false;
     bool myRootsChanged = true;
     unsigned long mySeenDestroyed = 0;
+    unsigned myTipsSuspended = 0;
+    std::vector<std::pair<wxWeakRef<wxWindow>, wxString>> mySuspendedTips;
     std::map<unsigned, int> myMenuItems;
     std::map<int, unsigned> myMenuCommands;
 };

@@ -25,6 +25,7 @@ int CMainFrame::onCreate()
     {
         return creationFailed;
     }
+    setIcon(TessivaResources::programIcon);
     return 0;
 }
 

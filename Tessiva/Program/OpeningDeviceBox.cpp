@@ -1,6 +1,7 @@
 #include "Tessiva/Program/OpeningDeviceBox.h"
 
 #include "Platform/Framework/Application.h"
+#include "Platform/Framework/MainFrame.h"
 #include "Platform/Window/Backend.h"
 #include "Platform/Window/DialogTemplate.h"
 #include "Platform/Window/Resources.h"
@@ -17,7 +18,10 @@ OpeningDeviceBox::OpeningDeviceBox()
     }
     myWindow = box->create();
     Platform::Backend& backend = Platform::Backend::current();
-    myWindow->centreIn(backend.screenArea());
+    // Over the program's window once it shows; before, in the screen's middle.
+    const Platform::MainFrame* frame = Platform::Application::current().mainFrame();
+    const bool frameShown = frame != nullptr && frame->window().isShown();
+    myWindow->centreIn(frameShown ? frame->window().rectangle() : backend.screenArea());
     backend.openWindow(*myWindow);
     backend.paintNow(*myWindow);
 }

@@ -110,6 +110,31 @@ Platform::Bitmap toolBarPictures(const Platform::ToolBarResource& aToolBar)
     return pictures;
 }
 
+// The program's icon: a unit's front panel, dark blue, with a row of green
+// level bars rising to a red peak and a knob.
+Platform::Bitmap programIcon()
+{
+    const int size = 32;
+    Platform::Bitmap icon(size, size, Colour(0, 0, 96));
+    icon.fill(Rectangle(0, 0, size, 2), Colour(96, 128, 224));
+    icon.fill(Rectangle(0, size - 2, size, size), Colour(0, 0, 48));
+    const int heights[] = {6, 10, 14, 18, 22};
+    for (int bar = 0; bar < 5; ++bar)
+    {
+        const int left = 3 + bar * 4;
+        const int top = 27 - heights[bar];
+        icon.fill(Rectangle(left, top, left + 3, 27), Colour(0, 200, 64));
+        if (bar == 4)
+        {
+            icon.fill(Rectangle(left, top, left + 3, top + 4), Colour(224, 32, 32));
+        }
+    }
+    icon.fill(Rectangle(25, 10, 30, 15), Colour(224, 224, 224));
+    icon.fill(Rectangle(27, 11, 28, 13), Colour(0, 0, 48));
+    icon.fill(Rectangle(25, 20, 30, 25), Colour(255, 200, 0));
+    return icon;
+}
+
 // The splash picture: a dark blue field with a band of level bars.
 Platform::Bitmap splashImage()
 {
@@ -143,8 +168,11 @@ Platform::DialogTemplate aboutTemplate()
     WindowStyle okButton;
     okButton.group = true;
     okButton.defaultButton = true;
+    WindowStyle picture;
+    picture.image = true;
     Platform::DialogTemplate about(R::aboutDialog, "About Tessiva", 235, 110, popup());
-    about.add(WindowKind::Static, staticId, "Tessiva", 40, 10, 119, 8)
+    about.addImage(WindowKind::Static, R::aboutIcon, R::programIcon, 10, 10, 22, 21, picture)
+        .add(WindowKind::Static, staticId, "Tessiva", 40, 10, 119, 8)
         .add(WindowKind::Static, R::aboutVersion, "", 40, 22, 119, 8)
         .add(WindowKind::Button, Platform::DialogResult::ok, "OK", 178, 7, 50, 14, okButton)
         .add(WindowKind::Static, staticId, "Remote control for the KQ310, KQ330 and KQ350 audio encoders.", 10, 45,
@@ -193,6 +221,7 @@ void TessivaResources::addResources(Platform::Resources& aResources)
     aResources.addToolBar(mainFrame, toolBar);
     aResources.addAccelerators(mainFrame, accelerators());
     aResources.addBitmap(splashBitmap, splashImage());
+    aResources.addBitmap(programIcon, ::programIcon());
 
     aResources.addDialog(formTemplate());
     aResources.addDialog(openingTemplate());

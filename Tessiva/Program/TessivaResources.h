@@ -20,6 +20,8 @@ public:
     static constexpr unsigned openingDeviceBox = 150;
     static constexpr unsigned splashDialog = 154;
     static constexpr unsigned splashBitmap = 158;
+    // The program's icon: on its window and in its About box.
+    static constexpr unsigned programIcon = 130;
 
     // The program's commands.
     static constexpr unsigned closeDeviceCommand = 32774;
@@ -34,6 +36,7 @@ public:
     static constexpr int aboutVersion = 1088;
     static constexpr int splashPicture = 1087;
     static constexpr int openingText = 1089;
+    static constexpr int aboutIcon = 1090;
 
     // The shell's resources, the document's and the Open Device dialog's.
     static Platform::Resources create();

@@ -25,6 +25,10 @@ protected:
 
     // Checks how aWindow shows (LayoutCheck) and keeps its picture as aName.
     void look(const Platform::Window& aWindow, const std::string& aName);
+    // The frame's form view aView shows scroll bars (aDirections: wxVERTICAL,
+    // wxHORIZONTAL or both) and each control visible in it comes into sight
+    // when the view is scrolled to it.
+    void expectEveryControlScrollsIntoView(const Platform::Window& aView, int aDirections, const std::string& aName);
     // A click of the mouse in the middle of aWidget, as the desktop delivers it.
     void click(wxWindow* aWidget);
     // Runs anAction on the modal dialog of template aTemplateId (0: any) once

@@ -2,6 +2,8 @@
 
 #include "tests/Desktop/DesktopSession.h"
 
+#include <gtk/gtk.h>
+
 #include <string>
 #include <vector>
 
@@ -24,6 +26,21 @@ void InputTest::SetUp()
 void InputTest::TearDown()
 {
     EXPECT_EQ(std::vector<std::string>(), DesktopSession::takeToolkitComplaints()) << "the toolkit complained";
+}
+
+bool InputTest::isToolTipShown()
+{
+    bool shown = false;
+    GList* windows = gtk_window_list_toplevels();
+    for (GList* item = windows; item != nullptr; item = item->next)
+    {
+        GtkWidget* window = GTK_WIDGET(item->data);
+        const bool tip = g_strcmp0(gtk_widget_get_name(window), "gtk-tooltip") == 0 ||
+                         g_strcmp0(G_OBJECT_TYPE_NAME(window), "GtkTooltipWindow") == 0;
+        shown = shown || (tip && gtk_widget_get_mapped(window));
+    }
+    g_list_free(windows);
+    return shown;
 }
 
 WxBackend& InputTest::backend()

@@ -19,6 +19,8 @@ protected:
     void TearDown() override;
 
     static WxBackend& backend();
+    // Whether a tool tip shows on the screen now; on the main thread.
+    static bool isToolTipShown();
 
     DesktopUser user;
 };

@@ -9,6 +9,7 @@
 #include <wx/combobox.h>
 #include <wx/listbox.h>
 #include <wx/radiobut.h>
+#include <wx/scrolwin.h>
 #include <wx/statbox.h>
 #include <wx/stattext.h>
 #include <wx/textctrl.h>
@@ -117,7 +118,7 @@ public:
                 continue;
             }
             const wxRect place = placeOf(*widget);
-            checkInside(aWindow, *child, place);
+            checkInside(aWindow, *child, unscrolled(aWindow, place));
             checkNeed(*child, *widget, place);
             if (child->kind() != WindowKind::GroupBox)
             {
@@ -153,7 +154,9 @@ private:
         {
             return;
         }
-        const wxRect client(wxPoint(0, 0), parent->GetClientSize());
+        // A scrolled form holds what it can scroll to.
+        const wxScrolledWindow* form = dynamic_cast<const wxScrolledWindow*>(parent);
+        const wxRect client(wxPoint(0, 0), form != nullptr ? form->GetVirtualSize() : parent->GetClientSize());
         if (!client.Contains(aPlace))
         {
             fault(aChild, "lies outside its parent " + name(aParent) + ": " + text(aPlace) + " in " + text(client));
@@ -168,6 +171,13 @@ private:
                                   text(display));
             }
         }
+    }
+
+    // A place in a scrolled parent, as it lies in what the parent scrolls over.
+    wxRect unscrolled(const Window& aParent, const wxRect& aPlace) const
+    {
+        const wxScrolledWindow* form = dynamic_cast<const wxScrolledWindow*>(myView.widgetOf(aParent));
+        return form != nullptr ? wxRect(form->CalcUnscrolledPosition(aPlace.GetPosition()), aPlace.GetSize()) : aPlace;
     }
 
     void checkNeed(const Window& aControl, wxWindow& aWidget, const wxRect& aPlace)

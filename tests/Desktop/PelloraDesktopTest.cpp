@@ -4,6 +4,8 @@
 #include "tests/support/PortProfile.h"
 
 #include "Pellora/Program/PelloraApp.h"
+#include "Pellora/Program/PelloraResources.h"
+#include "Pellora/Program/PelloraView.h"
 #include "Platform/Framework/CommandIds.h"
 #include "Platform/Framework/MainFrame.h"
 #include "Platform/Framework/MinMaxInfo.h"
@@ -15,6 +17,7 @@
 #include <gtest/gtest.h>
 
 #include <wx/frame.h>
+#include <wx/stattext.h>
 
 #include <functional>
 #include <memory>
@@ -57,6 +60,12 @@ TEST_F(PelloraDesktopTest, TheWindowAndEveryTemplateShowWholeAndTheFrameFollowsT
 
     whenModal(0, [this](Window& aDialog) {
         look(aDialog, "pellora-about");
+        // The program's icon, the one on its window.
+        const Window* icon = aDialog.findChild(PelloraResources::aboutIcon);
+        ASSERT_NE(icon, nullptr);
+        EXPECT_EQ(PelloraResources::programIcon, icon->image());
+        wxWindow* picture = backend->view().widgetOf(*icon);
+        EXPECT_TRUE(picture != nullptr && picture->IsShownOnScreen());
         Platform::UserInput(&aDialog).enter(aDialog);
     });
     frame->window().command(static_cast<int>(Platform::CommandIds::appAbout));
@@ -76,6 +85,52 @@ TEST_F(PelloraDesktopTest, TheWindowAndEveryTemplateShowWholeAndTheFrameFollowsT
         ASSERT_NE(bar, nullptr);
         EXPECT_EQ(bar->GetPosition().y + bar->GetSize().y, client.y);
     }
+    widget->Close();
+    EXPECT_EQ(application.run(), 0);
+}
+
+TEST_F(PelloraDesktopTest, ASmallFrameScrollsLongCaptionsShowTheirEndAndPromptsFit)
+{
+    PelloraApp application;
+    ASSERT_TRUE(application.start({}));
+    Platform::MainFrame* frame = application.mainFrame();
+    ASSERT_NE(frame, nullptr);
+    wxFrame* widget = dynamic_cast<wxFrame*>(backend->view().widgetOf(frame->window()));
+    ASSERT_NE(widget, nullptr);
+    EXPECT_TRUE(widget->GetIcon().IsOk()) << "the window has no icon";
+
+    // The prompt of About, the longest, shows whole on one line.
+    frame->showPrompt(Platform::CommandIds::appAbout);
+    backend->settle(300);
+    Window* pane = frame->statusBar()->findChild(static_cast<int>(Platform::CommandIds::messagePane));
+    ASSERT_NE(pane, nullptr);
+    wxStaticText* prompt = dynamic_cast<wxStaticText*>(backend->view().widgetOf(*pane));
+    ASSERT_NE(prompt, nullptr);
+    EXPECT_EQ(prompt->GetLabel().Find('\n'), wxNOT_FOUND) << "the prompt breaks into a second line";
+    EXPECT_LE(prompt->GetTextExtent(prompt->GetLabel()).x, prompt->GetSize().x)
+        << "the prompt is cut: " << prompt->GetLabel().utf8_str();
+    look(frame->window(), "pellora-about-prompt");
+    frame->showIdleMessage();
+
+    // A long path in the Current File caption shows its end: the file's name.
+    Window* currentFile = frame->window().findDescendant(PelloraResources::currentFile);
+    ASSERT_NE(currentFile, nullptr);
+    const std::string name = "firmware-kq350-release-2.prx";
+    currentFile->setText("/home/operator/Documents/Units/Studio Two/Encoders/Spare parts/" + name);
+    backend->settle(300);
+    wxWindow* box = backend->view().widgetOf(*currentFile);
+    ASSERT_NE(box, nullptr);
+    const std::string caption(box->GetLabel().utf8_str());
+    ASSERT_GE(caption.size(), name.size());
+    EXPECT_EQ(caption.substr(caption.size() - name.size()), name);
+    EXPECT_LT(box->GetTextExtent(box->GetLabel()).x, box->GetSize().x);
+    look(frame->window(), "pellora-long-current-file");
+
+    widget->SetClientSize(wxSize(250, 150));
+    backend->settle(500);
+    expectEveryControlScrollsIntoView(application.view()->window(), wxHORIZONTAL | wxVERTICAL, "pellora-small-frame");
+    look(frame->window(), "pellora-small-frame");
+
     widget->Close();
     EXPECT_EQ(application.run(), 0);
 }

@@ -99,6 +99,17 @@ protected:
         })) << "the window did not come up with the focus";
     }
 
+    // Until a modal box shows with the focus; false when none came.
+    bool waitForTheModalBox(DesktopUser& aUser)
+    {
+        return aUser.waitUntil([]() {
+            const Window* box = backend().innermostModal();
+            wxTopLevelWindow* widget =
+                box != nullptr ? dynamic_cast<wxTopLevelWindow*>(backend().view().widgetOf(*box)) : nullptr;
+            return widget != nullptr && widget->IsShownOnScreen() && widget->IsActive();
+        });
+    }
+
     std::string writeDownloadScript(int aLineCount)
     {
         lines = recordLines("D", aLineCount);
@@ -301,13 +312,7 @@ TEST_F(PelloraInputTest, TheAboutBoxClosesByEscapeEnterAndSpace)
         for (unsigned long key : {XK_Escape, XK_Return, XK_space})
         {
             aUser.clickOn([this]() { return toolButton(Platform::CommandIds::appAbout); });
-            const bool up = aUser.waitUntil([this]() {
-                const Window* about = backend().innermostModal();
-                wxTopLevelWindow* widget =
-                    about != nullptr ? dynamic_cast<wxTopLevelWindow*>(backend().view().widgetOf(*about)) : nullptr;
-                return widget != nullptr && widget->IsShownOnScreen() && widget->IsActive();
-            });
-            ASSERT_TRUE(up) << "the About box did not come up with the focus";
+            ASSERT_TRUE(waitForTheModalBox(aUser)) << "the About box did not come up with the focus";
             aUser.press(key);
             if (aUser.waitUntil([this]() { return backend().innermostModal() == nullptr; }))
             {
@@ -320,6 +325,44 @@ TEST_F(PelloraInputTest, TheAboutBoxClosesByEscapeEnterAndSpace)
     user.finish();
     EXPECT_EQ((std::vector<std::string>{std::to_string(XK_Escape), std::to_string(XK_Return), std::to_string(XK_space)}),
               closedBy);
+}
+
+// A tool's tip goes when a modal box comes up (here About, as a message of
+// the program's own would, with no click), and stays away while the box runs
+// with the pointer still resting on the tool.
+TEST_F(PelloraInputTest, ATipClosesWhenAModalBoxComesUp)
+{
+    ASSERT_TRUE(application.start({}));
+    bool tipBefore = false;
+    bool tipDuring = true;
+    user.start([&](DesktopUser& aUser) {
+        waitForTheWindow(aUser);
+        const wxRect place = aUser.screenRectOf([this]() { return toolButton(Platform::CommandIds::appAbout); });
+        const wxPoint middle(place.x + place.width / 2, place.y + place.height / 2);
+        aUser.moveTo(middle);
+        tipBefore = aUser.waitUntil([]() { return isToolTipShown(); }, std::chrono::milliseconds(4000));
+        aUser.look([this]() {
+            backend().later([this]() {
+                application.frame()->window().command(static_cast<int>(Platform::CommandIds::appAbout));
+            });
+            return true;
+        });
+        // The box up with the focus, so that the keys below reach it.
+        EXPECT_TRUE(waitForTheModalBox(aUser)) << "the About box did not come up with the focus";
+        DesktopUser::pause(std::chrono::milliseconds(1500));
+        aUser.look([&]() {
+            tipDuring = isToolTipShown();
+            return true;
+        });
+        aUser.press(XK_Escape);
+        aUser.waitUntil([this]() { return backend().innermostModal() == nullptr; });
+        waitForTheWindow(aUser);
+        aUser.press(XK_F4, {XK_Alt_L});
+    });
+    EXPECT_EQ(0, application.run());
+    user.finish();
+    EXPECT_TRUE(tipBefore) << "no tip came up on the tool: nothing to prove";
+    EXPECT_FALSE(tipDuring) << "the tool's tip shows over the About box";
 }
 
 // A long message wraps onto the Messages field's second line instead of

@@ -19,6 +19,7 @@
 #include "Tessiva/Program/CTessivaApp.h"
 #include "Tessiva/Program/FrontPanelFactory.h"
 #include "Tessiva/Program/TessivaResources.h"
+#include "Tessiva/Program/TessivaView.h"
 
 #include <gtest/gtest.h>
 
@@ -206,6 +207,12 @@ TEST_F(TessivaDesktopTest, DevicesOpenThroughTheDialogAndEveryTabShowsWhole)
 
     whenModal(R::aboutDialog, [this](Window& aDialog) {
         look(aDialog, "tessiva-about");
+        // The program's icon, the one on its window.
+        const Window* icon = aDialog.findChild(R::aboutIcon);
+        ASSERT_NE(icon, nullptr);
+        EXPECT_EQ(R::programIcon, icon->image());
+        wxWindow* picture = backend->view().widgetOf(*icon);
+        EXPECT_TRUE(picture != nullptr && picture->IsShownOnScreen());
         Platform::UserInput(&aDialog).enter(aDialog);
     });
     frame.command(static_cast<int>(Platform::CommandIds::appAbout));
@@ -246,5 +253,55 @@ TEST_F(TessivaDesktopTest, DevicesOpenThroughTheDialogAndEveryTabShowsWhole)
     EXPECT_EQ(settings.getInt("Settings", "y1", -1), last.top);
     EXPECT_EQ(settings.getInt("Settings", "x2", -1), last.right);
     EXPECT_EQ(settings.getInt("Settings", "y2", -1), last.bottom);
+}
+
+TEST_F(TessivaDesktopTest, ASmallFrameScrollsToEveryControlAndEightDevicesLeaveThePanelWhole)
+{
+    CTessivaApp application(std::make_unique<FrontPanelFactory>());
+    application.setSplashWait([](unsigned) {});
+    openOffLineWhenAsked(kq350, "tessiva-open-device-small");
+    ASSERT_TRUE(application.start({}));
+    ASSERT_NE(application.frame(), nullptr);
+    Window& frame = application.frame()->window();
+    wxFrame* widget = dynamic_cast<wxFrame*>(backend->view().widgetOf(frame));
+    ASSERT_NE(widget, nullptr);
+    EXPECT_TRUE(widget->GetIcon().IsOk()) << "the window has no icon";
+    const Window& view = application.view()->window();
+
+    // A laptop's corner of the screen: the LFE meter and the last page tab
+    // are out of sight until scrolled to.
+    widget->SetClientSize(wxSize(420, 300));
+    backend->settle(500);
+    expectEveryControlScrollsIntoView(view, wxHORIZONTAL | wxVERTICAL, "tessiva-small-frame");
+    look(frame, "tessiva-small-frame");
+
+    // Eight devices and more, until the tabs take two rows: the panel still
+    // shows whole.
+    const wxSize roomy(1200, 900);
+    widget->SetClientSize(roomy);
+    backend->settle(300);
+    Window* devices = frame.findDescendant(R::deviceTabControl);
+    ASSERT_NE(devices, nullptr);
+    const auto rows = [this, devices](const std::vector<std::string>& aLabels) {
+        return backend->tabRowsHeight(aLabels, devices->rectangle().width());
+    };
+    const int oneRow = rows({devices->itemText(0)});
+    const int mostDevices = 16;
+    while (devices->itemCount() < 8 || (rows(devices->items()) == oneRow && devices->itemCount() < mostDevices))
+    {
+        openOffLineWhenAsked(kq350, "tessiva-open-device-more");
+        frame.command(static_cast<int>(R::newDeviceCommand));
+    }
+    backend->settle(500);
+    ASSERT_GT(rows(devices->items()), oneRow) << "the tabs never took a second row: nothing to prove";
+    Window* pages = pagesOfSelectedDevice(application);
+    ASSERT_NE(pages, nullptr);
+    const Window* panel = pages->parent();
+    EXPECT_LE(panel->rectangle().bottom, devices->displayArea().bottom);
+    look(frame, "tessiva-eight-devices");
+    expectEveryControlScrollsIntoView(view, 0, "tessiva-eight-devices");
+
+    widget->Close();
+    EXPECT_EQ(application.run(), 0);
 }
 }

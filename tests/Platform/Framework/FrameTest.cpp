@@ -71,6 +71,35 @@ TEST_F(FrameTest, FlyByPromptsShowTheFirstLineAndTipsTheSecond)
     EXPECT_EQ("Quit the application", frame.messageText()); // the program's prompt, not the framework's
 }
 
+TEST_F(FrameTest, APromptTakesTheWholeStatusBarUntilTheIdleTextComesBack)
+{
+    Platform::MainFrame& frame = *application.frame();
+    const Window& statusBar = *frame.statusBar();
+    const std::vector<Window*> panes = statusBar.children();
+    ASSERT_EQ(4u, panes.size());
+    const int width = statusBar.rectangle().width();
+    const int idleWidth = panes[0]->rectangle().width();
+    ASSERT_LT(idleWidth, width);
+
+    frame.showPrompt(CommandIds::appExit);
+    EXPECT_EQ(width, panes[0]->rectangle().width());
+    for (std::size_t index = 1; index < panes.size(); ++index)
+    {
+        EXPECT_FALSE(panes[index]->isShown()) << panes[index]->text();
+    }
+    // The frame laid out again keeps the prompt whole.
+    frame.recalcLayout();
+    EXPECT_EQ(width, panes[0]->rectangle().width());
+
+    frame.showIdleMessage();
+    EXPECT_EQ(idleWidth, panes[0]->rectangle().width());
+    EXPECT_EQ(panes[1]->rectangle().left, panes[0]->rectangle().right);
+    for (std::size_t index = 1; index < panes.size(); ++index)
+    {
+        EXPECT_TRUE(panes[index]->isShown()) << panes[index]->text();
+    }
+}
+
 TEST_F(FrameTest, TheViewCommandsHideAndShowTheBarsAndTheViewTakesTheRoom)
 {
     Platform::MainFrame& frame = *application.frame();

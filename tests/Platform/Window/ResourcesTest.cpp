@@ -7,6 +7,9 @@
 
 #include <gtest/gtest.h>
 
+#include <fnmatch.h>
+
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -216,6 +219,59 @@ TEST(FileDialogRequestTest, FiltersArePairsUpToTheEmptyDescription)
         request.filter = testCase.filter;
         EXPECT_EQ(testCase.filters, request.filters()) << testCase.filter;
     }
+}
+
+TEST(FileDialogRequestTest, PatternsMatchNamesInAnyLetterCase)
+{
+    struct Case
+    {
+        std::string patterns;
+        std::vector<std::string> matching;
+        std::vector<std::string> other;
+    };
+    const std::vector<Case> cases = {
+        {"*.prx", {"UPPER.PRX", "lower.prx", "Mixed.Prx"}, {"file.prxx", "file.pr", "prx"}},
+        {"*.vnb", {"Config.VNB", "config.vnb"}, {"config.vnb.txt", "config.vmb"}},
+        {"*.*", {"a.B", "UNIT.TXT"}, {"unit"}},
+        {"*.[ch]", {"a.c", "b.h"}, {"a.C"}},
+        {"*.bmp;*.png", {"A.BMP", "b.Png"}, {"c.gif"}},
+        {"*", {"ANY", "name"}, {}}};
+    for (const Case& testCase : cases)
+    {
+        const std::string blind = FileDialogRequest::anyCase(testCase.patterns);
+        std::vector<std::string> patterns;
+        std::string::size_type start = 0;
+        for (std::string::size_type end = blind.find(';'); ; end = blind.find(';', start))
+        {
+            patterns.push_back(blind.substr(start, end - start));
+            if (end == std::string::npos)
+            {
+                break;
+            }
+            start = end + 1;
+        }
+        const auto matches = [&patterns](const std::string& aName) {
+            return std::any_of(patterns.begin(), patterns.end(), [&aName](const std::string& aPattern) {
+                return fnmatch(aPattern.c_str(), aName.c_str(), 0) == 0;
+            });
+        };
+        for (const std::string& name : testCase.matching)
+        {
+            EXPECT_TRUE(matches(name)) << blind << " should match " << name;
+        }
+        for (const std::string& name : testCase.other)
+        {
+            EXPECT_FALSE(matches(name)) << blind << " should not match " << name;
+        }
+    }
+}
+
+TEST(FileDialogRequestTest, TheTitleIsTheDesktopsForOpenAndSave)
+{
+    FileDialogRequest request;
+    EXPECT_EQ("Open", request.title());
+    request.kind = Platform::FileDialogKind::Save;
+    EXPECT_EQ("Save As", request.title());
 }
 
 TEST(FileDialogRequestTest, TheDefaultExtensionCompletesANameWithoutOne)

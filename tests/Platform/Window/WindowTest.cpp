@@ -229,6 +229,40 @@ TEST(TabControlTest, TheFirstTabOfAnEmptyControlIsSelected)
     EXPECT_EQ("", tabs.itemText(1));
 }
 
+TEST(TabControlTest, MoreRowsOfTabsMakeTheControlTallerSoThatItsPagesShowWhole)
+{
+    // A page that fills the display area under one row of tabs exactly.
+    Window tabs(WindowKind::TabControl, 1048, "", WindowStyle(), Rectangle(10, 20, 310, 220));
+    tabs.insertTab(0, "KQ350 (Offline 0)");
+    const Rectangle oneRow = tabs.displayArea();
+    WindowStyle pageStyle;
+    Window& page = tabs.createChild(WindowKind::Dialog, 0, "", pageStyle,
+                                    Rectangle(0, 0, oneRow.width(), oneRow.height()));
+    EXPECT_EQ(200, tabs.rectangle().height());
+    EXPECT_EQ(oneRow.bottom, page.rectangle().bottom);
+
+    // Enough tabs for a second row: the page moves down and the control grows with it.
+    for (int index = 1; index < 8; ++index)
+    {
+        tabs.insertTab(index, "KQ350 (Offline " + std::to_string(index) + ")");
+    }
+    const Rectangle twoRows = tabs.displayArea();
+    ASSERT_GT(twoRows.top, oneRow.top) << "the tabs still take one row";
+    EXPECT_EQ(twoRows.top, page.rectangle().top);
+    EXPECT_EQ(oneRow.height(), page.rectangle().height());
+    EXPECT_LE(page.rectangle().bottom, twoRows.bottom);
+    EXPECT_EQ(200 + twoRows.top - oneRow.top, tabs.rectangle().height());
+    EXPECT_EQ(20, tabs.rectangle().top);
+
+    // Back to one row: back to the layout's height.
+    while (tabs.itemCount() > 1)
+    {
+        tabs.deleteTab(tabs.itemCount() - 1);
+    }
+    EXPECT_EQ(200, tabs.rectangle().height());
+    EXPECT_EQ(oneRow.top, page.rectangle().top);
+}
+
 TEST(ComboBoxTest, AListOnlyComboReadsAsItsSelectedItemAndTakesNoText)
 {
     Window combo(WindowKind::ComboBox, 1052);

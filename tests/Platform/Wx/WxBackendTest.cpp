@@ -1,6 +1,7 @@
 #include "Platform/Window/Bitmap.h"
 #include "Platform/Window/DialogResult.h"
 #include "Platform/Window/DialogTemplate.h"
+#include "Platform/Window/FileDialogRequest.h"
 #include "Platform/Window/MessageBoxRequest.h"
 #include "Platform/Window/Resources.h"
 #include "Platform/Window/Window.h"
@@ -10,9 +11,13 @@
 
 #include <gtest/gtest.h>
 
+#include <gtk/gtk.h>
+
 #include <wx/button.h>
 #include <wx/checkbox.h>
 #include <wx/choice.h>
+#include <wx/dcclient.h>
+#include <wx/stattext.h>
 #include <wx/textctrl.h>
 #include <wx/tglbtn.h>
 #include <wx/timer.h>
@@ -321,6 +326,153 @@ INSTANTIATE_TEST_SUITE_P(Buttons, WxMessageBoxTest,
                                                           DialogResult::ignore, true, DialogResult::ignore},
                                            MessageBoxCase{Platform::MessageBoxButtons::Ok, DialogResult::no, false,
                                                           DialogResult::ok}));
+
+// A laptop's screen: a message box must show whole on it.
+const wxSize laptopScreen(1366, 768);
+
+struct ReadableBoxCase
+{
+    std::string name;
+    std::string text;
+    std::string caption;
+    Platform::MessageBoxButtons buttons;
+};
+
+class WxReadableBoxTest : public WxBackendTest, public ::testing::WithParamInterface<ReadableBoxCase>
+{
+};
+
+TEST_P(WxReadableBoxTest, TheBoxWrapsItsTextFitsALaptopScreenShowsItsTitleAndSitsOverItsOwner)
+{
+    const ReadableBoxCase& given = GetParam();
+    // The owner, away from the screen's middle.
+    dialog->move(Rectangle(200, 150, 200 + dialog->rectangle().width(), 150 + dialog->rectangle().height()));
+    backend->openWindow(*dialog);
+    backend->settle(300);
+    wxWindow* owner = backend->view().widgetOf(*dialog);
+    ASSERT_NE(owner, nullptr);
+    Platform::MessageBoxRequest request;
+    request.text = given.text;
+    request.caption = given.caption;
+    request.buttons = given.buttons;
+    request.icon = Platform::MessageBoxIcon::Question;
+    const std::vector<int> answers = request.answers();
+    backend->later([&]() {
+        backend->settle(300);
+        wxWindow* box = backend->messageBoxWidget();
+        ASSERT_NE(box, nullptr);
+        const wxRect outer = box->GetScreenRect();
+        EXPECT_LE(outer.width, laptopScreen.x) << given.name;
+        EXPECT_LE(outer.height + 40, laptopScreen.y) << given.name << ": no room left for the title bar";
+        // Lines of a readable length: no wider than about 80 letters.
+        EXPECT_LE(outer.width, 80 * box->GetCharWidth() + 100) << given.name;
+        const wxRect client(box->ClientToScreen(wxPoint(0, 0)), box->GetClientSize());
+        for (int answer : answers)
+        {
+            wxWindow* button = box->FindWindow(wxID_HIGHEST + 100 + answer);
+            ASSERT_NE(button, nullptr) << given.name;
+            EXPECT_TRUE(button->IsShownOnScreen()) << given.name;
+            EXPECT_TRUE(client.Contains(button->GetScreenRect())) << given.name << ": a button is cut off";
+        }
+        for (wxWindow* child : box->GetChildren())
+        {
+            if (wxStaticText* label = dynamic_cast<wxStaticText*>(child))
+            {
+                EXPECT_TRUE(client.Contains(label->GetScreenRect())) << given.name << ": the text is cut off";
+                wxClientDC lines(label);
+                lines.SetFont(label->GetFont());
+                const wxSize need = lines.GetMultiLineTextExtent(label->GetLabel());
+                EXPECT_GE(label->GetSize().y, need.y) << given.name;
+                EXPECT_GE(label->GetSize().x, need.x) << given.name;
+            }
+        }
+        // The title shows whole: the box is wider than its title's text.
+        wxClientDC measure(box);
+        measure.SetFont(box->GetFont().Bold());
+        EXPECT_GT(client.width, measure.GetTextExtent(wxString::FromUTF8(given.caption.c_str())).x) << given.name;
+        // Centred on its owner, not on the screen.
+        const wxPoint ownerMiddle = owner->GetScreenRect().GetPosition() + owner->GetScreenRect().GetSize() / 2;
+        const wxPoint boxMiddle = outer.GetPosition() + outer.GetSize() / 2;
+        EXPECT_NEAR(boxMiddle.x, ownerMiddle.x, 30) << given.name;
+        EXPECT_NEAR(boxMiddle.y, ownerMiddle.y, 30) << given.name;
+        EXPECT_TRUE(backend->saveScreenshot(std::string(VORNA_WX_SCREENSHOT_DIR) + "/message-box-" + given.name +
+                                            ".png"));
+        backend->pressMessageBoxButton(answers.front());
+    });
+    EXPECT_EQ(backend->showMessageBox(request), answers.front());
+    backend->closeWindow(*dialog);
+}
+
+std::string longestQuestion()
+{
+    std::string text = "Do you want to download the new firmware to the unit at address 8282 now? ";
+    while (text.size() < 255)
+    {
+        text += "The unit restarts when the download ends and stays off the air until then. ";
+    }
+    return text.substr(0, 255);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Texts, WxReadableBoxTest,
+    ::testing::Values(
+        ReadableBoxCase{"question", longestQuestion(), "Pellora", Platform::MessageBoxButtons::YesNo},
+        ReadableBoxCase{"help", "There was an error displaying the help file, 'Tessiva.chm.'  The help file and/or a "
+                                "suitable HTML Help file viewer may not be properly installed on your system",
+                        "Tessiva", Platform::MessageBoxButtons::Ok},
+        ReadableBoxCase{"short", "Done.", "Pellora", Platform::MessageBoxButtons::Ok}),
+    [](const ::testing::TestParamInfo<ReadableBoxCase>& anInfo) { return anInfo.param.name; });
+
+// The file dialog showing: the desktop's own, found among its windows.
+GtkWidget* shownFileChooser()
+{
+    GtkWidget* found = nullptr;
+    GList* windows = gtk_window_list_toplevels();
+    for (GList* item = windows; item != nullptr; item = item->next)
+    {
+        if (GTK_IS_FILE_CHOOSER(item->data) && GTK_IS_DIALOG(item->data))
+        {
+            found = GTK_WIDGET(item->data);
+        }
+    }
+    g_list_free(windows);
+    return found;
+}
+
+TEST_F(WxBackendTest, TheFileDialogsCarryTheUsualTitlesAndListFilesInAnyLetterCase)
+{
+    const std::vector<std::string> names = {"UPPER.PRX", "lower.prx", "Mixed.Prx", "other.txt", "prx"};
+    for (const Platform::FileDialogKind kind : {Platform::FileDialogKind::Open, Platform::FileDialogKind::Save})
+    {
+        Platform::FileDialogRequest request;
+        request.kind = kind;
+        request.filter = "Pellora Files (*.prx)|*.prx|All Files (*.*)|*.*||";
+        std::string title;
+        std::vector<std::string> listed;
+        backend->later([&]() {
+            GtkWidget* chooser = shownFileChooser();
+            ASSERT_NE(chooser, nullptr);
+            title = gtk_window_get_title(GTK_WINDOW(chooser));
+            GtkFileFilter* filter = gtk_file_chooser_get_filter(GTK_FILE_CHOOSER(chooser));
+            ASSERT_NE(filter, nullptr);
+            for (const std::string& name : names)
+            {
+                GtkFileFilterInfo file = {};
+                file.contains = GTK_FILE_FILTER_DISPLAY_NAME;
+                file.display_name = name.c_str();
+                if (gtk_file_filter_filter(filter, &file))
+                {
+                    listed.push_back(name);
+                }
+            }
+            gtk_dialog_response(GTK_DIALOG(chooser), GTK_RESPONSE_CANCEL);
+        });
+        std::string path;
+        EXPECT_FALSE(backend->askFileName(request, path));
+        EXPECT_EQ(request.title(), title);
+        EXPECT_EQ((std::vector<std::string>{"UPPER.PRX", "lower.prx", "Mixed.Prx"}), listed) << request.title();
+    }
+}
 
 TEST_F(WxBackendTest, TimersTickAndPostedMessagesComeInOrderUntilTheQuitRequest)
 {
