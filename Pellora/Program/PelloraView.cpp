@@ -21,11 +21,6 @@
 #include "Toolkit/Parameter/ParameterValue.h"
 #include "Toolkit/Parameter/VornaException.h"
 
-constexpr std::uint16_t PelloraView::minimumAddress;
-constexpr std::uint16_t PelloraView::maximumAddress;
-constexpr std::uint16_t PelloraView::spinLower;
-constexpr std::uint16_t PelloraView::spinUpper;
-
 namespace
 {
 using Platform::CommandIds;

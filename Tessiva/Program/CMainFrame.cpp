@@ -8,9 +8,6 @@
 
 #include <optional>
 
-constexpr int CMainFrame::maximumColumns;
-constexpr int CMainFrame::maximumRows;
-
 namespace
 {
 const char* const settingsSection = "Settings";

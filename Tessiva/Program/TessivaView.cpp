@@ -23,9 +23,6 @@
 
 #include <fstream>
 
-constexpr unsigned TessivaView::pollTimer;
-constexpr unsigned TessivaView::pollPeriod;
-
 namespace
 {
 using Platform::CommandState;
