@@ -36,8 +36,8 @@ public:
 
     // False when the value could not be stored; the file is then as it was.
     // A file that exists but cannot be read is never overwritten.
-    bool writeInt(const std::string& aSection, const std::string& anEntry, int aValue);
-    bool writeString(const std::string& aSection, const std::string& anEntry, const std::string& aValue);
+    [[nodiscard]] bool writeInt(const std::string& aSection, const std::string& anEntry, int aValue);
+    [[nodiscard]] bool writeString(const std::string& aSection, const std::string& anEntry, const std::string& aValue);
 
 private:
     std::string myPath;

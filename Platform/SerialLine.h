@@ -27,12 +27,12 @@ public:
     SerialLine& operator=(const SerialLine&) = delete;
 
     // False when the device does not exist, cannot be opened or is in use.
-    bool open(const std::string& aDevicePath);
+    [[nodiscard]] bool open(const std::string& aDevicePath);
     bool isOpen() const;
 
     // Reads the line's present settings; false when the device has none
     // (it is not a terminal).
-    bool loadSettings();
+    [[nodiscard]] bool loadSettings();
     // Applies the settings read by loadSettings, made raw, 8 data bits, no
     // parity, one stop bit, at aBaudRate. Hardware flow control stays as the
     // line had it. Rates without a standard code go through the arbitrary-rate
@@ -50,7 +50,7 @@ public:
     std::size_t readBlock(unsigned char* aBuffer, std::size_t aCount);
     // False when the line fails or cannot take the bytes within a generous
     // allowance for their time on the wire.
-    bool write(const unsigned char* aBytes, std::size_t aCount);
+    [[nodiscard]] bool write(const unsigned char* aBytes, std::size_t aCount);
 
     // Safe to call on a closed line.
     void close();

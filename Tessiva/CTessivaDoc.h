@@ -54,9 +54,9 @@ public:
     // A unit that does not answer throws DeviceException "The device is not
     // responding."; the program's other errors pass unchanged. Nothing is
     // stored after a failure.
-    bool createKq310Device(DeviceKey& aKey, DeviceSettings& aSettings);
-    bool createKq330Device(DeviceKey& aKey, DeviceSettings& aSettings);
-    bool createKq350Device(DeviceKey& aKey, DeviceSettings& aSettings);
+    [[nodiscard]] bool createKq310Device(DeviceKey& aKey, DeviceSettings& aSettings);
+    [[nodiscard]] bool createKq330Device(DeviceKey& aKey, DeviceSettings& aSettings);
+    [[nodiscard]] bool createKq350Device(DeviceKey& aKey, DeviceSettings& aSettings);
 
     // --- dispatchers by key ---
     void copyControlValue(const DeviceKey& aKey, const ParameterId& aTarget, const ParameterId& aSource);
@@ -73,7 +73,7 @@ public:
     void refreshDevice(const DeviceKey& aKey);
 
     // --- others ---
-    Device* findDevice(const DeviceKey& aKey) const;
+    [[nodiscard]] Device* findDevice(const DeviceKey& aKey) const;
     bool hasDevice(const DeviceKey& aKey) const;
     std::size_t deviceCount() const { return myDevices.size(); }
     // Whether the port of that COM number is open, and when it is, its baud
@@ -100,7 +100,8 @@ private:
     typedef std::unique_ptr<Device> (*OfflineFactory)();
     typedef std::unique_ptr<Device> (*OnlineFactory)(Win32SerialPort* aPort, std::uint16_t anAddress);
 
-    bool createDevice(DeviceKey& aKey, DeviceSettings& aSettings, OfflineFactory anOffline, OnlineFactory anOnline);
+    [[nodiscard]] bool createDevice(DeviceKey& aKey, DeviceSettings& aSettings, OfflineFactory anOffline,
+                                    OnlineFactory anOnline);
     Win32SerialPort& port(std::uint32_t aPortNumber);
     // nullptr after the views were told that the key is gone.
     Device* dispatchTarget(const DeviceKey& aKey);

@@ -216,7 +216,7 @@ TEST_F(TessivaDocTest, APortOpenAtAnotherRateIsRefused)
     DeviceKey key(0, 0);
     try
     {
-        myDocument.createKq330Device(key, *chosen);
+        static_cast<void>(myDocument.createKq330Device(key, *chosen));
         FAIL() << "opened";
     }
     catch (const DeviceException&)
@@ -240,7 +240,7 @@ TEST_F(TessivaDocTest, ASilentUnitIsNotRespondingAndNothingIsStored)
     DeviceKey key(0, 0);
     try
     {
-        myDocument.createKq310Device(key, *chosen);
+        static_cast<void>(myDocument.createKq310Device(key, *chosen));
         FAIL() << "opened";
     }
     catch (const DeviceException& anError)
@@ -265,7 +265,7 @@ TEST_F(TessivaDocTest, AFailedIdentificationPassesUnchanged)
     bool failed = false;
     try
     {
-        myDocument.createKq330Device(key, *chosen);
+        static_cast<void>(myDocument.createKq330Device(key, *chosen));
     }
     catch (const DeviceException& anError)
     {

@@ -325,7 +325,7 @@ TEST_F(TessivaProgramTest, ExitTheCloseBoxAndTheSessionEndSaveThePlacement)
             Platform::ProfileStore store("Tessiva");
             for (const char* name : {"flags", "showCmd", "x1", "y1", "x2", "y2"})
             {
-                store.writeInt("Settings", name, -1);
+                ASSERT_TRUE(store.writeInt("Settings", name, -1));
             }
         }
         start();
