@@ -198,7 +198,7 @@ void TessivaView::deviceFactory(DeviceSettings& aSettings)
         throw;
     }
     VORNA_ASSERT(panel != nullptr);
-    tabs().addPanel(type == PanelFactory::kq310 ? "Kq310" : "Kq350", panel.release());
+    tabs().addPanel(type == PanelFactory::kq310 ? "Kq310" : "Kq350", std::move(panel));
 }
 
 void TessivaView::onCloseDevice()
