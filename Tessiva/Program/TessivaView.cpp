@@ -7,6 +7,7 @@
 #include "Platform/Framework/MainFrame.h"
 #include "Platform/Framework/MessageBox.h"
 #include "Platform/WaitCursor.h"
+#include "Platform/Window/DialogResult.h"
 #include "Platform/Window/Event.h"
 #include "Platform/Window/Window.h"
 #include "Tessiva/CTessivaDoc.h"
@@ -153,7 +154,7 @@ void TessivaView::onNewDevice()
     DeviceSettings settings(&tessivaDocument());
     OpenDeviceDialog dialog(&settings);
     stopPolling();
-    if (dialog.doModal() == 1)
+    if (dialog.doModal() == Platform::DialogResult::ok)
     {
         OpeningDeviceBox box;
         try
