@@ -38,7 +38,7 @@ ReferenceInputPage::ReferenceInputPage(Platform::Window* aParentWindow, const De
                                        CTessivaDoc* aDocument)
     : DevicePage(aKey, aDocument)
 {
-    createPage(dialogId, aParentWindow);
+    createPage(templateId, aParentWindow);
 }
 
 ReferenceInputPage::~ReferenceInputPage() = default;

@@ -25,7 +25,7 @@ class Resources;
 class ReferenceInputPage : public DevicePage
 {
 public:
-    static constexpr unsigned dialogId = 118;
+    static constexpr unsigned templateId = 118;
     static constexpr int firstLedId = 1071; // LED i shows bit i; 1078 is the leftmost
     static constexpr int lockStatusId = 1600;
     static constexpr int sampleRateId = 1601;
