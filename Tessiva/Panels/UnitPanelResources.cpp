@@ -111,9 +111,9 @@ Platform::DialogTemplate ReferenceInputPage::dialogTemplate()
         .add(WindowKind::ListBox, audioBitId, "", 194, 56, 58, 12)
         .add(WindowKind::GroupBox, theLabelId, "Stream Number", 7, 92, 251, 62, group);
     // The most significant bit on the left: LED 1078 over "7", LED 1071 over "0".
-    for (int bit = theLedCount - 1; bit >= 0; --bit)
+    for (int bit = LedBitRow::ledCount - 1; bit >= 0; --bit)
     {
-        const int x = 24 + (theLedCount - 1 - bit) * 28;
+        const int x = 24 + (LedBitRow::ledCount - 1 - bit) * 28;
         page.addImage(WindowKind::Static, firstLedId + bit, ledOffBitmap, x, 110, 12, 12, led)
             .add(WindowKind::Static, theLabelId, std::to_string(bit), x + 3, 128, 8, 8);
     }
