@@ -46,7 +46,6 @@ public:
 
     // Adds the Communications Error dialog to the program's resources.
     static void addResources(Platform::Resources& aResources);
-    static Platform::DialogTemplate communicationsErrorTemplate();
 
     // --- opening ---
     // Opens a device of the model with the settings and hands out its key.
@@ -110,6 +109,8 @@ private:
     // As forward, and a failure of the exchange comes back as a DeviceException.
     void forwardExchange(const DeviceKey& aKey, const std::function<void(Device&)>& aCall);
     [[noreturn]] void rethrowAsDeviceException(const DeviceKey& aKey) const;
+    static Platform::DialogTemplate communicationsErrorTemplate();
+    // From the program's resources, which must hold it.
     int runCommunicationsErrorDialog() const;
 
     std::uint32_t myOffLineCount = 0;

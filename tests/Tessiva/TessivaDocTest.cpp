@@ -4,10 +4,12 @@
 #include "tests/support/PortProfile.h"
 
 #include "Models/Device.h"
+#include "Platform/Framework/Application.h"
 #include "Platform/Framework/FormView.h"
 #include "Platform/Framework/HelpViewer.h"
 #include "Platform/Window/DialogResult.h"
 #include "Platform/Window/HeadlessBackend.h"
+#include "Platform/Window/Resources.h"
 #include "Platform/Window/ScriptedUser.h"
 #include "Platform/Window/Window.h"
 #include "Tessiva/CTessivaDoc.h"
@@ -429,10 +431,21 @@ TEST_F(TessivaDocTest, NewDocumentIsTitledVorna)
 class CommunicationsErrorTest : public TessivaDocTest
 {
 protected:
-    CommunicationsErrorTest() : myUser(myBackend) {}
+    CommunicationsErrorTest() : myUser(myBackend), myApplication("Tessiva", resources()) {}
+
+    static const Platform::Resources& resources()
+    {
+        static const Platform::Resources theResources = []() {
+            Platform::Resources resources;
+            CTessivaDoc::addResources(resources);
+            return resources;
+        }();
+        return theResources;
+    }
 
     Platform::HeadlessBackend myBackend;
     Platform::ScriptedUser myUser;
+    Platform::Application myApplication;
 };
 
 TEST_F(CommunicationsErrorTest, ReconnectingUntilItWorksKeepsTheDevice)
