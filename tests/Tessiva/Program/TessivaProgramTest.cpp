@@ -422,6 +422,24 @@ TEST_F(TessivaProgramTest, AKq310OnLineIsPolledGroupByGroupOnItsTab)
     EXPECT_TRUE(backend.messageBoxes().empty());
 }
 
+TEST_F(TessivaProgramTest, TheSelectedDeviceIsPolledEveryFifteenMilliseconds)
+{
+    emulator.addUnit(kq310Address, Emulator::Kq310Unit::freshValues());
+    start(choose(kq310, false));
+    ASSERT_EQ(1, tabs().itemCount());
+    ASSERT_TRUE(polling());
+    emulator.clearLog();
+    // Three seconds of the program's time, as the timer counts them; the
+    // unit answers each poll before the next falls due.
+    EXPECT_EQ(200u, user.wait(3000));
+    const std::vector<UnitEmulator::LogEntry> log = emulator.log();
+    const auto polls = std::count_if(log.begin(), log.end(), [](const UnitEmulator::LogEntry& anEntry) {
+        return anEntry.kind == UnitEmulator::LogEntry::Poll && anEntry.address == kq310Address;
+    });
+    EXPECT_EQ(200, polls);
+    EXPECT_TRUE(backend.messageBoxes().empty());
+}
+
 TEST_F(TessivaProgramTest, AUnitThatStopsAnsweringBringsTheCommunicationsErrorDialog)
 {
     emulator.addUnit(kq310Address, Emulator::Kq310Unit::freshValues());
