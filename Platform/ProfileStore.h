@@ -41,11 +41,11 @@ public:
 
     // False when the value could not be stored; the file is then as it was.
     // A file that exists but cannot be read is never overwritten.
-    bool writeInt(const std::string& aSection, const std::string& anEntry, int aValue);
-    bool writeString(const std::string& aSection, const std::string& anEntry, const std::string& aValue);
+    [[nodiscard]] bool writeInt(const std::string& aSection, const std::string& anEntry, int aValue);
+    [[nodiscard]] bool writeString(const std::string& aSection, const std::string& anEntry, const std::string& aValue);
     // Several entries of one section in one write: another program reads all of them or none.
     typedef std::vector<std::pair<std::string, std::string>> Entries;
-    bool writeStrings(const std::string& aSection, const Entries& someEntries);
+    [[nodiscard]] bool writeStrings(const std::string& aSection, const Entries& someEntries);
 
 private:
     std::string myPath;

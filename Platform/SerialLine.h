@@ -35,12 +35,12 @@ public:
     SerialLine& operator=(const SerialLine&) = delete;
 
     // False when the device does not exist, cannot be opened or is in use.
-    bool open(const std::string& aDevicePath);
+    [[nodiscard]] bool open(const std::string& aDevicePath);
     bool isOpen() const;
 
     // Reads the line's present settings; false when the device has none
     // (it is not a terminal).
-    bool loadSettings();
+    [[nodiscard]] bool loadSettings();
     // Applies the settings read by loadSettings, made raw, without parity,
     // with the rate and framing of aSettings. Hardware flow control stays as
     // the line had it. Rates without a standard code go through the
@@ -61,7 +61,7 @@ public:
     // False when the line fails or cannot take the bytes within a generous
     // allowance for their time on the wire. A gone device is opened again
     // first, and once more when it turns out gone during the write.
-    bool write(const unsigned char* aBytes, std::size_t aCount);
+    [[nodiscard]] bool write(const unsigned char* aBytes, std::size_t aCount);
 
     // Safe to call on a closed line; a closed line is not opened again.
     void close();

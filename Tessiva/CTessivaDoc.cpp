@@ -7,6 +7,7 @@
 #include "Models/Unit/Kq330OnlineDevice.h"
 #include "Models/Unit/Kq350OfflineDevice.h"
 #include "Models/Unit/Kq350OnlineDevice.h"
+#include "Platform/Assertion.h"
 #include "Platform/Framework/Application.h"
 #include "Platform/Framework/FormView.h"
 #include "Platform/Framework/HelpViewer.h"
@@ -268,11 +269,9 @@ void CTessivaDoc::closeDevice(const DeviceKey& aKey)
 int CTessivaDoc::runCommunicationsErrorDialog() const
 {
     const Platform::DialogTemplate* stored =
-        Platform::Application::exists()
-            ? Platform::Application::current().resources().dialog(communicationsErrorDialogId)
-            : nullptr;
-    const Platform::DialogTemplate own = communicationsErrorTemplate();
-    std::unique_ptr<Platform::Window> dialog = (stored != nullptr ? *stored : own).create();
+        Platform::Application::current().resources().dialog(communicationsErrorDialogId);
+    VORNA_ASSERT(stored != NULL);
+    std::unique_ptr<Platform::Window> dialog = stored->create();
     return Platform::Backend::current().runModal(*dialog);
 }
 

@@ -47,7 +47,6 @@ public:
 
     // Adds the Communications Error dialog to the program's resources.
     static void addResources(Platform::Resources& aResources);
-    static Platform::DialogTemplate communicationsErrorTemplate();
 
     // --- opening ---
     // Opens a device of the model with the settings and hands out its key.
@@ -55,9 +54,9 @@ public:
     // A unit that does not answer throws DeviceException "The device is not
     // responding."; the program's other errors pass unchanged. Nothing is
     // stored after a failure.
-    bool createKq310Device(DeviceKey& aKey, DeviceSettings& aSettings);
-    bool createKq330Device(DeviceKey& aKey, DeviceSettings& aSettings);
-    bool createKq350Device(DeviceKey& aKey, DeviceSettings& aSettings);
+    [[nodiscard]] bool createKq310Device(DeviceKey& aKey, DeviceSettings& aSettings);
+    [[nodiscard]] bool createKq330Device(DeviceKey& aKey, DeviceSettings& aSettings);
+    [[nodiscard]] bool createKq350Device(DeviceKey& aKey, DeviceSettings& aSettings);
 
     // --- dispatchers by key ---
     void copyControlValue(const DeviceKey& aKey, const ParameterId& aTarget, const ParameterId& aSource);
@@ -74,7 +73,7 @@ public:
     void refreshDevice(const DeviceKey& aKey);
 
     // --- others ---
-    Device* findDevice(const DeviceKey& aKey) const;
+    [[nodiscard]] Device* findDevice(const DeviceKey& aKey) const;
     bool hasDevice(const DeviceKey& aKey) const;
     std::size_t deviceCount() const { return myDevices.size(); }
     // Whether the port of that COM number is open, and when it is, its line
@@ -101,7 +100,8 @@ private:
     typedef std::unique_ptr<Device> (*OfflineFactory)();
     typedef std::unique_ptr<Device> (*OnlineFactory)(Win32SerialPort* aPort, std::uint16_t anAddress);
 
-    bool createDevice(DeviceKey& aKey, DeviceSettings& aSettings, OfflineFactory anOffline, OnlineFactory anOnline);
+    [[nodiscard]] bool createDevice(DeviceKey& aKey, DeviceSettings& aSettings, OfflineFactory anOffline,
+                                    OnlineFactory anOnline);
     Win32SerialPort& port(std::uint32_t aPortNumber);
     // nullptr after the views were told that the key is gone.
     Device* dispatchTarget(const DeviceKey& aKey);
@@ -110,6 +110,8 @@ private:
     // As forward, and a failure of the exchange comes back as a DeviceException.
     void forwardExchange(const DeviceKey& aKey, const std::function<void(Device&)>& aCall);
     [[noreturn]] void rethrowAsDeviceException(const DeviceKey& aKey) const;
+    static Platform::DialogTemplate communicationsErrorTemplate();
+    // From the program's resources, which must hold it.
     int runCommunicationsErrorDialog() const;
 
     std::uint32_t myOffLineCount = 0;

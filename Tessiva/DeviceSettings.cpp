@@ -2,6 +2,7 @@
 
 #include "Platform/Assertion.h"
 #include "Platform/Framework/Application.h"
+#include "Platform/Framework/UnsavedSettings.h"
 #include "Platform/ProfileStore.h"
 #include "Tessiva/DeviceSettingsObserver.h"
 #include "Toolkit/Parameter/ControlParameter.h"
@@ -70,11 +71,16 @@ DeviceSettings::DeviceSettings(CTessivaDoc* aDocument)
 DeviceSettings::~DeviceSettings()
 {
     Platform::ProfileStore store = profile();
-    store.writeInt(theSection, "off line", valueOf(offLineId));
-    store.writeInt(theSection, "device type", valueOf(deviceTypeId));
-    store.writeInt(theSection, "port number", valueOf(portIndexId));
-    store.writeInt(theSection, "baud rate", static_cast<std::uint16_t>(valueOf(baudRateId)));
-    store.writeInt(theSection, "device address", deviceAddress());
+    bool written = store.writeInt(theSection, "off line", valueOf(offLineId));
+    written = store.writeInt(theSection, "device type", valueOf(deviceTypeId)) && written;
+    written = store.writeInt(theSection, "port number", valueOf(portIndexId)) && written;
+    written = store.writeInt(theSection, "baud rate", static_cast<std::uint16_t>(valueOf(baudRateId))) && written;
+    written = store.writeInt(theSection, "device address", deviceAddress()) && written;
+    if (!written)
+    {
+        // The next opening offers the settings stored before.
+        Platform::reportUnsavedSettings(store, "The connection settings");
+    }
 }
 
 short DeviceSettings::valueOf(const ParameterId& anId)

@@ -1,20 +1,12 @@
 #pragma once
 
-#include "Models/Unit/UnitParameterTable.h"
+#include "Models/Unit/ModelParameterTable.h"
 
-#include <cstdint>
+inline constexpr UnitModelLimits kq330Limits = {104, 76, 70, 200, "KQ330", "1.03"};
 
-// The KQ330's table: the unit table with the KQ330's coding-delay limits,
-// device type and least firmware revision.
-class Kq330ParameterTable : public UnitParameterTable
+// The KQ330's table.
+class Kq330ParameterTable : public ModelParameterTable<kq330Limits>
 {
 public:
-    static constexpr std::uint16_t sampleRateLimit32 = 104;
-    static constexpr std::uint16_t sampleRateLimit44 = 76;
-    static constexpr std::uint16_t sampleRateLimitOther = 70;
-    static constexpr std::uint16_t codingDelayMaximum = 200;
-    static const char* const deviceTypeText;
-    static const char* const minimumFirmwareText;
-
-    explicit Kq330ParameterTable(AbstractProtocol* anOwner);
+    using ModelParameterTable::ModelParameterTable;
 };

@@ -1,20 +1,12 @@
 #pragma once
 
-#include "Models/Unit/UnitParameterTable.h"
+#include "Models/Unit/ModelParameterTable.h"
 
-#include <cstdint>
+inline constexpr UnitModelLimits kq350Limits = {268, 195, 179, 450, "KQ350", "1.11"};
 
-// The KQ350's table: the unit table with the KQ350's coding-delay limits,
-// device type and least firmware revision.
-class Kq350ParameterTable : public UnitParameterTable
+// The KQ350's table.
+class Kq350ParameterTable : public ModelParameterTable<kq350Limits>
 {
 public:
-    static constexpr std::uint16_t sampleRateLimit32 = 268;
-    static constexpr std::uint16_t sampleRateLimit44 = 195;
-    static constexpr std::uint16_t sampleRateLimitOther = 179;
-    static constexpr std::uint16_t codingDelayMaximum = 450;
-    static const char* const deviceTypeText;
-    static const char* const minimumFirmwareText;
-
-    explicit Kq350ParameterTable(AbstractProtocol* anOwner);
+    using ModelParameterTable::ModelParameterTable;
 };

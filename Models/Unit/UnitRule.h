@@ -15,8 +15,8 @@ public:
     UnitRule(Parameter* aSubject, StatusCollection* aStatusCollection, ControlCollection* aControlCollection);
 
     // The parameter to watch, for the constructors' initialiser lists.
-    static ControlParameter* findControl(ControlCollection* aControlCollection, const ParameterId& anId);
-    static Parameter* findStatus(StatusCollection* aStatusCollection, const ParameterId& anId);
+    [[nodiscard]] static ControlParameter* findControl(ControlCollection* aControlCollection, const ParameterId& anId);
+    [[nodiscard]] static Parameter* findStatus(StatusCollection* aStatusCollection, const ParameterId& anId);
 
 protected:
     ControlParameter& control(int aGroup, int anIndex) const;

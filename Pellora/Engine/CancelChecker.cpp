@@ -2,12 +2,14 @@
 
 #include "Platform/Assertion.h"
 
+#include <utility>
+
 namespace UserInterface
 {
-CancelChecker::CancelChecker(CancelCheckerImplementation* anImplementation)
-    : myImplementation(anImplementation)
+CancelChecker::CancelChecker(std::unique_ptr<CancelCheckerImplementation> anImplementation)
 {
     VORNA_ASSERT(anImplementation != NULL);
+    myImplementation = std::move(anImplementation);
 }
 
 bool CancelChecker::check()

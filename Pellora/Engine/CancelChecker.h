@@ -10,8 +10,7 @@ namespace UserInterface
 class CancelChecker
 {
 public:
-    // Takes ownership.
-    explicit CancelChecker(CancelCheckerImplementation* anImplementation);
+    explicit CancelChecker(std::unique_ptr<CancelCheckerImplementation> anImplementation);
 
     bool check();
 

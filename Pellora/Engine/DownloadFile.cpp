@@ -21,11 +21,6 @@ bool isOk(const unsigned char* anAnswer)
 }
 }
 
-constexpr std::chrono::milliseconds DownloadFile::StatusTimeLimit;
-constexpr std::chrono::milliseconds DownloadFile::AnswerTimeLimit;
-constexpr std::chrono::milliseconds DownloadFile::SettleTime;
-constexpr std::size_t DownloadFile::MaxLineLength;
-
 DownloadFile::DownloadFile(const std::string& aName)
     : myName(aName)
 {

@@ -41,7 +41,7 @@ public:
     // cannot be opened or is no regular file, and "Error reading <name>" when
     // reading it fails or a line is longer than MaxLineLength; the progress is
     // 0 again afterwards.
-    bool download(SerialDevice& aDevice, UserInterface::ProgressDisplay& aProgress,
+    [[nodiscard]] bool download(SerialDevice& aDevice, UserInterface::ProgressDisplay& aProgress,
                   UserInterface::CancelChecker& aCancelChecker, bool aProtocol,
                   const DownloadClock& aClock = DownloadClock::steady());
 
@@ -55,7 +55,7 @@ public:
 
 private:
     void open();
-    bool readLine(std::string& aLine);
+    [[nodiscard]] bool readLine(std::string& aLine);
     void sendWithProtocol(SerialDevice& aDevice, UserInterface::ProgressDisplay& aProgress,
                           UserInterface::CancelChecker& aCancelChecker, const DownloadClock& aClock);
     void sendPlain(SerialDevice& aDevice, UserInterface::ProgressDisplay& aProgress,

@@ -20,9 +20,6 @@
 #include <memory>
 #include <system_error>
 
-constexpr signed char Interpreter::DefaultQueryKeyword;
-constexpr std::uint32_t Interpreter::ReadTimeout;
-
 Interpreter::Interpreter(UserInterfaceFactory* aFactory, SerialDevice* aDevice, std::uint16_t anAddress,
                          signed char aQueryKeyword, const DownloadClock* aClock)
     : myFactory(aFactory)

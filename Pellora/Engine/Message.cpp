@@ -2,12 +2,14 @@
 
 #include "Platform/Assertion.h"
 
+#include <utility>
+
 namespace UserInterface
 {
-Message::Message(MessageImplementation* anImplementation)
-    : myImplementation(anImplementation)
+Message::Message(std::unique_ptr<MessageImplementation> anImplementation)
 {
     VORNA_ASSERT(anImplementation != NULL);
+    myImplementation = std::move(anImplementation);
 }
 
 void Message::show(const char* aMessage)

@@ -10,8 +10,7 @@ namespace UserInterface
 class Message
 {
 public:
-    // Takes ownership.
-    explicit Message(MessageImplementation* anImplementation);
+    explicit Message(std::unique_ptr<MessageImplementation> anImplementation);
 
     void show(const char* aMessage);
 

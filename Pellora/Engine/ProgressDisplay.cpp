@@ -2,12 +2,14 @@
 
 #include "Platform/Assertion.h"
 
+#include <utility>
+
 namespace UserInterface
 {
-ProgressDisplay::ProgressDisplay(ProgressDisplayImplementation* anImplementation)
-    : myImplementation(anImplementation)
+ProgressDisplay::ProgressDisplay(std::unique_ptr<ProgressDisplayImplementation> anImplementation)
 {
     VORNA_ASSERT(anImplementation != NULL);
+    myImplementation = std::move(anImplementation);
 }
 
 void ProgressDisplay::set(float aFraction)

@@ -10,8 +10,7 @@ namespace UserInterface
 class ProgressDisplay
 {
 public:
-    // Takes ownership.
-    explicit ProgressDisplay(ProgressDisplayImplementation* anImplementation);
+    explicit ProgressDisplay(std::unique_ptr<ProgressDisplayImplementation> anImplementation);
 
     void set(float aFraction);
 

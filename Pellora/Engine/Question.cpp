@@ -2,12 +2,14 @@
 
 #include "Platform/Assertion.h"
 
+#include <utility>
+
 namespace UserInterface
 {
-Question::Question(QuestionImplementation* anImplementation)
-    : myImplementation(anImplementation)
+Question::Question(std::unique_ptr<QuestionImplementation> anImplementation)
 {
     VORNA_ASSERT(anImplementation != NULL);
+    myImplementation = std::move(anImplementation);
 }
 
 bool Question::ask(const char* aQuestion)

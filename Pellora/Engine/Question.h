@@ -10,8 +10,7 @@ namespace UserInterface
 class Question
 {
 public:
-    // Takes ownership.
-    explicit Question(QuestionImplementation* anImplementation);
+    explicit Question(std::unique_ptr<QuestionImplementation> anImplementation);
 
     bool ask(const char* aQuestion);
 

@@ -2,12 +2,14 @@
 
 #include "Platform/Assertion.h"
 
+#include <utility>
+
 namespace UserInterface
 {
-TextDisplay::TextDisplay(TextDisplayImplementation* anImplementation)
-    : myImplementation(anImplementation)
+TextDisplay::TextDisplay(std::unique_ptr<TextDisplayImplementation> anImplementation)
 {
     VORNA_ASSERT(anImplementation != NULL);
+    myImplementation = std::move(anImplementation);
 }
 
 void TextDisplay::tell(const char* aStatement)

@@ -10,8 +10,7 @@ namespace UserInterface
 class TextDisplay
 {
 public:
-    // Takes ownership.
-    explicit TextDisplay(TextDisplayImplementation* anImplementation);
+    explicit TextDisplay(std::unique_ptr<TextDisplayImplementation> anImplementation);
 
     void tell(const char* aStatement);
 

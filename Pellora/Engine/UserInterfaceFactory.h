@@ -6,8 +6,10 @@
 #include "Pellora/Engine/QuestionImplementation.h"
 #include "Pellora/Engine/TextDisplayImplementation.h"
 
-// How the interpreter reaches the window: every call returns a new object that
-// the caller owns (the UserInterface bridges take it over). The program's view
+#include <memory>
+
+// How the interpreter reaches the window: every call returns a new object for
+// the caller (the UserInterface bridges take it over). The program's view
 // implements it; tests supply an operator of their own.
 class UserInterfaceFactory
 {
@@ -20,9 +22,9 @@ public:
 
     virtual ~UserInterfaceFactory() = default;
 
-    virtual UserInterface::CancelCheckerImplementation* newCancelChecker() = 0;
-    virtual UserInterface::QuestionImplementation* newQuestion() = 0;
-    virtual UserInterface::TextDisplayImplementation* newTextDisplay(TextField aField) = 0;
-    virtual UserInterface::MessageImplementation* newMessage() = 0;
-    virtual UserInterface::ProgressDisplayImplementation* newProgressDisplay() = 0;
+    virtual std::unique_ptr<UserInterface::CancelCheckerImplementation> newCancelChecker() = 0;
+    virtual std::unique_ptr<UserInterface::QuestionImplementation> newQuestion() = 0;
+    virtual std::unique_ptr<UserInterface::TextDisplayImplementation> newTextDisplay(TextField aField) = 0;
+    virtual std::unique_ptr<UserInterface::MessageImplementation> newMessage() = 0;
+    virtual std::unique_ptr<UserInterface::ProgressDisplayImplementation> newProgressDisplay() = 0;
 };

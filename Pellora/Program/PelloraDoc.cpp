@@ -11,7 +11,6 @@
 #include "Toolkit/Parameter/VornaException.h"
 
 const char* const PelloraDoc::idleCurrentFile = "Current File";
-constexpr signed char PelloraDoc::queryKeyword;
 
 bool PelloraDoc::onNewDocument()
 {

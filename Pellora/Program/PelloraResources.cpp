@@ -8,23 +8,6 @@
 #include "Platform/Window/Menu.h"
 #include "Platform/Window/ToolBarResource.h"
 
-constexpr unsigned PelloraResources::mainFrame;
-constexpr unsigned PelloraResources::versionString;
-constexpr unsigned PelloraResources::aboutDialog;
-constexpr unsigned PelloraResources::formView;
-constexpr unsigned PelloraResources::startCommand;
-constexpr unsigned PelloraResources::stopCommand;
-constexpr int PelloraResources::progressBar;
-constexpr int PelloraResources::messages;
-constexpr int PelloraResources::firstPort;
-constexpr int PelloraResources::firstBaudRate;
-constexpr int PelloraResources::currentFile;
-constexpr int PelloraResources::addressEdit;
-constexpr int PelloraResources::addressSpin;
-constexpr int PelloraResources::portCount;
-constexpr int PelloraResources::baudRateCount;
-constexpr int PelloraResources::aboutVersion;
-
 namespace
 {
 using Platform::CommandIds;

@@ -22,11 +22,6 @@
 #include "Toolkit/Parameter/ParameterValue.h"
 #include "Toolkit/Parameter/VornaException.h"
 
-constexpr std::uint16_t PelloraView::minimumAddress;
-constexpr std::uint16_t PelloraView::maximumAddress;
-constexpr std::uint16_t PelloraView::spinLower;
-constexpr std::uint16_t PelloraView::spinUpper;
-
 namespace
 {
 using Platform::CommandIds;
@@ -224,30 +219,30 @@ std::uint32_t PelloraView::baudRate(int aBaudIndex)
     return rates.at(aBaudIndex).value_or(*rates.at(0)).baudRate;
 }
 
-UserInterface::CancelCheckerImplementation* PelloraView::newCancelChecker()
+std::unique_ptr<UserInterface::CancelCheckerImplementation> PelloraView::newCancelChecker()
 {
-    return new Win32Implementation::Win32CancelChecker(&myRunning);
+    return std::make_unique<Win32Implementation::Win32CancelChecker>(&myRunning);
 }
 
-UserInterface::QuestionImplementation* PelloraView::newQuestion()
+std::unique_ptr<UserInterface::QuestionImplementation> PelloraView::newQuestion()
 {
-    return new Win32Implementation::Win32Question();
+    return std::make_unique<Win32Implementation::Win32Question>();
 }
 
-UserInterface::TextDisplayImplementation* PelloraView::newTextDisplay(TextField aField)
+std::unique_ptr<UserInterface::TextDisplayImplementation> PelloraView::newTextDisplay(TextField aField)
 {
     const int id = aField == MessagesField ? PelloraResources::messages : PelloraResources::currentFile;
-    return new Win32Implementation::Win32TextDisplay(&control(id));
+    return std::make_unique<Win32Implementation::Win32TextDisplay>(&control(id));
 }
 
-UserInterface::MessageImplementation* PelloraView::newMessage()
+std::unique_ptr<UserInterface::MessageImplementation> PelloraView::newMessage()
 {
-    return new Win32Implementation::Win32Message();
+    return std::make_unique<Win32Implementation::Win32Message>();
 }
 
-UserInterface::ProgressDisplayImplementation* PelloraView::newProgressDisplay()
+std::unique_ptr<UserInterface::ProgressDisplayImplementation> PelloraView::newProgressDisplay()
 {
-    return new Win32Implementation::Win32ProgressDisplay(&control(PelloraResources::progressBar));
+    return std::make_unique<Win32Implementation::Win32ProgressDisplay>(&control(PelloraResources::progressBar));
 }
 
 Platform::Window& PelloraView::control(int anId) const

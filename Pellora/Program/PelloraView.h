@@ -61,11 +61,11 @@ public:
     static std::uint32_t baudRate(int aBaudIndex);
 
 private:
-    UserInterface::CancelCheckerImplementation* newCancelChecker() override;
-    UserInterface::QuestionImplementation* newQuestion() override;
-    UserInterface::TextDisplayImplementation* newTextDisplay(TextField aField) override;
-    UserInterface::MessageImplementation* newMessage() override;
-    UserInterface::ProgressDisplayImplementation* newProgressDisplay() override;
+    std::unique_ptr<UserInterface::CancelCheckerImplementation> newCancelChecker() override;
+    std::unique_ptr<UserInterface::QuestionImplementation> newQuestion() override;
+    std::unique_ptr<UserInterface::TextDisplayImplementation> newTextDisplay(TextField aField) override;
+    std::unique_ptr<UserInterface::MessageImplementation> newMessage() override;
+    std::unique_ptr<UserInterface::ProgressDisplayImplementation> newProgressDisplay() override;
 
     Platform::Window& control(int anId) const;
     void enableControls(bool anEnabled);

@@ -7,6 +7,7 @@
 #include "Platform/Framework/FileDialog.h"
 #include "Platform/Framework/MainFrame.h"
 #include "Platform/Framework/RecentFileList.h"
+#include "Platform/Framework/UnsavedSettings.h"
 #include "Platform/Window/Backend.h"
 
 namespace Platform
@@ -83,9 +84,9 @@ int Application::exitInstance()
     {
         myTemplate->closeDocument();
     }
-    if (myRecentFiles != nullptr)
+    if (myRecentFiles != nullptr && !myRecentFiles->write())
     {
-        myRecentFiles->write();
+        reportUnsavedSettings(myProfile, "The recent file list");
     }
     return myExitCode;
 }

@@ -43,7 +43,7 @@ public:
     // start, then run; a start that fails ends at once with exit code 1.
     int main(const std::vector<std::string>& anArguments);
     // Keeps the arguments (without the program's own name) and runs initInstance.
-    bool start(const std::vector<std::string>& anArguments);
+    [[nodiscard]] bool start(const std::vector<std::string>& anArguments);
     // The message loop until the program ends, then exitInstance; returns its code.
     int run();
     // The program's start-up; false ends it. The base does nothing and succeeds.

@@ -9,11 +9,6 @@ bool CommandTarget::handlesCommand(unsigned aCommandId) const
     return myCommands.count(aCommandId) != 0;
 }
 
-bool CommandTarget::handlesUpdate(unsigned aCommandId) const
-{
-    return myUpdates.count(aCommandId) != 0;
-}
-
 bool CommandTarget::runCommand(unsigned aCommandId)
 {
     const auto place = myCommands.find(aCommandId);

@@ -21,7 +21,6 @@ public:
     virtual ~CommandTarget() = default;
 
     bool handlesCommand(unsigned aCommandId) const;
-    bool handlesUpdate(unsigned aCommandId) const;
     // Runs the handler; false when there is none.
     bool runCommand(unsigned aCommandId);
     // Runs the update handler on aState; false when there is none.

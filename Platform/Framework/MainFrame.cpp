@@ -447,24 +447,6 @@ void MainFrame::toggleBar(Window* aBar)
     }
 }
 
-void MainFrame::showToolBar(bool aShown)
-{
-    if (toolBar() != nullptr)
-    {
-        toolBar()->show(aShown);
-        recalcLayout();
-    }
-}
-
-void MainFrame::showStatusBar(bool aShown)
-{
-    if (statusBar() != nullptr)
-    {
-        statusBar()->show(aShown);
-        recalcLayout();
-    }
-}
-
 void MainFrame::recalcLayout()
 {
     if (myWindow == nullptr)

@@ -102,8 +102,6 @@ public:
     std::string prompt(unsigned aCommandId) const;
 
     // --- bars and layout ---
-    void showToolBar(bool aShown);
-    void showStatusBar(bool aShown);
     // Places the bars at the top and bottom and the view between them.
     void recalcLayout();
     // Sizes the frame so that the view gets aWidth by aHeight pixels;

@@ -80,7 +80,8 @@ void RecentFileList::add(const std::string& aPath)
     {
         myFiles.resize(mySize);
     }
-    write();
+    // The list is written again on the way out, where a failure is told.
+    static_cast<void>(write());
 }
 
 void RecentFileList::remove(unsigned anIndex)
@@ -88,7 +89,8 @@ void RecentFileList::remove(unsigned anIndex)
     if (anIndex < myFiles.size())
     {
         myFiles.erase(myFiles.begin() + anIndex);
-        write();
+        // The list is written again on the way out, where a failure is told.
+        static_cast<void>(write());
     }
 }
 }

@@ -34,7 +34,7 @@ public:
     // Reads the entries from the profile; empty ones are skipped.
     void read();
     // False when the profile could not be written.
-    bool write();
+    [[nodiscard]] bool write();
     // Puts a file at the top (made absolute), removing an older entry of it
     // and dropping the oldest beyond the size.
     void add(const std::string& aPath);

@@ -25,9 +25,9 @@ struct WindowPlacement
     Rectangle normal;
 
     // Empty when any of the six values is missing or -1.
-    static std::optional<WindowPlacement> read(const ProfileStore& aProfile, const std::string& aSection);
+    [[nodiscard]] static std::optional<WindowPlacement> read(const ProfileStore& aProfile, const std::string& aSection);
     // False when a value could not be written (the others are still tried).
-    bool write(ProfileStore& aProfile, const std::string& aSection) const;
+    [[nodiscard]] bool write(ProfileStore& aProfile, const std::string& aSection) const;
     // Keeps the top left corner on the screen by at least one icon's size:
     // a left (top) at or past the screen's width (height) less the icon's
     // comes back to that limit. Right and bottom stay.

@@ -76,7 +76,7 @@ public:
     virtual int iconHeight() = 0;
     // Opens a document (the help file) with the desktop's own opener; false
     // when nothing could show it.
-    virtual bool openWithDesktop(const std::string& aPath) = 0;
+    [[nodiscard]] virtual bool openWithDesktop(const std::string& aPath) = 0;
 
     // The font of dialogs, panels and pages, whose dialog units it defines,
     // and the font of a main frame. A backend without a display keeps fixed

@@ -50,7 +50,7 @@ public:
     const WindowStyle& style() const { return myStyle; }
     const std::vector<Control>& controls() const { return myControls; }
     // The first control with the id, or nullptr.
-    const Control* findControl(int anId) const;
+    [[nodiscard]] const Control* findControl(int anId) const;
 
     // A top-level dialog (modal dialogs, modeless boxes), owned by the caller.
     std::unique_ptr<Window> create() const;

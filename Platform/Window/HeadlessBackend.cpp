@@ -134,9 +134,23 @@ void HeadlessBackend::setTimer(Window& aWindow, unsigned anId, unsigned aMillise
     if (place != myTimers.end())
     {
         place->period = aMilliseconds;
+        place->due = nextDue(aMilliseconds);
         return;
     }
-    myTimers.push_back(Timer{Window::Watch(aWindow), anId, aMilliseconds});
+    myTimers.push_back(Timer{Window::Watch(aWindow), anId, aMilliseconds, nextDue(aMilliseconds)});
+}
+
+std::uint64_t HeadlessBackend::nextDue(unsigned aPeriod) const
+{
+    // A period of 0 still lets time pass between ticks.
+    return myVirtualTime + std::max(aPeriod, 1u);
+}
+
+void HeadlessBackend::dropTimersOfClosedWindows()
+{
+    myTimers.erase(std::remove_if(myTimers.begin(), myTimers.end(),
+                                  [](const Timer& aTimer) { return !aTimer.window.alive(); }),
+                   myTimers.end());
 }
 
 bool HeadlessBackend::killTimer(Window& aWindow, unsigned anId)
@@ -175,9 +189,7 @@ bool HeadlessBackend::tick(Window& aWindow, unsigned anId)
 unsigned HeadlessBackend::tickAll()
 {
     // Windows gone take their timers with them.
-    myTimers.erase(std::remove_if(myTimers.begin(), myTimers.end(),
-                                  [](const Timer& aTimer) { return !aTimer.window.alive(); }),
-                   myTimers.end());
+    dropTimersOfClosedWindows();
     std::vector<std::pair<Window::Watch, unsigned>> due;
     for (const Timer& timer : myTimers)
     {
@@ -192,6 +204,41 @@ unsigned HeadlessBackend::tickAll()
             ++ticks;
         }
     }
+    return ticks;
+}
+
+unsigned HeadlessBackend::passTime(unsigned aMilliseconds, const std::function<void()>& aBeforeEachTick)
+{
+    const std::uint64_t end = myVirtualTime + aMilliseconds;
+    const auto sooner = [](const Timer& aLeft, const Timer& aRight) { return aLeft.due < aRight.due; };
+    unsigned ticks = 0;
+    for (;;)
+    {
+        dropTimersOfClosedWindows();
+        // The first of those due together is the one set first.
+        const auto next = std::min_element(myTimers.begin(), myTimers.end(), sooner);
+        if (next == myTimers.end() || next->due > end)
+        {
+            break;
+        }
+        myVirtualTime = next->due;
+        next->due = nextDue(next->period);
+        const Window::Watch window = next->window;
+        const unsigned id = next->id;
+        const std::uint64_t due = next->due;
+        if (aBeforeEachTick)
+        {
+            aBeforeEachTick();
+        }
+        // Killed or set again meanwhile, it does not tick now.
+        Window* const target = window.get();
+        const auto still = target != nullptr ? findTimer(*target, id) : myTimers.end();
+        if (still != myTimers.end() && still->due == due && tick(*target, id))
+        {
+            ++ticks;
+        }
+    }
+    myVirtualTime = end;
     return ticks;
 }
 

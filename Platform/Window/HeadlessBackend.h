@@ -3,6 +3,7 @@
 #include "Platform/Window/Backend.h"
 #include "Platform/Window/Window.h"
 
+#include <cstdint>
 #include <deque>
 #include <functional>
 #include <string>
@@ -13,8 +14,9 @@ namespace Platform
 // The backend for tests: nothing is drawn, and whoever plays the user (a
 // ScriptedUser) answers each modal dialog, message box and file dialog as it
 // comes. Without a user, any of them fails with a ScriptFailure that names it.
-// Timers tick only when the test says so, and the queue of posted messages
-// runs when the program pumps it or the test processes it.
+// Timers tick only when the test says so: one round at a time, or as the
+// test lets virtual time pass. The queue of posted messages runs when the
+// program pumps it or the test processes it.
 //
 // Constructing one installs it; destroying it restores the backend before it.
 class HeadlessBackend : public Backend
@@ -79,6 +81,14 @@ public:
     // One tick of every running timer, in the order they were set; a timer
     // killed by an earlier tick's handler does not tick. Returns the ticks.
     unsigned tickAll();
+    // Lets aMilliseconds of virtual time pass: each running timer ticks at
+    // every whole period since it was set or last ticked, in the order they
+    // fall due (a timer set again starts its period afresh). aBeforeEachTick,
+    // when given, runs before each tick; a timer it kills does not tick.
+    // Returns the ticks.
+    unsigned passTime(unsigned aMilliseconds, const std::function<void()>& aBeforeEachTick = {});
+    // The virtual time passed so far, in milliseconds.
+    std::uint64_t virtualTime() const { return myVirtualTime; }
 
     // Queues an action, run by the pump in turn with the posted messages (a
     // user's input that arrives while the program pumps).
@@ -104,7 +114,11 @@ private:
         Window::Watch window;
         unsigned id;
         unsigned period;
+        std::uint64_t due; // virtual time of the next tick
     };
+
+    std::uint64_t nextDue(unsigned aPeriod) const;
+    void dropTimersOfClosedWindows();
 
     std::vector<Timer>::iterator findTimer(const Window& aWindow, unsigned anId);
     std::vector<Timer>::const_iterator findTimer(const Window& aWindow, unsigned anId) const;
@@ -114,6 +128,7 @@ private:
     std::vector<Window::Watch> myModal;
     std::vector<Window::Watch> myOpenWindows;
     std::vector<Timer> myTimers;
+    std::uint64_t myVirtualTime = 0;
     std::deque<std::function<void()>> myQueue;
     bool myQuitPosted = false;
     int myQuitCode = 0;

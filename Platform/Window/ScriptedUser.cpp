@@ -416,4 +416,11 @@ unsigned ScriptedUser::tick(unsigned aRounds)
     }
     return ticks;
 }
+
+unsigned ScriptedUser::wait(unsigned aMilliseconds)
+{
+    const unsigned ticks = myBackend.passTime(aMilliseconds, [this]() { settle(); });
+    settle();
+    return ticks;
+}
 }

@@ -107,6 +107,10 @@ public:
     // aRounds ticks of every running timer, each after the messages waiting
     // before it; returns the ticks delivered.
     unsigned tick(unsigned aRounds = 1);
+    // The user waits while aMilliseconds of virtual time pass: every running
+    // timer ticks once per whole period, each tick after the messages waiting
+    // before it (HeadlessBackend::passTime). Returns the ticks delivered.
+    unsigned wait(unsigned aMilliseconds);
 
 private:
     struct Answer;

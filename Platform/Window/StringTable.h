@@ -18,7 +18,7 @@ public:
     bool addRun(unsigned aFirstId, const std::vector<std::string>& aTexts);
     bool contains(unsigned anId) const;
     // Empty when the table has no text of that id.
-    std::optional<std::string> find(unsigned anId) const;
+    [[nodiscard]] std::optional<std::string> find(unsigned anId) const;
     std::size_t size() const { return myTexts.size(); }
 
 private:

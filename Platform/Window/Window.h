@@ -82,9 +82,9 @@ public:
     // Top of the z-order first.
     std::vector<Window*> children() const;
     // A direct child by id, or nullptr (the first in z-order when ids repeat).
-    Window* findChild(int anId) const;
+    [[nodiscard]] Window* findChild(int anId) const;
     // Any window below this one by id, depth first, or nullptr.
-    Window* findDescendant(int anId) const;
+    [[nodiscard]] Window* findDescendant(int anId) const;
     bool isAncestorOf(const Window& aWindow) const;
     // Raises the window to the top of its siblings' z-order without moving it.
     void raise();

@@ -17,7 +17,7 @@ public:
     LoadedBitmap(unsigned anId, const Platform::Bitmap& aBitmap);
 
     // Empty when the resources hold no bitmap of that id.
-    static std::optional<LoadedBitmap> load(const Platform::Resources& aResources, unsigned anId);
+    [[nodiscard]] static std::optional<LoadedBitmap> load(const Platform::Resources& aResources, unsigned anId);
     // The same for a bitmap a panel cannot do without: its absence throws
     // VornaException with aMessage.
     static LoadedBitmap require(const Platform::Resources& aResources, unsigned anId, const std::string& aMessage);

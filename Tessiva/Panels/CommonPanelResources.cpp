@@ -293,7 +293,7 @@ Platform::DialogTemplate DualMonoPage::dialogTemplate()
     bar.ownerDrawn = true;
     bar.sunken = true;
     bar.tabStop = false;
-    Platform::DialogTemplate page(dialogId, "", 250, 160);
+    Platform::DialogTemplate page(templateId, "", 250, 160);
     page.add(WindowKind::Static, theLabelId, "These fields apply to Channel 2", 10, 4, 110, 8)
         .add(WindowKind::Static, theLabelId, "when coding in Dual Mono (1+1)", 10, 12, 110, 8)
         .add(WindowKind::Static, theLabelId, "mode.", 10, 20, 110, 8)
@@ -343,7 +343,7 @@ void DualMonoPage::addResources(Platform::Resources& aResources)
 {
     aResources.addDialog(dialogTemplate());
     Platform::StringTable& strings = aResources.strings();
-    strings.add(dialogId, "Dual Mono");
+    strings.add(templateId, "Dual Mono");
     strings.addRun(firstDialogNormalizationText, dialogNormalizationTexts());
     strings.addRun(firstMixLevelText, mixLevelTexts());
     strings.addRun(firstRoomTypeText, theRoomTypeTexts);

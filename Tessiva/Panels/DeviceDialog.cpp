@@ -3,12 +3,14 @@
 #include "Platform/Assertion.h"
 #include "Tessiva/CTessivaDoc.h"
 #include "Tessiva/Controls/ButtonCoordinator.h"
+#include "Tessiva/Controls/LedBitmaps.h"
 #include "Tessiva/Controls/Win32ButtonControlOnlyObserver.h"
 #include "Tessiva/Controls/Win32CheckBoxObserver.h"
 #include "Tessiva/Controls/Win32ComboBoxObserver.h"
 #include "Tessiva/Controls/Win32EditObserver.h"
 #include "Tessiva/Controls/Win32SpinObserver.h"
 #include "Tessiva/Panels/DeviceErrorGuard.h"
+#include "Tessiva/Panels/LedBitRow.h"
 #include "Toolkit/Parameter/Subject.h"
 
 using Platform::Notification;
@@ -112,4 +114,16 @@ void DeviceDialog::route(Win32SpinObserver* anObserver)
         anEvent.result = 0;
         anObserver->step(-anEvent.delta);
     });
+}
+
+void DeviceDialog::bindLedRow(LedBitRow& aRow, const ParameterId& anId, int aFirstLedId)
+{
+    const Platform::Resources& program = resources();
+    aRow.myOff = LoadedBitmap::require(program, LedBitmaps::off, "Error loading the off led");
+    aRow.myOn = LoadedBitmap::require(program, LedBitmaps::on, "Error loading the on led");
+    for (int led = 0; led < LedBitRow::ledCount; ++led)
+    {
+        bindStatus(aRow.myObservers[led], anId, &control(aFirstLedId + led), &aRow.myBits[led], &*aRow.myOn,
+                   &*aRow.myOff);
+    }
 }

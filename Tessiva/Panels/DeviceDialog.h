@@ -10,6 +10,7 @@
 #include <utility>
 
 class CTessivaDoc;
+class LedBitRow;
 class Observer;
 class ParameterId;
 class Subject;
@@ -86,6 +87,11 @@ protected:
         route(aMember.get());
         return *aMember;
     }
+
+    // Binds the row's LEDs, aFirstLedId and the seven ids after it, to the
+    // bits of the status parameter anId; the LED pictures must be in the
+    // program's resources.
+    void bindLedRow(LedBitRow& aRow, const ParameterId& anId, int aFirstLedId);
 
     // Makes and attaches like bindControl but routes nothing: for a control
     // whose input this dialog handles itself.

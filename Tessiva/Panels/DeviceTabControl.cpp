@@ -80,23 +80,24 @@ DevicePanel* DeviceTabControl::selectedPanel() const
     return panel(currentSelection());
 }
 
-void DeviceTabControl::addPanel(const std::string& aName, DevicePanel* aPanel)
+DevicePanel& DeviceTabControl::addPanel(const std::string& aName, std::unique_ptr<DevicePanel> aPanel)
 {
     VORNA_ASSERT(aPanel != NULL);
-    std::unique_ptr<DevicePanel> owned(aPanel);
+    DevicePanel& added = *aPanel;
     const int index = panelCount();
     Platform::Window* control = window();
     if (control != nullptr)
     {
         control->insertTab(index, aName);
     }
-    myPanels.push_back(std::move(owned));
-    relabelTab(aPanel->key());
+    myPanels.push_back(std::move(aPanel));
+    relabelTab(added.key());
     if (control != nullptr)
     {
         control->setSelection(index);
     }
     refreshAndShow(currentSelection());
+    return added;
 }
 
 void DeviceTabControl::removeTab(int anIndex)

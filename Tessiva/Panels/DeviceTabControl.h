@@ -32,11 +32,11 @@ public:
     // parent window.
     static DeviceTabControl* fromWindow(const Platform::Window* aWindow);
 
-    // Takes ownership of aPanel: adds its tab at the end, labelled with the
-    // name and the device's port description, selects it, re-reads every
-    // device and shows only the new panel. A failed re-read propagates; the
-    // tab stays added and selected.
-    void addPanel(const std::string& aName, DevicePanel* aPanel);
+    // Adds aPanel's tab at the end, labelled with the name and the device's
+    // port description, selects it, re-reads every device and shows only the
+    // new panel, which it returns. A failed re-read propagates; the tab stays
+    // added and selected.
+    DevicePanel& addPanel(const std::string& aName, std::unique_ptr<DevicePanel> aPanel);
     // Removes tab anIndex and deletes its panel; then the first tab is
     // selected and every remaining device re-read.
     virtual void removeTab(int anIndex);

@@ -94,7 +94,7 @@ Platform::DialogTemplate ReferenceInputPage::dialogTemplate()
     Platform::WindowStyle led;
     led.image = true;
     led.tabStop = false;
-    Platform::DialogTemplate page(dialogId, "", 265, 162);
+    Platform::DialogTemplate page(templateId, "", 265, 162);
     page.add(WindowKind::GroupBox, theLabelId, "Reference Input", 7, 4, 120, 80, group)
         .add(WindowKind::Static, theLabelId, "Lock Status", 14, 18, 50, 8)
         .add(WindowKind::ListBox, lockStatusId, "", 66, 16, 56, 12)
@@ -111,9 +111,9 @@ Platform::DialogTemplate ReferenceInputPage::dialogTemplate()
         .add(WindowKind::ListBox, audioBitId, "", 194, 56, 58, 12)
         .add(WindowKind::GroupBox, theLabelId, "Stream Number", 7, 92, 251, 62, group);
     // The most significant bit on the left: LED 1078 over "7", LED 1071 over "0".
-    for (int bit = theLedCount - 1; bit >= 0; --bit)
+    for (int bit = LedBitRow::ledCount - 1; bit >= 0; --bit)
     {
-        const int x = 24 + (theLedCount - 1 - bit) * 28;
+        const int x = 24 + (LedBitRow::ledCount - 1 - bit) * 28;
         page.addImage(WindowKind::Static, firstLedId + bit, ledOffBitmap, x, 110, 12, 12, led)
             .add(WindowKind::Static, theLabelId, std::to_string(bit), x + 3, 128, 8, 8);
     }
@@ -125,7 +125,7 @@ void ReferenceInputPage::addResources(Platform::Resources& aResources)
     aResources.addDialog(dialogTemplate());
     LedBitmaps::addResources(aResources);
     Platform::StringTable& strings = aResources.strings();
-    strings.add(dialogId, "Reference Input");
+    strings.add(templateId, "Reference Input");
     strings.addRun(firstLockStatusText, {"Not locked", "Locked"});
     strings.addRun(firstSampleRateText, {"48 kHz", "44.1 kHz", "32 kHz", "Not Indicated"});
     strings.addRun(firstIntegrityText, {"High", "Low"});
@@ -147,7 +147,7 @@ Platform::DialogTemplate PresetsPage::dialogTemplate()
     Platform::WindowStyle hidden;
     hidden.visible = false;
     hidden.disabled = true;
-    Platform::DialogTemplate page(dialogId, "", 265, 162);
+    Platform::DialogTemplate page(templateId, "", 265, 162);
     page.add(WindowKind::GroupBox, theLabelId, "Recall", 7, 4, 251, 104, group);
     for (int preset = 0; preset < presetCount; ++preset)
     {
@@ -248,7 +248,7 @@ void UnitInputOutputPage::addResources(Platform::Resources& aResources)
 Platform::DialogTemplate UnitTimeCodePage::dialogTemplate()
 {
     const Platform::DialogTemplate common = TimeCodePage::dialogTemplate();
-    Platform::DialogTemplate page(dialogId, common.caption(), common.width() + 10,
+    Platform::DialogTemplate page(templateId, common.caption(), common.width() + 10,
                                   common.height() + theTimeCodeShift, common.style());
     Platform::WindowStyle group;
     group.tabStop = false;

@@ -2,14 +2,13 @@
 
 #include "Platform/Framework/Application.h"
 #include "Platform/Framework/CommandIds.h"
+#include "Platform/Framework/UnsavedSettings.h"
 #include "Platform/Framework/WindowPlacement.h"
+#include "Platform/ProfileStore.h"
 #include "Platform/Window/Backend.h"
 #include "Tessiva/Program/TessivaResources.h"
 
 #include <optional>
-
-constexpr int CMainFrame::maximumColumns;
-constexpr int CMainFrame::maximumRows;
 
 namespace
 {
@@ -52,7 +51,11 @@ void CMainFrame::onEndSession(bool anEnding)
 
 void CMainFrame::savePlacement()
 {
-    placement().write(Platform::Application::current().profile(), settingsSection);
+    Platform::ProfileStore& profile = Platform::Application::current().profile();
+    if (!placement().write(profile, settingsSection))
+    {
+        Platform::reportUnsavedSettings(profile, "The window placement");
+    }
 }
 
 int CMainFrame::restorePlacement()

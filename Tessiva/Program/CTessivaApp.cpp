@@ -14,8 +14,6 @@
 #include <chrono>
 #include <thread>
 
-constexpr unsigned CTessivaApp::splashMilliseconds;
-
 namespace
 {
 std::unique_ptr<PanelFactory> orPlainPanels(std::unique_ptr<PanelFactory> aFactory)

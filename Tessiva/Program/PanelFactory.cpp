@@ -9,12 +9,6 @@
 #include <sstream>
 #include <string>
 
-constexpr int PanelFactory::kq310;
-constexpr int PanelFactory::kq330;
-constexpr int PanelFactory::kq350;
-constexpr unsigned PanelFactory::plainPanelTemplate;
-constexpr int PanelFactory::plainPanelText;
-
 namespace
 {
 // A panel that only names its device and the model's tab name.

@@ -11,25 +11,6 @@
 #include "Tessiva/CTessivaDoc.h"
 #include "Tessiva/OpenDeviceDialog.h"
 
-constexpr unsigned TessivaResources::mainFrame;
-constexpr unsigned TessivaResources::socketsFailedString;
-constexpr unsigned TessivaResources::versionString;
-constexpr unsigned TessivaResources::aboutDialog;
-constexpr unsigned TessivaResources::formView;
-constexpr unsigned TessivaResources::openingDeviceBox;
-constexpr unsigned TessivaResources::splashDialog;
-constexpr unsigned TessivaResources::splashBitmap;
-constexpr unsigned TessivaResources::closeDeviceCommand;
-constexpr unsigned TessivaResources::newDeviceCommand;
-constexpr unsigned TessivaResources::openConfigurationCommand;
-constexpr unsigned TessivaResources::saveConfigurationCommand;
-constexpr unsigned TessivaResources::exportTextCommand;
-constexpr unsigned TessivaResources::exportHtmlCommand;
-constexpr int TessivaResources::deviceTabControl;
-constexpr int TessivaResources::aboutVersion;
-constexpr int TessivaResources::splashPicture;
-constexpr int TessivaResources::openingText;
-
 namespace
 {
 using Platform::CommandIds;

@@ -8,6 +8,7 @@
 #include "Platform/Framework/MainFrame.h"
 #include "Platform/Framework/MessageBox.h"
 #include "Platform/WaitCursor.h"
+#include "Platform/Window/DialogResult.h"
 #include "Platform/Window/Event.h"
 #include "Platform/Window/Window.h"
 #include "Tessiva/CTessivaDoc.h"
@@ -25,9 +26,6 @@
 #include <filesystem>
 #include <fstream>
 #include <functional>
-
-constexpr unsigned TessivaView::pollTimer;
-constexpr unsigned TessivaView::pollPeriod;
 
 namespace
 {
@@ -190,7 +188,7 @@ void TessivaView::onNewDevice()
     DeviceSettings settings(&tessivaDocument());
     OpenDeviceDialog dialog(&settings);
     stopPolling();
-    if (dialog.doModal() == 1)
+    if (dialog.doModal() == Platform::DialogResult::ok)
     {
         OpeningDeviceBox box;
         try
@@ -235,7 +233,7 @@ void TessivaView::deviceFactory(DeviceSettings& aSettings)
         throw;
     }
     VORNA_ASSERT(panel != nullptr);
-    tabs().addPanel(type == PanelFactory::kq310 ? "Kq310" : "Kq350", panel.release());
+    tabs().addPanel(type == PanelFactory::kq310 ? "Kq310" : "Kq350", std::move(panel));
 }
 
 void TessivaView::onCloseDevice()

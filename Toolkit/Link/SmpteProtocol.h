@@ -60,7 +60,7 @@ private:
     // Sends a request frame and decodes the unit's answer into aValues.
     void request(const SmpteMessage& aRequest, ParameterValueMap& aValues);
     void writeBytes(const ByteString& aBytes);
-    bool readByte(unsigned char& aByte);
+    [[nodiscard]] bool readByte(unsigned char& aByte);
     [[noreturn]] void throwProtocolException(const std::string& aMessage);
 
     ByteString mySelect;

@@ -1,17 +1,9 @@
 #include "Toolkit/Parameter/BcdTextConverter.h"
 
-#include <sstream>
-
-BcdTextConverter::BcdTextConverter(std::int32_t aWidth)
-    : myWidth(aWidth)
-{
-}
-
 bool BcdTextConverter::parse(ParameterValue& aResult, const std::string& aText) const
 {
-    std::istringstream stream(aText);
     std::int16_t number = 0;
-    if (!(stream >> number))
+    if (!readNumber(aText, number))
     {
         return false;
     }
@@ -28,9 +20,5 @@ bool BcdTextConverter::parse(ParameterValue& aResult, const std::string& aText) 
 void BcdTextConverter::format(std::string& aResult, const ParameterValue& aValue) const
 {
     const unsigned int byte = aValue.toUnsignedShort() & 0xFF;
-    std::ostringstream stream;
-    stream.width(myWidth);
-    stream.fill('0');
-    stream << ((byte >> 4) & 0x0F) * 10 + (byte & 0x0F);
-    aResult = stream.str();
+    aResult = zeroFilled(static_cast<long>(((byte >> 4) & 0x0F) * 10 + (byte & 0x0F)));
 }

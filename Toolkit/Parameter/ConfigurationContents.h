@@ -14,7 +14,7 @@ public:
     explicit ConfigurationContents(std::istream& aStream);
 
     // The unsigned 32-bit little-endian number of a file; false when the stream ends first.
-    static bool readNumber(std::istream& aStream, std::uint32_t* aNumber);
+    [[nodiscard]] static bool readNumber(std::istream& aStream, std::uint32_t* aNumber);
     static void writeNumber(std::ostream& aStream, std::uint32_t aNumber);
 
     // The reading step of the constructor, on an empty map.

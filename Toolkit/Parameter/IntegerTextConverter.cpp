@@ -1,17 +1,9 @@
 #include "Toolkit/Parameter/IntegerTextConverter.h"
 
-#include <sstream>
-
-IntegerTextConverter::IntegerTextConverter(std::int32_t aWidth)
-    : myWidth(aWidth)
-{
-}
-
 bool IntegerTextConverter::parse(ParameterValue& aResult, const std::string& aText) const
 {
-    std::istringstream stream(aText);
     std::int16_t number = 0;
-    if (!(stream >> number))
+    if (!readNumber(aText, number))
     {
         return false;
     }
@@ -21,10 +13,5 @@ bool IntegerTextConverter::parse(ParameterValue& aResult, const std::string& aTe
 
 void IntegerTextConverter::format(std::string& aResult, const ParameterValue& aValue) const
 {
-    // The fill goes before everything, the sign included: -5 at width 3 is 0-5.
-    std::ostringstream stream;
-    stream.width(myWidth);
-    stream.fill('0');
-    stream << static_cast<int>(aValue.toShort());
-    aResult = stream.str();
+    aResult = zeroFilled(aValue.toShort());
 }

@@ -15,10 +15,11 @@
 #include <cstdio>
 #include <cstdlib>
 #include <ctime>
-#include <unistd.h>
 #include <filesystem>
 #include <fstream>
+#include <stdexcept>
 #include <string>
+#include <unistd.h>
 #include <vector>
 
 namespace
@@ -116,7 +117,10 @@ int main()
 
         // The program's own port: COM1 mapped to the emulator's line.
         Platform::SerialLine::setProgramName("Pellora");
-        Platform::ProfileStore("Pellora").writeString("Ports", "COM1", emulator.devicePath());
+        if (!Platform::ProfileStore("Pellora").writeString("Ports", "COM1", emulator.devicePath()))
+        {
+            throw std::runtime_error("cannot map COM1 to the emulator");
+        }
         Win32SerialPort port(1, Platform::LineSettings(baudRate));
         SerialDevice device(&port);
         UnattendedOperator nobody;

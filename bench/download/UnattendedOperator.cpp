@@ -33,27 +33,27 @@ public:
 };
 }
 
-UserInterface::CancelCheckerImplementation* UnattendedOperator::newCancelChecker()
+std::unique_ptr<UserInterface::CancelCheckerImplementation> UnattendedOperator::newCancelChecker()
 {
-    return new GoOn;
+    return std::make_unique<GoOn>();
 }
 
-UserInterface::QuestionImplementation* UnattendedOperator::newQuestion()
+std::unique_ptr<UserInterface::QuestionImplementation> UnattendedOperator::newQuestion()
 {
-    return new SayYes;
+    return std::make_unique<SayYes>();
 }
 
-UserInterface::TextDisplayImplementation* UnattendedOperator::newTextDisplay(TextField)
+std::unique_ptr<UserInterface::TextDisplayImplementation> UnattendedOperator::newTextDisplay(TextField)
 {
-    return new NoField;
+    return std::make_unique<NoField>();
 }
 
-UserInterface::MessageImplementation* UnattendedOperator::newMessage()
+std::unique_ptr<UserInterface::MessageImplementation> UnattendedOperator::newMessage()
 {
-    return new NoMessage;
+    return std::make_unique<NoMessage>();
 }
 
-UserInterface::ProgressDisplayImplementation* UnattendedOperator::newProgressDisplay()
+std::unique_ptr<UserInterface::ProgressDisplayImplementation> UnattendedOperator::newProgressDisplay()
 {
-    return new NoBar;
+    return std::make_unique<NoBar>();
 }

@@ -16,6 +16,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <functional>
+#include <stdexcept>
 #include <string>
 #include <thread>
 
@@ -89,8 +90,11 @@ void run(unsigned aBaudRate)
     }
     emulator.addUnit(address, values);
     emulator.setBaudRate(aBaudRate);
-    Platform::ProfileStore(Platform::SerialLine::programName()).writeString("Ports", "COM" + std::to_string(port),
-                                                                            emulator.devicePath());
+    if (!Platform::ProfileStore(Platform::SerialLine::programName())
+             .writeString("Ports", "COM" + std::to_string(port), emulator.devicePath()))
+    {
+        throw std::runtime_error("cannot map the port to the emulator");
+    }
 
     Win32SerialPort serialPort(port, Platform::LineSettings(aBaudRate != 0 ? aBaudRate : 38400));
     SerialDevice device(&serialPort);

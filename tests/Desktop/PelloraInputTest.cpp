@@ -58,9 +58,9 @@ protected:
         emulator.setBaudRate(38400);
         profile.map(3, emulator.devicePath());
         Platform::ProfileStore store("Pellora");
-        store.writeInt("Settings", "CommPort", 2);
-        store.writeInt("Settings", "BaudRate", 3);
-        store.writeInt("Settings", "DeviceAddress", static_cast<std::int16_t>(unitAddress));
+        EXPECT_TRUE(store.writeInt("Settings", "CommPort", 2));
+        EXPECT_TRUE(store.writeInt("Settings", "BaudRate", 3));
+        EXPECT_TRUE(store.writeInt("Settings", "DeviceAddress", static_cast<std::int16_t>(unitAddress)));
     }
 
     ~PelloraInputTest() override { Platform::SerialLine::setProgramName(myProgramName); }

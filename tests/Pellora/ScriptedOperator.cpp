@@ -100,34 +100,34 @@ void ScriptedOperator::onCheck(const std::function<void()>& anAction)
     myCheckAction = anAction;
 }
 
-UserInterface::CancelCheckerImplementation* ScriptedOperator::newCancelChecker()
+std::unique_ptr<UserInterface::CancelCheckerImplementation> ScriptedOperator::newCancelChecker()
 {
     ++myLiveObjects;
-    return new Checker(*this);
+    return std::make_unique<Checker>(*this);
 }
 
-UserInterface::QuestionImplementation* ScriptedOperator::newQuestion()
+std::unique_ptr<UserInterface::QuestionImplementation> ScriptedOperator::newQuestion()
 {
     ++myLiveObjects;
-    return new Asker(*this);
+    return std::make_unique<Asker>(*this);
 }
 
-UserInterface::TextDisplayImplementation* ScriptedOperator::newTextDisplay(TextField aField)
+std::unique_ptr<UserInterface::TextDisplayImplementation> ScriptedOperator::newTextDisplay(TextField aField)
 {
     ++myLiveObjects;
-    return new Field(*this, aField);
+    return std::make_unique<Field>(*this, aField);
 }
 
-UserInterface::MessageImplementation* ScriptedOperator::newMessage()
+std::unique_ptr<UserInterface::MessageImplementation> ScriptedOperator::newMessage()
 {
     ++myLiveObjects;
-    return new MessageBox(*this);
+    return std::make_unique<MessageBox>(*this);
 }
 
-UserInterface::ProgressDisplayImplementation* ScriptedOperator::newProgressDisplay()
+std::unique_ptr<UserInterface::ProgressDisplayImplementation> ScriptedOperator::newProgressDisplay()
 {
     ++myLiveObjects;
-    return new ProgressBar(*this);
+    return std::make_unique<ProgressBar>(*this);
 }
 
 bool ScriptedOperator::check()

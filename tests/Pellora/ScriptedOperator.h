@@ -36,11 +36,11 @@ public:
     // Implementation objects handed out and not yet deleted.
     int liveObjects() const { return myLiveObjects; }
 
-    UserInterface::CancelCheckerImplementation* newCancelChecker() override;
-    UserInterface::QuestionImplementation* newQuestion() override;
-    UserInterface::TextDisplayImplementation* newTextDisplay(TextField aField) override;
-    UserInterface::MessageImplementation* newMessage() override;
-    UserInterface::ProgressDisplayImplementation* newProgressDisplay() override;
+    std::unique_ptr<UserInterface::CancelCheckerImplementation> newCancelChecker() override;
+    std::unique_ptr<UserInterface::QuestionImplementation> newQuestion() override;
+    std::unique_ptr<UserInterface::TextDisplayImplementation> newTextDisplay(TextField aField) override;
+    std::unique_ptr<UserInterface::MessageImplementation> newMessage() override;
+    std::unique_ptr<UserInterface::ProgressDisplayImplementation> newProgressDisplay() override;
 
     // Called by the implementation objects.
     bool check();

@@ -18,6 +18,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+#include <fstream>
 #include <functional>
 #include <map>
 #include <memory>
@@ -158,6 +160,21 @@ TEST_F(OpenDeviceDialogTest, StoredValuesOutOfRangeLeaveTheMinimum)
     EXPECT_EQ(1u, settings.portNumber());
     EXPECT_EQ(38400u, settings.baudRate());
     EXPECT_EQ(0x9080, settings.deviceAddress());
+}
+
+TEST_F(OpenDeviceDialogTest, SettingsThatCannotBeSavedAreReported)
+{
+    // A profile folder under a plain file cannot be made.
+    const std::string blocker = myProfile.folder() + "/file";
+    std::ofstream(blocker) << "not a folder";
+    ASSERT_EQ(0, ::setenv("XDG_CONFIG_HOME", blocker.c_str(), 1));
+    testing::internal::CaptureStderr();
+    {
+        DeviceSettings settings(&myDocument);
+    }
+    const std::string reported = testing::internal::GetCapturedStderr();
+    EXPECT_NE(std::string::npos, reported.find("The connection settings could not be saved in")) << reported;
+    EXPECT_NE(std::string::npos, reported.find(blocker)) << reported;
 }
 
 TEST_F(OpenDeviceDialogTest, SettingsTellTheirValuesAsTheDocumentNeedsThem)

@@ -4,10 +4,12 @@
 #include "tests/support/PortProfile.h"
 
 #include "Models/Device.h"
+#include "Platform/Framework/Application.h"
 #include "Platform/Framework/FormView.h"
 #include "Platform/Framework/HelpViewer.h"
 #include "Platform/Window/DialogResult.h"
 #include "Platform/Window/HeadlessBackend.h"
+#include "Platform/Window/Resources.h"
 #include "Platform/Window/ScriptedUser.h"
 #include "Platform/Window/Window.h"
 #include "Tessiva/CTessivaDoc.h"
@@ -219,7 +221,7 @@ TEST_F(TessivaDocTest, APortOpenAtAnotherRateIsRefused)
     DeviceKey key(0, 0);
     try
     {
-        myDocument.createKq330Device(key, *chosen);
+        static_cast<void>(myDocument.createKq330Device(key, *chosen));
         FAIL() << "opened";
     }
     catch (const DeviceException&)
@@ -243,7 +245,7 @@ TEST_F(TessivaDocTest, ASilentUnitIsNotRespondingAndNothingIsStored)
     DeviceKey key(0, 0);
     try
     {
-        myDocument.createKq310Device(key, *chosen);
+        static_cast<void>(myDocument.createKq310Device(key, *chosen));
         FAIL() << "opened";
     }
     catch (const DeviceException& anError)
@@ -268,7 +270,7 @@ TEST_F(TessivaDocTest, AFailedIdentificationPassesUnchanged)
     bool failed = false;
     try
     {
-        myDocument.createKq330Device(key, *chosen);
+        static_cast<void>(myDocument.createKq330Device(key, *chosen));
     }
     catch (const DeviceException& anError)
     {
@@ -432,10 +434,21 @@ TEST_F(TessivaDocTest, NewDocumentIsTitledVorna)
 class CommunicationsErrorTest : public TessivaDocTest
 {
 protected:
-    CommunicationsErrorTest() : myUser(myBackend) {}
+    CommunicationsErrorTest() : myUser(myBackend), myApplication("Tessiva", resources()) {}
+
+    static const Platform::Resources& resources()
+    {
+        static const Platform::Resources theResources = []() {
+            Platform::Resources resources;
+            CTessivaDoc::addResources(resources);
+            return resources;
+        }();
+        return theResources;
+    }
 
     Platform::HeadlessBackend myBackend;
     Platform::ScriptedUser myUser;
+    Platform::Application myApplication;
 };
 
 TEST_F(CommunicationsErrorTest, ReconnectingUntilItWorksKeepsTheDevice)

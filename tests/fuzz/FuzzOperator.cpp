@@ -58,29 +58,29 @@ public:
 };
 }
 
-UserInterface::CancelCheckerImplementation* FuzzOperator::newCancelChecker()
+std::unique_ptr<UserInterface::CancelCheckerImplementation> FuzzOperator::newCancelChecker()
 {
-    return new Checker(*this);
+    return std::make_unique<Checker>(*this);
 }
 
-UserInterface::QuestionImplementation* FuzzOperator::newQuestion()
+std::unique_ptr<UserInterface::QuestionImplementation> FuzzOperator::newQuestion()
 {
-    return new Asker(*this);
+    return std::make_unique<Asker>(*this);
 }
 
-UserInterface::TextDisplayImplementation* FuzzOperator::newTextDisplay(TextField)
+std::unique_ptr<UserInterface::TextDisplayImplementation> FuzzOperator::newTextDisplay(TextField)
 {
-    return new Field();
+    return std::make_unique<Field>();
 }
 
-UserInterface::MessageImplementation* FuzzOperator::newMessage()
+std::unique_ptr<UserInterface::MessageImplementation> FuzzOperator::newMessage()
 {
-    return new MessageBox();
+    return std::make_unique<MessageBox>();
 }
 
-UserInterface::ProgressDisplayImplementation* FuzzOperator::newProgressDisplay()
+std::unique_ptr<UserInterface::ProgressDisplayImplementation> FuzzOperator::newProgressDisplay()
 {
-    return new ProgressBar();
+    return std::make_unique<ProgressBar>();
 }
 
 bool FuzzOperator::check()

@@ -15,11 +15,11 @@ public:
     {
     }
 
-    UserInterface::CancelCheckerImplementation* newCancelChecker() override;
-    UserInterface::QuestionImplementation* newQuestion() override;
-    UserInterface::TextDisplayImplementation* newTextDisplay(TextField aField) override;
-    UserInterface::MessageImplementation* newMessage() override;
-    UserInterface::ProgressDisplayImplementation* newProgressDisplay() override;
+    std::unique_ptr<UserInterface::CancelCheckerImplementation> newCancelChecker() override;
+    std::unique_ptr<UserInterface::QuestionImplementation> newQuestion() override;
+    std::unique_ptr<UserInterface::TextDisplayImplementation> newTextDisplay(TextField aField) override;
+    std::unique_ptr<UserInterface::MessageImplementation> newMessage() override;
+    std::unique_ptr<UserInterface::ProgressDisplayImplementation> newProgressDisplay() override;
 
     bool check();
     bool ask();

@@ -33,6 +33,7 @@
 #include <fstream>
 #include <iostream>
 #include <sstream>
+#include <stdexcept>
 #include <string>
 #include <unistd.h>
 
@@ -237,10 +238,12 @@ void settings()
     fs::create_directories(home);
     ::setenv("XDG_CONFIG_HOME", home.c_str(), 1);
     Platform::ProfileStore store("Tessiva");
-    store.writeInt("Settings", "device address", 0x8280);
-    store.writeInt("Settings", "baud rate", 38400);
-    store.writeString("Ports", "COM1", "/dev/ttyUSB0");
-    store.writeString("Recent File List", "File1", "C:\\configs\\studio a.vnb");
+    if (!store.writeInt("Settings", "device address", 0x8280) || !store.writeInt("Settings", "baud rate", 38400) ||
+        !store.writeString("Ports", "COM1", "/dev/ttyUSB0") ||
+        !store.writeString("Recent File List", "File1", "C:\\configs\\studio a.vnb"))
+    {
+        throw std::runtime_error("cannot write the settings of the profile seeds");
+    }
     std::ifstream file(store.filePath(), std::ios::binary);
     std::ostringstream text;
     text << file.rdbuf();

@@ -10,7 +10,7 @@
 DualMonoPage::DualMonoPage(Platform::Window* aParentWindow, const DeviceKey& aKey, CTessivaDoc* aDocument)
     : DevicePage(aKey, aDocument)
 {
-    createPage(dialogId, aParentWindow);
+    createPage(templateId, aParentWindow);
 }
 
 DualMonoPage::~DualMonoPage() = default;

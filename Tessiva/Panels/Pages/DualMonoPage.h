@@ -20,7 +20,7 @@ class Resources;
 class DualMonoPage : public DevicePage
 {
 public:
-    static constexpr unsigned dialogId = 113;
+    static constexpr unsigned templateId = 113;
     static constexpr int infoExistsId = 1117;
     static constexpr int dialogNormalizationId = 1106;
     static constexpr int mixLevelId = 1118;

@@ -48,7 +48,7 @@ PresetsPage::PresetsPage(Platform::Window* aParentWindow, const DeviceKey& aKey,
                      ParameterValue(theHighestSavedPreset), nullptr),
       myNumberConverter(theNumberWidth)
 {
-    createPage(dialogId, aParentWindow);
+    createPage(templateId, aParentWindow);
 }
 
 PresetsPage::~PresetsPage() = default;

@@ -33,7 +33,7 @@ class Resources;
 class PresetsPage : public DevicePage
 {
 public:
-    static constexpr unsigned dialogId = 120;
+    static constexpr unsigned templateId = 120;
     static constexpr unsigned labelStringId = 119;
     static constexpr int presetCount = 32;
     static constexpr int firstRecallButtonId = 1007;

@@ -38,7 +38,7 @@ ReferenceInputPage::ReferenceInputPage(Platform::Window* aParentWindow, const De
                                        CTessivaDoc* aDocument)
     : DevicePage(aKey, aDocument)
 {
-    createPage(dialogId, aParentWindow);
+    createPage(templateId, aParentWindow);
 }
 
 ReferenceInputPage::~ReferenceInputPage() = default;
@@ -70,12 +70,5 @@ void ReferenceInputPage::createStatusObservers()
 
 void ReferenceInputPage::createLedObservers()
 {
-    const Platform::Resources& program = resources();
-    myLedOff = LoadedBitmap::require(program, ledOffBitmap, "Error loading the off led");
-    myLedOn = LoadedBitmap::require(program, ledOnBitmap, "Error loading the on led");
-    for (int led = 0; led < theLedCount; ++led)
-    {
-        bindStatus(myLedObservers[led], theStreamNumber, &control(firstLedId + led), &myBitTests[led], &*myLedOn,
-                   &*myLedOff);
-    }
+    bindLedRow(myLeds, theStreamNumber, firstLedId);
 }

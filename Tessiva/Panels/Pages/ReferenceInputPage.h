@@ -1,16 +1,14 @@
 #pragma once
 
-#include "Tessiva/Controls/BitMaskPredicate.h"
 #include "Tessiva/Controls/LedBitmaps.h"
-#include "Tessiva/Controls/LoadedBitmap.h"
 #include "Tessiva/Controls/ReadOnlyListBox.h"
+#include "Tessiva/Panels/LedBitRow.h"
 #include "Tessiva/Panels/Pages/DevicePage.h"
 
 #include <array>
 #include <memory>
 #include <optional>
 
-class Win32BitmapObserver;
 class Win32StringListBoxObserver;
 
 namespace Platform
@@ -25,7 +23,7 @@ class Resources;
 class ReferenceInputPage : public DevicePage
 {
 public:
-    static constexpr unsigned dialogId = 118;
+    static constexpr unsigned templateId = 118;
     static constexpr int firstLedId = 1071; // LED i shows bit i; 1078 is the leftmost
     static constexpr int lockStatusId = 1600;
     static constexpr int sampleRateId = 1601;
@@ -58,19 +56,10 @@ protected:
     virtual void createLedObservers();
 
 private:
-    static constexpr int theLedCount = 8;
     static constexpr int theListCount = 6;
 
-    // What the observers point to comes first, so that it outlives them.
-    std::optional<LoadedBitmap> myLedOn;
-    std::optional<LoadedBitmap> myLedOff;
-    // LED i tests bit i.
-    std::array<BitMaskPredicate, theLedCount> myBitTests{BitMaskPredicate(1),  BitMaskPredicate(2),
-                                                         BitMaskPredicate(4),  BitMaskPredicate(8),
-                                                         BitMaskPredicate(16), BitMaskPredicate(32),
-                                                         BitMaskPredicate(64), BitMaskPredicate(128)};
     std::array<std::optional<ReadOnlyListBox>, theListCount> myLists;
 
-    std::array<std::unique_ptr<Win32BitmapObserver>, theLedCount> myLedObservers;
+    LedBitRow myLeds;
     std::array<std::unique_ptr<Win32StringListBoxObserver>, theListCount> myListObservers;
 };

@@ -39,10 +39,6 @@ UnitInputOutputPage::UnitInputOutputPage(Platform::Window* aParentWindow, const 
                                          CTessivaDoc* aDocument)
     : InputOutputPage(aParentWindow, aKey, aDocument, nullptr, templateId)
 {
-    for (int led = 0; led < ledCount; ++led)
-    {
-        myPredicates.emplace_back(static_cast<std::uint16_t>(1 << led));
-    }
     // The base made its window and its observers as an InputOutputPage; now
     // that this page's members exist, it binds its own controls too.
     if (window() != nullptr && ChildDialog::onInitDialog())
@@ -62,10 +58,6 @@ void UnitInputOutputPage::doDataExchange()
     for (int n = 0; n < theComboCount; ++n)
     {
         myCombos[n] = &control(theCombos[n].id);
-    }
-    for (int n = 0; n < ledCount; ++n)
-    {
-        myLeds[n] = &control(firstLedId + n);
     }
 }
 
@@ -102,11 +94,5 @@ void UnitInputOutputPage::createEditObservers()
 
 void UnitInputOutputPage::createLedObservers()
 {
-    const Platform::Resources& program = resources();
-    myOffLed = LoadedBitmap::require(program, offLedBitmap, "Error loading the off led");
-    myOnLed = LoadedBitmap::require(program, onLedBitmap, "Error loading the on led");
-    for (int n = 0; n < ledCount; ++n)
-    {
-        bindStatus(myLedObservers[n], theInputStreamNumber, myLeds[n], &myPredicates[n], &*myOnLed, &*myOffLed);
-    }
+    bindLedRow(myLeds, theInputStreamNumber, firstLedId);
 }

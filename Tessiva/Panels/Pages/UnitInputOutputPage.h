@@ -1,16 +1,13 @@
 #pragma once
 
-#include "Tessiva/Controls/BitMaskPredicate.h"
 #include "Tessiva/Controls/LedBitmaps.h"
-#include "Tessiva/Controls/LoadedBitmap.h"
+#include "Tessiva/Panels/LedBitRow.h"
 #include "Tessiva/Panels/Pages/InputOutputPage.h"
 #include "Toolkit/Parameter/IntegerTextConverter.h"
 
 #include <memory>
 #include <optional>
-#include <vector>
 
-class Win32BitmapObserver;
 class Win32EditObserver;
 class Win32SpinObserver;
 
@@ -31,7 +28,7 @@ public:
     static constexpr int outputStreamEditId = 1079;
     static constexpr int outputStreamSpinId = 1080;
     static constexpr int firstLedId = 1071;
-    static constexpr int ledCount = 8;
+    static constexpr int ledCount = LedBitRow::ledCount;
     static constexpr unsigned onLedBitmap = LedBitmaps::on;
     static constexpr unsigned offLedBitmap = LedBitmaps::off;
     // The first texts of the boxes. The channel assignments are the routing
@@ -67,17 +64,13 @@ private:
     Platform::Window* myMultiplexMode = nullptr;
     // 1024, 1027, 1025, 1026, 1033.
     Platform::Window* myCombos[theComboCount] = {};
-    Platform::Window* myLeds[ledCount] = {};
 
     // What the observers point to comes first, so that it outlives them.
     IntegerTextConverter myConverter{1};
-    std::optional<LoadedBitmap> myOnLed;
-    std::optional<LoadedBitmap> myOffLed;
-    std::vector<BitMaskPredicate> myPredicates;
+    LedBitRow myLeds;
 
     std::unique_ptr<Win32EditObserver> myEditObserver;
     std::unique_ptr<Win32SpinObserver> mySpinObserver;
     std::unique_ptr<Win32CheckBoxObserver> myMultiplexObserver;
     std::unique_ptr<Win32ComboBoxObserver> myComboObservers[theComboCount];
-    std::unique_ptr<Win32BitmapObserver> myLedObservers[ledCount];
 };

@@ -9,7 +9,7 @@
 #include "Toolkit/Parameter/ParameterId.h"
 
 UnitTimeCodePage::UnitTimeCodePage(Platform::Window* aParentWindow, const DeviceKey& aKey, CTessivaDoc* aDocument)
-    : TimeCodePage(aParentWindow, aKey, aDocument, dialogId)
+    : TimeCodePage(aParentWindow, aKey, aDocument, templateId)
 {
     // The window was made while this object was still the common page, so
     // only that page's controls are bound and observed: bind ours now.

@@ -24,7 +24,7 @@ class Window;
 class UnitTimeCodePage : public TimeCodePage
 {
 public:
-    static constexpr unsigned dialogId = 123;
+    static constexpr unsigned templateId = 123;
     static constexpr int sourceId = 1034;
     static constexpr int pendingPresetId = 1035;
     static constexpr int currentPresetId = 1509;

@@ -126,6 +126,14 @@ RuleMaker fixed()
     return [](RuleBench& aBench) { return std::make_unique<Rule>(aBench.statuses(), aBench.controls()); };
 }
 
+// A clock lock rule, told of a change by the parameter aNotifier.
+RuleMaker clockLock(const char* aNotifier)
+{
+    return [aNotifier](RuleBench& aBench) {
+        return std::make_unique<ClockLockRule>(&aBench.parameter(aNotifier), aBench.statuses(), aBench.controls());
+    };
+}
+
 RuleMaker clockSource(std::uint16_t aLongDelay, std::uint16_t aShortDelay)
 {
     return [aLongDelay, aShortDelay](RuleBench& aBench) {
@@ -389,41 +397,17 @@ INSTANTIATE_TEST_SUITE_P(
     ClockLock, UnitRuleTest,
     ::testing::Values(
         RuleCase{"digital input not locked",
-                 [](RuleBench& aBench) {
-                     return std::make_unique<ClockLockRule>(&aBench.parameter("a2"), aBench.statuses(),
-                                                            aBench.controls());
-                 },
-                 {{"a2", 0}, {"I0", 0}, {"b0", 1}, {"o2", 1}}, {{"o2", value, 0}}, ""},
+                 clockLock("a2"), {{"a2", 0}, {"I0", 0}, {"b0", 1}, {"o2", 1}}, {{"o2", value, 0}}, ""},
         RuleCase{"digital input locked",
-                 [](RuleBench& aBench) {
-                     return std::make_unique<ClockLockRule>(&aBench.parameter("I0"), aBench.statuses(),
-                                                            aBench.controls());
-                 },
-                 {{"a2", 0}, {"I0", 1}, {"b0", 0}}, {{"o2", value, 1}}, ""},
+                 clockLock("I0"), {{"a2", 0}, {"I0", 1}, {"b0", 0}}, {{"o2", value, 1}}, ""},
         RuleCase{"reference input locked",
-                 [](RuleBench& aBench) {
-                     return std::make_unique<ClockLockRule>(&aBench.parameter("b0"), aBench.statuses(),
-                                                            aBench.controls());
-                 },
-                 {{"a2", 1}, {"I0", 0}, {"b0", 3}}, {{"o2", value, 1}}, ""},
+                 clockLock("b0"), {{"a2", 1}, {"I0", 0}, {"b0", 3}}, {{"o2", value, 1}}, ""},
         RuleCase{"reference input unlocked, converted",
-                 [](RuleBench& aBench) {
-                     return std::make_unique<ClockLockRule>(&aBench.parameter("b0"), aBench.statuses(),
-                                                            aBench.controls());
-                 },
-                 {{"a2", 2}, {"I0", 1}, {"b0", 0}, {"o2", 1}}, {{"o2", value, 0}}, ""},
+                 clockLock("b0"), {{"a2", 2}, {"I0", 1}, {"b0", 0}, {"o2", 1}}, {{"o2", value, 0}}, ""},
         RuleCase{"internal 44.1 kHz",
-                 [](RuleBench& aBench) {
-                     return std::make_unique<ClockLockRule>(&aBench.parameter("a2"), aBench.statuses(),
-                                                            aBench.controls());
-                 },
-                 {{"a2", 4}, {"I0", 0}, {"b0", 0}}, {{"o2", value, 1}}, ""},
+                 clockLock("a2"), {{"a2", 4}, {"I0", 0}, {"b0", 0}}, {{"o2", value, 1}}, ""},
         RuleCase{"clock source 6 from a unit",
-                 [](RuleBench& aBench) {
-                     return std::make_unique<ClockLockRule>(&aBench.parameter("a2"), aBench.statuses(),
-                                                            aBench.controls());
-                 },
-                 {{"a2", 6}, {"o2", 7}}, {{"o2", value, 7}}, "Invalid clock source."}));
+                 clockLock("a2"), {{"a2", 6}, {"o2", 7}}, {{"o2", value, 7}}, "Invalid clock source."}));
 
 // The small limit and availability rules.
 INSTANTIATE_TEST_SUITE_P(

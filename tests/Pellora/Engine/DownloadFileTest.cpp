@@ -235,7 +235,7 @@ TEST_F(DownloadFileTest, MissingFileSendsAndReadsNothing)
     myLine.answer("okok");
     try
     {
-        file.download(myDevice, myProgress, myChecker, true, myClock);
+        static_cast<void>(file.download(myDevice, myProgress, myChecker, true, myClock));
         FAIL() << "no error";
     }
     catch (const InterpreterError& anError)
@@ -250,7 +250,8 @@ TEST_F(DownloadFileTest, FolderIsNoFile)
 {
     DownloadFile file(myFolder.path());
     myLine.answer("okok");
-    EXPECT_THROW(file.download(myDevice, myProgress, myChecker, false, myClock), InterpreterError);
+    EXPECT_THROW(static_cast<void>(file.download(myDevice, myProgress, myChecker, false, myClock)),
+                 InterpreterError);
     EXPECT_THAT(myLine.writes(), IsEmpty());
 }
 
@@ -263,7 +264,7 @@ TEST_F(DownloadFileTest, DeviceIsNoFile)
     EXPECT_EQ("Error opening /dev/null", [&] {
         try
         {
-            file.download(myDevice, myProgress, myChecker, true, myClock);
+            static_cast<void>(file.download(myDevice, myProgress, myChecker, true, myClock));
         }
         catch (const InterpreterError& anError)
         {
@@ -300,7 +301,7 @@ TEST_F(DownloadFileTest, FifoIsNoFileAndDoesNotBlock)
     std::string message = "no error";
     try
     {
-        file.download(myDevice, myProgress, myChecker, true, myClock);
+        static_cast<void>(file.download(myDevice, myProgress, myChecker, true, myClock));
     }
     catch (const InterpreterError& anError)
     {
@@ -413,8 +414,8 @@ TEST_F(DownloadFileTest, SameFileDownloadsAgainFromItsStart)
 {
     DownloadFile file(myFolder.write("again.s19", "S0\nS9\n"));
     myLine.answer("okokokok");
-    file.download(myDevice, myProgress, myChecker, true, myClock);
-    file.download(myDevice, myProgress, myChecker, true, myClock);
+    EXPECT_TRUE(file.download(myDevice, myProgress, myChecker, true, myClock));
+    EXPECT_TRUE(file.download(myDevice, myProgress, myChecker, true, myClock));
     EXPECT_THAT(myLine.writes(), ElementsAre("S0\n", "S9\n", "S0\n", "S9\n"));
 }
 

@@ -2,7 +2,9 @@
 
 #include "Platform/Framework/CommandIds.h"
 #include "Platform/Framework/StandardResources.h"
+#include "Platform/Framework/UnsavedSettings.h"
 #include "Platform/Framework/WindowPlacement.h"
+#include "Platform/ProfileStore.h"
 #include "Platform/Window/Backend.h"
 #include "Platform/Window/DialogTemplate.h"
 
@@ -170,7 +172,11 @@ int TestFrame::restorePlacement()
 
 void TestFrame::savePlacement()
 {
-    placement().write(Platform::Application::current().profile(), "Settings");
+    Platform::ProfileStore& profile = Platform::Application::current().profile();
+    if (!placement().write(profile, "Settings"))
+    {
+        Platform::reportUnsavedSettings(profile, "The window placement");
+    }
 }
 
 TestApplication::TestApplication(const Platform::Resources& aResources)

@@ -21,7 +21,7 @@ protected:
         Platform::ProfileStore profile(programName);
         for (std::size_t index = 0; index < aValues.size(); ++index)
         {
-            profile.writeInt("Settings", names[index], aValues[index]);
+            ASSERT_TRUE(profile.writeInt("Settings", names[index], aValues[index]));
         }
     }
 
@@ -92,11 +92,11 @@ TEST_F(PlacementTest, AnyValueMissingOrMinusOneMeansNoPlacement)
             {
                 if (index != missing)
                 {
-                    profile.writeInt("Settings", names[index], values[index]);
+                    ASSERT_TRUE(profile.writeInt("Settings", names[index], values[index]));
                 }
                 else if (minusOne)
                 {
-                    profile.writeInt("Settings", names[index], -1);
+                    ASSERT_TRUE(profile.writeInt("Settings", names[index], -1));
                 }
             }
             EXPECT_FALSE(WindowPlacement::read(Platform::ProfileStore(programName), "Settings").has_value())

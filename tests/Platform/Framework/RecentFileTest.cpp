@@ -102,10 +102,10 @@ TEST(RecentFileListTest, RelativePathsAreKeptAbsoluteAndDuplicatesInTheProfileOn
 {
     PortProfile profile;
     Platform::ProfileStore store("Listing");
-    store.writeString("Recent File List", "File1", "/data/one.mnt");
-    store.writeString("Recent File List", "File2", "");
-    store.writeString("Recent File List", "File3", "/data/one.mnt");
-    store.writeString("Recent File List", "File4", "/data/two.mnt");
+    ASSERT_TRUE(store.writeString("Recent File List", "File1", "/data/one.mnt"));
+    ASSERT_TRUE(store.writeString("Recent File List", "File2", ""));
+    ASSERT_TRUE(store.writeString("Recent File List", "File3", "/data/one.mnt"));
+    ASSERT_TRUE(store.writeString("Recent File List", "File4", "/data/two.mnt"));
     Platform::RecentFileList list(store, 4);
     list.read();
     EXPECT_EQ((std::vector<std::string>{"/data/one.mnt", "/data/two.mnt"}), list.files());

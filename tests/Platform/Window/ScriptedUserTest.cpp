@@ -9,9 +9,11 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <functional>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace
@@ -602,6 +604,51 @@ TEST_F(ScriptedUserTest, ATickThatStopsAnotherTimerKeepsItFromTickingInTheSameRo
     myBackend.setTimer(*myDialog, 2, 15);
     EXPECT_EQ(1u, myUser.tick());
     EXPECT_EQ(std::vector<int>{1}, ticks);
+}
+
+TEST_F(ScriptedUserTest, WaitingTicksEachTimerOncePerWholePeriodInTheOrderTheyFallDue)
+{
+    std::vector<std::pair<int, std::uint64_t>> ticks;
+    myDialog->on(Notification::TimerTick, [this, &ticks](Event& anEvent) {
+        ticks.emplace_back(anEvent.code, myBackend.virtualTime());
+    });
+    myBackend.setTimer(*myDialog, 1, 15);
+    myBackend.setTimer(*myDialog, 2, 40);
+    EXPECT_EQ(0u, myUser.wait(14));
+    EXPECT_TRUE(ticks.empty());
+    EXPECT_EQ(7u, myUser.wait(75)); // to 89 ms
+    EXPECT_EQ((std::vector<std::pair<int, std::uint64_t>>{
+                  {1, 15}, {1, 30}, {2, 40}, {1, 45}, {1, 60}, {1, 75}, {2, 80}}),
+              ticks);
+    EXPECT_EQ(89u, myBackend.virtualTime());
+    // Set again at 89 ms, a timer counts its period from then.
+    ticks.clear();
+    myBackend.setTimer(*myDialog, 1, 100);
+    EXPECT_EQ(3u, myUser.wait(100));
+    EXPECT_EQ((std::vector<std::pair<int, std::uint64_t>>{{2, 120}, {2, 160}, {1, 189}}), ticks);
+    // Ticking by rounds moves no time.
+    EXPECT_EQ(2u, myUser.tick());
+    EXPECT_EQ(189u, myBackend.virtualTime());
+}
+
+TEST_F(ScriptedUserTest, ATimerStoppedWhileTimePassesTicksNoMore)
+{
+    int ticks = 0;
+    myDialog->on(Notification::TimerTick, [this, &ticks](Event&) {
+        if (++ticks == 3)
+        {
+            myBackend.killTimer(*myDialog, 1);
+        }
+    });
+    myBackend.setTimer(*myDialog, 1, 10);
+    EXPECT_EQ(3u, myUser.wait(1000));
+    EXPECT_EQ(3, ticks);
+    // A message handled before a tick that kills the timer keeps that tick away.
+    myBackend.setTimer(*myDialog, 1, 10);
+    myDialog->on(Notification::Message, [this](Event&) { myBackend.killTimer(*myDialog, 1); });
+    myBackend.post(*myDialog, 0x65);
+    EXPECT_EQ(0u, myUser.wait(1000));
+    EXPECT_EQ(3, ticks);
 }
 
 TEST_F(ScriptedUserTest, AWindowDestroyedTakesItsTimersAndMessagesWithIt)

@@ -5,10 +5,13 @@
 #include "Platform/Window/Bitmap.h"
 #include "Tessiva/DeviceSettings.h"
 #include "Tessiva/Panels/Pages/BitstreamInfoPage.h"
+#include "Tessiva/Panels/Pages/DualMonoPage.h"
 #include "Tessiva/Panels/Pages/InputOutputPage.h"
 #include "Tessiva/Panels/Pages/PreprocessingPage.h"
+#include "Tessiva/Panels/Pages/PresetsPage.h"
 #include "Tessiva/Panels/Pages/TimeCodePage.h"
 #include "Tessiva/Panels/Pages/UnitInputOutputPage.h"
+#include "Tessiva/Panels/Pages/UnitTimeCodePage.h"
 #include "Toolkit/Parameter/ControlCollection.h"
 #include "Toolkit/Parameter/ControlParameter.h"
 #include "Toolkit/Parameter/Parameter.h"
@@ -25,6 +28,9 @@ Platform::Resources makeResources()
     TimeCodePage::addResources(resources);
     InputOutputPage::addResources(resources);
     UnitInputOutputPage::addResources(resources);
+    DualMonoPage::addResources(resources);
+    PresetsPage::addResources(resources);
+    UnitTimeCodePage::addResources(resources);
     resources.addBitmap(UnitInputOutputPage::onLedBitmap, Platform::Bitmap(8, 8));
     resources.addBitmap(UnitInputOutputPage::offLedBitmap, Platform::Bitmap(8, 8));
     return resources;

@@ -19,9 +19,9 @@
 
 class Parameter;
 
-// What the pages shared by every model run on in a test: the program's
-// resources, an application, the headless backend with a scripted user, a
-// document and a window to hold the pages. Devices are opened off line, or
+// What the pages run on in a test: the program's resources (those of every
+// model's pages), an application, the headless backend with a scripted user,
+// a document and a window to hold the pages. Devices are opened off line, or
 // on line at the KQ310's address on an emulated line.
 class CommonPageBench : public ::testing::Test
 {

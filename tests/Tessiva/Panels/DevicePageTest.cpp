@@ -217,9 +217,10 @@ protected:
         values.find(DeviceSettings::baudRateId).setValue(ParameterValue(2));
         DeviceKey key(0, 0);
         EXPECT_TRUE(myDocument.createKq310Device(key, settings));
-        Kq310FrontPanel* panel = new Kq310FrontPanel(myTabWindow, key, &myDocument, nullptr);
-        myTabs.addPanel("Kq310", panel);
-        return *panel;
+        auto panel = std::make_unique<Kq310FrontPanel>(myTabWindow, key, &myDocument, nullptr);
+        Kq310FrontPanel& added = *panel;
+        myTabs.addPanel("Kq310", std::move(panel));
+        return added;
     }
 
     Emulator::UnitEmulator myEmulator;

@@ -184,9 +184,10 @@ TEST_F(DeviceTabControlTest, ARenamedPanelGetsItsTabRelabelledAlone)
 {
     const DeviceKey first = openKq310();
     const DeviceKey second = openKq310();
-    NamedPanel* renamed = new NamedPanel(first, &myDocument, "Studio");
-    myTabs.addPanel("Studio", renamed);
-    myTabs.addPanel("Booth", new NamedPanel(second, &myDocument, "Booth"));
+    auto studio = std::make_unique<NamedPanel>(first, &myDocument, "Studio");
+    NamedPanel* renamed = studio.get();
+    myTabs.addPanel("Studio", std::move(studio));
+    myTabs.addPanel("Booth", std::make_unique<NamedPanel>(second, &myDocument, "Booth"));
     EXPECT_EQ((std::vector<std::string>{"Studio (Offline 0)", "Booth (Offline 1)"}), labels());
 
     renamed->name = "Control Room";
@@ -208,15 +209,16 @@ TEST_F(DeviceTabControlTest, TheUnitNameRelabelsItsTabEachTimeItNotifies)
 {
     const DeviceKey first = openKq330();
     const DeviceKey second = openKq330();
-    NamedPanel* panel = new NamedPanel(first, &myDocument, "");
+    auto owned = std::make_unique<NamedPanel>(first, &myDocument, "");
+    NamedPanel* panel = owned.get();
     UnitNameObserver observer(first, &panel->name, myTabWindow);
     ParameterProbe probe;
     Parameter& unitName = control(first, theUnitName, probe);
     myDocument.attachControlObserver(first, theUnitName, &observer);
     // Attached before the panel has a tab: only the name is taken.
     EXPECT_EQ(unitName.value().toString(), panel->name);
-    myTabs.addPanel("Kq350", panel);
-    myTabs.addPanel("Kq350", new NamedPanel(second, &myDocument, "Other"));
+    myTabs.addPanel("Kq350", std::move(owned));
+    myTabs.addPanel("Kq350", std::make_unique<NamedPanel>(second, &myDocument, "Other"));
     const std::string otherLabel = labels()[1];
 
     ParameterValueMap named;

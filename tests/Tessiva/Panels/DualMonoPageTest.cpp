@@ -134,13 +134,4 @@ TEST_P(DualMonoPageTest, MetersScaleTheirRawValues)
     }
 }
 
-TEST_P(DualMonoPageTest, EnterAndEscapeLeaveThePageOpen)
-{
-    myUser.control(DualMonoPage::roomTypeId).setFocus();
-    myUser.pressEnter();
-    myUser.pressEscape();
-    ASSERT_TRUE(myPage->window() != nullptr);
-    EXPECT_TRUE(myPage->window()->isShown());
-}
-
 INSTANTIATE_TEST_SUITE_P(Models, DualMonoPageTest, ::testing::Values(1, 2), modelName);

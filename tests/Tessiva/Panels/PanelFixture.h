@@ -107,9 +107,10 @@ public:
     Kq310FrontPanel& addKq310()
     {
         const DeviceKey key = openKq310();
-        Kq310FrontPanel* panel = new Kq310FrontPanel(myTabWindow, key, &myDocument, nullptr);
-        myTabs.addPanel("Kq310", panel);
-        return *panel;
+        auto panel = std::make_unique<Kq310FrontPanel>(myTabWindow, key, &myDocument, nullptr);
+        Kq310FrontPanel& added = *panel;
+        myTabs.addPanel("Kq310", std::move(panel));
+        return added;
     }
 
     // The device's parameter; the probe must outlive its use.

@@ -132,14 +132,6 @@ TEST_P(PreprocessingPageTest, MetersScaleTheCompressorWords)
     }
 }
 
-TEST_P(PreprocessingPageTest, EnterAndEscapeLeaveThePageAlone)
-{
-    myUser.pressEnter();
-    myUser.pressEscape();
-    ASSERT_NE(nullptr, myPage->window());
-    EXPECT_TRUE(myPage->window()->isShown());
-}
-
 INSTANTIATE_TEST_SUITE_P(Models, PreprocessingPageTest, ::testing::Values(0, 2),
                          [](const ::testing::TestParamInfo<int>& anInfo) {
                              return std::string(anInfo.param == 0 ? "Kq310" : "Kq350");

@@ -24,8 +24,9 @@ protected:
     {
         open(model());
         myTabs.attach(&myTabWindow);
-        myPanel = new UnitFrontPanel(&myTabWindow, myKey, &myDocument);
-        myTabs.addPanel("Kq350", myPanel);
+        auto panel = std::make_unique<UnitFrontPanel>(&myTabWindow, myKey, &myDocument);
+        myPanel = panel.get();
+        myTabs.addPanel("Kq350", std::move(panel));
     }
 
     // The coding delays a model takes with the internal clock, and one it does not.

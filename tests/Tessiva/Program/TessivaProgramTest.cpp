@@ -329,7 +329,7 @@ TEST_F(TessivaProgramTest, ExitTheCloseBoxAndTheSessionEndSaveThePlacement)
             Platform::ProfileStore store("Tessiva");
             for (const char* name : {"flags", "showCmd", "x1", "y1", "x2", "y2"})
             {
-                store.writeInt("Settings", name, -1);
+                ASSERT_TRUE(store.writeInt("Settings", name, -1));
             }
         }
         start();
@@ -423,6 +423,24 @@ TEST_F(TessivaProgramTest, AKq310OnLineIsPolledGroupByGroupOnItsTab)
     std::vector<char> ring = order;
     std::sort(ring.begin(), ring.end());
     EXPECT_EQ(std::vector<char>({'C', 'F', 'I'}), ring);
+    EXPECT_TRUE(backend.messageBoxes().empty());
+}
+
+TEST_F(TessivaProgramTest, TheSelectedDeviceIsPolledEveryFifteenMilliseconds)
+{
+    emulator.addUnit(kq310Address, Emulator::Kq310Unit::freshValues());
+    start(choose(kq310, false));
+    ASSERT_EQ(1, tabs().itemCount());
+    ASSERT_TRUE(polling());
+    emulator.clearLog();
+    // Three seconds of the program's time, as the timer counts them; the
+    // unit answers each poll before the next falls due.
+    EXPECT_EQ(200u, user.wait(3000));
+    const std::vector<UnitEmulator::LogEntry> log = emulator.log();
+    const auto polls = std::count_if(log.begin(), log.end(), [](const UnitEmulator::LogEntry& anEntry) {
+        return anEntry.kind == UnitEmulator::LogEntry::Poll && anEntry.address == kq310Address;
+    });
+    EXPECT_EQ(200, polls);
     EXPECT_TRUE(backend.messageBoxes().empty());
 }
 
