@@ -2,6 +2,11 @@
 
 #include "tests/Desktop/DesktopSession.h"
 
+#include "Platform/Window/Window.h"
+#include "Platform/Wx/WxView.h"
+
+#include <wx/tglbtn.h>
+
 #include <string>
 #include <vector>
 
@@ -29,5 +34,21 @@ void InputTest::TearDown()
 WxBackend& InputTest::backend()
 {
     return *DesktopSession::backend();
+}
+
+Window* InputTest::toolkitFocus()
+{
+    wxWindow* focus = wxWindow::FindFocus();
+    if (focus == nullptr)
+    {
+        return nullptr;
+    }
+    if (Window* window = backend().view().windowOf(focus))
+    {
+        return window;
+    }
+    Window* parent = dynamic_cast<wxToggleButton*>(focus) != nullptr ? backend().view().windowOf(focus->GetParent())
+                                                                      : nullptr;
+    return parent != nullptr && parent->kind() == WindowKind::TabControl ? parent : nullptr;
 }
 }

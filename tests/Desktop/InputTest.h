@@ -21,5 +21,10 @@ protected:
     static WxBackend& backend();
 
     DesktopUser user;
+
+public:
+    // The model window whose widget has the toolkit's keyboard focus (a tab
+    // row's, for one of its tabs), or nullptr; on the main thread.
+    static Window* toolkitFocus();
 };
 }
