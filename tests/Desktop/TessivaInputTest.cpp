@@ -145,6 +145,22 @@ protected:
             << "no KQ350 panel came up";
     }
 
+    // Two of them, the second through the tool bar's New Device (the dialog
+    // keeps the last choices).
+    void openTwoOffLineKq350s(DesktopUser& aUser)
+    {
+        openOffLineKq350(aUser);
+        aUser.clickOn([this]() {
+            Window* bar = application->frame()->toolBar();
+            return widgetOf(bar != nullptr ? bar->findChild(static_cast<int>(R::newDeviceCommand)) : nullptr);
+        });
+        ASSERT_TRUE(aUser.waitUntil([this]() { return dialogActive(); })) << "the Open Device dialog has no focus";
+        aUser.press(XK_Return);
+        ASSERT_TRUE(aUser.waitUntil(
+            [this]() { return frameActive() && application->view()->tabs().window()->itemCount() == 2; }))
+            << "no second device came up";
+    }
+
     PortProfile profile;
     Emulator::UnitEmulator emulator;
     std::unique_ptr<CTessivaApp> application;
@@ -495,16 +511,8 @@ TEST_F(TessivaInputTest, AClickOnATabShowsItsDevice)
     make();
     std::vector<std::string> seen;
     user.start([&](DesktopUser& aUser) {
-        openOffLineKq350(aUser);
-        // A second one: the dialog keeps the last choices.
-        aUser.clickOn([this]() {
-            Window* bar = application->frame()->toolBar();
-            return widgetOf(bar != nullptr ? bar->findChild(static_cast<int>(R::newDeviceCommand)) : nullptr);
-        });
-        ASSERT_TRUE(aUser.waitUntil([this]() { return dialogActive(); })) << "the Open Device dialog has no focus";
-        aUser.press(XK_Return);
+        openTwoOffLineKq350s(aUser);
         const auto tabs = [this]() { return application->view()->tabs().window(); };
-        ASSERT_TRUE(aUser.waitUntil([&]() { return frameActive() && tabs()->itemCount() == 2; }));
         const auto state = [&]() {
             aUser.look([&]() {
                 seen.push_back(std::to_string(tabs()->selection()) + ":" +
@@ -744,15 +752,8 @@ TEST_F(TessivaInputTest, PagesAndDevicesTurnByKey)
     std::vector<std::string> seen;
     int pages = 0;
     user.start([&](DesktopUser& aUser) {
-        openOffLineKq350(aUser);
-        aUser.clickOn([this]() {
-            Window* bar = application->frame()->toolBar();
-            return widgetOf(bar != nullptr ? bar->findChild(static_cast<int>(R::newDeviceCommand)) : nullptr);
-        });
-        ASSERT_TRUE(aUser.waitUntil([this]() { return dialogActive(); })) << "the Open Device dialog has no focus";
-        aUser.press(XK_Return);
+        openTwoOffLineKq350s(aUser);
         const auto devices = [this]() { return application->view()->tabs().window(); };
-        ASSERT_TRUE(aUser.waitUntil([&]() { return frameActive() && devices()->itemCount() == 2; }));
         // The shown device's page row, the shown device, the shown page.
         const auto state = [&]() {
             const int device = devices()->selection();
