@@ -1046,7 +1046,8 @@ bool WxView::navigate(Window& aTop, const wxKeyEvent& aKey)
     {
         // As a press on the up-down's own arrow.
         Window& upDown = *UserInput::arrowKeysUpDown(*focus);
-        myBackend.guard([this, &upDown, forward]() { onSpin(upDown, !forward); });
+        const bool up = code == WXK_UP || code == WXK_NUMPAD_UP;
+        myBackend.guard([this, &upDown, up]() { onSpin(upDown, up); });
         return true;
     }
     Dispatch dispatch(*this);
