@@ -72,6 +72,7 @@ Platform::DialogTemplate OpenDeviceDialog::dialogTemplate()
     group.tabStop = false;
     Platform::WindowStyle buddy;
     buddy.autoBuddy = true;
+    buddy.arrowKeys = true;
     Platform::DialogTemplate dialog(templateId, "Open Device", 206, 122, popup);
     dialog.add(WindowKind::Static, theLabelId, "Device Type", 10, 12, 46, 8)
         .add(WindowKind::ComboBox, deviceTypeComboId, "", 60, 10, 76, 60)

@@ -96,6 +96,7 @@ Platform::DialogTemplate formTemplate()
     sunken.sunken = true;
     WindowStyle buddy;
     buddy.autoBuddy = true;
+    buddy.arrowKeys = true;
     buddy.tabStop = false;
 
     Platform::DialogTemplate form(PelloraResources::formView, "", 250, 170);

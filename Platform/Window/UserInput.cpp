@@ -7,6 +7,8 @@
 #include <algorithm>
 #include <optional>
 #include <string>
+#include <utility>
+#include <vector>
 
 namespace Platform
 {
@@ -39,7 +41,10 @@ bool UserInput::click(Window& aControl) const
         return false;
     }
     const Window::Watch control(aControl);
-    aControl.setFocus();
+    if (aControl.canTakeFocus())
+    {
+        aControl.setFocus();
+    }
     // Losing the focus may have disabled, hidden or destroyed it.
     if (!control.alive() || !reaches(aControl))
     {
@@ -150,38 +155,98 @@ bool UserInput::paste(const std::string& aText) const
     return target->replaceSelection(aText);
 }
 
-bool UserInput::tab(Window& aControl) const
+bool UserInput::isStop(const Window& aControl) const
+{
+    if (!aControl.canTakeFocus() || !aControl.style().tabStop || !reaches(aControl))
+    {
+        return false;
+    }
+    if (aControl.kind() != WindowKind::RadioButton)
+    {
+        return true;
+    }
+    // The arrow keys move within a group; Tab enters it at its checked
+    // button, or at the first one the user reaches when none is checked.
+    const std::vector<Window*> group = aControl.radioGroup();
+    const auto reachable = [this](const Window* aButton) { return aButton->canTakeFocus() && reaches(*aButton); };
+    const auto checked = std::find_if(group.begin(), group.end(), [&reachable](const Window* aButton) {
+        return aButton->isChecked() && reachable(aButton);
+    });
+    if (checked != group.end())
+    {
+        return *checked == &aControl;
+    }
+    return *std::find_if(group.begin(), group.end(), reachable) == &aControl;
+}
+
+void UserInput::collectStops(const Window& aWindow, const Window* aCurrent, std::vector<Window*>& aStops) const
+{
+    for (Window* child : aWindow.children())
+    {
+        if (child == aCurrent || isStop(*child))
+        {
+            aStops.push_back(child);
+        }
+        // What is hidden holds no stop, but the focus may have stayed there.
+        if (child->isShown() || (aCurrent != nullptr && child->isAncestorOf(*aCurrent)))
+        {
+            collectStops(*child, aCurrent, aStops);
+        }
+    }
+}
+
+Window& UserInput::tabScope(Window& aControl) const
+{
+    Window* scope = &aControl;
+    while (scope->parent() != nullptr && scope != myModal)
+    {
+        scope = scope->parent();
+    }
+    return *scope;
+}
+
+void UserInput::focusStop(Window& aStop)
+{
+    aStop.setFocus();
+    if (aStop.kind() == WindowKind::Edit && aStop.hasFocus())
+    {
+        aStop.selectText(0, -1);
+    }
+}
+
+bool UserInput::tab(Window& aControl, bool aBackward) const
 {
     if (!aControl.hasFocus())
     {
         return false;
     }
-    Window* next = nullptr;
-    Window* parent = aControl.parent();
-    if (parent != nullptr)
+    std::vector<Window*> stops;
+    Window& scope = tabScope(aControl);
+    if (&scope != &aControl)
     {
-        const std::vector<Window*> siblings = parent->children();
-        const std::size_t mine =
-            static_cast<std::size_t>(std::find(siblings.begin(), siblings.end(), &aControl) - siblings.begin());
-        for (std::size_t step = 1; step < siblings.size() && next == nullptr; ++step)
-        {
-            Window* candidate = siblings[(mine + step) % siblings.size()];
-            if (candidate->canTakeFocus() && candidate->style().tabStop && reaches(*candidate))
-            {
-                next = candidate;
-            }
-        }
+        collectStops(scope, &aControl, stops);
     }
-    if (next == nullptr)
+    const auto mine = std::find(stops.begin(), stops.end(), &aControl);
+    if (mine == stops.end() || stops.size() < 2)
     {
         Window::clearFocus();
         return true;
     }
-    next->setFocus();
-    if (next->kind() == WindowKind::Edit && next->hasFocus())
+    const std::size_t count = stops.size();
+    const std::size_t index = static_cast<std::size_t>(mine - stops.begin());
+    focusStop(*stops[(aBackward ? index + count - 1 : index + 1) % count]);
+    return true;
+}
+
+bool UserInput::tabInto(Window& aWindow, bool aBackward) const
+{
+    std::vector<Window*> stops;
+    collectStops(aWindow, nullptr, stops);
+    if (stops.empty())
     {
-        next->selectText(0, -1);
+        return false;
     }
+    focusStop(aBackward ? *stops.back() : *stops.front());
     return true;
 }
 
@@ -242,6 +307,79 @@ bool UserInput::selectTab(Window& aTabControl, int anIndex) const
         aTabControl.notify(changed);
     }
     return true;
+}
+
+bool UserInput::stepTab(Window& aTabControl, bool aForward, bool aRound) const
+{
+    VORNA_ASSERT(aTabControl.kind() == WindowKind::TabControl);
+    const int count = aTabControl.itemCount();
+    if (!reaches(aTabControl) || count == 0)
+    {
+        return false;
+    }
+    int index = aTabControl.selection() < 0 ? (aForward ? 0 : count - 1)
+                                            : aTabControl.selection() + (aForward ? 1 : -1);
+    if (index < 0 || index >= count)
+    {
+        if (!aRound)
+        {
+            return false;
+        }
+        index = (index + count) % count;
+    }
+    const Window::Watch tabs(aTabControl);
+    selectTab(aTabControl, index);
+    Window* focus = Window::focus();
+    if (tabs.alive() && focus != nullptr && aTabControl.isAncestorOf(*focus) && !reaches(*focus))
+    {
+        aTabControl.setFocus();
+    }
+    return true;
+}
+
+Window* UserInput::innermostTabControl(Window& aScope) const
+{
+    Window* innermost = nullptr;
+    int innermostDepth = -1;
+    std::vector<std::pair<Window*, int>> pending{std::make_pair(&aScope, 0)};
+    while (!pending.empty())
+    {
+        const std::pair<Window*, int> next = pending.back();
+        pending.pop_back();
+        Window* window = next.first;
+        if (window->kind() == WindowKind::TabControl && window->itemCount() > 0 && reaches(*window) &&
+            next.second > innermostDepth)
+        {
+            innermost = window;
+            innermostDepth = next.second;
+        }
+        // Depth first, in template order.
+        const std::vector<Window*> children = window->children();
+        for (auto child = children.rbegin(); child != children.rend(); ++child)
+        {
+            if ((*child)->isShown())
+            {
+                pending.push_back(std::make_pair(*child, next.second + 1));
+            }
+        }
+    }
+    return innermost;
+}
+
+Window* UserInput::arrowKeysUpDown(const Window& anEdit)
+{
+    if (anEdit.kind() != WindowKind::Edit || anEdit.parent() == nullptr)
+    {
+        return nullptr;
+    }
+    for (Window* sibling : anEdit.parent()->children())
+    {
+        if (sibling->kind() == WindowKind::UpDown && sibling->style().arrowKeys && sibling->buddy() == &anEdit)
+        {
+            return sibling;
+        }
+    }
+    return nullptr;
 }
 
 void UserInput::enter(Window& aDialog) const

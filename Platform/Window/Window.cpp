@@ -415,6 +415,11 @@ void Window::clearFocus()
 
 bool Window::canTakeFocus() const
 {
+    // A tool-bar button acts without taking the focus from the field in use.
+    if (myParent != nullptr && myParent->kind() == WindowKind::ToolBar)
+    {
+        return false;
+    }
     switch (myKind)
     {
     case WindowKind::Button:

@@ -138,7 +138,7 @@ public:
     static Window* focus();
     // Takes the focus from whichever window has it (it is told FocusLost).
     static void clearFocus();
-    // Kinds that can take the focus from the user.
+    // Kinds that can take the focus from the user (a tool bar's buttons cannot).
     bool canTakeFocus() const;
 
     // --- buttons, check boxes, radio buttons ---

@@ -44,6 +44,7 @@ struct WindowStyle
     // up-downs
     bool autoBuddy = false;       // the buddy is the control created just before
     bool setBuddyInteger = false; // the position is written into the buddy as decimal text
+    bool arrowKeys = false;       // the Up and Down keys in the buddy step as the arrows do
 
     // dialogs
     bool child = true;   // a child dialog (page, panel, view) rather than a pop-up window

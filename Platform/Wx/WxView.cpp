@@ -50,6 +50,9 @@ namespace
 // Menu items get ids of their own from here up, clear of the toolkit's.
 const int firstMenuItemId = 100;
 
+// The desktop's key symbol of Shift+Tab (ISO_Left_Tab), as the toolkit reports it raw.
+const unsigned isoLeftTabKey = 0xFE20;
+
 wxString toWx(const std::string& aText)
 {
     return wxString::FromUTF8(aText.c_str());
@@ -590,6 +593,23 @@ std::vector<Window*> WxView::roots() const
     return windows;
 }
 
+wxWindow* WxView::focusWidgetOf(const Window& aWindow) const
+{
+    const auto place = myPeers.find(&aWindow);
+    if (place == myPeers.end() || place->second->window.get() != &aWindow)
+    {
+        return nullptr;
+    }
+    const Peer& peer = *place->second;
+    const int selected = aWindow.selection();
+    if (aWindow.kind() == WindowKind::TabControl && selected >= 0 && selected < static_cast<int>(peer.tabs.size()) &&
+        peer.tabs[static_cast<std::size_t>(selected)].get() != nullptr)
+    {
+        return peer.tabs[static_cast<std::size_t>(selected)].get();
+    }
+    return peer.widget.get();
+}
+
 wxWindow* WxView::widgetOf(const Window& aWindow) const
 {
     const auto place = myPeers.find(&aWindow);
@@ -704,11 +724,16 @@ void WxView::synchronise()
     // The focus moves before the edits' selections are taken again: a field
     // that gains it may select its text.
     Window* focus = Window::focus();
-    if (focus != myFocus)
+    wxWindow* widget = focus != nullptr ? focusWidgetOf(*focus) : nullptr;
+    wxWindow* focused = wxWindow::FindFocus();
+    // A focused tab row keeps the focus on its selected tab as the selection moves.
+    const bool tabTurned = focus == myFocus && focus != nullptr && focus->kind() == WindowKind::TabControl &&
+                           widget != nullptr && focused != nullptr && focused != widget &&
+                           focused->GetParent() == widgetOf(*focus);
+    if (focus != myFocus || tabTurned)
     {
         myFocus = focus;
-        wxWindow* widget = focus != nullptr ? widgetOf(*focus) : nullptr;
-        if (widget != nullptr && wxWindow::FindFocus() != widget)
+        if (widget != nullptr && focused != widget)
         {
             widget->SetFocus();
             const auto place = myPeers.find(focus);
@@ -935,6 +960,8 @@ wxWindow* WxView::create(Window& aWindow, wxWindow* aParent)
                 // A tool's text is its tip, which also names it to a screen reader.
                 button->SetToolTip(text);
                 setScreenReaderName(*button, aWindow.text());
+                // A click on a tool leaves the focus where the user works.
+                button->SetCanFocus(false);
             }
             return button;
         }
@@ -1084,6 +1111,101 @@ bool WxView::translateAccelerator(Window& aTop, const wxKeyEvent& anEvent)
     Dispatch dispatch(*this);
     myDirty = true;
     myBackend.guard([frame, command]() { frame->routeCommand(command); });
+    return true;
+}
+
+bool WxView::navigate(Window& aTop, const wxKeyEvent& aKey)
+{
+    enum class Move
+    {
+        None,
+        Tab,
+        TurnInnermost,
+        TurnFocused,
+        Spin
+    };
+    const int code = aKey.GetKeyCode();
+    const int modifiers = aKey.GetModifiers();
+    const bool shift = (modifiers & wxMOD_SHIFT) != 0;
+    const bool control = (modifiers & wxMOD_CONTROL) != 0;
+    const bool onlyShiftOrControl = (modifiers & ~(wxMOD_SHIFT | wxMOD_CONTROL)) == 0;
+    // The desktop sends Shift+Tab as a key of its own: backward, whatever the modifiers say.
+    const bool leftTab = aKey.GetRawKeyCode() == isoLeftTabKey;
+    const bool tab = code == WXK_TAB || code == WXK_NUMPAD_TAB || leftTab;
+    const bool backward = shift || leftTab;
+    const bool forwardArrow = code == WXK_RIGHT || code == WXK_DOWN || code == WXK_NUMPAD_RIGHT || code == WXK_NUMPAD_DOWN;
+    const bool backwardArrow = code == WXK_LEFT || code == WXK_UP || code == WXK_NUMPAD_LEFT || code == WXK_NUMPAD_UP;
+    const bool upDownArrow = code == WXK_UP || code == WXK_DOWN || code == WXK_NUMPAD_UP || code == WXK_NUMPAD_DOWN;
+    const bool pageDown = code == WXK_PAGEDOWN || code == WXK_NUMPAD_PAGEDOWN;
+    const bool pageUp = code == WXK_PAGEUP || code == WXK_NUMPAD_PAGEUP;
+
+    Window* focus = Window::focus();
+    if (focus != nullptr && focus != &aTop && !aTop.isAncestorOf(*focus))
+    {
+        focus = nullptr;
+    }
+    Move move = Move::None;
+    bool forward = true;
+    if (tab && onlyShiftOrControl)
+    {
+        // Ctrl+Tab turns the pages, Tab goes from control to control.
+        move = control ? Move::TurnInnermost : Move::Tab;
+        forward = !backward;
+    }
+    else if ((pageDown || pageUp) && modifiers == wxMOD_CONTROL)
+    {
+        move = Move::TurnInnermost;
+        forward = pageDown;
+    }
+    else if ((forwardArrow || backwardArrow) && modifiers == wxMOD_NONE && focus != nullptr)
+    {
+        forward = forwardArrow;
+        if (focus->kind() == WindowKind::TabControl)
+        {
+            move = Move::TurnFocused;
+        }
+        else if (upDownArrow && UserInput::arrowKeysUpDown(*focus) != nullptr)
+        {
+            move = Move::Spin;
+        }
+    }
+    if (move == Move::None)
+    {
+        return false;
+    }
+    if (move == Move::Spin)
+    {
+        // As a press on the up-down's own arrow.
+        Window& upDown = *UserInput::arrowKeysUpDown(*focus);
+        const bool up = code == WXK_UP || code == WXK_NUMPAD_UP;
+        myBackend.guard([this, &upDown, up]() { onSpin(upDown, up); });
+        return true;
+    }
+    Dispatch dispatch(*this);
+    myDirty = true;
+    myBackend.guard([this, &aTop, focus, move, forward]() {
+        const UserInput user(modal());
+        if (move == Move::Tab)
+        {
+            if (focus != nullptr)
+            {
+                user.tab(*focus, !forward);
+            }
+            else
+            {
+                user.tabInto(aTop, !forward);
+            }
+        }
+        else if (move == Move::TurnFocused)
+        {
+            // The row's own arrows stop at its ends.
+            user.stepTab(*focus, forward, false);
+        }
+        else if (Window* tabs = user.innermostTabControl(aTop))
+        {
+            user.stepTab(*tabs, forward, true);
+        }
+    });
     return true;
 }
 
@@ -1270,15 +1392,12 @@ void WxView::bindEvents(Window& aWindow, wxWindow* aWidget)
                 });
                 return;
             }
-            if (key == WXK_TAB && Window::focus() != nullptr && !anEvent.HasAnyModifiers())
+            if (Window* top = watch.get())
             {
-                input([](Window&, const UserInput& aUser) {
-                    if (Window::focus() != nullptr)
-                    {
-                        aUser.tab(*Window::focus());
-                    }
-                });
-                return;
+                if (navigate(*top, anEvent))
+                {
+                    return;
+                }
             }
             anEvent.Skip();
         });
@@ -1287,14 +1406,9 @@ void WxView::bindEvents(Window& aWindow, wxWindow* aWidget)
 
     if (aWindow.canTakeFocus())
     {
-        aWidget->Bind(wxEVT_SET_FOCUS, [input](wxFocusEvent& anEvent) {
+        aWidget->Bind(wxEVT_SET_FOCUS, [this, watch](wxFocusEvent& anEvent) {
             anEvent.Skip();
-            input([](Window& aControl, const UserInput& aUser) {
-                if (!aControl.hasFocus() && aUser.reaches(aControl))
-                {
-                    aControl.setFocus();
-                }
-            });
+            onFocused(watch);
         });
     }
 
@@ -1340,6 +1454,21 @@ void WxView::bindEvents(Window& aWindow, wxWindow* aWidget)
             if (Window* edit = watch.get())
             {
                 myBackend.guard([&]() { onEditChanged(*edit, aWidget); });
+            }
+        });
+        // A field that loses the focus no longer shows its selection; the
+        // model keeps it for when the focus comes back.
+        aWidget->Bind(wxEVT_KILL_FOCUS, [aWidget](wxFocusEvent& anEvent) {
+            anEvent.Skip();
+            if (wxTextCtrl* field = dynamic_cast<wxTextCtrl*>(aWidget))
+            {
+                long from = 0;
+                long to = 0;
+                field->GetSelection(&from, &to);
+                if (from != to)
+                {
+                    field->SetInsertionPoint(from);
+                }
             }
         });
         break;
@@ -1420,6 +1549,23 @@ void WxView::onPlaced(const Window::Watch& aWatch)
     {
         place2->second->rectangle = now;
     }
+}
+
+void WxView::onFocused(const Window::Watch& aWatch)
+{
+    Window* control = aWatch.get();
+    if (control == nullptr)
+    {
+        return;
+    }
+    Dispatch dispatch(*this);
+    myDirty = true;
+    myBackend.guard([this, control]() {
+        if (!control->hasFocus() && UserInput(modal()).reaches(*control))
+        {
+            control->setFocus();
+        }
+    });
 }
 
 void WxView::onSpin(Window& anUpDown, bool anUp)
@@ -1617,7 +1763,8 @@ void WxView::update(Peer& aPeer)
             }
             if (selection != aPeer.textSelection && selection.first >= 0)
             {
-                if (selection.first == selection.second)
+                // A field shows its selection only while it has the focus.
+                if (selection.first == selection.second || !field->HasFocus())
                 {
                     field->SetInsertionPoint(selection.first);
                 }
@@ -1714,6 +1861,11 @@ void WxView::updateTabs(Peer& aPeer)
             tab->SetToolTip(toWx(labels[index]));
             const Window::Watch watch(*window);
             const int tabIndex = static_cast<int>(index);
+            // A tab holds the focus for its row.
+            tab->Bind(wxEVT_SET_FOCUS, [this, watch](wxFocusEvent& anEvent) {
+                anEvent.Skip();
+                onFocused(watch);
+            });
             tab->Bind(wxEVT_TOGGLEBUTTON, [this, watch, tabIndex](wxCommandEvent&) {
                 Window* control = watch.get();
                 if (control == nullptr)

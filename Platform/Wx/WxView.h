@@ -105,6 +105,14 @@ private:
     // A key of the main frame's accelerator table runs its command; false
     // for any other key, which goes on to the widgets.
     bool translateAccelerator(Window& aTop, const wxKeyEvent& aKey);
+    // The keys that move the focus and turn tabs in aTop: Tab and Shift+Tab,
+    // Ctrl+Tab, Ctrl+Shift+Tab, Ctrl+Page Down and Up for the innermost tab
+    // row, the arrows on a focused tab row, Up and Down in the buddy of an
+    // up-down that takes them. False for any other key.
+    bool navigate(Window& aTop, const wxKeyEvent& aKey);
+    // The widget that holds the keyboard focus for aWindow: a tab control's
+    // selected tab, else its own; nullptr while it has none.
+    wxWindow* focusWidgetOf(const Window& aWindow) const;
     void update(Peer& aPeer);
     void updateMenu(Peer& aPeer);
     void updateTabs(Peer& aPeer);
@@ -114,6 +122,8 @@ private:
 
     void onEditChanged(Window& anEdit, wxWindow* aWidget);
     void onSpin(Window& anUpDown, bool anUp);
+    // The desktop gave the window's widget (or one of its tabs) the focus.
+    void onFocused(const Window::Watch& aWatch);
     // The user moved or sized a top-level window.
     void onPlaced(const Window::Watch& aWatch);
 

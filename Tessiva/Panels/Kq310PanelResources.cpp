@@ -125,6 +125,7 @@ Platform::DialogTemplate TimeCodePage::dialogTemplate()
     Platform::WindowStyle upDown;
     upDown.autoBuddy = true;
     upDown.setBuddyInteger = false;
+    upDown.arrowKeys = true;
     Platform::DialogTemplate dialog(templateId, "", 250, 160);
     dialog.add(WindowKind::Static, theLabelId, "Time Code Input Status", 7, 8, 84, 8)
         .add(WindowKind::ListBox, inputStatusId, "", 94, 6, 60, 10, list)

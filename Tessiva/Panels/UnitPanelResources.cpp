@@ -38,6 +38,7 @@ Platform::DialogTemplate UnitFrontPanel::dialogTemplate()
     digits.digitsOnly = true;
     Platform::WindowStyle buddy;
     buddy.autoBuddy = true;
+    buddy.arrowKeys = true;
     Platform::DialogTemplate panel(templateId, "", panelWidth, panelHeight);
     FrontPanel::addControls(panel);
     const auto row = [](int anIndex) { return modelRowsTop + anIndex * rowHeight; };
@@ -144,6 +145,7 @@ Platform::DialogTemplate PresetsPage::dialogTemplate()
     digits.digitsOnly = true;
     Platform::WindowStyle buddy;
     buddy.autoBuddy = true;
+    buddy.arrowKeys = true;
     Platform::WindowStyle hidden;
     hidden.visible = false;
     hidden.disabled = true;

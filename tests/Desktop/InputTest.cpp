@@ -2,6 +2,10 @@
 
 #include "tests/Desktop/DesktopSession.h"
 
+#include "Platform/Window/Window.h"
+#include "Platform/Wx/WxView.h"
+
+#include <wx/tglbtn.h>
 #include <gtk/gtk.h>
 
 #include <string>
@@ -46,5 +50,21 @@ bool InputTest::isToolTipShown()
 WxBackend& InputTest::backend()
 {
     return *DesktopSession::backend();
+}
+
+Window* InputTest::toolkitFocus()
+{
+    wxWindow* focus = wxWindow::FindFocus();
+    if (focus == nullptr)
+    {
+        return nullptr;
+    }
+    if (Window* window = backend().view().windowOf(focus))
+    {
+        return window;
+    }
+    Window* parent = dynamic_cast<wxToggleButton*>(focus) != nullptr ? backend().view().windowOf(focus->GetParent())
+                                                                      : nullptr;
+    return parent != nullptr && parent->kind() == WindowKind::TabControl ? parent : nullptr;
 }
 }

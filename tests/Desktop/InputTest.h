@@ -23,5 +23,10 @@ protected:
     static bool isToolTipShown();
 
     DesktopUser user;
+
+public:
+    // The model window whose widget has the toolkit's keyboard focus (a tab
+    // row's, for one of its tabs), or nullptr; on the main thread.
+    static Window* toolkitFocus();
 };
 }

@@ -27,6 +27,7 @@
 #include <wx/dcscreen.h>
 #include <wx/image.h>
 #include <wx/radiobut.h>
+#include <wx/textctrl.h>
 #include <wx/toplevel.h>
 
 #include <X11/keysym.h>
@@ -539,5 +540,98 @@ TEST_F(PelloraInputTest, ClosingDuringTheStatusWaitEndsTheProgramAtOnce)
     EXPECT_FALSE(messageShown);
     EXPECT_LE(std::chrono::duration_cast<std::chrono::milliseconds>(endedAt - closed).count(), 1000)
         << "milliseconds from the close to the program's end";
+}
+}
+
+namespace
+{
+// Tab stops once in each radio group, at its checked button, and at the
+// address, and comes round; Shift+Tab goes back. The address shows its
+// selection only while it has the focus, and the Up key steps it there.
+TEST_F(PelloraInputTest, TabStopsOncePerGroupAndTheAddressShowsItsSelectionOnlyWithTheFocus)
+{
+    ASSERT_TRUE(application.start({}));
+    std::vector<std::string> forward;
+    std::vector<std::string> backward;
+    std::string stepped;
+    user.start([&](DesktopUser& aUser) {
+        waitForTheWindow(aUser);
+        // The stop, as the toolkit's focus shows it, and the address's
+        // selection on the screen (empty while not shown).
+        const auto stop = [this]() {
+            const Window* focus = toolkitFocus();
+            std::string text = std::to_string(focus != nullptr ? focus->id() : 0);
+            if (focus != Window::focus())
+            {
+                text += " (the model's focus is elsewhere)";
+            }
+            wxTextCtrl* address = dynamic_cast<wxTextCtrl*>(widget(R::addressEdit));
+            long from = 0;
+            long to = 0;
+            if (address != nullptr)
+            {
+                address->GetSelection(&from, &to);
+            }
+            return text + " " + std::string(address->GetValue().Mid(from, to - from).utf8_str());
+        };
+        const auto press = [&](std::vector<std::string>& aTrail, std::initializer_list<unsigned long> someModifiers) {
+            const Window* before = nullptr;
+            aUser.look([&]() {
+                before = Window::focus();
+                return true;
+            });
+            aUser.press(XK_Tab, someModifiers);
+            aUser.waitUntil([&]() { return Window::focus() != before && toolkitFocus() == Window::focus(); },
+                            std::chrono::milliseconds(1000));
+            aUser.look([&]() {
+                aTrail.push_back(stop());
+                return true;
+            });
+        };
+        // Into the form, then round twice.
+        std::vector<std::string> ignored;
+        press(ignored, {});
+        for (int key = 0; key < 6; ++key)
+        {
+            press(forward, {});
+        }
+        for (int key = 0; key < 6; ++key)
+        {
+            press(backward, {XK_Shift_L});
+        }
+        // To the address, and Up.
+        for (int key = 0; key < 6 && aUser.look([&]() { return !control(R::addressEdit).hasFocus(); }); ++key)
+        {
+            press(ignored, {});
+        }
+        aUser.press(XK_Up);
+        aUser.waitUntil([&]() { return control(R::addressEdit).text() != "8380"; }, std::chrono::milliseconds(1000));
+        aUser.look([&]() {
+            stepped = control(R::addressEdit).text() + (control(R::addressEdit).hasFocus() ? "" : " (focus gone)");
+            return true;
+        });
+        aUser.press(XK_F4, {XK_Alt_L});
+    });
+    EXPECT_EQ(0, application.run());
+    user.finish();
+    // The stored choices: COM3 and 38400 baud.
+    const std::string com3 = std::to_string(R::firstPort + 2) + " ";
+    const std::string baud = std::to_string(R::firstBaudRate + 3) + " ";
+    const std::string address = std::to_string(R::addressEdit) + " 8380";
+    ASSERT_EQ(6u, forward.size());
+    // Wherever the first Tab landed, the stops follow in this order, round.
+    const std::vector<std::string> cycle{com3, baud, address};
+    const std::size_t first = static_cast<std::size_t>(std::find(cycle.begin(), cycle.end(), forward[0]) - cycle.begin());
+    ASSERT_LT(first, cycle.size()) << forward[0];
+    std::vector<std::string> expected;
+    for (std::size_t key = 0; key < forward.size(); ++key)
+    {
+        expected.push_back(cycle[(first + key) % cycle.size()]);
+    }
+    EXPECT_EQ(expected, forward);
+    std::vector<std::string> reversed(forward.rbegin() + 1, forward.rend());
+    reversed.push_back(forward.back());
+    EXPECT_EQ(reversed, backward);
+    EXPECT_EQ("8382", stepped);
 }
 }

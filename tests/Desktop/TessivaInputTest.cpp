@@ -10,6 +10,9 @@
 #include "Tessiva/OpenDeviceDialog.h"
 #include "Tessiva/Panels/DevicePanel.h"
 #include "Tessiva/Panels/DeviceTabControl.h"
+#include "Tessiva/Panels/Pages/TimeCodePage.h"
+#include "Tessiva/Panels/UnitFrontPanel.h"
+#include "Platform/Window/DialogResult.h"
 #include "Tessiva/Program/CMainFrame.h"
 #include "Tessiva/Program/CTessivaApp.h"
 #include "Tessiva/Program/FrontPanelFactory.h"
@@ -157,6 +160,22 @@ protected:
         aUser.press(XK_Return);
         ASSERT_TRUE(aUser.waitUntil([this]() { return frameActive() && control(unitNameId) != nullptr; }))
             << "no KQ350 panel came up";
+    }
+
+    // Two of them, the second through the tool bar's New Device (the dialog
+    // keeps the last choices).
+    void openTwoOffLineKq350s(DesktopUser& aUser)
+    {
+        openOffLineKq350(aUser);
+        aUser.clickOn([this]() {
+            Window* bar = application->frame()->toolBar();
+            return widgetOf(bar != nullptr ? bar->findChild(static_cast<int>(R::newDeviceCommand)) : nullptr);
+        });
+        ASSERT_TRUE(aUser.waitUntil([this]() { return dialogActive(); })) << "the Open Device dialog has no focus";
+        aUser.press(XK_Return);
+        ASSERT_TRUE(aUser.waitUntil(
+            [this]() { return frameActive() && application->view()->tabs().window()->itemCount() == 2; }))
+            << "no second device came up";
     }
 
     PortProfile profile;
@@ -539,16 +558,8 @@ TEST_F(TessivaInputTest, AClickOnATabShowsItsDevice)
     make();
     std::vector<std::string> seen;
     user.start([&](DesktopUser& aUser) {
-        openOffLineKq350(aUser);
-        // A second one: the dialog keeps the last choices.
-        aUser.clickOn([this]() {
-            Window* bar = application->frame()->toolBar();
-            return widgetOf(bar != nullptr ? bar->findChild(static_cast<int>(R::newDeviceCommand)) : nullptr);
-        });
-        ASSERT_TRUE(aUser.waitUntil([this]() { return dialogActive(); })) << "the Open Device dialog has no focus";
-        aUser.press(XK_Return);
+        openTwoOffLineKq350s(aUser);
         const auto tabs = [this]() { return application->view()->tabs().window(); };
-        ASSERT_TRUE(aUser.waitUntil([&]() { return frameActive() && tabs()->itemCount() == 2; }));
         const auto state = [&]() {
             aUser.look([&]() {
                 seen.push_back(std::to_string(tabs()->selection()) + ":" +
@@ -582,5 +593,392 @@ TEST_F(TessivaInputTest, AClickOnATabShowsItsDevice)
     EXPECT_EQ(0, application->run());
     user.finish();
     EXPECT_EQ((std::vector<std::string>{"1:second", "0:first", "1:second"}), seen);
+}
+}
+
+namespace
+{
+const int pageRowId = UnitFrontPanel::pagesId;
+const int deviceRowId = 1048;
+
+// The ids of the model's focus after each key, as the toolkit's focus
+// shows it: "toolkit and model differ" when they do.
+class FocusTrail
+{
+public:
+    explicit FocusTrail(DesktopUser& aUser) : myUser(aUser) {}
+
+    // Presses the key and waits until the focus moved (or a second passed).
+    void press(unsigned long aKey, std::initializer_list<unsigned long> someModifiers = {})
+    {
+        const Window* before = nullptr;
+        myUser.look([&before]() {
+            before = Window::focus();
+            return true;
+        });
+        myUser.press(aKey, someModifiers);
+        myUser.waitUntil([before]() { return Window::focus() != before && Platform::InputTest::toolkitFocus() == Window::focus(); },
+                         std::chrono::milliseconds(1000));
+        myUser.look([this]() {
+            const Window* focus = Window::focus();
+            ids.push_back(focus == nullptr ? 0 : focus->id());
+            if (Platform::InputTest::toolkitFocus() != focus)
+            {
+                differences.push_back(ids.size());
+            }
+            return true;
+        });
+    }
+
+    std::vector<int> ids;
+    std::vector<std::size_t> differences;
+
+private:
+    DesktopUser& myUser;
+};
+
+// Shift+Tab goes back through the Open Device dialog, and the Up and Down
+// keys in the address step it as its arrows do, keeping the focus there.
+TEST_F(TessivaInputTest, ShiftTabGoesBackAndTheArrowKeysStepTheAddress)
+{
+    make();
+    std::vector<std::string> addresses;
+    std::vector<int> backward;
+    std::vector<std::size_t> differences;
+    user.start([&](DesktopUser& aUser) {
+        ASSERT_TRUE(aUser.waitUntil([this]() { return dialogActive(); })) << "the Open Device dialog has no focus";
+        FocusTrail trail(aUser);
+        for (int key = 0; key < 7; ++key)
+        {
+            trail.press(XK_Tab, {XK_Shift_L});
+        }
+        backward = trail.ids;
+        // Forward again to the address: Device Type, Port, Baud Rate, Address.
+        for (int key = 0; key < 3; ++key)
+        {
+            trail.press(XK_Tab);
+        }
+        const auto address = [this]() {
+            Window* field = dialog()->findDescendant(OpenDeviceDialog::addressEditId);
+            wxTextCtrl* widget = dynamic_cast<wxTextCtrl*>(widgetOf(field));
+            const std::string shown = widget != nullptr ? std::string(widget->GetValue().utf8_str()) : "?";
+            return field->text() + "|" + shown + (toolkitFocus() == field && field->hasFocus() ? "" : " (focus gone)");
+        };
+        const auto record = [&]() {
+            aUser.look([&]() {
+                addresses.push_back(address());
+                return true;
+            });
+        };
+        record();
+        for (const unsigned long key : {XK_Up, XK_Up, XK_Down, XK_KP_Up})
+        {
+            std::string before;
+            aUser.look([&]() {
+                before = address();
+                return true;
+            });
+            aUser.press(key);
+            aUser.waitUntil([&]() { return address() != before; }, std::chrono::milliseconds(1000));
+            record();
+        }
+        differences = trail.differences;
+        aUser.press(XK_Escape);
+        ASSERT_TRUE(aUser.waitUntil([this]() { return frameActive(); }));
+        aUser.press(XK_F4, {XK_Alt_L});
+    });
+    ASSERT_TRUE(application->start({}));
+    EXPECT_EQ(0, application->run());
+    user.finish();
+    EXPECT_EQ((std::vector<int>{Platform::DialogResult::cancel, Platform::DialogResult::ok,
+                                OpenDeviceDialog::offLineCheckId, OpenDeviceDialog::addressEditId,
+                                OpenDeviceDialog::baudRateComboId, OpenDeviceDialog::portComboId,
+                                OpenDeviceDialog::deviceTypeComboId}),
+              backward);
+    EXPECT_EQ(std::vector<std::size_t>(), differences) << "keys after which the toolkit's focus was elsewhere";
+    EXPECT_EQ((std::vector<std::string>{"8280|8280", "8282|8282", "8284|8284", "8282|8282", "8284|8284"}), addresses);
+}
+
+// Tab visits the device row, every control of the panel, the page row and
+// the shown page, in that order, and comes round; no tool takes the focus,
+// and Shift+Tab goes the same way back.
+TEST_F(TessivaInputTest, TabGoesRoundThePanelThePageRowAndThePage)
+{
+    make();
+    std::vector<int> forward;
+    std::vector<int> backward;
+    std::vector<std::size_t> differences;
+    std::vector<std::string> wrong;
+    user.start([&](DesktopUser& aUser) {
+        openOffLineKq350(aUser);
+        FocusTrail trail(aUser);
+        const int most = 60;
+        // Round to the device row first, then once round.
+        for (int key = 0; key < most && (trail.ids.empty() || trail.ids.back() != deviceRowId); ++key)
+        {
+            trail.press(XK_Tab);
+        }
+        trail.ids.clear();
+        for (int key = 0; key < most && (trail.ids.empty() || trail.ids.back() != deviceRowId); ++key)
+        {
+            trail.press(XK_Tab);
+        }
+        forward = trail.ids;
+        trail.ids.clear();
+        for (std::size_t key = 0; key < forward.size(); ++key)
+        {
+            trail.press(XK_Tab, {XK_Shift_L});
+        }
+        backward = trail.ids;
+        differences = trail.differences;
+        aUser.look([&]() {
+            DevicePanel& panel = *application->view()->tabs().panel(0);
+            Window* row = panel.window()->findDescendant(pageRowId);
+            Window* page = nullptr;
+            for (Window* child : row != nullptr ? row->children() : std::vector<Window*>())
+            {
+                if (child->isShown())
+                {
+                    page = child;
+                }
+            }
+            if (page == nullptr)
+            {
+                wrong.push_back("no page shown");
+                return true;
+            }
+            // Where each stop lies: the panel's own controls, then the row, then the page.
+            int stage = 0;
+            for (std::size_t index = 0; index + 1 < forward.size(); ++index)
+            {
+                const int id = forward[index];
+                Window* control = page->findDescendant(id);
+                const int place = id == pageRowId ? 1 : control != nullptr ? 2 : 0;
+                if (control == nullptr && id != pageRowId && panel.window()->findDescendant(id) == nullptr)
+                {
+                    wrong.push_back(std::to_string(id) + " is not on the panel");
+                }
+                if (place < stage)
+                {
+                    wrong.push_back(std::to_string(id) + " out of reading order");
+                }
+                stage = std::max(stage, place);
+            }
+            if (stage != 2)
+            {
+                wrong.push_back("the page was not reached");
+            }
+            return true;
+        });
+        aUser.press(XK_F4, {XK_Alt_L});
+    });
+    ASSERT_TRUE(application->start({}));
+    EXPECT_EQ(0, application->run());
+    user.finish();
+    ASSERT_FALSE(forward.empty());
+    EXPECT_EQ(deviceRowId, forward.back()) << "Tab did not come round to the device row";
+    EXPECT_EQ(std::vector<std::string>(), wrong);
+    for (const int id : {unitNameId, bypassId, pageRowId})
+    {
+        EXPECT_EQ(1, std::count(forward.begin(), forward.end(), id)) << id;
+    }
+    EXPECT_EQ(0, std::count(forward.begin(), forward.end(), static_cast<int>(R::newDeviceCommand)));
+    // Back: the same stops the other way round, from the one before the row.
+    std::vector<int> reversed(forward.rbegin() + 1, forward.rend());
+    reversed.push_back(deviceRowId);
+    EXPECT_EQ(reversed, backward);
+    EXPECT_EQ(std::vector<std::size_t>(), differences) << "keys after which the toolkit's focus was elsewhere";
+}
+
+// Ctrl+Page Down and Up, Ctrl+Tab and Ctrl+Shift+Tab turn the pages of the
+// shown device, round at the ends; the arrows turn a focused row, the page
+// row or the device row, stopping at its ends; each shows what a click shows.
+TEST_F(TessivaInputTest, PagesAndDevicesTurnByKey)
+{
+    make();
+    std::vector<std::string> seen;
+    int pages = 0;
+    user.start([&](DesktopUser& aUser) {
+        openTwoOffLineKq350s(aUser);
+        const auto devices = [this]() { return application->view()->tabs().window(); };
+        // The shown device's page row, the shown device, the shown page.
+        const auto state = [&]() {
+            const int device = devices()->selection();
+            DevicePanel* panel = application->view()->tabs().panel(device);
+            Window* row = panel != nullptr ? panel->window()->findDescendant(pageRowId) : nullptr;
+            std::string text = "device " + std::to_string(device) + " page " +
+                               std::to_string(row != nullptr ? row->selection() : -1);
+            for (int index = 0; index < application->view()->tabs().panelCount(); ++index)
+            {
+                if (application->view()->tabs().panel(index)->window()->isShown() != (index == device))
+                {
+                    text += ", panel " + std::to_string(index) + " shown wrong";
+                }
+            }
+            UnitFrontPanel* unitPanel = dynamic_cast<UnitFrontPanel*>(panel);
+            for (int index = 0; unitPanel != nullptr && index < unitPanel->pages().pageCount(); ++index)
+            {
+                if (unitPanel->pages().page(index)->window()->isShown() != (index == row->selection()))
+                {
+                    text += ", page " + std::to_string(index) + " shown wrong";
+                }
+            }
+            return text;
+        };
+        aUser.look([&]() {
+            pages = application->view()->tabs().panel(1)->window()->findDescendant(pageRowId)->itemCount();
+            return true;
+        });
+        const auto step = [&](unsigned long aKey, std::initializer_list<unsigned long> someModifiers) {
+            std::string before;
+            aUser.look([&]() {
+                before = state();
+                return true;
+            });
+            aUser.press(aKey, someModifiers);
+            aUser.waitUntil([&]() { return state() != before; }, std::chrono::milliseconds(1000));
+            aUser.look([&]() {
+                seen.push_back(state());
+                return true;
+            });
+        };
+        step(XK_Page_Down, {XK_Control_L});
+        step(XK_Tab, {XK_Control_L});
+        step(XK_Tab, {XK_Control_L, XK_Shift_L});
+        step(XK_Page_Up, {XK_Control_L});
+        step(XK_Page_Up, {XK_Control_L}); // round to the last page
+        // Tab on to the page row: its arrows.
+        FocusTrail trail(aUser);
+        for (int key = 0; key < 40 && (trail.ids.empty() || trail.ids.back() != pageRowId); ++key)
+        {
+            trail.press(XK_Tab);
+        }
+        step(XK_Left, {});
+        step(XK_Right, {});
+        step(XK_Right, {}); // the end: nothing
+        for (int key = 0; key < 40 && trail.ids.back() != deviceRowId; ++key)
+        {
+            trail.press(XK_Tab);
+        }
+        step(XK_Left, {});
+        step(XK_Left, {}); // the first: nothing
+        step(XK_Right, {});
+        aUser.press(XK_F4, {XK_Alt_L});
+    });
+    ASSERT_TRUE(application->start({}));
+    EXPECT_EQ(0, application->run());
+    user.finish();
+    const std::string last = std::to_string(pages - 1);
+    const std::string beforeLast = std::to_string(pages - 2);
+    EXPECT_EQ((std::vector<std::string>{"device 1 page 1", "device 1 page 2", "device 1 page 1", "device 1 page 0",
+                                        "device 1 page " + last, "device 1 page " + beforeLast,
+                                        "device 1 page " + last, "device 1 page " + last, "device 0 page 0",
+                                        "device 0 page 0", "device 1 page " + last}),
+              seen);
+}
+}
+
+namespace
+{
+// On line: a whole start time code typed as one run of twelve digits goes to
+// the unit field by field, and the focus ends in the stop hour, where the Up
+// key sends the next hour and keeps the focus.
+TEST_F(TessivaInputTest, ATimeCodeTypedInOneRunReachesTheUnitAndUpStepsTheStopHour)
+{
+    const std::uint16_t unitAddress = 0x8280;
+    emulator.addUnit(unitAddress, Emulator::Kq350Unit::freshValues());
+    make();
+    const int startHour = TimeCodePage::firstEditId;
+    const int stopHour = TimeCodePage::firstEditId + 5;
+    std::vector<std::string> held;
+    std::string focusAfterDigits;
+    std::string focusAfterUp;
+    user.start([&](DesktopUser& aUser) {
+        ASSERT_TRUE(aUser.waitUntil([this]() { return dialogActive(); })) << "the Open Device dialog has no focus";
+        aUser.press(XK_End);
+        ASSERT_TRUE(aUser.waitUntil([this]() {
+            return dialog()->findDescendant(OpenDeviceDialog::deviceTypeComboId)->selection() == 2;
+        }));
+        aUser.press(XK_Return);
+        ASSERT_TRUE(aUser.waitUntil([this]() { return frameActive() && control(unitNameId) != nullptr; },
+                                    std::chrono::seconds(10)))
+            << "no KQ350 panel came up";
+        const auto row = [this]() { return control(pageRowId); };
+        for (int key = 0; key < 10; ++key)
+        {
+            bool there = false;
+            aUser.look([&]() {
+                there = row()->itemText(row()->selection()) == "Time Code";
+                return true;
+            });
+            if (there)
+            {
+                break;
+            }
+            int before = -1;
+            aUser.look([&]() {
+                before = row()->selection();
+                return true;
+            });
+            aUser.press(XK_Page_Down, {XK_Control_L});
+            aUser.waitUntil([&]() { return row()->selection() != before; }, std::chrono::seconds(5));
+        }
+        ASSERT_TRUE(aUser.waitUntil([&]() { return control(startHour) != nullptr && control(startHour)->isVisible(); }))
+            << "no time code page";
+        aUser.clickOn([&]() { return widgetOf(control(startHour)); });
+        ASSERT_TRUE(aUser.waitUntil([&]() { return control(startHour)->hasFocus(); }));
+        // An empty start hour, then the twelve digits.
+        aUser.press('a', {XK_Control_L});
+        aUser.press(XK_BackSpace);
+        ASSERT_TRUE(aUser.waitUntil([&]() { return control(startHour)->text().empty(); }));
+        aUser.type("010203041234");
+        const std::vector<std::pair<int, int>> expected{{2, 0x01}, {3, 0x02}, {4, 0x03}, {5, 0x04}, {6, 1234}};
+        const auto heldByTheUnit = [&]() {
+            return std::all_of(expected.begin(), expected.end(), [&](const std::pair<int, int>& aField) {
+                return emulator.value(unitAddress, 'E', static_cast<std::uint8_t>(aField.first)) ==
+                       Emulator::UnitEmulator::integer(aField.second);
+            });
+        };
+        aUser.waitUntil([&]() { return heldByTheUnit() && control(stopHour)->hasFocus(); }, std::chrono::seconds(10));
+        const auto focusText = [&]() {
+            const Window* focus = toolkitFocus();
+            return std::to_string(focus != nullptr ? focus->id() : 0) + "/" +
+                   std::to_string(Window::focus() != nullptr ? Window::focus()->id() : 0);
+        };
+        aUser.look([&]() {
+            focusAfterDigits = focusText();
+            return true;
+        });
+        aUser.press(XK_Up);
+        aUser.waitUntil([&]() { return emulator.value(unitAddress, 'E', 7) == Emulator::UnitEmulator::integer(0x01); },
+                        std::chrono::seconds(5));
+        DesktopUser::pause(std::chrono::milliseconds(200));
+        aUser.look([&]() {
+            focusAfterUp = focusText();
+            return true;
+        });
+        for (int field = 2; field <= 7; ++field)
+        {
+            const std::optional<Emulator::Bytes> value = emulator.value(unitAddress, 'E', static_cast<std::uint8_t>(field));
+            std::string text = "E" + std::to_string(field) + "=";
+            for (int candidate = 0; candidate <= 1535 && value; ++candidate)
+            {
+                if (*value == Emulator::UnitEmulator::integer(candidate))
+                {
+                    text += std::to_string(candidate);
+                    break;
+                }
+            }
+            held.push_back(text);
+        }
+        aUser.press(XK_F4, {XK_Alt_L});
+    });
+    ASSERT_TRUE(application->start({}));
+    EXPECT_EQ(0, application->run());
+    user.finish();
+    EXPECT_EQ((std::vector<std::string>{"E2=1", "E3=2", "E4=3", "E5=4", "E6=1234", "E7=1"}), held);
+    const std::string stop = std::to_string(stopHour);
+    EXPECT_EQ(stop + "/" + stop, focusAfterDigits);
+    EXPECT_EQ(stop + "/" + stop, focusAfterUp) << "the Up key took the focus away";
 }
 }

@@ -147,9 +147,12 @@ void TimeCodePage::onEditChanged(int aField)
         myLists[6]->window()->setFocus();
         return;
     }
+    // The whole of the next field is selected, so that typing goes on into
+    // it: a four-digit sample with only two of its characters selected would
+    // take the next two digits as well as the two typed over.
     Platform::Window* next = myEdits[aField + 1];
     next->setFocus();
-    next->selectText(0, 2);
+    next->selectText(0, -1);
     next->scrollCaret();
 }
 

@@ -97,6 +97,180 @@ TEST_F(UserInputTest, TheLastControlTabsBackToTheFirstOrLosesTheFocus)
     EXPECT_EQ(nullptr, Window::focus());
 }
 
+// A main window as the programs build one: a tool bar, and a view with a
+// field, a row of two pages (the second hidden) and a button.
+class TraversalTest : public ::testing::Test
+{
+protected:
+    enum Id
+    {
+        tool = 1,
+        field = 10,
+        tabs = 11,
+        firstPage = 12,
+        secondPage = 13,
+        check = 20,
+        firstRadio = 21,
+        secondRadio = 22,
+        thirdRadio = 23,
+        hiddenField = 30,
+        button = 40
+    };
+
+    TraversalTest() : myFrame(WindowKind::Frame, 0, "Tessiva")
+    {
+        Window& bar = myFrame.createChild(WindowKind::ToolBar, 59392);
+        bar.createChild(WindowKind::Button, tool, "New Device");
+        bar.createChild(WindowKind::Button, tool + 1, "Close Device");
+        Window& view = myFrame.createChild(WindowKind::Dialog, 0);
+        view.createChild(WindowKind::Edit, field, "8280");
+        Window& row = view.createChild(WindowKind::TabControl, tabs);
+        row.insertTab(0, "Preprocessing");
+        row.insertTab(1, "Time Code");
+        Window& first = row.createChild(WindowKind::Dialog, firstPage);
+        first.createChild(WindowKind::CheckBox, check, "Bypass");
+        Platform::WindowStyle groupStart;
+        groupStart.group = true;
+        first.createChild(WindowKind::RadioButton, firstRadio, "COM1", groupStart);
+        first.createChild(WindowKind::RadioButton, secondRadio, "COM2").setChecked(true);
+        first.createChild(WindowKind::RadioButton, thirdRadio, "COM3");
+        Window& second = row.createChild(WindowKind::Dialog, secondPage);
+        second.createChild(WindowKind::Edit, hiddenField, "00");
+        second.show(false);
+        view.createChild(WindowKind::Button, button, "Save");
+        // The row shows the page of its tab, as the panels' rows do.
+        row.on(Notification::TabSelectionChanged, [this, &row](Event&) {
+            find(firstPage).show(row.selection() == 0);
+            find(secondPage).show(row.selection() == 1);
+        });
+    }
+    ~TraversalTest() override { Window::clearFocus(); }
+
+    Window& find(int anId) { return *myFrame.findDescendant(anId); }
+
+    // The ids that have the focus after each of aCount Tab keys from anId.
+    std::vector<int> stops(int anId, int aCount, bool aBackward)
+    {
+        const UserInput input(nullptr);
+        find(anId).setFocus();
+        std::vector<int> ids;
+        for (int step = 0; step < aCount; ++step)
+        {
+            EXPECT_TRUE(input.tab(*Window::focus(), aBackward));
+            ids.push_back(Window::focus() != nullptr ? Window::focus()->id() : 0);
+        }
+        return ids;
+    }
+
+    Window myFrame;
+};
+
+TEST_F(TraversalTest, TabGoesThroughPagesAndComesRoundPastTheToolBarAndOnceIntoARadioGroup)
+{
+    EXPECT_EQ((std::vector<int>{tabs, check, secondRadio, button, field, tabs}), stops(field, 6, false));
+    EXPECT_EQ((std::vector<int>{button, secondRadio, check, tabs, field, button}), stops(field, 6, true));
+    // The edit reached gets all its text selected.
+    EXPECT_EQ(std::make_pair(0, 4), find(field).textSelection());
+    // Without a checked button the group is entered at its first.
+    find(secondRadio).setChecked(false);
+    EXPECT_EQ((std::vector<int>{firstRadio, button}), stops(check, 2, false));
+}
+
+TEST_F(TraversalTest, TabFromAControlWhosePageWentGoesOnAfterItsPlace)
+{
+    const UserInput input(nullptr);
+    find(hiddenField).setFocus();
+    EXPECT_TRUE(input.tab(find(hiddenField)));
+    EXPECT_EQ(button, Window::focus()->id());
+    find(hiddenField).setFocus();
+    EXPECT_TRUE(input.tab(find(hiddenField), true));
+    EXPECT_EQ(secondRadio, Window::focus()->id());
+}
+
+TEST_F(TraversalTest, TabIntoAWindowWithoutTheFocusStartsAtItsFirstOrLastStop)
+{
+    const UserInput input(nullptr);
+    EXPECT_TRUE(input.tabInto(myFrame));
+    EXPECT_EQ(field, Window::focus()->id());
+    EXPECT_TRUE(input.tabInto(myFrame, true));
+    EXPECT_EQ(button, Window::focus()->id());
+    Window empty(WindowKind::Dialog, 0);
+    empty.createChild(WindowKind::Static, -1, "Address");
+    EXPECT_FALSE(input.tabInto(empty));
+}
+
+TEST_F(TraversalTest, AToolBarButtonActsWithoutTakingTheFocus)
+{
+    const UserInput input(nullptr);
+    int clicks = 0;
+    find(tool).on(Notification::Clicked, [&clicks](Event&) { ++clicks; });
+    find(field).setFocus();
+    EXPECT_TRUE(input.click(find(tool)));
+    EXPECT_EQ(1, clicks);
+    EXPECT_TRUE(find(field).hasFocus());
+    EXPECT_FALSE(find(tool).canTakeFocus());
+}
+
+TEST_F(TraversalTest, KeysTurnTheTabsAsAClickDoesAndTheFocusLeftOnAPageGoesToTheRow)
+{
+    const UserInput input(nullptr);
+    Window& row = find(tabs);
+    std::vector<std::string> heard;
+    row.on(Notification::TabSelectionChanging, [&heard, &row](Event&) {
+        heard.push_back("changing from " + std::to_string(row.selection()));
+    });
+    find(check).setFocus();
+    EXPECT_TRUE(input.stepTab(row, true, false));
+    EXPECT_EQ(1, row.selection());
+    EXPECT_TRUE(find(secondPage).isShown());
+    EXPECT_TRUE(row.hasFocus());
+    // At the end of the row only a turn round goes on.
+    EXPECT_FALSE(input.stepTab(row, true, false));
+    EXPECT_EQ(1, row.selection());
+    EXPECT_TRUE(input.stepTab(row, true, true));
+    EXPECT_EQ(0, row.selection());
+    EXPECT_TRUE(input.stepTab(row, false, true));
+    EXPECT_EQ(1, row.selection());
+    EXPECT_EQ((std::vector<std::string>{"changing from 0", "changing from 1", "changing from 0"}), heard);
+    // A focus that stays reachable stays where it is.
+    find(field).setFocus();
+    EXPECT_TRUE(input.stepTab(row, false, false));
+    EXPECT_TRUE(find(field).hasFocus());
+    // A row that refuses keeps its tab.
+    row.on(Notification::TabSelectionChanging, [](Event& anEvent) { anEvent.result = 1; });
+    EXPECT_TRUE(input.stepTab(row, true, false));
+    EXPECT_EQ(0, row.selection());
+}
+
+TEST_F(TraversalTest, ThePageKeysTurnTheInnermostRowThatHasTabs)
+{
+    const UserInput input(nullptr);
+    EXPECT_EQ(&find(tabs), input.innermostTabControl(myFrame));
+    Window& inner = find(firstPage).createChild(WindowKind::TabControl, 50);
+    EXPECT_EQ(&find(tabs), input.innermostTabControl(myFrame)) << "a row without tabs";
+    inner.insertTab(0, "Input");
+    EXPECT_EQ(&inner, input.innermostTabControl(myFrame));
+    Window modal(WindowKind::Dialog, 0);
+    EXPECT_EQ(nullptr, UserInput(&modal).innermostTabControl(myFrame)) << "outside the modal dialog";
+    find(firstPage).show(false);
+    EXPECT_EQ(&find(tabs), input.innermostTabControl(myFrame)) << "a row on a hidden page";
+}
+
+TEST(ArrowKeysTest, TheUpAndDownKeysStepOnlyAnUpDownThatTakesThem)
+{
+    Window dialog(WindowKind::Dialog, 0);
+    Window& edit = dialog.createChild(WindowKind::Edit, 1);
+    Window& other = dialog.createChild(WindowKind::Edit, 2);
+    Platform::WindowStyle arrows;
+    arrows.arrowKeys = true;
+    Window& upDown = dialog.createChild(WindowKind::UpDown, 3, "", arrows);
+    upDown.setBuddy(&edit);
+    dialog.createChild(WindowKind::UpDown, 4).setBuddy(&other);
+    EXPECT_EQ(&upDown, UserInput::arrowKeysUpDown(edit));
+    EXPECT_EQ(nullptr, UserInput::arrowKeysUpDown(other));
+    EXPECT_EQ(nullptr, UserInput::arrowKeysUpDown(upDown));
+}
+
 TEST_F(UserInputTest, TheCloseBoxOfADialogIsCancelUnlessItHandlesClosing)
 {
     const UserInput input(nullptr);

@@ -6,7 +6,12 @@
 #include "Tessiva/Controls/Bcd.h"
 #include "Tessiva/Panels/Pages/TimeCodePage.h"
 
+#include "Toolkit/Parameter/Observer.h"
+#include "Toolkit/Parameter/Parameter.h"
+
 #include <memory>
+#include <string>
+#include <vector>
 
 using Platform::ScriptedUser;
 
@@ -77,6 +82,51 @@ TEST_P(TimeCodePageTest, TwoTypedDigitsSetTheFieldAndMoveOn)
     EXPECT_EQ(0x48, value(fieldParameter(2)));
     EXPECT_EQ(0x12, value(fieldParameter(3)));
     EXPECT_TRUE(field(4).hasFocus());
+}
+
+// Writes down each value a field's parameter takes, as "field=value".
+class FieldLog : public Observer
+{
+public:
+    FieldLog(int aField, std::vector<std::string>& aLog) : myField(aField), myLog(aLog) {}
+    void update(Subject* aSubject) override
+    {
+        if (Parameter* parameter = dynamic_cast<Parameter*>(aSubject))
+        {
+            myLog.push_back(std::to_string(myField) + "=" + std::to_string(parameter->value().toShort()));
+        }
+    }
+
+private:
+    int myField;
+    std::vector<std::string>& myLog;
+};
+
+// Twelve digits typed from an empty start hour fill the whole start time
+// code, the four-digit sample included, and the focus ends on the stop hour
+// with its text selected.
+TEST_P(TimeCodePageTest, AWholeStartTimeCodeTypesAsOneRunOfDigits)
+{
+    std::vector<std::string> taken;
+    std::vector<std::unique_ptr<FieldLog>> logs;
+    for (int each = 0; each < TimeCodePage::fieldCount; ++each)
+    {
+        logs.push_back(std::make_unique<FieldLog>(each, taken));
+        control(fieldParameter(each)).attach(logs.back().get());
+    }
+    taken.clear();
+    ASSERT_TRUE(myUser.type(editOf(0), ""));
+    ASSERT_TRUE(myUser.typeKeys("010203041234"));
+    // A digit that leaves a field's value as it was requests nothing.
+    EXPECT_EQ((std::vector<std::string>{"0=1", "1=2", "2=3", "3=4", "4=1", "4=12", "4=123", "4=1234"}), taken);
+    EXPECT_EQ("1234", field(4).text());
+    EXPECT_EQ(0, value(fieldParameter(5)));
+    ASSERT_TRUE(field(5).hasFocus());
+    EXPECT_EQ(std::make_pair(0, 2), field(5).textSelection());
+    for (int each = 0; each < TimeCodePage::fieldCount; ++each)
+    {
+        control(fieldParameter(each)).detach(logs[static_cast<std::size_t>(each)].get());
+    }
 }
 
 TEST_P(TimeCodePageTest, AnOutOfRangeNumberIsDroppedAndTheFieldShowsTheValueAgain)
