@@ -512,8 +512,10 @@ namespace
 TEST_F(PelloraInputTest, AtTheLowestBaudRateTheProgressIsDrawnAllTheWay)
 {
     emulator.setBaudRate(9600);
+    // The lines wait on the wire as on a real port: about 5 s of them.
+    emulator.setPacedReception(true);
     Platform::ProfileStore("Pellora").writeInt("Settings", "BaudRate", 0);
-    const std::string script = writeDownloadScript(60);
+    const std::string script = writeDownloadScript(110);
     const std::string fileName = "big.s19";
     ASSERT_TRUE(application.start({script}));
     std::unique_ptr<Platform::DrawWatch> bar;
