@@ -23,6 +23,7 @@
 #include "tests/emulator/models/Kq350Unit.h"
 #include "tests/support/PortProfile.h"
 #include "tests/Desktop/DesktopUser.h"
+#include "tests/Desktop/OwnDesktop.h"
 #include "tests/support/VirtualDisplay.h"
 
 #include <wx/app.h>
@@ -319,19 +320,10 @@ int main()
 
     Platform::VirtualDisplay display;
     std::string reason;
-    if (!display.start(reason))
+    const std::unique_ptr<Platform::WxBackend> backend = Platform::startOwnDesktop(display, reason);
+    if (backend == nullptr)
     {
-        std::printf("no virtual display: %s\n", reason.c_str());
-        return 1;
-    }
-    std::unique_ptr<Platform::WxBackend> backend;
-    try
-    {
-        backend = std::make_unique<Platform::WxBackend>();
-    }
-    catch (const std::exception& anError)
-    {
-        std::printf("no desktop: %s\n", anError.what());
+        std::printf("%s\n", reason.c_str());
         return 1;
     }
     Benchmark benchmark(*backend);

@@ -15,6 +15,7 @@
 #include "Platform/Wx/WxBackend.h"
 #include "Platform/Wx/WxView.h"
 #include "tests/Desktop/DrawWatch.h"
+#include "tests/Desktop/OwnDesktop.h"
 #include "tests/Pellora/SRecordFiles.h"
 #include "tests/emulator/UnitEmulator.h"
 #include "tests/support/PortProfile.h"
@@ -70,19 +71,10 @@ int main()
 
     Platform::VirtualDisplay display;
     std::string reason;
-    if (!display.start(reason))
+    const std::unique_ptr<Platform::WxBackend> backend = Platform::startOwnDesktop(display, reason);
+    if (backend == nullptr)
     {
-        std::printf("no virtual display: %s\n", reason.c_str());
-        return 1;
-    }
-    std::unique_ptr<Platform::WxBackend> backend;
-    try
-    {
-        backend = std::make_unique<Platform::WxBackend>();
-    }
-    catch (const std::exception& anError)
-    {
-        std::printf("no desktop: %s\n", anError.what());
+        std::printf("%s\n", reason.c_str());
         return 1;
     }
     std::unique_ptr<Platform::DrawWatch> bar;

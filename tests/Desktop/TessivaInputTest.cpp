@@ -149,6 +149,30 @@ protected:
             << "no KQ350 panel came up";
     }
 
+    // A KQ350 on line at 0x8280 on COM1, at the rate of aBaudIndex in the
+    // Open Device dialog's list (0: 9600 baud), is what the dialog offers.
+    void offerOnLineKq350(int aBaudIndex)
+    {
+        emulator.addUnit(onLineAddress, Emulator::Kq350Unit::freshValues());
+        Platform::ProfileStore store("Tessiva");
+        store.writeInt("Settings", "device type", 2);
+        store.writeInt("Settings", "port number", 0);
+        store.writeInt("Settings", "baud rate", aBaudIndex);
+        store.writeInt("Settings", "off line", 0);
+    }
+
+    // Takes what the Open Device dialog offers, and waits for its panel.
+    void openWhatIsOffered(DesktopUser& aUser)
+    {
+        ASSERT_TRUE(aUser.waitUntil([this]() { return dialogActive(); })) << "the Open Device dialog has no focus";
+        aUser.press(XK_Return);
+        ASSERT_TRUE(aUser.waitUntil([this]() { return frameActive() && control(unitNameId) != nullptr; },
+                                    std::chrono::seconds(60)))
+            << "no KQ350 panel came up";
+    }
+
+    static constexpr std::uint16_t onLineAddress = 0x8280;
+
     PortProfile profile;
     Emulator::UnitEmulator emulator;
     std::unique_ptr<CTessivaApp> application;
@@ -583,16 +607,9 @@ double paintedShare(wxWindow& aWidget)
 // menu within half a second, and a click on a check box reaches the unit.
 TEST_F(TessivaInputTest, AtTheLowestBaudRateTheWindowStaysLiveWhileItPolls)
 {
-    const std::uint16_t unitAddress = 0x8280;
-    emulator.addUnit(unitAddress, Emulator::Kq350Unit::freshValues());
+    const std::uint16_t unitAddress = onLineAddress;
+    offerOnLineKq350(0);
     emulator.setBaudRate(9600);
-    {
-        Platform::ProfileStore store("Tessiva");
-        store.writeInt("Settings", "device type", 2);
-        store.writeInt("Settings", "port number", 0);
-        store.writeInt("Settings", "baud rate", 0);
-        store.writeInt("Settings", "off line", 0);
-    }
     make();
     std::atomic<long long> menuOpenedAt{0};
     Clock::time_point pressed;
@@ -600,11 +617,7 @@ TEST_F(TessivaInputTest, AtTheLowestBaudRateTheWindowStaysLiveWhileItPolls)
     std::uint64_t polled = 0;
     bool written = false;
     user.start([&](DesktopUser& aUser) {
-        ASSERT_TRUE(aUser.waitUntil([this]() { return dialogActive(); })) << "the Open Device dialog has no focus";
-        aUser.press(XK_Return);
-        ASSERT_TRUE(aUser.waitUntil([this]() { return frameActive() && control(unitNameId) != nullptr; },
-                                    std::chrono::seconds(60)))
-            << "no KQ350 panel came up";
+        openWhatIsOffered(aUser);
         const std::uint64_t pollsBefore = emulator.counts().bytesSent;
         // The panel is painted within half a second while the polls go on.
         ASSERT_TRUE(aUser.look(
@@ -658,25 +671,15 @@ namespace
 // the unit is ready again.
 TEST_F(TessivaInputTest, AWaitOnABusyUnitKeepsTheWindowDrawn)
 {
-    const std::uint16_t unitAddress = 0x8280;
-    emulator.addUnit(unitAddress, Emulator::Kq350Unit::freshValues());
-    {
-        Platform::ProfileStore store("Tessiva");
-        store.writeInt("Settings", "device type", 2);
-        store.writeInt("Settings", "port number", 0);
-        store.writeInt("Settings", "off line", 0);
-    }
+    const std::uint16_t unitAddress = onLineAddress;
+    offerOnLineKq350(2);
     make();
     std::unique_ptr<Platform::DrawWatch> drawn;
     Clock::time_point uncovered;
     Clock::time_point ready;
     bool errorShown = true;
     user.start([&](DesktopUser& aUser) {
-        ASSERT_TRUE(aUser.waitUntil([this]() { return dialogActive(); })) << "the Open Device dialog has no focus";
-        aUser.press(XK_Return);
-        ASSERT_TRUE(aUser.waitUntil([this]() { return frameActive() && control(unitNameId) != nullptr; },
-                                    std::chrono::seconds(10)))
-            << "no KQ350 panel came up";
+        openWhatIsOffered(aUser);
         const auto frame = [this]() { return widgetOf(&application->frame()->window()); };
         const wxRect place = aUser.screenRectOf(frame);
         aUser.look([&]() {
