@@ -159,9 +159,6 @@ void DownloadFile::sendWithProtocol(SerialDevice& aDevice, UserInterface::Progre
         aProgress.set(static_cast<float>(myPosition) / myTotal);
         aCancelChecker.check();
     }
-    // The position never reaches the total of size + 1: the file's end shows
-    // as the whole bar before the progress goes back to 0.
-    aProgress.set(1.0f);
 }
 
 void DownloadFile::sendPlain(SerialDevice& aDevice, UserInterface::ProgressDisplay& aProgress,
