@@ -12,6 +12,19 @@ SteadyWait::TimeSource*& timeSource()
     static SteadyWait::TimeSource* theSource = nullptr;
     return theSource;
 }
+
+std::function<void()>& passHook()
+{
+    static std::function<void()> theHook;
+    return theHook;
+}
+}
+
+std::function<void()> SteadyWait::setPassHook(const std::function<void()>& aHook)
+{
+    std::function<void()> previous = passHook();
+    passHook() = aHook;
+    return previous;
 }
 
 void SteadyWait::setTimeSource(TimeSource* aSource)
@@ -38,6 +51,11 @@ void SteadyWait::wait(unsigned aMilliseconds, const std::function<void()>& anIdl
         if (anIdle)
         {
             anIdle();
+            // A copy: the hook may replace itself while it runs.
+            if (const std::function<void()> hook = passHook())
+            {
+                hook();
+            }
         }
         // Never sleep past the end: the caller measures its waits in milliseconds.
         const Clock::duration nap = std::min<Clock::duration>(pass(), end - current);

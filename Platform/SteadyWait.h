@@ -32,8 +32,14 @@ public:
     static Clock::time_point now();
 
     // Returns after aMilliseconds have passed. anIdle (when set) runs on every
-    // pass while time remains; a wait of 0 returns at once without calling it.
+    // pass while time remains, then the pass hook (below); a wait of 0 returns
+    // at once without calling either.
     static void wait(unsigned aMilliseconds, const std::function<void()>& anIdle);
+
+    // What every pass of a wait with an idle callback runs besides it: the
+    // window layer keeps the window painted there while a program waits on
+    // a busy or slow unit. Returns the hook it replaces; nullptr removes it.
+    static std::function<void()> setPassHook(const std::function<void()>& aHook);
 
     // The longest single sleep of a wait.
     static Clock::duration pass();

@@ -62,6 +62,9 @@ PelloraView::PelloraView()
         aState.enabled = !pelloraDocument().pathName().empty() && myRunning == 0;
     });
     mapCommandUpdate(PelloraResources::stopCommand, [this](CommandState& aState) { aState.enabled = myRunning != 0; });
+    // A modal box would hold the run's lines for as long as it shows, and
+    // the unit's loader may give up meanwhile: About waits for the run's end.
+    mapCommandUpdate(CommandIds::appAbout, [this](CommandState& aState) { aState.enabled = myRunning == 0; });
     // Opening another script during a run would start the view afresh under
     // the run: the recent scripts wait for the run's end as Select does.
     mapCommandUpdateRange(CommandIds::recentFileFirst, CommandIds::recentFileLast,
@@ -174,6 +177,9 @@ void PelloraView::onStart()
 {
     myRunning = 1;
     enableControls(false);
+    // The tool bar and menu show the run before its first step, which may
+    // be a message or a question that holds the window.
+    Platform::Application::current().onIdle(0);
     pelloraDocument().startDownload(myAddressParameter.value().toShort(),
                                     static_cast<std::uint32_t>(myPortIndex + 1),
                                     Platform::LineSettings(baudRate(myBaudIndex)));

@@ -1,6 +1,7 @@
 #include "Platform/Wx/WxBackend.h"
 
 #include "Platform/Assertion.h"
+#include "Platform/SteadyWait.h"
 #include "Platform/Window/DialogResult.h"
 #include "Platform/Window/Window.h"
 #include "Platform/Wx/CloseKey.h"
@@ -294,6 +295,9 @@ private:
     WxView& myView;
 };
 
+// How often a wait on the unit lets the window repaint.
+constexpr std::chrono::milliseconds repaintInterval(10);
+
 // Where the dialog manager puts the focus when a dialog comes up: its first
 // control, in template order, that takes it with the Tab key.
 Window* firstStop(Window& aParent)
@@ -320,24 +324,63 @@ Window* firstStop(Window& aParent)
 }
 }
 
-// A window's timer: it ticks while its window exists.
+// A window's timer: it ticks while its window exists. Each tick is one shot,
+// armed again only once the toolkit has handled what waits (input, redraws):
+// an exchange that outlasts the period never starves the window. The next
+// tick keeps the period's rhythm when the tick was shorter than it.
 class WxBackend::Timer : public wxTimer
 {
 public:
     Timer(WxBackend& aBackend, Window& aWindow, unsigned anId) : myBackend(aBackend), myWindow(aWindow), myId(anId) {}
+    ~Timer() override { cancelRearm(); }
+    Timer(const Timer&) = delete;
+    Timer& operator=(const Timer&) = delete;
 
     bool belongsTo(const Window& aWindow, unsigned anId) const { return myWindow.get() == &aWindow && myId == anId; }
     bool isOrphan() const { return !myWindow.alive(); }
+    const Window* window() const { return myWindow.get(); }
+
+    void begin(unsigned aMilliseconds)
+    {
+        cancelRearm();
+        myHeld = false;
+        myPeriod = std::chrono::milliseconds(std::max(1u, aMilliseconds));
+        myActive = true;
+        StartOnce(static_cast<int>(myPeriod.count()));
+    }
+
+    void end()
+    {
+        myActive = false;
+        myHeld = false;
+        cancelRearm();
+        Stop();
+    }
+
+    // A tick that fell due while ticks were held comes now.
+    void release()
+    {
+        if (myHeld && myActive)
+        {
+            myHeld = false;
+            StartOnce(1);
+        }
+    }
 
     void Notify() override
     {
         Window* window = myWindow.get();
-        if (window == nullptr)
+        if (window == nullptr || !myActive)
         {
-            Stop();
             return;
         }
         WxBackend& backend = myBackend;
+        if (!backend.mayTick(*window))
+        {
+            myHeld = true;
+            return;
+        }
+        const auto started = std::chrono::steady_clock::now();
         ++backend.myTicking;
         ++backend.myTickCount;
         const int id = static_cast<int>(myId);
@@ -346,13 +389,51 @@ public:
             window->notify(event);
         });
         --backend.myTicking;
+        // The handler may have killed the timer (this object lives on until
+        // no tick runs) or set it afresh.
+        if (myActive && !IsRunning() && myRearm == 0)
+        {
+            myStarted = started;
+            myRearm = g_idle_add_full(rearmPriority, &Timer::rearm, this, nullptr);
+        }
         backend.afterDispatch();
     }
 
 private:
+    // Below input and redraw, and below the toolkit's idle time, where the
+    // posted messages go: the timer is armed only once the loop has drained them.
+    static constexpr gint rearmPriority = G_PRIORITY_LOW + 1;
+
+    static gboolean rearm(gpointer aTimer)
+    {
+        Timer& timer = *static_cast<Timer*>(aTimer);
+        timer.myRearm = 0;
+        if (timer.myActive)
+        {
+            const auto spent = std::chrono::steady_clock::now() - timer.myStarted;
+            const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(timer.myPeriod - spent);
+            timer.StartOnce(static_cast<int>(std::max<std::chrono::milliseconds::rep>(1, left.count())));
+        }
+        return G_SOURCE_REMOVE;
+    }
+
+    void cancelRearm()
+    {
+        if (myRearm != 0)
+        {
+            g_source_remove(myRearm);
+            myRearm = 0;
+        }
+    }
+
     WxBackend& myBackend;
     Window::Watch myWindow;
     unsigned myId;
+    std::chrono::milliseconds myPeriod{1};
+    std::chrono::steady_clock::time_point myStarted;
+    guint myRearm = 0;
+    bool myActive = false;
+    bool myHeld = false;
 };
 
 struct WxBackend::ModalLoop
@@ -401,17 +482,19 @@ WxBackend::WxBackend(const Resources* aResources)
     wxTheApp->Bind(wxEVT_IDLE, &WxBackend::onIdleEvent, this);
     myView = std::make_unique<WxView>(*this, aResources);
     myPrevious = install(this);
+    myPreviousPassHook = SteadyWait::setPassHook([this]() { repaintDuringWait(); });
 }
 
 WxBackend::~WxBackend()
 {
+    SteadyWait::setPassHook(myPreviousPassHook);
     if (wxTheApp != nullptr)
     {
         wxTheApp->Unbind(wxEVT_IDLE, &WxBackend::onIdleEvent, this);
     }
     for (std::unique_ptr<Timer>& timer : myTimers)
     {
-        timer->Stop();
+        timer->end();
     }
     myTimers.clear();
     myDeadTimers.clear();
@@ -475,6 +558,7 @@ int WxBackend::runModal(Window& aDialog)
         }
     }
     myLoops.pop_back();
+    releaseHeldTicks();
     if (myPendingError)
     {
         if (Window* dialog = modal.dialog.get())
@@ -506,7 +590,11 @@ int WxBackend::showMessageBox(const MessageBoxRequest& aRequest)
     MessageDialog box(myView->ownerFor(nullptr), aRequest);
     MessageDialog* outer = static_cast<MessageDialog*>(myMessageBox);
     myMessageBox = &box;
-    const int answer = box.ShowModal();
+    int answer = 0;
+    {
+        const NativeModal modal(*this);
+        answer = box.ShowModal();
+    }
     myMessageBox = outer;
     rethrowPending();
     return answer;
@@ -556,7 +644,11 @@ bool WxBackend::askFileName(const FileDialogRequest& aRequest, std::string& aPat
     // Owned by the program's window, over which it opens.
     wxFileDialog dialog(myView->ownerFor(nullptr), toWx(aRequest.title()), wxString(), toWx(aRequest.initialName),
                         wildcardOf(aRequest), style);
-    const int answer = dialog.ShowModal();
+    int answer = 0;
+    {
+        const NativeModal modal(*this);
+        answer = dialog.ShowModal();
+    }
     rethrowPending();
     if (answer != wxID_OK)
     {
@@ -589,12 +681,12 @@ void WxBackend::setTimer(Window& aWindow, unsigned anId, unsigned aMilliseconds)
     {
         if (timer->belongsTo(aWindow, anId))
         {
-            timer->Start(static_cast<int>(std::max(1u, aMilliseconds)));
+            timer->begin(aMilliseconds);
             return;
         }
     }
     myTimers.push_back(std::make_unique<Timer>(*this, aWindow, anId));
-    myTimers.back()->Start(static_cast<int>(std::max(1u, aMilliseconds)));
+    myTimers.back()->begin(aMilliseconds);
 }
 
 bool WxBackend::killTimer(Window& aWindow, unsigned anId)
@@ -604,7 +696,7 @@ bool WxBackend::killTimer(Window& aWindow, unsigned anId)
         if ((*timer)->belongsTo(aWindow, anId))
         {
             // Its tick may be running: the timer is deleted once no tick runs.
-            (*timer)->Stop();
+            (*timer)->end();
             myDeadTimers.push_back(std::move(*timer));
             myTimers.erase(timer);
             return true;
@@ -635,7 +727,9 @@ void WxBackend::later(const std::function<void()>& anAction)
 
 bool WxBackend::hasPendingMessage()
 {
-    if (!myQueue.empty() || myQuitPosted || wxTheApp->HasPendingEvents())
+    // A change of the model not yet drawn waits as a repaint does.
+    if (!myQueue.empty() || myQuitPosted || wxTheApp->HasPendingEvents() ||
+        Window::changeCount() != myPumpedChange)
     {
         return true;
     }
@@ -670,6 +764,14 @@ bool WxBackend::pumpMessage()
     {
         myQuitPosted = false;
         return false;
+    }
+    // What the program changed reaches the widgets, which then ask the
+    // toolkit to draw it: the drawing comes with the toolkit's events below.
+    if (Window::changeCount() != myPumpedChange)
+    {
+        myView->synchronise();
+        myPumpedChange = Window::changeCount();
+        return true;
     }
     ActiveLoop active;
     if (active.loop().Pending())
@@ -940,6 +1042,11 @@ void WxBackend::endLoopsThatAreDone()
 void WxBackend::onIdleEvent(wxIdleEvent& anEvent)
 {
     anEvent.Skip();
+    // A wait that repaints runs inside a handler: what is queued waits for it.
+    if (myPainting > 0)
+    {
+        return;
+    }
     runQueued();
     afterDispatch();
     if (myTicking == 0 && myView->dispatchDepth() == 0)
@@ -954,5 +1061,67 @@ void WxBackend::onIdleEvent(wxIdleEvent& anEvent)
     {
         anEvent.RequestMore();
     }
+}
+
+bool WxBackend::mayTick(const Window& aWindow) const
+{
+    // No tick inside an exchange's wait, and none for a window that a modal
+    // dialog or box holds: one failure, one Communications Error dialog.
+    if (myPainting > 0 || myNativeModals > 0)
+    {
+        return false;
+    }
+    const Window* modal = innermostModal();
+    return modal == nullptr || modal == &aWindow || modal->isAncestorOf(aWindow);
+}
+
+void WxBackend::releaseHeldTicks()
+{
+    for (std::unique_ptr<Timer>& timer : myTimers)
+    {
+        const Window* window = timer->window();
+        if (window != nullptr && mayTick(*window))
+        {
+            timer->release();
+        }
+    }
+}
+
+void WxBackend::repaintDuringWait()
+{
+    ActiveLoop active;
+    if (myPainting > 0 || active.loop().IsYielding())
+    {
+        return;
+    }
+    const auto now = std::chrono::steady_clock::now();
+    if (now - myLastRepaint < repaintInterval)
+    {
+        return;
+    }
+    myLastRepaint = now;
+    {
+        // Drawing only: the user's input waits for the exchange's end.
+        struct Painting
+        {
+            explicit Painting(unsigned& aDepth) : depth(aDepth) { ++depth; }
+            ~Painting() { --depth; }
+            unsigned& depth;
+        } painting(myPainting);
+        myView->synchronise();
+        active.loop().YieldFor(wxEVT_CATEGORY_UI);
+    }
+    releaseHeldTicks();
+}
+
+WxBackend::NativeModal::NativeModal(WxBackend& aBackend) : myBackend(aBackend)
+{
+    ++myBackend.myNativeModals;
+}
+
+WxBackend::NativeModal::~NativeModal()
+{
+    --myBackend.myNativeModals;
+    myBackend.releaseHeldTicks();
 }
 }

@@ -2,6 +2,7 @@
 
 #include "Platform/Window/Backend.h"
 
+#include <chrono>
 #include <deque>
 #include <exception>
 #include <functional>
@@ -94,12 +95,31 @@ public:
 private:
     class Timer;
     struct ModalLoop;
+    // A message box or file dialog of the toolkit's runs while it lives.
+    class NativeModal
+    {
+    public:
+        explicit NativeModal(WxBackend& aBackend);
+        ~NativeModal();
+        NativeModal(const NativeModal&) = delete;
+        NativeModal& operator=(const NativeModal&) = delete;
+
+    private:
+        WxBackend& myBackend;
+    };
 
     bool runQueued();
     void rethrowPending();
     void endLoopsThatAreDone();
     void onIdleEvent(wxIdleEvent& anEvent);
     void drawNow(wxWindow& aWidget);
+    // Whether aWindow's timer may tick now; a tick held is given once the
+    // hold ends (releaseHeldTicks).
+    bool mayTick(const Window& aWindow) const;
+    void releaseHeldTicks();
+    // Called on the passes of the program's waits on the unit: lets the
+    // toolkit draw what changed, nothing else.
+    void repaintDuringWait();
 
     Backend* myPrevious = nullptr;
     FontMetrics myDialogFont;
@@ -115,6 +135,13 @@ private:
     // Messages being pumped by a program's own wait (pumpMessage): the quit
     // request is theirs to see then, not the program's loop's.
     unsigned myPumping = 0;
+    // Inside repaintDuringWait: neither ticks nor queued actions run.
+    unsigned myPainting = 0;
+    unsigned myNativeModals = 0;
+    std::chrono::steady_clock::time_point myLastRepaint;
+    // The model's change count that the pump last brought to the widgets.
+    unsigned long myPumpedChange = 0;
+    std::function<void()> myPreviousPassHook;
     std::exception_ptr myPendingError;
     void* myMessageBox = nullptr;
     std::vector<std::unique_ptr<Timer>> myTimers;

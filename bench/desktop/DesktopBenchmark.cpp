@@ -2,7 +2,9 @@
 // on the desktop's drawing backend (its own virtual display), with one and
 // four devices open, one polled; and, measured in the same run by a child
 // process, the link and model of one on-line KQ350 polled with no window at
-// all. Prints its figures and asserts nothing.
+// all. Then the input latency while one on-line KQ350 is polled, at each baud
+// rate the program offers: the time from a click of the desktop's (synthetic)
+// mouse to its handling by the program. Prints its figures and asserts nothing.
 
 #include "Models/Unit/Kq350OnlineDevice.h"
 #include "Platform/LineSettings.h"
@@ -12,6 +14,7 @@
 #include "Platform/Window/UserInput.h"
 #include "Platform/Window/Window.h"
 #include "Platform/Wx/WxBackend.h"
+#include "Platform/Wx/WxView.h"
 #include "Tessiva/OpenDeviceDialog.h"
 #include "Tessiva/Program/CTessivaApp.h"
 #include "Tessiva/Program/FrontPanelFactory.h"
@@ -20,18 +23,25 @@
 #include "tests/emulator/UnitEmulator.h"
 #include "tests/emulator/models/Kq350Unit.h"
 #include "tests/support/PortProfile.h"
+#include "tests/Desktop/DesktopUser.h"
+#include "tests/Desktop/OwnDesktop.h"
 #include "tests/support/VirtualDisplay.h"
 
+#include <wx/app.h>
 #include <wx/evtloop.h>
 #include <wx/timer.h>
+#include <wx/window.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <fstream>
 #include <functional>
 #include <memory>
+#include <mutex>
 #include <string>
 #include <thread>
+#include <vector>
 
 #include <sys/wait.h>
 #include <time.h>
@@ -49,6 +59,16 @@ const int baudIndex = 2; // 38400 in the dialog's list
 const int kq350 = 2;
 const std::chrono::seconds measuringTime(10);
 const std::chrono::milliseconds pollPeriod(15);
+const int unitNameField = 1061;
+const int latencyClicks = 40;
+
+// The rates of the Open Device dialog's list, in its order.
+struct Rate
+{
+    unsigned baudRate;
+    int index;
+};
+const Rate latencyRates[] = {{9600, 0}, {19200, 1}, {38400, 2}};
 
 double threadSeconds()
 {
@@ -144,15 +164,16 @@ public:
         return cost;
     }
 
-    // The Open Device dialog, when it runs: a KQ350, on line on COM1 at
-    // 38400 baud or off line, and OK. aSeen notes the memory while it shows.
-    void answerOpenDevice(bool anOffLine, std::pair<double, double>* aSeen = nullptr)
+    // The Open Device dialog, when it runs: a KQ350, on line on COM1 at the
+    // rate of aBaudIndex (38400 baud unless given) or off line, and OK. aSeen
+    // notes the memory while it shows.
+    void answerOpenDevice(bool anOffLine, std::pair<double, double>* aSeen = nullptr, int aBaudIndex = baudIndex)
     {
-        myBackend.later([this, anOffLine, aSeen]() {
+        myBackend.later([this, anOffLine, aSeen, aBaudIndex]() {
             Window* dialog = const_cast<Window*>(myBackend.innermostModal());
             if (dialog == nullptr || dialog->templateId() != OpenDeviceDialog::templateId)
             {
-                answerOpenDevice(anOffLine, aSeen);
+                answerOpenDevice(anOffLine, aSeen, aBaudIndex);
                 return;
             }
             if (aSeen != nullptr)
@@ -163,7 +184,7 @@ public:
             const Platform::UserInput user(dialog);
             user.pick(*dialog->findChild(OpenDeviceDialog::deviceTypeComboId), kq350);
             user.pick(*dialog->findChild(OpenDeviceDialog::portComboId), static_cast<int>(port) - 1);
-            user.pick(*dialog->findChild(OpenDeviceDialog::baudRateComboId), baudIndex);
+            user.pick(*dialog->findChild(OpenDeviceDialog::baudRateComboId), aBaudIndex);
             Window& offLine = *dialog->findChild(OpenDeviceDialog::offLineCheckId);
             if (offLine.isChecked() != anOffLine)
             {
@@ -171,6 +192,88 @@ public:
             }
             user.click(*dialog->findChild(Platform::DialogResult::ok));
         });
+    }
+
+    // The input latency while the program polls one on-line KQ350 at
+    // aRate: clicks on the unit name field, each timed from the moment the
+    // desktop's mouse sent it to the moment the program handled it.
+    void measureLatency(const Rate& aRate, Emulator::UnitEmulator& anEmulator)
+    {
+        anEmulator.setBaudRate(aRate.baudRate);
+        CTessivaApp application(std::make_unique<FrontPanelFactory>());
+        application.setSplashWait([](unsigned) {});
+        answerOpenDevice(false, nullptr, aRate.index);
+        if (!application.start({}))
+        {
+            std::printf("Tessiva did not start at %u baud\n", aRate.baudRate);
+            return;
+        }
+        myBackend.settle(500);
+        Window* field = application.frame()->window().findDescendant(unitNameField);
+        wxWindow* widget = field != nullptr ? myBackend.view().widgetOf(*field) : nullptr;
+        if (widget == nullptr)
+        {
+            std::printf("no unit name field at %u baud\n", aRate.baudRate);
+            return;
+        }
+        const wxRect place = widget->GetScreenRect();
+        std::mutex lock;
+        std::vector<Clock::time_point> sent;
+        std::vector<Clock::time_point> handled;
+        widget->Bind(wxEVT_LEFT_DOWN, [&](wxMouseEvent& anEvent) {
+            const std::lock_guard<std::mutex> guard(lock);
+            handled.push_back(Clock::now());
+            anEvent.Skip();
+        });
+        const unsigned long ticksBefore = myBackend.tickCount();
+        const Clock::time_point start = Clock::now();
+        Platform::DesktopUser person;
+        person.start([&](Platform::DesktopUser& aUser) {
+            for (int click = 0; click < latencyClicks; ++click)
+            {
+                // Now in the left third of the field, now in the right one:
+                // no two clicks make a double click.
+                const int third = click % 2 == 0 ? place.width / 3 : place.width * 2 / 3;
+                aUser.moveTo(wxPoint(place.x + third, place.y + place.height / 2));
+                // Not in step with the poll rhythm: 40 to 110 ms apart.
+                Platform::DesktopUser::pause(std::chrono::milliseconds(40 + (click * 37) % 71));
+                {
+                    const std::lock_guard<std::mutex> guard(lock);
+                    sent.push_back(Clock::now());
+                }
+                aUser.buttonDown();
+                aUser.buttonUp();
+            }
+            Platform::DesktopUser::pause(std::chrono::milliseconds(500));
+            wxTheApp->CallAfter([&application]() {
+                application.frame()->window().command(static_cast<int>(Platform::CommandIds::appExit));
+            });
+        });
+        application.run();
+        person.finish();
+        const double wall = std::chrono::duration<double>(Clock::now() - start).count();
+        const double polls = (myBackend.tickCount() - ticksBefore) / wall;
+        std::vector<double> latencies;
+        for (std::size_t index = 0; index < std::min(sent.size(), handled.size()); ++index)
+        {
+            latencies.push_back(std::chrono::duration<double, std::milli>(handled[index] - sent[index]).count());
+        }
+        if (latencies.empty() || handled.size() != sent.size())
+        {
+            std::printf("input latency at %5u baud: %zu of %zu clicks handled\n", aRate.baudRate, handled.size(),
+                        sent.size());
+            if (latencies.empty())
+            {
+                return;
+            }
+        }
+        // The first click also moves the focus into the field.
+        const double first = latencies.front();
+        std::sort(latencies.begin(), latencies.end());
+        std::printf("input latency at %5u baud, polling: median %6.1f ms  90%% %6.1f ms  max %6.1f ms  first %6.1f ms  "
+                    "(%zu clicks, %5.1f polls/s)\n",
+                    aRate.baudRate, latencies[latencies.size() / 2], latencies[latencies.size() * 9 / 10],
+                    latencies.back(), first, latencies.size(), polls);
     }
 
 private:
@@ -222,19 +325,10 @@ int main()
 
     Platform::VirtualDisplay display;
     std::string reason;
-    if (!display.start(reason))
+    const std::unique_ptr<Platform::WxBackend> backend = Platform::startOwnDesktop(display, reason);
+    if (backend == nullptr)
     {
-        std::printf("no virtual display: %s\n", reason.c_str());
-        return 1;
-    }
-    std::unique_ptr<Platform::WxBackend> backend;
-    try
-    {
-        backend = std::make_unique<Platform::WxBackend>();
-    }
-    catch (const std::exception& anError)
-    {
-        std::printf("no desktop: %s\n", anError.what());
+        std::printf("%s\n", reason.c_str());
         return 1;
     }
     Benchmark benchmark(*backend);
@@ -271,6 +365,11 @@ int main()
         std::printf("%-44s %6.1f MB per device beyond the dialog\n", "", (withFour.first - atDialog.first) / 4.0);
         application.frame()->window().command(static_cast<int>(Platform::CommandIds::appExit));
         application.run();
+    }
+    std::printf("input latency: goals at most 100 ms at 9600 baud, at most 50 ms at 38400 baud\n");
+    for (const Rate& rate : latencyRates)
+    {
+        benchmark.measureLatency(rate, emulator);
     }
     return 0;
 }

@@ -137,6 +137,23 @@ void DesktopUser::finish()
     }
 }
 
+void DesktopUser::cover(const wxRect& aPlace, std::chrono::milliseconds aTime)
+{
+    Display* display = myConnection->display;
+    XSetWindowAttributes attributes;
+    attributes.override_redirect = True;
+    attributes.background_pixel = WhitePixel(display, DefaultScreen(display));
+    const ::Window other = XCreateWindow(display, DefaultRootWindow(display), aPlace.x, aPlace.y,
+                                         static_cast<unsigned>(aPlace.width), static_cast<unsigned>(aPlace.height), 0,
+                                         CopyFromParent, InputOutput, CopyFromParent, CWOverrideRedirect | CWBackPixel,
+                                         &attributes);
+    XMapRaised(display, other);
+    XSync(display, False);
+    pause(aTime);
+    XDestroyWindow(display, other);
+    XSync(display, False);
+}
+
 bool DesktopUser::look(const std::function<bool()>& aLook, std::chrono::milliseconds aTimeout)
 {
     const std::shared_ptr<Answer> answer = std::make_shared<Answer>();

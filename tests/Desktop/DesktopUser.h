@@ -75,6 +75,11 @@ public:
     // program gets it when the window manager leaves it alone.
     void pressAltWithKeyAt(const std::function<wxWindow*()>& aWidget, int aKeyCode);
 
+    // --- the screen ---
+    // Lays a window of another program over aPlace for aTime, then takes it
+    // away: what it covered must be drawn again.
+    void cover(const wxRect& aPlace, std::chrono::milliseconds aTime);
+
     // Lets the program take in what was delivered.
     static void pause(std::chrono::milliseconds aTime);
 

@@ -15,6 +15,7 @@
 #include "Platform/Wx/ScreenReaderName.h"
 #include "Platform/Wx/WxView.h"
 #include "tests/Pellora/SRecordFiles.h"
+#include "tests/Desktop/DrawWatch.h"
 #include "tests/Desktop/InputTest.h"
 #include "tests/emulator/UnitEmulator.h"
 #include "tests/support/PortProfile.h"
@@ -23,6 +24,8 @@
 #include <gtest/gtest.h>
 
 #include <wx/bmpbuttn.h>
+#include <wx/gauge.h>
+#include <wx/statbox.h>
 #include <wx/dcmemory.h>
 #include <wx/dcscreen.h>
 #include <wx/image.h>
@@ -35,6 +38,7 @@
 #include <algorithm>
 #include <atomic>
 #include <chrono>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -633,5 +637,68 @@ TEST_F(PelloraInputTest, TabStopsOncePerGroupAndTheAddressShowsItsSelectionOnlyW
     reversed.push_back(forward.back());
     EXPECT_EQ(reversed, backward);
     EXPECT_EQ("8382", stepped);
+}
+}
+
+namespace
+{
+// At 9600 baud, where a line takes longer on the wire than the window's
+// rhythm, the progress bar is drawn at least every 250 ms of a download, the
+// "Current File" caption shows the file, and the bar shows the file's end
+// (100%) before it goes back to 0.
+TEST_F(PelloraInputTest, AtTheLowestBaudRateTheProgressIsDrawnAllTheWay)
+{
+    emulator.setBaudRate(9600);
+    // The lines wait on the wire as on a real port: about 5 s of them.
+    emulator.setPacedReception(true);
+    ASSERT_TRUE(Platform::ProfileStore("Pellora").writeInt("Settings", "BaudRate", 0));
+    const std::string script = writeDownloadScript(110);
+    const std::string fileName = "big.s19";
+    ASSERT_TRUE(application.start({script}));
+    std::unique_ptr<Platform::DrawWatch> bar;
+    std::unique_ptr<Platform::DrawWatch> caption;
+    bool ended = false;
+    user.start([&](DesktopUser& aUser) {
+        waitForTheWindow(aUser);
+        aUser.look([&]() {
+            wxGauge* gauge = dynamic_cast<wxGauge*>(widget(R::progressBar));
+            wxStaticBox* box = dynamic_cast<wxStaticBox*>(widget(R::currentFile));
+            if (gauge == nullptr || box == nullptr)
+            {
+                return false;
+            }
+            bar = std::make_unique<Platform::DrawWatch>(*gauge, [gauge]() { return gauge->GetValue(); });
+            caption = std::make_unique<Platform::DrawWatch>(*box, [box, fileName]() {
+                return std::string(box->GetLabel().utf8_str()).find(fileName) != std::string::npos ? 1 : 0;
+            });
+            return true;
+        });
+        aUser.clickOn([this]() { return toolButton(R::startCommand); });
+        ASSERT_TRUE(aUser.waitUntil([this]() { return linesSent() >= 1; }, std::chrono::seconds(10)))
+            << "the download did not start";
+        ended = aUser.waitUntil([this]() { return application.document()->running() == 0; }, std::chrono::seconds(60));
+        aUser.clickTheCloseBox([this]() { return frameWidget(); });
+    });
+    EXPECT_EQ(0, application.run());
+    user.finish();
+    ASSERT_TRUE(ended) << "the download did not end";
+    ASSERT_NE(bar, nullptr) << "no progress bar";
+    // Every line of the file went out (the closing reset is one more).
+    EXPECT_GE(linesSent(), lines.size());
+    const std::vector<Platform::DrawWatch::Drawing> drawings = bar->drawings();
+    const auto moving = std::find_if(drawings.begin(), drawings.end(),
+                                     [](const Platform::DrawWatch::Drawing& aDrawing) { return aDrawing.value > 0; });
+    const auto full = std::find_if(drawings.begin(), drawings.end(),
+                                   [](const Platform::DrawWatch::Drawing& aDrawing) { return aDrawing.value == 100; });
+    ASSERT_NE(moving, drawings.end()) << "the bar was never drawn moving";
+    ASSERT_NE(full, drawings.end()) << "the bar was never drawn at 100%";
+    EXPECT_LE(std::chrono::duration_cast<std::chrono::milliseconds>(bar->longestGap(moving->at, full->at)).count(), 250)
+        << "longest milliseconds without a drawing of the bar during the download";
+    const std::vector<Platform::DrawWatch::Drawing> captions = caption->drawings();
+    EXPECT_TRUE(std::any_of(captions.begin(), captions.end(),
+                            [](const Platform::DrawWatch::Drawing& aDrawing) { return aDrawing.value == 1; }))
+        << "the caption was never drawn with the file's name";
+    bar.reset();
+    caption.reset();
 }
 }

@@ -21,6 +21,8 @@
 #include "Toolkit/Parameter/Observer.h"
 #include "Toolkit/Parameter/Parameter.h"
 #include "Toolkit/Parameter/ParameterId.h"
+#include "Platform/ProfileStore.h"
+#include "tests/Desktop/DrawWatch.h"
 #include "tests/Desktop/InputTest.h"
 #include "tests/emulator/UnitEmulator.h"
 #include "tests/emulator/UnitFault.h"
@@ -33,6 +35,8 @@
 
 #include <wx/dcmemory.h>
 #include <wx/dcscreen.h>
+#include <wx/frame.h>
+#include <wx/image.h>
 #include <wx/listbox.h>
 #include <wx/stattext.h>
 #include <wx/textctrl.h>
@@ -42,6 +46,8 @@
 #include <X11/keysym.h>
 
 #include <algorithm>
+#include <atomic>
+#include <chrono>
 #include <memory>
 #include <optional>
 #include <string>
@@ -177,6 +183,30 @@ protected:
             [this]() { return frameActive() && application->view()->tabs().window()->itemCount() == 2; }))
             << "no second device came up";
     }
+
+    // A KQ350 on line at 0x8280 on COM1, at the rate of aBaudIndex in the
+    // Open Device dialog's list (0: 9600 baud), is what the dialog offers.
+    void offerOnLineKq350(int aBaudIndex)
+    {
+        emulator.addUnit(onLineAddress, Emulator::Kq350Unit::freshValues());
+        Platform::ProfileStore store("Tessiva");
+        ASSERT_TRUE(store.writeInt("Settings", "device type", 2));
+        ASSERT_TRUE(store.writeInt("Settings", "port number", 0));
+        ASSERT_TRUE(store.writeInt("Settings", "baud rate", aBaudIndex));
+        ASSERT_TRUE(store.writeInt("Settings", "off line", 0));
+    }
+
+    // Takes what the Open Device dialog offers, and waits for its panel.
+    void openWhatIsOffered(DesktopUser& aUser)
+    {
+        ASSERT_TRUE(aUser.waitUntil([this]() { return dialogActive(); })) << "the Open Device dialog has no focus";
+        aUser.press(XK_Return);
+        ASSERT_TRUE(aUser.waitUntil([this]() { return frameActive() && control(unitNameId) != nullptr; },
+                                    std::chrono::seconds(60)))
+            << "no KQ350 panel came up";
+    }
+
+    static constexpr std::uint16_t onLineAddress = 0x8280;
 
     PortProfile profile;
     Emulator::UnitEmulator emulator;
@@ -980,5 +1010,149 @@ TEST_F(TessivaInputTest, ATimeCodeTypedInOneRunReachesTheUnitAndUpStepsTheStopHo
     const std::string stop = std::to_string(stopHour);
     EXPECT_EQ(stop + "/" + stop, focusAfterDigits);
     EXPECT_EQ(stop + "/" + stop, focusAfterUp) << "the Up key took the focus away";
+}
+}
+
+namespace
+{
+using Clock = std::chrono::steady_clock;
+
+long long millisecondsBetween(Clock::time_point aFrom, Clock::time_point aTo)
+{
+    return std::chrono::duration_cast<std::chrono::milliseconds>(aTo - aFrom).count();
+}
+
+// The share of a widget's pixels on the screen that are not black: a window
+// that was never painted shows black.
+double paintedShare(wxWindow& aWidget)
+{
+    const wxRect place = aWidget.GetScreenRect();
+    wxScreenDC screen;
+    wxBitmap grab(place.width, place.height, 24);
+    {
+        wxMemoryDC memory(grab);
+        memory.Blit(0, 0, place.width, place.height, &screen, place.x, place.y);
+    }
+    const wxImage image = grab.ConvertToImage();
+    long painted = 0;
+    for (int y = 0; y < image.GetHeight(); ++y)
+    {
+        for (int x = 0; x < image.GetWidth(); ++x)
+        {
+            painted += image.GetRed(x, y) + image.GetGreen(x, y) + image.GetBlue(x, y) > 30 ? 1 : 0;
+        }
+    }
+    const long all = static_cast<long>(image.GetWidth()) * image.GetHeight();
+    return all > 0 ? double(painted) / double(all) : 0.0;
+}
+
+// An on-line KQ350 at 9600 baud, where one poll exchange outlasts the poll
+// period: while it polls, the window paints its panel, Alt+F opens the File
+// menu within half a second, and a click on a check box reaches the unit.
+TEST_F(TessivaInputTest, AtTheLowestBaudRateTheWindowStaysLiveWhileItPolls)
+{
+    const std::uint16_t unitAddress = onLineAddress;
+    offerOnLineKq350(0);
+    emulator.setBaudRate(9600);
+    make();
+    std::atomic<long long> menuOpenedAt{0};
+    Clock::time_point pressed;
+    double painted = 0;
+    std::uint64_t polled = 0;
+    bool written = false;
+    user.start([&](DesktopUser& aUser) {
+        openWhatIsOffered(aUser);
+        const std::uint64_t pollsBefore = emulator.counts().bytesSent;
+        // The panel is painted within half a second while the polls go on.
+        ASSERT_TRUE(aUser.look(
+            [&]() {
+                painted = paintedShare(*widgetOf(control(unitNameId)));
+                wxFrame* frame = dynamic_cast<wxFrame*>(widgetOf(&application->frame()->window()));
+                if (frame == nullptr)
+                {
+                    return false;
+                }
+                frame->Bind(wxEVT_MENU_OPEN, [&menuOpenedAt](wxMenuEvent& anEvent) {
+                    if (menuOpenedAt == 0)
+                    {
+                        menuOpenedAt = Clock::now().time_since_epoch().count();
+                    }
+                    anEvent.Skip();
+                });
+                return true;
+            },
+            std::chrono::milliseconds(500)))
+            << "the frame is not a frame";
+        pressed = Clock::now();
+        aUser.press('f', {XK_Alt_L});
+        aUser.waitUntil([&]() { return menuOpenedAt != 0; }, std::chrono::seconds(3));
+        aUser.press(XK_Escape);
+        DesktopUser::pause(std::chrono::milliseconds(200));
+        aUser.press(XK_Escape);
+        const std::optional<Emulator::Bytes> before = emulator.value(unitAddress, 'a', 8);
+        aUser.clickOn([this]() { return widgetOf(control(bypassId)); });
+        written = aUser.waitUntil([&]() { return emulator.value(unitAddress, 'a', 8) != before; },
+                                  std::chrono::seconds(5));
+        polled = emulator.counts().bytesSent - pollsBefore;
+        aUser.clickTheCloseBox([this]() { return widgetOf(&application->frame()->window()); });
+    });
+    ASSERT_TRUE(application->start({}));
+    EXPECT_EQ(0, application->run());
+    user.finish();
+    EXPECT_GT(painted, 0.5) << "share of the unit name field painted";
+    ASSERT_NE(menuOpenedAt, 0) << "Alt+F opened no menu";
+    const Clock::time_point opened{Clock::duration(menuOpenedAt.load())};
+    EXPECT_LE(millisecondsBetween(pressed, opened), 500) << "milliseconds from Alt+F to the open menu";
+    EXPECT_TRUE(written) << "the click on Bypass did not reach the unit";
+    EXPECT_GT(polled, 0u) << "the unit was not polled meanwhile";
+}
+}
+
+namespace
+{
+// While a poll waits on a unit that answers busy, the window is drawn again
+// when another window that covered it goes away; the wait ends quietly when
+// the unit is ready again.
+TEST_F(TessivaInputTest, AWaitOnABusyUnitKeepsTheWindowDrawn)
+{
+    const std::uint16_t unitAddress = onLineAddress;
+    offerOnLineKq350(2);
+    make();
+    std::unique_ptr<Platform::DrawWatch> drawn;
+    Clock::time_point uncovered;
+    Clock::time_point ready;
+    bool errorShown = true;
+    user.start([&](DesktopUser& aUser) {
+        openWhatIsOffered(aUser);
+        const auto frame = [this]() { return widgetOf(&application->frame()->window()); };
+        const wxRect place = aUser.screenRectOf(frame);
+        aUser.look([&]() {
+            drawn = std::make_unique<Platform::DrawWatch>(*frame());
+            return true;
+        });
+        // Busy for good: the next poll waits (about 15 s in all before it gives up).
+        emulator.injectFault(unitAddress, Emulator::UnitFault::busy(Emulator::UnitFault::forever));
+        DesktopUser::pause(std::chrono::milliseconds(300));
+        aUser.cover(wxRect(place.x, place.y, place.width / 2, place.height / 2), std::chrono::milliseconds(200));
+        uncovered = Clock::now();
+        DesktopUser::pause(std::chrono::milliseconds(500));
+        ready = Clock::now();
+        emulator.clearFaults(unitAddress);
+        ASSERT_TRUE(aUser.waitUntil([this]() { return frameActive(); }, std::chrono::seconds(5)));
+        errorShown = aUser.look([this]() { return dialog() != nullptr || backend().isMessageBoxShown(); });
+        aUser.clickTheCloseBox(frame);
+    });
+    ASSERT_TRUE(application->start({}));
+    EXPECT_EQ(0, application->run());
+    user.finish();
+    ASSERT_NE(drawn, nullptr);
+    const std::vector<Platform::DrawWatch::Drawing> drawings = drawn->drawings();
+    EXPECT_TRUE(std::any_of(drawings.begin(), drawings.end(),
+                            [&](const Platform::DrawWatch::Drawing& aDrawing) {
+                                return aDrawing.at > uncovered && aDrawing.at < ready;
+                            }))
+        << "the window was not drawn again while the unit was busy";
+    EXPECT_FALSE(errorShown) << "an error came up for a wait that ended";
+    drawn.reset();
 }
 }

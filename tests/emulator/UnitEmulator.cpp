@@ -320,10 +320,29 @@ void UnitEmulator::serve()
     }
 }
 
+void UnitEmulator::setPacedReception(bool aPaced)
+{
+    std::lock_guard<std::mutex> lock(myMutex);
+    myPacedReception = aPaced;
+}
+
 bool UnitEmulator::receive()
 {
     uint8_t buffer[4096];
-    ssize_t count = ::read(myMaster, buffer, sizeof buffer);
+    std::size_t room = sizeof buffer;
+    bool paced = false;
+    {
+        std::lock_guard<std::mutex> lock(myMutex);
+        paced = myPacedReception && myBaudRate != 0;
+    }
+    if (paced)
+    {
+        // What was taken before is still on the wire: the rest waits in the line's buffer.
+        if (myReceiveWireEnd > Clock::now() && !waitUntil(myReceiveWireEnd))
+            return true;
+        room = pacedChunk;
+    }
+    ssize_t count = ::read(myMaster, buffer, room);
     if (count < 0 && (errno == EAGAIN || errno == EINTR))
         return true;
     if (count <= 0)

@@ -73,6 +73,10 @@ public:
 
     // 0 (the default) sends at once; 9600, 19200, 38400 ... pace to the wire.
     void setBaudRate(unsigned aBaudRate);
+    // With a baud rate, also takes what the program writes no faster than the
+    // wire carries it, so that a program that writes much (a download) waits
+    // on the line as on a real port. Off by default: the unit reads at once.
+    void setPacedReception(bool aPaced);
     Counts counts() const;
 
     std::vector<LogEntry> log() const;
@@ -100,6 +104,8 @@ private:
     void send(const EmulatedUnit::Answers& someAnswers);
     bool writeAll(const uint8_t* someBytes, std::size_t aCount);
     bool waitUntil(Clock::time_point aDeadline);
+    // Bytes taken at a time while the reception is paced.
+    static constexpr std::size_t pacedChunk = 256;
     // Like waitUntil, but sleeps only until shortly before aDeadline and
     // watches the clock for the rest, so as to return at the moment itself.
     bool waitPunctually(Clock::time_point aDeadline);
@@ -121,6 +127,7 @@ private:
     EmulatedUnit::Answers myOutbox;
     Counts myCounts;
     unsigned myBaudRate = 0;
+    bool myPacedReception = false;
     bool myStopping = false;
     bool myHungUp = false;
 

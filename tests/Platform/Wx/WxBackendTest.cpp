@@ -1,3 +1,4 @@
+#include "Platform/SteadyWait.h"
 #include "Platform/Window/Bitmap.h"
 #include "Platform/Window/DialogResult.h"
 #include "Platform/Window/DialogTemplate.h"
@@ -7,6 +8,7 @@
 #include "Platform/Window/Window.h"
 #include "Platform/Wx/WxBackend.h"
 #include "Platform/Wx/WxView.h"
+#include "tests/Desktop/DrawWatch.h"
 #include "tests/support/VirtualDisplay.h"
 
 #include <gtest/gtest.h>
@@ -15,6 +17,7 @@
 
 #include <wx/button.h>
 #include <wx/checkbox.h>
+#include <wx/stattext.h>
 #include <wx/choice.h>
 #include <wx/dcclient.h>
 #include <wx/stattext.h>
@@ -29,6 +32,7 @@
 #include <memory>
 #include <stdexcept>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include <unistd.h>
@@ -660,5 +664,188 @@ TEST_F(WxBackendTest, AnErrorOutOfAHandlerLeavesTheModalLoopAndReachesItsCaller)
     // The backend runs on after it.
     backend->postQuit(3);
     EXPECT_EQ(backend->runMessageLoop(), 3);
+}
+}
+
+namespace
+{
+// A frame with one label, open beside the loop and drawn.
+class LivenessTest : public WxBackendTest
+{
+protected:
+    void SetUp() override
+    {
+        WxBackendTest::SetUp();
+        WindowStyle style;
+        style.child = false;
+        frame = std::make_unique<Window>(WindowKind::Frame, 0, "Liveness", style, Rectangle(40, 40, 340, 140));
+        label = &frame->createChild(WindowKind::Static, levelStatic, "", WindowStyle(), Rectangle(10, 10, 300, 30));
+        backend->openWindow(*frame);
+        backend->settle(500);
+    }
+    void TearDown() override { backend->closeWindow(*frame); }
+
+    std::string labelShown()
+    {
+        wxStaticText* text = dynamic_cast<wxStaticText*>(backend->view().widgetOf(*label));
+        return text != nullptr ? std::string(text->GetLabel().utf8_str()) : "?";
+    }
+
+    std::unique_ptr<Window> frame;
+    Window* label = nullptr;
+};
+
+// A tick that takes longer than its period (an exchange at a low baud rate)
+// lets the posted messages and the drawing through before the next tick.
+TEST_F(LivenessTest, ASlowTickLetsPostedMessagesAndDrawingThroughBeforeTheNext)
+{
+    const Platform::DrawWatch drawn(*backend->view().widgetOf(*label));
+    std::vector<std::string> heard;
+    int ticks = 0;
+    frame->on(Notification::TimerTick, 7, [&](Event&) {
+        heard.push_back("tick");
+        label->setText("tick " + std::to_string(++ticks));
+        if (ticks == 1)
+        {
+            backend->post(*frame, 41);
+            backend->post(*frame, 42);
+        }
+        if (ticks == 12)
+        {
+            backend->killTimer(*frame, 7);
+            backend->postQuit(0);
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(40));
+    });
+    frame->on(Notification::Message, [&heard](Event& anEvent) { heard.push_back(std::to_string(anEvent.code)); });
+    backend->setTimer(*frame, 7, 5);
+    Watchdog watchdog([this]() { backend->postQuit(-1); });
+    EXPECT_EQ(backend->runMessageLoop(), 0);
+    EXPECT_FALSE(watchdog.fired);
+    ASSERT_GE(heard.size(), 4u);
+    EXPECT_EQ((std::vector<std::string>(heard.begin(), heard.begin() + 4)),
+              (std::vector<std::string>{"tick", "41", "42", "tick"}));
+    // One drawing per tick or so; a loop that ticks back to back draws none.
+    EXPECT_GE(drawn.drawings().size(), 6u) << "drawings of the label in 12 slow ticks";
+    EXPECT_EQ(labelShown(), "tick 12");
+}
+
+// How a modal window comes up over the frame, and how it ends by itself.
+struct ModalCase
+{
+    const char* name;
+    std::function<void(WxBackend&, Window&)> run;
+};
+
+void PrintTo(const ModalCase& aCase, std::ostream* aStream)
+{
+    *aStream << aCase.name;
+}
+
+class ModalHold : public LivenessTest, public testing::WithParamInterface<ModalCase>
+{
+};
+
+// While a modal dialog or message box holds the frame, the frame's timer
+// does not tick (one failure, one error dialog); its tick comes afterwards.
+TEST_P(ModalHold, NoTickComesWhileAModalHoldsTheWindow)
+{
+    int ticks = 0;
+    int ticksDuring = -1;
+    frame->on(Notification::TimerTick, 7, [&](Event&) {
+        if (++ticks == 3)
+        {
+            backend->killTimer(*frame, 7);
+            backend->postQuit(0);
+        }
+    });
+    backend->setTimer(*frame, 7, 5);
+    backend->later([&]() {
+        const int before = ticks;
+        GetParam().run(*backend, *dialog);
+        ticksDuring = ticks - before;
+    });
+    Watchdog watchdog([this]() { backend->postQuit(-1); });
+    EXPECT_EQ(backend->runMessageLoop(), 0);
+    EXPECT_FALSE(watchdog.fired);
+    EXPECT_EQ(ticksDuring, 0) << "ticks while the modal showed";
+    EXPECT_EQ(ticks, 3);
+}
+
+// Ends the modal after 300 ms, from the toolkit's own timer.
+class Ender : public wxTimer
+{
+public:
+    explicit Ender(const std::function<void()>& anAction) : myAction(anAction) { StartOnce(300); }
+    void Notify() override { myAction(); }
+
+private:
+    std::function<void()> myAction;
+};
+
+INSTANTIATE_TEST_SUITE_P(
+    Modals, ModalHold,
+    testing::Values(ModalCase{"Dialog",
+                              [](WxBackend& aBackend, Window& aDialog) {
+                                  Ender ender([&aDialog]() { aDialog.endDialog(DialogResult::ok); });
+                                  aBackend.runModal(aDialog);
+                              }},
+                    ModalCase{"MessageBox", [](WxBackend& aBackend, Window&) {
+                                  Ender ender([&aBackend]() { aBackend.pressMessageBoxButton(DialogResult::ok); });
+                                  Platform::MessageBoxRequest request;
+                                  request.caption = "Tessiva";
+                                  request.text = "Communications Error";
+                                  aBackend.showMessageBox(request);
+                              }}));
+
+// A wait on the unit inside a handler keeps the window drawn, and only
+// drawn: no tick and no posted message runs inside the exchange.
+TEST_F(LivenessTest, AWaitOnTheUnitDrawsTheWindowButHoldsTicksAndMessages)
+{
+    const Platform::DrawWatch drawn(*backend->view().widgetOf(*label));
+    int ticks = 0;
+    std::vector<std::string> heard;
+    frame->on(Notification::TimerTick, 7, [&](Event&) {
+        ++ticks;
+        backend->killTimer(*frame, 7);
+        backend->postQuit(0);
+    });
+    frame->on(Notification::Message, [&heard](Event& anEvent) { heard.push_back(std::to_string(anEvent.code)); });
+    std::string shownDuring;
+    std::size_t drawnDuring = 0;
+    int ticksDuring = -1;
+    std::size_t heardDuring = 99;
+    backend->later([&]() {
+        backend->setTimer(*frame, 7, 5);
+        backend->post(*frame, 41);
+        label->setText("waiting");
+        const std::size_t before = drawn.drawings().size();
+        Platform::SteadyWait::wait(300, [&]() { shownDuring = labelShown(); });
+        drawnDuring = drawn.drawings().size() - before;
+        ticksDuring = ticks;
+        heardDuring = heard.size();
+    });
+    Watchdog watchdog([this]() { backend->postQuit(-1); });
+    EXPECT_EQ(backend->runMessageLoop(), 0);
+    EXPECT_FALSE(watchdog.fired);
+    EXPECT_EQ(shownDuring, "waiting");
+    EXPECT_GE(drawnDuring, 1u) << "the label was not drawn during the wait";
+    EXPECT_EQ(ticksDuring, 0);
+    EXPECT_EQ(heardDuring, 0u);
+    EXPECT_EQ(heard, std::vector<std::string>{"41"});
+    EXPECT_EQ(ticks, 1);
+}
+
+// A program's own pump (a download between its lines) sees the model's
+// changes as waiting and brings them to the widgets.
+TEST_F(LivenessTest, ThePumpBringsTheModelsChangesToTheWidgets)
+{
+    label->setText("line 12");
+    EXPECT_TRUE(backend->hasPendingMessage());
+    for (int pass = 0; pass < 1000 && backend->hasPendingMessage(); ++pass)
+    {
+        EXPECT_TRUE(backend->pumpMessage());
+    }
+    EXPECT_EQ(labelShown(), "line 12");
 }
 }
