@@ -924,15 +924,7 @@ TEST_F(TessivaInputTest, ATimeCodeTypedInOneRunReachesTheUnitAndUpStepsTheStopHo
     std::string focusAfterDigits;
     std::string focusAfterUp;
     user.start([&](DesktopUser& aUser) {
-        ASSERT_TRUE(aUser.waitUntil([this]() { return dialogActive(); })) << "the Open Device dialog has no focus";
-        aUser.press(XK_End);
-        ASSERT_TRUE(aUser.waitUntil([this]() {
-            return dialog()->findDescendant(OpenDeviceDialog::deviceTypeComboId)->selection() == 2;
-        }));
-        aUser.press(XK_Return);
-        ASSERT_TRUE(aUser.waitUntil([this]() { return frameActive() && control(unitNameId) != nullptr; },
-                                    std::chrono::seconds(10)))
-            << "no KQ350 panel came up";
+        ASSERT_NO_FATAL_FAILURE(openOnLineKq350(aUser));
         const auto row = [this]() { return control(pageRowId); };
         for (int key = 0; key < 10; ++key)
         {
