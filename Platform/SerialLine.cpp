@@ -1,7 +1,6 @@
 #include "Platform/SerialLine.h"
 
 #include "Platform/ProfileStore.h"
-#include "Platform/SteadyWait.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -22,9 +21,6 @@ namespace Platform
 {
 namespace
 {
-// The longest the line waits at one go before it lets the window repaint.
-constexpr std::chrono::steady_clock::duration waitSlice = std::chrono::milliseconds(10);
-
 std::string& programNameSetting()
 {
     static std::string theName = "Tessiva";
@@ -233,10 +229,7 @@ bool SerialLine::await(short aEvents, Clock::time_point aDeadline)
         {
             return false;
         }
-        // In slices, so that the window is kept painted while the line makes
-        // the program wait (a slow unit's answer, a full output queue).
-        const std::chrono::nanoseconds left = std::min<std::chrono::nanoseconds>(
-            std::chrono::duration_cast<std::chrono::nanoseconds>(aDeadline - now), waitSlice);
+        const std::chrono::nanoseconds left = std::chrono::duration_cast<std::chrono::nanoseconds>(aDeadline - now);
         struct timespec timeout;
         timeout.tv_sec = static_cast<time_t>(left.count() / 1000000000);
         timeout.tv_nsec = static_cast<long>(left.count() % 1000000000);
@@ -249,12 +242,7 @@ bool SerialLine::await(short aEvents, Clock::time_point aDeadline)
         {
             continue;
         }
-        if (result == 0)
-        {
-            SteadyWait::runPassHook();
-            continue;
-        }
-        if (result < 0)
+        if (result <= 0)
         {
             return false;
         }
@@ -434,8 +422,7 @@ bool SerialLine::waitUntilSent(Clock::time_point aDeadline) const
         }
         const Clock::duration nap = std::max<Clock::duration>(wireTime(static_cast<std::size_t>(pending)),
                                                               std::chrono::microseconds(200));
-        std::this_thread::sleep_for(std::min<Clock::duration>({nap, aDeadline - now, waitSlice}));
-        SteadyWait::runPassHook();
+        std::this_thread::sleep_for(std::min<Clock::duration>(nap, aDeadline - now));
     }
 }
 

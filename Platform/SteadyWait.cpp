@@ -27,15 +27,6 @@ std::function<void()> SteadyWait::setPassHook(const std::function<void()>& aHook
     return previous;
 }
 
-void SteadyWait::runPassHook()
-{
-    // A copy: the hook may replace itself while it runs.
-    if (const std::function<void()> hook = passHook())
-    {
-        hook();
-    }
-}
-
 void SteadyWait::setTimeSource(TimeSource* aSource)
 {
     timeSource() = aSource;
@@ -60,7 +51,11 @@ void SteadyWait::wait(unsigned aMilliseconds, const std::function<void()>& anIdl
         if (anIdle)
         {
             anIdle();
-            runPassHook();
+            // A copy: the hook may replace itself while it runs.
+            if (const std::function<void()> hook = passHook())
+            {
+                hook();
+            }
         }
         // Never sleep past the end: the caller measures its waits in milliseconds.
         const Clock::duration nap = std::min<Clock::duration>(pass(), end - current);

@@ -40,9 +40,6 @@ public:
     // window layer keeps the window painted there while a program waits on
     // a busy or slow unit. Returns the hook it replaces; nullptr removes it.
     static std::function<void()> setPassHook(const std::function<void()>& aHook);
-    // Runs the pass hook, when one is set: for the program's other waits on
-    // the unit (a serial line waiting for room or for an answer).
-    static void runPassHook();
 
     // The longest single sleep of a wait.
     static Clock::duration pass();

@@ -1,7 +1,6 @@
 #include "Platform/SerialLine.h"
 
 #include "Platform/ProfileStore.h"
-#include "Platform/SteadyWait.h"
 #include "tests/support/PortProfile.h"
 #include "tests/support/PortLink.h"
 
@@ -10,7 +9,6 @@
 #include <atomic>
 #include <chrono>
 #include <cstdlib>
-#include <functional>
 #include <string>
 #include <thread>
 #include <time.h>
@@ -353,33 +351,6 @@ TEST_F(SerialLineTest, WriteFinishesWhatTheLineCannotTakeAtOnce)
     reader.join();
     EXPECT_EQ(bytes.size(), received.size());
     EXPECT_TRUE(bytes == received);
-}
-
-// While the line makes the program wait (for an answer, for room to write),
-// it runs the waits' pass hook, through which the window stays painted.
-TEST_F(SerialLineTest, WaitsOnTheLineRunThePassHook)
-{
-    std::atomic<unsigned> passes{0};
-    const std::function<void()> previous = Platform::SteadyWait::setPassHook([&passes]() { ++passes; });
-    ASSERT_TRUE(myLine.setReadTimeout(100));
-    EXPECT_EQ("", readString(1));
-    const unsigned whileReading = passes.exchange(0);
-
-    const std::string bytes(200000, '\x55');
-    std::string received;
-    std::thread reader([this, &bytes, &received] {
-        std::this_thread::sleep_for(std::chrono::milliseconds(100));
-        received = myTerminal.receive(bytes.size(), 20000);
-    });
-    const bool written = writeString(bytes);
-    reader.join();
-    const unsigned whileWriting = passes.load();
-    Platform::SteadyWait::setPassHook(previous);
-
-    EXPECT_GT(whileReading, 0u) << "a read on a silent line never let the window repaint";
-    EXPECT_TRUE(written);
-    EXPECT_EQ(bytes.size(), received.size());
-    EXPECT_GT(whileWriting, 0u) << "a write waiting for room never let the window repaint";
 }
 
 // Interrupts the constructing thread with a signal every millisecond while it
