@@ -372,10 +372,13 @@ bool SerialLine::pathNamesAnotherDevice() const
 
 bool SerialLine::send(const unsigned char* aBytes, std::size_t aCount)
 {
+    // Every write waits for its bytes to leave, so these go on the wire now.
+    const Clock::time_point start = Clock::now();
+    const Clock::time_point end = start + wireTime(aCount);
     // Writes have no time-out of their own; a line that cannot take the bytes
     // in twice their wire time and a second more has stopped (flow control
     // held, a hung-up device), and waiting longer would hang the caller.
-    const Clock::time_point deadline = Clock::now() + 2 * wireTime(aCount) + std::chrono::seconds(1);
+    const Clock::time_point deadline = start + 2 * wireTime(aCount) + std::chrono::seconds(1);
     std::size_t sent = 0;
     while (sent < aCount)
     {
@@ -400,14 +403,23 @@ bool SerialLine::send(const unsigned char* aBytes, std::size_t aCount)
         }
         return fail("write", reason);
     }
-    return waitUntilSent(deadline);
+    return waitUntilSent(end, deadline);
 }
 
-bool SerialLine::waitUntilSent(Clock::time_point aDeadline) const
+bool SerialLine::waitUntilSent(Clock::time_point anEnd, Clock::time_point aDeadline) const
 {
     // A write completes when its bytes have left, as the read time-out that
     // follows counts from there: a long frame at a low rate would otherwise
-    // eat the time the unit has to answer.
+    // eat the time the unit has to answer. Not every line can tell how much
+    // it still holds (a pseudo-terminal says nothing; a port's own buffer is
+    // not counted), so the bytes' time on the wire is waited out as well.
+    // Otherwise the writer would run seconds ahead of a slow line, out of
+    // reach of anyone who wants to stop it.
+    const Clock::time_point now = Clock::now();
+    if (now < anEnd)
+    {
+        std::this_thread::sleep_for(anEnd - now);
+    }
     for (;;)
     {
         int pending = 0;
@@ -415,14 +427,14 @@ bool SerialLine::waitUntilSent(Clock::time_point aDeadline) const
         {
             return true;
         }
-        const Clock::time_point now = Clock::now();
-        if (now >= aDeadline)
+        const Clock::time_point later = Clock::now();
+        if (later >= aDeadline)
         {
             return false;
         }
         const Clock::duration nap = std::max<Clock::duration>(wireTime(static_cast<std::size_t>(pending)),
                                                               std::chrono::microseconds(200));
-        std::this_thread::sleep_for(std::min<Clock::duration>(nap, aDeadline - now));
+        std::this_thread::sleep_for(std::min<Clock::duration>(nap, aDeadline - later));
     }
 }
 

@@ -95,7 +95,9 @@ private:
     bool fail(const char* aStep, int anErrorNumber);
     bool setArbitraryRate(unsigned aBaudRate);
     std::size_t readWithin(unsigned char* aBuffer, std::size_t aCount, Clock::duration aTimeout);
-    bool waitUntilSent(Clock::time_point aDeadline) const;
+    // Waits until the bytes of a write have left: not before anEnd, when the
+    // last of them is due off the wire, nor while the line still holds some.
+    bool waitUntilSent(Clock::time_point anEnd, Clock::time_point aDeadline) const;
     Clock::duration wireTime(std::size_t aCount) const;
 
     int myDescriptor = -1;

@@ -436,12 +436,42 @@ void PrintTo(const Ending& anEnding, std::ostream* aStream)
     *aStream << anEnding.name;
 }
 
-class EndingADownload : public PelloraInputTest, public testing::WithParamInterface<Ending>
+// The line the download goes over.
+struct Rate
+{
+    const char* name;
+    std::uint32_t baudRate;
+    // The rate's place among the program's choices, as its profile keeps it.
+    int choice;
+};
+
+void PrintTo(const Rate& aRate, std::ostream* aStream)
+{
+    *aStream << aRate.name;
+}
+
+const Rate fastestRate{"At38400", 38400, 3};
+// Where the unit takes the lines at the pace of a real line, so that the
+// program must not run ahead of it.
+const Rate slowestRate{"At9600", 9600, 0};
+
+class EndingADownload : public PelloraInputTest, public testing::WithParamInterface<std::tuple<Ending, Rate>>
 {
 public:
     using PelloraInputTest::frameWidget;
     using PelloraInputTest::toolButton;
     using PelloraInputTest::waitForTheLineToSettle;
+
+protected:
+    EndingADownload()
+    {
+        const Rate& rate = std::get<1>(GetParam());
+        emulator.setBaudRate(rate.baudRate);
+        emulator.setPacedReception(rate.baudRate == slowestRate.baudRate);
+        EXPECT_TRUE(Platform::ProfileStore("Pellora").writeInt("Settings", "BaudRate", rate.choice));
+    }
+
+    const Ending& ending() const { return std::get<0>(GetParam()); }
 };
 
 // Started by a click on the tool bar, a download against the unit ends at
@@ -459,10 +489,10 @@ TEST_P(EndingADownload, NoLineGoesOutAfterIt)
         aUser.clickOn([this]() { return toolButton(R::startCommand); });
         ASSERT_TRUE(aUser.waitUntil([this]() { return linesSent() >= 20; }, std::chrono::seconds(10)))
             << "the download did not start";
-        GetParam().act(aUser, *this);
+        ending().act(aUser, *this);
         atTheEnd = linesSent();
         ended = Clock::now();
-        if (!GetParam().closesTheProgram)
+        if (!ending().closesTheProgram)
         {
             EXPECT_TRUE(aUser.waitUntil([this]() { return application.document()->running() == 0; },
                                         std::chrono::seconds(1)));
@@ -472,7 +502,7 @@ TEST_P(EndingADownload, NoLineGoesOutAfterIt)
     EXPECT_EQ(0, application.run());
     const auto programEnded = Clock::now();
     user.finish();
-    if (GetParam().closesTheProgram)
+    if (ending().closesTheProgram)
     {
         EXPECT_LE(std::chrono::duration_cast<std::chrono::milliseconds>(programEnded - ended).count(), 1000)
             << "milliseconds from the close to the program's end";
@@ -485,7 +515,7 @@ TEST_P(EndingADownload, NoLineGoesOutAfterIt)
 
 INSTANTIATE_TEST_SUITE_P(
     Ways, EndingADownload,
-    testing::Values(Ending{"CloseBox", true,
+    testing::Combine(testing::Values(Ending{"CloseBox", true,
                            [](DesktopUser& aUser, PelloraInputTest& aTest) {
                                aUser.clickTheCloseBox(
                                    [&aTest]() { return static_cast<EndingADownload&>(aTest).frameWidget(); });
@@ -503,7 +533,11 @@ INSTANTIATE_TEST_SUITE_P(
                                // The program took the key before this returned: what the unit
                                // still reads was on the line already.
                                test.waitForTheLineToSettle();
-                           }}));
+                           }}),
+                     testing::Values(fastestRate, slowestRate)),
+    [](const testing::TestParamInfo<EndingADownload::ParamType>& anInfo) {
+        return std::string(std::get<0>(anInfo.param).name) + std::get<1>(anInfo.param).name;
+    });
 }
 
 namespace

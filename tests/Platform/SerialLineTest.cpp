@@ -85,6 +85,10 @@ private:
     std::string mySlavePath;
 };
 
+// A write lasts as long as its bytes take on the wire: tests that send a lot
+// go at a rate that keeps them short.
+const std::uint32_t fastRate = 2000000;
+
 class SerialLineTest : public ::testing::Test
 {
 protected:
@@ -337,8 +341,23 @@ TEST_F(SerialLineTest, BinaryBytesPassUnchanged)
     EXPECT_EQ(all, readString(all.size()));
 }
 
+// A write waits out its bytes' time on the wire, so that the program never
+// runs ahead of a slow line (a pseudo-terminal would take seconds of them at
+// once and tell nothing of what it holds).
+TEST_F(SerialLineTest, WriteLastsAsLongAsItsBytesTakeOnTheWire)
+{
+    // 96 bytes of ten bits each take 100 ms at 9600 baud.
+    ASSERT_TRUE(myLine.applySettings(LineSettings(9600)));
+    const std::string bytes(96, '\x33');
+    const Clock::time_point start = Clock::now();
+    ASSERT_TRUE(writeString(bytes));
+    EXPECT_GE(Clock::now() - start, std::chrono::milliseconds(100));
+    EXPECT_EQ(bytes, myTerminal.receive(bytes.size(), 2000));
+}
+
 TEST_F(SerialLineTest, WriteFinishesWhatTheLineCannotTakeAtOnce)
 {
+    ASSERT_TRUE(myLine.applySettings(LineSettings(fastRate)));
     // Far more than a pseudo-terminal buffers, so the write has to wait for room.
     std::string bytes;
     for (int i = 0; i < 200000; ++i)
@@ -390,6 +409,7 @@ private:
 
 TEST_F(SerialLineTest, SignalsDoNotCutReadsOrWritesShort)
 {
+    ASSERT_TRUE(myLine.applySettings(LineSettings(fastRate)));
     ASSERT_TRUE(myLine.setReadTimeout(5000));
     std::string bytes;
     for (int i = 0; i < 100000; ++i)
