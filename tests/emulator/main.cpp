@@ -11,6 +11,7 @@
 // --version replace the identification texts of every unit. While it serves,
 // the program reports each unit's download as it changes: whether the unit
 // is in download mode, how many lines it has received and the last of them.
+// With --baud the line is paced both ways, as a real port at that rate.
 
 #include "tests/emulator/UnitEmulator.h"
 #include "tests/emulator/models/Kq310Unit.h"
@@ -152,6 +153,7 @@ int main(int argc, char** argv)
     {
         Emulator::UnitEmulator emulator;
         emulator.setBaudRate(baudRate);
+        emulator.setPacedReception(true);
         for (const UnitRequest& unit : units)
         {
             emulator.addUnit(unit.address, freshValues(unit.model));
