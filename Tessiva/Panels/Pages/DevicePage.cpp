@@ -1,12 +1,13 @@
 #include "Tessiva/Panels/Pages/DevicePage.h"
 
-DevicePage::DevicePage(const DeviceKey& aKey, CTessivaDoc* aDocument) : DeviceDialog(aKey, aDocument)
+DevicePage::DevicePage(const DeviceKey& aKey, CTessivaDoc* aDocument, unsigned aTemplateId)
+    : DeviceDialog(aKey, aDocument, aTemplateId)
 {
 }
 
-bool DevicePage::createPage(unsigned aDialogId, Platform::Window* aParent)
+bool DevicePage::createPage(Platform::Window* aParent)
 {
-    const bool created = create(aDialogId, aParent);
+    const bool created = create(templateId(), aParent);
     raiseWindow();
     return created;
 }

@@ -43,7 +43,7 @@ public:
     static constexpr int firstNameEditId = 1043;
     static constexpr unsigned nameLength = 12;
 
-    PresetsPage(Platform::Window* aParentWindow, const DeviceKey& aKey, CTessivaDoc* aDocument);
+    PresetsPage(const DeviceKey& aKey, CTessivaDoc* aDocument);
     ~PresetsPage() override;
 
     // Adds the page's template and tab label to a program's resources (in
