@@ -19,8 +19,8 @@ std::unique_ptr<DevicePanel> FrontPanelFactory::createPanel(int aDeviceType, Pla
 {
     if (aDeviceType == kq310)
     {
-        return std::make_unique<Kq310FrontPanel>(aTabControl, aKey, &aDocument, &aView);
+        return DevicePanel::make<Kq310FrontPanel>(aTabControl, aKey, &aDocument, &aView);
     }
     // The KQ330 and the KQ350 share one panel.
-    return std::make_unique<UnitFrontPanel>(aTabControl, aKey, &aDocument);
+    return DevicePanel::make<UnitFrontPanel>(aTabControl, aKey, &aDocument);
 }

@@ -5,13 +5,6 @@ DevicePage::DevicePage(const DeviceKey& aKey, CTessivaDoc* aDocument, unsigned a
 {
 }
 
-bool DevicePage::createPage(Platform::Window* aParent)
-{
-    const bool created = create(templateId(), aParent);
-    raiseWindow();
-    return created;
-}
-
 bool DevicePage::onInitDialog()
 {
     const bool result = DeviceDialog::onInitDialog();

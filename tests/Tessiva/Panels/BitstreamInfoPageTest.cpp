@@ -46,7 +46,7 @@ TEST_P(BitstreamInfoPageTest, StartsHiddenAndShowsTheDeviceValues)
     // A second device: the page must show its own values, not the first one's.
     request(theOriginal, 1);
     BitstreamInfoPage page(myKey, &myDocument);
-    page.createPage(&parent());
+    page.createIn(&parent());
     ASSERT_NE(nullptr, page.window());
     EXPECT_FALSE(page.window()->isShown());
     EXPECT_FALSE(page.control(BitstreamInfoPage::copyrightBitId).isChecked());

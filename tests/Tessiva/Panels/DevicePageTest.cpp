@@ -215,7 +215,7 @@ protected:
         values.find(DeviceSettings::baudRateId).setValue(ParameterValue(2));
         DeviceKey key(0, 0);
         EXPECT_TRUE(myDocument.createKq310Device(key, settings));
-        auto panel = std::make_unique<Kq310FrontPanel>(myTabWindow, key, &myDocument, nullptr);
+        auto panel = DevicePanel::make<Kq310FrontPanel>(myTabWindow, key, &myDocument, nullptr);
         Kq310FrontPanel& added = *panel;
         myTabs.addPanel("Kq310", std::move(panel));
         return added;

@@ -130,7 +130,7 @@ TEST_F(InputOutputPageTest, TheRoutingDialogWritesEachChoiceWhilePollingIsStoppe
 TEST_F(InputOutputPageTest, WithoutAViewTheRoutingButtonOpensNothing)
 {
     InputOutputPage page(myKey, &myDocument, nullptr);
-    page.createPage(&parent());
+    page.createIn(&parent());
     myPage.reset();
     ASSERT_TRUE(myUser.click(InputOutputPage::routingButtonId));
     myUser.finish();
@@ -277,7 +277,7 @@ TEST(UnitInputOutputPageResourcesTest, MissingLedPicturesAreReportedAndTheOtherC
 
     user.expectMessageBox("Error loading the off led");
     UnitInputOutputPage page(key, &document);
-    page.createPage(&parent);
+    page.createIn(&parent);
     user.finish();
     // The LEDs come last: everything made before them works.
     ASSERT_TRUE(user.pick(UnitInputOutputPage::testToneId, 2));

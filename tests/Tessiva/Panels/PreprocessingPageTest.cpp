@@ -146,7 +146,7 @@ TEST_F(PreprocessingPageWithoutDeviceTest, APageForAClosedDeviceBindsNothingAndR
     const DeviceKey key = openOffLine(Kq310);
     myDocument.closeDevice(key);
     PreprocessingPage page(key, &myDocument);
-    page.createPage(&parent());
+    page.createIn(&parent());
     ASSERT_NE(nullptr, page.window());
     // No message box or dialog comes up: an unscripted one fails the script.
     EXPECT_TRUE(myUser.click(PreprocessingPage::lfeLowpassId));

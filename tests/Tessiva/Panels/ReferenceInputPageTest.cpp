@@ -117,7 +117,7 @@ TEST_P(ReferenceInputPageWithoutLedsTest, AMissingLedIsReportedAndTheListsStay)
 {
     myUser.expectMessageBox("Error loading the off led");
     ReferenceInputPage page(myKey, &myDocument);
-    page.createPage(&parent());
+    page.createIn(&parent());
     myUser.finish();
     report(ParameterId('b', 0), ParameterValue(1));
     Platform::Window& lock = myUser.control(ReferenceInputPage::lockStatusId);
