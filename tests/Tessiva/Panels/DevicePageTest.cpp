@@ -144,6 +144,19 @@ TEST_F(DevicePageTest, ThePageIsBuiltAndBoundOnceWithTheOverridesOfItsOwnClass)
     EXPECT_EQ(1, later->laterExchanges);
 }
 
+TEST_F(DevicePageTest, ADerivedPageAttachesItsObserverOnceAndDetachesItWhenItGoes)
+{
+    ParameterProbe watcher;
+    Parameter& dataRate = control(myKey, theDataRate, watcher);
+    const std::size_t before = dataRate.observerCount();
+    std::unique_ptr<LaterPage> later = DevicePage::make<LaterPage>(myPageWindow, myKey, &myDocument);
+    // Binding run again would attach the same observer a second time.
+    EXPECT_EQ(before + 1, dataRate.observerCount());
+    EXPECT_EQ(&dataRate, later->observer.parameter());
+    later.reset();
+    EXPECT_EQ(before, dataRate.observerCount());
+}
+
 TEST_F(DevicePageTest, EnterAndEscapeNeitherCloseNorHideAPage)
 {
     ProbePage& page = addPage();
