@@ -57,10 +57,10 @@ public:
 protected:
     void bindControls() override;
     void doDataExchange() override;
-    virtual void createNameObservers();
-    virtual void createRecallObservers();
 
 private:
+    void createNameObservers();
+    void createRecallObservers();
     void save();
 
     // What the observers point to comes first, so that it outlives them.

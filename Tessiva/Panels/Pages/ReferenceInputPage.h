@@ -52,10 +52,11 @@ public:
 protected:
     void doDataExchange() override;
     void bindControls() override;
-    virtual void createStatusObservers();
-    virtual void createLedObservers();
 
 private:
+    void createStatusObservers();
+    void createLedObservers();
+
     static constexpr int theListCount = 6;
 
     std::array<std::optional<ReadOnlyListBox>, theListCount> myLists;
