@@ -1,6 +1,5 @@
 #include "Tessiva/Panels/Kq310FrontPanel.h"
 
-#include "Platform/Assertion.h"
 #include "Platform/Window/Window.h"
 #include "Tessiva/CTessivaDoc.h"
 #include "Tessiva/Controls/Win32CheckBoxObserver.h"

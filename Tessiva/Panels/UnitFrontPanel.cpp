@@ -1,7 +1,6 @@
 #include "Tessiva/Panels/UnitFrontPanel.h"
 
 #include "Models/ParameterIds.h"
-#include "Platform/Assertion.h"
 #include "Platform/Window/Resources.h"
 #include "Platform/Window/Window.h"
 #include "Tessiva/CTessivaDoc.h"
