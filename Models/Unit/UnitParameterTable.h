@@ -53,18 +53,6 @@ public:
 
     void installDataRateRule() override;
     void installCodingModeRule() override;
-    virtual void installAuxiliaryDataRule();
-    virtual void installClockSourceRule();
-    virtual void installMultiplexRule();
-    virtual void installClockLockRule();
-    virtual void installInputFormatRule();
-    virtual void installInputSourceRule();
-    virtual void installOutputModeRule();
-    // A change observer on every parameter of the common control map but the
-    // preset recall 'a' 9 and the requested encoder state 'E' 0.
-    virtual void attachChangeObservers();
-    // Keeps 'a' 12, 'a' 13, 'a' 9 and 'a' 10 out of configuration files.
-    virtual void clearRestorableFlags();
 
     // A setting changed: the recalled preset no longer holds, unless the
     // change came in with a refresh.
@@ -104,6 +92,20 @@ protected:
     void startPolling();
 
 private:
+    // The unit's own rules, installed by installRules.
+    void installAuxiliaryDataRule();
+    void installClockSourceRule();
+    void installMultiplexRule();
+    void installClockLockRule();
+    void installInputFormatRule();
+    void installInputSourceRule();
+    void installOutputModeRule();
+    // A change observer on every parameter of the common control map but the
+    // preset recall 'a' 9 and the requested encoder state 'E' 0.
+    void attachChangeObservers();
+    // Keeps 'a' 12, 'a' 13, 'a' 9 and 'a' 10 out of configuration files.
+    void clearRestorableFlags();
+
     void addTracker(int aGroup, int anIndex, std::unique_ptr<ValueTracker> aTracker);
     // Whether the Device Type that the unit reported names aModel.
     bool reportsModel(const std::string& aModel);

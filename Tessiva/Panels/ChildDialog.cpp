@@ -51,6 +51,13 @@ bool ChildDialog::create(unsigned aTemplateId, Platform::Window* aParent, const 
     return true;
 }
 
+bool ChildDialog::createIn(Platform::Window* aParent)
+{
+    const bool created = create(myTemplateId, aParent);
+    raiseWindow();
+    return created;
+}
+
 void ChildDialog::destroyWindow()
 {
     Platform::Window* own = window();

@@ -2,7 +2,9 @@
 
 #include "Platform/Window/Window.h"
 
+#include <memory>
 #include <optional>
+#include <utility>
 
 namespace Platform
 {
@@ -12,20 +14,34 @@ class StringTable;
 
 // A modeless dialog built from a template as the child of another window:
 // the common part of the front panels and their pages. Creating the window
-// runs onInitDialog, which first runs doDataExchange; both resolve to the
-// overrides of the class whose constructor creates the window. Enter and
-// Escape reach onOK and onCancel. The window goes with the object, or
-// earlier with destroyWindow or with its parent.
+// runs onInitDialog, which first runs doDataExchange. The window is made once
+// the object is whole (make, or createIn after construction), so both run
+// once, with the overrides of the object's own class. Enter and Escape reach
+// onOK and onCancel. The window goes with the object, or earlier with
+// destroyWindow or with its parent.
 class ChildDialog
 {
 public:
     explicit ChildDialog(unsigned aTemplateId = 0);
     virtual ~ChildDialog();
 
+    // Makes a TDialog from anArgs, then its window with createIn. A dialog
+    // whose template is missing comes back without a window.
+    template <class TDialog, class... TArgs>
+    static std::unique_ptr<TDialog> make(Platform::Window* aParent, TArgs&&... anArgs)
+    {
+        auto dialog = std::make_unique<TDialog>(std::forward<TArgs>(anArgs)...);
+        dialog->createIn(aParent);
+        return dialog;
+    }
+
     // Builds the window from the program's resources inside aParent and runs
     // onInitDialog. False when the resources lack the template.
     bool create(unsigned aTemplateId, Platform::Window* aParent);
     bool create(unsigned aTemplateId, Platform::Window* aParent, const Platform::Resources& aResources);
+    // Builds the window from this dialog's template inside aParent and raises
+    // it above its siblings in place. False when the resources lack the template.
+    bool createIn(Platform::Window* aParent);
     void destroyWindow();
     // nullptr before create and after the window is gone.
     Platform::Window* window() const;

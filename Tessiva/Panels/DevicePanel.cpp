@@ -1,7 +1,6 @@
 #include "Tessiva/Panels/DevicePanel.h"
 
-DevicePanel::DevicePanel(Platform::Window* /*aParent*/, const DeviceKey& aKey, CTessivaDoc* aDocument,
-                         unsigned aDialogId)
+DevicePanel::DevicePanel(const DeviceKey& aKey, CTessivaDoc* aDocument, unsigned aDialogId)
     : DeviceDialog(aKey, aDocument, aDialogId)
 {
 }

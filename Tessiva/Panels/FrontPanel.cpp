@@ -36,8 +36,8 @@ const MeterRow theMeterRows[6] = {{FrontPanel::leftMeterId, 4},          {FrontP
                                   {FrontPanel::rightSurroundMeterId, 8}, {FrontPanel::lfeMeterId, 9}};
 }
 
-FrontPanel::FrontPanel(Platform::Window* aParent, const DeviceKey& aKey, CTessivaDoc* aDocument, unsigned aDialogId)
-    : DevicePanel(aParent, aKey, aDocument, aDialogId)
+FrontPanel::FrontPanel(const DeviceKey& aKey, CTessivaDoc* aDocument, unsigned aDialogId)
+    : DevicePanel(aKey, aDocument, aDialogId)
 {
 }
 
@@ -57,6 +57,13 @@ const MeterObserver* FrontPanel::meter(int anIndex) const
         return nullptr;
     }
     return myMeters[static_cast<std::size_t>(anIndex)].get();
+}
+
+bool FrontPanel::onInitDialog()
+{
+    const bool result = DevicePanel::onInitDialog();
+    createObservers();
+    return result;
 }
 
 void FrontPanel::doDataExchange()
@@ -93,11 +100,11 @@ void FrontPanel::refreshMeters()
 void FrontPanel::createObservers()
 {
     guarded([this]() {
-        FrontPanel::createCodingObservers();
-        FrontPanel::createLfeObserver();
-        FrontPanel::createStatusListObservers();
-        FrontPanel::createStartStopObservers();
-        FrontPanel::createMeterObservers();
+        createCodingObservers();
+        createLfeObserver();
+        createStatusListObservers();
+        createStartStopObservers();
+        createMeterObservers();
     });
 }
 

@@ -32,8 +32,8 @@ class Resources;
 // Start and Stop with its state, the audio bandwidth and six level meters.
 // It reads and writes no parameter itself: each control is bound to an
 // observer, attached through the document with the panel's key, and each
-// user action goes to the observer of its control. The model panel creates
-// the window and calls FrontPanel::createObservers, then its own.
+// user action goes to the observer of its control. A model panel binds its
+// own controls in its onInitDialog, after this one's.
 class FrontPanel : public DevicePanel
 {
 public:
@@ -64,7 +64,7 @@ public:
     static constexpr unsigned startStoppedBitmap = 4004;
     static constexpr unsigned startRunningBitmap = 4005;
 
-    FrontPanel(Platform::Window* aParent, const DeviceKey& aKey, CTessivaDoc* aDocument, unsigned aDialogId);
+    FrontPanel(const DeviceKey& aKey, CTessivaDoc* aDocument, unsigned aDialogId);
     ~FrontPanel() override;
 
     // The resources every model panel shares (in CommonPanelResources.cpp):
@@ -98,20 +98,22 @@ public:
     const MeterObserver* meter(int anIndex) const;
 
 protected:
-    virtual void createStatusListObservers();
-    virtual void createLfeObserver();
-    virtual void createStartStopObservers();
-    virtual void createObservers();
-    virtual void createCodingObservers();
-    virtual void createMeterObservers();
-
+    // Exchanges, then makes the shared observers inside the error guard.
+    bool onInitDialog() override;
     void doDataExchange() override;
-
 
     // Filled only by a model panel that binds Time Code Ctrl.
     std::unique_ptr<Win32CheckBoxObserver> myTimeCodeObserver;
 
 private:
+    // The shared observers, in this order; the first failure stops the rest.
+    void createObservers();
+    void createCodingObservers();
+    void createLfeObserver();
+    void createStatusListObservers();
+    void createStartStopObservers();
+    void createMeterObservers();
+
     // The level bars: -60 to 0 dB of full scale, falling at 40 dB a second.
     static MeterSettings levelBars();
 

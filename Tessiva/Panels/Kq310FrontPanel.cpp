@@ -1,6 +1,5 @@
 #include "Tessiva/Panels/Kq310FrontPanel.h"
 
-#include "Platform/Assertion.h"
 #include "Platform/Window/Window.h"
 #include "Tessiva/CTessivaDoc.h"
 #include "Tessiva/Controls/Win32CheckBoxObserver.h"
@@ -17,17 +16,9 @@ const ParameterId theSampleRateStatus('C', 0);
 const int theAutomatic = -1;
 }
 
-Kq310FrontPanel::Kq310FrontPanel(Platform::Window* aParentWindow, const DeviceKey& aKey, CTessivaDoc* aDocument,
-                                 PollingView* aView)
-    : FrontPanel(aParentWindow, aKey, aDocument, templateId)
+Kq310FrontPanel::Kq310FrontPanel(const DeviceKey& aKey, CTessivaDoc* aDocument, PollingView* aView)
+    : FrontPanel(aKey, aDocument, templateId), myView(aView)
 {
-    const bool created = create(templateId, aParentWindow);
-    VORNA_ASSERT(created);
-    raiseWindow();
-    FrontPanel::createObservers();
-    createObservers();
-    // Outside the guard: a page that cannot be made reaches the caller.
-    myPages.addPages(key(), document(), aView);
 }
 
 Kq310FrontPanel::~Kq310FrontPanel() = default;
@@ -46,34 +37,21 @@ void Kq310FrontPanel::doDataExchange()
     mySampleRateStatus.emplace(&control(sampleRateStatusId));
 }
 
-void Kq310FrontPanel::createObservers()
+bool Kq310FrontPanel::onInitDialog()
 {
-    guarded([this]() {
-        createCodingObservers();
-        createLfeObserver();
-        createStatusListObservers();
-        createSampleRateSelector();
-    });
+    const bool result = FrontPanel::onInitDialog();
+    guarded([this]() { createSampleRateObservers(); });
+    // Outside the guard: a page that cannot be made reaches the caller.
+    myPages.addPages(key(), document(), myView);
+    return result;
 }
 
-void Kq310FrontPanel::createCodingObservers()
+void Kq310FrontPanel::createSampleRateObservers()
 {
     bindControl(mySampleRateObserver, theSampleRate, &control(sampleRateId), firstRateText, lastRateText, strings());
-}
-
-void Kq310FrontPanel::createLfeObserver()
-{
     bindControl(myAutoObserver, theSampleRate, &control(autoId), theAutomatic);
-}
-
-void Kq310FrontPanel::createStatusListObservers()
-{
     bindStatus(mySampleRateStatusObserver, theSampleRateStatus, &control(sampleRateStatusId), firstRateText,
                lastRateText, strings());
-}
-
-void Kq310FrontPanel::createSampleRateSelector()
-{
     bindControl(mySampleRateSelector, theSampleRate, &control(sampleRateId), &control(sampleRateStatusId),
                 theAutomatic);
 }

@@ -37,11 +37,9 @@ public:
     static constexpr unsigned firstRateText = 10101;
     static constexpr unsigned lastRateText = 10104;
 
-    // Creates the window under aParentWindow (the tab control of open
-    // devices), then the observers, then the pages; a page that cannot be
-    // made throws to the caller.
-    Kq310FrontPanel(Platform::Window* aParentWindow, const DeviceKey& aKey, CTessivaDoc* aDocument,
-                    PollingView* aView);
+    // aView lets the Input/Output page stop the poll timer around its own
+    // dialog; it may be nullptr.
+    Kq310FrontPanel(const DeviceKey& aKey, CTessivaDoc* aDocument, PollingView* aView);
     ~Kq310FrontPanel() override;
 
     // Template 101, the texts and bitmaps of the panel and its pages (in
@@ -54,15 +52,15 @@ public:
     Kq310PageTabs& pages() { return myPages; }
 
 protected:
-    void createStatusListObservers() override;
-    void createLfeObserver() override;
-    void createObservers() override;
-    void createCodingObservers() override;
-    virtual void createSampleRateSelector();
-
+    // The shared observers, then the sample rate's, then the pages; a page
+    // that cannot be made throws to the caller.
+    bool onInitDialog() override;
     void doDataExchange() override;
 
 private:
+    void createSampleRateObservers();
+
+    PollingView* myView;
     std::optional<ReadOnlyListBox> mySampleRateStatus;
     std::unique_ptr<Win32CheckBoxObserver> myAutoObserver;
     std::unique_ptr<Win32ComboBoxObserver> mySampleRateObserver;

@@ -1,7 +1,6 @@
 #include "Tessiva/Panels/UnitFrontPanel.h"
 
 #include "Models/ParameterIds.h"
-#include "Platform/Assertion.h"
 #include "Platform/Window/Resources.h"
 #include "Platform/Window/Window.h"
 #include "Tessiva/CTessivaDoc.h"
@@ -36,17 +35,9 @@ const int theHighestDelay = 450;
 const int theDelayListWidth = 2;
 }
 
-UnitFrontPanel::UnitFrontPanel(Platform::Window* aParentWindow, const DeviceKey& aKey, CTessivaDoc* aDocument)
-    : FrontPanel(aParentWindow, aKey, aDocument, templateId)
+UnitFrontPanel::UnitFrontPanel(const DeviceKey& aKey, CTessivaDoc* aDocument)
+    : FrontPanel(aKey, aDocument, templateId)
 {
-    const bool created = create(templateId, aParentWindow);
-    VORNA_ASSERT(created);
-    raiseWindow();
-    FrontPanel::createObservers();
-    createObservers();
-    // Outside the guard: a failure here reaches the caller, which shows it.
-    attachControl(myUnitNameObserver, theUnitName, key(), &myName, aParentWindow);
-    myPages.addPages(key(), document());
 }
 
 UnitFrontPanel::~UnitFrontPanel() = default;
@@ -93,37 +84,30 @@ void UnitFrontPanel::commitUnitName()
     }
 }
 
-void UnitFrontPanel::createObservers()
+bool UnitFrontPanel::onInitDialog()
 {
-    guarded([this]() {
-        createLfeObserver();
-        createStatusListObservers();
-        createCodingObservers();
-        createEditObservers();
-        createSpinObserver();
-        createLedObservers();
-        createIdentityObservers();
-    });
+    const bool result = FrontPanel::onInitDialog();
+    guarded([this]() { createUnitObservers(); });
+    // Outside the guard: a failure here reaches the caller, which shows it.
+    attachControl(myUnitNameObserver, theUnitName, key(), &myName, window()->parent());
+    myPages.addPages(key(), document());
+    return result;
 }
 
-void UnitFrontPanel::createLfeObserver()
+void UnitFrontPanel::createUnitObservers()
 {
     bindControl(myBypassObserver, theBypassMode, myBypass, 1);
     bindControl(myTimeCodeObserver, theTimeCodeControl, &control(timeCodeCtrlId), 1);
-}
-
-void UnitFrontPanel::createStatusListObservers()
-{
     bindStatus(myCodingDelayCurrentObserver, theCurrentCodingDelay, myCodingDelayCurrent->window(), theLowestDelay,
                theHighestDelay, theDelayListWidth);
-}
-
-void UnitFrontPanel::createCodingObservers()
-{
     bindControl(myClockSourceObserver, ParameterIds::clockSource, myClockSource, firstClockSourceText,
                 lastClockSourceText, strings());
     bindControl(myCodingDelayModeObserver, theCodingDelayMode, myCodingDelayMode, firstDelayModeText,
                 lastDelayModeText, strings());
+    createEditObservers();
+    createSpinObserver();
+    createLedObservers();
+    createIdentityObservers();
 }
 
 void UnitFrontPanel::createEditObservers()

@@ -56,10 +56,7 @@ public:
     static constexpr unsigned firstDelayModeText = 21100;
     static constexpr unsigned lastDelayModeText = 21101;
 
-    // Creates the window under aParentWindow (the tab control of open
-    // devices), then the observers, the unit name's and the pages; the unit
-    // name's attach and the pages' creation throw to the caller.
-    UnitFrontPanel(Platform::Window* aParentWindow, const DeviceKey& aKey, CTessivaDoc* aDocument);
+    UnitFrontPanel(const DeviceKey& aKey, CTessivaDoc* aDocument);
     ~UnitFrontPanel() override;
 
     // Template 122, the texts and bitmaps of the panel and its pages (in
@@ -73,20 +70,21 @@ public:
     UnitPageTabs& pages() { return myPages; }
 
 protected:
-    void createStatusListObservers() override;
-    void createLfeObserver() override;
-    void createObservers() override;
-    void createCodingObservers() override;
-    virtual void createEditObservers();
-    virtual void createSpinObserver();
-    virtual void createLedObservers();
-    virtual void createIdentityObservers();
-
+    // The shared observers, then the unit's, the unit name's (which renames
+    // the tab) and the pages; the unit name's attach and the pages' creation
+    // throw to the caller.
+    bool onInitDialog() override;
     void doDataExchange() override;
     // Enter in the panel takes the unit name as leaving its field does.
     void onOK() override;
 
 private:
+    // The unit's own observers, in this order; the first failure stops the rest.
+    void createUnitObservers();
+    void createEditObservers();
+    void createSpinObserver();
+    void createLedObservers();
+    void createIdentityObservers();
     void bindNotifications();
     void commitUnitName();
 

@@ -1,10 +1,10 @@
 #include "Tessiva/Program/FrontPanelFactory.h"
 
+#include "Platform/Assertion.h"
 #include "Tessiva/Panels/DevicePanel.h"
-#include "Tessiva/Program/TessivaView.h"
-
 #include "Tessiva/Panels/Kq310FrontPanel.h"
 #include "Tessiva/Panels/UnitFrontPanel.h"
+#include "Tessiva/Program/TessivaView.h"
 
 void FrontPanelFactory::addResources(Platform::Resources& aResources)
 {
@@ -17,10 +17,16 @@ std::unique_ptr<DevicePanel> FrontPanelFactory::createPanel(int aDeviceType, Pla
                                                             const DeviceKey& aKey, CTessivaDoc& aDocument,
                                                             TessivaView& aView)
 {
+    std::unique_ptr<DevicePanel> panel;
     if (aDeviceType == kq310)
     {
-        return std::make_unique<Kq310FrontPanel>(aTabControl, aKey, &aDocument, &aView);
+        panel = DevicePanel::make<Kq310FrontPanel>(aTabControl, aKey, &aDocument, &aView);
     }
-    // The KQ330 and the KQ350 share one panel.
-    return std::make_unique<UnitFrontPanel>(aTabControl, aKey, &aDocument);
+    else
+    {
+        // The KQ330 and the KQ350 share one panel.
+        panel = DevicePanel::make<UnitFrontPanel>(aTabControl, aKey, &aDocument);
+    }
+    VORNA_ASSERT(panel->window() != NULL);
+    return panel;
 }

@@ -15,17 +15,22 @@ namespace
 class PlainPanel : public DevicePanel
 {
 public:
-    PlainPanel(Platform::Window* aTabControl, const DeviceKey& aKey, CTessivaDoc* aDocument, const std::string& aName)
-        : DevicePanel(aTabControl, aKey, aDocument, PanelFactory::plainPanelTemplate), myName(aName)
+    PlainPanel(const DeviceKey& aKey, CTessivaDoc* aDocument, const std::string& aName)
+        : DevicePanel(aKey, aDocument, PanelFactory::plainPanelTemplate), myName(aName)
     {
-        const bool created = create(PanelFactory::plainPanelTemplate, aTabControl);
-        VORNA_ASSERT(created);
-        std::ostringstream text;
-        text << aName << ' ' << aKey;
-        control(PanelFactory::plainPanelText).setText(text.str());
     }
 
     void getName(std::string& aName) const override { aName = myName; }
+
+protected:
+    bool onInitDialog() override
+    {
+        const bool result = DevicePanel::onInitDialog();
+        std::ostringstream text;
+        text << myName << ' ' << key();
+        control(PanelFactory::plainPanelText).setText(text.str());
+        return result;
+    }
 
 private:
     std::string myName;
@@ -48,5 +53,8 @@ std::unique_ptr<DevicePanel> PanelFactory::createPanel(int aDeviceType, Platform
 std::unique_ptr<DevicePanel> PanelFactory::createPlainPanel(int aDeviceType, Platform::Window* aTabControl,
                                                             const DeviceKey& aKey, CTessivaDoc& aDocument)
 {
-    return std::make_unique<PlainPanel>(aTabControl, aKey, &aDocument, aDeviceType == kq310 ? "Kq310" : "Kq350");
+    const char* name = aDeviceType == kq310 ? "Kq310" : "Kq350";
+    auto panel = DevicePanel::make<PlainPanel>(aTabControl, aKey, &aDocument, name);
+    VORNA_ASSERT(panel->window() != NULL);
+    return panel;
 }

@@ -7,10 +7,9 @@
 #include "Toolkit/Parameter/ParameterId.h"
 #include "Toolkit/Parameter/VornaException.h"
 
-BitstreamInfoPage::BitstreamInfoPage(Platform::Window* aParentWindow, const DeviceKey& aKey, CTessivaDoc* aDocument)
-    : DevicePage(aKey, aDocument)
+BitstreamInfoPage::BitstreamInfoPage(const DeviceKey& aKey, CTessivaDoc* aDocument)
+    : DevicePage(aKey, aDocument, templateId)
 {
-    createPage(templateId, aParentWindow);
 }
 
 BitstreamInfoPage::~BitstreamInfoPage() = default;

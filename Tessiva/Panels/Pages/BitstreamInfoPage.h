@@ -38,7 +38,7 @@ public:
     static constexpr unsigned firstMixLevelText = 11300;
     static constexpr unsigned firstRoomTypeText = 11400;
 
-    BitstreamInfoPage(Platform::Window* aParentWindow, const DeviceKey& aKey, CTessivaDoc* aDocument);
+    BitstreamInfoPage(const DeviceKey& aKey, CTessivaDoc* aDocument);
     ~BitstreamInfoPage() override;
 
     // The page's template and texts (in CommonPanelResources.cpp).

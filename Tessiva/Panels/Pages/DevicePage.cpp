@@ -1,14 +1,8 @@
 #include "Tessiva/Panels/Pages/DevicePage.h"
 
-DevicePage::DevicePage(const DeviceKey& aKey, CTessivaDoc* aDocument) : DeviceDialog(aKey, aDocument)
+DevicePage::DevicePage(const DeviceKey& aKey, CTessivaDoc* aDocument, unsigned aTemplateId)
+    : DeviceDialog(aKey, aDocument, aTemplateId)
 {
-}
-
-bool DevicePage::createPage(unsigned aDialogId, Platform::Window* aParent)
-{
-    const bool created = create(aDialogId, aParent);
-    raiseWindow();
-    return created;
 }
 
 bool DevicePage::onInitDialog()

@@ -9,18 +9,12 @@ class CTessivaDoc;
 // device's key and the document and reaches the device through the document
 // for every operation. Enter and Escape never end a page.
 //
-// A page's constructor builds its members, then calls createPage: the window
-// is made there, so onInitDialog runs with that class's overrides and binds
-// the controls.
+// A page gets its window after its construction (make or createIn), so
+// onInitDialog binds its controls once, with the page's own overrides.
 class DevicePage : public DeviceDialog
 {
-public:
-    DevicePage(const DeviceKey& aKey, CTessivaDoc* aDocument);
-
 protected:
-    // Creates the window from the template as a child of aParent (the page
-    // tab control's window) and raises it above its siblings in place.
-    bool createPage(unsigned aDialogId, Platform::Window* aParent);
+    DevicePage(const DeviceKey& aKey, CTessivaDoc* aDocument, unsigned aTemplateId);
 
     // Runs the exchange, then bindControls inside the error guard.
     bool onInitDialog() override;

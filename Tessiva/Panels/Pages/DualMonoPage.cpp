@@ -7,10 +7,9 @@
 #include "Tessiva/Controls/Win32ComboBoxObserver.h"
 #include "Toolkit/Parameter/ParameterId.h"
 
-DualMonoPage::DualMonoPage(Platform::Window* aParentWindow, const DeviceKey& aKey, CTessivaDoc* aDocument)
-    : DevicePage(aKey, aDocument)
+DualMonoPage::DualMonoPage(const DeviceKey& aKey, CTessivaDoc* aDocument)
+    : DevicePage(aKey, aDocument, templateId)
 {
-    createPage(templateId, aParentWindow);
 }
 
 DualMonoPage::~DualMonoPage() = default;

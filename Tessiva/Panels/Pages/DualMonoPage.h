@@ -34,7 +34,7 @@ public:
     static constexpr unsigned firstMixLevelText = 11300;
     static constexpr unsigned firstRoomTypeText = 11400;
 
-    DualMonoPage(Platform::Window* aParentWindow, const DeviceKey& aKey, CTessivaDoc* aDocument);
+    DualMonoPage(const DeviceKey& aKey, CTessivaDoc* aDocument);
     ~DualMonoPage() override;
 
     // Adds the page's template and item texts to a program's resources (in

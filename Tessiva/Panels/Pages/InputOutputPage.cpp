@@ -36,11 +36,10 @@ const StatusBinding theStatusLists[Page::statusListCount] = {
 
 }
 
-InputOutputPage::InputOutputPage(Platform::Window* aParentWindow, const DeviceKey& aKey, CTessivaDoc* aDocument,
-                                 PollingView* aView, unsigned aDialogId)
-    : DevicePage(aKey, aDocument), myView(aView)
+InputOutputPage::InputOutputPage(const DeviceKey& aKey, CTessivaDoc* aDocument, PollingView* aView,
+                                 unsigned aDialogId)
+    : DevicePage(aKey, aDocument, aDialogId), myView(aView)
 {
-    createPage(aDialogId, aParentWindow);
 }
 
 InputOutputPage::~InputOutputPage() = default;
@@ -50,8 +49,6 @@ bool InputOutputPage::onInitDialog()
     const bool result = DevicePage::onInitDialog();
     if (result)
     {
-        // Bound as this class: a derived page adds its own after its members exist.
-        InputOutputPage::createObservers();
         // Guarded inside, so that the polls start again after an error.
         if (Platform::Window* routing = window()->findChild(routingButtonId))
         {
@@ -66,40 +63,19 @@ void InputOutputPage::doDataExchange()
     myTimeCodePackets = &control(timeCodePacketsId);
     myOutputFormat = &control(outputFormatId);
     myOutputAudioBit = &control(outputAudioBitId);
-    // A derived page exchanges again: the lists are made once.
     for (int n = 0; n < statusListCount; ++n)
     {
-        if (!myStatusLists[n])
-        {
-            myStatusLists[n].emplace(&control(theStatusLists[n].id));
-        }
+        myStatusLists[n].emplace(&control(theStatusLists[n].id));
     }
 }
 
-void InputOutputPage::createObservers()
-{
-    guarded([this]() {
-        InputOutputPage::createCheckBoxObservers();
-        InputOutputPage::createComboBoxObservers();
-        InputOutputPage::createStatusObservers();
-    });
-}
-
-void InputOutputPage::createCheckBoxObservers()
+void InputOutputPage::bindControls()
 {
     bindControl(myTimeCodePacketsObserver, theTimeCodePackets, myTimeCodePackets, 1);
-}
-
-void InputOutputPage::createComboBoxObservers()
-{
     bindControl(myOutputFormatObserver, ParameterIds::outputMode, myOutputFormat, firstOutputFormatText,
                 lastOutputFormatText, strings());
     bindControl(myOutputAudioBitObserver, theOutputAudioBit, myOutputAudioBit, firstAudioBitText,
                 firstAudioBitText + 1, strings());
-}
-
-void InputOutputPage::createStatusObservers()
-{
     for (int n = 0; n < statusListCount; ++n)
     {
         const StatusBinding& binding = theStatusLists[n];

@@ -50,8 +50,8 @@ public:
     static constexpr unsigned lastOutputFormatText = 15053;
 
     // aView may be nullptr: the routing button then does nothing.
-    InputOutputPage(Platform::Window* aParentWindow, const DeviceKey& aKey, CTessivaDoc* aDocument,
-                    PollingView* aView, unsigned aDialogId = templateId);
+    InputOutputPage(const DeviceKey& aKey, CTessivaDoc* aDocument, PollingView* aView,
+                    unsigned aDialogId = templateId);
     ~InputOutputPage() override;
 
     // The template, the page's label and the item texts; the routing
@@ -62,13 +62,10 @@ public:
     PollingView* view() const { return myView; }
 
 protected:
+    // Binds the routing button after the controls.
     bool onInitDialog() override;
     void doDataExchange() override;
-
-    virtual void createObservers();
-    virtual void createCheckBoxObservers();
-    virtual void createComboBoxObservers();
-    virtual void createStatusObservers();
+    void bindControls() override;
 
     void onInputChannelRouting();
 

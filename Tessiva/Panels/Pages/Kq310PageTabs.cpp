@@ -16,11 +16,11 @@ void Kq310PageTabs::addPages(const DeviceKey& aKey, CTessivaDoc* aDocument, Poll
     setOwner(aDocument);
     Platform::Window* parent = window();
     VORNA_ASSERT(parent != NULL);
-    addPage(preprocessingLabel, std::make_unique<PreprocessingPage>(parent, aKey, owner()));
-    addPage(bitstreamInfoLabel, std::make_unique<BitstreamInfoPage>(parent, aKey, owner()));
-    addPage(dualMonoLabel, std::make_unique<DualMonoPage>(parent, aKey, owner()));
-    addPage(inputOutputLabel, std::make_unique<InputOutputPage>(parent, aKey, owner(), aView, inputOutputLabel));
-    addPage(timeCodeLabel, std::make_unique<TimeCodePage>(parent, aKey, owner(), timeCodeLabel));
+    addPage(preprocessingLabel, DevicePage::make<PreprocessingPage>(parent, aKey, owner()));
+    addPage(bitstreamInfoLabel, DevicePage::make<BitstreamInfoPage>(parent, aKey, owner()));
+    addPage(dualMonoLabel, DevicePage::make<DualMonoPage>(parent, aKey, owner()));
+    addPage(inputOutputLabel, DevicePage::make<InputOutputPage>(parent, aKey, owner(), aView));
+    addPage(timeCodeLabel, DevicePage::make<TimeCodePage>(parent, aKey, owner()));
     if (DevicePage* first = page(0))
     {
         first->enableWindow(true);

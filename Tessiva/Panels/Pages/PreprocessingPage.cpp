@@ -48,10 +48,9 @@ const MeterBinding theMeters[] = {
 
 }
 
-PreprocessingPage::PreprocessingPage(Platform::Window* aParentWindow, const DeviceKey& aKey, CTessivaDoc* aDocument)
-    : DevicePage(aKey, aDocument)
+PreprocessingPage::PreprocessingPage(const DeviceKey& aKey, CTessivaDoc* aDocument)
+    : DevicePage(aKey, aDocument, templateId)
 {
-    createPage(templateId, aParentWindow);
 }
 
 PreprocessingPage::~PreprocessingPage() = default;

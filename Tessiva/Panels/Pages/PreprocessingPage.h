@@ -47,7 +47,7 @@ public:
     static constexpr unsigned firstCompressionText = 12000;
     static constexpr unsigned firstDeemphasisText = 13001;
 
-    PreprocessingPage(Platform::Window* aParentWindow, const DeviceKey& aKey, CTessivaDoc* aDocument);
+    PreprocessingPage(const DeviceKey& aKey, CTessivaDoc* aDocument);
     ~PreprocessingPage() override;
 
     // The page's template and texts (in CommonPanelResources.cpp).

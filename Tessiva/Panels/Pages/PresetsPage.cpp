@@ -42,13 +42,12 @@ public:
 };
 }
 
-PresetsPage::PresetsPage(Platform::Window* aParentWindow, const DeviceKey& aKey, CTessivaDoc* aDocument)
-    : DevicePage(aKey, aDocument),
+PresetsPage::PresetsPage(const DeviceKey& aKey, CTessivaDoc* aDocument)
+    : DevicePage(aKey, aDocument, templateId),
       myPresetNumber(&myLocalProtocol, ParameterId(0, 0), ParameterValue(theLowestSavedPreset),
                      ParameterValue(theHighestSavedPreset), nullptr),
       myNumberConverter(theNumberWidth)
 {
-    createPage(templateId, aParentWindow);
 }
 
 PresetsPage::~PresetsPage() = default;

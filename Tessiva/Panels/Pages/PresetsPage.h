@@ -43,7 +43,7 @@ public:
     static constexpr int firstNameEditId = 1043;
     static constexpr unsigned nameLength = 12;
 
-    PresetsPage(Platform::Window* aParentWindow, const DeviceKey& aKey, CTessivaDoc* aDocument);
+    PresetsPage(const DeviceKey& aKey, CTessivaDoc* aDocument);
     ~PresetsPage() override;
 
     // Adds the page's template and tab label to a program's resources (in
@@ -57,10 +57,10 @@ public:
 protected:
     void bindControls() override;
     void doDataExchange() override;
-    virtual void createNameObservers();
-    virtual void createRecallObservers();
 
 private:
+    void createNameObservers();
+    void createRecallObservers();
     void save();
 
     // What the observers point to comes first, so that it outlives them.

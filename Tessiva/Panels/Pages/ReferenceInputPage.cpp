@@ -34,11 +34,9 @@ const StatusList theStatusLists[] = {
 const ParameterId theStreamNumber('b', 12);
 }
 
-ReferenceInputPage::ReferenceInputPage(Platform::Window* aParentWindow, const DeviceKey& aKey,
-                                       CTessivaDoc* aDocument)
-    : DevicePage(aKey, aDocument)
+ReferenceInputPage::ReferenceInputPage(const DeviceKey& aKey, CTessivaDoc* aDocument)
+    : DevicePage(aKey, aDocument, templateId)
 {
-    createPage(templateId, aParentWindow);
 }
 
 ReferenceInputPage::~ReferenceInputPage() = default;

@@ -41,7 +41,7 @@ public:
     static constexpr unsigned firstFormatText = 15020;
     static constexpr unsigned firstAudioBitText = 15040;
 
-    ReferenceInputPage(Platform::Window* aParentWindow, const DeviceKey& aKey, CTessivaDoc* aDocument);
+    ReferenceInputPage(const DeviceKey& aKey, CTessivaDoc* aDocument);
     ~ReferenceInputPage() override;
 
     // Adds the page's template, item texts and LED pictures to a program's
@@ -52,10 +52,11 @@ public:
 protected:
     void doDataExchange() override;
     void bindControls() override;
-    virtual void createStatusObservers();
-    virtual void createLedObservers();
 
 private:
+    void createStatusObservers();
+    void createLedObservers();
+
     static constexpr int theListCount = 6;
 
     std::array<std::optional<ReadOnlyListBox>, theListCount> myLists;

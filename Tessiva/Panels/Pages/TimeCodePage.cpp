@@ -29,11 +29,9 @@ std::size_t fieldWidth(int aField)
 
 }
 
-TimeCodePage::TimeCodePage(Platform::Window* aParentWindow, const DeviceKey& aKey, CTessivaDoc* aDocument,
-                           unsigned aDialogId)
-    : DevicePage(aKey, aDocument)
+TimeCodePage::TimeCodePage(const DeviceKey& aKey, CTessivaDoc* aDocument, unsigned aDialogId)
+    : DevicePage(aKey, aDocument, aDialogId)
 {
-    createPage(aDialogId, aParentWindow);
 }
 
 TimeCodePage::~TimeCodePage() = default;
@@ -43,7 +41,6 @@ bool TimeCodePage::onInitDialog()
     const bool result = DevicePage::onInitDialog();
     if (result)
     {
-        guarded([this]() { createObservers(); });
         bindNotifications();
     }
     return result;
@@ -68,7 +65,7 @@ void TimeCodePage::doDataExchange()
     myResume = &control(resumeId);
 }
 
-void TimeCodePage::createObservers()
+void TimeCodePage::bindControls()
 {
     Platform::Window* const inputStatus = myLists[0]->window();
     Platform::Window* const format = myLists[5]->window();

@@ -49,8 +49,7 @@ public:
     static constexpr unsigned lastFormatText = 17015;
 
     // aDialogId: 116 here, or a template that carries the same controls.
-    TimeCodePage(Platform::Window* aParentWindow, const DeviceKey& aKey, CTessivaDoc* aDocument,
-                 unsigned aDialogId = templateId);
+    TimeCodePage(const DeviceKey& aKey, CTessivaDoc* aDocument, unsigned aDialogId = templateId);
     ~TimeCodePage() override;
 
     // The template, the page's label and the item texts (in Kq310PanelResources.cpp).
@@ -58,8 +57,10 @@ public:
     static Platform::DialogTemplate dialogTemplate();
 
 protected:
+    // Routes the fields' input and the Resume button after the controls are bound.
     bool onInitDialog() override;
     void doDataExchange() override;
+    void bindControls() override;
 
     // Copies the stop time code into the start time code, the stop sample
     // overrun into the start sample: five separate writes.
@@ -68,7 +69,6 @@ protected:
 private:
     static constexpr int theListCount = 7;
 
-    void createObservers();
     void bindNotifications();
     void onEditChanged(int aField);
     void onSpin(int aField, int aDelta);

@@ -35,16 +35,9 @@ const ComboBinding theCombos[] = {
 
 }
 
-UnitInputOutputPage::UnitInputOutputPage(Platform::Window* aParentWindow, const DeviceKey& aKey,
-                                         CTessivaDoc* aDocument)
-    : InputOutputPage(aParentWindow, aKey, aDocument, nullptr, templateId)
+UnitInputOutputPage::UnitInputOutputPage(const DeviceKey& aKey, CTessivaDoc* aDocument)
+    : InputOutputPage(aKey, aDocument, nullptr, templateId)
 {
-    // The base made its window and its observers as an InputOutputPage; now
-    // that this page's members exist, it binds its own controls too.
-    if (window() != nullptr && ChildDialog::onInitDialog())
-    {
-        createObservers();
-    }
 }
 
 UnitInputOutputPage::~UnitInputOutputPage() = default;
@@ -61,38 +54,18 @@ void UnitInputOutputPage::doDataExchange()
     }
 }
 
-void UnitInputOutputPage::createObservers()
+void UnitInputOutputPage::bindControls()
 {
-    guarded([this]() {
-        createEditObservers();
-        createComboBoxObservers();
-        createCheckBoxObservers();
-        createLedObservers();
-    });
-}
-
-void UnitInputOutputPage::createCheckBoxObservers()
-{
-    bindControl(myMultiplexObserver, ParameterIds::multiplexMode, myMultiplexMode, 1);
-}
-
-void UnitInputOutputPage::createComboBoxObservers()
-{
+    InputOutputPage::bindControls();
+    bindControl(myEditObserver, theOutputStreamNumber, myOutputStreamEdit, &myConverter);
+    bindControl(mySpinObserver, theOutputStreamNumber, myOutputStreamSpin);
     for (int n = 0; n < theComboCount; ++n)
     {
         const ComboBinding& binding = theCombos[n];
         bindControl(myComboObservers[n], binding.parameter, myCombos[n], binding.firstText, binding.lastText,
                     strings());
     }
-}
-
-void UnitInputOutputPage::createEditObservers()
-{
-    bindControl(myEditObserver, theOutputStreamNumber, myOutputStreamEdit, &myConverter);
-    bindControl(mySpinObserver, theOutputStreamNumber, myOutputStreamSpin);
-}
-
-void UnitInputOutputPage::createLedObservers()
-{
+    bindControl(myMultiplexObserver, ParameterIds::multiplexMode, myMultiplexMode, 1);
+    // Last: missing pictures leave every other control bound.
     bindLedRow(myLeds, theInputStreamNumber, firstLedId);
 }

@@ -39,7 +39,7 @@ public:
     static constexpr unsigned firstAuxDataText = 20400;
     static constexpr unsigned firstTestToneText = 20600;
 
-    UnitInputOutputPage(Platform::Window* aParentWindow, const DeviceKey& aKey, CTessivaDoc* aDocument);
+    UnitInputOutputPage(const DeviceKey& aKey, CTessivaDoc* aDocument);
     ~UnitInputOutputPage() override;
 
     // The template and its item texts (in UnitPanelResources.cpp; the LED
@@ -49,12 +49,8 @@ public:
 
 protected:
     void doDataExchange() override;
-
-    void createObservers() override;
-    void createCheckBoxObservers() override;
-    void createComboBoxObservers() override;
-    virtual void createEditObservers();
-    virtual void createLedObservers();
+    // The common page's controls, then this page's.
+    void bindControls() override;
 
 private:
     static constexpr int theComboCount = 5;

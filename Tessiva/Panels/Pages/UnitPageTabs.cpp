@@ -18,13 +18,13 @@ void UnitPageTabs::addPages(const DeviceKey& aKey, CTessivaDoc* aDocument)
     setOwner(aDocument);
     Platform::Window* parent = window();
     VORNA_ASSERT(parent != NULL);
-    addPage(preprocessingLabel, std::make_unique<PreprocessingPage>(parent, aKey, aDocument));
-    addPage(bitstreamInfoLabel, std::make_unique<BitstreamInfoPage>(parent, aKey, aDocument));
-    addPage(dualMonoLabel, std::make_unique<DualMonoPage>(parent, aKey, aDocument));
-    addPage(inputOutputLabel, std::make_unique<UnitInputOutputPage>(parent, aKey, aDocument));
-    addPage(referenceInputLabel, std::make_unique<ReferenceInputPage>(parent, aKey, aDocument));
-    addPage(presetsLabel, std::make_unique<PresetsPage>(parent, aKey, aDocument));
-    addPage(timeCodeLabel, std::make_unique<UnitTimeCodePage>(parent, aKey, aDocument));
+    addPage(preprocessingLabel, DevicePage::make<PreprocessingPage>(parent, aKey, aDocument));
+    addPage(bitstreamInfoLabel, DevicePage::make<BitstreamInfoPage>(parent, aKey, aDocument));
+    addPage(dualMonoLabel, DevicePage::make<DualMonoPage>(parent, aKey, aDocument));
+    addPage(inputOutputLabel, DevicePage::make<UnitInputOutputPage>(parent, aKey, aDocument));
+    addPage(referenceInputLabel, DevicePage::make<ReferenceInputPage>(parent, aKey, aDocument));
+    addPage(presetsLabel, DevicePage::make<PresetsPage>(parent, aKey, aDocument));
+    addPage(timeCodeLabel, DevicePage::make<UnitTimeCodePage>(parent, aKey, aDocument));
     if (DevicePage* first = page(0))
     {
         first->enableWindow(true);

@@ -8,15 +8,9 @@
 #include "Tessiva/Controls/Win32StringListBoxObserver.h"
 #include "Toolkit/Parameter/ParameterId.h"
 
-UnitTimeCodePage::UnitTimeCodePage(Platform::Window* aParentWindow, const DeviceKey& aKey, CTessivaDoc* aDocument)
-    : TimeCodePage(aParentWindow, aKey, aDocument, templateId)
+UnitTimeCodePage::UnitTimeCodePage(const DeviceKey& aKey, CTessivaDoc* aDocument)
+    : TimeCodePage(aKey, aDocument, templateId)
 {
-    // The window was made while this object was still the common page, so
-    // only that page's controls are bound and observed: bind ours now.
-    if (window() != nullptr && DevicePage::onInitDialog())
-    {
-        createObservers();
-    }
 }
 
 UnitTimeCodePage::~UnitTimeCodePage() = default;
@@ -29,31 +23,15 @@ void UnitTimeCodePage::doDataExchange()
     myCurrentPreset.emplace(&control(currentPresetId));
 }
 
-void UnitTimeCodePage::createObservers()
+void UnitTimeCodePage::bindControls()
 {
-    guarded([this]() {
-        createComboBoxObservers();
-        createStatusObservers();
-        createPresetNameObservers();
-    });
-}
-
-void UnitTimeCodePage::createComboBoxObservers()
-{
+    TimeCodePage::bindControls();
     // One text: the observer adds the next ones as the range of 'a'7 asks.
     bindControl(mySourceObserver, ParameterId('a', 7), mySource, firstSourceText, firstSourceText, strings());
     bindControl(myPendingPresetObserver, ParameterId('a', 15), myPendingPreset, firstPresetText, lastPresetText,
                 strings());
-}
-
-void UnitTimeCodePage::createStatusObservers()
-{
     bindStatus(myCurrentPresetObserver, ParameterId('b', 8), myCurrentPreset->window(), firstPresetText,
                lastPresetText, strings());
-}
-
-void UnitTimeCodePage::createPresetNameObservers()
-{
     for (int preset = 0; preset < presetCount; ++preset)
     {
         // Item 0 is "None": preset n + 1 is item n + 1.

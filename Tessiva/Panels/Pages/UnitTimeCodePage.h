@@ -34,7 +34,7 @@ public:
     static constexpr unsigned firstPresetText = 20202;
     static constexpr unsigned lastPresetText = firstPresetText + presetCount;
 
-    UnitTimeCodePage(Platform::Window* aParentWindow, const DeviceKey& aKey, CTessivaDoc* aDocument);
+    UnitTimeCodePage(const DeviceKey& aKey, CTessivaDoc* aDocument);
     ~UnitTimeCodePage() override;
 
     // Adds the page's template and item texts to a program's resources (in
@@ -45,10 +45,8 @@ public:
 
 protected:
     void doDataExchange() override;
-    virtual void createObservers();
-    virtual void createComboBoxObservers();
-    virtual void createStatusObservers();
-    virtual void createPresetNameObservers();
+    // The common page's controls, then the source and the presets.
+    void bindControls() override;
 
 private:
     Platform::Window* mySource = nullptr;

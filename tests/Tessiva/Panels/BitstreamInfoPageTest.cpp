@@ -30,7 +30,7 @@ protected:
     std::unique_ptr<BitstreamInfoPage> makePage()
     {
         openOffLine(static_cast<Model>(GetParam()));
-        std::unique_ptr<BitstreamInfoPage> page(new BitstreamInfoPage(&parent(), myKey, &myDocument));
+        auto page = DevicePage::make<BitstreamInfoPage>(&parent(), myKey, &myDocument);
         page->showWindow(true);
         return page;
     }
@@ -45,7 +45,8 @@ TEST_P(BitstreamInfoPageTest, StartsHiddenAndShowsTheDeviceValues)
     openOffLine(static_cast<Model>(GetParam()));
     // A second device: the page must show its own values, not the first one's.
     request(theOriginal, 1);
-    BitstreamInfoPage page(&parent(), myKey, &myDocument);
+    BitstreamInfoPage page(myKey, &myDocument);
+    page.createIn(&parent());
     ASSERT_NE(nullptr, page.window());
     EXPECT_FALSE(page.window()->isShown());
     EXPECT_FALSE(page.control(BitstreamInfoPage::copyrightBitId).isChecked());
@@ -129,7 +130,7 @@ protected:
     {
         myEmulator.addUnit(kq310Address, Emulator::Kq310Unit::freshValues());
         openOnLine(myEmulator.devicePath());
-        myPage = std::make_unique<BitstreamInfoPage>(&parent(), myKey, &myDocument);
+        myPage = DevicePage::make<BitstreamInfoPage>(&parent(), myKey, &myDocument);
         myPage->showWindow(true);
         myEmulator.injectFault(kq310Address, Emulator::UnitFault::silent(Emulator::UnitFault::forever));
     }

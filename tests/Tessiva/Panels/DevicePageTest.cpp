@@ -1,4 +1,4 @@
-// The page and panel bases: pages built in their constructor, the page tab
+// The page and panel bases: pages bound once after their construction, the page tab
 // control showing one page at a time, Enter and Escape, pages of devices
 // that are gone, and the error guard of their handlers, also on line.
 #include "tests/Tessiva/Panels/PanelFixture.h"
@@ -44,10 +44,7 @@ Platform::Resources withProbePage()
 class ProbePage : public DevicePage
 {
 public:
-    ProbePage(Platform::Window* aParent, const DeviceKey& aKey, CTessivaDoc* aDocument) : DevicePage(aKey, aDocument)
-    {
-        createPage(theProbePageId, aParent);
-    }
+    ProbePage(const DeviceKey& aKey, CTessivaDoc* aDocument) : DevicePage(aKey, aDocument, theProbePageId) {}
 
     std::function<void()> failure = []() {};
     int exchanges = 0;
@@ -66,7 +63,7 @@ protected:
     void doDataExchange() override { ++exchanges; }
 };
 
-// Its override comes too late for the window made in the base's constructor.
+// Its override replaces the probe's: the window is made once the page is whole.
 class LaterPage : public ProbePage
 {
 public:
@@ -89,7 +86,7 @@ protected:
 
     ProbePage& addPage()
     {
-        auto page = std::make_unique<ProbePage>(myPageWindow, myKey, &myDocument);
+        auto page = DevicePage::make<ProbePage>(myPageWindow, myKey, &myDocument);
         ProbePage& added = *page;
         myPages.addPage(theProbePageId, std::move(page));
         return added;
@@ -131,7 +128,7 @@ TEST_F(DevicePageTest, ThePageTabsShowOnlyTheSelectedPage)
     myUser.finish();
 }
 
-TEST_F(DevicePageTest, ThePageIsBuiltAndBoundInItsConstructor)
+TEST_F(DevicePageTest, ThePageIsBuiltAndBoundOnceWithTheOverridesOfItsOwnClass)
 {
     ProbePage& page = addPage();
     EXPECT_EQ(1, page.inits);
@@ -141,9 +138,23 @@ TEST_F(DevicePageTest, ThePageIsBuiltAndBoundInItsConstructor)
     EXPECT_EQ(page.window(), myPageWindow->children().front());
     EXPECT_TRUE(page.observer.parameter() != nullptr);
 
-    LaterPage later(myPageWindow, myKey, &myDocument);
-    EXPECT_EQ(1, later.exchanges);
-    EXPECT_EQ(0, later.laterExchanges);
+    std::unique_ptr<LaterPage> later = DevicePage::make<LaterPage>(myPageWindow, myKey, &myDocument);
+    EXPECT_EQ(1, later->inits);
+    EXPECT_EQ(0, later->exchanges);
+    EXPECT_EQ(1, later->laterExchanges);
+}
+
+TEST_F(DevicePageTest, ADerivedPageAttachesItsObserverOnceAndDetachesItWhenItGoes)
+{
+    ParameterProbe watcher;
+    Parameter& dataRate = control(myKey, theDataRate, watcher);
+    const std::size_t before = dataRate.observerCount();
+    std::unique_ptr<LaterPage> later = DevicePage::make<LaterPage>(myPageWindow, myKey, &myDocument);
+    // Binding run again would attach the same observer a second time.
+    EXPECT_EQ(before + 1, dataRate.observerCount());
+    EXPECT_EQ(&dataRate, later->observer.parameter());
+    later.reset();
+    EXPECT_EQ(before, dataRate.observerCount());
 }
 
 TEST_F(DevicePageTest, EnterAndEscapeNeitherCloseNorHideAPage)
@@ -217,7 +228,7 @@ protected:
         values.find(DeviceSettings::baudRateId).setValue(ParameterValue(2));
         DeviceKey key(0, 0);
         EXPECT_TRUE(myDocument.createKq310Device(key, settings));
-        auto panel = std::make_unique<Kq310FrontPanel>(myTabWindow, key, &myDocument, nullptr);
+        auto panel = DevicePanel::make<Kq310FrontPanel>(myTabWindow, key, &myDocument, nullptr);
         Kq310FrontPanel& added = *panel;
         myTabs.addPanel("Kq310", std::move(panel));
         return added;

@@ -25,7 +25,7 @@ class NamedPanel : public DevicePanel
 {
 public:
     NamedPanel(const DeviceKey& aKey, CTessivaDoc* aDocument, const std::string& aName)
-        : DevicePanel(nullptr, aKey, aDocument, 0), name(aName)
+        : DevicePanel(aKey, aDocument, 0), name(aName)
     {
     }
     void getName(std::string& aName) const override { aName = name; }

@@ -15,7 +15,7 @@ protected:
     DualMonoPageTest()
     {
         open(model());
-        myPage = std::make_unique<DualMonoPage>(&parent(), myKey, &myDocument);
+        myPage = DevicePage::make<DualMonoPage>(&parent(), myKey, &myDocument);
     }
     ~DualMonoPageTest() override { myPage.reset(); }
 

@@ -37,7 +37,7 @@ protected:
     InputOutputPageTest()
     {
         openOffLine(Kq310);
-        myPage = std::make_unique<InputOutputPage>(&parent(), myKey, &myDocument, &myView);
+        myPage = DevicePage::make<InputOutputPage>(&parent(), myKey, &myDocument, &myView);
     }
 
     ~InputOutputPageTest() override { myPage.reset(); }
@@ -129,7 +129,8 @@ TEST_F(InputOutputPageTest, TheRoutingDialogWritesEachChoiceWhilePollingIsStoppe
 
 TEST_F(InputOutputPageTest, WithoutAViewTheRoutingButtonOpensNothing)
 {
-    InputOutputPage page(&parent(), myKey, &myDocument, nullptr);
+    InputOutputPage page(myKey, &myDocument, nullptr);
+    page.createIn(&parent());
     myPage.reset();
     ASSERT_TRUE(myUser.click(InputOutputPage::routingButtonId));
     myUser.finish();
@@ -155,7 +156,7 @@ protected:
     UnitInputOutputPageTest()
     {
         openOffLine(static_cast<Model>(GetParam()));
-        myPage = std::make_unique<UnitInputOutputPage>(&parent(), myKey, &myDocument);
+        myPage = DevicePage::make<UnitInputOutputPage>(&parent(), myKey, &myDocument);
     }
 
     ~UnitInputOutputPageTest() override { myPage.reset(); }
@@ -275,7 +276,8 @@ TEST(UnitInputOutputPageResourcesTest, MissingLedPicturesAreReportedAndTheOtherC
     user.lookAt(parent);
 
     user.expectMessageBox("Error loading the off led");
-    UnitInputOutputPage page(&parent, key, &document);
+    UnitInputOutputPage page(key, &document);
+    page.createIn(&parent);
     user.finish();
     // The LEDs come last: everything made before them works.
     ASSERT_TRUE(user.pick(UnitInputOutputPage::testToneId, 2));

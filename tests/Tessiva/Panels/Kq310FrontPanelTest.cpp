@@ -386,7 +386,8 @@ TEST(Kq310FrontPanelAloneTest, APanelForADeviceThatIsGoneAttachesNothingAndRepor
 {
     PanelStage stage;
     const int updates = stage.myView.updates;
-    Kq310FrontPanel panel(stage.myTabWindow, DeviceKey(0, 7), &stage.myDocument, nullptr);
+    Kq310FrontPanel panel(DeviceKey(0, 7), &stage.myDocument, nullptr);
+    panel.createIn(stage.myTabWindow);
     // The observers are there, bound to nothing.
     EXPECT_FALSE(panel.control(FrontPanel::lfeEnableId).isChecked());
     ASSERT_TRUE(panel.meter(0) != nullptr);
@@ -424,7 +425,8 @@ TEST_P(MissingBitmapTest, StopsTheObserversWithItsMessage)
     const DeviceKey key = stage.openKq310();
     stage.myUser.expectMessageBox(GetParam() == FrontPanel::stopRunningBitmap ? "error loading the stop bitmap"
                                                                               : "error loading the start bitmap");
-    Kq310FrontPanel panel(stage.myTabWindow, key, &stage.myDocument, nullptr);
+    Kq310FrontPanel panel(key, &stage.myDocument, nullptr);
+    panel.createIn(stage.myTabWindow);
     stage.myUser.finish();
     // What came before stays; the meters, which come after, never came.
     EXPECT_TRUE(panel.meter(0) == nullptr);

@@ -22,7 +22,7 @@ template <class Page>
 PageMaker make()
 {
     return [](Platform::Window* aParent, const DeviceKey& aKey, CTessivaDoc* aDocument) {
-        return std::make_unique<Page>(aParent, aKey, aDocument);
+        return DevicePage::make<Page>(aParent, aKey, aDocument);
     };
 }
 

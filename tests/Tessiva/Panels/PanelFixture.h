@@ -107,7 +107,7 @@ public:
     Kq310FrontPanel& addKq310()
     {
         const DeviceKey key = openKq310();
-        auto panel = std::make_unique<Kq310FrontPanel>(myTabWindow, key, &myDocument, nullptr);
+        auto panel = DevicePanel::make<Kq310FrontPanel>(myTabWindow, key, &myDocument, nullptr);
         Kq310FrontPanel& added = *panel;
         myTabs.addPanel("Kq310", std::move(panel));
         return added;

@@ -21,7 +21,7 @@ protected:
     PreprocessingPageTest()
     {
         openOffLine(static_cast<Model>(GetParam()));
-        myPage = std::make_unique<PreprocessingPage>(&parent(), myKey, &myDocument);
+        myPage = DevicePage::make<PreprocessingPage>(&parent(), myKey, &myDocument);
     }
 
     ~PreprocessingPageTest() override { myPage.reset(); }
@@ -145,7 +145,8 @@ TEST_F(PreprocessingPageWithoutDeviceTest, APageForAClosedDeviceBindsNothingAndR
 {
     const DeviceKey key = openOffLine(Kq310);
     myDocument.closeDevice(key);
-    PreprocessingPage page(&parent(), key, &myDocument);
+    PreprocessingPage page(key, &myDocument);
+    page.createIn(&parent());
     ASSERT_NE(nullptr, page.window());
     // No message box or dialog comes up: an unscripted one fails the script.
     EXPECT_TRUE(myUser.click(PreprocessingPage::lfeLowpassId));

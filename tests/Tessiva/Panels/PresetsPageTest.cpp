@@ -30,7 +30,7 @@ protected:
     PresetsPageTest()
     {
         open(model());
-        myPage = std::make_unique<PresetsPage>(&parent(), myKey, &myDocument);
+        myPage = DevicePage::make<PresetsPage>(&parent(), myKey, &myDocument);
     }
     ~PresetsPageTest() override { myPage.reset(); }
 
@@ -155,7 +155,7 @@ TEST_P(PresetsPageTest, WithoutItsDeviceThePageStaysInItsTemplateState)
 {
     myPage.reset();
     myDocument.closeDevice(myKey);
-    myPage = std::make_unique<PresetsPage>(&parent(), myKey, &myDocument);
+    myPage = DevicePage::make<PresetsPage>(&parent(), myKey, &myDocument);
     EXPECT_FALSE(myDocument.hasDevice(myKey));
     // Nothing to reach: no request, no message.
     myUser.click(PresetsPage::saveButtonId);

@@ -16,7 +16,7 @@ protected:
     ReferenceInputPageTest()
     {
         open(model());
-        myPage = std::make_unique<ReferenceInputPage>(&parent(), myKey, &myDocument);
+        myPage = DevicePage::make<ReferenceInputPage>(&parent(), myKey, &myDocument);
     }
     ~ReferenceInputPageTest() override { myPage.reset(); }
 
@@ -116,7 +116,8 @@ protected:
 TEST_P(ReferenceInputPageWithoutLedsTest, AMissingLedIsReportedAndTheListsStay)
 {
     myUser.expectMessageBox("Error loading the off led");
-    ReferenceInputPage page(&parent(), myKey, &myDocument);
+    ReferenceInputPage page(myKey, &myDocument);
+    page.createIn(&parent());
     myUser.finish();
     report(ParameterId('b', 0), ParameterValue(1));
     Platform::Window& lock = myUser.control(ReferenceInputPage::lockStatusId);

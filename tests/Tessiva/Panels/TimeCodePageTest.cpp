@@ -59,7 +59,7 @@ protected:
     TimeCodePageTest()
     {
         openOffLine(static_cast<Model>(GetParam()));
-        myPage = std::make_unique<TimeCodePage>(&parent(), myKey, &myDocument);
+        myPage = DevicePage::make<TimeCodePage>(&parent(), myKey, &myDocument);
     }
 
     ~TimeCodePageTest() override { myPage.reset(); }

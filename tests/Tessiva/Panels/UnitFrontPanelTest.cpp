@@ -24,7 +24,7 @@ protected:
     {
         open(model());
         myTabs.attach(&myTabWindow);
-        auto panel = std::make_unique<UnitFrontPanel>(&myTabWindow, myKey, &myDocument);
+        auto panel = DevicePanel::make<UnitFrontPanel>(&myTabWindow, myKey, &myDocument);
         myPanel = panel.get();
         myTabs.addPanel("Kq350", std::move(panel));
     }

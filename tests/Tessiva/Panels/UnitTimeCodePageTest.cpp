@@ -17,7 +17,7 @@ protected:
     UnitTimeCodePageTest()
     {
         open(model());
-        myPage = std::make_unique<UnitTimeCodePage>(&parent(), myKey, &myDocument);
+        myPage = DevicePage::make<UnitTimeCodePage>(&parent(), myKey, &myDocument);
     }
     ~UnitTimeCodePageTest() override { myPage.reset(); }
 
