@@ -9,11 +9,11 @@
 #include "Platform/Window/Event.h"
 #include "Platform/Window/Resources.h"
 #include "Platform/Window/Window.h"
-#include "Tessiva/Controls/Win32CheckBoxObserver.h"
-#include "Tessiva/Controls/Win32ComboBoxObserver.h"
-#include "Tessiva/Controls/Win32EditObserver.h"
-#include "Tessiva/Controls/Win32SpinObserver.h"
 #include "Tessiva/DeviceSettings.h"
+#include "Toolkit/Controls/Win32CheckBoxObserver.h"
+#include "Toolkit/Controls/Win32ComboBoxObserver.h"
+#include "Toolkit/Controls/Win32EditObserver.h"
+#include "Toolkit/Controls/Win32SpinObserver.h"
 #include "Toolkit/Parameter/VornaException.h"
 
 #include <functional>

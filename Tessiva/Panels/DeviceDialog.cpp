@@ -2,15 +2,15 @@
 
 #include "Platform/Assertion.h"
 #include "Tessiva/CTessivaDoc.h"
-#include "Tessiva/Controls/ButtonCoordinator.h"
 #include "Tessiva/Controls/LedBitmaps.h"
-#include "Tessiva/Controls/Win32ButtonControlOnlyObserver.h"
-#include "Tessiva/Controls/Win32CheckBoxObserver.h"
-#include "Tessiva/Controls/Win32ComboBoxObserver.h"
-#include "Tessiva/Controls/Win32EditObserver.h"
-#include "Tessiva/Controls/Win32SpinObserver.h"
 #include "Tessiva/Panels/DeviceErrorGuard.h"
 #include "Tessiva/Panels/LedBitRow.h"
+#include "Toolkit/Controls/ButtonCoordinator.h"
+#include "Toolkit/Controls/Win32ButtonControlOnlyObserver.h"
+#include "Toolkit/Controls/Win32CheckBoxObserver.h"
+#include "Toolkit/Controls/Win32ComboBoxObserver.h"
+#include "Toolkit/Controls/Win32EditObserver.h"
+#include "Toolkit/Controls/Win32SpinObserver.h"
 #include "Toolkit/Parameter/Subject.h"
 
 using Platform::Notification;
