@@ -24,7 +24,8 @@ class SpinObserverTest : public ControlBench
 protected:
     SpinObserverTest() : spin(addControl(WindowKind::UpDown, 1250))
     {
-        // As a panel routes the up-down: a step with the negated delta, the move refused.
+        // As the binder routes an up-down of the default range, whose up arrow
+        // tells -1: a step by the negated delta, the control's own move let through.
         spin.on(Notification::SpinDelta, [this](Platform::Event& anEvent) {
             observer->step(-anEvent.delta);
             anEvent.result = 0;
