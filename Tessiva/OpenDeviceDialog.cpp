@@ -6,21 +6,20 @@
 #include "Platform/Window/Backend.h"
 #include "Platform/Window/DialogResult.h"
 #include "Platform/Window/DialogTemplate.h"
-#include "Platform/Window/Event.h"
 #include "Platform/Window/Resources.h"
 #include "Platform/Window/Window.h"
-#include "Tessiva/Controls/Win32CheckBoxObserver.h"
-#include "Tessiva/Controls/Win32ComboBoxObserver.h"
-#include "Tessiva/Controls/Win32EditObserver.h"
-#include "Tessiva/Controls/Win32SpinObserver.h"
 #include "Tessiva/DeviceSettings.h"
+#include "Toolkit/Controls/ControlBinder.h"
+#include "Toolkit/Controls/SpinAccelerations.h"
+#include "Toolkit/Controls/Win32CheckBoxObserver.h"
+#include "Toolkit/Controls/Win32ComboBoxObserver.h"
+#include "Toolkit/Controls/Win32EditObserver.h"
+#include "Toolkit/Controls/Win32SpinObserver.h"
 #include "Toolkit/Parameter/VornaException.h"
 
-#include <functional>
 #include <string>
 #include <vector>
 
-using Platform::Notification;
 using Platform::WindowKind;
 
 namespace
@@ -33,17 +32,6 @@ const int theHighestAddress = 0xFFFE;
 const int thePortCount = 10;
 const int theRateCount = static_cast<int>(Platform::RateList::remoteControl().size());
 
-// A refused value only puts the control back: the error goes no further.
-void guarded(const std::function<void()>& anAction)
-{
-    try
-    {
-        anAction();
-    }
-    catch (const VornaException&)
-    {
-    }
-}
 }
 
 OpenDeviceDialog::OpenDeviceDialog(DeviceSettings* aSettings)
@@ -52,7 +40,11 @@ OpenDeviceDialog::OpenDeviceDialog(DeviceSettings* aSettings)
 }
 
 OpenDeviceDialog::OpenDeviceDialog(DeviceSettings* aSettings, const Platform::Resources& aResources)
-    : mySettings(aSettings), myResources(aResources), myConverter(theAddressWidth)
+    : mySettings(aSettings),
+      myResources(aResources),
+      myConverter(theAddressWidth),
+      // A refused value only puts the control back: the error goes no further.
+      myBinder(&ControlBinder::dropRefusals)
 {
     VORNA_ASSERT(aSettings != NULL);
 }
@@ -125,7 +117,6 @@ int OpenDeviceDialog::doModal()
     }
     myDialog = layout->create();
     onInitDialog();
-    bindNotifications();
     const int result = Platform::Backend::current().runModal(*myDialog);
     deleteObservers();
     myDialog.reset();
@@ -134,88 +125,32 @@ int OpenDeviceDialog::doModal()
 
 void OpenDeviceDialog::onInitDialog()
 {
+    const auto setting = [this](const ParameterId& anId) {
+        return [this, anId](Observer* anObserver) { mySettings->attachControlObserver(anId, anObserver); };
+    };
     try
     {
-        myOffLineObserver = std::make_unique<Win32CheckBoxObserver>(&control(offLineCheckId), 1);
-        mySettings->attachControlObserver(DeviceSettings::offLineId, myOffLineObserver.get());
+        myBinder.bind(myOffLineObserver, setting(DeviceSettings::offLineId), &control(offLineCheckId), 1);
 
         Platform::Window& spin = control(addressSpinId);
-        spin.setAccelerations({{0, 2}, {2, 4}, {4, 16}, {8, 64}});
+        spin.setAccelerations(SpinAccelerations::address());
         spin.setRange(theLowestAddress, theHighestAddress);
-        mySpinObserver = std::make_unique<Win32SpinObserver>(&spin);
-        mySettings->attachControlObserver(DeviceSettings::deviceAddressId, mySpinObserver.get());
-
-        myAddressObserver = std::make_unique<Win32EditObserver>(&control(addressEditId), &myConverter);
-        mySettings->attachControlObserver(DeviceSettings::deviceAddressId, myAddressObserver.get());
+        myBinder.bind(mySpinObserver, setting(DeviceSettings::deviceAddressId), &spin);
+        myBinder.bind(myAddressObserver, setting(DeviceSettings::deviceAddressId), &control(addressEditId),
+                      &myConverter);
 
         const Platform::StringTable& strings = myResources.strings();
-        myBaudRateObserver = std::make_unique<Win32ComboBoxObserver>(
-            &control(baudRateComboId), firstBaudRateString, firstBaudRateString + theRateCount - 1, strings);
-        mySettings->attachControlObserver(DeviceSettings::baudRateId, myBaudRateObserver.get());
-        myDeviceTypeObserver = std::make_unique<Win32ComboBoxObserver>(
-            &control(deviceTypeComboId), firstDeviceTypeString, firstDeviceTypeString + 2, strings);
-        mySettings->attachControlObserver(DeviceSettings::deviceTypeId, myDeviceTypeObserver.get());
-        myPortObserver = std::make_unique<Win32ComboBoxObserver>(
-            &control(portComboId), firstPortString, firstPortString + thePortCount - 1, strings);
-        mySettings->attachControlObserver(DeviceSettings::portIndexId, myPortObserver.get());
+        myBinder.bind(myBaudRateObserver, setting(DeviceSettings::baudRateId), &control(baudRateComboId),
+                      firstBaudRateString, firstBaudRateString + theRateCount - 1, strings);
+        myBinder.bind(myDeviceTypeObserver, setting(DeviceSettings::deviceTypeId), &control(deviceTypeComboId),
+                      firstDeviceTypeString, firstDeviceTypeString + 2, strings);
+        myBinder.bind(myPortObserver, setting(DeviceSettings::portIndexId), &control(portComboId), firstPortString,
+                      firstPortString + thePortCount - 1, strings);
     }
     catch (const VornaException&)
     {
         // The controls bound so far work; the dialog runs all the same.
     }
-}
-
-void OpenDeviceDialog::bindNotifications()
-{
-    control(offLineCheckId).on(Notification::Clicked, [this](Platform::Event&) {
-        guarded([this]() {
-            if (myOffLineObserver)
-            {
-                myOffLineObserver->click();
-            }
-        });
-    });
-    const std::pair<int, std::unique_ptr<Win32ComboBoxObserver>*> combos[] = {
-        {baudRateComboId, &myBaudRateObserver}, {deviceTypeComboId, &myDeviceTypeObserver}, {portComboId, &myPortObserver}};
-    for (const auto& combo : combos)
-    {
-        std::unique_ptr<Win32ComboBoxObserver>* observer = combo.second;
-        control(combo.first).on(Notification::SelectionChanged, [observer](Platform::Event&) {
-            guarded([observer]() {
-                if (*observer)
-                {
-                    (*observer)->selectionChange();
-                }
-            });
-        });
-    }
-    Platform::Window& address = control(addressEditId);
-    address.on(Notification::EditChanged, [this](Platform::Event&) {
-        guarded([this]() {
-            if (myAddressObserver)
-            {
-                myAddressObserver->commit();
-            }
-        });
-    });
-    address.on(Notification::FocusLost, [this](Platform::Event&) {
-        guarded([this]() {
-            if (myAddressObserver)
-            {
-                myAddressObserver->refresh();
-            }
-        });
-    });
-    control(addressSpinId).on(Notification::SpinDelta, [this](Platform::Event& anEvent) {
-        anEvent.result = 0;
-        const int delta = anEvent.delta;
-        guarded([this, delta]() {
-            if (mySpinObserver)
-            {
-                mySpinObserver->step(delta);
-            }
-        });
-    });
 }
 
 void OpenDeviceDialog::deleteObservers()

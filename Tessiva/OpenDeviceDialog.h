@@ -1,5 +1,6 @@
 #pragma once
 
+#include "Toolkit/Controls/ControlBinder.h"
 #include "Toolkit/Parameter/HexTextConverter.h"
 
 #include <memory>
@@ -52,13 +53,13 @@ private:
     OpenDeviceDialog& operator=(const OpenDeviceDialog&) = delete;
 
     void onInitDialog();
-    void bindNotifications();
     void deleteObservers();
     Platform::Window& control(int anId) const;
 
     DeviceSettings* mySettings;
     const Platform::Resources& myResources;
     HexTextConverter myConverter;
+    ControlBinder myBinder;
     // The window outlives the observers that point at its controls.
     std::unique_ptr<Platform::Window> myDialog;
     std::unique_ptr<Win32CheckBoxObserver> myOffLineObserver;

@@ -16,8 +16,9 @@
 #include "Platform/LineSettings.h"
 #include "Platform/Window/Backend.h"
 #include "Platform/Window/Window.h"
-#include "Tessiva/Controls/Win32EditObserver.h"
-#include "Tessiva/Controls/Win32SpinObserver.h"
+#include "Toolkit/Controls/SpinAccelerations.h"
+#include "Toolkit/Controls/Win32EditObserver.h"
+#include "Toolkit/Controls/Win32SpinObserver.h"
 #include "Toolkit/Parameter/ParameterId.h"
 #include "Toolkit/Parameter/ParameterValue.h"
 #include "Toolkit/Parameter/VornaException.h"
@@ -45,7 +46,9 @@ PelloraView::PelloraView()
     : FormView(PelloraResources::formView),
       myAddressProtocol(&myAddressStore),
       myAddressParameter(&myAddressProtocol, ParameterId(0, 0), sixteenBits(minimumAddress), sixteenBits(maximumAddress)),
-      myAddressConverter(addressWidth)
+      myAddressConverter(addressWidth),
+      // A refused address leaves the field as the user typed it.
+      myBinder(&ControlBinder::dropRefusals)
 {
     const Platform::ProfileStore& profile = Platform::Application::current().profile();
     myPortIndex = profile.getInt(settingsSection, portEntry, 0);
@@ -124,11 +127,6 @@ void PelloraView::onCreate()
         control(PelloraResources::firstBaudRate + index).on(Platform::Notification::Clicked,
                                                             [this](Platform::Event&) { updateData(true); });
     }
-    Platform::Window& edit = control(PelloraResources::addressEdit);
-    edit.on(Platform::Notification::EditChanged, [this](Platform::Event&) { onAddressChanged(); });
-    edit.on(Platform::Notification::FocusLost, [this](Platform::Event&) { onAddressLeft(); });
-    control(PelloraResources::addressSpin)
-        .on(Platform::Notification::SpinDelta, [this](Platform::Event& anEvent) { onAddressSpin(anEvent); });
 }
 
 void PelloraView::onInitialUpdate()
@@ -140,13 +138,17 @@ void PelloraView::onInitialUpdate()
     // A later script opened starts the form afresh: the old observers go first.
     myEditObserver.reset();
     mySpinObserver.reset();
-    myEditObserver = std::make_unique<Win32EditObserver>(&control(PelloraResources::addressEdit), &myAddressConverter);
-    mySpinObserver = std::make_unique<Win32SpinObserver>(&control(PelloraResources::addressSpin));
+    // The edit's typing is handled here, and before the edit is attached, so
+    // that the address it first shows is corrected as a typed one is.
+    Platform::Window& edit = control(PelloraResources::addressEdit);
+    ControlBinder::make(myEditObserver, &edit, &myAddressConverter);
+    myBinder.handle(edit, Platform::Notification::EditChanged, [this]() { onAddressChanged(); });
+    myBinder.handle(edit, Platform::Notification::FocusLost, [this]() { onAddressLeft(); });
     myAddressParameter.attach(myEditObserver.get());
-    myAddressParameter.attach(mySpinObserver.get());
-
     Platform::Window& spin = control(PelloraResources::addressSpin);
-    spin.setAccelerations({{0, 2}, {2, 4}, {4, 16}, {8, 64}});
+    myBinder.bind(mySpinObserver, myAddressParameter, &spin);
+
+    spin.setAccelerations(SpinAccelerations::address());
     // The up-down takes its range as 16-bit values.
     spin.setRange(static_cast<std::int16_t>(spinLower), static_cast<std::int16_t>(spinUpper));
 
@@ -274,57 +276,28 @@ void PelloraView::enableControls(bool anEnabled)
 
 void PelloraView::onAddressChanged()
 {
+    // While a new observer is being made, its edit is emptied: nothing to commit.
     if (myEditObserver == nullptr)
     {
         return;
     }
-    try
+    myEditObserver->commit();
+    // Both bytes stay within 0x80..0xFE with the lowest bit clear; a step
+    // down across a byte's lower end borrows from the high byte.
+    std::uint16_t value = myAddressParameter.value().toUnsignedShort();
+    if ((value & 0x80) == 0 && value < myLastAddress)
     {
-        myEditObserver->commit();
-        // Both bytes stay within 0x80..0xFE with the lowest bit clear; a step
-        // down across a byte's lower end borrows from the high byte.
-        std::uint16_t value = myAddressParameter.value().toUnsignedShort();
-        if ((value & 0x80) == 0 && value < myLastAddress)
-        {
-            value = static_cast<std::uint16_t>(value - 256);
-        }
-        const std::uint16_t address = static_cast<std::uint16_t>((value & 0x7F7E) | 0x8080);
-        myLastAddress = address;
-        myAddressParameter.setValue(sixteenBits(address));
+        value = static_cast<std::uint16_t>(value - 256);
     }
-    catch (const VornaException&)
-    {
-        // A refused address leaves the field as the user typed it.
-    }
+    const std::uint16_t address = static_cast<std::uint16_t>((value & 0x7F7E) | 0x8080);
+    myLastAddress = address;
+    myAddressParameter.setValue(sixteenBits(address));
 }
 
 void PelloraView::onAddressLeft()
 {
-    if (myEditObserver == nullptr)
-    {
-        return;
-    }
-    try
+    if (myEditObserver != nullptr)
     {
         myEditObserver->refresh();
-    }
-    catch (const VornaException&)
-    {
-    }
-}
-
-void PelloraView::onAddressSpin(Platform::Event& anEvent)
-{
-    anEvent.result = 0;
-    if (mySpinObserver == nullptr)
-    {
-        return;
-    }
-    try
-    {
-        mySpinObserver->step(anEvent.delta);
-    }
-    catch (const VornaException&)
-    {
     }
 }

@@ -2,6 +2,7 @@
 
 #include "Pellora/Engine/UserInterfaceFactory.h"
 #include "Platform/Framework/FormView.h"
+#include "Toolkit/Controls/ControlBinder.h"
 #include "Toolkit/Parameter/ControlParameter.h"
 #include "Toolkit/Parameter/HexTextConverter.h"
 #include "Toolkit/Parameter/ParameterValueStore.h"
@@ -71,12 +72,12 @@ private:
     void enableControls(bool anEnabled);
     void onAddressChanged();
     void onAddressLeft();
-    void onAddressSpin(Platform::Event& anEvent);
 
     ParameterValueStore myAddressStore;
     Protocol myAddressProtocol;
     ControlParameter myAddressParameter;
     HexTextConverter myAddressConverter;
+    ControlBinder myBinder;
     std::unique_ptr<Win32EditObserver> myEditObserver;
     std::unique_ptr<Win32SpinObserver> mySpinObserver;
     int myPortIndex = 0;

@@ -268,9 +268,8 @@ bool UserInput::spin(Window& anUpDown, bool anUp, double aSeconds) const
         }
     }
     // The up arrow moves towards upper, whichever way round the range is.
-    const int towardsUpper = anUpDown.upper() >= anUpDown.lower() ? 1 : -1;
     Event event(Notification::SpinDelta, anUpDown);
-    event.delta = (anUp ? towardsUpper : -towardsUpper) * anUpDown.incrementAfter(aSeconds);
+    event.delta = (anUp ? anUpDown.upwards() : -anUpDown.upwards()) * anUpDown.incrementAfter(aSeconds);
     event.position = anUpDown.position();
     anUpDown.notify(event);
     if (upDown.alive() && event.result == 0)

@@ -221,6 +221,9 @@ public:
     void setRange(int aLower, int anUpper);
     int lower() const { return myLower; }
     int upper() const { return myUpper; }
+    // The sign of the up arrow's move: 1 when upper lies above lower, -1 the
+    // other way round (the up-down's default range).
+    int upwards() const { return myUpper >= myLower ? 1 : -1; }
     // Kept within the range.
     void setPosition(int aPosition);
     int position() const { return myPosition; }

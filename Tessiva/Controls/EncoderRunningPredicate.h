@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Tessiva/Controls/ValuePredicate.h"
+#include "Toolkit/Controls/ValuePredicate.h"
 
 // True while the encoder state reads as running: 1 (encoding) or 2 (clearing).
 class EncoderRunningPredicate : public ValuePredicate

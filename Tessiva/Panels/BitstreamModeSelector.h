@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Tessiva/Controls/ControlObserver.h"
+#include "Toolkit/Controls/ControlObserver.h"
 
 #include <vector>
 

@@ -3,10 +3,10 @@
 #include "Platform/Window/Event.h"
 #include "Tessiva/DeviceKey.h"
 #include "Tessiva/Panels/ChildDialog.h"
+#include "Toolkit/Controls/ControlBinder.h"
 
 #include <functional>
 #include <memory>
-#include <type_traits>
 #include <utility>
 
 class CTessivaDoc;
@@ -14,11 +14,6 @@ class LedBitRow;
 class Observer;
 class ParameterId;
 class Subject;
-class Win32ButtonControlOnlyObserver;
-class Win32CheckBoxObserver;
-class Win32ComboBoxObserver;
-class Win32EditObserver;
-class Win32SpinObserver;
 
 // What the front panels and their pages share: a child dialog that keeps the
 // device's key and the document, never the device, and runs its handlers
@@ -27,7 +22,8 @@ class Win32SpinObserver;
 //
 // A control is bound in one call: bindControl or bindStatus makes its
 // observer into a member, attaches it to the device's parameter and routes
-// the control's notifications to it. The dialog declares its observers after
+// the control's notifications to it, through the ControlBinder that every
+// dialog of both programs binds with. The dialog declares its observers after
 // what they point to (coordinators, bitmaps, converters, predicates), so the
 // observers go first and no destructor has to order them by hand.
 class DeviceDialog : public ChildDialog
@@ -64,7 +60,7 @@ protected:
     TMember& bindControl(std::unique_ptr<TMember>& aMember, const ParameterId& anId, TArgs&&... anArgs)
     {
         TMember& observer = attachControl<TMade>(aMember, anId, std::forward<TArgs>(anArgs)...);
-        route(&observer);
+        myBinder.route(&observer);
         return observer;
     }
 
@@ -73,19 +69,16 @@ protected:
     template <class TMade = void, class TMember, class... TArgs>
     TMember& bindStatus(std::unique_ptr<TMember>& aMember, const ParameterId& anId, TArgs&&... anArgs)
     {
-        aMember = std::make_unique<Made<TMade, TMember>>(std::forward<TArgs>(anArgs)...);
-        attachToStatus(anId, aMember.get());
-        return *aMember;
+        TMember& observer = ControlBinder::make<TMade>(aMember, std::forward<TArgs>(anArgs)...);
+        attachToStatus(anId, &observer);
+        return observer;
     }
 
     // The same for a parameter of this dialog's own rather than the device's.
     template <class TMade = void, class TMember, class... TArgs>
     TMember& bindOwn(std::unique_ptr<TMember>& aMember, Subject& aParameter, TArgs&&... anArgs)
     {
-        aMember = std::make_unique<Made<TMade, TMember>>(std::forward<TArgs>(anArgs)...);
-        attachToOwn(aParameter, aMember.get());
-        route(aMember.get());
-        return *aMember;
+        return myBinder.bind<TMade>(aMember, aParameter, std::forward<TArgs>(anArgs)...);
     }
 
     // Binds the row's LEDs, aFirstLedId and the seven ids after it, to the
@@ -98,27 +91,17 @@ protected:
     template <class TMade = void, class TMember, class... TArgs>
     TMember& attachControl(std::unique_ptr<TMember>& aMember, const ParameterId& anId, TArgs&&... anArgs)
     {
-        aMember = std::make_unique<Made<TMade, TMember>>(std::forward<TArgs>(anArgs)...);
-        attachToControl(anId, aMember.get());
-        return *aMember;
+        TMember& observer = ControlBinder::make<TMade>(aMember, std::forward<TArgs>(anArgs)...);
+        attachToControl(anId, &observer);
+        return observer;
     }
 
 private:
-    template <class TMade, class TMember>
-    using Made = std::conditional_t<std::is_void_v<TMade>, TMember, TMade>;
-
     void attachToControl(const ParameterId& anId, Observer* anObserver);
     void attachToStatus(const ParameterId& anId, Observer* anObserver);
-    static void attachToOwn(Subject& aParameter, Observer* anObserver);
-
-    // The notifications each kind of observer takes; the most derived kind wins.
-    void route(Observer* anObserver);
-    void route(Win32ComboBoxObserver* anObserver);
-    void route(Win32CheckBoxObserver* anObserver);
-    void route(Win32ButtonControlOnlyObserver* anObserver);
-    void route(Win32EditObserver* anObserver);
-    void route(Win32SpinObserver* anObserver);
 
     DeviceKey myKey;
     CTessivaDoc* myDocument;
+    // Routes the notifications into the device's error guard.
+    ControlBinder myBinder;
 };

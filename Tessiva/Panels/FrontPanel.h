@@ -1,11 +1,11 @@
 #pragma once
 
-#include "Tessiva/Controls/DecibelScaler.h"
-#include "Tessiva/Controls/LoadedBitmap.h"
-#include "Tessiva/Controls/MeterSettings.h"
-#include "Tessiva/Controls/ReadOnlyListBox.h"
-#include "Tessiva/Panels/DevicePanel.h"
 #include "Tessiva/Controls/EncoderRunningPredicate.h"
+#include "Tessiva/Panels/DevicePanel.h"
+#include "Toolkit/Controls/DecibelScaler.h"
+#include "Toolkit/Controls/LoadedBitmap.h"
+#include "Toolkit/Controls/MeterSettings.h"
+#include "Toolkit/Controls/ReadOnlyListBox.h"
 
 #include <array>
 #include <memory>

@@ -2,10 +2,10 @@
 
 #include "Platform/Window/Window.h"
 #include "Tessiva/CTessivaDoc.h"
-#include "Tessiva/Controls/Win32CheckBoxObserver.h"
-#include "Tessiva/Controls/Win32ComboBoxObserver.h"
-#include "Tessiva/Controls/Win32ShowHideObserver.h"
-#include "Tessiva/Controls/Win32StringListBoxObserver.h"
+#include "Toolkit/Controls/Win32CheckBoxObserver.h"
+#include "Toolkit/Controls/Win32ComboBoxObserver.h"
+#include "Toolkit/Controls/Win32ShowHideObserver.h"
+#include "Toolkit/Controls/Win32StringListBoxObserver.h"
 #include "Toolkit/Parameter/ParameterId.h"
 
 

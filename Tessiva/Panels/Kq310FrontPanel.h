@@ -1,8 +1,8 @@
 #pragma once
 
-#include "Tessiva/Controls/ReadOnlyListBox.h"
 #include "Tessiva/Panels/FrontPanel.h"
 #include "Tessiva/Panels/Pages/Kq310PageTabs.h"
+#include "Toolkit/Controls/ReadOnlyListBox.h"
 
 #include <memory>
 #include <optional>

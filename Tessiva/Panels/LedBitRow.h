@@ -1,8 +1,8 @@
 #pragma once
 
-#include "Tessiva/Controls/BitMaskPredicate.h"
-#include "Tessiva/Controls/LoadedBitmap.h"
-#include "Tessiva/Controls/Win32BitmapObserver.h"
+#include "Toolkit/Controls/BitMaskPredicate.h"
+#include "Toolkit/Controls/LoadedBitmap.h"
+#include "Toolkit/Controls/Win32BitmapObserver.h"
 
 #include <array>
 #include <memory>

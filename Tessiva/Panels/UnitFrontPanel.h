@@ -1,10 +1,10 @@
 #pragma once
 
-#include "Tessiva/Controls/LoadedBitmap.h"
-#include "Tessiva/Controls/PositivePredicate.h"
-#include "Tessiva/Controls/ReadOnlyListBox.h"
 #include "Tessiva/Panels/FrontPanel.h"
 #include "Tessiva/Panels/Pages/UnitPageTabs.h"
+#include "Toolkit/Controls/LoadedBitmap.h"
+#include "Toolkit/Controls/PositivePredicate.h"
+#include "Toolkit/Controls/ReadOnlyListBox.h"
 #include "Toolkit/Parameter/IntegerTextConverter.h"
 #include "Toolkit/Parameter/StringTextConverter.h"
 

@@ -2,8 +2,8 @@
 
 #include "Platform/Framework/MessageBox.h"
 #include "Platform/Window/Resources.h"
-#include "Tessiva/Controls/Win32CheckBoxObserver.h"
-#include "Tessiva/Controls/Win32ComboBoxObserver.h"
+#include "Toolkit/Controls/Win32CheckBoxObserver.h"
+#include "Toolkit/Controls/Win32ComboBoxObserver.h"
 #include "Toolkit/Parameter/ParameterId.h"
 #include "Toolkit/Parameter/VornaException.h"
 

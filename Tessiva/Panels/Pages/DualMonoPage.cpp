@@ -1,10 +1,10 @@
 #include "Tessiva/Panels/Pages/DualMonoPage.h"
 
 #include "Platform/Window/Resources.h"
-#include "Tessiva/Controls/MeterObserver.h"
-#include "Tessiva/Controls/MeterSettings.h"
-#include "Tessiva/Controls/Win32CheckBoxObserver.h"
-#include "Tessiva/Controls/Win32ComboBoxObserver.h"
+#include "Toolkit/Controls/MeterObserver.h"
+#include "Toolkit/Controls/MeterSettings.h"
+#include "Toolkit/Controls/Win32CheckBoxObserver.h"
+#include "Toolkit/Controls/Win32ComboBoxObserver.h"
 #include "Toolkit/Parameter/ParameterId.h"
 
 DualMonoPage::DualMonoPage(const DeviceKey& aKey, CTessivaDoc* aDocument)

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "Tessiva/Controls/LinearScaler.h"
 #include "Tessiva/Panels/Pages/DevicePage.h"
+#include "Toolkit/Controls/LinearScaler.h"
 
 #include <memory>
 

@@ -9,7 +9,7 @@
 #include "Platform/Window/Resources.h"
 #include "Platform/Window/Window.h"
 #include "Tessiva/CTessivaDoc.h"
-#include "Tessiva/Controls/Win32ComboBoxObserver.h"
+#include "Toolkit/Controls/Win32ComboBoxObserver.h"
 #include "Toolkit/Parameter/ParameterId.h"
 #include "Toolkit/Parameter/VornaException.h"
 

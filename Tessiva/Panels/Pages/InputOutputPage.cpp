@@ -2,11 +2,11 @@
 
 #include "Models/ParameterIds.h"
 #include "Platform/Window/Resources.h"
-#include "Tessiva/Controls/Win32CheckBoxObserver.h"
-#include "Tessiva/Controls/Win32ComboBoxObserver.h"
-#include "Tessiva/Controls/Win32StringListBoxObserver.h"
 #include "Tessiva/Panels/Pages/InputChannelRoutingDialog.h"
 #include "Tessiva/Panels/Pages/PollingView.h"
+#include "Toolkit/Controls/Win32CheckBoxObserver.h"
+#include "Toolkit/Controls/Win32ComboBoxObserver.h"
+#include "Toolkit/Controls/Win32StringListBoxObserver.h"
 #include "Toolkit/Parameter/ParameterId.h"
 
 namespace

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "Tessiva/Controls/ReadOnlyListBox.h"
 #include "Tessiva/Panels/Pages/DevicePage.h"
+#include "Toolkit/Controls/ReadOnlyListBox.h"
 
 #include <memory>
 #include <optional>

@@ -1,12 +1,12 @@
 #include "Tessiva/Panels/Pages/PreprocessingPage.h"
 
 #include "Platform/Window/Resources.h"
-#include "Tessiva/Controls/MeterObserver.h"
-#include "Tessiva/Controls/MeterSettings.h"
-#include "Tessiva/Controls/Win32CheckBoxObserver.h"
-#include "Tessiva/Controls/Win32ComboBoxObserver.h"
-#include "Tessiva/Controls/Win32ShowHideObserver.h"
-#include "Tessiva/Controls/Win32StringListBoxObserver.h"
+#include "Toolkit/Controls/MeterObserver.h"
+#include "Toolkit/Controls/MeterSettings.h"
+#include "Toolkit/Controls/Win32CheckBoxObserver.h"
+#include "Toolkit/Controls/Win32ComboBoxObserver.h"
+#include "Toolkit/Controls/Win32ShowHideObserver.h"
+#include "Toolkit/Controls/Win32StringListBoxObserver.h"
 #include "Toolkit/Parameter/ParameterId.h"
 
 #include <cstdint>

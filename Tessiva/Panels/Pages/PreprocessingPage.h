@@ -1,8 +1,8 @@
 #pragma once
 
-#include "Tessiva/Controls/LinearScaler.h"
-#include "Tessiva/Controls/ReadOnlyListBox.h"
 #include "Tessiva/Panels/Pages/DevicePage.h"
+#include "Toolkit/Controls/LinearScaler.h"
+#include "Toolkit/Controls/ReadOnlyListBox.h"
 
 #include <memory>
 #include <optional>

@@ -1,14 +1,14 @@
 #include "Tessiva/Panels/Pages/PresetsPage.h"
 
 #include "Platform/Window/Backend.h"
-#include "Tessiva/Controls/ButtonCoordinator.h"
-#include "Tessiva/Controls/ParameterHandleObserver.h"
-#include "Tessiva/Controls/ShowSelectedWindowObserver.h"
-#include "Tessiva/Controls/Win32ButtonControlOnlyObserver.h"
-#include "Tessiva/Controls/Win32ButtonStatusObserver.h"
-#include "Tessiva/Controls/Win32EditObserver.h"
-#include "Tessiva/Controls/Win32SpinObserver.h"
-#include "Tessiva/Controls/Win32WindowTextObserver.h"
+#include "Toolkit/Controls/ButtonCoordinator.h"
+#include "Toolkit/Controls/ParameterHandleObserver.h"
+#include "Toolkit/Controls/ShowSelectedWindowObserver.h"
+#include "Toolkit/Controls/Win32ButtonControlOnlyObserver.h"
+#include "Toolkit/Controls/Win32ButtonStatusObserver.h"
+#include "Toolkit/Controls/Win32EditObserver.h"
+#include "Toolkit/Controls/Win32SpinObserver.h"
+#include "Toolkit/Controls/Win32WindowTextObserver.h"
 #include "Toolkit/Parameter/ParameterId.h"
 
 #include <cstdint>

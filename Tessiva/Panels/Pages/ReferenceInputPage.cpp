@@ -1,8 +1,8 @@
 #include "Tessiva/Panels/Pages/ReferenceInputPage.h"
 
 #include "Platform/Window/Resources.h"
-#include "Tessiva/Controls/Win32BitmapObserver.h"
-#include "Tessiva/Controls/Win32StringListBoxObserver.h"
+#include "Toolkit/Controls/Win32BitmapObserver.h"
+#include "Toolkit/Controls/Win32StringListBoxObserver.h"
 #include "Toolkit/Parameter/ParameterId.h"
 
 namespace

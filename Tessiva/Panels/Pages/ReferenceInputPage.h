@@ -1,9 +1,9 @@
 #pragma once
 
 #include "Tessiva/Controls/LedBitmaps.h"
-#include "Tessiva/Controls/ReadOnlyListBox.h"
 #include "Tessiva/Panels/LedBitRow.h"
 #include "Tessiva/Panels/Pages/DevicePage.h"
+#include "Toolkit/Controls/ReadOnlyListBox.h"
 
 #include <array>
 #include <memory>

@@ -2,12 +2,12 @@
 
 #include "Platform/Window/Resources.h"
 #include "Tessiva/CTessivaDoc.h"
-#include "Tessiva/Controls/BcdNumberListBoxObserver.h"
-#include "Tessiva/Controls/BcdSpinObserver.h"
-#include "Tessiva/Controls/Win32EditObserver.h"
-#include "Tessiva/Controls/Win32NumberListBoxObserver.h"
-#include "Tessiva/Controls/Win32SpinObserver.h"
-#include "Tessiva/Controls/Win32StringListBoxObserver.h"
+#include "Toolkit/Controls/BcdNumberListBoxObserver.h"
+#include "Toolkit/Controls/BcdSpinObserver.h"
+#include "Toolkit/Controls/Win32EditObserver.h"
+#include "Toolkit/Controls/Win32NumberListBoxObserver.h"
+#include "Toolkit/Controls/Win32SpinObserver.h"
+#include "Toolkit/Controls/Win32StringListBoxObserver.h"
 #include "Toolkit/Parameter/ParameterId.h"
 
 #include <string>

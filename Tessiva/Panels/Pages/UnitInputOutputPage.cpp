@@ -2,11 +2,11 @@
 
 #include "Models/ParameterIds.h"
 #include "Platform/Window/Resources.h"
-#include "Tessiva/Controls/Win32BitmapObserver.h"
-#include "Tessiva/Controls/Win32CheckBoxObserver.h"
-#include "Tessiva/Controls/Win32ComboBoxObserver.h"
-#include "Tessiva/Controls/Win32EditObserver.h"
-#include "Tessiva/Controls/Win32SpinObserver.h"
+#include "Toolkit/Controls/Win32BitmapObserver.h"
+#include "Toolkit/Controls/Win32CheckBoxObserver.h"
+#include "Toolkit/Controls/Win32ComboBoxObserver.h"
+#include "Toolkit/Controls/Win32EditObserver.h"
+#include "Toolkit/Controls/Win32SpinObserver.h"
 #include "Toolkit/Parameter/ParameterId.h"
 
 namespace

@@ -2,10 +2,10 @@
 
 #include "Platform/Window/Resources.h"
 #include "Platform/Window/Window.h"
-#include "Tessiva/Controls/ComboBoxItemTextObserver.h"
-#include "Tessiva/Controls/ListBoxItemTextObserver.h"
-#include "Tessiva/Controls/Win32ComboBoxObserver.h"
-#include "Tessiva/Controls/Win32StringListBoxObserver.h"
+#include "Toolkit/Controls/ComboBoxItemTextObserver.h"
+#include "Toolkit/Controls/ListBoxItemTextObserver.h"
+#include "Toolkit/Controls/Win32ComboBoxObserver.h"
+#include "Toolkit/Controls/Win32StringListBoxObserver.h"
 #include "Toolkit/Parameter/ParameterId.h"
 
 UnitTimeCodePage::UnitTimeCodePage(const DeviceKey& aKey, CTessivaDoc* aDocument)

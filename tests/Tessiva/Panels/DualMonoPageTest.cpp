@@ -2,8 +2,8 @@
 // channel's settings shown and requested, and its three compression meters.
 #include "tests/Tessiva/Panels/UnitPageBench.h"
 
-#include "Tessiva/Controls/MeterObserver.h"
 #include "Tessiva/Panels/Pages/DualMonoPage.h"
+#include "Toolkit/Controls/MeterObserver.h"
 
 #include <gtest/gtest.h>
 

@@ -4,10 +4,10 @@
 #include "tests/Tessiva/Panels/PanelFixture.h"
 
 #include "Platform/Window/Bitmap.h"
-#include "Tessiva/Controls/MeterObserver.h"
-#include "Tessiva/Panels/Pages/DevicePage.h"
 #include "Tessiva/Panels/FrontPanel.h"
+#include "Tessiva/Panels/Pages/DevicePage.h"
 #include "Tessiva/Panels/Pages/Kq310PageTabs.h"
+#include "Toolkit/Controls/MeterObserver.h"
 
 #include <gtest/gtest.h>
 

@@ -3,8 +3,8 @@
 // digital de-emphasis and the compressor meters.
 #include "tests/Tessiva/Panels/CommonPageBench.h"
 
-#include "Tessiva/Controls/MeterObserver.h"
 #include "Tessiva/Panels/Pages/PreprocessingPage.h"
+#include "Toolkit/Controls/MeterObserver.h"
 
 #include <memory>
 #include <vector>

@@ -3,8 +3,8 @@
 // and the received time code's displays.
 #include "tests/Tessiva/Panels/CommonPageBench.h"
 
-#include "Tessiva/Controls/Bcd.h"
 #include "Tessiva/Panels/Pages/TimeCodePage.h"
+#include "Toolkit/Controls/Bcd.h"
 
 #include "Toolkit/Parameter/Observer.h"
 #include "Toolkit/Parameter/Parameter.h"

@@ -1,6 +1,0 @@
-#include "Tessiva/Controls/LinearScaler.h"
-
-double LinearScaler::scale(double aLevel, double) const
-{
-    return aLevel;
-}

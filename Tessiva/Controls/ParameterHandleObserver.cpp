@@ -1,9 +1,0 @@
-#include "Tessiva/Controls/ParameterHandleObserver.h"
-
-ParameterHandleObserver::ParameterHandleObserver()
-{
-}
-
-void ParameterHandleObserver::update(Subject*)
-{
-}

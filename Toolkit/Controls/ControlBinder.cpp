@@ -1,0 +1,93 @@
+#include "Toolkit/Controls/ControlBinder.h"
+
+#include "Platform/Assertion.h"
+#include "Platform/Window/Window.h"
+#include "Toolkit/Controls/ButtonCoordinator.h"
+#include "Toolkit/Controls/Win32ButtonControlOnlyObserver.h"
+#include "Toolkit/Controls/Win32CheckBoxObserver.h"
+#include "Toolkit/Controls/Win32ComboBoxObserver.h"
+#include "Toolkit/Controls/Win32EditObserver.h"
+#include "Toolkit/Controls/Win32SpinObserver.h"
+#include "Toolkit/Parameter/Subject.h"
+#include "Toolkit/Parameter/VornaException.h"
+
+using Platform::Notification;
+
+ControlBinder::ControlBinder(const Guard& aGuard) : myGuard(aGuard)
+{
+    VORNA_ASSERT(aGuard != nullptr);
+}
+
+void ControlBinder::dropRefusals(const std::function<void()>& aBody)
+{
+    try
+    {
+        aBody();
+    }
+    catch (const VornaException&)
+    {
+    }
+}
+
+void ControlBinder::guarded(const std::function<void()>& aBody) const
+{
+    myGuard(aBody);
+}
+
+void ControlBinder::handle(Platform::Window& aControl, Notification aNotification,
+                           const std::function<void()>& aBody) const
+{
+    handleEvent(aControl, aNotification, [aBody](Platform::Event&) { aBody(); });
+}
+
+void ControlBinder::handleEvent(Platform::Window& aControl, Notification aNotification,
+                                const std::function<void(Platform::Event& anEvent)>& aBody) const
+{
+    const Guard guard = myGuard;
+    aControl.on(aNotification,
+                [guard, aBody](Platform::Event& anEvent) { guard([&aBody, &anEvent]() { aBody(anEvent); }); });
+}
+
+ControlBinder::Attach ControlBinder::attachingTo(Subject& aSubject)
+{
+    return [&aSubject](Observer* anObserver) { aSubject.attach(anObserver); };
+}
+
+void ControlBinder::route(Observer* /*anObserver*/) const
+{
+}
+
+void ControlBinder::route(Win32ComboBoxObserver* anObserver) const
+{
+    handle(*anObserver->comboBox(), Notification::SelectionChanged, [anObserver]() { anObserver->selectionChange(); });
+}
+
+void ControlBinder::route(Win32CheckBoxObserver* anObserver) const
+{
+    handle(*anObserver->checkBox(), Notification::Clicked, [anObserver]() { anObserver->click(); });
+}
+
+void ControlBinder::route(Win32ButtonControlOnlyObserver* anObserver) const
+{
+    handle(*anObserver->coordinator()->button(), Notification::Clicked, [anObserver]() { anObserver->click(); });
+}
+
+void ControlBinder::route(Win32EditObserver* anObserver) const
+{
+    Platform::Window& edit = *anObserver->editControl();
+    handle(edit, Notification::EditChanged, [anObserver]() { anObserver->commit(); });
+    handle(edit, Notification::FocusLost, [anObserver]() { anObserver->refresh(); });
+}
+
+void ControlBinder::route(Win32SpinObserver* anObserver) const
+{
+    // The delta counts positions, and the up arrow moves towards the range's
+    // upper end, which the default range puts below its lower one: counted
+    // that way round, the step goes up on the up arrow whatever the range.
+    // The control's own move is let through.
+    Platform::Window& spin = *anObserver->spinControl();
+    handleEvent(spin, Notification::SpinDelta, [anObserver, &spin](Platform::Event& anEvent) {
+        anEvent.result = 0;
+        anObserver->step(anEvent.delta * spin.upwards());
+    });
+}

@@ -1,0 +1,96 @@
+#pragma once
+
+#include "Platform/Window/Event.h"
+
+#include <functional>
+#include <memory>
+#include <type_traits>
+#include <utility>
+
+class Observer;
+class Subject;
+class Win32ButtonControlOnlyObserver;
+class Win32CheckBoxObserver;
+class Win32ComboBoxObserver;
+class Win32EditObserver;
+class Win32SpinObserver;
+
+namespace Platform
+{
+class Window;
+}
+
+// Binds a dialog's controls to parameters in one call: makes a control's
+// observer into the dialog's member, attaches it and routes the control's
+// notifications to it: a combo box's selection, a check box's or a command
+// button's click, an edit's typing and loss of focus, an up-down's step. An
+// observer that only shows takes none. Every handler runs inside the guard
+// the dialog chose, and keeps its own copy of it, so a handler whose guard
+// deletes the dialog never touches the dialog afterwards.
+class ControlBinder
+{
+public:
+    // Runs a handler's body; what becomes of its errors is the dialog's choice.
+    typedef std::function<void(const std::function<void()>& aBody)> Guard;
+    // Attaches an observer to the parameter it stands for.
+    typedef std::function<void(Observer* anObserver)> Attach;
+
+    explicit ControlBinder(const Guard& aGuard);
+
+    // The guard of a dialog whose refused values only put the control back:
+    // a VornaException goes no further.
+    static void dropRefusals(const std::function<void()>& aBody);
+
+    // Runs aBody inside the guard.
+    void guarded(const std::function<void()>& aBody) const;
+    // Makes aBody, run inside the guard, the handler of aControl's notification.
+    void handle(Platform::Window& aControl, Platform::Notification aNotification,
+                const std::function<void()>& aBody) const;
+    // The same for a handler that reads or answers the event.
+    void handleEvent(Platform::Window& aControl, Platform::Notification aNotification,
+                     const std::function<void(Platform::Event& anEvent)>& aBody) const;
+
+    // Makes the observer, a TMade (by default the member's own type), from
+    // anArgs into aMember; attaches and routes nothing.
+    template <class TMade = void, class TMember, class... TArgs>
+    static TMember& make(std::unique_ptr<TMember>& aMember, TArgs&&... anArgs)
+    {
+        aMember = std::make_unique<Made<TMade, TMember>>(std::forward<TArgs>(anArgs)...);
+        return *aMember;
+    }
+
+    // Makes the observer into aMember, attaches it with anAttach and routes
+    // its control's notifications to it. The member must not be replaced
+    // while the window lives, except by binding it again.
+    template <class TMade = void, class TMember, class... TArgs>
+    TMember& bind(std::unique_ptr<TMember>& aMember, const Attach& anAttach, TArgs&&... anArgs) const
+    {
+        TMember& observer = make<TMade>(aMember, std::forward<TArgs>(anArgs)...);
+        anAttach(&observer);
+        route(&observer);
+        return observer;
+    }
+
+    // The same for an observer of aSubject itself.
+    template <class TMade = void, class TMember, class... TArgs>
+    TMember& bind(std::unique_ptr<TMember>& aMember, Subject& aSubject, TArgs&&... anArgs) const
+    {
+        return bind<TMade>(aMember, attachingTo(aSubject), std::forward<TArgs>(anArgs)...);
+    }
+
+    // The notifications each kind of observer takes; the most derived kind wins.
+    void route(Observer* anObserver) const;
+    void route(Win32ComboBoxObserver* anObserver) const;
+    void route(Win32CheckBoxObserver* anObserver) const;
+    void route(Win32ButtonControlOnlyObserver* anObserver) const;
+    void route(Win32EditObserver* anObserver) const;
+    void route(Win32SpinObserver* anObserver) const;
+
+private:
+    template <class TMade, class TMember>
+    using Made = std::conditional_t<std::is_void_v<TMade>, TMember, TMade>;
+
+    static Attach attachingTo(Subject& aSubject);
+
+    Guard myGuard;
+};

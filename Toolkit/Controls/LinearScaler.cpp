@@ -1,0 +1,6 @@
+#include "Toolkit/Controls/LinearScaler.h"
+
+double LinearScaler::scale(double aLevel, double) const
+{
+    return aLevel;
+}

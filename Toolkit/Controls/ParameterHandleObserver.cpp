@@ -1,0 +1,9 @@
+#include "Toolkit/Controls/ParameterHandleObserver.h"
+
+ParameterHandleObserver::ParameterHandleObserver()
+{
+}
+
+void ParameterHandleObserver::update(Subject*)
+{
+}
