@@ -19,7 +19,9 @@ namespace Platform
 // reason is kept for diagnostics and written to standard error.
 //
 // A read waits until the requested count has arrived or the read time-out
-// has passed in total. A write sends every byte or fails.
+// has passed in total. A write sends every byte or fails, and returns once
+// they have left: no sooner than their time on the wire at the line's rate
+// (the slowest offered rate before one is applied).
 //
 // A line whose device is gone (hung up, unplugged, or its path now naming
 // another device) is opened again from the same path, with the same settings

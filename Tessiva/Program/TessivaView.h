@@ -20,7 +20,7 @@ class PanelFactory;
 // file commands and the About box, stops the timer around each of them, and
 // decides how an error of each reaches the user. Devices are reached only
 // through the document and the tabs.
-class TessivaView : public Platform::FormView, public PollingView
+class TessivaView final : public Platform::FormView, public PollingView
 {
 public:
     static constexpr unsigned pollTimer = 1;
