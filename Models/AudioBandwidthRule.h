@@ -4,7 +4,7 @@
 
 // The audio bandwidth counts only while the encoder runs (the encoder state that
 // the unit reports is not 0).
-class AudioBandwidthRule : public TableObserver
+class AudioBandwidthRule final : public TableObserver
 {
 public:
     AudioBandwidthRule(StatusCollection* aStatusCollection, ControlCollection* aControlCollection);

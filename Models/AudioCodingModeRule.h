@@ -6,7 +6,7 @@
 // and second-programme ("Two") parameters count, and bounds the LFE switch and
 // the bit stream mode. A refused bound stops the run where it is: the changes
 // made before it stay.
-class AudioCodingModeRule : public TableObserver
+class AudioCodingModeRule final : public TableObserver
 {
 public:
     AudioCodingModeRule(StatusCollection* aStatusCollection, ControlCollection* aControlCollection);

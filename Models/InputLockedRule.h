@@ -4,7 +4,7 @@
 
 // The input's frequency, integrity and channel status count only while the unit
 // is locked to the input.
-class InputLockedRule : public TableObserver
+class InputLockedRule final : public TableObserver
 {
 public:
     InputLockedRule(StatusCollection* aStatusCollection, ControlCollection* aControlCollection);

@@ -5,7 +5,7 @@
 
 // On the KQ310 the audio coding mode raises the lowest data rate to the one that
 // the unit's capability rows give for its number of main channels.
-class Kq310CodingModeRule : public TableObserver
+class Kq310CodingModeRule final : public TableObserver
 {
 public:
     Kq310CodingModeRule(const ParameterId& aSubject, StatusCollection* aStatusCollection,

@@ -7,7 +7,7 @@
 // audio coding mode: the unit's capability rows give the lowest data rate for
 // two to five main channels. Installed on each of the three; whichever changes,
 // the same bounds are computed.
-class Kq310DataRateRule : public TableObserver
+class Kq310DataRateRule final : public TableObserver
 {
 public:
     Kq310DataRateRule(const ParameterId& aSubject, StatusCollection* aStatusCollection,

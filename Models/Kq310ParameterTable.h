@@ -12,11 +12,13 @@ public:
 
     explicit Kq310ParameterTable(AbstractProtocol* anOwner);
 
-    // One rule each on the data rate, the LFE switch and the bit stream mode.
-    void installDataRateRule() override;
-    // One rule on the audio coding mode.
-    void installCodingModeRule() override;
-
 protected:
     void installModelRules();
+
+private:
+    // Bounds the audio coding mode by the data rate: one rule each on the data
+    // rate, the LFE switch and the bit stream mode.
+    void installDataRateRule();
+    // Bounds the data rate by the audio coding mode: one rule on the mode.
+    void installCodingModeRule();
 };

@@ -3,13 +3,11 @@
 OfflineKq310Values::OfflineKq310Values(std::uint8_t aMultiChannel)
     : myMultiChannel(aMultiChannel)
 {
-    // The fill operations of this class itself: a derived source adds its own
-    // groups after this constructor.
-    OfflineKq310Values::fillCapabilityValues();
-    OfflineKq310Values::fillBitStreamValues();
-    OfflineKq310Values::fillCodingValues();
-    OfflineKq310Values::fillEncoderStateValues();
-    OfflineKq310Values::fillInputOutputValues();
+    fillCapabilityValues();
+    fillBitStreamValues();
+    fillCodingValues();
+    fillEncoderStateValues();
+    fillInputOutputValues();
 }
 
 void OfflineKq310Values::setStatusDefault(int aGroup, int anIndex, int aValue)

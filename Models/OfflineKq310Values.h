@@ -17,14 +17,17 @@ public:
     std::uint8_t multiChannel() const { return myMultiChannel; }
 
 protected:
-    virtual void fillCapabilityValues();
-    virtual void fillBitStreamValues();
-    virtual void fillCodingValues();
-    virtual void fillEncoderStateValues();
-    virtual void fillInputOutputValues();
-
+    // For a derived source that changes some of these defaults after this
+    // constructor has stored them all.
     void setStatusDefault(int aGroup, int anIndex, int aValue);
     void setControlDefault(int aGroup, int anIndex, int aValue);
+
+private:
+    void fillCapabilityValues();
+    void fillBitStreamValues();
+    void fillCodingValues();
+    void fillEncoderStateValues();
+    void fillInputOutputValues();
 
     std::uint8_t myMultiChannel;
 };

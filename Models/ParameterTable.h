@@ -27,10 +27,6 @@ public:
     void writeTextReport(std::ostream& aStream, const std::string& aTitle) override;
     // The same sections as HTML tables, after the references.
     virtual void writeSectionedHtmlReport(std::ostream& aStream, const std::string& aTitle);
-    // Bounds the audio coding mode by the data rate.
-    virtual void installDataRateRule() = 0;
-    // Bounds the data rate by the audio coding mode.
-    virtual void installCodingModeRule() = 0;
     // The list of reference documents between the report's head and its first section.
     virtual void writeReferences(std::ostream& aStream);
 

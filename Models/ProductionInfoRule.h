@@ -4,7 +4,7 @@
 
 // Mix level and room type count only while audio production information exists
 // (its value alone decides, not its availability).
-class ProductionInfoRule : public TableObserver
+class ProductionInfoRule final : public TableObserver
 {
 public:
     ProductionInfoRule(StatusCollection* aStatusCollection, ControlCollection* aControlCollection);

@@ -3,7 +3,7 @@
 #include "Models/TableObserver.h"
 
 // The reserved coding row 11 follows the reserved flag row 10.
-class ReservedFlagRule : public TableObserver
+class ReservedFlagRule final : public TableObserver
 {
 public:
     ReservedFlagRule(StatusCollection* aStatusCollection, ControlCollection* aControlCollection);

@@ -5,7 +5,7 @@
 // Applies the routing preset (local 'O' 0) to the six input assignments 'H' 0 to
 // 'H' 5. Presets 0 to 5 route the inputs as the table below; 6 (custom) leaves
 // the assignments alone.
-class RoutingPresetObserver : public TableObserver
+class RoutingPresetObserver final : public TableObserver
 {
 public:
     static constexpr int presetCount = 6;

@@ -12,7 +12,7 @@
 // is a consistent state of the unit, so the lower bound waits until the frame
 // fits it instead of failing the poll. The rule is therefore installed on the
 // format and again on the frame; an unknown format is reported by the first.
-class TimeCodeFormatRule : public TableObserver
+class TimeCodeFormatRule final : public TableObserver
 {
 public:
     static constexpr int formatIndex = 2;

@@ -3,7 +3,7 @@
 #include "Models/TableObserver.h"
 
 // The time-code format and the current time code count only while time code is present.
-class TimeCodePresentRule : public TableObserver
+class TimeCodePresentRule final : public TableObserver
 {
 public:
     TimeCodePresentRule(StatusCollection* aStatusCollection, ControlCollection* aControlCollection);

@@ -31,7 +31,7 @@ AuxiliaryDataRule::AuxiliaryDataRule(const ParameterId& aWatched, StatusCollecti
                                      ControlCollection* aControlCollection)
     : UnitRule(findControl(aControlCollection, aWatched), aStatusCollection, aControlCollection)
 {
-    AuxiliaryDataRule::onSubjectUpdated();
+    onSubjectUpdated();
 }
 
 void AuxiliaryDataRule::onSubjectUpdated()

@@ -6,7 +6,7 @@
 // available exactly while Input Format ('a' 3) is PCM, and its highest rate
 // is what the Audio Coding Mode ('B' 3) leaves of the Data Rate ('B' 1).
 // One instance watches each of 'B' 3, 'B' 1 and 'a' 3.
-class AuxiliaryDataRule : public UnitRule
+class AuxiliaryDataRule final : public UnitRule
 {
 public:
     AuxiliaryDataRule(const ParameterId& aWatched, StatusCollection* aStatusCollection,

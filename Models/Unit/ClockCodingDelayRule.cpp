@@ -10,7 +10,7 @@ ClockCodingDelayRule::ClockCodingDelayRule(StatusCollection* aStatusCollection,
     : UnitRule(findControl(aControlCollection, ParameterIds::clockSource), aStatusCollection, aControlCollection),
       myLimit32(aLimit32), myLimit44(aLimit44), myLimitOther(aLimitOther)
 {
-    ClockCodingDelayRule::onSubjectUpdated();
+    onSubjectUpdated();
 }
 
 void ClockCodingDelayRule::onSubjectUpdated()

@@ -8,7 +8,7 @@
 // an internal 32 kHz or 44.1 kHz clock needs a longer delay than the others.
 // It first makes the Coding Delay 'a' 5 notify, so that the rules watching it
 // check it again under the new clock.
-class ClockCodingDelayRule : public UnitRule
+class ClockCodingDelayRule final : public UnitRule
 {
 public:
     ClockCodingDelayRule(StatusCollection* aStatusCollection, ControlCollection* aControlCollection,

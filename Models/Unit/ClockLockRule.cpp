@@ -9,7 +9,7 @@ ClockLockRule::ClockLockRule(Parameter* aWatched, StatusCollection* aStatusColle
                              ControlCollection* aControlCollection)
     : UnitRule(aWatched, aStatusCollection, aControlCollection)
 {
-    ClockLockRule::onSubjectUpdated();
+    onSubjectUpdated();
 }
 
 void ClockLockRule::onSubjectUpdated()

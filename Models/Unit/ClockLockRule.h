@@ -6,7 +6,7 @@
 // the lock of the input that it uses: the digital input ('I' 0), the
 // reference input ('b' 0), or none for the internal clocks, which are always
 // locked. One instance watches each of 'a' 2, 'b' 0 and 'I' 0.
-class ClockLockRule : public UnitRule
+class ClockLockRule final : public UnitRule
 {
 public:
     ClockLockRule(Parameter* aWatched, StatusCollection* aStatusCollection, ControlCollection* aControlCollection);

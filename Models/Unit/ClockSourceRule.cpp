@@ -11,7 +11,7 @@ ClockSourceRule::ClockSourceRule(const ParameterId& aWatched, StatusCollection* 
       myLongDelayLimit(static_cast<std::int16_t>(aLongDelayLimit)),
       myShortDelayLimit(static_cast<std::int16_t>(aShortDelayLimit))
 {
-    ClockSourceRule::onSubjectUpdated();
+    onSubjectUpdated();
 }
 
 void ClockSourceRule::onSubjectUpdated()

@@ -10,7 +10,7 @@
 // reference clock; a short fixed coding delay excludes the slower internal
 // rates; and a 16-bit output above 384 kbps excludes the internal 32 kHz
 // clock. One instance watches each of 'a' 3, 'a' 4, 'a' 5, 'B' 1, 'H' 6, 'a' 0.
-class ClockSourceRule : public UnitRule
+class ClockSourceRule final : public UnitRule
 {
 public:
     // aLongDelayLimit: the least delay for the internal 32 kHz clock;

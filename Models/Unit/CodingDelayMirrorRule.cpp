@@ -6,7 +6,7 @@
 CodingDelayMirrorRule::CodingDelayMirrorRule(StatusCollection* aStatusCollection, ControlCollection* aControlCollection)
     : UnitRule(findControl(aControlCollection, ParameterIds::codingDelay), aStatusCollection, aControlCollection)
 {
-    CodingDelayMirrorRule::onNewValue();
+    onNewValue();
 }
 
 void CodingDelayMirrorRule::onNewValue()

@@ -6,7 +6,7 @@
 // mode ('o' 0 = 1); any other value is a fixed delay ('o' 0 = 0) held in 'o' 1.
 // The delay is stored in 'o' 1 before the mode switches to fixed, so the
 // switch never sends the unit a delay that it no longer holds.
-class CodingDelayMirrorRule : public UnitRule
+class CodingDelayMirrorRule final : public UnitRule
 {
 public:
     CodingDelayMirrorRule(StatusCollection* aStatusCollection, ControlCollection* aControlCollection);

@@ -10,7 +10,7 @@ CodingDelayModeRule::CodingDelayModeRule(StatusCollection* aStatusCollection, Co
     : UnitRule(findControl(aControlCollection, ParameterId('o', 0)), aStatusCollection, aControlCollection),
       myLimit32(aLimit32), myLimit44(aLimit44), myLimitOther(aLimitOther), myMaximum(aMaximum)
 {
-    CodingDelayModeRule::onSubjectUpdated();
+    onSubjectUpdated();
 }
 
 void CodingDelayModeRule::onSubjectUpdated()

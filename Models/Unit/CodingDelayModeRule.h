@@ -8,7 +8,7 @@
 // fixed delay 'o' 1, parks it at the model's maximum and asks the unit for -1;
 // fixed mode (0) raises 'o' 1 to the least delay that the clock source's
 // internal rate allows and asks the unit for that delay.
-class CodingDelayModeRule : public UnitRule
+class CodingDelayModeRule final : public UnitRule
 {
 public:
     // The least delays for an internal 32 kHz clock, an internal 44.1 kHz clock

@@ -6,7 +6,7 @@
 CodingDelayValueRule::CodingDelayValueRule(StatusCollection* aStatusCollection, ControlCollection* aControlCollection)
     : UnitRule(findControl(aControlCollection, ParameterId('o', 1)), aStatusCollection, aControlCollection)
 {
-    CodingDelayValueRule::onNewValue();
+    onNewValue();
 }
 
 void CodingDelayValueRule::onNewValue()

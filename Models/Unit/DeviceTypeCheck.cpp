@@ -16,7 +16,7 @@ DeviceTypeCheck::DeviceTypeCheck(StatusCollection* aStatusCollection, ControlCol
                aControlCollection),
       myExpectedType(anExpectedType)
 {
-    DeviceTypeCheck::onNewValue();
+    onNewValue();
 }
 
 void DeviceTypeCheck::onNewValue()

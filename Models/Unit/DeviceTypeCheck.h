@@ -7,7 +7,7 @@
 // Refuses a unit of another model: watches the Device Type (0xF8, 0) that the
 // unit reported and throws VornaException when it is not the expected type,
 // letter case aside. Runs once when created and whenever the type changes.
-class DeviceTypeCheck : public UnitRule
+class DeviceTypeCheck final : public UnitRule
 {
 public:
     DeviceTypeCheck(StatusCollection* aStatusCollection, ControlCollection* aControlCollection,

@@ -18,7 +18,7 @@ FirmwareRevisionCheck::FirmwareRevisionCheck(StatusCollection* aStatusCollection
                aControlCollection),
       myMinimumRevision(aMinimumRevision)
 {
-    FirmwareRevisionCheck::onNewValue();
+    onNewValue();
 }
 
 void FirmwareRevisionCheck::onNewValue()

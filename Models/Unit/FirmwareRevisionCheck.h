@@ -8,7 +8,7 @@
 // Firmware Version (0xF8, 1) and throws VornaException when its text sorts
 // below the minimum revision. The texts are compared as texts, byte by byte,
 // not as numbers. Runs once when created and whenever the version changes.
-class FirmwareRevisionCheck : public UnitRule
+class FirmwareRevisionCheck final : public UnitRule
 {
 public:
     FirmwareRevisionCheck(StatusCollection* aStatusCollection, ControlCollection* aControlCollection,

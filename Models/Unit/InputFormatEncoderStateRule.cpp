@@ -6,7 +6,7 @@
 InputFormatEncoderStateRule::InputFormatEncoderStateRule(StatusCollection* aStatusCollection, ControlCollection* aControlCollection)
     : UnitRule(findControl(aControlCollection, ParameterIds::inputFormat), aStatusCollection, aControlCollection)
 {
-    InputFormatEncoderStateRule::onSubjectUpdated();
+    onSubjectUpdated();
 }
 
 void InputFormatEncoderStateRule::onSubjectUpdated()

@@ -7,7 +7,7 @@ InputFormatLimitRule::InputFormatLimitRule(const ParameterId& aWatched, StatusCo
                                            ControlCollection* aControlCollection)
     : UnitRule(findControl(aControlCollection, aWatched), aStatusCollection, aControlCollection)
 {
-    InputFormatLimitRule::onSubjectUpdated();
+    onSubjectUpdated();
 }
 
 void InputFormatLimitRule::onSubjectUpdated()

@@ -7,7 +7,7 @@ InputSourceLimitRule::InputSourceLimitRule(const ParameterId& aWatched, StatusCo
                                            ControlCollection* aControlCollection)
     : UnitRule(findControl(aControlCollection, aWatched), aStatusCollection, aControlCollection)
 {
-    InputSourceLimitRule::onSubjectUpdated();
+    onSubjectUpdated();
 }
 
 void InputSourceLimitRule::onSubjectUpdated()

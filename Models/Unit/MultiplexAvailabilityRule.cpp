@@ -7,7 +7,7 @@ MultiplexAvailabilityRule::MultiplexAvailabilityRule(const ParameterId& aWatched
                                                      ControlCollection* aControlCollection)
     : UnitRule(findControl(aControlCollection, aWatched), aStatusCollection, aControlCollection)
 {
-    MultiplexAvailabilityRule::onSubjectUpdated();
+    onSubjectUpdated();
 }
 
 void MultiplexAvailabilityRule::onSubjectUpdated()

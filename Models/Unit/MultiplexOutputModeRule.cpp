@@ -6,7 +6,7 @@
 MultiplexOutputModeRule::MultiplexOutputModeRule(StatusCollection* aStatusCollection, ControlCollection* aControlCollection)
     : UnitRule(findControl(aControlCollection, ParameterIds::multiplexMode), aStatusCollection, aControlCollection)
 {
-    MultiplexOutputModeRule::onSubjectUpdated();
+    onSubjectUpdated();
 }
 
 void MultiplexOutputModeRule::onSubjectUpdated()

@@ -4,7 +4,7 @@
 
 // A multiplexed stream needs a 16-bit professional output: while Multiplex Mode
 // ('a' 4) is on, Output Mode ('H' 6) cannot go below 2.
-class MultiplexOutputModeRule : public UnitRule
+class MultiplexOutputModeRule final : public UnitRule
 {
 public:
     MultiplexOutputModeRule(StatusCollection* aStatusCollection, ControlCollection* aControlCollection);

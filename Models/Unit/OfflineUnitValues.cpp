@@ -5,12 +5,10 @@ const char* const OfflineUnitValues::firmwareVersion = "x.xx";
 OfflineUnitValues::OfflineUnitValues(bool aMultiChannel, std::int16_t aSize, const std::string& aDeviceType)
     : OfflineKq310Values(aMultiChannel ? 1 : 0)
 {
-    // The KQ310's groups once more with the units' changes, then their own.
-    OfflineUnitValues::fillCapabilityValues();
-    OfflineUnitValues::fillCodingValues();
-    OfflineUnitValues::fillPresetNameValues();
-    OfflineUnitValues::fillUnitControlValues(aSize, aDeviceType);
-    OfflineUnitValues::fillIdentificationValues(aDeviceType);
+    changeKq310Values();
+    fillPresetNameValues();
+    fillUnitControlValues(aSize, aDeviceType);
+    fillIdentificationValues(aDeviceType);
 }
 
 void OfflineUnitValues::setControlText(int aGroup, int anIndex, const std::string& aText)
@@ -18,17 +16,10 @@ void OfflineUnitValues::setControlText(int aGroup, int anIndex, const std::strin
     setValue(ParameterId(aGroup, anIndex).previous(), ParameterValue(aText), 0);
 }
 
-void OfflineUnitValues::fillCapabilityValues()
+void OfflineUnitValues::changeKq310Values()
 {
-    OfflineKq310Values::fillCapabilityValues();
     // Record-Play Capable: the units cannot record.
     setStatusDefault('@', 4, 0);
-}
-
-void OfflineUnitValues::fillCodingValues()
-{
-    OfflineKq310Values::fillCodingValues();
-    setControlDefault('B', 0, -1);
     setControlDefault('B', 33, -1);
 }
 

@@ -18,12 +18,12 @@ public:
     // The firmware revision that an off-line unit reports.
     static const char* const firmwareVersion;
 
-protected:
-    void fillCapabilityValues() override;
-    void fillCodingValues() override;
-    virtual void fillPresetNameValues();
-    virtual void fillUnitControlValues(std::int16_t aSize, const std::string& aDeviceType);
-    virtual void fillIdentificationValues(const std::string& aDeviceType);
+private:
+    // Where the units' defaults differ from the KQ310's.
+    void changeKq310Values();
+    void fillPresetNameValues();
+    void fillUnitControlValues(std::int16_t aSize, const std::string& aDeviceType);
+    void fillIdentificationValues(const std::string& aDeviceType);
 
     void setControlText(int aGroup, int anIndex, const std::string& aText);
 };

@@ -8,7 +8,7 @@ OutputModeLimitRule::OutputModeLimitRule(const ParameterId& aWatched, StatusColl
                                          ControlCollection* aControlCollection)
     : UnitRule(findControl(aControlCollection, aWatched), aStatusCollection, aControlCollection)
 {
-    OutputModeLimitRule::onSubjectUpdated();
+    onSubjectUpdated();
 }
 
 void OutputModeLimitRule::onSubjectUpdated()

@@ -6,7 +6,7 @@
 PresetEncoderStateRule::PresetEncoderStateRule(StatusCollection* aStatusCollection, ControlCollection* aControlCollection)
     : UnitRule(findControl(aControlCollection, ParameterId('a', 15)), aStatusCollection, aControlCollection)
 {
-    PresetEncoderStateRule::onSubjectUpdated();
+    onSubjectUpdated();
 }
 
 void PresetEncoderStateRule::onSubjectUpdated()

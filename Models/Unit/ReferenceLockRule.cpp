@@ -5,7 +5,7 @@
 ReferenceLockRule::ReferenceLockRule(StatusCollection* aStatusCollection, ControlCollection* aControlCollection)
     : UnitRule(findStatus(aStatusCollection, ParameterId('b', 0)), aStatusCollection, aControlCollection)
 {
-    ReferenceLockRule::onSubjectUpdated();
+    onSubjectUpdated();
 }
 
 void ReferenceLockRule::onSubjectUpdated()

@@ -5,7 +5,7 @@
 // The reference input's status fields mean something only while the unit is
 // locked to that input: they are available exactly while Reference Input
 // Locked ('b' 0) is available and not 0.
-class ReferenceLockRule : public UnitRule
+class ReferenceLockRule final : public UnitRule
 {
 public:
     ReferenceLockRule(StatusCollection* aStatusCollection, ControlCollection* aControlCollection);

@@ -25,7 +25,7 @@ UnitCodingModeRule::UnitCodingModeRule(const ParameterId& aWatched, StatusCollec
                                        ControlCollection* aControlCollection)
     : UnitRule(findControl(aControlCollection, aWatched), aStatusCollection, aControlCollection)
 {
-    UnitCodingModeRule::onSubjectUpdated();
+    onSubjectUpdated();
 }
 
 void UnitCodingModeRule::onSubjectUpdated()

@@ -9,7 +9,7 @@ class ControlParameter;
 // ('a' 6); its maximum drops to 384 kbps for a 16-bit professional output
 // ('H' 6 at least 2) on the internal 32 kHz clock ('a' 2 is 5). One instance
 // watches each of 'a' 6, 'B' 3, 'H' 6 and 'a' 2.
-class UnitCodingModeRule : public UnitRule
+class UnitCodingModeRule final : public UnitRule
 {
 public:
     UnitCodingModeRule(const ParameterId& aWatched, StatusCollection* aStatusCollection,

@@ -52,7 +52,7 @@ UnitDataRateRule::UnitDataRateRule(const ParameterId& aWatched, StatusCollection
                                    ControlCollection* aControlCollection)
     : UnitRule(findControl(aControlCollection, aWatched), aStatusCollection, aControlCollection)
 {
-    UnitDataRateRule::onSubjectUpdated();
+    onSubjectUpdated();
 }
 
 void UnitDataRateRule::onSubjectUpdated()

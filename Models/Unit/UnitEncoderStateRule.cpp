@@ -6,7 +6,7 @@
 UnitEncoderStateRule::UnitEncoderStateRule(StatusCollection* aStatusCollection, ControlCollection* aControlCollection)
     : UnitRule(findControl(aControlCollection, ParameterIds::requestedEncoderState), aStatusCollection, aControlCollection)
 {
-    UnitEncoderStateRule::onSubjectUpdated();
+    onSubjectUpdated();
 }
 
 void UnitEncoderStateRule::onSubjectUpdated()

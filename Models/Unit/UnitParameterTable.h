@@ -51,9 +51,6 @@ public:
     void writeHtmlReport(std::ostream& aStream, const std::string& aTitle) override;
     void writeSectionedHtmlReport(std::ostream& aStream, const std::string& aTitle) override;
 
-    void installDataRateRule() override;
-    void installCodingModeRule() override;
-
     // A setting changed: the recalled preset no longer holds, unless the
     // change came in with a refresh.
     void onControlEdited();
@@ -92,7 +89,10 @@ protected:
     void startPolling();
 
 private:
-    // The unit's own rules, installed by installRules.
+    // The unit's own rules, installed by installRules. The data-rate and
+    // coding-mode rules bound those two settings against each other.
+    void installDataRateRule();
+    void installCodingModeRule();
     void installAuxiliaryDataRule();
     void installClockSourceRule();
     void installMultiplexRule();

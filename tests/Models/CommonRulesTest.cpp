@@ -18,8 +18,6 @@ public:
         : ParameterTable(anOwner)
     {
     }
-    void installDataRateRule() override {}
-    void installCodingModeRule() override {}
 };
 }
 
