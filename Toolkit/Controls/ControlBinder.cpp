@@ -1,6 +1,7 @@
 #include "Toolkit/Controls/ControlBinder.h"
 
 #include "Platform/Assertion.h"
+#include "Platform/Framework/MessageBox.h"
 #include "Platform/Window/Window.h"
 #include "Toolkit/Controls/ButtonCoordinator.h"
 #include "Toolkit/Controls/Win32ButtonControlOnlyObserver.h"
@@ -26,6 +27,18 @@ void ControlBinder::dropRefusals(const std::function<void()>& aBody)
     }
     catch (const VornaException&)
     {
+    }
+}
+
+void ControlBinder::tellRefusals(const std::function<void()>& aBody)
+{
+    try
+    {
+        aBody();
+    }
+    catch (const VornaException& anError)
+    {
+        Platform::MessageBox::show(anError.what());
     }
 }
 

@@ -40,6 +40,9 @@ public:
     // The guard of a dialog whose refused values only put the control back:
     // a VornaException goes no further.
     static void dropRefusals(const std::function<void()>& aBody);
+    // The guard of a dialog that only tells its errors: a VornaException's
+    // text goes to a message box and the dialog stays as it is.
+    static void tellRefusals(const std::function<void()>& aBody);
 
     // Runs aBody inside the guard.
     void guarded(const std::function<void()>& aBody) const;

@@ -196,4 +196,21 @@ TEST(ControlBinderGuardTest, DroppingRefusalsStopsTheProgramsErrorsOnly)
     EXPECT_TRUE(ran);
     EXPECT_THROW(ControlBinder::dropRefusals([]() { throw std::logic_error("a fault"); }), std::logic_error);
 }
+
+TEST_F(ControlBinderTest, TellingRefusalsShowsTheirTextAndStopsTheProgramsErrorsOnly)
+{
+    user.expectMessageBox("refused");
+    bool ran = false;
+    EXPECT_NO_THROW(ControlBinder::tellRefusals([&ran]() {
+        ran = true;
+        throw ProtocolException("refused");
+    }));
+    EXPECT_TRUE(ran);
+    ASSERT_EQ(1u, backend.messageBoxes().size());
+    EXPECT_EQ("refused", backend.messageBoxes()[0].text);
+
+    EXPECT_THROW(ControlBinder::tellRefusals([]() { throw std::logic_error("a fault"); }), std::logic_error);
+    ControlBinder::tellRefusals([]() {});
+    EXPECT_EQ(1u, backend.messageBoxes().size()) << "only a refusal is told";
+}
 }
