@@ -14,6 +14,7 @@ class LedBitRow;
 class Observer;
 class ParameterId;
 class Subject;
+class Win32EditObserver;
 
 // What the front panels and their pages share: a child dialog that keeps the
 // device's key and the document, never the device, and runs its handlers
@@ -49,6 +50,11 @@ protected:
                      const std::function<void(Platform::Event& anEvent)>& aBody);
     void handleEvent(Platform::Window& aControl, Platform::Notification aNotification,
                      const std::function<void(Platform::Event& anEvent)>& aBody);
+    // Makes aBody, run inside the guard, the handler of up-down anId's steps,
+    // +1 towards its up arrow.
+    void handleStep(int anId, const std::function<void(int aStep)>& aBody);
+    // Routes only the loss of focus of an edit whose typing this dialog handles itself.
+    void routeFocusLost(Win32EditObserver& anObserver);
 
     // Makes the observer, a TMade (by default the member's own type), from
     // anArgs into aMember, attaches it to the control parameter anId of this

@@ -52,6 +52,13 @@ public:
     // The same for a handler that reads or answers the event.
     void handleEvent(Platform::Window& aControl, Platform::Notification aNotification,
                      const std::function<void(Platform::Event& anEvent)>& aBody) const;
+    // Makes aBody, run inside the guard, the handler of the up-down aSpin's
+    // steps: aStep is +1 a position towards the up arrow, whatever the range,
+    // and the control's own move is let through.
+    void handleStep(Platform::Window& aSpin, const std::function<void(int aStep)>& aBody) const;
+    // Routes only an edit's loss of focus, which puts the parameter's value
+    // back: for an edit whose typing the dialog handles itself.
+    void routeFocusLost(Win32EditObserver* anObserver) const;
 
     // Makes the observer, a TMade (by default the member's own type), from
     // anArgs into aMember; attaches and routes nothing.
