@@ -60,22 +60,30 @@ public:
     // back: for an edit whose typing the dialog handles itself.
     void routeFocusLost(Win32EditObserver* anObserver) const;
 
+    // The type an observer is made as: TMade, or by default the member's own.
+    template <class TMade, class TMember>
+    using Made = std::conditional_t<std::is_void_v<TMade>, TMember, TMade>;
+
     // Makes the observer, a TMade (by default the member's own type), from
-    // anArgs into aMember; attaches and routes nothing.
+    // anArgs into aMember; attaches and routes nothing. Returns the made
+    // type, which is what decides the routing.
     template <class TMade = void, class TMember, class... TArgs>
-    static TMember& make(std::unique_ptr<TMember>& aMember, TArgs&&... anArgs)
+    static Made<TMade, TMember>& make(std::unique_ptr<TMember>& aMember, TArgs&&... anArgs)
     {
-        aMember = std::make_unique<Made<TMade, TMember>>(std::forward<TArgs>(anArgs)...);
-        return *aMember;
+        auto made = std::make_unique<Made<TMade, TMember>>(std::forward<TArgs>(anArgs)...);
+        Made<TMade, TMember>& observer = *made;
+        aMember = std::move(made);
+        return observer;
     }
 
     // Makes the observer into aMember, attaches it with anAttach and routes
-    // its control's notifications to it. The member must not be replaced
-    // while the window lives, except by binding it again.
+    // its control's notifications to it, as the made type takes them. The
+    // member must not be replaced while the window lives, except by binding
+    // it again.
     template <class TMade = void, class TMember, class... TArgs>
     TMember& bind(std::unique_ptr<TMember>& aMember, const Attach& anAttach, TArgs&&... anArgs) const
     {
-        TMember& observer = make<TMade>(aMember, std::forward<TArgs>(anArgs)...);
+        Made<TMade, TMember>& observer = make<TMade>(aMember, std::forward<TArgs>(anArgs)...);
         anAttach(&observer);
         route(&observer);
         return observer;
@@ -97,9 +105,6 @@ public:
     void route(Win32SpinObserver* anObserver) const;
 
 private:
-    template <class TMade, class TMember>
-    using Made = std::conditional_t<std::is_void_v<TMade>, TMember, TMade>;
-
     static Attach attachingTo(Subject& aSubject);
 
     Guard myGuard;
