@@ -57,6 +57,16 @@ void DeviceDialog::handleEvent(Platform::Window& aControl, Notification aNotific
     myBinder.handleEvent(aControl, aNotification, aBody);
 }
 
+void DeviceDialog::handleStep(int anId, const std::function<void(int aStep)>& aBody)
+{
+    myBinder.handleStep(control(anId), aBody);
+}
+
+void DeviceDialog::routeFocusLost(Win32EditObserver& anObserver)
+{
+    myBinder.routeFocusLost(&anObserver);
+}
+
 void DeviceDialog::attachToControl(const ParameterId& anId, Observer* anObserver)
 {
     myDocument->attachControlObserver(myKey, anId, anObserver);

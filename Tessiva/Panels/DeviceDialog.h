@@ -14,6 +14,7 @@ class LedBitRow;
 class Observer;
 class ParameterId;
 class Subject;
+class Win32EditObserver;
 
 // What the front panels and their pages share: a child dialog that keeps the
 // device's key and the document, never the device, and runs its handlers
@@ -49,17 +50,24 @@ protected:
                      const std::function<void(Platform::Event& anEvent)>& aBody);
     void handleEvent(Platform::Window& aControl, Platform::Notification aNotification,
                      const std::function<void(Platform::Event& anEvent)>& aBody);
+    // Makes aBody, run inside the guard, the handler of up-down anId's steps,
+    // +1 towards its up arrow.
+    void handleStep(int anId, const std::function<void(int aStep)>& aBody);
+    // Routes only the loss of focus of an edit whose typing this dialog handles itself.
+    void routeFocusLost(Win32EditObserver& anObserver);
 
     // Makes the observer, a TMade (by default the member's own type), from
     // anArgs into aMember, attaches it to the control parameter anId of this
     // dialog's device and routes its control's notifications to it: a combo
     // box's selection, a check box's or a command button's click, an edit's
-    // typing and loss of focus, an up-down's step. An observer that only shows
-    // takes none. The member must not be replaced while the window lives.
+    // typing and loss of focus, an up-down's step, as the made type takes
+    // them. An observer that only shows takes none. The member must not be
+    // replaced while the window lives.
     template <class TMade = void, class TMember, class... TArgs>
     TMember& bindControl(std::unique_ptr<TMember>& aMember, const ParameterId& anId, TArgs&&... anArgs)
     {
-        TMember& observer = attachControl<TMade>(aMember, anId, std::forward<TArgs>(anArgs)...);
+        ControlBinder::Made<TMade, TMember>& observer =
+            attachControl<TMade>(aMember, anId, std::forward<TArgs>(anArgs)...);
         myBinder.route(&observer);
         return observer;
     }
@@ -89,9 +97,11 @@ protected:
     // Makes and attaches like bindControl but routes nothing: for a control
     // whose input this dialog handles itself.
     template <class TMade = void, class TMember, class... TArgs>
-    TMember& attachControl(std::unique_ptr<TMember>& aMember, const ParameterId& anId, TArgs&&... anArgs)
+    ControlBinder::Made<TMade, TMember>& attachControl(std::unique_ptr<TMember>& aMember, const ParameterId& anId,
+                                                       TArgs&&... anArgs)
     {
-        TMember& observer = ControlBinder::make<TMade>(aMember, std::forward<TArgs>(anArgs)...);
+        ControlBinder::Made<TMade, TMember>& observer =
+            ControlBinder::make<TMade>(aMember, std::forward<TArgs>(anArgs)...);
         attachToControl(anId, &observer);
         return observer;
     }

@@ -62,7 +62,6 @@ void UnitFrontPanel::doDataExchange()
     myUnitName = &control(unitNameId);
     myPassThroughLed = &control(passThroughLedId);
     myClockLed = &control(clockLedId);
-    bindNotifications();
 }
 
 void UnitFrontPanel::bindNotifications()
@@ -87,6 +86,7 @@ void UnitFrontPanel::commitUnitName()
 bool UnitFrontPanel::onInitDialog()
 {
     const bool result = FrontPanel::onInitDialog();
+    bindNotifications();
     guarded([this]() { createUnitObservers(); });
     // Outside the guard: a failure here reaches the caller, which shows it.
     attachControl(myUnitNameObserver, theUnitName, key(), &myName, window()->parent());

@@ -70,9 +70,9 @@ public:
     UnitPageTabs& pages() { return myPages; }
 
 protected:
-    // The shared observers, then the unit's, the unit name's (which renames
-    // the tab) and the pages; the unit name's attach and the pages' creation
-    // throw to the caller.
+    // The shared observers, the unit name's loss of focus, then the unit's
+    // observers, the unit name's (which renames the tab) and the pages; the
+    // unit name's attach and the pages' creation throw to the caller.
     bool onInitDialog() override;
     void doDataExchange() override;
     // Enter in the panel takes the unit name as leaving its field does.

@@ -1,6 +1,7 @@
 #include "Toolkit/Controls/ControlBinder.h"
 
 #include "Platform/Assertion.h"
+#include "Platform/Framework/MessageBox.h"
 #include "Platform/Window/Window.h"
 #include "Toolkit/Controls/ButtonCoordinator.h"
 #include "Toolkit/Controls/Win32ButtonControlOnlyObserver.h"
@@ -29,6 +30,18 @@ void ControlBinder::dropRefusals(const std::function<void()>& aBody)
     }
 }
 
+void ControlBinder::tellRefusals(const std::function<void()>& aBody)
+{
+    try
+    {
+        aBody();
+    }
+    catch (const VornaException& anError)
+    {
+        Platform::MessageBox::show(anError.what());
+    }
+}
+
 void ControlBinder::guarded(const std::function<void()>& aBody) const
 {
     myGuard(aBody);
@@ -46,6 +59,23 @@ void ControlBinder::handleEvent(Platform::Window& aControl, Notification aNotifi
     const Guard guard = myGuard;
     aControl.on(aNotification,
                 [guard, aBody](Platform::Event& anEvent) { guard([&aBody, &anEvent]() { aBody(anEvent); }); });
+}
+
+void ControlBinder::handleStep(Platform::Window& aSpin, const std::function<void(int aStep)>& aBody) const
+{
+    // The delta counts positions, and the up arrow moves towards the range's
+    // upper end, which the default range puts below its lower one: counted
+    // that way round, the step goes up on the up arrow whatever the range.
+    Platform::Window* const spin = &aSpin;
+    handleEvent(aSpin, Notification::SpinDelta, [spin, aBody](Platform::Event& anEvent) {
+        anEvent.result = 0;
+        aBody(anEvent.delta * spin->upwards());
+    });
+}
+
+void ControlBinder::routeFocusLost(Win32EditObserver* anObserver) const
+{
+    handle(*anObserver->editControl(), Notification::FocusLost, [anObserver]() { anObserver->refresh(); });
 }
 
 ControlBinder::Attach ControlBinder::attachingTo(Subject& aSubject)
@@ -74,20 +104,11 @@ void ControlBinder::route(Win32ButtonControlOnlyObserver* anObserver) const
 
 void ControlBinder::route(Win32EditObserver* anObserver) const
 {
-    Platform::Window& edit = *anObserver->editControl();
-    handle(edit, Notification::EditChanged, [anObserver]() { anObserver->commit(); });
-    handle(edit, Notification::FocusLost, [anObserver]() { anObserver->refresh(); });
+    handle(*anObserver->editControl(), Notification::EditChanged, [anObserver]() { anObserver->commit(); });
+    routeFocusLost(anObserver);
 }
 
 void ControlBinder::route(Win32SpinObserver* anObserver) const
 {
-    // The delta counts positions, and the up arrow moves towards the range's
-    // upper end, which the default range puts below its lower one: counted
-    // that way round, the step goes up on the up arrow whatever the range.
-    // The control's own move is let through.
-    Platform::Window& spin = *anObserver->spinControl();
-    handleEvent(spin, Notification::SpinDelta, [anObserver, &spin](Platform::Event& anEvent) {
-        anEvent.result = 0;
-        anObserver->step(anEvent.delta * spin.upwards());
-    });
+    handleStep(*anObserver->spinControl(), [anObserver](int aStep) { anObserver->step(aStep); });
 }

@@ -40,6 +40,9 @@ public:
     // The guard of a dialog whose refused values only put the control back:
     // a VornaException goes no further.
     static void dropRefusals(const std::function<void()>& aBody);
+    // The guard of a dialog that only tells its errors: a VornaException's
+    // text goes to a message box and the dialog stays as it is.
+    static void tellRefusals(const std::function<void()>& aBody);
 
     // Runs aBody inside the guard.
     void guarded(const std::function<void()>& aBody) const;
@@ -49,23 +52,38 @@ public:
     // The same for a handler that reads or answers the event.
     void handleEvent(Platform::Window& aControl, Platform::Notification aNotification,
                      const std::function<void(Platform::Event& anEvent)>& aBody) const;
+    // Makes aBody, run inside the guard, the handler of the up-down aSpin's
+    // steps: aStep is +1 a position towards the up arrow, whatever the range,
+    // and the control's own move is let through.
+    void handleStep(Platform::Window& aSpin, const std::function<void(int aStep)>& aBody) const;
+    // Routes only an edit's loss of focus, which puts the parameter's value
+    // back: for an edit whose typing the dialog handles itself.
+    void routeFocusLost(Win32EditObserver* anObserver) const;
+
+    // The type an observer is made as: TMade, or by default the member's own.
+    template <class TMade, class TMember>
+    using Made = std::conditional_t<std::is_void_v<TMade>, TMember, TMade>;
 
     // Makes the observer, a TMade (by default the member's own type), from
-    // anArgs into aMember; attaches and routes nothing.
+    // anArgs into aMember; attaches and routes nothing. Returns the made
+    // type, which is what decides the routing.
     template <class TMade = void, class TMember, class... TArgs>
-    static TMember& make(std::unique_ptr<TMember>& aMember, TArgs&&... anArgs)
+    static Made<TMade, TMember>& make(std::unique_ptr<TMember>& aMember, TArgs&&... anArgs)
     {
-        aMember = std::make_unique<Made<TMade, TMember>>(std::forward<TArgs>(anArgs)...);
-        return *aMember;
+        auto made = std::make_unique<Made<TMade, TMember>>(std::forward<TArgs>(anArgs)...);
+        Made<TMade, TMember>& observer = *made;
+        aMember = std::move(made);
+        return observer;
     }
 
     // Makes the observer into aMember, attaches it with anAttach and routes
-    // its control's notifications to it. The member must not be replaced
-    // while the window lives, except by binding it again.
+    // its control's notifications to it, as the made type takes them. The
+    // member must not be replaced while the window lives, except by binding
+    // it again.
     template <class TMade = void, class TMember, class... TArgs>
     TMember& bind(std::unique_ptr<TMember>& aMember, const Attach& anAttach, TArgs&&... anArgs) const
     {
-        TMember& observer = make<TMade>(aMember, std::forward<TArgs>(anArgs)...);
+        Made<TMade, TMember>& observer = make<TMade>(aMember, std::forward<TArgs>(anArgs)...);
         anAttach(&observer);
         route(&observer);
         return observer;
@@ -87,9 +105,6 @@ public:
     void route(Win32SpinObserver* anObserver) const;
 
 private:
-    template <class TMade, class TMember>
-    using Made = std::conditional_t<std::is_void_v<TMade>, TMember, TMade>;
-
     static Attach attachingTo(Subject& aSubject);
 
     Guard myGuard;

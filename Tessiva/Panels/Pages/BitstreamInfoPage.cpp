@@ -1,11 +1,9 @@
 #include "Tessiva/Panels/Pages/BitstreamInfoPage.h"
 
-#include "Platform/Framework/MessageBox.h"
 #include "Platform/Window/Resources.h"
 #include "Toolkit/Controls/Win32CheckBoxObserver.h"
 #include "Toolkit/Controls/Win32ComboBoxObserver.h"
 #include "Toolkit/Parameter/ParameterId.h"
-#include "Toolkit/Parameter/VornaException.h"
 
 BitstreamInfoPage::BitstreamInfoPage(const DeviceKey& aKey, CTessivaDoc* aDocument)
     : DevicePage(aKey, aDocument, templateId)
@@ -23,19 +21,8 @@ void BitstreamInfoPage::bindControls()
 void BitstreamInfoPage::createCheckBoxObservers()
 {
     bindControl(myCopyrightObserver, ParameterId('B', 20), &control(copyrightBitId), 1);
-    Win32CheckBoxObserver& original =
-        attachControl(myOriginalObserver, ParameterId('B', 21), &control(originalBitstreamId), 1);
     // This one only tells: the device stays open, also after a wire error.
-    control(originalBitstreamId).on(Platform::Notification::Clicked, [&original](Platform::Event&) {
-        try
-        {
-            original.click();
-        }
-        catch (const VornaException& anError)
-        {
-            Platform::MessageBox::show(anError.what());
-        }
-    });
+    myTellingBinder.route(&attachControl(myOriginalObserver, ParameterId('B', 21), &control(originalBitstreamId), 1));
     bindControl(myInfoExistsObserver, ParameterId('B', 12), &control(infoExistsId), 1);
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Tessiva/Panels/Pages/DevicePage.h"
+#include "Toolkit/Controls/ControlBinder.h"
 
 #include <memory>
 
@@ -52,6 +53,8 @@ private:
     void createCheckBoxObservers();
     void createComboBoxObservers();
 
+    // Routes the original-bitstream box, whose errors are only told.
+    ControlBinder myTellingBinder{&ControlBinder::tellRefusals};
     std::unique_ptr<Win32CheckBoxObserver> myCopyrightObserver;
     std::unique_ptr<Win32CheckBoxObserver> myOriginalObserver;
     std::unique_ptr<Win32CheckBoxObserver> myInfoExistsObserver;

@@ -2,34 +2,16 @@
 
 #include "Platform/Assertion.h"
 #include "Platform/Framework/Application.h"
-#include "Platform/Framework/MessageBox.h"
 #include "Platform/Window/Backend.h"
 #include "Platform/Window/DialogTemplate.h"
-#include "Platform/Window/Event.h"
 #include "Platform/Window/Resources.h"
 #include "Platform/Window/Window.h"
 #include "Tessiva/CTessivaDoc.h"
 #include "Toolkit/Controls/Win32ComboBoxObserver.h"
 #include "Toolkit/Parameter/ParameterId.h"
-#include "Toolkit/Parameter/VornaException.h"
-
-#include <functional>
 
 namespace
 {
-// Refused or failed choices are told; the box already shows its old value.
-void told(const std::function<void()>& anAction)
-{
-    try
-    {
-        anAction();
-    }
-    catch (const VornaException& anError)
-    {
-        Platform::MessageBox::show(anError.what());
-    }
-}
-
 const Platform::StringTable& strings()
 {
     return Platform::Application::current().resources().strings();
@@ -37,7 +19,10 @@ const Platform::StringTable& strings()
 }
 
 InputChannelRoutingDialog::InputChannelRoutingDialog(const DeviceKey& aKey, CTessivaDoc* aDocument)
-    : myKey(aKey), myDocument(aDocument)
+    : myKey(aKey),
+      myDocument(aDocument),
+      // Refused or failed choices are told; the box already shows its old value.
+      myBinder(&ControlBinder::tellRefusals)
 {
     VORNA_ASSERT(aDocument != NULL);
 }
@@ -63,7 +48,7 @@ int InputChannelRoutingDialog::doModal()
 void InputChannelRoutingDialog::onInitDialog()
 {
     doDataExchange();
-    told([this]() { createObservers(); });
+    myBinder.guarded([this]() { createObservers(); });
 }
 
 void InputChannelRoutingDialog::doDataExchange()
@@ -91,11 +76,10 @@ void InputChannelRoutingDialog::bindComboBox(std::unique_ptr<Win32ComboBoxObserv
                                              const ParameterId& anId, Platform::Window* aBox, unsigned aFirstText,
                                              unsigned aLastText)
 {
-    aMember = std::make_unique<Win32ComboBoxObserver>(aBox, aFirstText, aLastText, strings());
-    myDocument->attachControlObserver(myKey, anId, aMember.get());
-    Win32ComboBoxObserver* observer = aMember.get();
-    aBox->on(Platform::Notification::SelectionChanged,
-             [observer](Platform::Event&) { told([observer]() { observer->selectionChange(); }); });
+    const ControlBinder::Attach attach = [this, &anId](Observer* anObserver) {
+        myDocument->attachControlObserver(myKey, anId, anObserver);
+    };
+    myBinder.bind(aMember, attach, aBox, aFirstText, aLastText, strings());
 }
 
 void InputChannelRoutingDialog::deleteObservers()

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Tessiva/DeviceKey.h"
+#include "Toolkit/Controls/ControlBinder.h"
 
 #include <memory>
 
@@ -68,6 +69,8 @@ private:
 
     DeviceKey myKey;
     CTessivaDoc* myDocument;
+    // Tells the errors of the boxes' handlers.
+    ControlBinder myBinder;
     // The window comes first: the observers that fill its boxes go before it.
     std::unique_ptr<Platform::Window> myDialog;
     Platform::Window* myPreset = nullptr;

@@ -83,12 +83,13 @@ void TimeCodePage::bindControls()
     }
     bindStatus<Win32NumberListBoxObserver>(myListObservers[6], ParameterId('F', 7), stopSample, 0, 1535, 4);
 
-    // The fields' input goes through the page's own handlers.
+    // The fields' typing and steps go through the page's own handlers; the
+    // loss of focus puts a field back as everywhere.
     for (int field = 0; field < fieldCount; ++field)
     {
         const TextConverter* converter =
             field == sampleField ? static_cast<const TextConverter*>(&myIntegerConverter) : &myBcdConverter;
-        attachControl(myEditObservers[field], fieldParameter(field), myEdits[field], converter);
+        routeFocusLost(attachControl(myEditObservers[field], fieldParameter(field), myEdits[field], converter));
     }
     for (int field = 0; field < fieldCount; ++field)
     {
@@ -107,20 +108,9 @@ void TimeCodePage::bindNotifications()
 {
     for (int field = 0; field < fieldCount; ++field)
     {
-        const int editId = firstEditId + field;
         // A failed creation leaves the later fields without observers.
-        handle(editId, Platform::Notification::FocusLost, [this, field]() {
-            if (myEditObservers[field])
-            {
-                myEditObservers[field]->refresh();
-            }
-        });
-        handle(editId, Platform::Notification::EditChanged, [this, field]() { onEditChanged(field); });
-        handleEvent(firstSpinId + field, Platform::Notification::SpinDelta, [this, field](Platform::Event& anEvent) {
-            // The control's own move is let through.
-            anEvent.result = 0;
-            onSpin(field, anEvent.delta);
-        });
+        handle(firstEditId + field, Platform::Notification::EditChanged, [this, field]() { onEditChanged(field); });
+        handleStep(firstSpinId + field, [this, field](int aStep) { onSpin(field, aStep); });
     }
     handle(resumeId, Platform::Notification::Clicked, [this]() { onResume(); });
 }
@@ -153,17 +143,16 @@ void TimeCodePage::onEditChanged(int aField)
     next->scrollCaret();
 }
 
-void TimeCodePage::onSpin(int aField, int aDelta)
+void TimeCodePage::onSpin(int aField, int aStep)
 {
     if (!mySpinObservers[aField])
     {
         return;
     }
-    // The up arrow proposes a negative delta on the default range.
     myStepping = true;
     try
     {
-        mySpinObservers[aField]->step(-aDelta);
+        mySpinObservers[aField]->step(aStep);
     }
     catch (...)
     {

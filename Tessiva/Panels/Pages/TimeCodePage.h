@@ -71,7 +71,7 @@ private:
 
     void bindNotifications();
     void onEditChanged(int aField);
-    void onSpin(int aField, int aDelta);
+    void onSpin(int aField, int aStep);
 
     Platform::Window* myEdits[fieldCount] = {};
     Platform::Window* mySpins[fieldCount] = {};

@@ -7,6 +7,9 @@
 #include "Tessiva/Panels/Pages/DevicePage.h"
 #include "Tessiva/Panels/FrontPanel.h"
 #include "Tessiva/Panels/Pages/PageTabControl.h"
+#include "Toolkit/Controls/ControlObserver.h"
+#include "Toolkit/Controls/Win32EditObserver.h"
+#include "Toolkit/Parameter/IntegerTextConverter.h"
 #include "Toolkit/Parameter/ProtocolException.h"
 #include "Toolkit/Parameter/VornaException.h"
 #include "tests/emulator/UnitEmulator.h"
@@ -15,6 +18,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -61,6 +65,23 @@ protected:
         return result;
     }
     void doDataExchange() override { ++exchanges; }
+};
+
+// A page that binds its field through a member of the observers' base type.
+class BoundFieldPage : public DevicePage
+{
+public:
+    BoundFieldPage(const DeviceKey& aKey, CTessivaDoc* aDocument) : DevicePage(aKey, aDocument, theProbePageId) {}
+
+protected:
+    void bindControls() override
+    {
+        bindControl<Win32EditObserver>(myField, theDataRate, &control(theFieldId), &myConverter);
+    }
+
+private:
+    IntegerTextConverter myConverter{3};
+    std::unique_ptr<ControlObserver> myField;
 };
 
 // Its override replaces the probe's: the window is made once the page is whole.
@@ -155,6 +176,20 @@ TEST_F(DevicePageTest, ADerivedPageAttachesItsObserverOnceAndDetachesItWhenItGoe
     EXPECT_EQ(&dataRate, later->observer.parameter());
     later.reset();
     EXPECT_EQ(before, dataRate.observerCount());
+}
+
+TEST_F(DevicePageTest, AControlIsRoutedAsTheTypeItIsMadeAsNotAsItsMember)
+{
+    std::unique_ptr<BoundFieldPage> page = DevicePage::make<BoundFieldPage>(myPageWindow, myKey, &myDocument);
+    setControl(myKey, theDataRate, 12);
+    Platform::Window& field = page->control(theFieldId);
+    ASSERT_EQ("012", field.text());
+    field.setFocus();
+    ASSERT_TRUE(myUser.type(field, "x"));
+    ASSERT_EQ("x", field.text());
+    page->control(theFailButtonId).setFocus();
+    EXPECT_EQ("012", field.text()) << "the loss of focus puts the field back";
+    myUser.finish();
 }
 
 TEST_F(DevicePageTest, EnterAndEscapeNeitherCloseNorHideAPage)

@@ -2,6 +2,7 @@
 
 #include "Toolkit/Controls/ButtonCoordinator.h"
 #include "Toolkit/Controls/ControlBinder.h"
+#include "Toolkit/Controls/ControlObserver.h"
 #include "Toolkit/Controls/Win32ButtonControlOnlyObserver.h"
 #include "Toolkit/Controls/Win32CheckBoxObserver.h"
 #include "Toolkit/Controls/Win32ComboBoxObserver.h"
@@ -88,6 +89,24 @@ TEST_F(ControlBinderTest, TheUpArrowStepsTheValueUpWhicheverWayRoundTheRangeIs)
         ASSERT_TRUE(user.spin(spin, ScriptedUser::Arrow::Down));
         EXPECT_EQ(499, parameter.value().toShort());
     }
+}
+
+TEST_F(ControlBinderTest, TheMadeTypeDecidesTheRoutingNotTheMembersType)
+{
+    Platform::Window& spin = addControl(WindowKind::UpDown, 1310);
+    Platform::Window& check = addControl(WindowKind::CheckBox, 1311);
+    ControlParameter& stepped = addParameter(0, 0, 10);
+    ControlParameter& clicked = addParameter(1, 0, 1);
+    std::unique_ptr<Observer> spinObserver;
+    std::unique_ptr<ControlObserver> checkObserver;
+    binder.bind<Win32SpinObserver>(spinObserver, stepped, &spin);
+    binder.bind<Win32CheckBoxObserver>(checkObserver, clicked, &check, 1);
+
+    ASSERT_TRUE(user.spin(spin, ScriptedUser::Arrow::Up));
+    EXPECT_EQ(1, stepped.value().toShort());
+    ASSERT_TRUE(user.click(check));
+    EXPECT_EQ(1, clicked.value().toShort());
+    EXPECT_EQ(2, guardedRuns);
 }
 
 TEST_F(ControlBinderTest, ClicksAndPicksReachTheirObserversInsideTheGuard)
@@ -195,5 +214,22 @@ TEST(ControlBinderGuardTest, DroppingRefusalsStopsTheProgramsErrorsOnly)
     }));
     EXPECT_TRUE(ran);
     EXPECT_THROW(ControlBinder::dropRefusals([]() { throw std::logic_error("a fault"); }), std::logic_error);
+}
+
+TEST_F(ControlBinderTest, TellingRefusalsShowsTheirTextAndStopsTheProgramsErrorsOnly)
+{
+    user.expectMessageBox("refused");
+    bool ran = false;
+    EXPECT_NO_THROW(ControlBinder::tellRefusals([&ran]() {
+        ran = true;
+        throw ProtocolException("refused");
+    }));
+    EXPECT_TRUE(ran);
+    ASSERT_EQ(1u, backend.messageBoxes().size());
+    EXPECT_EQ("refused", backend.messageBoxes()[0].text);
+
+    EXPECT_THROW(ControlBinder::tellRefusals([]() { throw std::logic_error("a fault"); }), std::logic_error);
+    ControlBinder::tellRefusals([]() {});
+    EXPECT_EQ(1u, backend.messageBoxes().size()) << "only a refusal is told";
 }
 }

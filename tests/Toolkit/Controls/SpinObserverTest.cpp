@@ -1,8 +1,12 @@
 #include "ControlBench.h"
 
+#include "Toolkit/Controls/ControlBinder.h"
 #include "Toolkit/Controls/Win32SpinObserver.h"
 
 #include <gtest/gtest.h>
+
+#include <functional>
+#include <memory>
 
 using Platform::Notification;
 using Platform::ScriptedUser;
@@ -24,16 +28,14 @@ class SpinObserverTest : public ControlBench
 protected:
     SpinObserverTest() : spin(addControl(WindowKind::UpDown, 1250))
     {
-        // As the binder routes an up-down of the default range, whose up arrow
-        // tells -1: a step by the negated delta, the control's own move let through.
-        spin.on(Notification::SpinDelta, [this](Platform::Event& anEvent) {
-            observer->step(-anEvent.delta);
-            anEvent.result = 0;
-        });
+        // Stepped as the binder steps every up-down, on the observer the test makes.
+        binder.handleStep(spin, [this](int aStep) { observer->step(aStep); });
     }
 
     Platform::Window& spin;
     std::unique_ptr<Win32SpinObserver> observer;
+    // Lets every error through to the test.
+    ControlBinder binder{[](const std::function<void()>& aBody) { aBody(); }};
 };
 
 TEST_F(SpinObserverTest, StepsRequestTheNextValueWithinTheRange)
