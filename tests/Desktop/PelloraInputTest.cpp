@@ -443,6 +443,9 @@ struct Rate
     std::uint32_t baudRate;
     // The rate's place among the program's choices, as its profile keeps it.
     int choice;
+    // The unit takes the lines at the pace of a real line, so that the
+    // program must not run ahead of it.
+    bool paced;
 };
 
 void PrintTo(const Rate& aRate, std::ostream* aStream)
@@ -450,10 +453,8 @@ void PrintTo(const Rate& aRate, std::ostream* aStream)
     *aStream << aRate.name;
 }
 
-const Rate fastestRate{"At38400", 38400, 3};
-// Where the unit takes the lines at the pace of a real line, so that the
-// program must not run ahead of it.
-const Rate slowestRate{"At9600", 9600, 0};
+const Rate fastestRate{"At38400", 38400, 3, false};
+const Rate slowestRate{"At9600", 9600, 0, true};
 
 class EndingADownload : public PelloraInputTest, public testing::WithParamInterface<std::tuple<Ending, Rate>>
 {
@@ -467,7 +468,7 @@ protected:
     {
         const Rate& rate = std::get<1>(GetParam());
         emulator.setBaudRate(rate.baudRate);
-        emulator.setPacedReception(rate.baudRate == slowestRate.baudRate);
+        emulator.setPacedReception(rate.paced);
         EXPECT_TRUE(Platform::ProfileStore("Pellora").writeInt("Settings", "BaudRate", rate.choice));
     }
 
