@@ -60,7 +60,7 @@ protected:
     // anArgs into aMember, attaches it to the control parameter anId of this
     // dialog's device and routes its control's notifications to it: a combo
     // box's selection, a check box's or a command button's click, an edit's
-    // typing and loss of focus, an up-down's step, as the made type takes
+    // typing and loss of focus, an up-down's step, as the observer's kind takes
     // them. An observer that only shows takes none. The member must not be
     // replaced while the window lives.
     template <class TMade = void, class TMember, class... TArgs>
