@@ -36,10 +36,6 @@ public:
 protected:
     DeviceDialog(const DeviceKey& aKey, CTessivaDoc* aDocument, unsigned aDialogId = 0);
 
-    void doDataExchange() override;
-    void onOK() override;
-    void onCancel() override;
-
     // Runs aBody inside the standard error guard for this dialog's device.
     void guarded(const std::function<void()>& aBody);
     // Makes aBody, run inside the guard, the handler of control anId's notification.
