@@ -194,15 +194,18 @@ bool SerialLine::setArbitraryRate(unsigned aBaudRate)
     {
         return false;
     }
-    // A driver may round to what its clock can divide; more than 2% off is
-    // no longer the rate the unit speaks.
-    const unsigned long difference =
-        settings.c_ospeed > aBaudRate ? settings.c_ospeed - aBaudRate : aBaudRate - settings.c_ospeed;
-    return difference * 50 <= aBaudRate;
+    return rateMatches(aBaudRate, settings.c_ospeed);
 #else
     (void)aBaudRate;
     return false;
 #endif
+}
+
+bool SerialLine::rateMatches(unsigned anAskedRate, unsigned aReportedRate)
+{
+    const unsigned long difference =
+        aReportedRate > anAskedRate ? aReportedRate - anAskedRate : anAskedRate - aReportedRate;
+    return difference * 50 <= anAskedRate;
 }
 
 bool SerialLine::setReadTimeout(unsigned aMilliseconds)

@@ -76,6 +76,11 @@ public:
     // section "Ports" when set, else /dev/ttyS(n-1). Port 0 has no path.
     static std::string devicePath(unsigned aPortNumber);
 
+    // Whether a line that reports aReportedRate after being asked for
+    // anAskedRate speaks the asked rate: a driver may round to what its clock
+    // can divide, but more than 2% off is another rate to the unit.
+    static bool rateMatches(unsigned anAskedRate, unsigned aReportedRate);
+
     // The program whose profile maps the port names; "Tessiva" by default.
     static void setProgramName(const std::string& aProgramName);
     static std::string programName();

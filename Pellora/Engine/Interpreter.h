@@ -38,7 +38,7 @@ public:
     // the script's folder. False, without running anything, when the file
     // cannot be opened. ParseError for a script that does not parse (nothing
     // is sent); whatever the statements throw passes through.
-    bool runScript(const std::string& aPath);
+    [[nodiscard]] bool runScript(const std::string& aPath);
     // Runs a tree that the caller owns.
     bool execute(Node& aRoot);
 

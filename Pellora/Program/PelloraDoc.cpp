@@ -32,8 +32,12 @@ void runScript(PelloraDoc& aDocument, Interpreter& anInterpreter, const std::str
 {
     try
     {
-        // A script that cannot be opened ends the run without a word.
-        anInterpreter.runScript(aPath);
+        if (!anInterpreter.runScript(aPath))
+        {
+            // A script that cannot be opened ends the run without a word.
+            aDocument.resetStatus();
+            return;
+        }
     }
     catch (const Win32Implementation::ExitException&)
     {

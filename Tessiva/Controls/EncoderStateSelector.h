@@ -19,6 +19,8 @@ public:
     EncoderStateSelector(Platform::Window* aWindowA, Platform::Window* aWindowB);
 
     void update(Subject* aSubject) override;
+    // Only shows: takes no notifications.
+    void routeNotifications(const ControlBinder&) override {}
 
 private:
     std::vector<Platform::Window*> myWindows;

@@ -19,6 +19,8 @@ public:
     BitstreamModeSelector(Platform::Window* aBelowTwo, Platform::Window* aFromTwo);
 
     void update(Subject* aSubject) override;
+    // Only shows: takes no notifications.
+    void routeNotifications(const ControlBinder&) override {}
 
 private:
     std::vector<Platform::Window*> myWindows;

@@ -18,18 +18,6 @@ DeviceDialog::DeviceDialog(const DeviceKey& aKey, CTessivaDoc* aDocument, unsign
     VORNA_ASSERT(aDocument != NULL);
 }
 
-void DeviceDialog::doDataExchange()
-{
-}
-
-void DeviceDialog::onOK()
-{
-}
-
-void DeviceDialog::onCancel()
-{
-}
-
 void DeviceDialog::guarded(const std::function<void()>& aBody)
 {
     myBinder.guarded(aBody);

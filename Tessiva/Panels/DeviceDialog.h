@@ -36,10 +36,6 @@ public:
 protected:
     DeviceDialog(const DeviceKey& aKey, CTessivaDoc* aDocument, unsigned aDialogId = 0);
 
-    void doDataExchange() override;
-    void onOK() override;
-    void onCancel() override;
-
     // Runs aBody inside the standard error guard for this dialog's device.
     void guarded(const std::function<void()>& aBody);
     // Makes aBody, run inside the guard, the handler of control anId's notification.
@@ -60,7 +56,7 @@ protected:
     // anArgs into aMember, attaches it to the control parameter anId of this
     // dialog's device and routes its control's notifications to it: a combo
     // box's selection, a check box's or a command button's click, an edit's
-    // typing and loss of focus, an up-down's step, as the made type takes
+    // typing and loss of focus, an up-down's step, as the observer's kind takes
     // them. An observer that only shows takes none. The member must not be
     // replaced while the window lives.
     template <class TMade = void, class TMember, class... TArgs>

@@ -20,6 +20,8 @@ class BoxItemTextObserver : public ControlObserver
 public:
 
     void update(Subject* aSubject) override;
+    // Only shows: takes no notifications.
+    void routeNotifications(const ControlBinder&) override {}
 
     std::uint32_t position() const { return myPosition; }
     const std::string& lastText() const { return myLastText; }

@@ -3,12 +3,8 @@
 #include "Platform/Assertion.h"
 #include "Platform/Framework/MessageBox.h"
 #include "Platform/Window/Window.h"
-#include "Toolkit/Controls/ButtonCoordinator.h"
-#include "Toolkit/Controls/Win32ButtonControlOnlyObserver.h"
-#include "Toolkit/Controls/Win32CheckBoxObserver.h"
-#include "Toolkit/Controls/Win32ComboBoxObserver.h"
+#include "Toolkit/Controls/ControlObserver.h"
 #include "Toolkit/Controls/Win32EditObserver.h"
-#include "Toolkit/Controls/Win32SpinObserver.h"
 #include "Toolkit/Parameter/Subject.h"
 #include "Toolkit/Parameter/VornaException.h"
 
@@ -83,32 +79,8 @@ ControlBinder::Attach ControlBinder::attachingTo(Subject& aSubject)
     return [&aSubject](Observer* anObserver) { aSubject.attach(anObserver); };
 }
 
-void ControlBinder::route(Observer* /*anObserver*/) const
+void ControlBinder::route(ControlObserver* anObserver) const
 {
-}
-
-void ControlBinder::route(Win32ComboBoxObserver* anObserver) const
-{
-    handle(*anObserver->comboBox(), Notification::SelectionChanged, [anObserver]() { anObserver->selectionChange(); });
-}
-
-void ControlBinder::route(Win32CheckBoxObserver* anObserver) const
-{
-    handle(*anObserver->checkBox(), Notification::Clicked, [anObserver]() { anObserver->click(); });
-}
-
-void ControlBinder::route(Win32ButtonControlOnlyObserver* anObserver) const
-{
-    handle(*anObserver->coordinator()->button(), Notification::Clicked, [anObserver]() { anObserver->click(); });
-}
-
-void ControlBinder::route(Win32EditObserver* anObserver) const
-{
-    handle(*anObserver->editControl(), Notification::EditChanged, [anObserver]() { anObserver->commit(); });
-    routeFocusLost(anObserver);
-}
-
-void ControlBinder::route(Win32SpinObserver* anObserver) const
-{
-    handleStep(*anObserver->spinControl(), [anObserver](int aStep) { anObserver->step(aStep); });
+    VORNA_ASSERT(anObserver != NULL);
+    anObserver->routeNotifications(*this);
 }

@@ -7,13 +7,10 @@
 #include <type_traits>
 #include <utility>
 
+class ControlObserver;
 class Observer;
 class Subject;
-class Win32ButtonControlOnlyObserver;
-class Win32CheckBoxObserver;
-class Win32ComboBoxObserver;
 class Win32EditObserver;
-class Win32SpinObserver;
 
 namespace Platform
 {
@@ -66,7 +63,7 @@ public:
 
     // Makes the observer, a TMade (by default the member's own type), from
     // anArgs into aMember; attaches and routes nothing. Returns the made
-    // type, which is what decides the routing.
+    // type.
     template <class TMade = void, class TMember, class... TArgs>
     static Made<TMade, TMember>& make(std::unique_ptr<TMember>& aMember, TArgs&&... anArgs)
     {
@@ -77,7 +74,7 @@ public:
     }
 
     // Makes the observer into aMember, attaches it with anAttach and routes
-    // its control's notifications to it, as the made type takes them. The
+    // its control's notifications to it, as its kind says it takes them. The
     // member must not be replaced while the window lives, except by binding
     // it again.
     template <class TMade = void, class TMember, class... TArgs>
@@ -96,13 +93,9 @@ public:
         return bind<TMade>(aMember, attachingTo(aSubject), std::forward<TArgs>(anArgs)...);
     }
 
-    // The notifications each kind of observer takes; the most derived kind wins.
-    void route(Observer* anObserver) const;
-    void route(Win32ComboBoxObserver* anObserver) const;
-    void route(Win32CheckBoxObserver* anObserver) const;
-    void route(Win32ButtonControlOnlyObserver* anObserver) const;
-    void route(Win32EditObserver* anObserver) const;
-    void route(Win32SpinObserver* anObserver) const;
+    // Routes the notifications that anObserver's kind takes, as the observer
+    // itself says.
+    void route(ControlObserver* anObserver) const;
 
 private:
     static Attach attachingTo(Subject& aSubject);

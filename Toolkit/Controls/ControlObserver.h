@@ -3,6 +3,7 @@
 #include "Toolkit/Parameter/Observer.h"
 #include "Toolkit/Parameter/ParameterValue.h"
 
+class ControlBinder;
 class ControlParameter;
 class Parameter;
 
@@ -13,6 +14,11 @@ class Parameter;
 class ControlObserver : public Observer
 {
 public:
+    // Routes the notifications of the control that this kind of observer
+    // takes to it through aBinder, whose guard runs each handler. Every kind
+    // says which it takes, and one that only shows says none, so that a new
+    // kind cannot be bound and left deaf to its control by mistake.
+    virtual void routeNotifications(const ControlBinder& aBinder) = 0;
 
 protected:
     ControlObserver();

@@ -29,6 +29,8 @@ public:
     MeterObserver(Platform::Window* aMeterWindow, const MeterScaler* aScaler, const MeterSettings* aSettings);
 
     void update(Subject* aSubject) override;
+    // Only shows: takes no notifications.
+    void routeNotifications(const ControlBinder&) override {}
     // Paints the parameter's current value again, as an update of an available
     // parameter does, whether the parameter is available or not; a meter whose
     // parameter has gone shows the value it last had.

@@ -23,6 +23,8 @@ public:
     ShowSelectedWindowObserver(Parameter* aSubject, std::uint32_t aCount, Platform::Window* const* aFirstWindow);
 
     void update(Subject* aSubject) override;
+    // Only shows: takes no notifications.
+    void routeNotifications(const ControlBinder&) override {}
 
     std::int16_t lastValue() const { return myLastValue; }
 

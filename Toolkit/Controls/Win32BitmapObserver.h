@@ -21,6 +21,8 @@ public:
                         const LoadedBitmap* aBitmapWhenTrue, const LoadedBitmap* aBitmapWhenFalse);
 
     void update(Subject* aSubject) override;
+    // Only shows: takes no notifications.
+    void routeNotifications(const ControlBinder&) override {}
 
 private:
     Platform::Window* myStaticControl;

@@ -1,6 +1,7 @@
 #include "Toolkit/Controls/Win32ButtonControlOnlyObserver.h"
 
 #include "Platform/Assertion.h"
+#include "Toolkit/Controls/ControlBinder.h"
 #include "Toolkit/Controls/ButtonCoordinator.h"
 #include "Toolkit/Parameter/Parameter.h"
 
@@ -36,4 +37,9 @@ void Win32ButtonControlOnlyObserver::click()
         return;
     }
     forceValue(ParameterValue(myCommandValue));
+}
+
+void Win32ButtonControlOnlyObserver::routeNotifications(const ControlBinder& aBinder)
+{
+    aBinder.handle(*coordinator()->button(), Platform::Notification::Clicked, [this]() { click(); });
 }

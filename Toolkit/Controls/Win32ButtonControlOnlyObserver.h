@@ -17,6 +17,8 @@ public:
 
     void update(Subject* aSubject) override;
     void click();
+    // The button's click.
+    void routeNotifications(const ControlBinder& aBinder) override;
 
     const ParameterValue& cachedValue() const { return myValue; }
     ButtonCoordinator* coordinator() const { return myCoordinator; }

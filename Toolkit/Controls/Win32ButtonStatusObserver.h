@@ -17,6 +17,8 @@ public:
 
     void addValue(std::int16_t aValue);
     void update(Subject* aSubject) override;
+    // Only shows: takes no notifications.
+    void routeNotifications(const ControlBinder&) override {}
 
     const std::vector<std::int16_t>& values() const { return myValues; }
 

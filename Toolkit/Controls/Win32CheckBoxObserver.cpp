@@ -2,6 +2,7 @@
 
 #include "Platform/Assertion.h"
 #include "Platform/Window/Window.h"
+#include "Toolkit/Controls/ControlBinder.h"
 #include "Toolkit/Parameter/Parameter.h"
 
 Win32CheckBoxObserver::Win32CheckBoxObserver(Platform::Window* aCheckBox, std::int32_t aCheckedValue)
@@ -33,4 +34,9 @@ void Win32CheckBoxObserver::click()
     const bool checked = myCheckBox->isChecked();
     myCheckBox->setChecked(myDisplayedState);
     requestValue(ParameterValue(checked ? myCheckedValue : 0));
+}
+
+void Win32CheckBoxObserver::routeNotifications(const ControlBinder& aBinder)
+{
+    aBinder.handle(*checkBox(), Platform::Notification::Clicked, [this]() { click(); });
 }

@@ -22,6 +22,8 @@ public:
     // The user clicked: the box goes back to what it showed until the
     // parameter confirms the new value.
     void click();
+    // The click.
+    void routeNotifications(const ControlBinder& aBinder) override;
 
     bool displayedState() const { return myDisplayedState; }
     Platform::Window* checkBox() const { return myCheckBox; }

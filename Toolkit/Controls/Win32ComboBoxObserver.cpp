@@ -2,6 +2,7 @@
 
 #include "Platform/Assertion.h"
 #include "Platform/Window/Window.h"
+#include "Toolkit/Controls/ControlBinder.h"
 #include "Toolkit/Controls/StringResource.h"
 #include "Toolkit/Parameter/Parameter.h"
 
@@ -51,4 +52,9 @@ void Win32ComboBoxObserver::selectionChange()
     {
         requestValue(ParameterValue(myRange.bottom() + picked));
     }
+}
+
+void Win32ComboBoxObserver::routeNotifications(const ControlBinder& aBinder)
+{
+    aBinder.handle(*comboBox(), Platform::Notification::SelectionChanged, [this]() { selectionChange(); });
 }

@@ -26,6 +26,8 @@ public:
     // The user picked an item: the box goes back to what it showed until the
     // parameter confirms the new value.
     void selectionChange();
+    // The pick of an item.
+    void routeNotifications(const ControlBinder& aBinder) override;
 
     int bottom() const { return myRange.bottom(); }
     int top() const { return myRange.top(); }

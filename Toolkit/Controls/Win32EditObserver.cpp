@@ -2,6 +2,7 @@
 
 #include "Platform/Assertion.h"
 #include "Platform/Window/Window.h"
+#include "Toolkit/Controls/ControlBinder.h"
 #include "Toolkit/Parameter/Parameter.h"
 #include "Toolkit/Parameter/TextConverter.h"
 
@@ -91,4 +92,10 @@ void Win32EditObserver::refresh()
     {
         update(mySubject);
     }
+}
+
+void Win32EditObserver::routeNotifications(const ControlBinder& aBinder)
+{
+    aBinder.handle(*editControl(), Platform::Notification::EditChanged, [this]() { commit(); });
+    aBinder.routeFocusLost(this);
 }

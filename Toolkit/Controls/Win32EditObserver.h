@@ -28,6 +28,8 @@ public:
     virtual bool commit();
     // Puts the control back to the value the parameter holds.
     virtual void refresh();
+    // The typing, committed as it comes, and the loss of focus, which puts the value back.
+    void routeNotifications(const ControlBinder& aBinder) override;
 
     const std::string& displayedText() const { return myDisplayedText; }
     Platform::Window* editControl() const { return myEditControl; }

@@ -18,6 +18,8 @@ class Win32ListBoxObserver : public ControlObserver
 public:
 
     void update(Subject* aSubject) override;
+    // Only shows: takes no notifications.
+    void routeNotifications(const ControlBinder&) override {}
     // Delete or put back items at the top, and at the end, until the items
     // cover the limits.
     virtual void followMinimum(int aMinimum);

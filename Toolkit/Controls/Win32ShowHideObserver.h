@@ -22,6 +22,8 @@ public:
     void addWindowWhenDifferent(Platform::Window* aWindow);
     void addWindowWhenEqual(Platform::Window* aWindow);
     void update(Subject* aSubject) override;
+    // Only shows: takes no notifications.
+    void routeNotifications(const ControlBinder&) override {}
 
 private:
     std::int16_t myValue;

@@ -2,6 +2,7 @@
 
 #include "Platform/Assertion.h"
 #include "Platform/Window/Window.h"
+#include "Toolkit/Controls/ControlBinder.h"
 #include "Toolkit/Parameter/Parameter.h"
 
 #include <cstdint>
@@ -52,4 +53,9 @@ void Win32SpinObserver::step(int aDelta)
         return;
     }
     requestValue(ParameterValue(value));
+}
+
+void Win32SpinObserver::routeNotifications(const ControlBinder& aBinder)
+{
+    aBinder.handleStep(*spinControl(), [this](int aStep) { step(aStep); });
 }

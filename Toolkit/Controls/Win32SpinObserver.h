@@ -23,6 +23,8 @@ public:
     // Asks for the value at the position aDelta away from the present one. A
     // value beyond the 16-bit range is no value and is not asked for.
     void step(int aDelta);
+    // The up-down's steps, +1 towards its up arrow.
+    void routeNotifications(const ControlBinder& aBinder) override;
     Platform::Window* spinControl() const { return mySpinControl; }
 
 private:

@@ -16,6 +16,8 @@ public:
                                  const LoadedBitmap* aBitmapWhenTrue, const LoadedBitmap* aBitmapWhenFalse);
 
     void update(Subject* aSubject) override;
+    // Only shows: takes no notifications.
+    void routeNotifications(const ControlBinder&) override {}
 
 private:
     ButtonCoordinator* myCoordinator;

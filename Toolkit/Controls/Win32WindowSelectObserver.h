@@ -19,6 +19,8 @@ public:
     Win32WindowSelectObserver(Platform::Window* aWindow1, Platform::Window* aWindow2, Platform::Window* aWindow3);
 
     void update(Subject* aSubject) override;
+    // Only shows: takes no notifications.
+    void routeNotifications(const ControlBinder&) override {}
 
 private:
     std::array<Platform::Window*, 3> myWindows;

@@ -17,6 +17,8 @@ public:
     explicit Win32WindowTextObserver(Platform::Window* aWindow);
 
     void update(Subject* aSubject) override;
+    // Only shows: takes no notifications.
+    void routeNotifications(const ControlBinder&) override {}
 
 private:
     Platform::Window* myWindow;

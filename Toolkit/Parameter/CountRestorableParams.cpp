@@ -8,10 +8,7 @@ CountRestorableParams::CountRestorableParams(std::uint32_t* aCount)
     VORNA_ASSERT(aCount != NULL);
 }
 
-void CountRestorableParams::operator()(const std::pair<const ParameterId, ControlParameter>& anEntry)
+void CountRestorableParams::take(const std::pair<const ParameterId, ControlParameter>& /*anEntry*/)
 {
-    if (anEntry.second.restorable())
-    {
-        ++*myCount;
-    }
+    ++*myCount;
 }

@@ -8,11 +8,8 @@ SaveIdAndValue::SaveIdAndValue(std::ostream& aStream, std::uint32_t* aChecksum)
     VORNA_ASSERT(aChecksum != NULL);
 }
 
-void SaveIdAndValue::operator()(const std::pair<const ParameterId, ControlParameter>& anEntry)
+void SaveIdAndValue::take(const std::pair<const ParameterId, ControlParameter>& anEntry)
 {
-    if (anEntry.second.restorable())
-    {
-        anEntry.first.save(*myStream, myChecksum);
-        anEntry.second.value().save(*myStream, myChecksum);
-    }
+    anEntry.first.save(*myStream, myChecksum);
+    anEntry.second.value().save(*myStream, myChecksum);
 }

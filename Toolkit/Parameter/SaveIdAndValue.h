@@ -1,7 +1,6 @@
 #pragma once
 
-#include "Toolkit/Parameter/ControlParameter.h"
-#include "Toolkit/Parameter/ParameterId.h"
+#include "Toolkit/Parameter/RestorableParamAction.h"
 
 #include <cstdint>
 #include <iosfwd>
@@ -9,13 +8,15 @@
 
 // Writes the record (id, current value) of every restorable control parameter,
 // adding both to the checksum.
-class SaveIdAndValue
+class SaveIdAndValue : public RestorableParamAction<SaveIdAndValue>
 {
 public:
     SaveIdAndValue(std::ostream& aStream, std::uint32_t* aChecksum);
-    void operator()(const std::pair<const ParameterId, ControlParameter>& anEntry);
 
 private:
+    friend class RestorableParamAction<SaveIdAndValue>;
+    void take(const std::pair<const ParameterId, ControlParameter>& anEntry);
+
     std::ostream* myStream;
     std::uint32_t* myChecksum;
 };

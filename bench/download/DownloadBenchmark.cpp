@@ -133,8 +133,12 @@ int main()
         const double threadBefore = threadCpuSeconds();
         const double processBefore = processCpuSeconds();
         const auto start = std::chrono::steady_clock::now();
-        interpreter.runScript(script.string());
+        const bool ran = interpreter.runScript(script.string());
         const auto stop = std::chrono::steady_clock::now();
+        if (!ran)
+        {
+            throw std::runtime_error("could not read " + script.string());
+        }
         const double threadCpu = threadCpuSeconds() - threadBefore;
         const double processCpu = processCpuSeconds() - processBefore;
         const Emulator::UnitEmulator::Counts after = emulator.counts();

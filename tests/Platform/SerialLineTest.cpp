@@ -160,6 +160,29 @@ TEST_P(SerialLineRateTest, SetsTheRateRawEightDataBitsNoParityOneStopBit)
 
 INSTANTIATE_TEST_SUITE_P(Rates, SerialLineRateTest, ::testing::Values(9600u, 14400u, 19200u, 38400u));
 
+struct ReportedRateCase
+{
+    unsigned asked;
+    unsigned reported;
+    bool matches;
+};
+
+// A driver's rounding is taken up to 2% either way, and no further.
+TEST(SerialLineReportedRateTest, MatchesTheAskedRateWithinTwoPercent)
+{
+    const ReportedRateCase cases[] = {
+        {9600, 9600, true},    {9600, 9792, true},    {9600, 9793, false},   {9600, 9408, true},
+        {9600, 9407, false},   {14400, 14688, true},  {14400, 14689, false}, {14400, 14112, true},
+        {14400, 14111, false}, {1001, 1021, true},    {1001, 1022, false},   {1001, 981, true},
+        {1001, 980, false},    {9600, 0, false},      {9600, 4800, false},   {9600, 19200, false},
+    };
+    for (const ReportedRateCase& each : cases)
+    {
+        EXPECT_EQ(each.matches, SerialLine::rateMatches(each.asked, each.reported))
+            << each.asked << " asked, " << each.reported << " reported";
+    }
+}
+
 TEST(SerialLineOpenTest, RefusesAFramingATerminalCannotCarry)
 {
     PseudoTerminal terminal;

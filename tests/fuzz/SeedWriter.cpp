@@ -201,7 +201,11 @@ void script()
     Interpreter interpreter(&user, &device, theAddress, Interpreter::DefaultQueryKeyword, &clock);
     try
     {
-        interpreter.runScript((folder / "script.prx").string());
+        if (!interpreter.runScript((folder / "script.prx").string()))
+        {
+            std::cerr << "the seed script could not be read\n";
+            std::exit(1);
+        }
     }
     catch (const VornaException& anError)
     {

@@ -108,6 +108,8 @@ INSTANTIATE_TEST_SUITE_P(
                     {poll(0x10), poll(0x12), step(0x14), step(0x16)}},
         TrackerCase{"frames wrap by the span", frames(), 0, 0x29,
                     {poll(0x27), poll(0x28), step(0x29), step(0x01), step(0x02)}},
+        TrackerCase{"frames that stop moving stay at the last reading", frames(), 0, 0x29,
+                    {poll(0x10), poll(0x12), step(0x14), poll(0x13), poll(0x13), step(0x13), step(0x13)}},
         TrackerCase{"a counter that went back keeps its rate", frames(), 0, 0x29,
                     {poll(0x27), poll(0x28), poll(0x02), step(0x03), step(0x04)}},
         TrackerCase{"frames below the minimum give the minimum", frames(), 0x05, 0x29,

@@ -225,9 +225,21 @@ INSTANTIATE_TEST_SUITE_P(
                     StatusCase{"ErrorByte", std::string("xx\x85", 3), "Download error -123\n"},
                     StatusCase{"PositiveErrorByte", "noA", "Download error 65\n"},
                     StatusCase{"OkShifted", " ok", "Download error 107\n"},
+                    StatusCase{"OThenNotK", "ox!", "Download error 33\n"},
+                    StatusCase{"UpperOThenNotK", std::string("OO\x85", 3), "Download error -123\n"},
+                    StatusCase{"KWithoutO", "kk?", "Download error 63\n"},
                     StatusCase{"NoErrorCode", "er", "no error code from the device"},
                     StatusCase{"OneByte", "o", "no status response from the device"},
                     StatusCase{"Nothing", "", "no status response from the device"}));
+
+// An answer that starts like "ok" but is not is a refusal: the download ends
+// after the lines already sent.
+TEST_F(DownloadFileTest, RefusalAfterTheFirstLineSendsNoFurtherLine)
+{
+    myLine.answer("okoZ\x01");
+    EXPECT_EQ("Download error 1\n", downloadError(threeLines, true));
+    EXPECT_THAT(myLine.writes(), ElementsAre("S00600004844521B\n"));
+}
 
 TEST_F(DownloadFileTest, MissingFileSendsAndReadsNothing)
 {

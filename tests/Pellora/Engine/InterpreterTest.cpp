@@ -99,7 +99,7 @@ TEST_F(InterpreterTest, MalformedScriptIsClosed)
     };
     const std::string path = myFolder.write("bad.prx", "reset");
     const auto before = openFiles();
-    EXPECT_THROW(myInterpreter.runScript(path), ParseError);
+    EXPECT_THROW(static_cast<void>(myInterpreter.runScript(path)), ParseError);
     EXPECT_EQ(before, openFiles());
 }
 
@@ -297,7 +297,7 @@ TEST_F(InterpreterTest, RelativeFileNamesAreTakenBesideTheScript)
     myLine.answer("okok");
     try
     {
-        myInterpreter.runScript(relative);
+        static_cast<void>(myInterpreter.runScript(relative));
         FAIL() << "no error";
     }
     catch (const InterpreterError& anError)

@@ -118,6 +118,37 @@ TEST_F(DeviceTabControlTest, ClosingTheSelectedSecondOfThreeSelectsTheFirst)
     myUser.finish();
 }
 
+// Whichever tab is closed, the first remaining one is selected, also where
+// "the one before" or "the one in its place" would choose another.
+class ClosingATabOfThree : public DeviceTabControlTest, public testing::WithParamInterface<int>
+{
+};
+
+TEST_P(ClosingATabOfThree, SelectsTheFirst)
+{
+    std::vector<DeviceKey> keys;
+    for (int each = 0; each < 3; ++each)
+    {
+        keys.push_back(addKq310().key());
+    }
+    const int closed = GetParam();
+    EXPECT_TRUE(myUser.selectTab(theDeviceTabsId, closed));
+
+    myTabs.closeSelected();
+    EXPECT_FALSE(myDocument.hasDevice(keys[static_cast<std::size_t>(closed)]));
+    EXPECT_EQ(2, myTabs.panelCount());
+    EXPECT_EQ(0, myTabWindow->selection());
+    EXPECT_EQ((std::vector<bool>{true, false}), shown());
+    EXPECT_TRUE(myTabs.selectedPanel() == myTabs.panel(0));
+    EXPECT_TRUE(myTabs.panel(0)->isFor(keys[closed == 0 ? 1 : 0]));
+    myUser.finish();
+}
+
+INSTANTIATE_TEST_SUITE_P(Tabs, ClosingATabOfThree, testing::Values(0, 2),
+                         [](const testing::TestParamInfo<int>& anInfo) {
+                             return anInfo.param == 0 ? std::string("First") : std::string("Last");
+                         });
+
 TEST_F(DeviceTabControlTest, WithoutTabsTheDeviceCommandsDoNothing)
 {
     std::ostringstream configuration;

@@ -19,6 +19,7 @@
 #include <optional>
 #include <stdexcept>
 #include <string>
+#include <type_traits>
 #include <vector>
 
 using Platform::Notification;
@@ -178,6 +179,50 @@ TEST_F(ControlBinderTest, AnObserverThatOnlyShowsTakesNoNotification)
     {
         EXPECT_FALSE(name.hasHandler(notification));
     }
+}
+
+// A kind of observer that the binder knows nothing of: it takes a button's
+// clicks because it says so.
+class ClickCounter : public ControlObserver
+{
+public:
+    explicit ClickCounter(Platform::Window* aButton) : myButton(aButton) {}
+    void update(Subject*) override {}
+    void routeNotifications(const ControlBinder& aBinder) override
+    {
+        aBinder.handle(*myButton, Notification::Clicked, [this]() {
+            ++clicks;
+            throw ProtocolException("counted");
+        });
+    }
+
+    int clicks = 0;
+
+private:
+    Platform::Window* myButton;
+};
+
+// A kind that does not say which notifications it takes.
+class Unsaid : public ControlObserver
+{
+public:
+    void update(Subject*) override {}
+};
+
+TEST_F(ControlBinderTest, ANewKindOfObserverIsRoutedAsItSaysInsideTheGuard)
+{
+    Platform::Window& button = addControl(WindowKind::Button, 1060);
+    ControlParameter& parameter = addParameter(0, 0, 1);
+    std::unique_ptr<Observer> member;
+    binder.bind<ClickCounter>(member, parameter, &button);
+    const ClickCounter& counter = dynamic_cast<ClickCounter&>(*member);
+
+    ASSERT_TRUE(user.click(button));
+    EXPECT_EQ(1, counter.clicks);
+    EXPECT_EQ(1, guardedRuns);
+    EXPECT_EQ("counted", caught.value_or("nothing caught"));
+    // One that does not say cannot be made, so it cannot be bound deaf.
+    EXPECT_TRUE(std::is_abstract_v<Unsaid>);
 }
 
 TEST_F(ControlBinderTest, AHandlerKeepsItsGuardWhenTheBinderIsGone)
