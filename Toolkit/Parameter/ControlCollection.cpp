@@ -15,6 +15,8 @@ namespace
 // Values that did not take are tried again, after all others, this many times in all.
 const int thePassLimit = 5;
 
+const char* const theInvalidFile = "This is not a valid configuration file for this device";
+
 bool failed(const std::ios& aStream)
 {
     return aStream.fail() || aStream.bad();
@@ -60,13 +62,30 @@ void ControlCollection::save(std::ostream& aStream)
 
 void ControlCollection::restore(std::istream& aStream)
 {
+    restore(readConfiguration(aStream));
+}
+
+ParameterValueMap ControlCollection::readConfiguration(std::istream& aStream)
+{
     try
     {
-        apply(aStream);
+        return ConfigurationContents(aStream);
     }
     catch (const VornaException&)
     {
-        throw VornaException("This is not a valid configuration file for this device");
+        throw VornaException(theInvalidFile);
+    }
+}
+
+void ControlCollection::restore(const ParameterValueMap& someRecords)
+{
+    try
+    {
+        apply(someRecords);
+    }
+    catch (const VornaException&)
+    {
+        throw VornaException(theInvalidFile);
     }
 }
 
@@ -81,9 +100,9 @@ void ControlCollection::notifyOwned(AbstractProtocol* anOwner)
     }
 }
 
-void ControlCollection::apply(std::istream& aStream)
+void ControlCollection::apply(const ParameterValueMap& someRecords)
 {
-    ParameterValueMap remaining = ConfigurationContents(aStream);
+    ParameterValueMap remaining = someRecords;
     // A file of another model is refused before anything is written to the unit.
     for (const ParameterValueMap::value_type& record : remaining)
     {
