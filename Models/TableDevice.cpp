@@ -2,6 +2,7 @@
 
 #include "Models/ParameterTable.h"
 #include "Toolkit/Parameter/ControlCollection.h"
+#include "Toolkit/Parameter/VornaException.h"
 
 void TableDevice::copyControlValue(const ParameterId& aTarget, const ParameterId& aSource)
 {
@@ -38,7 +39,17 @@ void TableDevice::restoreConfiguration(std::istream& aStream)
     const ParameterValueMap records = ControlCollection::readConfiguration(aStream);
     // The same records, passes and rules on the twin tell whether the unit
     // would take the file; only then does the unit see the first write.
-    twin()->parameterTable().restoreConfiguration(records);
+    std::unique_ptr<TableDevice> rehearsal;
+    try
+    {
+        rehearsal = twin();
+    }
+    catch (const VornaException&)
+    {
+        // A restore fails with one message, whatever failed.
+        throw VornaException(ControlCollection::invalidFileMessage);
+    }
+    rehearsal->parameterTable().restoreConfiguration(records);
     parameterTable().restoreConfiguration(records);
 }
 

@@ -15,8 +15,6 @@ namespace
 // Values that did not take are tried again, after all others, this many times in all.
 const int thePassLimit = 5;
 
-const char* const theInvalidFile = "This is not a valid configuration file for this device";
-
 bool failed(const std::ios& aStream)
 {
     return aStream.fail() || aStream.bad();
@@ -73,7 +71,7 @@ ParameterValueMap ControlCollection::readConfiguration(std::istream& aStream)
     }
     catch (const VornaException&)
     {
-        throw VornaException(theInvalidFile);
+        throw VornaException(invalidFileMessage);
     }
 }
 
@@ -85,7 +83,7 @@ void ControlCollection::restore(const ParameterValueMap& someRecords)
     }
     catch (const VornaException&)
     {
-        throw VornaException(theInvalidFile);
+        throw VornaException(invalidFileMessage);
     }
 }
 

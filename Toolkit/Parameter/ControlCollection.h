@@ -10,6 +10,9 @@
 class ControlCollection : public ParameterCollection<ControlParameter>
 {
 public:
+    // The one message of every failed restore.
+    static constexpr const char* invalidFileMessage = "This is not a valid configuration file for this device";
+
     virtual ~ControlCollection() = default;
 
     // Reads the parameters of anOwner in group aGroup (only the low 8 bits
