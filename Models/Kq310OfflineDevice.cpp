@@ -4,8 +4,23 @@
 #include "Models/OfflineKq310Values.h"
 #include "Toolkit/Parameter/Protocol.h"
 
+namespace
+{
+std::unique_ptr<OfflineKq310Values> unitValues(const ParameterValueMap& aValues)
+{
+    auto values = std::make_unique<OfflineKq310Values>(1);
+    values->take(aValues);
+    return values;
+}
+}
+
 Kq310OfflineDevice::Kq310OfflineDevice()
-    : myValues(std::make_unique<OfflineKq310Values>(1)),
+    : Kq310OfflineDevice(ParameterValueMap())
+{
+}
+
+Kq310OfflineDevice::Kq310OfflineDevice(const ParameterValueMap& aValues)
+    : myValues(unitValues(aValues)),
       myProtocol(std::make_unique<Protocol>(myValues.get())),
       myTable(std::make_unique<Kq310ParameterTable>(myProtocol.get()))
 {
@@ -21,4 +36,9 @@ Kq310OfflineDevice::~Kq310OfflineDevice()
 ParameterTable& Kq310OfflineDevice::parameterTable()
 {
     return *myTable;
+}
+
+std::unique_ptr<TableDevice> Kq310OfflineDevice::makeTwin(const ParameterValueMap& aValues) const
+{
+    return std::make_unique<Kq310OfflineDevice>(aValues);
 }

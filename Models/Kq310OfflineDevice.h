@@ -15,9 +15,12 @@ class Kq310OfflineDevice : public TableDevice
 {
 public:
     Kq310OfflineDevice();
+    // A unit holding aValues over the defaults.
+    explicit Kq310OfflineDevice(const ParameterValueMap& aValues);
     ~Kq310OfflineDevice() override;
 
     ParameterTable& parameterTable() override;
+    std::unique_ptr<TableDevice> makeTwin(const ParameterValueMap& aValues) const override;
     OfflineKq310Values& values() { return *myValues; }
 
 private:

@@ -1,5 +1,6 @@
 #include "Models/Kq310OnlineDevice.h"
 
+#include "Models/Kq310OfflineDevice.h"
 #include "Models/Kq310ParameterTable.h"
 #include "Models/OnlineProtocolStack.h"
 #include "Platform/Assertion.h"
@@ -38,4 +39,9 @@ Kq310OnlineDevice::~Kq310OnlineDevice()
 ParameterTable& Kq310OnlineDevice::parameterTable()
 {
     return *myTable;
+}
+
+std::unique_ptr<TableDevice> Kq310OnlineDevice::makeTwin(const ParameterValueMap& aValues) const
+{
+    return std::make_unique<Kq310OfflineDevice>(aValues);
 }

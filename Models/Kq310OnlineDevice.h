@@ -23,6 +23,7 @@ public:
     ~Kq310OnlineDevice() override;
 
     ParameterTable& parameterTable() override;
+    std::unique_ptr<TableDevice> makeTwin(const ParameterValueMap& aValues) const override;
 
 private:
     Kq310OnlineDevice(const Kq310OnlineDevice&) = delete;

@@ -7,4 +7,8 @@ class Kq330OfflineDevice : public UnitOfflineDevice
 {
 public:
     Kq330OfflineDevice();
+    // A unit holding aValues over the defaults.
+    explicit Kq330OfflineDevice(const ParameterValueMap& aValues);
+
+    std::unique_ptr<TableDevice> makeTwin(const ParameterValueMap& aValues) const override;
 };

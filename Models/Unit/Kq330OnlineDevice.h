@@ -8,4 +8,6 @@ class Kq330OnlineDevice : public UnitOnlineDevice
 {
 public:
     Kq330OnlineDevice(Win32SerialPort* aPort, std::uint16_t aDeviceAddress);
+
+    std::unique_ptr<TableDevice> makeTwin(const ParameterValueMap& aValues) const override;
 };

@@ -7,4 +7,8 @@ class Kq350OfflineDevice : public UnitOfflineDevice
 {
 public:
     Kq350OfflineDevice();
+    // A unit holding aValues over the defaults.
+    explicit Kq350OfflineDevice(const ParameterValueMap& aValues);
+
+    std::unique_ptr<TableDevice> makeTwin(const ParameterValueMap& aValues) const override;
 };

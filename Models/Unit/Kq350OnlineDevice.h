@@ -8,4 +8,6 @@ class Kq350OnlineDevice : public UnitOnlineDevice
 {
 public:
     Kq350OnlineDevice(Win32SerialPort* aPort, std::uint16_t aDeviceAddress);
+
+    std::unique_ptr<TableDevice> makeTwin(const ParameterValueMap& aValues) const override;
 };

@@ -4,9 +4,20 @@
 #include "Models/Unit/UnitParameterTable.h"
 #include "Toolkit/Parameter/Protocol.h"
 
+namespace
+{
+std::unique_ptr<OfflineUnitValues> unitValues(bool aMultiChannel, std::int16_t aSize, const std::string& aDeviceType,
+                                              const ParameterValueMap& aValues)
+{
+    auto values = std::make_unique<OfflineUnitValues>(aMultiChannel, aSize, aDeviceType);
+    values->take(aValues);
+    return values;
+}
+}
+
 UnitOfflineDevice::UnitOfflineDevice(bool aMultiChannel, std::int16_t aSize, const std::string& aDeviceType,
-                                     const TableFactory& aTableFactory)
-    : myValues(std::make_unique<OfflineUnitValues>(aMultiChannel, aSize, aDeviceType)),
+                                     const ParameterValueMap& aValues, const TableFactory& aTableFactory)
+    : myValues(unitValues(aMultiChannel, aSize, aDeviceType, aValues)),
       myProtocol(std::make_unique<Protocol>(myValues.get())), myTable(aTableFactory(myProtocol.get()))
 {
 }

@@ -27,9 +27,10 @@ public:
     OfflineUnitValues& values() { return *myValues; }
 
 protected:
-    // The values' multi-channel flag, size and device type, and the model's table.
+    // The values' multi-channel flag, size and device type, the values the
+    // unit holds over those defaults, and the model's table.
     UnitOfflineDevice(bool aMultiChannel, std::int16_t aSize, const std::string& aDeviceType,
-                      const TableFactory& aTableFactory);
+                      const ParameterValueMap& aValues, const TableFactory& aTableFactory);
 
 private:
     UnitOfflineDevice(const UnitOfflineDevice&) = delete;

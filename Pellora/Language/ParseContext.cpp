@@ -11,6 +11,10 @@ ParseContext::ParseContext(std::FILE* aFile)
 int ParseContext::read(char* aBuffer, int aSize)
 {
     VORNA_ASSERT(aBuffer != NULL && aSize > 0);
+    if (myLineTooLong)
+    {
+        return 0;
+    }
     const std::size_t count = std::fread(aBuffer, 1, static_cast<std::size_t>(aSize), myFile);
     if (count == 0)
     {
@@ -46,7 +50,25 @@ int ParseContext::read(char* aBuffer, int aSize)
         }
         aBuffer[kept++] = aBuffer[i];
     }
-    return kept;
+    return boundLines(aBuffer, kept);
+}
+
+int ParseContext::boundLines(char* aBuffer, int aCount)
+{
+    for (int i = 0; i < aCount; ++i)
+    {
+        if (aBuffer[i] == '\n')
+        {
+            myLineLength = 0;
+        }
+        else if (++myLineLength > MaximumLineLength)
+        {
+            aBuffer[i] = '\0';
+            myLineTooLong = true;
+            return i + 1;
+        }
+    }
+    return aCount;
 }
 
 void ParseContext::setScannerFault(const std::string& aMessage)

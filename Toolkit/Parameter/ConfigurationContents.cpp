@@ -3,6 +3,7 @@
 #include "Platform/Assertion.h"
 #include "Toolkit/Parameter/VornaException.h"
 
+#include <algorithm>
 #include <istream>
 #include <limits>
 #include <ostream>
@@ -91,7 +92,9 @@ void ConfigurationContents::read(std::istream& aStream)
         }
         ParameterValue value;
         const std::uint64_t left = bytesLeft(aStream, end);
-        if (!value.restore(aStream, &checksum, left < theLengthSize ? 0 : left - theLengthSize))
+        const std::uint64_t limit = std::min<std::uint64_t>(left < theLengthSize ? 0 : left - theLengthSize,
+                                                            MaximumValueLength);
+        if (!value.restore(aStream, &checksum, limit))
         {
             throw VornaException("Error restoring a parameter value.");
         }

@@ -11,6 +11,11 @@
 class ConfigurationContents : public ParameterValueMap
 {
 public:
+    // The longest value a record may hold: far beyond what any parameter
+    // takes, and small enough that a file claiming more is refused before its
+    // bytes are read.
+    static constexpr std::uint32_t MaximumValueLength = 64 * 1024;
+
     explicit ConfigurationContents(std::istream& aStream);
 
     // The unsigned 32-bit little-endian number of a file; false when the stream ends first.

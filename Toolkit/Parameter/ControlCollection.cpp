@@ -60,13 +60,30 @@ void ControlCollection::save(std::ostream& aStream)
 
 void ControlCollection::restore(std::istream& aStream)
 {
+    restore(readConfiguration(aStream));
+}
+
+ParameterValueMap ControlCollection::readConfiguration(std::istream& aStream)
+{
     try
     {
-        apply(aStream);
+        return ConfigurationContents(aStream);
     }
     catch (const VornaException&)
     {
-        throw VornaException("This is not a valid configuration file for this device");
+        throw VornaException(invalidFileMessage);
+    }
+}
+
+void ControlCollection::restore(const ParameterValueMap& someRecords)
+{
+    try
+    {
+        apply(someRecords);
+    }
+    catch (const VornaException&)
+    {
+        throw VornaException(invalidFileMessage);
     }
 }
 
@@ -81,9 +98,9 @@ void ControlCollection::notifyOwned(AbstractProtocol* anOwner)
     }
 }
 
-void ControlCollection::apply(std::istream& aStream)
+void ControlCollection::apply(const ParameterValueMap& someRecords)
 {
-    ParameterValueMap remaining = ConfigurationContents(aStream);
+    ParameterValueMap remaining = someRecords;
     // A file of another model is refused before anything is written to the unit.
     for (const ParameterValueMap::value_type& record : remaining)
     {

@@ -10,6 +10,9 @@
 class ControlCollection : public ParameterCollection<ControlParameter>
 {
 public:
+    // The one message of every failed restore.
+    static constexpr const char* invalidFileMessage = "This is not a valid configuration file for this device";
+
     virtual ~ControlCollection() = default;
 
     // Reads the parameters of anOwner in group aGroup (only the low 8 bits
@@ -25,10 +28,14 @@ public:
     // Reads, verifies and applies a configuration file; every failure of ours
     // becomes "This is not a valid configuration file for this device".
     virtual void restore(std::istream& aStream);
+    // The two halves of restore: the records of a verified file, and their
+    // application pass by pass. Failures end as restore's do.
+    static ParameterValueMap readConfiguration(std::istream& aStream);
+    void restore(const ParameterValueMap& someRecords);
 
     // Notifies every parameter of anOwner, in id order.
     void notifyOwned(AbstractProtocol* anOwner);
 
 private:
-    void apply(std::istream& aStream);
+    void apply(const ParameterValueMap& someRecords);
 };

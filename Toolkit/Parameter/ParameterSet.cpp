@@ -182,6 +182,11 @@ void ParameterSet::restoreConfiguration(std::istream& aStream)
     myControlParameters.restore(aStream);
 }
 
+void ParameterSet::restoreConfiguration(const ParameterValueMap& someRecords)
+{
+    myControlParameters.restore(someRecords);
+}
+
 void ParameterSet::saveConfiguration(std::ostream& aStream)
 {
     myControlParameters.save(aStream);

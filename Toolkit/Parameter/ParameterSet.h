@@ -51,6 +51,8 @@ public:
     void copyControlValue(const ParameterId& aTarget, const ParameterId& aSource);
     void copyStatusValue(const ParameterId& aTarget, const ParameterId& aSource);
     void restoreConfiguration(std::istream& aStream);
+    // Applies the records of a file already read with ControlCollection::readConfiguration.
+    void restoreConfiguration(const ParameterValueMap& someRecords);
     void saveConfiguration(std::ostream& aStream);
 
     AbstractProtocol* owner() const { return myOwner; }

@@ -21,3 +21,11 @@ ParameterValue ParameterValueStore::getValue(const ParameterId& anId)
     }
     return myValues[anId] = ParameterValue(0);
 }
+
+void ParameterValueStore::take(const ParameterValueMap& someValues)
+{
+    for (const ParameterValueMap::value_type& entry : someValues)
+    {
+        myValues[entry.first] = entry.second;
+    }
+}

@@ -14,6 +14,9 @@ public:
     // An id never stored is added with the value 0 (two zero bytes).
     ParameterValue getValue(const ParameterId& anId) override;
 
+    // Stores each value under its own id, over what was there.
+    void take(const ParameterValueMap& someValues);
+
     // The stored values; the off-line value sources fill them directly.
     ParameterValueMap& values() { return myValues; }
     const ParameterValueMap& values() const { return myValues; }

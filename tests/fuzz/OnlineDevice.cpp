@@ -1,8 +1,11 @@
 #include "tests/fuzz/OnlineDevice.h"
 
+#include "Models/Kq310OfflineDevice.h"
 #include "Models/Kq310ParameterTable.h"
 #include "Models/OnlineProtocolStack.h"
+#include "Models/Unit/Kq330OfflineDevice.h"
 #include "Models/Unit/Kq330ParameterTable.h"
+#include "Models/Unit/Kq350OfflineDevice.h"
 #include "Models/Unit/Kq350ParameterTable.h"
 
 namespace
@@ -22,7 +25,8 @@ std::unique_ptr<ParameterTable> makeTable(ModelChoice aModel, AbstractProtocol* 
 }
 
 OnlineDevice::OnlineDevice(ModelChoice aModel, SerialDeviceImplementation* aLine)
-    : myStack(std::make_unique<OnlineProtocolStack>(
+    : myModel(aModel),
+      myStack(std::make_unique<OnlineProtocolStack>(
           aLine, address, aModel == ModelChoice::kq310 ? OnlineProtocolStack::kq310Line : OnlineProtocolStack::unitLine)),
       myTable(makeTable(aModel, myStack->outermost()))
 {
@@ -33,4 +37,17 @@ OnlineDevice::~OnlineDevice()
     // The table first, while the stack below it still exists.
     myTable.reset();
     myStack.reset();
+}
+
+std::unique_ptr<TableDevice> OnlineDevice::makeTwin(const ParameterValueMap& aValues) const
+{
+    switch (myModel)
+    {
+    case ModelChoice::kq310:
+        return std::make_unique<Kq310OfflineDevice>(aValues);
+    case ModelChoice::kq330:
+        return std::make_unique<Kq330OfflineDevice>(aValues);
+    default:
+        return std::make_unique<Kq350OfflineDevice>(aValues);
+    }
 }

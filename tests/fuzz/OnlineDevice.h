@@ -22,8 +22,10 @@ public:
     ~OnlineDevice() override;
 
     ParameterTable& parameterTable() override { return *myTable; }
+    std::unique_ptr<TableDevice> makeTwin(const ParameterValueMap& aValues) const override;
 
 private:
+    ModelChoice myModel;
     std::unique_ptr<OnlineProtocolStack> myStack;
     std::unique_ptr<ParameterTable> myTable;
 };

@@ -148,3 +148,21 @@ TEST(UnitConfigurationTest, ConfigurationOfTheOtherModelIsRefused)
     }
     EXPECT_EQ(2, control(kq330, 'B', 3).value().toShort());
 }
+
+TEST(UnitConfigurationTest, RefusedFileLeavesTheOfflineUnitAsItWas)
+{
+    Kq350OfflineDevice kq350;
+    request(kq350, 'a', 2, ParameterValue(4));
+    request(kq350, 'a', 14, ParameterValue(std::string("Studio 4")));
+    std::stringstream file;
+    kq350.saveConfiguration(file);
+    Kq330OfflineDevice kq330;
+    std::ostringstream before;
+    kq330.saveConfiguration(before);
+    const ParameterValueMap unitBefore = kq330.values().values();
+    EXPECT_THROW(kq330.restoreConfiguration(file), VornaException);
+    std::ostringstream after;
+    kq330.saveConfiguration(after);
+    EXPECT_EQ(before.str(), after.str());
+    EXPECT_EQ(unitBefore, kq330.values().values());
+}

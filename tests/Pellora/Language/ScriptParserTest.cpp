@@ -80,6 +80,12 @@ TEST_P(ScriptSyntax, ParsesOrReportsTheLine)
 }
 
 const std::string longText(255, 'x');
+const int lineBound = 64 * 1024;
+// A comment line of exactly aLength characters, newline not counted.
+std::string commentLine(int aLength)
+{
+    return "//" + std::string(static_cast<std::size_t>(aLength - 2), 'x') + "\n";
+}
 
 INSTANTIATE_TEST_SUITE_P(
     Scripts, ScriptSyntax,
@@ -134,7 +140,30 @@ INSTANTIATE_TEST_SUITE_P(
         ScriptCase{"NulByteInString", std::string("print(\"a\0b\");", 13), errorOnLine(1)},
         ScriptCase{"HighByte", "reset;\n\x80;", errorOnLine(2)},
         ScriptCase{"StringTooLong", "reset;\nprint(\"" + longText + "x\");", errorOnLine(2)},
-        ScriptCase{"RealTooLong", "if (version < 1." + std::string(254, '0') + ") {}", errorOnLine(1)}));
+        ScriptCase{"RealTooLong", "if (version < 1." + std::string(254, '0') + ") {}", errorOnLine(1)},
+        ScriptCase{"LineAtTheBound", "reset;\n" + commentLine(lineBound) + "reset;", ok},
+        ScriptCase{"WindowsLineAtTheBound", "reset;\r\n" + commentLine(lineBound) + "reset;", ok},
+        ScriptCase{"CommentLineOverTheBound", "reset;\n" + commentLine(lineBound + 1) + "reset;", errorOnLine(2)},
+        ScriptCase{"BlankLineOverTheBound", "reset;\n\n" + std::string(lineBound + 1, ' ') + "\nreset;",
+                   errorOnLine(3)}));
+
+TEST(ScriptParser, LineOverTheBoundEndsTheReadingThere)
+{
+    // The rest of a huge line is never read, so neither its size nor the
+    // scanner's handling of a long token can hold the program up.
+    const auto file = scriptFile("reset;\nprint(\"" + std::string(10 * 1024 * 1024, 'x') + "\");\n");
+    ASSERT_TRUE(file);
+    try
+    {
+        ScriptParser::parse(file.get());
+        FAIL() << "parsed";
+    }
+    catch (const ParseError& anError)
+    {
+        EXPECT_EQ(errorOnLine(2), anError.what());
+    }
+    EXPECT_LT(std::ftell(file.get()), 1024L * 1024L);
+}
 
 TEST(ScriptParser, EmptyScriptGivesATree)
 {

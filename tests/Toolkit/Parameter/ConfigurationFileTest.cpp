@@ -9,13 +9,16 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdint>
 #include <fstream>
 #include <functional>
 #include <ostream>
 #include <sstream>
+#include <streambuf>
 #include <string>
 #include <sys/resource.h>
 #include <unistd.h>
+#include <utility>
 #include <vector>
 
 namespace
@@ -278,6 +281,76 @@ TEST_F(ConfigurationFileTest, ARecordLongerThanTheFileFailsAtOnceInBoundedMemory
     EXPECT_TRUE(myUnit.myWrites.empty());
     // Nothing past the length was read.
     EXPECT_EQ(std::streamoff{10}, static_cast<std::streamoff>(stream.tellg()));
+}
+
+namespace
+{
+// An input that cannot tell its size, like a pipe: one record whose value
+// claims aLength bytes, then that many zero bytes and a zero checksum, made as
+// they are asked for. Counts what was taken from it, without holding any of it.
+class ClaimingStreamBuffer : public std::streambuf
+{
+public:
+    explicit ClaimingStreamBuffer(std::uint32_t aLength)
+        : myHeader(bytes({1, 0, 0, 0, 0x42, 1, static_cast<int>(aLength & 0xFF), static_cast<int>((aLength >> 8) & 0xFF),
+                          static_cast<int>((aLength >> 16) & 0xFF), static_cast<int>(aLength >> 24)})),
+          myLeft(std::uint64_t{aLength} + 4)
+    {
+        setg(&myHeader[0], &myHeader[0], &myHeader[0] + myHeader.size());
+    }
+
+    // Every byte handed out so far, header included.
+    std::uint64_t taken() const { return myTaken + static_cast<std::uint64_t>(gptr() - eback()); }
+
+protected:
+    int_type underflow() override
+    {
+        myTaken += static_cast<std::uint64_t>(gptr() - eback());
+        if (myLeft == 0)
+        {
+            setg(myBlock, myBlock, myBlock);
+            return traits_type::eof();
+        }
+        const std::size_t size = static_cast<std::size_t>(std::min<std::uint64_t>(myLeft, sizeof myBlock));
+        myLeft -= size;
+        setg(myBlock, myBlock, myBlock + size);
+        return traits_type::to_int_type(myBlock[0]);
+    }
+
+private:
+    std::string myHeader;
+    std::uint64_t myLeft;
+    std::uint64_t myTaken = 0;
+    char myBlock[4096] = {};
+};
+
+// The message of reading such an input, and how much of it was taken.
+std::pair<std::string, std::uint64_t> readClaiming(std::uint32_t aLength)
+{
+    ClaimingStreamBuffer buffer(aLength);
+    std::istream stream(&buffer);
+    std::string message;
+    try
+    {
+        ConfigurationContents contents(stream);
+    }
+    catch (const VornaException& e)
+    {
+        message = e.what();
+    }
+    return {message, buffer.taken()};
+}
+}
+
+TEST(ConfigurationContents, AValueLongerThanAnyParameterHoldsIsRefusedUnread)
+{
+    const std::uint64_t header = 10;
+    const std::uint32_t bound = 64 * 1024;
+    EXPECT_EQ(std::make_pair(std::string("Error restoring a parameter value."), header), readClaiming(bound + 1));
+    EXPECT_EQ(std::make_pair(std::string("Error restoring a parameter value."), header),
+              readClaiming(200 * 1024 * 1024));
+    // The longest value is read whole; only the zero checksum is wrong.
+    EXPECT_EQ(std::make_pair(std::string("The checksum does not match."), header + bound + 4), readClaiming(bound));
 }
 
 TEST(ConfigurationContents, ALengthIsMeasuredAgainstWhatTheFileStillHolds)
