@@ -240,9 +240,17 @@ protected:
         ASSERT_NE(0u, mainWindow(std::chrono::seconds(40))) << "no main window; showing: " << joined(screen.shown());
         if (anOnLine)
         {
-            const std::size_t before = emulator.log().size();
-            std::this_thread::sleep_for(std::chrono::milliseconds(500));
-            ASSERT_GT(emulator.log().size(), before) << "Tessiva does not poll the unit";
+            // The polls begin once the window is drawn.
+            std::size_t before = emulator.log().size();
+            bool polling = false;
+            for (int look = 0; look < 20 && !polling; ++look)
+            {
+                std::this_thread::sleep_for(std::chrono::milliseconds(250));
+                const std::size_t now = emulator.log().size();
+                polling = look > 0 && now > before;
+                before = now;
+            }
+            ASSERT_TRUE(polling) << "Tessiva does not poll the unit";
         }
     }
 
