@@ -1,6 +1,9 @@
 #include "Platform/SteadyWait.h"
 
+#include "Platform/WaitInterrupted.h"
+
 #include <algorithm>
+#include <atomic>
 #include <thread>
 
 namespace Platform
@@ -18,6 +21,46 @@ std::function<void()>& passHook()
     static std::function<void()> theHook;
     return theHook;
 }
+
+std::atomic<bool> theInterrupt{false};
+
+void runPassHook()
+{
+    // A copy: the hook may replace itself while it runs.
+    if (const std::function<void()> hook = passHook())
+    {
+        hook();
+    }
+}
+
+void throwIfInterrupted()
+{
+    if (theInterrupt)
+    {
+        throw WaitInterrupted();
+    }
+}
+}
+
+void SteadyWait::interrupt()
+{
+    theInterrupt = true;
+}
+
+void SteadyWait::clearInterrupt()
+{
+    theInterrupt = false;
+}
+
+bool SteadyWait::isInterrupted()
+{
+    return theInterrupt;
+}
+
+void SteadyWait::checkpoint()
+{
+    runPassHook();
+    throwIfInterrupted();
 }
 
 std::function<void()> SteadyWait::setPassHook(const std::function<void()>& aHook)
@@ -51,12 +94,9 @@ void SteadyWait::wait(unsigned aMilliseconds, const std::function<void()>& anIdl
         if (anIdle)
         {
             anIdle();
-            // A copy: the hook may replace itself while it runs.
-            if (const std::function<void()> hook = passHook())
-            {
-                hook();
-            }
+            runPassHook();
         }
+        throwIfInterrupted();
         // Never sleep past the end: the caller measures its waits in milliseconds.
         const Clock::duration nap = std::min<Clock::duration>(pass(), end - current);
         TimeSource* source = timeSource();

@@ -33,8 +33,21 @@ public:
 
     // Returns after aMilliseconds have passed. anIdle (when set) runs on every
     // pass while time remains, then the pass hook (below); a wait of 0 returns
-    // at once without calling either.
+    // at once without calling either. Throws WaitInterrupted on the first pass
+    // that finds the wait interrupted (below).
     static void wait(unsigned aMilliseconds, const std::function<void()>& anIdle);
+
+    // A close asked for while the program waits on the unit ends the wait
+    // instead of running inside it: from interrupt until clearInterrupt every
+    // wait and every checkpoint throws WaitInterrupted.
+    static void interrupt();
+    static void clearInterrupt();
+    static bool isInterrupted();
+    // Between two messages to the unit: runs the pass hook, through which the
+    // window layer sees a close asked for while the line kept the program
+    // busy, then throws WaitInterrupted when the wait is interrupted, so that
+    // nothing more goes to the unit.
+    static void checkpoint();
 
     // What every pass of a wait with an idle callback runs besides it: the
     // window layer keeps the window painted there while a program waits on

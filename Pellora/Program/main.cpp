@@ -21,5 +21,7 @@ int main(int argc, char** argv)
         return 1;
     }
     PelloraApp application;
+    // A signal to end ends the program as File > Exit does.
+    backend->closeOnSignals([&application]() { application.onAppExit(); });
     return application.main(std::vector<std::string>(argv + 1, argv + argc));
 }

@@ -8,6 +8,8 @@
 #include "Platform/Framework/MainFrame.h"
 #include "Platform/Framework/RecentFileList.h"
 #include "Platform/Framework/UnsavedSettings.h"
+#include "Platform/SteadyWait.h"
+#include "Platform/WaitInterrupted.h"
 #include "Platform/Window/Backend.h"
 
 namespace Platform
@@ -52,10 +54,20 @@ Application& Application::current()
 
 int Application::main(const std::vector<std::string>& anArguments)
 {
-    if (!start(anArguments))
+    try
     {
-        exitInstance();
-        return 1;
+        if (!start(anArguments))
+        {
+            exitInstance();
+            return 1;
+        }
+    }
+    catch (const WaitInterrupted&)
+    {
+        // Asked to close while the start-up waited on a unit: the program
+        // ends as a close ends it, without the rest of its start.
+        SteadyWait::clearInterrupt();
+        return exitInstance();
     }
     return run();
 }

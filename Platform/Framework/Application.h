@@ -40,7 +40,8 @@ public:
     const Resources& resources() const { return myResources; }
 
     // --- running ---
-    // start, then run; a start that fails ends at once with exit code 1.
+    // start, then run; a start that fails ends at once with exit code 1, a
+    // start that a close interrupted (WaitInterrupted) with the exit code 0.
     int main(const std::vector<std::string>& anArguments);
     // Keeps the arguments (without the program's own name) and runs initInstance.
     [[nodiscard]] bool start(const std::vector<std::string>& anArguments);

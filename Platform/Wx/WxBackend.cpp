@@ -2,6 +2,7 @@
 
 #include "Platform/Assertion.h"
 #include "Platform/SteadyWait.h"
+#include "Platform/WaitInterrupted.h"
 #include "Platform/Window/DialogResult.h"
 #include "Platform/Window/Window.h"
 #include "Platform/Wx/CloseKey.h"
@@ -17,6 +18,7 @@
 #include <wx/dialog.h>
 #include <wx/display.h>
 #include <wx/evtloop.h>
+#include <wx/evtloopsrc.h>
 #include <wx/filedlg.h>
 #include <wx/image.h>
 #include <wx/settings.h>
@@ -28,7 +30,12 @@
 
 #include <gtk/gtk.h>
 
+#include <fcntl.h>
+#include <signal.h>
+#include <unistd.h>
+
 #include <algorithm>
+#include <cerrno>
 #include <climits>
 #include <cstdlib>
 #include <chrono>
@@ -295,6 +302,16 @@ private:
     WxView& myView;
 };
 
+// While it lives the backend only draws: no tick and no queued action runs.
+struct Painting
+{
+    explicit Painting(unsigned& aDepth) : depth(aDepth) { ++depth; }
+    ~Painting() { --depth; }
+    Painting(const Painting&) = delete;
+    Painting& operator=(const Painting&) = delete;
+    unsigned& depth;
+};
+
 // How often a wait on the unit lets the window repaint.
 constexpr std::chrono::milliseconds repaintInterval(10);
 
@@ -381,6 +398,9 @@ public:
             return;
         }
         const auto started = std::chrono::steady_clock::now();
+        // A tick's own quick exchange is not kept from its end by drawing:
+        // the window repaints only once the tick has lasted a while.
+        backend.myLastRepaint = started;
         ++backend.myTicking;
         ++backend.myTickCount;
         const int id = static_cast<int>(myId);
@@ -443,6 +463,139 @@ struct WxBackend::ModalLoop
     wxGUIEventLoop loop;
 };
 
+namespace
+{
+// The write end of the pipe that wakes the loop on a signal; -1 without one.
+volatile sig_atomic_t theSignalPipe = -1;
+volatile sig_atomic_t theSignalled = 0;
+
+const int closingSignals[] = {SIGTERM, SIGHUP, SIGINT};
+
+// Only what is safe in a handler: the close itself runs from the loop.
+extern "C" void onClosingSignal(int aSignal)
+{
+    if (theSignalled != 0)
+    {
+        // Asked twice: the person means it, whatever the program is busy with.
+        signal(aSignal, SIG_DFL);
+        raise(aSignal);
+        return;
+    }
+    theSignalled = 1;
+    const int saved = errno;
+    const char byte = 1;
+    if (write(theSignalPipe, &byte, 1) < 0)
+    {
+        // A full pipe already holds a wake-up.
+    }
+    errno = saved;
+}
+}
+
+// Watches the read end of the signal pipe from every loop of the toolkit,
+// the yields of a wait on the unit included.
+class WxBackend::SignalSource : public wxEventLoopSourceHandler
+{
+public:
+    SignalSource(WxBackend& aBackend, const std::function<void()>& aClose) : myBackend(aBackend), myClose(aClose)
+    {
+        int ends[2];
+        if (pipe2(ends, O_CLOEXEC | O_NONBLOCK) != 0)
+        {
+            throw std::runtime_error("The signal pipe could not be made.");
+        }
+        myReadEnd = ends[0];
+        myWriteEnd = ends[1];
+        theSignalled = 0;
+        theSignalPipe = myWriteEnd;
+        mySource.reset(wxEventLoopBase::AddSourceForFD(myReadEnd, this, wxEVENT_SOURCE_INPUT));
+        struct sigaction action = {};
+        action.sa_handler = onClosingSignal;
+        sigemptyset(&action.sa_mask);
+        // A read or write the signal lands in goes on: the frame on the wire ends whole.
+        action.sa_flags = SA_RESTART;
+        for (const int number : closingSignals)
+        {
+            sigaction(number, &action, nullptr);
+        }
+        signal(SIGXFSZ, SIG_IGN);
+        signal(SIGPIPE, SIG_IGN);
+    }
+
+    ~SignalSource() override
+    {
+        for (const int number : closingSignals)
+        {
+            signal(number, SIG_DFL);
+        }
+        theSignalPipe = -1;
+        mySource.reset();
+        ::close(myReadEnd);
+        ::close(myWriteEnd);
+    }
+
+    SignalSource(const SignalSource&) = delete;
+    SignalSource& operator=(const SignalSource&) = delete;
+
+    void OnReadWaiting() override
+    {
+        char bytes[16];
+        while (read(myReadEnd, bytes, sizeof bytes) > 0)
+        {
+        }
+        if (myTaken)
+        {
+            return;
+        }
+        myTaken = true;
+        myRounds = 0;
+        const std::function<void()> close = [this]() { closeNow(); };
+        // From the loop, never from inside the handler that happened to be
+        // running when the loop looked at the pipe.
+        if (myBackend.myPainting > 0)
+        {
+            myBackend.requestClose(close);
+        }
+        else
+        {
+            myBackend.later(close);
+        }
+    }
+    void OnWriteWaiting() override {}
+    void OnExceptionWaiting() override {}
+
+private:
+    // Nobody answers a dialog for a signal: a modal dialog or box ends as
+    // its Cancel, and the close comes once it has returned. Bounded, in case
+    // the program keeps opening new ones.
+    void closeNow()
+    {
+        if (++myRounds < maximumRounds && myBackend.endInnermostModal())
+        {
+            myBackend.later([this]() { closeNow(); });
+            return;
+        }
+        myClose();
+        // A close that left the program running (refused) ends the
+        // closing: the next signal asks anew.
+        if (!myBackend.myQuitPosted)
+        {
+            myTaken = false;
+            theSignalled = 0;
+        }
+    }
+
+    static constexpr unsigned maximumRounds = 200;
+
+    WxBackend& myBackend;
+    std::function<void()> myClose;
+    int myReadEnd = -1;
+    int myWriteEnd = -1;
+    bool myTaken = false;
+    unsigned myRounds = 0;
+    std::unique_ptr<wxEventLoopSource> mySource;
+};
+
 WxBackend::WxBackend(const Resources* aResources)
 {
     if (!theToolkitStarted && wxTheApp == nullptr)
@@ -487,6 +640,7 @@ WxBackend::WxBackend(const Resources* aResources)
 
 WxBackend::~WxBackend()
 {
+    mySignals.reset();
     SteadyWait::setPassHook(myPreviousPassHook);
     if (wxTheApp != nullptr)
     {
@@ -838,14 +992,21 @@ void WxBackend::drawNow(wxWindow& aWidget)
     // that a program that blocks next leaves its window painted.
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(maximumDrawMilliseconds);
     ActiveLoop active;
-    int quietPasses = 0;
-    while (std::chrono::steady_clock::now() < deadline && quietPasses < 3)
     {
-        const bool busy = active.loop().Pending();
-        active.loop().YieldFor(wxEVT_CATEGORY_UI);
-        quietPasses = busy || !aWidget.IsShownOnScreen() ? 0 : quietPasses + 1;
-        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+        // Drawing only, as in a wait on the unit: a tick run from in here
+        // would hold its whole exchange inside this yield, where no close
+        // reaches it.
+        const Painting painting(myPainting);
+        int quietPasses = 0;
+        while (std::chrono::steady_clock::now() < deadline && quietPasses < 3)
+        {
+            const bool busy = active.loop().Pending();
+            active.loop().YieldFor(wxEVT_CATEGORY_UI);
+            quietPasses = busy || !aWidget.IsShownOnScreen() ? 0 : quietPasses + 1;
+            std::this_thread::sleep_for(std::chrono::milliseconds(5));
+        }
     }
+    releaseHeldTicks();
 }
 
 Rectangle WxBackend::screenArea()
@@ -976,11 +1137,75 @@ bool WxBackend::runQueued()
     return true;
 }
 
+void WxBackend::requestClose(const std::function<void()>& aClose)
+{
+    VORNA_ASSERT(aClose != nullptr);
+    if (myPainting == 0)
+    {
+        aClose();
+        return;
+    }
+    SteadyWait::interrupt();
+    later([aClose]() {
+        SteadyWait::clearInterrupt();
+        aClose();
+    });
+}
+
+bool WxBackend::endInnermostModal()
+{
+    if (myMessageBox != nullptr)
+    {
+        for (const int answer : {DialogResult::cancel, DialogResult::no, DialogResult::ok})
+        {
+            if (pressMessageBoxButton(answer))
+            {
+                break;
+            }
+        }
+        return true;
+    }
+    if (myNativeModals > 0)
+    {
+        // A file dialog of the toolkit's.
+        for (wxWindow* window : wxTopLevelWindows)
+        {
+            wxDialog* dialog = dynamic_cast<wxDialog*>(window);
+            if (dialog != nullptr && dialog->IsModal())
+            {
+                dialog->EndModal(wxID_CANCEL);
+            }
+        }
+        return true;
+    }
+    if (myLoops.empty())
+    {
+        return false;
+    }
+    Window* dialog = myLoops.back()->dialog.get();
+    if (dialog != nullptr && !dialog->dialogEnded())
+    {
+        dialog->endDialog(DialogResult::cancel);
+    }
+    return true;
+}
+
+void WxBackend::closeOnSignals(const std::function<void()>& aClose)
+{
+    VORNA_ASSERT(aClose != nullptr);
+    VORNA_ASSERT(mySignals == nullptr);
+    mySignals = std::make_unique<SignalSource>(*this, aClose);
+}
+
 void WxBackend::guard(const std::function<void()>& anAction)
 {
     try
     {
         anAction();
+    }
+    catch (const WaitInterrupted&)
+    {
+        // The close that ended the wait is queued and runs from the loop.
     }
     catch (...)
     {
@@ -1102,12 +1327,7 @@ void WxBackend::repaintDuringWait()
     myLastRepaint = now;
     {
         // Drawing only: the user's input waits for the exchange's end.
-        struct Painting
-        {
-            explicit Painting(unsigned& aDepth) : depth(aDepth) { ++depth; }
-            ~Painting() { --depth; }
-            unsigned& depth;
-        } painting(myPainting);
+        const Painting painting(myPainting);
         myView->synchronise();
         active.loop().YieldFor(wxEVT_CATEGORY_UI);
     }

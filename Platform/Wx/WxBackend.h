@@ -58,6 +58,18 @@ public:
     FontMetrics frameFont() override;
     int tabRowsHeight(const std::vector<std::string>& aLabels, int aWidth) override;
 
+    // A close asked for by the person (the close box, Alt+F4) or by a signal:
+    // outside a wait on the unit aClose runs at once; inside one the wait
+    // ends first (it throws WaitInterrupted, which the backend drops) and
+    // aClose runs from the loop after it, never nested inside the wait.
+    void requestClose(const std::function<void()>& aClose);
+    // From now on SIGTERM, SIGHUP and SIGINT run aClose from the event loop
+    // as requestClose does (the handler itself only wakes the loop); a second
+    // one ends the program at once. SIGXFSZ and SIGPIPE are ignored, so that
+    // a file grown past its size limit or a closed pipe fails the write with
+    // its error instead of killing the program.
+    void closeOnSignals(const std::function<void()>& aClose);
+
     // --- for smoke tests and the programs' own checks ---
     // Runs an action from the event loop, in turn with the posted messages
     // (a user's input arriving while the program waits).
@@ -94,6 +106,7 @@ public:
 
 private:
     class Timer;
+    class SignalSource;
     struct ModalLoop;
     // A message box or file dialog of the toolkit's runs while it lives.
     class NativeModal
@@ -108,6 +121,9 @@ private:
         WxBackend& myBackend;
     };
 
+    // Ends the innermost modal dialog or box running as its Cancel (or its
+    // only answer); false when none runs.
+    bool endInnermostModal();
     bool runQueued();
     void rethrowPending();
     void endLoopsThatAreDone();
@@ -148,5 +164,6 @@ private:
     std::vector<std::unique_ptr<Timer>> myDeadTimers;
     std::vector<ModalLoop*> myLoops;
     std::vector<wxEventLoopBase*> myMainLoops;
+    std::unique_ptr<SignalSource> mySignals;
 };
 }

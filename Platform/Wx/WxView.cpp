@@ -1296,14 +1296,15 @@ void WxView::bindEvents(Window& aWindow, wxWindow* aWidget)
             }
             anEvent.Skip();
         });
-        aWidget->Bind(wxEVT_CLOSE_WINDOW, [input](wxCloseEvent& anEvent) {
+        aWidget->Bind(wxEVT_CLOSE_WINDOW, [this, input](wxCloseEvent& anEvent) {
             if (!anEvent.CanVeto())
             {
                 anEvent.Skip();
                 return;
             }
             anEvent.Veto();
-            input([](Window& aTop, const UserInput& aUser) { aUser.close(aTop); });
+            myBackend.requestClose(
+                [input]() { input([](Window& aTop, const UserInput& aUser) { aUser.close(aTop); }); });
         });
         aWidget->Bind(wxEVT_END_SESSION, [input](wxCloseEvent&) {
             input([](Window& aTop, const UserInput&) {

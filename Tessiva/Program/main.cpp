@@ -22,5 +22,7 @@ int main(int argc, char** argv)
         return 1;
     }
     CTessivaApp application(std::make_unique<FrontPanelFactory>());
+    // A signal to end ends the program as File > Exit does.
+    backend->closeOnSignals([&application]() { application.onAppExit(); });
     return application.main(std::vector<std::string>(argv + 1, argv + argc));
 }

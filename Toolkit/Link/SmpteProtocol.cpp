@@ -64,12 +64,15 @@ void SmpteProtocol::sendPrefix()
 
 void SmpteProtocol::select()
 {
+    // A close asked for meanwhile ends the exchange here, between two messages.
+    Platform::SteadyWait::checkpoint();
     sendPrefix();
     writeBytes(mySelect);
 }
 
 void SmpteProtocol::poll()
 {
+    Platform::SteadyWait::checkpoint();
     sendPrefix();
     writeBytes(myPoll);
 }

@@ -1,4 +1,5 @@
 #include "Platform/SteadyWait.h"
+#include "Platform/WaitInterrupted.h"
 
 #include <gtest/gtest.h>
 
@@ -73,4 +74,49 @@ TEST(SteadyWaitTest, WaitWithoutIdleFunctionStillWaits)
     SteadyWait::wait(7, std::function<void()>());
     EXPECT_EQ(std::chrono::milliseconds(7), time.myNow - start);
 }
+}
+
+// A close asked for during a long wait ends it on that very pass, and every
+// wait after it at once, until the close has been taken.
+TEST(SteadyWaitTest, AnInterruptEndsTheWaitOnItsPassAndTheWaitsAfterIt)
+{
+    VirtualTime time;
+    const SteadyWait::Clock::time_point start = time.myNow;
+    int calls = 0;
+    EXPECT_THROW(SteadyWait::wait(15000,
+                                  [&calls] {
+                                      if (++calls == 40)
+                                      {
+                                          SteadyWait::interrupt();
+                                      }
+                                  }),
+                 Platform::WaitInterrupted);
+    EXPECT_EQ(calls, 40);
+    EXPECT_EQ(time.myNow - start, std::chrono::milliseconds(39));
+    EXPECT_THROW(SteadyWait::wait(20, std::function<void()>()), Platform::WaitInterrupted);
+    EXPECT_TRUE(SteadyWait::isInterrupted());
+
+    SteadyWait::clearInterrupt();
+    const SteadyWait::Clock::time_point again = time.myNow;
+    EXPECT_NO_THROW(SteadyWait::wait(20, [] {}));
+    EXPECT_EQ(time.myNow - again, std::chrono::milliseconds(20));
+}
+
+// Between two messages to the unit the window layer gets its pass, where it
+// may learn of a close; a close learnt there stops the next message.
+TEST(SteadyWaitTest, ACheckpointRunsThePassHookAndThrowsOnceInterrupted)
+{
+    int passes = 0;
+    const std::function<void()> previous = SteadyWait::setPassHook([&passes] {
+        if (++passes == 2)
+        {
+            SteadyWait::interrupt();
+        }
+    });
+    EXPECT_NO_THROW(SteadyWait::checkpoint());
+    EXPECT_THROW(SteadyWait::checkpoint(), Platform::WaitInterrupted);
+    EXPECT_EQ(passes, 2);
+    SteadyWait::clearInterrupt();
+    EXPECT_NO_THROW(SteadyWait::checkpoint());
+    SteadyWait::setPassHook(previous);
 }

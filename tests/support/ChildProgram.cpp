@@ -102,6 +102,41 @@ void ChildProgram::kill(int aSignal)
     finish();
 }
 
+void ChildProgram::signal(int aSignal)
+{
+    if (myChild > 0)
+    {
+        ::kill(myChild, aSignal);
+    }
+}
+
+bool ChildProgram::waitForEnd(int aMilliseconds)
+{
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(aMilliseconds);
+    while (myChild > 0)
+    {
+        int status = 0;
+        const pid_t ended = waitpid(myChild, &status, WNOHANG);
+        if (ended == myChild)
+        {
+            myStatus = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+            mySignal = WIFSIGNALED(status) ? WTERMSIG(status) : 0;
+            myChild = -1;
+            return true;
+        }
+        if (ended < 0 && errno != EINTR)
+        {
+            return false;
+        }
+        if (std::chrono::steady_clock::now() >= deadline)
+        {
+            return false;
+        }
+        usleep(5000);
+    }
+    return true;
+}
+
 int ChildProgram::finish()
 {
     if (myInput >= 0)
@@ -116,6 +151,7 @@ int ChildProgram::finish()
         {
         }
         myStatus = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+        mySignal = WIFSIGNALED(status) ? WTERMSIG(status) : 0;
         myChild = -1;
     }
     if (myOutput >= 0)

@@ -27,6 +27,15 @@ public:
     int finish();
     // Ends the program at once with aSignal (SIGKILL: no chance to clean up) and waits for it.
     void kill(int aSignal);
+    // Sends aSignal and leaves the program to act on it.
+    void signal(int aSignal);
+    // Waits at most aMilliseconds for the program to end; false when it still
+    // runs. Then status() is its exit status (-1 when a signal ended it) and
+    // endingSignal() that signal (0 when it exited).
+    bool waitForEnd(int aMilliseconds);
+    int status() const { return myStatus; }
+    int endingSignal() const { return mySignal; }
+    pid_t pid() const { return myChild; }
 
 private:
     pid_t myChild = -1;
@@ -34,4 +43,5 @@ private:
     int myOutput = -1;
     std::string myPending;
     int myStatus = -1;
+    int mySignal = 0;
 };

@@ -5,6 +5,7 @@
 #include "Platform/Framework/RecentFileList.h"
 #include "Platform/Window/Backend.h"
 #include "Platform/Window/DialogResult.h"
+#include "Platform/SteadyWait.h"
 #include "tests/support/TemporaryFolder.h"
 
 #include <gtest/gtest.h>
@@ -90,6 +91,33 @@ TEST_F(StartUpTest, OnlyARegularFileIsOpenedAndNothingBlocks)
         EXPECT_EQ(nullptr, application.mainFrame()) << path;
         EXPECT_TRUE(backend.openWindows().empty()) << path;
     }
+}
+
+// The start-up waits on a unit (opening the device it was given) and a close
+// comes meanwhile: the program ends as a close ends it, with the exit code 0,
+// its document closed and no loop run.
+TEST_F(StartUpTest, ACloseWhileTheStartWaitsEndsTheProgramWithZero)
+{
+    class WaitingApplication : public TestApplication
+    {
+    public:
+        bool initInstance() override
+        {
+            if (!TestApplication::initInstance())
+            {
+                return false;
+            }
+            Platform::SteadyWait::interrupt();
+            Platform::SteadyWait::wait(20000, []() {});
+            log.push_back("started");
+            return true;
+        }
+    } application;
+    EXPECT_EQ(0, application.main({}));
+    EXPECT_FALSE(logged("started"));
+    EXPECT_TRUE(logged("close document"));
+    EXPECT_EQ(nullptr, application.mainFrame());
+    EXPECT_FALSE(Platform::SteadyWait::isInterrupted());
 }
 
 TEST_F(StartUpTest, ExitHidesTheFrameAndTheEndOfTheLoopClosesTheDocument)

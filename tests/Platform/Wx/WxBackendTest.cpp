@@ -1,4 +1,5 @@
 #include "Platform/SteadyWait.h"
+#include "Platform/WaitInterrupted.h"
 #include "Platform/Window/Bitmap.h"
 #include "Platform/Window/DialogResult.h"
 #include "Platform/Window/DialogTemplate.h"
@@ -25,6 +26,7 @@
 #include <wx/tglbtn.h>
 #include <wx/timer.h>
 
+#include <cerrno>
 #include <csignal>
 #include <cstdio>
 #include <fstream>
@@ -35,6 +37,7 @@
 #include <thread>
 #include <vector>
 
+#include <sys/resource.h>
 #include <unistd.h>
 
 namespace
@@ -847,5 +850,177 @@ TEST_F(LivenessTest, ThePumpBringsTheModelsChangesToTheWidgets)
         EXPECT_TRUE(backend->pumpMessage());
     }
     EXPECT_EQ(labelShown(), "line 12");
+}
+}
+
+namespace
+{
+using Clock = std::chrono::steady_clock;
+
+// Presses the frame's close box from the toolkit's own timer, which fires
+// inside the wait's repaint as the desktop's close would.
+class CloseBoxLater : public wxTimer
+{
+public:
+    CloseBoxLater(wxWindow& aWidget, Clock::time_point& aPressed) : myWidget(aWidget), myPressed(aPressed)
+    {
+        StartOnce(300);
+    }
+    void Notify() override
+    {
+        myPressed = Clock::now();
+        myWidget.Close();
+    }
+
+private:
+    wxWindow& myWidget;
+    Clock::time_point& myPressed;
+};
+
+// The close box pressed while a handler waits on the unit ends the wait
+// soon, and the close runs from the loop once the handler has ended, never
+// inside the wait: a close run there once left the program waiting on.
+TEST_F(LivenessTest, TheCloseBoxDuringAWaitEndsTheWaitAndTheProgramClosesFromItsLoop)
+{
+    std::vector<std::string> steps;
+    frame->on(Notification::Close, [&](Event&) {
+        steps.push_back(Platform::SteadyWait::isInterrupted() ? "close inside the wait" : "close");
+        backend->postQuit(0);
+    });
+    Clock::time_point pressed;
+    Clock::time_point ended;
+    backend->later([&]() {
+        CloseBoxLater closer(*backend->view().widgetOf(*frame), pressed);
+        try
+        {
+            Platform::SteadyWait::wait(6000, []() {});
+            steps.push_back("the wait ran out");
+        }
+        catch (const Platform::WaitInterrupted&)
+        {
+            ended = Clock::now();
+            steps.push_back("the wait ended");
+            throw;
+        }
+    });
+    Watchdog watchdog([this]() { backend->postQuit(-1); });
+    EXPECT_EQ(backend->runMessageLoop(), 0);
+    EXPECT_FALSE(watchdog.fired);
+    EXPECT_EQ(steps, (std::vector<std::string>{"the wait ended", "close"}));
+    EXPECT_LT(ended - pressed, std::chrono::milliseconds(500));
+    EXPECT_FALSE(Platform::SteadyWait::isInterrupted());
+}
+
+// What a signal's close did, for the one set of handlers the test program
+// installs.
+std::function<void()>& signalClose()
+{
+    static std::function<void()> theClose;
+    return theClose;
+}
+
+void closeOnSignalsOnce(WxBackend& aBackend)
+{
+    static bool theInstalled = false;
+    if (!theInstalled)
+    {
+        theInstalled = true;
+        aBackend.closeOnSignals([]() { signalClose()(); });
+    }
+}
+
+struct SignalCase
+{
+    const char* name;
+    int signal;
+    bool inWait;
+};
+
+void PrintTo(const SignalCase& aCase, std::ostream* aStream)
+{
+    *aStream << aCase.name;
+}
+
+class SignalClose : public LivenessTest, public testing::WithParamInterface<SignalCase>
+{
+};
+
+// A signal to end runs the program's close from its loop, after the handler
+// it landed in (the handler itself only wakes the loop); one landing in a
+// wait on the unit ends that wait first.
+TEST_P(SignalClose, ASignalClosesFromTheLoopAfterTheHandlerItLandedIn)
+{
+    closeOnSignalsOnce(*backend);
+    std::vector<std::string> steps;
+    signalClose() = [&]() {
+        steps.push_back(Platform::SteadyWait::isInterrupted() ? "close inside the wait" : "close");
+        // Ends the loop after the close: a close that leaves the program
+        // running lets the next case's signal ask again.
+        backend->later([this]() { backend->postQuit(0); });
+    };
+    backend->later([&]() {
+        raise(GetParam().signal);
+        if (!GetParam().inWait)
+        {
+            std::this_thread::sleep_for(std::chrono::milliseconds(50));
+            steps.push_back("handler ended");
+            return;
+        }
+        try
+        {
+            Platform::SteadyWait::wait(3000, []() {});
+            steps.push_back("the wait ran out");
+        }
+        catch (const Platform::WaitInterrupted&)
+        {
+            steps.push_back("the wait ended");
+            throw;
+        }
+    });
+    Watchdog watchdog([this]() { backend->postQuit(-1); });
+    EXPECT_EQ(backend->runMessageLoop(), 0);
+    EXPECT_FALSE(watchdog.fired);
+    EXPECT_EQ(steps, (std::vector<std::string>{GetParam().inWait ? "the wait ended" : "handler ended", "close"}));
+    signalClose() = nullptr;
+}
+
+INSTANTIATE_TEST_SUITE_P(Signals, SignalClose,
+                         testing::Values(SignalCase{"Terminate", SIGTERM, false}, SignalCase{"HangUp", SIGHUP, false},
+                                         SignalCase{"Interrupt", SIGINT, false},
+                                         SignalCase{"TerminateInAWait", SIGTERM, true}));
+
+// A file grown past its size limit and a pipe nobody reads fail the write
+// with their error; neither signal ends the program.
+TEST_F(LivenessTest, AWritePastTheSizeLimitOrIntoAClosedPipeFailsWithItsError)
+{
+    closeOnSignalsOnce(*backend);
+    char path[] = "/tmp/vorna-limit-XXXXXX";
+    const int file = mkstemp(path);
+    ASSERT_GE(file, 0);
+    unlink(path);
+    struct rlimit before = {};
+    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &before), 0);
+    struct rlimit limited = before;
+    limited.rlim_cur = 100;
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &limited), 0);
+    const std::string text(300, 'x');
+    const ssize_t first = write(file, text.data(), text.size());
+    const ssize_t second = write(file, text.data(), text.size());
+    const int error = errno;
+    setrlimit(RLIMIT_FSIZE, &before);
+    close(file);
+    EXPECT_EQ(first, 100);
+    EXPECT_EQ(second, -1);
+    EXPECT_EQ(error, EFBIG);
+
+    int ends[2];
+    ASSERT_EQ(pipe(ends), 0);
+    close(ends[0]);
+    const char byte = 1;
+    EXPECT_EQ(write(ends[1], &byte, 1), -1);
+    EXPECT_EQ(errno, EPIPE);
+    close(ends[1]);
+    EXPECT_EQ(raise(SIGXFSZ), 0);
+    EXPECT_EQ(raise(SIGPIPE), 0);
 }
 }

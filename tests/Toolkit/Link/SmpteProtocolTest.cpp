@@ -1,3 +1,5 @@
+#include "Platform/SteadyWait.h"
+#include "Platform/WaitInterrupted.h"
 #include "Toolkit/Link/Kq310SmpteProtocol.h"
 #include "Toolkit/Link/SerialDevice.h"
 #include "Toolkit/Link/SmpteProtocol.h"
@@ -13,6 +15,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -195,6 +198,50 @@ TEST_F(SmpteProtocolTest, AnyOtherAnswerEndsTheBusyWait)
     myProtocol->setValue(ParameterId('A', 3), ParameterValue(1), 0);
     EXPECT_EQ(2u, polls());
 }
+
+// A close asked for while a unit keeps the program busy ends the exchange
+// between two messages, whether the unit makes it wait (06) or poll again at
+// once (07): nothing goes out after the poll on the line.
+struct CloseCase
+{
+    const char* name;
+    int answer;
+    unsigned pollsSent;
+};
+
+void PrintTo(const CloseCase& aCase, std::ostream* aStream)
+{
+    *aStream << aCase.name;
+}
+
+class SmpteProtocolCloseTest : public SmpteProtocolTest, public ::testing::WithParamInterface<CloseCase>
+{
+};
+
+TEST_P(SmpteProtocolCloseTest, ACloseDuringABusyUnitEndsTheExchangeBetweenMessages)
+{
+    myLine.answer({0x04});
+    answerEveryPoll(GetParam().answer);
+    // The window layer learns of the close on the fifth pass it gets.
+    int passes = 0;
+    const std::function<void()> previous = Platform::SteadyWait::setPassHook([&passes] {
+        if (++passes == 5)
+        {
+            Platform::SteadyWait::interrupt();
+        }
+    });
+    EXPECT_THROW(myProtocol->setValue(ParameterId('A', 3), ParameterValue(1), 0), Platform::WaitInterrupted);
+    Platform::SteadyWait::setPassHook(previous);
+    Platform::SteadyWait::clearInterrupt();
+    EXPECT_EQ(GetParam().pollsSent, polls());
+    const ByteString written = myLine.written();
+    ASSERT_GE(written.size(), poll8280.size());
+    EXPECT_EQ(poll8280, written.substr(written.size() - poll8280.size()));
+}
+
+INSTANTIATE_TEST_SUITE_P(Answers, SmpteProtocolCloseTest,
+                         ::testing::Values(CloseCase{"BusyWait", 0x06, 1}, CloseCase{"BusyAgain", 0x07, 3}),
+                         [](const ::testing::TestParamInfo<CloseCase>& anInfo) { return anInfo.param.name; });
 
 TEST_F(SmpteProtocolTest, SettleTimeIsWaitedAfterTheAckBeforeTheFirstPoll)
 {
