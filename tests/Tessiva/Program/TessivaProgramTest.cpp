@@ -351,6 +351,27 @@ TEST_F(TessivaProgramTest, ExitTheCloseBoxAndTheSessionEndSaveThePlacement)
     }
 }
 
+TEST_F(TessivaProgramTest, SettingsThatCannotBeWrittenAreToldOnceInTheWindow)
+{
+    const std::string ini = profile.folder() + "/Vorna/Tessiva.ini";
+    std::filesystem::remove(ini);
+    std::filesystem::create_directories(ini + "/keep"); // a folder where the file should be
+    testing::internal::CaptureStderr();
+    start(choose(kq310, true), "The connection settings could not be saved in " + ini + ": Is a directory");
+    // The later failures go to the standard error only.
+    openDevice(kq330, true);
+    ASSERT_TRUE(user.command(CommandIds::appExit));
+    user.finish();
+    app->exitInstance();
+    app.reset();
+    const std::string told = testing::internal::GetCapturedStderr();
+    for (const char* what : {"The connection settings", "The window placement", "The recent file list"})
+    {
+        EXPECT_NE(std::string::npos, told.find(std::string(what) + " could not be saved in " + ini)) << told;
+    }
+    EXPECT_TRUE(std::filesystem::is_directory(ini + "/keep"));
+}
+
 TEST_F(TessivaProgramTest, TheFrameCannotBeDraggedLargerThan125By41Characters)
 {
     start();
