@@ -341,10 +341,10 @@ bool FileReplacement::name(const FolderLock& aLock)
     const std::string prefix = temporaryPrefix(std::filesystem::path(myTarget));
     for (int attempt = 0; attempt < theNameTries; ++attempt)
     {
-        const std::string name = prefix + randomLetters();
-        if (FileCalls::current().link(myDescriptor, aLock.descriptor(), name) == 0)
+        const std::string candidate = prefix + randomLetters();
+        if (FileCalls::current().link(myDescriptor, aLock.descriptor(), candidate) == 0)
         {
-            myTemporary = (std::filesystem::path(myFolder) / name).string();
+            myTemporary = (std::filesystem::path(myFolder) / candidate).string();
             return true;
         }
         if (errno != EEXIST)
