@@ -1,10 +1,14 @@
 #include "Platform/FileReplacement.h"
 
+#include "Platform/RegularFile.h"
+
 #include <cerrno>
 #include <climits>
 #include <fcntl.h>
 #include <filesystem>
+#include <random>
 #include <streambuf>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 #include <vector>
@@ -15,14 +19,22 @@ namespace
 {
 // Enough for any chain of links a system resolves itself.
 const int theLinkLimit = 40;
-// mkstemp fills these in; the same number of letters marks a leftover.
-const std::string theTemporarySuffix = "XXXXXX";
+// A temporary file's name ends in this many letters; a leftover is known by them.
+const std::size_t theTemporaryLetters = 6;
+// Names taken by someone else are passed over; this many tries are plenty.
+const int theNameTries = 100;
 
-// An output buffer over a file descriptor that reports every failed write.
+FileCalls theSystemCalls;
+FileCalls* theCalls = &theSystemCalls;
+
+// An output buffer over a file descriptor that reports every failed write and keeps its reason.
 class DescriptorBuffer : public std::streambuf
 {
 public:
-    explicit DescriptorBuffer(int aDescriptor) : myDescriptor(aDescriptor) { setp(myBytes, myBytes + sizeof myBytes); }
+    DescriptorBuffer(int aDescriptor, int& anError) : myDescriptor(aDescriptor), myError(anError)
+    {
+        setp(myBytes, myBytes + sizeof myBytes);
+    }
 
 protected:
     int_type overflow(int_type aCharacter) override
@@ -47,13 +59,18 @@ private:
         const char* next = pbase();
         while (next < pptr())
         {
-            const ssize_t written = ::write(myDescriptor, next, static_cast<std::size_t>(pptr() - next));
+            const ssize_t written =
+                FileCalls::current().write(myDescriptor, next, static_cast<std::size_t>(pptr() - next));
             if (written < 0 && errno == EINTR)
             {
                 continue;
             }
             if (written <= 0)
             {
+                if (myError == 0)
+                {
+                    myError = written < 0 ? errno : ENOSPC;
+                }
                 return false;
             }
             next += written;
@@ -63,12 +80,26 @@ private:
     }
 
     int myDescriptor;
+    int& myError;
     char myBytes[8192];
 };
 
 std::string temporaryPrefix(const std::filesystem::path& aTarget)
 {
     return "." + aTarget.filename().string() + ".";
+}
+
+std::string randomLetters()
+{
+    static const char letters[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
+    static std::mt19937 generator{std::random_device{}()};
+    std::uniform_int_distribution<std::size_t> pick(0, sizeof letters - 2);
+    std::string result;
+    for (std::size_t i = 0; i < theTemporaryLetters; ++i)
+    {
+        result += letters[pick(generator)];
+    }
+    return result;
 }
 
 mode_t newFileMode()
@@ -78,6 +109,73 @@ mode_t newFileMode()
     ::umask(mask);
     return 0666 & ~mask;
 }
+
+std::string folderOf(const std::string& aPath)
+{
+    const std::string folder = std::filesystem::path(aPath).parent_path().string();
+    return folder.empty() ? "." : folder;
+}
+}
+
+ssize_t FileCalls::write(int aDescriptor, const void* someBytes, std::size_t aCount)
+{
+    return ::write(aDescriptor, someBytes, aCount);
+}
+
+int FileCalls::sync(int aDescriptor)
+{
+    return ::fsync(aDescriptor);
+}
+
+int FileCalls::link(int aDescriptor, int aFolder, const std::string& aName)
+{
+    // Naming an open unnamed file needs no privilege through its /proc entry.
+    const std::string self = "/proc/self/fd/" + std::to_string(aDescriptor);
+    return ::linkat(AT_FDCWD, self.c_str(), aFolder, aName.c_str(), AT_SYMLINK_FOLLOW);
+}
+
+int FileCalls::rename(int aFolder, const std::string& aFrom, const std::string& aTo)
+{
+    return ::renameat(aFolder, aFrom.c_str(), aFolder, aTo.c_str());
+}
+
+FileCalls& FileCalls::current()
+{
+    return *theCalls;
+}
+
+void FileCalls::use(FileCalls* aCalls)
+{
+    theCalls = aCalls != nullptr ? aCalls : &theSystemCalls;
+}
+
+FolderLock::FolderLock(const std::string& aFolder)
+{
+    myDescriptor = ::open(aFolder.empty() ? "." : aFolder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (myDescriptor < 0)
+    {
+        myError = errno;
+        return;
+    }
+    int locked = -1;
+    do
+    {
+        locked = ::flock(myDescriptor, LOCK_EX);
+    } while (locked != 0 && errno == EINTR);
+    if (locked != 0)
+    {
+        myError = errno;
+        ::close(myDescriptor);
+        myDescriptor = -1;
+    }
+}
+
+FolderLock::~FolderLock()
+{
+    if (myDescriptor >= 0)
+    {
+        ::close(myDescriptor); // releases the lock
+    }
 }
 
 std::string followLinks(const std::string& aPath)
@@ -102,33 +200,85 @@ std::string followLinks(const std::string& aPath)
     return path.string();
 }
 
-FileReplacement::FileReplacement(const std::string& aPath) : myTarget(followLinks(aPath))
+FileReplacement::FileReplacement(const std::string& aPath, const FolderLock* aHeldLock)
+    : myTarget(followLinks(aPath)), myFolder(folderOf(myTarget)), myHeldLock(aHeldLock)
 {
     struct stat status;
     const bool exists = ::stat(myTarget.c_str(), &status) == 0;
+    if (exists && !isRegularFile(myTarget))
+    {
+        return;
+    }
     // A file that may not be written to is not replaced either, though its folder would allow it.
-    if (exists && (!S_ISREG(status.st_mode) || ::access(myTarget.c_str(), W_OK) != 0))
+    if (exists && ::access(myTarget.c_str(), W_OK) != 0)
+    {
+        fail(errno);
+        return;
+    }
+    const mode_t mode = exists ? (status.st_mode & 07777) : newFileMode();
+    if (!openUnnamed(mode) && !openNamed(mode))
     {
         return;
     }
-    const std::filesystem::path target(myTarget);
-    const std::string pattern = (target.parent_path() / (temporaryPrefix(target) + theTemporarySuffix)).string();
-    std::vector<char> name(pattern.begin(), pattern.end());
-    name.push_back('\0');
-    myDescriptor = ::mkstemp(name.data());
-    if (myDescriptor < 0)
-    {
-        return;
-    }
-    myTemporary = name.data();
-    ::fchmod(myDescriptor, exists ? (status.st_mode & 07777) : newFileMode());
-    myBuffer = std::make_unique<DescriptorBuffer>(myDescriptor);
+    ::fchmod(myDescriptor, mode);
+    myBuffer = std::make_unique<DescriptorBuffer>(myDescriptor, myError);
     myStream = std::make_unique<std::ostream>(myBuffer.get());
 }
 
 FileReplacement::~FileReplacement()
 {
     abandon();
+}
+
+bool FileReplacement::openUnnamed(mode_t aMode)
+{
+    // An unnamed file leaves nothing behind when the process is killed while writing.
+    myDescriptor = ::open(myFolder.c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, aMode);
+    if (myDescriptor >= 0)
+    {
+        return true;
+    }
+    // Other errors say the folder takes no file at all; these say only that it takes no unnamed one.
+    if (errno != EOPNOTSUPP && errno != EISDIR && errno != EINVAL)
+    {
+        fail(errno);
+    }
+    return false;
+}
+
+bool FileReplacement::openNamed(mode_t aMode)
+{
+    if (myError != 0)
+    {
+        return false;
+    }
+    if (myHeldLock == nullptr)
+    {
+        myOwnLock = std::make_unique<FolderLock>(myFolder);
+        if (!myOwnLock->held())
+        {
+            fail(myOwnLock->error());
+            myOwnLock.reset();
+            return false;
+        }
+    }
+    // Under the lock any named temporary file of the target is a killed writer's.
+    removeLeftovers(myTarget);
+    const std::filesystem::path target(myTarget);
+    const std::string pattern =
+        (target.parent_path() / (temporaryPrefix(target) + std::string(theTemporaryLetters, 'X'))).string();
+    std::vector<char> name(pattern.begin(), pattern.end());
+    name.push_back('\0');
+    myDescriptor = ::mkstemp(name.data());
+    if (myDescriptor < 0)
+    {
+        fail(errno);
+        myOwnLock.reset();
+        return false;
+    }
+    ::fchmod(myDescriptor, aMode);
+    myTemporary = name.data();
+    return true;
 }
 
 bool FileReplacement::commit()
@@ -138,24 +288,80 @@ bool FileReplacement::commit()
         return false;
     }
     myStream->flush();
-    bool written = !myStream->fail() && ::fsync(myDescriptor) == 0;
-    written = ::close(myDescriptor) == 0 && written;
-    myDescriptor = -1;
-    if (!written || ::rename(myTemporary.c_str(), myTarget.c_str()) != 0)
+    bool written = !myStream->fail();
+    if (written && FileCalls::current().sync(myDescriptor) != 0)
     {
+        fail(errno);
+        written = false;
+    }
+    if (!written)
+    {
+        abandon();
+        return false;
+    }
+    std::unique_ptr<FolderLock> lock;
+    const FolderLock* held = myHeldLock != nullptr ? myHeldLock : myOwnLock.get();
+    if (held == nullptr)
+    {
+        lock = std::make_unique<FolderLock>(myFolder);
+        held = lock.get();
+    }
+    if (!held->held())
+    {
+        fail(held->error());
+        abandon();
+        return false;
+    }
+    if (myTemporary.empty() && !name(*held))
+    {
+        abandon();
+        return false;
+    }
+    const int closed = ::close(myDescriptor);
+    myDescriptor = -1;
+    const std::string temporary = std::filesystem::path(myTemporary).filename().string();
+    const std::string target = std::filesystem::path(myTarget).filename().string();
+    if (closed != 0 || FileCalls::current().rename(held->descriptor(), temporary, target) != 0)
+    {
+        fail(errno);
         abandon();
         return false;
     }
     myTemporary.clear();
     // The rename itself lasts only once the folder is on the disk too.
-    const std::string folder = std::filesystem::path(myTarget).parent_path().string();
-    const int directory = ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (directory >= 0)
-    {
-        ::fsync(directory);
-        ::close(directory);
-    }
+    FileCalls::current().sync(held->descriptor());
+    myOwnLock.reset();
     return true;
+}
+
+bool FileReplacement::name(const FolderLock& aLock)
+{
+    // Under the lock any named temporary file of the target is a killed writer's.
+    removeLeftovers(myTarget);
+    const std::string prefix = temporaryPrefix(std::filesystem::path(myTarget));
+    for (int attempt = 0; attempt < theNameTries; ++attempt)
+    {
+        const std::string candidate = prefix + randomLetters();
+        if (FileCalls::current().link(myDescriptor, aLock.descriptor(), candidate) == 0)
+        {
+            myTemporary = (std::filesystem::path(myFolder) / candidate).string();
+            return true;
+        }
+        if (errno != EEXIST)
+        {
+            break;
+        }
+    }
+    fail(errno);
+    return false;
+}
+
+void FileReplacement::fail(int anError)
+{
+    if (myError == 0)
+    {
+        myError = anError;
+    }
 }
 
 void FileReplacement::abandon()
@@ -170,16 +376,17 @@ void FileReplacement::abandon()
         ::unlink(myTemporary.c_str());
         myTemporary.clear();
     }
+    myOwnLock.reset();
 }
 
 void FileReplacement::removeLeftovers(const std::string& aPath)
 {
     const std::filesystem::path target(followLinks(aPath));
     const std::string prefix = temporaryPrefix(target);
-    const std::size_t length = prefix.size() + theTemporarySuffix.size();
+    const std::size_t length = prefix.size() + theTemporaryLetters;
     std::error_code error;
-    const std::filesystem::path folder = target.parent_path().empty() ? "." : target.parent_path();
-    for (const std::filesystem::directory_entry& entry : std::filesystem::directory_iterator(folder, error))
+    for (const std::filesystem::directory_entry& entry :
+         std::filesystem::directory_iterator(folderOf(target.string()), error))
     {
         const std::string name = entry.path().filename().string();
         if (name.size() == length && name.compare(0, prefix.size(), prefix) == 0 &&

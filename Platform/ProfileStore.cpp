@@ -2,18 +2,17 @@
 
 #include "Platform/Assertion.h"
 #include "Platform/FileReplacement.h"
+#include "Platform/RegularFile.h"
 
 #include <cctype>
 #include <cerrno>
 #include <climits>
 #include <cstdio>
 #include <cstdlib>
-#include <fcntl.h>
 #include <filesystem>
 #include <fstream>
 #include <optional>
 #include <pwd.h>
-#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 #include <vector>
@@ -161,15 +160,16 @@ struct FileLine
 std::optional<std::vector<FileLine>> readLines(const std::string& aPath)
 {
     std::vector<FileLine> lines;
-    struct stat status;
-    if (::stat(aPath.c_str(), &status) != 0)
+    errno = 0;
+    if (!isRegularFile(aPath))
     {
+        // A missing file reads as empty; anything else there is never overwritten.
         if (errno == ENOENT || errno == ENOTDIR)
             return lines;
+        if (errno == 0)
+            errno = std::filesystem::is_directory(aPath) ? EISDIR : 0;
         return std::nullopt;
     }
-    if (!S_ISREG(status.st_mode))
-        return std::nullopt;
     std::ifstream file(aPath, std::ios::binary);
     if (!file)
         return std::nullopt;
@@ -191,60 +191,22 @@ std::optional<std::vector<FileLine>> readLines(const std::string& aPath)
     return lines;
 }
 
-// Holds an advisory lock on the settings file's folder for as long as it
-// lives, so that two programs' read-modify-writes follow one another. The lock
-// is on the folder, not the file, which each write replaces, and it leaves no
-// lock file behind.
-class SettingsLock
+// 0 when the file was replaced, else why not (an errno value, or -1 for no known reason).
+int replaceFile(const std::string& aTarget, const FolderLock& aLock, const std::vector<FileLine>& someLines)
 {
-public:
-    explicit SettingsLock(const std::string& aTarget)
+    FileReplacement file(aTarget, &aLock);
+    if (file.isOpen())
     {
-        const std::string folder = std::filesystem::path(aTarget).parent_path().string();
-        myDescriptor = ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-        if (myDescriptor < 0)
+        for (const FileLine& line : someLines)
         {
-            return;
+            file.stream() << line.bytes();
         }
-        int locked = -1;
-        do
+        if (file.commit())
         {
-            locked = ::flock(myDescriptor, LOCK_EX);
-        } while (locked != 0 && errno == EINTR);
-        if (locked != 0)
-        {
-            ::close(myDescriptor);
-            myDescriptor = -1;
+            return 0;
         }
     }
-    ~SettingsLock()
-    {
-        if (myDescriptor >= 0)
-        {
-            ::close(myDescriptor); // releases the lock
-        }
-    }
-    SettingsLock(const SettingsLock&) = delete;
-    SettingsLock& operator=(const SettingsLock&) = delete;
-
-    bool held() const { return myDescriptor >= 0; }
-
-private:
-    int myDescriptor = -1;
-};
-
-bool replaceFile(const std::string& aTarget, const std::vector<FileLine>& someLines)
-{
-    FileReplacement file(aTarget);
-    if (!file.isOpen())
-    {
-        return false;
-    }
-    for (const FileLine& line : someLines)
-    {
-        file.stream() << line.bytes();
-    }
-    return file.commit();
+    return file.error() != 0 ? file.error() : -1;
 }
 
 // Sets the entry in the lines: in place when the section has it, else at the
@@ -372,27 +334,49 @@ bool ProfileStore::writeString(const std::string& aSection, const std::string& a
 
 bool ProfileStore::writeStrings(const std::string& aSection, const Entries& someEntries)
 {
+    Changes changes;
     for (const Entries::value_type& entry : someEntries)
-    {
-        if (entry.first.empty())
-            return false; // a line "=value" would not read back
-    }
+        changes.push_back(Change{aSection, entry.first, entry.second});
+    return write(changes);
+}
+
+bool ProfileStore::write(const Changes& someChanges)
+{
+    return update([&someChanges]() { return someChanges; });
+}
+
+bool ProfileStore::update(const std::function<Changes()>& aChanges)
+{
     // A settings file that is a link stays one: the file it leads to is rewritten.
     const std::string target = followLinks(myPath);
+    const std::string folder = std::filesystem::path(target).parent_path().string();
+    myError = 0;
     std::error_code error;
-    std::filesystem::create_directories(std::filesystem::path(target).parent_path(), error);
+    std::filesystem::create_directories(folder, error);
     if (error)
-        return false;
-    const SettingsLock lock(target);
+        return failed(error.value());
+    // The folder's lock, not the file's: each write replaces the file.
+    const FolderLock lock(folder);
     if (!lock.held())
-        return false;
-    // Every writer holds the lock while its temporary file exists: any there now was left by a killed one.
-    FileReplacement::removeLeftovers(target);
+        return failed(lock.error());
     std::optional<std::vector<FileLine>> read = readLines(target);
     if (!read)
-        return false;
-    for (const Entries::value_type& entry : someEntries)
-        setEntry(*read, aSection, entry.first, entry.second);
-    return replaceFile(target, *read);
+        return failed(errno);
+    const Changes changes = aChanges();
+    for (const Change& change : changes)
+    {
+        if (change.entry.empty())
+            return failed(EINVAL); // a line "=value" would not read back
+    }
+    for (const Change& change : changes)
+        setEntry(*read, change.section, change.entry, change.value);
+    myError = replaceFile(target, lock, *read);
+    return myError == 0;
+}
+
+bool ProfileStore::failed(int anError)
+{
+    myError = anError != 0 ? anError : -1;
+    return false;
 }
 }

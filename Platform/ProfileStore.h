@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -23,8 +24,7 @@ namespace Platform
 // temporary file in the same folder that is renamed over it, so a crash never
 // leaves half a file; the lines it does not change, comments and unreadable
 // lines included, stay as they were. Each write reads and replaces the file
-// under an advisory lock, so two programs writing at once lose nothing; it
-// removes what a killed write left behind, and a settings file that is a
+// under an advisory lock, so two programs writing at once lose nothing, and a settings file that is a
 // symbolic link stays one (the file it leads to is rewritten). Section and entry names match without
 // regard to letter case, as the registry's do.
 class ProfileStore
@@ -47,7 +47,28 @@ public:
     typedef std::vector<std::pair<std::string, std::string>> Entries;
     [[nodiscard]] bool writeStrings(const std::string& aSection, const Entries& someEntries);
 
+    struct Change
+    {
+        std::string section;
+        std::string entry;
+        std::string value;
+    };
+    typedef std::vector<Change> Changes;
+    // Entries of any sections in one write.
+    [[nodiscard]] bool write(const Changes& someChanges);
+    // A read-modify-write under the lock every writer of the file holds:
+    // aChanges reads what it needs through this store (the file as it is
+    // now, no other write between) and gives the entries to write.
+    [[nodiscard]] bool update(const std::function<Changes()>& aChanges);
+
+    // Why the last write failed: an errno value, -1 when the system gave
+    // none (the file is a FIFO), 0 after a write that succeeded.
+    int lastError() const { return myError; }
+
 private:
+    bool failed(int anError);
+
     std::string myPath;
+    int myError = 0;
 };
 }

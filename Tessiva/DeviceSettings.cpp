@@ -71,11 +71,13 @@ DeviceSettings::DeviceSettings(CTessivaDoc* aDocument)
 DeviceSettings::~DeviceSettings()
 {
     Platform::ProfileStore store = profile();
-    bool written = store.writeInt(theSection, "off line", valueOf(offLineId));
-    written = store.writeInt(theSection, "device type", valueOf(deviceTypeId)) && written;
-    written = store.writeInt(theSection, "port number", valueOf(portIndexId)) && written;
-    written = store.writeInt(theSection, "baud rate", static_cast<std::uint16_t>(valueOf(baudRateId))) && written;
-    written = store.writeInt(theSection, "device address", deviceAddress()) && written;
+    // One write: another program, or a kill part-way, never sees a new model with an old address.
+    const bool written =
+        store.writeStrings(theSection, {{"off line", std::to_string(valueOf(offLineId))},
+                                        {"device type", std::to_string(valueOf(deviceTypeId))},
+                                        {"port number", std::to_string(valueOf(portIndexId))},
+                                        {"baud rate", std::to_string(static_cast<std::uint16_t>(valueOf(baudRateId)))},
+                                        {"device address", std::to_string(deviceAddress())}});
     if (!written)
     {
         // The next opening offers the settings stored before.

@@ -2,6 +2,7 @@
 
 #include "Pellora/Engine/InterpreterError.h"
 #include "Platform/Assertion.h"
+#include "Platform/RegularFile.h"
 #include "Toolkit/Link/SerialDevice.h"
 
 #include <cctype>
@@ -67,8 +68,7 @@ void DownloadFile::open()
     // Only a regular file has an end: a folder reads as nothing, which would
     // pass for an empty file, a device such as /dev/zero never ends and a
     // FIFO blocks in the open, out of reach of Stop.
-    std::error_code error;
-    if (std::filesystem::is_regular_file(myName, error))
+    if (Platform::isRegularFile(myName))
     {
         myStream.open(myName, std::ios::in | std::ios::binary);
     }

@@ -9,6 +9,7 @@
 #include "Pellora/Language/Node.h"
 #include "Pellora/Language/ScriptParser.h"
 #include "Platform/Assertion.h"
+#include "Platform/RegularFile.h"
 #include "Toolkit/Link/SerialDevice.h"
 #include "Toolkit/Link/SmpteProtocol.h"
 #include "Toolkit/Parameter/ParameterId.h"
@@ -37,7 +38,7 @@ bool Interpreter::runScript(const std::string& aPath)
 {
     // A FIFO would block in the open, out of reach of Stop; a folder or a device is no script.
     std::error_code error;
-    if (!std::filesystem::is_regular_file(aPath, error))
+    if (!Platform::isRegularFile(aPath))
     {
         return false;
     }

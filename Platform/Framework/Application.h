@@ -5,6 +5,7 @@
 
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace Platform
@@ -65,6 +66,8 @@ public:
     // nullptr until loadStdProfileSettings.
     RecentFileList* recentFiles() const { return myRecentFiles.get(); }
     void addToRecentFileList(const std::string& aPath);
+    // True the first time only: settings that cannot be written are told once a run.
+    bool firstUnsavedSettings() { return !std::exchange(myUnsavedSettingsTold, true); }
 
     // --- documents ---
     void addDocTemplate(std::unique_ptr<DocumentTemplate> aTemplate);
@@ -113,5 +116,6 @@ private:
     std::unique_ptr<DocumentTemplate> myTemplate;
     bool myClosing = false;
     int myExitCode = 0;
+    bool myUnsavedSettingsTold = false;
 };
 }

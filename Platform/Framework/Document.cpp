@@ -5,6 +5,7 @@
 #include "Platform/Framework/FileDialog.h"
 #include "Platform/Framework/FormView.h"
 #include "Platform/Framework/MessageBox.h"
+#include "Platform/RegularFile.h"
 #include "Platform/Window/DialogResult.h"
 
 #include <algorithm>
@@ -73,8 +74,7 @@ bool Document::onNewDocument()
 bool Document::onOpenDocument(const std::string& aPath)
 {
     // Only a regular file is opened: a FIFO would block here before any window is shown.
-    std::error_code error;
-    if (!std::filesystem::is_regular_file(aPath, error) || !std::ifstream(aPath, std::ios::binary))
+    if (!isRegularFile(aPath) || !std::ifstream(aPath, std::ios::binary))
     {
         MessageBox::show("The file " + aPath + " could not be opened.");
         return false;

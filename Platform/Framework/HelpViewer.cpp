@@ -1,6 +1,7 @@
 #include "Platform/Framework/HelpViewer.h"
 
 #include "Platform/Framework/MessageBox.h"
+#include "Platform/RegularFile.h"
 #include "Platform/Window/Backend.h"
 
 #include <filesystem>
@@ -48,8 +49,7 @@ std::string HelpViewer::pathOf(const std::string& aHelpFile)
 
 bool HelpViewer::isReadableFile(const std::string& aPath)
 {
-    std::error_code error;
-    return std::filesystem::is_regular_file(aPath, error) && std::ifstream(aPath).is_open();
+    return isRegularFile(aPath) && std::ifstream(aPath).is_open();
 }
 
 std::string HelpViewer::failureText(const std::string& aHelpFile)

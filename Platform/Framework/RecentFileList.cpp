@@ -44,27 +44,60 @@ std::string RecentFileList::displayName(unsigned anIndex) const
     return "&" + std::to_string(anIndex + 1) + " " + myFiles[anIndex];
 }
 
-void RecentFileList::read()
+std::vector<std::string> RecentFileList::stored() const
 {
-    myFiles.clear();
+    std::vector<std::string> files;
     for (unsigned index = 0; index < mySize; ++index)
     {
         const std::string path = myProfile.getString(section, entryName(index), std::string());
-        if (!path.empty() && std::find(myFiles.begin(), myFiles.end(), path) == myFiles.end())
+        if (!path.empty() && std::find(files.begin(), files.end(), path) == files.end())
         {
-            myFiles.push_back(path);
+            files.push_back(path);
         }
     }
+    return files;
+}
+
+void RecentFileList::read()
+{
+    myFiles = stored();
 }
 
 bool RecentFileList::write()
 {
-    bool written = true;
-    for (unsigned index = 0; index < mySize; ++index)
+    std::vector<std::string> merged;
+    const bool written = myProfile.update([this, &merged]() {
+        merged = stored();
+        for (const Change& change : myChanges)
+        {
+            apply(change, merged);
+        }
+        ProfileStore::Changes entries;
+        for (unsigned index = 0; index < mySize; ++index)
+        {
+            entries.push_back({section, entryName(index), index < merged.size() ? merged[index] : std::string()});
+        }
+        return entries;
+    });
+    if (written)
     {
-        written = myProfile.writeString(section, entryName(index), file(index)) && written;
+        myChanges.clear();
+        myFiles = merged;
     }
     return written;
+}
+
+void RecentFileList::apply(const Change& aChange, std::vector<std::string>& someFiles) const
+{
+    someFiles.erase(std::remove(someFiles.begin(), someFiles.end(), aChange.path), someFiles.end());
+    if (aChange.added)
+    {
+        someFiles.insert(someFiles.begin(), aChange.path);
+    }
+    if (someFiles.size() > mySize)
+    {
+        someFiles.resize(mySize);
+    }
 }
 
 void RecentFileList::add(const std::string& aPath)
@@ -73,13 +106,8 @@ void RecentFileList::add(const std::string& aPath)
     {
         return;
     }
-    const std::string path = absolute(aPath);
-    myFiles.erase(std::remove(myFiles.begin(), myFiles.end(), path), myFiles.end());
-    myFiles.insert(myFiles.begin(), path);
-    if (myFiles.size() > mySize)
-    {
-        myFiles.resize(mySize);
-    }
+    myChanges.push_back(Change{true, absolute(aPath)});
+    apply(myChanges.back(), myFiles);
     // The list is written again on the way out, where a failure is told.
     static_cast<void>(write());
 }
@@ -88,7 +116,8 @@ void RecentFileList::remove(unsigned anIndex)
 {
     if (anIndex < myFiles.size())
     {
-        myFiles.erase(myFiles.begin() + anIndex);
+        myChanges.push_back(Change{false, myFiles[anIndex]});
+        apply(myChanges.back(), myFiles);
         // The list is written again on the way out, where a failure is told.
         static_cast<void>(write());
     }

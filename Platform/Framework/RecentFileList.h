@@ -15,7 +15,10 @@ namespace Platform
 //     File2=/home/op/scripts/old.prx
 //
 // Entries beyond the list's length are written empty, so a shorter list
-// never leaves stale names behind. Every change is written at once.
+// never leaves stale names behind. Every change is written at once, applied
+// under the settings lock to the list as the file holds it then, so programs
+// that share the file keep one another's files; a change that could not be
+// written is applied again by the next write.
 class RecentFileList
 {
 public:
@@ -24,6 +27,8 @@ public:
     RecentFileList(const ProfileStore& aProfile, unsigned aSize);
 
     unsigned size() const { return mySize; }
+    // The store written to; its lastError tells why a write failed.
+    const ProfileStore& profile() const { return myProfile; }
     unsigned count() const { return static_cast<unsigned>(myFiles.size()); }
     const std::vector<std::string>& files() const { return myFiles; }
     // Empty for an index without an entry.
@@ -41,8 +46,20 @@ public:
     void remove(unsigned anIndex);
 
 private:
+    struct Change
+    {
+        bool added; // else removed
+        std::string path;
+    };
+
+    // Applies aChange to someFiles, newest first, at most the list's size.
+    void apply(const Change& aChange, std::vector<std::string>& someFiles) const;
+    std::vector<std::string> stored() const;
+
     ProfileStore myProfile;
     unsigned mySize;
     std::vector<std::string> myFiles;
+    // Not written yet, oldest first.
+    std::vector<Change> myChanges;
 };
 }

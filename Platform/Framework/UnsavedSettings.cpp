@@ -1,6 +1,9 @@
 #include "Platform/Framework/UnsavedSettings.h"
 
+#include "Platform/Framework/Application.h"
+#include "Platform/Framework/MessageBox.h"
 #include "Platform/ProfileStore.h"
+#include "Platform/SystemReason.h"
 
 #include <iostream>
 
@@ -8,6 +11,13 @@ namespace Platform
 {
 void reportUnsavedSettings(const ProfileStore& aProfile, const std::string& aWhat)
 {
-    std::cerr << aWhat << " could not be saved in " << aProfile.filePath() << '\n';
+    const int reason = aProfile.lastError() > 0 ? aProfile.lastError() : 0;
+    const std::string text = withReason(aWhat + " could not be saved in " + aProfile.filePath(), reason);
+    std::cerr << text << '\n';
+    // Without an application there is no window to tell it in.
+    if (Application::exists() && Application::current().firstUnsavedSettings())
+    {
+        MessageBox::show(text);
+    }
 }
 }

@@ -164,14 +164,22 @@ public:
         const wxSize fitted = GetClientSize();
         SetMinClientSize(wxSize(std::min(screen.width, std::max(fitted.x, titleWidth)), fitted.y));
         Fit();
-        if (anOwner != nullptr && anOwner->IsShownOnScreen())
-        {
-            CentreOnParent();
-        }
-        else
-        {
-            CentreOnScreen();
-        }
+        myFitted = GetClientSize();
+        myOwned = anOwner != nullptr && anOwner->IsShownOnScreen();
+        myScreen = screen;
+        centre();
+        // The window manager frames the box only once it is shown: it takes
+        // the frame from the client area, and places a box that no window
+        // owns where it likes (the top-left corner). Both are put right once
+        // the frame is known.
+        Bind(wxEVT_SIZE, [this](wxSizeEvent& anEvent) {
+            settleLater();
+            anEvent.Skip();
+        });
+        Bind(wxEVT_MOVE, [this](wxMoveEvent& anEvent) {
+            settleLater();
+            anEvent.Skip();
+        });
         Bind(wxEVT_CLOSE_WINDOW, [this](wxCloseEvent& anEvent) {
             if (myDismissal != 0)
             {
@@ -196,6 +204,44 @@ public:
     }
 
 private:
+    void centre()
+    {
+        if (myOwned)
+        {
+            CentreOnParent();
+        }
+        else
+        {
+            const wxSize size = GetSize();
+            Move(myScreen.x + (myScreen.width - size.x) / 2, myScreen.y + (myScreen.height - size.y) / 2);
+        }
+    }
+
+    void settleLater()
+    {
+        if (!mySettled && !mySettling)
+        {
+            mySettling = true;
+            CallAfter([this]() { settle(); });
+        }
+    }
+
+    // Gives the box its whole client area back and centres it, until the
+    // window manager has framed it: from then on the box is the user's to move.
+    void settle()
+    {
+        mySettling = false;
+        const bool framed = GetSize().y > GetClientSize().y;
+        if (GetClientSize() != myFitted)
+        {
+            SetClientSize(myFitted);
+            return;
+        }
+        const wxPoint before = GetPosition();
+        centre();
+        mySettled = framed && GetPosition() == before;
+    }
+
     static wxRect screenOf(wxWindow* anOwner)
     {
         const int index = anOwner != nullptr ? wxDisplay::GetFromWindow(anOwner) : wxNOT_FOUND;
@@ -227,6 +273,11 @@ private:
     }
 
     int myDismissal;
+    wxSize myFitted;
+    wxRect myScreen;
+    bool myOwned = false;
+    bool mySettling = false;
+    bool mySettled = false;
 };
 
 // The wildcard of a file dialog: "Text Files (*.txt)|*.txt|All Files (*.*)|*.*".

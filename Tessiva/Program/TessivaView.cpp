@@ -7,6 +7,8 @@
 #include "Platform/Framework/FileDialog.h"
 #include "Platform/Framework/MainFrame.h"
 #include "Platform/Framework/MessageBox.h"
+#include "Platform/RegularFile.h"
+#include "Platform/SystemReason.h"
 #include "Platform/WaitCursor.h"
 #include "Platform/Window/DialogResult.h"
 #include "Platform/Window/Event.h"
@@ -23,7 +25,7 @@
 #include "Tessiva/Program/TessivaResources.h"
 #include "Toolkit/Parameter/VornaException.h"
 
-#include <filesystem>
+#include <cerrno>
 #include <fstream>
 #include <functional>
 
@@ -38,33 +40,46 @@ const char* const textFilter = "Text Files (*.txt)|*.txt|All Files (*.*)|*.*||";
 const char* const htmlFilter = "HTML Files (*.htm)|*.htm|All Files (*.*)|*.*||";
 
 // Writes the file whole or not at all: whatever goes wrong, and when, the old
-// file stays as it was. A write that fails only as the bytes reach the disk
-// is reported with aFailure, the text the writer gives a failed stream.
-void saveFile(const std::string& aPath, const char* aFailure, const std::function<void(std::ostream&)>& aWriter)
+// file stays as it was. A failure of the system (a full disk, a file too
+// large) is told with its reason, in place of what the writer makes of the
+// failed stream.
+void saveFile(const std::string& aPath, const std::function<void(std::ostream&)>& aWriter)
 {
     Platform::FileReplacement file(aPath);
     if (!file.isOpen())
     {
-        throw VornaException("Error opening " + aPath);
+        throw VornaException(Platform::withReason("Error opening " + aPath, file.error()));
     }
-    aWriter(file.stream());
+    try
+    {
+        aWriter(file.stream());
+    }
+    catch (const VornaException&)
+    {
+        if (file.error() == 0)
+        {
+            throw;
+        }
+    }
     if (!file.commit())
     {
-        throw VornaException(aFailure);
+        throw VornaException(Platform::withReason("Error saving " + aPath, file.error()));
     }
 }
 
 // Only a regular file is read: a FIFO would block in the open, a device or a folder never end.
 void openFile(const std::string& aPath, std::ifstream& aStream)
 {
-    std::error_code error;
-    if (std::filesystem::is_regular_file(aPath, error))
+    errno = 0;
+    if (!Platform::isRegularFile(aPath))
     {
-        aStream.open(aPath, std::ios::in | std::ios::binary);
+        // A file that is there but no regular file has no system reason to tell.
+        throw VornaException(Platform::withReason("Error opening " + aPath, errno));
     }
+    aStream.open(aPath, std::ios::in | std::ios::binary);
     if (!aStream.is_open())
     {
-        throw VornaException("Error opening " + aPath);
+        throw VornaException(Platform::withReason("Error opening " + aPath, errno));
     }
 }
 }
@@ -275,8 +290,7 @@ void TessivaView::onSaveConfiguration()
 {
     runFileCommand(FileDialogKind::Save, "vnb", configurationFilter,
                    [this](const std::string& aPath, const std::string&) {
-                       saveFile(aPath, "Error saving the checksum.",
-                                [this](std::ostream& aStream) { tabs().saveConfiguration(aStream); });
+                       saveFile(aPath, [this](std::ostream& aStream) { tabs().saveConfiguration(aStream); });
                    });
 }
 
@@ -294,15 +308,13 @@ void TessivaView::onOpenConfiguration()
 void TessivaView::onExportText()
 {
     runFileCommand(FileDialogKind::Save, "txt", textFilter, [this](const std::string& aPath, const std::string& aTitle) {
-        saveFile(aPath, "Error formatting a parameter as text.",
-                 [this, &aTitle](std::ostream& aStream) { tabs().writeTextReport(aStream, aTitle); });
+        saveFile(aPath, [this, &aTitle](std::ostream& aStream) { tabs().writeTextReport(aStream, aTitle); });
     });
 }
 
 void TessivaView::onExportHtml()
 {
     runFileCommand(FileDialogKind::Save, "htm", htmlFilter, [this](const std::string& aPath, const std::string& aTitle) {
-        saveFile(aPath, "Error formatting a parameter as html.",
-                 [this, &aTitle](std::ostream& aStream) { tabs().writeHtmlReport(aStream, aTitle); });
+        saveFile(aPath, [this, &aTitle](std::ostream& aStream) { tabs().writeHtmlReport(aStream, aTitle); });
     });
 }

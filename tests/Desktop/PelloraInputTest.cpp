@@ -28,6 +28,9 @@
 #include <wx/statbox.h>
 #include <wx/dcmemory.h>
 #include <wx/dcscreen.h>
+#include <wx/dcclient.h>
+#include <wx/display.h>
+#include <wx/stattext.h>
 #include <wx/image.h>
 #include <wx/radiobut.h>
 #include <wx/textctrl.h>
@@ -36,6 +39,8 @@
 #include <X11/keysym.h>
 
 #include <algorithm>
+#include <cstdlib>
+#include <sys/stat.h>
 #include <atomic>
 #include <chrono>
 #include <memory>
@@ -308,6 +313,56 @@ TEST_F(PelloraInputTest, HoldingAnArrowRepeatsAndSpeedsUp)
 }
 
 // The About box comes up with the focus: Escape, Enter and Space each close it.
+// A script that cannot be opened at the start is told before any window of
+// the program is there: the box stands in the middle of the screen, framed
+// by the window manager, with the whole of its text inside it.
+TEST_F(PelloraInputTest, AMessageBoxBeforeAnyWindowIsCentredWithItsWholeText)
+{
+    const std::string fifo = files.pathOf("script.prx");
+    ASSERT_EQ(0, ::mkfifo(fifo.c_str(), 0600));
+    const int centring = 8;
+    wxRect box;
+    wxRect screen;
+    wxSize textShown;
+    wxSize textNeeded;
+    bool shown = false;
+    user.start([&](DesktopUser& aUser) {
+        shown = aUser.waitUntil([&]() {
+            wxTopLevelWindow* widget = dynamic_cast<wxTopLevelWindow*>(backend().messageBoxWidget());
+            if (widget == nullptr || !widget->IsShownOnScreen() || !widget->IsActive())
+            {
+                return false;
+            }
+            box = widget->GetScreenRect();
+            screen = wxDisplay(0u).GetClientArea();
+            for (wxWindow* child : widget->GetChildren())
+            {
+                if (wxStaticText* text = dynamic_cast<wxStaticText*>(child))
+                {
+                    wxClientDC measure(text);
+                    measure.SetFont(text->GetFont());
+                    textNeeded = measure.GetMultiLineTextExtent(text->GetLabel());
+                    // What of the label lies inside the box's client area.
+                    const wxRect inside = text->GetRect().Intersect(wxRect(widget->GetClientSize()));
+                    textShown = inside.GetSize();
+                }
+            }
+            const wxPoint middle(box.x + box.width / 2, box.y + box.height / 2);
+            const wxPoint screenMiddle(screen.x + screen.width / 2, screen.y + screen.height / 2);
+            // Framed, centred (give or take the frame's edges), and the text whole.
+            return box.height > widget->GetClientSize().y && std::abs(middle.x - screenMiddle.x) <= centring &&
+                   std::abs(middle.y - screenMiddle.y) <= centring && textShown.x >= textNeeded.x &&
+                   textShown.y >= textNeeded.y;
+        });
+        aUser.press(XK_Return);
+    });
+    EXPECT_FALSE(application.start({fifo}));
+    user.finish();
+    EXPECT_TRUE(shown) << "box " << box.x << "," << box.y << " " << box.width << "x" << box.height << " on "
+                       << screen.width << "x" << screen.height << "; text shown " << textShown.x << "x"
+                       << textShown.y << " of " << textNeeded.x << "x" << textNeeded.y;
+}
+
 TEST_F(PelloraInputTest, TheAboutBoxClosesByEscapeEnterAndSpace)
 {
     ASSERT_TRUE(application.start({}));

@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cerrno>
 #include <csignal>
 #include <filesystem>
 #include <fstream>
@@ -200,7 +201,8 @@ TEST(FileReplacement, AReadOnlyFileIsNotReplaced)
         {
             ::_exit(2);
         }
-        ::_exit(replace(path, "new") ? 1 : 0);
+        FileReplacement file(path);
+        ::_exit(file.isOpen() ? 1 : file.error() == EACCES ? 0 : 3);
     }
     int status = 0;
     ASSERT_EQ(child, ::waitpid(child, &status, 0));
@@ -210,29 +212,121 @@ TEST(FileReplacement, AReadOnlyFileIsNotReplaced)
     EXPECT_EQ(std::vector<std::string>{"setup.vnb"}, namesIn(folder));
 }
 
-TEST(FileReplacement, AKilledWriteLeavesTheOldFileWholeAndItsLeftoverIsRemovable)
+TEST(FileReplacement, AKilledWriteLeavesTheOldFileWholeAndNoTemporary)
 {
     TemporaryFolder folder;
     const std::string path = folder.write("Tessiva.ini", theOldText);
     folder.write("Tessiva.ini.keep", "other");
     folder.write(".Tessiva.ini.lock", "");
+    const std::vector<std::string> before = namesIn(folder);
+    // Killed in the middle of its writes, and after naming its file but before the rename.
+    for (const std::string mode : {"replace", "killed-after-naming"})
     {
-        ChildProgram writer(VORNA_FILE_WRITER, {"replace", path});
-        std::string answer;
-        for (int line = 0; line < 50; ++line)
         {
-            ASSERT_TRUE(writer.writeLine(std::string(100, 'n')));
-            ASSERT_TRUE(writer.readLine(answer));
-            ASSERT_EQ("wrote", answer);
+            ChildProgram writer(VORNA_FILE_WRITER, {mode, path});
+            std::string answer;
+            for (int line = 0; line < 50; ++line)
+            {
+                ASSERT_TRUE(writer.writeLine(std::string(100, 'n')));
+                ASSERT_TRUE(writer.readLine(answer));
+                ASSERT_EQ("wrote", answer);
+            }
+            if (mode == "replace")
+            {
+                writer.kill(SIGKILL);
+                EXPECT_EQ(before, namesIn(folder)) << mode;
+            }
+            else
+            {
+                EXPECT_EQ(-1, writer.finish()); // it died in the commit
+                EXPECT_EQ(before.size() + 1, namesIn(folder).size()) << mode;
+            }
         }
-        writer.kill(SIGKILL);
+        EXPECT_EQ(theOldText, fileText(path)) << mode;
     }
+    // The next save of the same file clears what the killed one left.
+    ASSERT_TRUE(replace(path, theOldText));
+    EXPECT_EQ(before, namesIn(folder));
     EXPECT_EQ(theOldText, fileText(path));
-    EXPECT_EQ(4u, namesIn(folder).size()); // the killed write's temporary file is still there
+}
 
-    FileReplacement::removeLeftovers(path);
-    EXPECT_EQ((std::vector<std::string>{".Tessiva.ini.lock", "Tessiva.ini", "Tessiva.ini.keep"}), namesIn(folder));
+namespace
+{
+// Records the calls of a commit that order matters for, in the order made.
+class RecordedCalls : public Platform::FileCalls
+{
+public:
+    RecordedCalls() { Platform::FileCalls::use(this); }
+    ~RecordedCalls() override { Platform::FileCalls::use(nullptr); }
+
+    int sync(int aDescriptor) override
+    {
+        struct stat status;
+        ::fstat(aDescriptor, &status);
+        calls.push_back(S_ISDIR(status.st_mode) ? "sync folder" : "sync file");
+        return FileCalls::sync(aDescriptor);
+    }
+    int rename(int aFolder, const std::string& aFrom, const std::string& aTo) override
+    {
+        calls.push_back("rename");
+        return FileCalls::rename(aFolder, aFrom, aTo);
+    }
+
+    std::vector<std::string> calls;
+};
+
+// Fails every write as a full disk does.
+class FullDisk : public Platform::FileCalls
+{
+public:
+    FullDisk() { Platform::FileCalls::use(this); }
+    ~FullDisk() override { Platform::FileCalls::use(nullptr); }
+
+    ssize_t write(int, const void*, std::size_t) override
+    {
+        errno = ENOSPC;
+        return -1;
+    }
+};
+}
+
+TEST(FileReplacement, TheFileIsOnTheDiskBeforeTheRenameAndTheFolderAfterIt)
+{
+    TemporaryFolder folder;
+    const std::string path = folder.write("setup.vnb", theOldText);
+    RecordedCalls recorded;
+    ASSERT_TRUE(replace(path, "new"));
+    EXPECT_EQ((std::vector<std::string>{"sync file", "rename", "sync folder"}), recorded.calls);
+    EXPECT_EQ("new", fileText(path));
+}
+
+TEST(FileReplacement, AFailureKeepsTheSystemsReason)
+{
+    TemporaryFolder folder;
+    const std::string path = folder.write("setup.vnb", theOldText);
+    {
+        FullDisk full;
+        FileReplacement file(path);
+        ASSERT_TRUE(file.isOpen());
+        file.stream() << "new";
+        EXPECT_FALSE(file.commit());
+        EXPECT_EQ(ENOSPC, file.error());
+    }
+    {
+        FileSizeLimit limit(100);
+        FileReplacement file(path);
+        file.stream() << std::string(50000, 'n');
+        EXPECT_FALSE(file.commit());
+        EXPECT_EQ(EFBIG, file.error());
+    }
+    FileReplacement missing(folder.pathOf("missing/setup.vnb"));
+    EXPECT_FALSE(missing.isOpen());
+    EXPECT_EQ(ENOENT, missing.error());
+    // No system call failed for a folder in the file's place: it is just not replaced.
+    std::filesystem::create_directory(folder.pathOf("folder"));
+    EXPECT_EQ(0, FileReplacement(folder.pathOf("folder")).error());
     EXPECT_EQ(theOldText, fileText(path));
+    EXPECT_EQ((std::vector<std::string>{"folder", "setup.vnb"}), namesIn(folder));
 }
 
 TEST(FileReplacement, AChildThatEndsItsInputCommits)

@@ -191,8 +191,9 @@ TEST_F(ProfileStoreTest, OnlyWholeIntegersAreIntegers)
 
 TEST_F(ProfileStoreTest, AwkwardNamesAndValuesSurviveTheFile)
 {
-    const std::string texts[] = {"",        " leading",  "trailing\t", "a=b",      "back\\slash", "C:\\x41",
-                                 "two\nlines", "cr\r",    "[x]",        ";comment", "#hash",       "caf\xC3\xA9"};
+    const std::string texts[] = {"",        " leading",  "trailing\t", "trailing ", " both ends ", "a=b",
+                                 "back\\slash", "C:\\x41", "two\nlines", "cr\r", "[x]", ";comment", "#hash",
+                                 "caf\xC3\xA9"};
     ProfileStore store("Tessiva");
     for (const std::string& text : texts)
     {
@@ -220,6 +221,7 @@ TEST_F(ProfileStoreTest, UnreadableFileReadsAsEmptyAndIsNotOverwritten)
     ProfileStore store("Tessiva");
     EXPECT_EQ(store.getInt("Settings", "flags", 9), 9);
     EXPECT_FALSE(store.writeInt("Settings", "flags", 1));
+    EXPECT_EQ(EISDIR, store.lastError());
     EXPECT_TRUE(fs::exists(inside));
 }
 
@@ -229,6 +231,7 @@ TEST_F(ProfileStoreTest, UnwritableFolderFailsTheWriteOnly)
     ::setenv("XDG_CONFIG_HOME", (fs::path(myFolder) / "file").c_str(), 1);
     ProfileStore store("Tessiva");
     EXPECT_FALSE(store.writeInt("Settings", "flags", 1));
+    EXPECT_NE(0, store.lastError());
     EXPECT_EQ(store.getInt("Settings", "flags", 3), 3);
     EXPECT_FALSE(store.writeString("Settings", "", "no name"));
 }
@@ -298,6 +301,28 @@ TEST_F(ProfileStoreTest, EntriesWrittenTogetherGoInOneWriteOrNotAtAll)
     EXPECT_EQ("[Place]\r\nx1=7\r\ny1=6\r\n", readFile());
     EXPECT_FALSE(store.writeStrings("Place", {{"x2", "8"}, {"", "9"}}));
     EXPECT_EQ("[Place]\r\nx1=7\r\ny1=6\r\n", readFile());
+}
+
+TEST_F(ProfileStoreTest, EntriesOfSeveralSectionsGoInOneWriteOrNotAtAll)
+{
+    writeFile("[Settings]\nflags=1\n");
+    ProfileStore store("Tessiva");
+    ASSERT_TRUE(store.write({{"Settings", "flags", "2"}, {"Place", "x1", "3"}}));
+    EXPECT_EQ(0, store.lastError());
+    EXPECT_EQ("[Settings]\nflags=2\n\n[Place]\nx1=3\n", readFile());
+    EXPECT_FALSE(store.write({{"Settings", "flags", "4"}, {"Place", "", "5"}}));
+    EXPECT_EQ("[Settings]\nflags=2\n\n[Place]\nx1=3\n", readFile());
+}
+
+TEST_F(ProfileStoreTest, UpdatesOfTwoProgramsAtOnceSeeEachOthersWrites)
+{
+    // Each child adds one to the same counter many times: a read outside the lock would lose some.
+    const int count = 200;
+    ChildProgram first(VORNA_FILE_WRITER, {"count", "Tessiva", std::to_string(count)});
+    ChildProgram second(VORNA_FILE_WRITER, {"count", "Tessiva", std::to_string(count)});
+    EXPECT_EQ(0, first.finish());
+    EXPECT_EQ(0, second.finish());
+    EXPECT_EQ(2 * count, ProfileStore("Tessiva").getInt("Count", "n", 0));
 }
 
 TEST_F(ProfileStoreTest, ASettingsFileThatIsALinkStaysALink)

@@ -2,6 +2,7 @@
 // user: what it shows, the rules between the settings, and the profile.
 #include "tests/support/PortProfile.h"
 
+#include "Platform/FileReplacement.h"
 #include "Platform/ProfileStore.h"
 #include "Platform/Window/DialogResult.h"
 #include "Platform/Window/HeadlessBackend.h"
@@ -18,6 +19,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <cstdlib>
 #include <fstream>
 #include <functional>
@@ -175,6 +177,52 @@ TEST_F(OpenDeviceDialogTest, SettingsThatCannotBeSavedAreReported)
     const std::string reported = testing::internal::GetCapturedStderr();
     EXPECT_NE(std::string::npos, reported.find("The connection settings could not be saved in")) << reported;
     EXPECT_NE(std::string::npos, reported.find(blocker)) << reported;
+}
+
+namespace
+{
+// Fails every rename from the n-th on, as a program killed after n - 1 writes would.
+class KilledAfterWrites : public Platform::FileCalls
+{
+public:
+    explicit KilledAfterWrites(int aWrites) : myWrites(aWrites) { Platform::FileCalls::use(this); }
+    ~KilledAfterWrites() override { Platform::FileCalls::use(nullptr); }
+
+    int rename(int aFolder, const std::string& aFrom, const std::string& aTo) override
+    {
+        if (myWrites-- <= 0)
+        {
+            errno = EIO;
+            return -1;
+        }
+        return FileCalls::rename(aFolder, aFrom, aTo);
+    }
+
+private:
+    int myWrites;
+};
+}
+
+TEST_F(OpenDeviceDialogTest, TheConnectionSettingsAreStoredWholeOrNotAtAll)
+{
+    const std::map<std::string, int> fresh = {
+        {"off line", 0}, {"device type", 2}, {"port number", 3}, {"baud rate", 1}, {"device address", 0x8a90}};
+    const std::map<std::string, int> old = {
+        {"off line", 0}, {"device type", 0}, {"port number", 0}, {"baud rate", 2}, {"device address", 0x9080}};
+    for (int writes = 0; writes < 5; ++writes)
+    {
+        writeProfile(fresh);
+        auto settings = std::make_unique<DeviceSettings>(&myDocument);
+        writeProfile(old);
+        {
+            testing::internal::CaptureStderr(); // where a failure is told
+            KilledAfterWrites killed(writes);
+            settings.reset();
+            testing::internal::GetCapturedStderr();
+        }
+        // Never a new model with an old address: all of them or none.
+        EXPECT_EQ(writes == 0 ? old : fresh, readProfile()) << writes;
+    }
 }
 
 TEST_F(OpenDeviceDialogTest, SettingsTellTheirValuesAsTheDocumentNeedsThem)

@@ -115,4 +115,32 @@ TEST(RecentFileListTest, RelativePathsAreKeptAbsoluteAndDuplicatesInTheProfileOn
     EXPECT_EQ("&2 /data/one.mnt", list.displayName(1));
     EXPECT_EQ("", list.displayName(3));
 }
+
+TEST(RecentFileListTest, TwoProgramsSharingTheFileKeepEachOthersFilesNewestFirst)
+{
+    PortProfile profile;
+    Platform::ProfileStore store("Listing");
+    ASSERT_TRUE(store.writeStrings("Recent File List", {{"File1", "/data/old1.mnt"}, {"File2", "/data/old2.mnt"}}));
+    Platform::RecentFileList first(store, 4);
+    Platform::RecentFileList second(store, 4);
+    first.read();
+    second.read();
+    first.add("/data/a.mnt");
+    second.add("/data/b.mnt");
+    second.remove(2); // old1, gone for both
+    // Both close, one after the other, each writing its list.
+    ASSERT_TRUE(first.write());
+    ASSERT_TRUE(second.write());
+    const std::vector<std::string> merged = {"/data/b.mnt", "/data/a.mnt", "/data/old2.mnt"};
+    EXPECT_EQ(merged, second.files());
+    Platform::RecentFileList next(store, 4);
+    next.read();
+    EXPECT_EQ(merged, next.files());
+    // The newest goes first and the oldest drops out beyond four.
+    first.add("/data/c.mnt");
+    second.add("/data/d.mnt");
+    ASSERT_TRUE(first.write());
+    next.read();
+    EXPECT_EQ((std::vector<std::string>{"/data/d.mnt", "/data/c.mnt", "/data/b.mnt", "/data/a.mnt"}), next.files());
+}
 }

@@ -3,6 +3,7 @@
 #include "tests/support/PortLink.h"
 #include "tests/support/PortProfile.h"
 
+#include "Platform/FileReplacement.h"
 #include "Platform/Framework/CommandIds.h"
 #include "Platform/Framework/MinMaxInfo.h"
 #include "Platform/ProfileStore.h"
@@ -34,6 +35,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cerrno>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -349,6 +351,27 @@ TEST_F(TessivaProgramTest, ExitTheCloseBoxAndTheSessionEndSaveThePlacement)
     }
 }
 
+TEST_F(TessivaProgramTest, SettingsThatCannotBeWrittenAreToldOnceInTheWindow)
+{
+    const std::string ini = profile.folder() + "/Vorna/Tessiva.ini";
+    std::filesystem::remove(ini);
+    std::filesystem::create_directories(ini + "/keep"); // a folder where the file should be
+    testing::internal::CaptureStderr();
+    start(choose(kq310, true), "The connection settings could not be saved in " + ini + ": Is a directory");
+    // The later failures go to the standard error only.
+    openDevice(kq330, true);
+    ASSERT_TRUE(user.command(CommandIds::appExit));
+    user.finish();
+    app->exitInstance();
+    app.reset();
+    const std::string told = testing::internal::GetCapturedStderr();
+    for (const char* what : {"The connection settings", "The window placement", "The recent file list"})
+    {
+        EXPECT_NE(std::string::npos, told.find(std::string(what) + " could not be saved in " + ini)) << told;
+    }
+    EXPECT_TRUE(std::filesystem::is_directory(ini + "/keep"));
+}
+
 TEST_F(TessivaProgramTest, TheFrameCannotBeDraggedLargerThan125By41Characters)
 {
     start();
@@ -611,7 +634,8 @@ TEST_P(FileCommandTest, AskForTheirFileAndShowAFileThatDoesNotOpen)
     start(choose(kq350, true));
     const std::string path = folder.pathOf("missing") + "/file." + c.extension;
     user.expectFileDialog(c.kind, path, c.filter);
-    user.expectMessageBox("Error opening " + path);
+    // The system's reason follows the message.
+    user.expectMessageBox("Error opening " + path + ": No such file or directory");
     ASSERT_TRUE(user.command(c.command));
     user.finish();
     ASSERT_EQ(1u, backend.fileDialogs().size());
@@ -771,7 +795,20 @@ struct FullDiskCase
 {
     unsigned command;
     const char* extension;
-    const char* message;
+};
+
+// Every write fails as on a full disk.
+class FullDisk : public Platform::FileCalls
+{
+public:
+    FullDisk() { Platform::FileCalls::use(this); }
+    ~FullDisk() override { Platform::FileCalls::use(nullptr); }
+
+    ssize_t write(int, const void*, std::size_t) override
+    {
+        errno = ENOSPC;
+        return -1;
+    }
 };
 
 class FullDiskTest : public TessivaProgramTest, public testing::WithParamInterface<FullDiskCase>
@@ -800,15 +837,23 @@ TEST_P(FullDiskTest, ASaveThatCannotBeWrittenLeavesTheOldFileAndSaysSo)
     const std::string old(443, 'o');
     const std::string path = folder.write(name, old);
     const std::string fresh = folder.pathOf(std::string("new.") + c.extension);
+    // The message tells the system's reason, whichever of the writer's steps met it.
     {
-        FileSizeLimit fullDisk(100);
+        FileSizeLimit tooLarge(100);
         for (const std::string& target : {path, fresh})
         {
             user.expectFileDialog(FileDialogKind::Save, target);
-            user.expectMessageBox(c.message);
+            user.expectMessageBox("Error saving " + target + ": File too large");
             ASSERT_TRUE(user.command(c.command));
             user.finish();
         }
+    }
+    {
+        FullDisk full;
+        user.expectFileDialog(FileDialogKind::Save, path);
+        user.expectMessageBox("Error saving " + path + ": No space left on device");
+        ASSERT_TRUE(user.command(c.command));
+        user.finish();
     }
     EXPECT_EQ(old, fileText(path));
     // No half-written new file, no temporary file.
@@ -825,9 +870,8 @@ TEST_P(FullDiskTest, ASaveThatCannotBeWrittenLeavesTheOldFileAndSaysSo)
 
 INSTANTIATE_TEST_SUITE_P(
     Saves, FullDiskTest,
-    testing::Values(FullDiskCase{R::saveConfigurationCommand, "vnb", "Error saving the checksum."},
-                    FullDiskCase{R::exportTextCommand, "txt", "Error formatting a parameter as text."},
-                    FullDiskCase{R::exportHtmlCommand, "htm", "Error formatting a parameter as html."}));
+    testing::Values(FullDiskCase{R::saveConfigurationCommand, "vnb"}, FullDiskCase{R::exportTextCommand, "txt"},
+                    FullDiskCase{R::exportHtmlCommand, "htm"}));
 
 TEST_F(TessivaProgramTest, OpenConfigurationRefusesAFifoAtOnce)
 {
