@@ -22,6 +22,8 @@ public:
     void closeAtCheck(int aCheck);
     // Runs at every cancel check, before Stop is looked at.
     void onCheck(const std::function<void()>& anAction);
+    // Runs while a question is up, before it is answered.
+    void onAsk(const std::function<void()>& anAction);
 
     const std::vector<std::string>& questions() const { return myQuestions; }
     const std::vector<std::string>& messages() const { return myMessages; }
@@ -43,7 +45,7 @@ public:
     std::unique_ptr<UserInterface::ProgressDisplayImplementation> newProgressDisplay() override;
 
     // Called by the implementation objects.
-    bool check();
+    void check();
     bool ask(const std::string& aQuestion);
     void show(const std::string& aMessage);
     void tell(TextField aField, const std::string& aText);
@@ -55,6 +57,7 @@ private:
     int myStopAt = 0;
     int myCloseAt = 0;
     std::function<void()> myCheckAction;
+    std::function<void()> myAskAction;
     std::vector<std::string> myQuestions;
     std::vector<std::string> myMessages;
     std::vector<std::string> myMessagesField;
