@@ -32,6 +32,7 @@ public:
     {
     }
     void check() override { myOperator.check(); }
+    void checkPending() override { myOperator.checkPending(); }
 };
 
 class Asker : public UserInterface::QuestionImplementation, private Part
@@ -98,6 +99,19 @@ void ScriptedOperator::closeAtCheck(int aCheck)
 void ScriptedOperator::onCheck(const std::function<void()>& anAction)
 {
     myCheckAction = anAction;
+}
+
+void ScriptedOperator::stopAtPendingCheck(int aCheck)
+{
+    myPendingStopAt = aCheck;
+}
+
+void ScriptedOperator::checkPending()
+{
+    if (++myPendingChecks == myPendingStopAt)
+    {
+        throw Win32Implementation::CancelException();
+    }
 }
 
 void ScriptedOperator::onAsk(const std::function<void()>& anAction)

@@ -20,6 +20,9 @@ public:
     // ExitException when the program is to be closing.
     void stopAtCheck(int aCheck);
     void closeAtCheck(int aCheck);
+    // The check of what waits, just before a line goes out, number aCheck
+    // (counting from 1) finds Stop pressed.
+    void stopAtPendingCheck(int aCheck);
     // Runs at every cancel check, before Stop is looked at.
     void onCheck(const std::function<void()>& anAction);
     // Runs while a question is up, before it is answered.
@@ -46,6 +49,7 @@ public:
 
     // Called by the implementation objects.
     void check();
+    void checkPending();
     bool ask(const std::string& aQuestion);
     void show(const std::string& aMessage);
     void tell(TextField aField, const std::string& aText);
@@ -56,6 +60,8 @@ private:
     std::deque<bool> myAnswers;
     int myStopAt = 0;
     int myCloseAt = 0;
+    int myPendingStopAt = 0;
+    int myPendingChecks = 0;
     std::function<void()> myCheckAction;
     std::function<void()> myAskAction;
     std::vector<std::string> myQuestions;

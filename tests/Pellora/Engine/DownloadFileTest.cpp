@@ -395,6 +395,31 @@ INSTANTIATE_TEST_SUITE_P(Checks, Stop,
                                          StopCase{true, 5, 4}, StopCase{false, 1, 1}, StopCase{false, 4, 4},
                                          StopCase{false, 7, 6}));
 
+class StopOnTheWire : public DownloadFileTest, public testing::WithParamInterface<StopCase>
+{
+};
+
+// Stop pressed while a line is on the wire is seen as it leaves, before the
+// next line follows it: the window's own work came earlier, during the line.
+TEST_P(StopOnTheWire, EndsTheTransferBeforeTheNextLine)
+{
+    std::string content;
+    for (int i = 0; i < 6; ++i)
+    {
+        content += "S1" + std::to_string(100000 + i) + "\n";
+    }
+    myLine.answer("okok");
+    myOperator.stopAtPendingCheck(GetParam().check);
+    EXPECT_THROW(download(content, GetParam().protocol), Win32Implementation::CancelException);
+    EXPECT_EQ(GetParam().linesSent, myLine.writes().size());
+}
+
+// With the protocol the first line goes before the second status check,
+// without such a look; without it every line has one.
+INSTANTIATE_TEST_SUITE_P(PendingChecks, StopOnTheWire,
+                         testing::Values(StopCase{true, 1, 1}, StopCase{true, 4, 4}, StopCase{false, 1, 0},
+                                         StopCase{false, 3, 2}, StopCase{false, 6, 5}));
+
 TEST_F(DownloadFileTest, StopDuringALongStatusWaitIsACancel)
 {
     myOperator.stopAtCheck(100);
