@@ -145,6 +145,18 @@ Figures measure(const std::string& aProgram, unsigned aBaudRate)
             program.kill(SIGKILL);
             return figures;
         }
+        // A run that has not begun within seconds never will: Start was missed.
+        const Clock::time_point begun = Clock::now() + std::chrono::seconds(10);
+        while (emulator.counts().bytesReceived == 0 && Clock::now() < begun)
+        {
+            std::this_thread::sleep_for(std::chrono::milliseconds(20));
+        }
+        if (emulator.counts().bytesReceived == 0)
+        {
+            figures.problem = "the download did not begin";
+            program.kill(SIGKILL);
+            return figures;
+        }
         const Clock::time_point limit =
             Clock::now() + std::chrono::duration_cast<Clock::duration>(std::chrono::duration<double>(2 * wireSeconds + 15));
         while (emulator.counts().bytesReceived < text.size() && Clock::now() < limit)
