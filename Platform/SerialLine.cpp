@@ -271,11 +271,12 @@ std::size_t SerialLine::readBlock(unsigned char* aBuffer, std::size_t aCount)
 
 std::size_t SerialLine::readWithin(unsigned char* aBuffer, std::size_t aCount, Clock::duration aTimeout)
 {
-    if (myDescriptor < 0 || aBuffer == nullptr || aCount == 0)
+    if (aBuffer == nullptr || aCount == 0 || !reconnectIfGone())
     {
         return 0;
     }
-    const Clock::time_point deadline = Clock::now() + aTimeout;
+    // The unit answers what was written once it has heard it all.
+    const Clock::time_point deadline = std::max(Clock::now(), myWireEnd) + aTimeout;
     std::size_t received = 0;
     while (received < aCount)
     {
@@ -306,12 +307,20 @@ std::size_t SerialLine::readWithin(unsigned char* aBuffer, std::size_t aCount, C
         if (result == 0 || errno != EAGAIN)
         {
             myGone = true;
-            break;
         }
-        if (!await(POLLIN, deadline))
+        else if (await(POLLIN, deadline))
+        {
+            continue;
+        }
+        // A device back under its path may still answer within the time.
+        if (!myGone || !reconnectIfGone())
         {
             break;
         }
+    }
+    if (received < aCount && !myGone)
+    {
+        checkPath();
     }
     return received;
 }
@@ -339,18 +348,30 @@ bool SerialLine::write(const unsigned char* aBytes, std::size_t aCount)
     }
     // The device may have gone since the last exchange without anything read
     // noticing: the write is where that shows first.
+    if (!myGone)
+    {
+        checkPath();
+    }
     return myGone && reconnectIfGone() && send(aBytes, aCount);
+}
+
+bool SerialLine::drain()
+{
+    if (myDescriptor < 0)
+    {
+        return false;
+    }
+    return waitUntilSent(myWireEnd, std::max(Clock::now(), myWireEnd) + std::chrono::seconds(1));
 }
 
 bool SerialLine::reconnectIfGone()
 {
-    if (!myGone && (myDescriptor < 0 || !pathNamesAnotherDevice()))
+    if (!myGone)
     {
         return myDescriptor >= 0;
     }
     const std::string path = myPath;
     closeDescriptor();
-    myGone = true;
     if (open(path) && loadSettings() && (myLineSettings.baudRate == 0 || applySettings(myLineSettings)))
     {
         return true;
@@ -358,6 +379,14 @@ bool SerialLine::reconnectIfGone()
     closeDescriptor();
     myGone = true;
     return false;
+}
+
+void SerialLine::checkPath()
+{
+    if (myDescriptor >= 0 && pathNamesAnotherDevice())
+    {
+        myGone = true;
+    }
 }
 
 bool SerialLine::pathNamesAnotherDevice() const
@@ -375,13 +404,19 @@ bool SerialLine::pathNamesAnotherDevice() const
 
 bool SerialLine::send(const unsigned char* aBytes, std::size_t aCount)
 {
-    // Every write waits for its bytes to leave, so these go on the wire now.
-    const Clock::time_point start = Clock::now();
-    const Clock::time_point end = start + wireTime(aCount);
     // Writes have no time-out of their own; a line that cannot take the bytes
-    // in twice their wire time and a second more has stopped (flow control
-    // held, a hung-up device), and waiting longer would hang the caller.
-    const Clock::time_point deadline = start + 2 * wireTime(aCount) + std::chrono::seconds(1);
+    // in twice their wire time and a second more, once the bytes before them
+    // are due to have left, has stopped (flow control held, a hung-up device),
+    // and waiting longer would hang the caller.
+    const Clock::time_point previousEnd = myWireEnd;
+    const Clock::time_point deadline =
+        std::max(Clock::now(), previousEnd) + 2 * wireTime(aCount) + std::chrono::seconds(1);
+    if (!waitUntilSent(previousEnd, deadline))
+    {
+        return fail("write", ETIMEDOUT);
+    }
+    // These bytes follow those still on the wire without a gap.
+    const Clock::time_point end = std::max(Clock::now(), previousEnd) + wireTime(aCount);
     std::size_t sent = 0;
     while (sent < aCount)
     {
@@ -406,27 +441,30 @@ bool SerialLine::send(const unsigned char* aBytes, std::size_t aCount)
         }
         return fail("write", reason);
     }
-    return waitUntilSent(end, deadline);
+    myWireEnd = end;
+    return true;
 }
 
 bool SerialLine::waitUntilSent(Clock::time_point anEnd, Clock::time_point aDeadline) const
 {
-    // A write completes when its bytes have left, as the read time-out that
-    // follows counts from there: a long frame at a low rate would otherwise
-    // eat the time the unit has to answer. Not every line can tell how much
-    // it still holds (a pseudo-terminal says nothing; a port's own buffer is
-    // not counted), so the bytes' time on the wire is waited out as well.
-    // Otherwise the writer would run seconds ahead of a slow line, out of
-    // reach of anyone who wants to stop it.
+    // The next bytes go out only as the ones before leave, so that the writer
+    // is never more than one write ahead of a slow line, within reach of
+    // anyone who wants to stop it (a pseudo-terminal would take seconds of
+    // bytes at once). They go a moment early, while the last few of those
+    // bytes are still on the wire, so that a late wake-up leaves no gap.
+    // Not every line can tell how much it still holds (a pseudo-terminal says
+    // nothing; a port's own buffer is not counted), so the bytes' time on the
+    // wire is waited out as well.
+    const Clock::duration lead = std::max<Clock::duration>(wireTime(leadBytes), std::chrono::milliseconds(1));
     const Clock::time_point now = Clock::now();
-    if (now < anEnd)
+    if (now < anEnd - lead)
     {
-        std::this_thread::sleep_for(anEnd - now);
+        std::this_thread::sleep_for(anEnd - lead - now);
     }
     for (;;)
     {
         int pending = 0;
-        if (::ioctl(myDescriptor, TIOCOUTQ, &pending) != 0 || pending <= 0)
+        if (::ioctl(myDescriptor, TIOCOUTQ, &pending) != 0 || pending <= static_cast<int>(leadBytes))
         {
             return true;
         }
@@ -435,8 +473,8 @@ bool SerialLine::waitUntilSent(Clock::time_point anEnd, Clock::time_point aDeadl
         {
             return false;
         }
-        const Clock::duration nap = std::max<Clock::duration>(wireTime(static_cast<std::size_t>(pending)),
-                                                              std::chrono::microseconds(200));
+        const Clock::duration nap = std::max<Clock::duration>(
+            wireTime(static_cast<std::size_t>(pending) - leadBytes), std::chrono::microseconds(200));
         std::this_thread::sleep_for(std::min<Clock::duration>(nap, aDeadline - later));
     }
 }

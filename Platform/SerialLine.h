@@ -19,15 +19,20 @@ namespace Platform
 // reason is kept for diagnostics and written to standard error.
 //
 // A read waits until the requested count has arrived or the read time-out
-// has passed in total. A write sends every byte or fails, and returns once
-// they have left: no sooner than their time on the wire at the line's rate
-// (the slowest offered rate before one is applied).
+// has passed in total, counted from when the bytes written before it have
+// left. A write sends every byte or fails. It waits until the bytes of the
+// write before it have left (no sooner than their time on the wire at the
+// line's rate, the slowest offered rate before one is applied), then returns
+// as soon as its own are on their way. So the line does not stand idle while
+// the writer does its work between writes, and the writer is never more than
+// one write ahead of the wire.
 //
 // A line whose device is gone (hung up, unplugged, or its path now naming
 // another device) is opened again from the same path, with the same settings
-// and read time-out, by the next write: every exchange with a unit starts
-// with one. Until that succeeds, reads return nothing and writes fail. A line
-// that is only silent is left as it is.
+// and read time-out, by the next read or write. The path is looked at again
+// only when an exchange fails (a read that comes back short, a write that
+// fails), not on every write. Until the reopening succeeds, reads return
+// nothing at once and writes fail. A line that is only silent is left as it is.
 class SerialLine
 {
 public:
@@ -50,9 +55,15 @@ public:
     // settings.
     bool applySettings(const LineSettings& aSettings);
 
+    // As last applied; no rate before that.
+    const LineSettings& lineSettings() const { return myLineSettings; }
+
     // Also kept for the reopening while the device is gone.
     bool setReadTimeout(unsigned aMilliseconds);
     unsigned readTimeout() const;
+
+    // The device went away and could not be opened again yet.
+    bool isGone() const { return myGone; }
 
     // Returns how many bytes arrived (0 on a silent line, or at once on a
     // line that has hung up). Never reports an error.
@@ -64,6 +75,10 @@ public:
     // allowance for their time on the wire. A gone device is opened again
     // first, and once more when it turns out gone during the write.
     [[nodiscard]] bool write(const unsigned char* aBytes, std::size_t aCount);
+    // Waits as the next write would until the bytes written so far have all
+    // but left, so that the writer can look at something once more before it
+    // sends more; false when the line stopped taking them.
+    bool drain();
 
     // Safe to call on a closed line; a closed line is not opened again.
     void close();
@@ -88,12 +103,19 @@ public:
 private:
     typedef std::chrono::steady_clock Clock;
 
+    // How many of the bytes before may still be on the wire when the next
+    // ones go out.
+    static constexpr std::size_t leadBytes = 2;
+
     // Waits for aEvents on the line until aDeadline; false when the time is
     // up or the line has hung up (which marks the device gone).
     bool await(short aEvents, Clock::time_point aDeadline);
-    // Opens the path again when the device is gone or the path names another
-    // device now; false when the line is still without a device.
+    // Opens the path again when the device is gone; false when the line is
+    // still without a device.
     bool reconnectIfGone();
+    // After a failed exchange: marks the device gone when the path names
+    // another device now.
+    void checkPath();
     bool pathNamesAnotherDevice() const;
     void closeDescriptor();
     bool send(const unsigned char* aBytes, std::size_t aCount);
@@ -102,8 +124,9 @@ private:
     bool fail(const char* aStep, int anErrorNumber);
     bool setArbitraryRate(unsigned aBaudRate);
     std::size_t readWithin(unsigned char* aBuffer, std::size_t aCount, Clock::duration aTimeout);
-    // Waits until the bytes of a write have left: not before anEnd, when the
-    // last of them is due off the wire, nor while the line still holds some.
+    // Waits until the bytes written so far have all but left: not before
+    // their last few are due off the wire at anEnd, nor while the line still
+    // holds more than those; false when aDeadline passes first.
     bool waitUntilSent(Clock::time_point anEnd, Clock::time_point aDeadline) const;
     Clock::duration wireTime(std::size_t aCount) const;
 
@@ -111,6 +134,8 @@ private:
     // The device went away under the open line; the next write opens it again.
     bool myGone = false;
     unsigned myReadTimeout = 0;
+    // When the last byte written is due off the wire.
+    Clock::time_point myWireEnd;
     // As last applied; no rate before that.
     LineSettings myLineSettings;
     std::unique_ptr<struct termios> mySettings;

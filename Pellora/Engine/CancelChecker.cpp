@@ -12,8 +12,13 @@ CancelChecker::CancelChecker(std::unique_ptr<CancelCheckerImplementation> anImpl
     myImplementation = std::move(anImplementation);
 }
 
-bool CancelChecker::check()
+void CancelChecker::check()
 {
-    return myImplementation->check();
+    myImplementation->check();
+}
+
+void CancelChecker::checkPending()
+{
+    myImplementation->checkPending();
 }
 }

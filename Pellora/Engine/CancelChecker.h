@@ -12,7 +12,8 @@ class CancelChecker
 public:
     explicit CancelChecker(std::unique_ptr<CancelCheckerImplementation> anImplementation);
 
-    bool check();
+    void check();
+    void checkPending();
 
 private:
     std::unique_ptr<CancelCheckerImplementation> myImplementation;

@@ -1,7 +1,6 @@
 #include "Pellora/Engine/DownloadFile.h"
 
 #include "Pellora/Engine/InterpreterError.h"
-#include "Platform/Assertion.h"
 #include "Platform/RegularFile.h"
 #include "Toolkit/Link/SerialDevice.h"
 
@@ -16,6 +15,16 @@ void send(SerialDevice& aDevice, const std::string& aText)
     aDevice.write(reinterpret_cast<const unsigned char*>(aText.data()), static_cast<std::uint32_t>(aText.size()));
 }
 
+// The window's work for a line (progress, idle processing) is done while the
+// line before is on the wire; only a Stop pressed meanwhile is looked at
+// once it has left, before the next line follows it.
+void sendNext(SerialDevice& aDevice, UserInterface::CancelChecker& aCancelChecker, const std::string& aLine)
+{
+    aDevice.drain();
+    aCancelChecker.checkPending();
+    send(aDevice, aLine);
+}
+
 bool isOk(const unsigned char* anAnswer)
 {
     return std::tolower(anAnswer[0]) == 'o' && std::tolower(anAnswer[1]) == 'k';
@@ -27,13 +36,7 @@ DownloadFile::DownloadFile(const std::string& aName)
 {
 }
 
-void DownloadFile::showName(UserInterface::TextDisplay* aStringArea) const
-{
-    VORNA_ASSERT(aStringArea != NULL);
-    aStringArea->tell(myName.c_str());
-}
-
-bool DownloadFile::download(SerialDevice& aDevice, UserInterface::ProgressDisplay& aProgress,
+void DownloadFile::download(SerialDevice& aDevice, UserInterface::ProgressDisplay& aProgress,
                             UserInterface::CancelChecker& aCancelChecker, bool aProtocol, const DownloadClock& aClock)
 {
     open();
@@ -55,7 +58,6 @@ bool DownloadFile::download(SerialDevice& aDevice, UserInterface::ProgressDispla
     }
     myStream.close();
     aProgress.set(0.0f);
-    return true;
 }
 
 void DownloadFile::open()
@@ -150,7 +152,7 @@ void DownloadFile::sendWithProtocol(SerialDevice& aDevice, UserInterface::Progre
     while (readLine(line))
     {
         line += '\n';
-        send(aDevice, line);
+        sendNext(aDevice, aCancelChecker, line);
         aProgress.set(static_cast<float>(myPosition) / myTotal);
         aCancelChecker.check();
     }
@@ -164,7 +166,7 @@ void DownloadFile::sendPlain(SerialDevice& aDevice, UserInterface::ProgressDispl
     while (readLine(line))
     {
         sent += static_cast<std::streamoff>(line.size());
-        send(aDevice, line);
+        sendNext(aDevice, aCancelChecker, line);
         aProgress.set(static_cast<float>(sent) / myTotal);
         aCancelChecker.check();
     }
@@ -203,6 +205,12 @@ void DownloadFile::checkStatus(SerialDevice& aDevice, UserInterface::CancelCheck
         const std::uint32_t count = aDevice.read(answer + received, 2 - received);
         received += count;
         aCancelChecker.check();
+        // Nothing can come from a unit that is gone; waiting out the limit
+        // would leave the operator without word for minutes.
+        if (received < 2 && aDevice.isGone())
+        {
+            throw InterpreterError("no status response from the device");
+        }
         if (count == 0)
         {
             // A line that has hung up answers at once; do not spin on it.

@@ -3,7 +3,6 @@
 #include "Pellora/Engine/CancelChecker.h"
 #include "Pellora/Engine/DownloadClock.h"
 #include "Pellora/Engine/ProgressDisplay.h"
-#include "Pellora/Engine/TextDisplay.h"
 
 #include <chrono>
 #include <cstddef>
@@ -32,7 +31,6 @@ public:
     explicit DownloadFile(const std::string& aName);
 
     const std::string& name() const { return myName; }
-    void showName(UserInterface::TextDisplay* aStringArea) const;
 
     // With the protocol, the unit must answer "ok" before the first line and
     // again after it; every line goes out with one "\n". Without it, lines go
@@ -41,13 +39,14 @@ public:
     // cannot be opened or is no regular file, and "Error reading <name>" when
     // reading it fails or a line is longer than MaxLineLength; the progress is
     // 0 again afterwards.
-    [[nodiscard]] bool download(SerialDevice& aDevice, UserInterface::ProgressDisplay& aProgress,
+    void download(SerialDevice& aDevice, UserInterface::ProgressDisplay& aProgress,
                   UserInterface::CancelChecker& aCancelChecker, bool aProtocol,
                   const DownloadClock& aClock = DownloadClock::steady());
 
     // Waits for the unit's two-byte status and accepts "ok" in any letter case.
     // Throws InterpreterError "no status response from the device" when fewer
-    // than two bytes arrive within the time limit, "Download error <n>\n" with
+    // than two bytes arrive within the time limit, or at once when the device
+    // has gone and is not back, "Download error <n>\n" with
     // the signed byte that follows another answer, and "no error code from the
     // device" when none follows.
     static void checkStatus(SerialDevice& aDevice, UserInterface::CancelChecker& aCancelChecker,

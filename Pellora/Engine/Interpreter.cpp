@@ -31,7 +31,7 @@ Interpreter::Interpreter(UserInterfaceFactory* aFactory, SerialDevice* aDevice, 
     , myClock(aClock != nullptr ? aClock : &DownloadClock::steady())
 {
     VORNA_ASSERT(aFactory != NULL && aDevice != NULL);
-    myDevice->setTimeouts(ReadTimeout);
+    myDevice->setTimeouts(SmpteProtocol::readTimeout);
 }
 
 bool Interpreter::runScript(const std::string& aPath)
@@ -118,19 +118,17 @@ void Interpreter::print(const std::string& aText)
     display.tell(aText.c_str());
 }
 
-bool Interpreter::download(const std::string& aFileName)
+void Interpreter::download(const std::string& aFileName)
 {
     // The field shows the name as the script gives it; the file sent is the
     // one beside the script.
-    const DownloadFile named(aFileName);
     UserInterface::TextDisplay currentFile(myFactory->newTextDisplay(UserInterfaceFactory::CurrentFileField));
-    named.showName(&currentFile);
+    currentFile.tell(aFileName.c_str());
     UserInterface::ProgressDisplay progress(myFactory->newProgressDisplay());
     UserInterface::CancelChecker checker(myFactory->newCancelChecker());
     DownloadFile file(pathOf(aFileName));
-    const bool result = file.download(*myDevice, progress, checker, myProtocol, *myClock);
+    file.download(*myDevice, progress, checker, myProtocol, *myClock);
     currentFile.tell("");
-    return result;
 }
 
 std::string Interpreter::pathOf(const std::string& aFileName) const

@@ -21,12 +21,9 @@ public:
     // The group of the unit's identification parameters unless a script says
     // otherwise (0xF8).
     static constexpr signed char DefaultQueryKeyword = -8;
-    // Every read on the line returns within this time, so that Stop and the
-    // time limits work whatever a script does first.
-    static constexpr std::uint32_t ReadTimeout = 200;
-
     // Neither the factory nor the device is owned. Sets the device's read
-    // time-out. aClock (not owned) times the download's limits; nullptr is the
+    // time-out to the protocol's, so that Stop and the time limits work
+    // whatever a script does first. aClock (not owned) times the download's limits; nullptr is the
     // steady clock.
     Interpreter(UserInterfaceFactory* aFactory, SerialDevice* aDevice, std::uint16_t anAddress,
                 signed char aQueryKeyword = DefaultQueryKeyword, const DownloadClock* aClock = nullptr);
@@ -57,7 +54,7 @@ public:
     void showMessage(const std::string& aMessage) override;
     void print(const std::string& aText) override;
     // The file is the one pathOf finds.
-    bool download(const std::string& aFileName) override;
+    void download(const std::string& aFileName) override;
     // Where a download statement's file is: a relative name is taken in the
     // folder of the script being run (as it stands when no script is).
     std::string pathOf(const std::string& aFileName) const;

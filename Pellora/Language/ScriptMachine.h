@@ -24,8 +24,8 @@ public:
     virtual void showMessage(const std::string& aMessage) = 0;
     virtual void print(const std::string& aText) = 0;
     // Sends the S-record file that a download statement names, as the script
-    // names it; the transfer's result.
-    virtual bool download(const std::string& aFileName) = 0;
+    // names it; a transfer that fails throws.
+    virtual void download(const std::string& aFileName) = 0;
 
 protected:
     // A machine is destroyed through its own type, never through this

@@ -13,17 +13,38 @@ Win32CancelChecker::Win32CancelChecker(const unsigned char* aRunning) : myRunnin
     VORNA_ASSERT(aRunning != NULL);
 }
 
-bool Win32CancelChecker::check()
+void Win32CancelChecker::check()
 {
     if (*myRunning == 0)
     {
         throw CancelException();
     }
     pumpMessages();
-    return true;
+}
+
+void Win32CancelChecker::checkPending()
+{
+    if (Platform::Backend::current().hasPendingMessage())
+    {
+        pumpWaitingMessages();
+    }
+    if (*myRunning == 0)
+    {
+        throw CancelException();
+    }
 }
 
 void Win32CancelChecker::pumpMessages()
+{
+    pumpWaitingMessages();
+    Platform::Application& application = Platform::Application::current();
+    long count = 0;
+    while (application.onIdle(count++))
+    {
+    }
+}
+
+void Win32CancelChecker::pumpWaitingMessages()
 {
     Platform::Backend& backend = Platform::Backend::current();
     Platform::Application& application = Platform::Application::current();
@@ -35,10 +56,6 @@ void Win32CancelChecker::pumpMessages()
             backend.postQuit(0);
             throw ExitException();
         }
-    }
-    long count = 0;
-    while (application.onIdle(count++))
-    {
     }
 }
 }

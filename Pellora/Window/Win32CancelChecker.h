@@ -12,9 +12,10 @@ public:
     // aRunning is the view's running flag (not owned); Stop clears it.
     explicit Win32CancelChecker(const unsigned char* aRunning);
 
-    // CancelException once Stop was pressed; else pumps the messages and
-    // returns true.
-    bool check() override;
+    // CancelException once Stop was pressed; else pumps the messages.
+    void check() override;
+    // Handles only the messages that are waiting.
+    void checkPending() override;
 
     // Handles every waiting message, then runs idle processing until it asks
     // for no more. When the quit request comes, it is posted again for the
@@ -22,6 +23,9 @@ public:
     static void pumpMessages();
 
 private:
+    // Handles every waiting message; ExitException when the program quits.
+    static void pumpWaitingMessages();
+
     const unsigned char* myRunning;
 };
 }

@@ -30,3 +30,13 @@ std::uint32_t SerialDevice::readBlock(unsigned char* aBuffer, std::uint32_t aCou
 {
     return myImplementation->readBlock(aBuffer, aCount);
 }
+
+bool SerialDevice::isGone() const
+{
+    return myImplementation->isGone();
+}
+
+void SerialDevice::drain()
+{
+    myImplementation->drain();
+}

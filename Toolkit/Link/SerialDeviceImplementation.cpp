@@ -4,3 +4,12 @@ std::uint32_t SerialDeviceImplementation::readBlock(unsigned char* aBuffer, std:
 {
     return read(aBuffer, aCount);
 }
+
+bool SerialDeviceImplementation::isGone() const
+{
+    return false;
+}
+
+void SerialDeviceImplementation::drain()
+{
+}

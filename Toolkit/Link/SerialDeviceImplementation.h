@@ -17,6 +17,12 @@ public:
     // time-out is lengthened by the time aCount bytes take on the wire at the
     // line's baud rate. A pipe without a baud rate reads as read does.
     virtual std::uint32_t readBlock(unsigned char* aBuffer, std::uint32_t aCount);
+    // The device behind the pipe went away and could not be opened again, so
+    // that no answer can come; a pipe that cannot tell says false.
+    virtual bool isGone() const;
+    // Waits until the bytes written so far have (all but) left the line; a
+    // pipe without a wire returns at once.
+    virtual void drain();
 
 protected:
     // Implementations are destroyed through their own types, never through

@@ -25,7 +25,7 @@ public:
     static constexpr unsigned char readyAnswer = 0x08;
     static constexpr unsigned char authorization = 0x09;
 
-    static constexpr std::uint32_t readTimeout = 200;   // ms, every read
+    static constexpr std::uint32_t readTimeout = 200;   // ms, every read on a line to the units
     static constexpr std::uint32_t busyPollLimit = 750;
     static constexpr std::uint32_t busyPause = 20;      // ms after a busy answer
 

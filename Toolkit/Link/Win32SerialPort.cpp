@@ -20,14 +20,14 @@ void Win32SerialPort::open(std::uint32_t aPortNumber, const Platform::LineSettin
 {
     if (myOpenCount > 0)
     {
-        if (aSettings != myLineSettings)
+        if (aSettings != myHandle->lineSettings())
         {
             throw VornaException("Tried to re-open a port at a different baud rate.");
         }
         ++myOpenCount;
         return;
     }
-    myLineSettings = aSettings;
+    myFailedSettings = aSettings;
     const std::string name = "COM" + std::to_string(aPortNumber);
     auto line = std::make_unique<Platform::SerialLine>();
     if (!line->open(Platform::SerialLine::devicePath(aPortNumber)))
@@ -38,7 +38,7 @@ void Win32SerialPort::open(std::uint32_t aPortNumber, const Platform::LineSettin
     myHandle = std::move(line);
     try
     {
-        configure();
+        configure(aSettings);
     }
     catch (...)
     {
@@ -47,16 +47,17 @@ void Win32SerialPort::open(std::uint32_t aPortNumber, const Platform::LineSettin
         myHandle.reset();
         throw;
     }
+    myFailedSettings = Platform::LineSettings();
     myOpenCount = 1;
 }
 
-void Win32SerialPort::configure()
+void Win32SerialPort::configure(const Platform::LineSettings& aSettings)
 {
     if (!myHandle->loadSettings())
     {
         throw VornaException("error getting the serial port state");
     }
-    if (!myHandle->applySettings(myLineSettings))
+    if (!myHandle->applySettings(aSettings))
     {
         throw VornaException("Error setting the serial port state.");
     }
@@ -77,14 +78,13 @@ void Win32SerialPort::close()
 void Win32SerialPort::release()
 {
     myHandle.reset();
-    myLineSettings = Platform::LineSettings();
 }
 
 bool Win32SerialPort::isOpen(Platform::LineSettings* aSettings) const
 {
     if (aSettings != nullptr)
     {
-        *aSettings = myLineSettings;
+        *aSettings = myOpenCount > 0 ? myHandle->lineSettings() : myFailedSettings;
     }
     return myOpenCount > 0;
 }
@@ -102,6 +102,19 @@ void Win32SerialPort::write(const unsigned char* aBytes, std::uint32_t aCount)
     if (!myHandle || !myHandle->write(aBytes, aCount))
     {
         throw VornaException("Error sending serial data.");
+    }
+}
+
+bool Win32SerialPort::isGone() const
+{
+    return myHandle && myHandle->isGone();
+}
+
+void Win32SerialPort::drain()
+{
+    if (myHandle)
+    {
+        myHandle->drain();
     }
 }
 

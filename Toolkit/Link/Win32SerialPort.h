@@ -33,15 +33,19 @@ public:
     bool isOpen(Platform::LineSettings* aSettings) const;
 
     void setTimeouts(std::uint32_t aMilliseconds) override;
+    bool isGone() const override;
+    void drain() override;
     void write(const unsigned char* aBytes, std::uint32_t aCount) override;
     std::uint32_t read(unsigned char* aBuffer, std::uint32_t aCount) override;
     std::uint32_t readBlock(unsigned char* aBuffer, std::uint32_t aCount) override;
 
 private:
-    void configure();
+    void configure(const Platform::LineSettings& aSettings);
     void release();
 
-    Platform::LineSettings myLineSettings;
+    // The open line keeps its own settings; these are only those of the last
+    // open that failed, for isOpen to report.
+    Platform::LineSettings myFailedSettings;
     std::uint32_t myOpenCount = 0;
     std::unique_ptr<Platform::SerialLine> myHandle;
 };

@@ -21,6 +21,8 @@ public:
     void write(const unsigned char* aBytes, std::uint32_t aCount) override;
     std::uint32_t read(unsigned char* aBuffer, std::uint32_t aCount) override;
     std::uint32_t readBlock(unsigned char* aBuffer, std::uint32_t aCount) override;
+    bool isGone() const override { return myLine.isGone(); }
+    void drain() override { myLine.drain(); }
 
 private:
     Platform::SerialLine myLine;

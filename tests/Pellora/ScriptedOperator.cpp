@@ -31,7 +31,8 @@ public:
         : Part(anOperator)
     {
     }
-    bool check() override { return myOperator.check(); }
+    void check() override { myOperator.check(); }
+    void checkPending() override { myOperator.checkPending(); }
 };
 
 class Asker : public UserInterface::QuestionImplementation, private Part
@@ -100,6 +101,24 @@ void ScriptedOperator::onCheck(const std::function<void()>& anAction)
     myCheckAction = anAction;
 }
 
+void ScriptedOperator::stopAtPendingCheck(int aCheck)
+{
+    myPendingStopAt = aCheck;
+}
+
+void ScriptedOperator::checkPending()
+{
+    if (++myPendingChecks == myPendingStopAt)
+    {
+        throw Win32Implementation::CancelException();
+    }
+}
+
+void ScriptedOperator::onAsk(const std::function<void()>& anAction)
+{
+    myAskAction = anAction;
+}
+
 std::unique_ptr<UserInterface::CancelCheckerImplementation> ScriptedOperator::newCancelChecker()
 {
     ++myLiveObjects;
@@ -130,7 +149,7 @@ std::unique_ptr<UserInterface::ProgressDisplayImplementation> ScriptedOperator::
     return std::make_unique<ProgressBar>(*this);
 }
 
-bool ScriptedOperator::check()
+void ScriptedOperator::check()
 {
     ++myChecks;
     myEvents.push_back("check");
@@ -146,13 +165,16 @@ bool ScriptedOperator::check()
     {
         throw Win32Implementation::ExitException();
     }
-    return true;
 }
 
 bool ScriptedOperator::ask(const std::string& aQuestion)
 {
     myQuestions.push_back(aQuestion);
     myEvents.push_back("ask:" + aQuestion);
+    if (myAskAction)
+    {
+        myAskAction();
+    }
     if (myAnswers.empty())
     {
         ADD_FAILURE() << "unexpected question: " << aQuestion;

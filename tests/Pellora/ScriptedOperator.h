@@ -20,8 +20,13 @@ public:
     // ExitException when the program is to be closing.
     void stopAtCheck(int aCheck);
     void closeAtCheck(int aCheck);
+    // The check of what waits, just before a line goes out, number aCheck
+    // (counting from 1) finds Stop pressed.
+    void stopAtPendingCheck(int aCheck);
     // Runs at every cancel check, before Stop is looked at.
     void onCheck(const std::function<void()>& anAction);
+    // Runs while a question is up, before it is answered.
+    void onAsk(const std::function<void()>& anAction);
 
     const std::vector<std::string>& questions() const { return myQuestions; }
     const std::vector<std::string>& messages() const { return myMessages; }
@@ -43,7 +48,8 @@ public:
     std::unique_ptr<UserInterface::ProgressDisplayImplementation> newProgressDisplay() override;
 
     // Called by the implementation objects.
-    bool check();
+    void check();
+    void checkPending();
     bool ask(const std::string& aQuestion);
     void show(const std::string& aMessage);
     void tell(TextField aField, const std::string& aText);
@@ -54,7 +60,10 @@ private:
     std::deque<bool> myAnswers;
     int myStopAt = 0;
     int myCloseAt = 0;
+    int myPendingStopAt = 0;
+    int myPendingChecks = 0;
     std::function<void()> myCheckAction;
+    std::function<void()> myAskAction;
     std::vector<std::string> myQuestions;
     std::vector<std::string> myMessages;
     std::vector<std::string> myMessagesField;

@@ -441,13 +441,18 @@ TEST_F(SerialLineTest, SignalsDoNotCutReadsOrWritesShort)
     EXPECT_TRUE(bytes == received);
 }
 
-// A write waits out its bytes' time on the wire, so that the program never
-// runs ahead of a slow line (a pseudo-terminal would take seconds of them at
-// once and tell nothing of what it holds); signals do not cut that wait short.
-TEST_F(SerialLineTest, WriteLastsAsLongAsItsBytesTakeOnTheWire)
+// A write waits until the bytes of the write before it have left (all but the
+// last couple of them), then returns while its own are still on their way:
+// the line does not stand idle while the writer works between writes, and the
+// writer is never more than one write ahead of a slow line (a pseudo-terminal
+// would take seconds of them at once and tell nothing of what it holds). A
+// read's time-out counts from when the written bytes have left. Signals cut
+// none of these waits short.
+TEST_F(SerialLineTest, AWriteWaitsOutTheWireTimeOfTheWriteBeforeIt)
 {
     // 96 bytes of ten bits each take 100 ms at 9600 baud.
     ASSERT_TRUE(myLine.applySettings(LineSettings(9600)));
+    ASSERT_TRUE(myLine.setReadTimeout(0));
     const std::string bytes(96, '\x33');
     for (const bool signalled : {false, true})
     {
@@ -459,9 +464,15 @@ TEST_F(SerialLineTest, WriteLastsAsLongAsItsBytesTakeOnTheWire)
         }
         const Clock::time_point start = Clock::now();
         ASSERT_TRUE(writeString(bytes));
-        EXPECT_GE(Clock::now() - start, std::chrono::milliseconds(100));
+        const Clock::duration first = Clock::now() - start;
+        ASSERT_TRUE(writeString(bytes));
+        EXPECT_GE(Clock::now() - start, std::chrono::milliseconds(95));
+        EXPECT_LT(first, std::chrono::milliseconds(100)) << "the first write waited out its own bytes";
+        // Nothing answers: the read ends when the second write's bytes have left.
+        EXPECT_EQ("", readString(1));
+        EXPECT_GE(Clock::now() - start, std::chrono::milliseconds(200));
         storm.reset();
-        EXPECT_EQ(bytes, myTerminal.receive(bytes.size(), 2000));
+        EXPECT_EQ(bytes + bytes, myTerminal.receive(2 * bytes.size(), 2000));
     }
 }
 
@@ -559,7 +570,38 @@ TEST_F(SerialLineRelinkTest, AVanishedDeviceIsOpenedAgainFromItsPathOnceItIsBack
     EXPECT_EQ(speed_t(B9600), ::cfgetospeed(&applied));
 }
 
-TEST_F(SerialLineRelinkTest, TheNextWriteGoesToTheDeviceThePathNamesNow)
+// A read that finds the device gone opens the path again, as a write does,
+// so that a program that waits for the unit to speak first (a download's
+// status) hears a unit that is back; while it is not, reads end at once.
+TEST_F(SerialLineRelinkTest, AReadThatFindsTheDeviceGoneOpensThePathAgain)
+{
+    ASSERT_TRUE(myLine.setReadTimeout(2000));
+    // Back before the read notices: the read takes the new device's answer.
+    myFirst.hangUp();
+    relink(mySecond);
+    mySecond.send("ok");
+    EXPECT_EQ("ok", readString(2));
+    EXPECT_FALSE(myLine.isGone());
+
+    // Gone and not back: the read ends at once and says so.
+    ASSERT_TRUE(myLink.remove());
+    mySecond.hangUp();
+    testing::internal::CaptureStderr();
+    const Clock::time_point start = Clock::now();
+    EXPECT_EQ("", readString(2));
+    EXPECT_LT(Clock::now() - start, std::chrono::milliseconds(1000));
+    EXPECT_TRUE(myLine.isGone());
+    testing::internal::GetCapturedStderr();
+
+    // Back later: the next read opens it.
+    PseudoTerminal third;
+    relink(third);
+    third.send("OK");
+    EXPECT_EQ("OK", readString(2));
+    EXPECT_FALSE(myLine.isGone());
+}
+
+TEST_F(SerialLineRelinkTest, AfterAFailedExchangeTheNextWriteGoesToTheDeviceThePathNamesNow)
 {
     struct Case
     {
@@ -573,6 +615,7 @@ TEST_F(SerialLineRelinkTest, TheNextWriteGoesToTheDeviceThePathNamesNow)
         PseudoTerminal old;
         PseudoTerminal replacement;
         relink(old);
+        EXPECT_EQ("", readString(1));
         ASSERT_TRUE(writeString("a"));
         ASSERT_EQ("a", old.receive(1, 1000));
         if (aCase.hangUpFirst)
@@ -581,8 +624,15 @@ TEST_F(SerialLineRelinkTest, TheNextWriteGoesToTheDeviceThePathNamesNow)
             EXPECT_EQ("", readString(1));
         }
         relink(replacement);
-        ASSERT_TRUE(writeString("b"));
-        EXPECT_EQ("b", replacement.receive(1, 1000));
+        if (!aCase.hangUpFirst)
+        {
+            // The path is looked at again only once an exchange fails.
+            ASSERT_TRUE(writeString("b"));
+            EXPECT_EQ("b", old.receive(1, 1000));
+            EXPECT_EQ("", readString(1));
+        }
+        ASSERT_TRUE(writeString("c"));
+        EXPECT_EQ("c", replacement.receive(1, 1000));
         EXPECT_EQ("", old.receive(1, 50));
         // The old terminal is no longer held: another user may open it.
         if (!aCase.hangUpFirst)

@@ -335,11 +335,19 @@ bool UnitEmulator::receive()
         std::lock_guard<std::mutex> lock(myMutex);
         paced = myPacedReception && myBaudRate != 0;
     }
+    // Bytes found waiting while the wire was still busy crossed it right
+    // after the ones before: their time follows on from there, however late
+    // this thread wakes. Only bytes that find the wire idle start when read.
+    bool queued = false;
     if (paced)
     {
         // What was taken before is still on the wire: the rest waits in the line's buffer.
-        if (myReceiveWireEnd > Clock::now() && !waitUntil(myReceiveWireEnd))
-            return true;
+        if (myReceiveWireEnd > Clock::now())
+        {
+            if (!waitUntil(myReceiveWireEnd))
+                return true;
+            queued = true;
+        }
         room = pacedChunk;
     }
     ssize_t count = ::read(myMaster, buffer, room);
@@ -350,10 +358,16 @@ bool UnitEmulator::receive()
     Clock::time_point now = Clock::now();
     myLastByte = now;
     Clock::duration perByte = byteTime();
-    myReceiveWireEnd = std::max(myReceiveWireEnd, now) + perByte * count;
+    const Clock::time_point start = queued ? myReceiveWireEnd : std::max(myReceiveWireEnd, now);
     EmulatedUnit::Answers answers;
     {
         std::lock_guard<std::mutex> lock(myMutex);
+        if (myCounts.bytesReceived == 0)
+            myCounts.firstReceived = start;
+        else if (start > myReceiveWireEnd)
+            myCounts.receptionIdle += start - myReceiveWireEnd;
+        myReceiveWireEnd = start + perByte * count;
+        myCounts.receivedWireEnd = myReceiveWireEnd;
         myCounts.bytesReceived += static_cast<uint64_t>(count);
         myLine.receive(Bytes(buffer, buffer + count), answers);
     }

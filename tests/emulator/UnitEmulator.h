@@ -18,7 +18,9 @@
 // says how); several of them may share the line at different addresses.
 // With setBaudRate() the emulator paces its answers to the wire: no answer
 // starts before the bytes it answers would have crossed a real line, and each
-// byte it sends takes 10 bits of time.
+// byte it sends takes 10 bits of time. Each byte's time follows on from the
+// byte before whenever it was already waiting, so that the emulator's own
+// late wake-ups never make the line slower than the wire.
 
 #include "tests/emulator/EmulatedUnit.h"
 #include "tests/emulator/UnitFault.h"
@@ -45,6 +47,12 @@ public:
         uint64_t bytesReceived = 0;
         uint64_t bytesSent = 0;
         std::chrono::milliseconds addedDelay{0}; // the delays of slow faults, in all
+        // Paced reception: when the first byte taken started across the wire,
+        // when the last one taken is off it, and how long the wire stood idle
+        // between them (the computer had nothing more to send).
+        std::chrono::steady_clock::time_point firstReceived{};
+        std::chrono::steady_clock::time_point receivedWireEnd{};
+        std::chrono::steady_clock::duration receptionIdle{0};
     };
 
     // Opens the pseudo-terminal and starts serving; throws std::runtime_error when it cannot.

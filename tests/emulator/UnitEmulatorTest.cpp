@@ -9,6 +9,7 @@
 #include <ostream>
 #include <poll.h>
 #include <termios.h>
+#include <thread>
 #include <unistd.h>
 
 using namespace Emulator;
@@ -340,6 +341,24 @@ TEST_F(UnitEmulatorTest, PacedLineCountsItsBytes)
     EXPECT_EQ(counts.bytesReceived, 3u + 5 + 3 + 4);
     EXPECT_EQ(counts.bytesSent, 1u + 1 + 7);
     EXPECT_EQ(counts.addedDelay, 0ms);
+}
+
+// Bytes that wait in the line while the paced unit takes the ones before
+// follow them without a gap: the unit's late wake-ups do not slow the line.
+TEST_F(UnitEmulatorTest, PacedReceptionChainsBytesThatWereWaiting)
+{
+    myEmulator.setBaudRate(38400);
+    myEmulator.setPacedReception(true);
+    const auto byteTime = std::chrono::nanoseconds(10000000000LL / 38400);
+    // Far more than the unit takes at a time, all in the line at once.
+    const Bytes stream(2000, 'x');
+    send(stream);
+    for (int i = 0; i < 400 && myEmulator.counts().bytesReceived < stream.size(); ++i)
+        std::this_thread::sleep_for(10ms);
+    const UnitEmulator::Counts counts = myEmulator.counts();
+    ASSERT_EQ(counts.bytesReceived, stream.size());
+    EXPECT_EQ(counts.receptionIdle, std::chrono::steady_clock::duration::zero());
+    EXPECT_EQ(counts.receivedWireEnd - counts.firstReceived, byteTime * stream.size());
 }
 
 // A paced unit must never be faster than the wire: every byte of an answer

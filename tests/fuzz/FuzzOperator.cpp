@@ -16,7 +16,7 @@ class Checker : public UserInterface::CancelCheckerImplementation
 {
 public:
     explicit Checker(FuzzOperator& anOperator) : myOperator(anOperator) {}
-    bool check() override { return myOperator.check(); }
+    void check() override { myOperator.check(); }
 
 private:
     FuzzOperator& myOperator;
@@ -83,13 +83,12 @@ std::unique_ptr<UserInterface::ProgressDisplayImplementation> FuzzOperator::newP
     return std::make_unique<ProgressBar>();
 }
 
-bool FuzzOperator::check()
+void FuzzOperator::check()
 {
     if (++myChecks == myStopAt)
     {
         throw Win32Implementation::CancelException();
     }
-    return true;
 }
 
 bool FuzzOperator::ask()

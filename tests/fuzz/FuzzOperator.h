@@ -21,7 +21,7 @@ public:
     std::unique_ptr<UserInterface::MessageImplementation> newMessage() override;
     std::unique_ptr<UserInterface::ProgressDisplayImplementation> newProgressDisplay() override;
 
-    bool check();
+    void check();
     bool ask();
     static void setProgress(float aFraction);
 

@@ -15,6 +15,7 @@
 #include "Pellora/Engine/Interpreter.h"
 #include "Pellora/Engine/ProgressDisplay.h"
 #include "Toolkit/Link/SerialDevice.h"
+#include "Toolkit/Link/SmpteProtocol.h"
 #include "Toolkit/Parameter/VornaException.h"
 
 #include <string>
@@ -56,7 +57,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* aData, std::size_t aSi
     VirtualTime time;
     PlayedLine line(input.rest(), time);
     SerialDevice device(&line);
-    device.setTimeouts(Interpreter::ReadTimeout);
+    device.setTimeouts(SmpteProtocol::readTimeout);
     FuzzOperator user(0, stopAt);
     UserInterface::ProgressDisplay progress(user.newProgressDisplay());
     UserInterface::CancelChecker checker(user.newCancelChecker());
@@ -67,7 +68,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* aData, std::size_t aSi
     try
     {
         DownloadFile file(path);
-        done = file.download(device, progress, checker, protocol, clock);
+        file.download(device, progress, checker, protocol, clock);
+        done = true;
     }
     catch (const VornaException&)
     {

@@ -10,6 +10,7 @@
 #include "tests/Pellora/PtySerialLine.h"
 #include "tests/Pellora/ScriptedOperator.h"
 #include "tests/Pellora/SteppingClock.h"
+#include "tests/support/PortLink.h"
 #include "tests/support/PortProfile.h"
 #include "tests/support/TemporaryFolder.h"
 #include "tests/emulator/UnitEmulator.h"
@@ -286,5 +287,95 @@ TEST_F(ProgramPort, RunsAWholeDownload)
     expected.push_back("S0DONE");
     waitForLines(expected.size());
     EXPECT_EQ(expected, myEmulator.downloadLines(address));
+}
+
+// The unit's line vanishes while a question is up (the unit switched off, its
+// adapter pulled out) and the operator answers Yes: a unit back under the
+// same path gets the file, and with none there the status wait says at once
+// that no answer comes rather than after minutes of silence.
+class VanishingUnit : public testing::Test
+{
+protected:
+    VanishingUnit()
+        : myProgramName(Platform::SerialLine::programName())
+    {
+        Platform::SerialLine::setProgramName("Pellora");
+        myProfile.map(3, myLink.path());
+    }
+
+    ~VanishingUnit() override { Platform::SerialLine::setProgramName(myProgramName); }
+
+    // A fresh unit at the link's path, waiting in download mode for a file.
+    void plugIn()
+    {
+        myUnit = std::make_unique<UnitEmulator>();
+        myUnit->addUnit(address);
+        myUnit->enterDownloadMode(address);
+        ASSERT_TRUE(myLink.pointAt(myUnit->devicePath()));
+    }
+
+    void unplug()
+    {
+        ASSERT_TRUE(myLink.remove());
+        myUnit.reset();
+    }
+
+    PortLink myLink;
+    PortProfile myProfile;
+    std::string myProgramName;
+    TemporaryFolder myFolder;
+    ScriptedOperator myOperator;
+    std::unique_ptr<UnitEmulator> myUnit;
+};
+
+TEST_F(VanishingUnit, WhileAQuestionIsUpTheAnswerFindsTheUnitBackOrSaysItIsGone)
+{
+    const std::vector<std::string> lines = recordLines("G", 4);
+    const std::string file = myFolder.write("g.s19", fileText(lines));
+    const std::string script =
+        myFolder.write("run.prx", "if (ask(\"Go on?\")) download_files(\"" + file + "\");\n");
+    for (const bool back : {true, false})
+    {
+        SCOPED_TRACE(back ? "back under the same path" : "still gone");
+        plugIn();
+        Win32SerialPort port(3, Platform::LineSettings(38400));
+        SerialDevice device(&port);
+        // Minutes of the status wait pass in a few of its passes.
+        const SteppingClock clock(std::chrono::milliseconds(1000));
+        Interpreter interpreter(&myOperator, &device, address, Interpreter::DefaultQueryKeyword, &clock);
+        myOperator.answer({true});
+        myOperator.onAsk([&] {
+            unplug();
+            if (back)
+            {
+                plugIn();
+            }
+        });
+        testing::internal::CaptureStderr();
+        std::string error;
+        try
+        {
+            interpreter.runScript(script);
+        }
+        catch (const InterpreterError& anError)
+        {
+            error = anError.what();
+        }
+        testing::internal::GetCapturedStderr();
+        if (back)
+        {
+            EXPECT_EQ("", error);
+            for (int i = 0; i < 2000 && myUnit->downloadLines(address).size() < lines.size(); ++i)
+            {
+                std::this_thread::sleep_for(std::chrono::milliseconds(1));
+            }
+            EXPECT_EQ(lines, myUnit->downloadLines(address));
+        }
+        else
+        {
+            EXPECT_EQ("no status response from the device", error);
+            EXPECT_LT(clock.elapsed(), std::chrono::seconds(10)) << "the status wait waited for a unit that is gone";
+        }
+    }
 }
 }
