@@ -355,7 +355,7 @@ TEST_F(VanishingUnit, WhileAQuestionIsUpTheAnswerFindsTheUnitBackOrSaysItIsGone)
         std::string error;
         try
         {
-            interpreter.runScript(script);
+            EXPECT_TRUE(interpreter.runScript(script));
         }
         catch (const InterpreterError& anError)
         {
