@@ -2,9 +2,11 @@
 
 #include "Pellora/Engine/InterpreterError.h"
 #include "Platform/RegularFile.h"
+#include "Platform/SystemReason.h"
 #include "Toolkit/Link/SerialDevice.h"
 
 #include <cctype>
+#include <cerrno>
 #include <filesystem>
 #include <system_error>
 
@@ -69,11 +71,15 @@ void DownloadFile::open()
     myStream.clear();
     // Only a regular file has an end: a folder reads as nothing, which would
     // pass for an empty file, a device such as /dev/zero never ends and a
-    // FIFO blocks in the open, out of reach of Stop.
+    // FIFO blocks in the open, out of reach of Stop. A file that is there but
+    // no regular file has no system reason to tell; one that is missing or
+    // unreadable is told with it.
+    errno = 0;
     if (Platform::isRegularFile(myName))
     {
         myStream.open(myName, std::ios::in | std::ios::binary);
     }
+    const int reason = myStream.is_open() ? 0 : errno;
     if (myStream.is_open())
     {
         myStream.seekg(0, std::ios::end);
@@ -87,7 +93,7 @@ void DownloadFile::open()
         }
         myStream.close();
     }
-    throw InterpreterError("Error opening " + myName);
+    throw InterpreterError(Platform::withReason("Error opening " + myName, reason));
 }
 
 bool DownloadFile::readLine(std::string& aLine)

@@ -241,18 +241,31 @@ TEST_F(DownloadFileTest, RefusalAfterTheFirstLineSendsNoFurtherLine)
     EXPECT_THAT(myLine.writes(), ElementsAre("S00600004844521B\n"));
 }
 
-TEST_F(DownloadFileTest, MissingFileSendsAndReadsNothing)
+// A file the system cannot open is told with the system's reason.
+TEST_F(DownloadFileTest, MissingFileIsToldWithItsReasonAndSendsAndReadsNothing)
 {
-    DownloadFile file(myFolder.pathOf("missing.s19"));
-    myLine.answer("okok");
-    try
+    const std::string plain = myFolder.write("plain.s19", "S1\n");
+    const struct
     {
-        file.download(myDevice, myProgress, myChecker, true, myClock);
-        FAIL() << "no error";
-    }
-    catch (const InterpreterError& anError)
+        std::string path;
+        std::string reason;
+    } cases[] = {
+        {myFolder.pathOf("missing.s19"), "No such file or directory"},
+        {plain + "/below.s19", "Not a directory"},
+    };
+    for (const auto& aCase : cases)
     {
-        EXPECT_EQ("Error opening " + myFolder.pathOf("missing.s19"), anError.what());
+        DownloadFile file(aCase.path);
+        myLine.answer("okok");
+        try
+        {
+            file.download(myDevice, myProgress, myChecker, true, myClock);
+            ADD_FAILURE() << "no error for " << aCase.path;
+        }
+        catch (const InterpreterError& anError)
+        {
+            EXPECT_EQ("Error opening " + aCase.path + ": " + aCase.reason, anError.what());
+        }
     }
     EXPECT_EQ(0u, myLine.readCount());
     EXPECT_THAT(myLine.writes(), IsEmpty());

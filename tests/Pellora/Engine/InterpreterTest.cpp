@@ -251,7 +251,7 @@ TEST_F(InterpreterTest, MissingFileStopsTheRun)
     }
     catch (const InterpreterError& anError)
     {
-        EXPECT_EQ("Error opening " + myFolder.pathOf("gone.s19"), anError.what());
+        EXPECT_EQ("Error opening " + myFolder.pathOf("gone.s19") + ": No such file or directory", anError.what());
     }
     EXPECT_THAT(myLine.writes(), IsEmpty());
     EXPECT_THAT(myOperator.messagesField(), IsEmpty());
@@ -302,7 +302,8 @@ TEST_F(InterpreterTest, RelativeFileNamesAreTakenBesideTheScript)
     }
     catch (const InterpreterError& anError)
     {
-        EXPECT_EQ("Error opening " + myFolder.pathOf("gone.s19"), std::string(anError.what()));
+        EXPECT_EQ("Error opening " + myFolder.pathOf("gone.s19") + ": No such file or directory",
+                  std::string(anError.what()));
     }
 }
 
