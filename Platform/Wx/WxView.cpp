@@ -1122,7 +1122,8 @@ bool WxView::navigate(Window& aTop, const wxKeyEvent& aKey)
         Tab,
         TurnInnermost,
         TurnFocused,
-        Spin
+        Spin,
+        Stay
     };
     const int code = aKey.GetKeyCode();
     const int modifiers = aKey.GetModifiers();
@@ -1168,10 +1169,20 @@ bool WxView::navigate(Window& aTop, const wxKeyEvent& aKey)
         {
             move = Move::Spin;
         }
+        else if (focus->kind() == WindowKind::CheckBox || focus->kind() == WindowKind::Button)
+        {
+            // The toolkit would move the focus by the widgets' places on the
+            // screen, out of the page to the row of devices.
+            move = Move::Stay;
+        }
     }
     if (move == Move::None)
     {
         return false;
+    }
+    if (move == Move::Stay)
+    {
+        return true;
     }
     if (move == Move::Spin)
     {

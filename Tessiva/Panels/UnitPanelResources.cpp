@@ -40,7 +40,7 @@ Platform::DialogTemplate UnitFrontPanel::dialogTemplate()
     buddy.autoBuddy = true;
     buddy.arrowKeys = true;
     Platform::DialogTemplate panel(templateId, "", panelWidth, panelHeight);
-    FrontPanel::addControls(panel);
+    FrontPanel::addTopRows(panel);
     const auto row = [](int anIndex) { return modelRowsTop + anIndex * rowHeight; };
     panel.add(WindowKind::Static, theLabelId, "Clock Source", labelLeft, row(0) + 2, labelWidth, 8, label)
         .add(WindowKind::ComboBox, clockSourceId, "", fieldLeft, row(0), 110, 80)
@@ -57,6 +57,7 @@ Platform::DialogTemplate UnitFrontPanel::dialogTemplate()
         .add(WindowKind::Edit, unitNameId, "", fieldLeft, row(3), 110, 12)
         .add(WindowKind::Static, modelNameId, "KQ350", labelLeft, row(4) + 2, 40, 8, label)
         .add(WindowKind::Static, revisionId, "X.XX", labelLeft + 44, row(4) + 2, 30, 8, label);
+    FrontPanel::addFoot(panel);
     addPages(panel, pagesId);
     return panel;
 }
@@ -207,6 +208,7 @@ Platform::DialogTemplate UnitInputOutputPage::dialogTemplate()
     digits.digitsOnly = true;
     Platform::WindowStyle upDown;
     upDown.autoBuddy = true;
+    upDown.arrowKeys = true;
     Platform::WindowStyle led;
     led.image = true;
     dialog.add(WindowKind::CheckBox, multiplexModeId, "Multiplex Mode", 150, 122, 80, 10)
