@@ -11,6 +11,8 @@
 #include "Tessiva/Panels/DevicePanel.h"
 #include "Tessiva/Panels/DeviceTabControl.h"
 #include "Tessiva/Panels/Pages/TimeCodePage.h"
+#include "Tessiva/Panels/Pages/UnitInputOutputPage.h"
+#include "Tessiva/Panels/FrontPanel.h"
 #include "Tessiva/Panels/UnitFrontPanel.h"
 #include "Platform/Window/DialogResult.h"
 #include "Tessiva/Program/CMainFrame.h"
@@ -813,11 +815,102 @@ TEST_F(TessivaInputTest, TabGoesRoundThePanelThePageRowAndThePage)
         EXPECT_EQ(1, std::count(forward.begin(), forward.end(), id)) << id;
     }
     EXPECT_EQ(0, std::count(forward.begin(), forward.end(), static_cast<int>(R::newDeviceCommand)));
+    // The panel's own stops in reading order: its column top to bottom, the
+    // model's rows before the encoder's buttons at its foot.
+    const auto row = std::find(forward.begin(), forward.end(), pageRowId);
+    EXPECT_EQ((std::vector<int>{FrontPanel::audioCodingModeId, FrontPanel::dataRateId,
+                                FrontPanel::alternativeBitstreamModeId, FrontPanel::dialogNormalizationId,
+                                FrontPanel::lfeEnableId, FrontPanel::timeCodeCtrlId, UnitFrontPanel::clockSourceId,
+                                UnitFrontPanel::bypassId, UnitFrontPanel::codingDelayModeId,
+                                UnitFrontPanel::codingDelayRequestedId, UnitFrontPanel::unitNameId,
+                                FrontPanel::startButtonId, FrontPanel::stopButtonId}),
+              std::vector<int>(forward.begin(), row));
     // Back: the same stops the other way round, from the one before the row.
     std::vector<int> reversed(forward.rbegin() + 1, forward.rend());
     reversed.push_back(deviceRowId);
     EXPECT_EQ(reversed, backward);
     EXPECT_EQ(std::vector<std::size_t>(), differences) << "keys after which the toolkit's focus was elsewhere";
+}
+
+// Up and Down in the Input/Output page's output stream number step it and
+// keep the focus there; on a check box they leave the focus where it is
+// (the toolkit would move it by place, up to the device row).
+TEST_F(TessivaInputTest, ArrowKeysStepTheStreamNumberAndStayOnACheckBox)
+{
+    make();
+    std::vector<std::string> seen;
+    user.start([&](DesktopUser& aUser) {
+        openOffLineKq350(aUser);
+        const auto pageRow = [this]() {
+            return application->view()->tabs().panel(0)->window()->findDescendant(pageRowId);
+        };
+        // Ctrl+Page Down to the Input/Output page.
+        for (int key = 0; key < 10; ++key)
+        {
+            bool there = false;
+            aUser.look([&]() {
+                Window* field = control(UnitInputOutputPage::outputStreamEditId);
+                there = field != nullptr && field->isVisible();
+                return true;
+            });
+            if (there)
+            {
+                break;
+            }
+            aUser.press(XK_Page_Down, {XK_Control_L});
+            aUser.pause(std::chrono::milliseconds(100));
+        }
+        ASSERT_NE(nullptr, pageRow());
+        const auto state = [this](int anId) {
+            Window* focus = Window::focus();
+            Window* field = control(UnitInputOutputPage::outputStreamEditId);
+            return "focus " + std::to_string(focus != nullptr ? focus->id() : 0) +
+                   (toolkitFocus() == focus ? "" : " (toolkit elsewhere)") + ", stream " + field->text() +
+                   (focus != nullptr && focus->id() == anId ? "" : " (moved)");
+        };
+        const auto step = [&](int anId, unsigned long aKey) {
+            std::string before;
+            aUser.look([&]() {
+                before = state(anId);
+                return true;
+            });
+            aUser.press(aKey);
+            aUser.waitUntil([&]() { return state(anId) != before; }, std::chrono::milliseconds(700));
+            aUser.look([&]() {
+                seen.push_back(state(anId));
+                return true;
+            });
+        };
+        // Tab to each field, as the window may be too small to show it for a click.
+        FocusTrail trail(aUser);
+        const auto tabTo = [&](int anId, std::initializer_list<unsigned long> someModifiers) {
+            for (int key = 0; key < 60 && (trail.ids.empty() || trail.ids.back() != anId); ++key)
+            {
+                trail.press(XK_Tab, someModifiers);
+            }
+            aUser.look([&]() {
+                seen.push_back(state(anId));
+                return true;
+            });
+        };
+        tabTo(UnitInputOutputPage::outputStreamEditId, {});
+        step(UnitInputOutputPage::outputStreamEditId, XK_Up);
+        step(UnitInputOutputPage::outputStreamEditId, XK_Up);
+        step(UnitInputOutputPage::outputStreamEditId, XK_Down);
+        // Back to the panel's Bypass.
+        tabTo(bypassId, {XK_Shift_L});
+        step(bypassId, XK_Up);
+        step(bypassId, XK_Down);
+        aUser.press(XK_F4, {XK_Alt_L});
+    });
+    ASSERT_TRUE(application->start({}));
+    EXPECT_EQ(0, application->run());
+    user.finish();
+    const std::string edit = "focus " + std::to_string(UnitInputOutputPage::outputStreamEditId) + ", stream ";
+    const std::string check = "focus " + std::to_string(bypassId) + ", stream ";
+    EXPECT_EQ((std::vector<std::string>{edit + "0", edit + "1", edit + "2", edit + "1", check + "1", check + "1",
+                                        check + "1"}),
+              seen);
 }
 
 // Ctrl+Page Down and Up, Ctrl+Tab and Ctrl+Shift+Tab turn the pages of the
