@@ -32,6 +32,7 @@
 #include <climits>
 #include <cstdlib>
 #include <chrono>
+#include <optional>
 #include <cstdio>
 #include <stdexcept>
 #include <thread>
@@ -536,6 +537,12 @@ int WxBackend::runModal(Window& aDialog)
     aDialog.show(true);
     myView->addRoot(aDialog);
     Window* focus = Window::focus();
+    // The control that had the focus gets it back when the dialog closes.
+    std::optional<Window::Watch> focusBefore;
+    if (focus != nullptr && !aDialog.isAncestorOf(*focus))
+    {
+        focusBefore.emplace(*focus);
+    }
     if (focus == nullptr || !aDialog.isAncestorOf(*focus))
     {
         if (Window* first = firstStop(aDialog))
@@ -579,6 +586,11 @@ int WxBackend::runModal(Window& aDialog)
     dialog->finishModal();
     dialog->show(false);
     myView->removeRoot(*dialog);
+    Window* before = focusBefore ? focusBefore->get() : nullptr;
+    if (before != nullptr && before->isReachable())
+    {
+        guard([before]() { before->setFocus(); });
+    }
     afterDispatch();
     return dialog->dialogResult();
 }

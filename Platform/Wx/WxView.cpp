@@ -38,6 +38,9 @@
 #include <wx/textctrl.h>
 #include <wx/tglbtn.h>
 #include <wx/timer.h>
+#include <wx/toplevel.h>
+
+#include <gtk/gtk.h>
 
 #include <algorithm>
 #include <cctype>
@@ -52,6 +55,22 @@ const int firstMenuItemId = 100;
 
 // The desktop's key symbol of Shift+Tab (ISO_Left_Tab), as the toolkit reports it raw.
 const unsigned isoLeftTabKey = 0xFE20;
+
+// The desktop shows the focus ring only once a key was pressed in a window;
+// a person who starts with the keyboard must see where the focus is at once.
+// The desktop sets it back when the window shows, so it is set on each activation.
+void showFocusAlways(wxTopLevelWindow& aWindow)
+{
+    wxTopLevelWindow* window = &aWindow;
+    aWindow.Bind(wxEVT_ACTIVATE, [window](wxActivateEvent& anEvent) {
+        anEvent.Skip();
+        GtkWidget* handle = window->GetHandle();
+        if (anEvent.GetActive() && handle != nullptr)
+        {
+            gtk_window_set_focus_visible(GTK_WINDOW(handle), TRUE);
+        }
+    });
+}
 
 wxString toWx(const std::string& aText)
 {
@@ -922,6 +941,7 @@ wxWindow* WxView::create(Window& aWindow, wxWindow* aParent)
     {
         wxFrame* frame = new wxFrame(aParent, wxID_ANY, text);
         frame->SetFont(WxStyle::dialogFont());
+        showFocusAlways(*frame);
         return frame;
     }
     case WindowKind::Dialog:
@@ -933,6 +953,7 @@ wxWindow* WxView::create(Window& aWindow, wxWindow* aParent)
             const long frame = style.caption ? wxCAPTION | wxSYSTEM_MENU | wxCLOSE_BOX : wxBORDER_NONE;
             wxDialog* box = new ModelDialog(ownerFor(&aWindow), text, frame);
             box->SetEscapeId(wxID_NONE);
+            showFocusAlways(*box);
             dialog = box;
         }
         else if (aWindow.parent() != nullptr && aWindow.parent()->kind() == WindowKind::Frame)
@@ -1340,6 +1361,12 @@ void WxView::bindEvents(Window& aWindow, wxWindow* aWidget)
             MainFrame* frame = top != nullptr ? mainFrameOf(*top) : nullptr;
             FormView* view = frame != nullptr ? frame->activeView() : nullptr;
             wxWindow* widget = view != nullptr ? widgetOf(view->window()) : nullptr;
+            // The control the model has focused, when it is in this window.
+            Window* focus = Window::focus();
+            if (focus != nullptr && top != nullptr && top->isAncestorOf(*focus) && focusWidgetOf(*focus) != nullptr)
+            {
+                widget = focusWidgetOf(*focus);
+            }
             if (anEvent.GetActive() && widget != nullptr && wxWindow::FindFocus() == nullptr)
             {
                 widget->SetFocus();

@@ -32,6 +32,12 @@ void InputTest::TearDown()
     EXPECT_EQ(std::vector<std::string>(), DesktopSession::takeToolkitComplaints()) << "the toolkit complained";
 }
 
+bool InputTest::isFocusRingShown(wxWindow& aTopLevel)
+{
+    GtkWidget* handle = aTopLevel.GetHandle();
+    return handle != nullptr && GTK_IS_WINDOW(handle) && gtk_window_get_focus_visible(GTK_WINDOW(handle));
+}
+
 bool InputTest::isToolTipShown()
 {
     bool shown = false;

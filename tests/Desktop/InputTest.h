@@ -21,6 +21,8 @@ protected:
     static WxBackend& backend();
     // Whether a tool tip shows on the screen now; on the main thread.
     static bool isToolTipShown();
+    // Whether the top-level window draws its focused control's ring; on the main thread.
+    static bool isFocusRingShown(wxWindow& aTopLevel);
 
     DesktopUser user;
 

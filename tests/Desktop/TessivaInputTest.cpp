@@ -491,6 +491,69 @@ TEST_F(TessivaInputTest, F1ShowsTheHelpTopics)
 
 namespace
 {
+// The focus is on the panel's first control once a device opens, and comes
+// back to the control that had it when a message box or the Open Device
+// dialog closes; the toolkit shows it where the model has it, and shows its
+// ring from the start.
+TEST_F(TessivaInputTest, TheFocusComesBackAfterEachDialog)
+{
+    make();
+    std::vector<std::string> seen;
+    user.start([&](DesktopUser& aUser) {
+        const auto where = []() {
+            const Window* focus = Window::focus();
+            const Window* shown = toolkitFocus();
+            return std::to_string(focus != nullptr ? focus->id() : 0) + " shown at " +
+                   std::to_string(shown != nullptr ? shown->id() : 0);
+        };
+        const auto record = [&](const std::string& aWhen) {
+            aUser.waitUntil([&]() { return where() == "1061 shown at 1061"; }, std::chrono::milliseconds(1500));
+            aUser.look([&]() {
+                seen.push_back(aWhen + ": " + where());
+                return true;
+            });
+        };
+        // The first dialog shows its focus ring before any key was pressed.
+        ASSERT_TRUE(aUser.waitUntil([this]() { return dialogActive(); })) << "the Open Device dialog has no focus";
+        aUser.look([&]() {
+            seen.push_back(std::string("ring ") + (isFocusRingShown(*widgetOf(dialog())) ? "shown" : "hidden"));
+            return true;
+        });
+        openOffLineKq350(aUser);
+        const std::string first = std::to_string(FrontPanel::audioCodingModeId);
+        aUser.waitUntil([&]() { return where() == first + " shown at " + first; }, std::chrono::milliseconds(1500));
+        aUser.look([&]() {
+            seen.push_back("opened: " + where());
+            return true;
+        });
+        aUser.clickOn([this]() { return widgetOf(control(unitNameId)); });
+        ASSERT_TRUE(aUser.waitUntil([&]() { return where() == "1061 shown at 1061"; }));
+        aUser.press(XK_F1);
+        ASSERT_TRUE(aUser.waitUntil([this]() { return backend().isMessageBoxShown() && wxGetActiveWindow() != nullptr; }));
+        aUser.press(XK_Return);
+        ASSERT_TRUE(aUser.waitUntil([this]() { return !backend().isMessageBoxShown() && frameActive(); }));
+        record("message box");
+        aUser.press('f', {XK_Alt_L});
+        aUser.pause(std::chrono::milliseconds(300));
+        aUser.press('n');
+        ASSERT_TRUE(aUser.waitUntil([this]() { return dialogActive(); })) << "no Open Device dialog";
+        aUser.press(XK_Escape);
+        ASSERT_TRUE(aUser.waitUntil([this]() { return frameActive(); }));
+        record("Open Device");
+        aUser.press(XK_F4, {XK_Alt_L});
+    });
+    ASSERT_TRUE(application->start({}));
+    EXPECT_EQ(0, application->run());
+    user.finish();
+    const std::string first = std::to_string(FrontPanel::audioCodingModeId);
+    EXPECT_EQ((std::vector<std::string>{"ring shown", "opened: " + first + " shown at " + first, "message box: 1061 shown at 1061",
+                                        "Open Device: 1061 shown at 1061"}),
+              seen);
+}
+}
+
+namespace
+{
 // An opening that fails: the Open Device dialog is gone while the device
 // opens, and the error's message box comes up over the opening box, with the
 // focus, so that Enter answers it.
