@@ -72,6 +72,38 @@ void showFocusAlways(wxTopLevelWindow& aWindow)
     });
 }
 
+// A main window's client size for its model rectangle, and its place in
+// aPlace: with its title bar and borders it stays within the work area.
+wxSize fittedClientSize(const Window& aWindow, wxWindow& aWidget, wxPoint& aPlace)
+{
+    const Rectangle rectangle = aWindow.rectangle();
+    wxSize client(std::max(1, rectangle.width()), std::max(1, rectangle.height()));
+    if (aWindow.kind() != WindowKind::Frame)
+    {
+        return client;
+    }
+    const wxRect area = wxGetClientDisplayRect();
+    const wxSize border = aWidget.GetSize() - aWidget.GetClientSize();
+    const wxSize room(area.width - border.x, area.height - border.y);
+    // What is cut one way scrolls, and its scroll bar takes room the other way.
+    const int fallbackBar = 16;
+    const int verticalBar = wxSystemSettings::GetMetric(wxSYS_VSCROLL_X, &aWidget);
+    const int horizontalBar = wxSystemSettings::GetMetric(wxSYS_HSCROLL_Y, &aWidget);
+    if (client.y >= room.y)
+    {
+        client.x += verticalBar > 0 ? verticalBar : fallbackBar;
+    }
+    if (client.x >= room.x)
+    {
+        client.y += horizontalBar > 0 ? horizontalBar : fallbackBar;
+    }
+    client.x = std::max(1, std::min(client.x, room.x));
+    client.y = std::max(1, std::min(client.y, room.y));
+    aPlace.x = std::max(area.x, std::min(aPlace.x, area.GetRight() + 1 - client.x - border.x));
+    aPlace.y = std::max(area.y, std::min(aPlace.y, area.GetBottom() + 1 - client.y - border.y));
+    return client;
+}
+
 wxString toWx(const std::string& aText)
 {
     return wxString::FromUTF8(aText.c_str());
@@ -353,6 +385,12 @@ public:
         : wxScrolledWindow(aParent, wxID_ANY, wxDefaultPosition, wxDefaultSize, wxHSCROLL | wxVSCROLL | wxTAB_TRAVERSAL)
     {
         SetScrollRate(scrollStep, scrollStep);
+        // Real scroll bars: overlay ones show only under the pointer, and a
+        // keyboard user would not see that there is more.
+        if (GtkWidget* handle = GetHandle(); handle != nullptr && GTK_IS_SCROLLED_WINDOW(handle))
+        {
+            gtk_scrolled_window_set_overlay_scrolling(GTK_SCROLLED_WINDOW(handle), FALSE);
+        }
     }
 
     // The room the form's controls cover.
@@ -1645,8 +1683,10 @@ void WxView::update(Peer& aPeer)
                 widget->SetMinClientSize(wxSize(limits.minimumTrackWidth, limits.minimumTrackHeight));
                 widget->SetMaxClientSize(wxSize(limits.maximumTrackWidth, limits.maximumTrackHeight));
             }
-            widget->SetClientSize(std::max(1, rectangle.width()), std::max(1, rectangle.height()));
-            widget->Move(rectangle.left, rectangle.top);
+            wxPoint place(rectangle.left, rectangle.top);
+            const wxSize client = fittedClientSize(*window, *widget, place);
+            widget->SetClientSize(client);
+            widget->Move(place);
             myPlacing = placing;
         }
         else
@@ -1974,7 +2014,8 @@ void WxView::updateMenu(Peer& aPeer)
         wxMenuBar* old = frame->GetMenuBar();
         frame->SetMenuBar(bar);
         // The model's layout fills the client area, which the menu bar shrinks.
-        frame->SetClientSize(std::max(1, aPeer.rectangle.width()), std::max(1, aPeer.rectangle.height()));
+        wxPoint place = frame->GetPosition();
+        frame->SetClientSize(fittedClientSize(*window, *frame, place));
         if (old != nullptr)
         {
             delete old;

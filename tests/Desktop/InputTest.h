@@ -23,6 +23,9 @@ protected:
     static bool isToolTipShown();
     // Whether the top-level window draws its focused control's ring; on the main thread.
     static bool isFocusRingShown(wxWindow& aTopLevel);
+    // Whether the scrolled window shows a scroll bar that stays, not one that
+    // shows only under the pointer; on the main thread.
+    static bool showsRealScrollBar(wxWindow& aWindow, bool aHorizontal);
 
     DesktopUser user;
 

@@ -40,6 +40,7 @@
 #include <wx/frame.h>
 #include <wx/image.h>
 #include <wx/listbox.h>
+#include <wx/scrolwin.h>
 #include <wx/stattext.h>
 #include <wx/textctrl.h>
 #include <wx/tglbtn.h>
@@ -486,6 +487,57 @@ TEST_F(TessivaInputTest, F1ShowsTheHelpTopics)
     user.finish();
     EXPECT_TRUE(shown) << "F1 brought no help";
     EXPECT_TRUE(gone) << "Enter did not answer the message box";
+}
+}
+
+namespace
+{
+// The main window opens as large as its panel needs, within the screen; what
+// it cannot show scrolls with scroll bars that stay. (Run on a small screen
+// too: TessivaSmallScreen.)
+TEST_F(TessivaInputTest, TheWindowFitsTheScreenAndScrollsWhatItCannotShow)
+{
+    make();
+    std::vector<std::string> wrong;
+    user.start([&](DesktopUser& aUser) {
+        openOffLineKq350(aUser);
+        aUser.pause(std::chrono::milliseconds(500));
+        aUser.look([&]() {
+            wxWindow* frame = widgetOf(&application->frame()->window());
+            wxScrolledWindow* form = dynamic_cast<wxScrolledWindow*>(widgetOf(&application->view()->window()));
+            if (frame == nullptr || form == nullptr)
+            {
+                wrong.push_back("no frame or form");
+                return true;
+            }
+            const wxSize screen = wxGetDisplaySize();
+            const wxRect outer = frame->GetScreenRect();
+            if (outer.x < 0 || outer.y < 0 || outer.GetRight() >= screen.x || outer.GetBottom() >= screen.y)
+            {
+                wrong.push_back("the window is not on the screen");
+            }
+            const wxSize content = form->GetVirtualSize();
+            const wxSize shown = form->GetClientSize();
+            // Cut: it could not be any larger, and a scroll bar shows it.
+            const int slack = 60;
+            if (content.x > shown.x && (outer.width < screen.x - slack || !showsRealScrollBar(*form, true)))
+            {
+                wrong.push_back("cut across without need or without a scroll bar: window " + std::to_string(outer.width) +
+                                " wide, content " + std::to_string(content.x) + ", shown " + std::to_string(shown.x));
+            }
+            if (content.y > shown.y && (outer.height < screen.y - slack || !showsRealScrollBar(*form, false)))
+            {
+                wrong.push_back("cut down without need or without a scroll bar: window " + std::to_string(outer.height) +
+                                " high, content " + std::to_string(content.y) + ", shown " + std::to_string(shown.y));
+            }
+            return true;
+        });
+        aUser.press(XK_F4, {XK_Alt_L});
+    });
+    ASSERT_TRUE(application->start({}));
+    EXPECT_EQ(0, application->run());
+    user.finish();
+    EXPECT_EQ(std::vector<std::string>(), wrong);
 }
 }
 
