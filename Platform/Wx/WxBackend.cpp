@@ -29,6 +29,7 @@
 #include <gtk/gtk.h>
 
 #include <algorithm>
+#include <cerrno>
 #include <climits>
 #include <cstdlib>
 #include <chrono>
@@ -448,9 +449,10 @@ WxBackend::WxBackend(const Resources* aResources)
 {
     if (!theToolkitStarted && wxTheApp == nullptr)
     {
+        // The program's own name names its windows' class, so that a desktop
+        // groups and names each program's windows as its own.
         static int theArgumentCount = 1;
-        static char theName[] = "vorna";
-        static char* theArguments[] = {theName, nullptr};
+        static char* theArguments[] = {program_invocation_short_name, nullptr};
         // Plain widgets need no GL: the toolkit would load a whole software
         // renderer for nothing (a user's own setting stays).
         setenv("GDK_GL", "disable", 0);
