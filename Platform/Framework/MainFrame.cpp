@@ -628,6 +628,20 @@ Rectangle MainFrame::resizeByUser(const Rectangle& aRectangle)
     return taken;
 }
 
+void MainFrame::maximiseByUser(bool aMaximised, const Rectangle& aRectangle)
+{
+    if (!aMaximised)
+    {
+        myShowCommand = WindowPlacement::showNormal;
+        resizeByUser(aRectangle);
+        return;
+    }
+    // The normal rectangle stays the one it had before.
+    myShowCommand = WindowPlacement::showMaximized;
+    window().move(aRectangle);
+    recalcLayout();
+}
+
 void MainFrame::onClose()
 {
     Document* document = activeDocument();

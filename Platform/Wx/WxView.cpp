@@ -1358,6 +1358,10 @@ void WxView::bindEvents(Window& aWindow, wxWindow* aWidget)
             anEvent.Skip();
             onPlaced(watch);
         });
+        aWidget->Bind(wxEVT_MAXIMIZE, [this, watch](wxMaximizeEvent& anEvent) {
+            anEvent.Skip();
+            onPlaced(watch);
+        });
         aWidget->Bind(wxEVT_CHAR_HOOK, [aWidget](wxKeyEvent& anEvent) {
             if (isCloseKey(anEvent))
             {
@@ -1607,11 +1611,20 @@ void WxView::onPlaced(const Window::Watch& aWatch)
     }
     Dispatch dispatch(*this);
     myDirty = true;
-    myBackend.guard([window, &now]() {
+    const wxTopLevelWindow* top = dynamic_cast<const wxTopLevelWindow*>(widget);
+    myBackend.guard([window, top, &now]() {
         if (MainFrame* frame = mainFrameOf(*window))
         {
             // Its tool bar, view and status bar are laid out again for the new size.
-            frame->resizeByUser(now);
+            const bool maximised = top != nullptr && top->IsMaximized();
+            if (maximised || frame->placement().showCommand == WindowPlacement::showMaximized)
+            {
+                frame->maximiseByUser(maximised, now);
+            }
+            else
+            {
+                frame->resizeByUser(now);
+            }
         }
         else if (now.width() == window->rectangle().width() && now.height() == window->rectangle().height())
         {
@@ -1685,8 +1698,20 @@ void WxView::update(Peer& aPeer)
             }
             wxPoint place(rectangle.left, rectangle.top);
             const wxSize client = fittedClientSize(*window, *widget, place);
-            widget->SetClientSize(client);
-            widget->Move(place);
+            MainFrame* mainFrame = mainFrameOf(*window);
+            wxTopLevelWindow* top = dynamic_cast<wxTopLevelWindow*>(widget);
+            const bool maximised =
+                mainFrame != nullptr && mainFrame->placement().showCommand == WindowPlacement::showMaximized;
+            if (top != nullptr && mainFrame != nullptr && maximised != top->IsMaximized())
+            {
+                // The desktop maximises and restores; the model's rectangle follows it.
+                top->Maximize(maximised);
+            }
+            if (!maximised)
+            {
+                widget->SetClientSize(client);
+                widget->Move(place);
+            }
             myPlacing = placing;
         }
         else

@@ -543,6 +543,59 @@ TEST_F(TessivaInputTest, TheWindowFitsTheScreenAndScrollsWhatItCannotShow)
 
 namespace
 {
+// A window the desktop maximised is kept as maximised with its normal
+// rectangle, and the next start shows it maximised again.
+TEST_F(TessivaInputTest, AMaximisedWindowComesBackMaximised)
+{
+    const auto frameWidget = [this]() {
+        return dynamic_cast<wxTopLevelWindow*>(widgetOf(&application->frame()->window()));
+    };
+    make();
+    bool maximised = false;
+    user.start([&](DesktopUser& aUser) {
+        ASSERT_TRUE(aUser.waitUntil([this]() { return dialogActive(); })) << "the Open Device dialog has no focus";
+        aUser.press(XK_Escape);
+        ASSERT_TRUE(aUser.waitUntil([this]() { return frameActive(); }));
+        // As the title bar's maximise button asks the window manager.
+        aUser.look([&]() {
+            frameWidget()->Maximize(true);
+            return true;
+        });
+        maximised = aUser.waitUntil([&]() { return frameWidget()->IsMaximized(); });
+        aUser.pause(std::chrono::milliseconds(300));
+        aUser.press(XK_F4, {XK_Alt_L});
+    });
+    ASSERT_TRUE(application->start({}));
+    EXPECT_EQ(0, application->run());
+    user.finish();
+    ASSERT_TRUE(maximised) << "the desktop did not maximise the window";
+    application.reset();
+    const Platform::ProfileStore store("Tessiva");
+    EXPECT_EQ(3, store.getInt("Settings", "showCmd", -1));
+    const int left = store.getInt("Settings", "x1", -1);
+    const int right = store.getInt("Settings", "x2", -1);
+    EXPECT_GE(left, 0);
+    EXPECT_GT(right, left);
+
+    make();
+    bool again = false;
+    DesktopUser second;
+    second.start([&](DesktopUser& aUser) {
+        ASSERT_TRUE(aUser.waitUntil([this]() { return dialogActive(); })) << "the Open Device dialog has no focus";
+        aUser.press(XK_Escape);
+        ASSERT_TRUE(aUser.waitUntil([this]() { return frameActive(); }));
+        again = aUser.waitUntil([&]() { return frameWidget()->IsMaximized(); });
+        aUser.press(XK_F4, {XK_Alt_L});
+    });
+    ASSERT_TRUE(application->start({}));
+    EXPECT_EQ(0, application->run());
+    second.finish();
+    EXPECT_TRUE(again) << "the next start did not show the window maximised";
+}
+}
+
+namespace
+{
 // The focus is on the panel's first control once a device opens, and comes
 // back to the control that had it when a message box or the Open Device
 // dialog closes; the toolkit shows it where the model has it, and shows its
