@@ -523,7 +523,13 @@ void MainFrame::fitToForm(int aWidth, int aHeight, bool aShrinkOnly)
         width = std::min(width, now.width());
         height = std::min(height, now.height());
     }
-    const Rectangle fitted(now.left, now.top, now.left + width, now.top + height);
+    // No larger than the screen's work area, and wholly on it.
+    const Rectangle screen = Backend::current().screenArea();
+    width = std::min(width, screen.width());
+    height = std::min(height, screen.height());
+    const int left = std::max(screen.left, std::min(now.left, screen.right - width));
+    const int top = std::max(screen.top, std::min(now.top, screen.bottom - height));
+    const Rectangle fitted(left, top, left + width, top + height);
     window().move(fitted);
     if (myShowCommand != WindowPlacement::showMaximized)
     {
@@ -620,6 +626,20 @@ Rectangle MainFrame::resizeByUser(const Rectangle& aRectangle)
     }
     recalcLayout();
     return taken;
+}
+
+void MainFrame::maximiseByUser(bool aMaximised, const Rectangle& aRectangle)
+{
+    if (!aMaximised)
+    {
+        myShowCommand = WindowPlacement::showNormal;
+        resizeByUser(aRectangle);
+        return;
+    }
+    // The normal rectangle stays the one it had before.
+    myShowCommand = WindowPlacement::showMaximized;
+    window().move(aRectangle);
+    recalcLayout();
 }
 
 void MainFrame::onClose()

@@ -124,6 +124,9 @@ public:
     // The user drags the frame's border: the size is kept within onGetMinMaxInfo's
     // limits; returns the rectangle taken.
     Rectangle resizeByUser(const Rectangle& aRectangle);
+    // The user maximises the frame, or restores it, through the desktop: it
+    // takes aRectangle and keeps its normal rectangle for the restore.
+    void maximiseByUser(bool aMaximised, const Rectangle& aRectangle);
     // The limits that resizeByUser keeps: the system's, then onGetMinMaxInfo's.
     MinMaxInfo trackingLimits();
 

@@ -39,6 +39,7 @@
 #include <climits>
 #include <cstdlib>
 #include <chrono>
+#include <optional>
 #include <cstdio>
 #include <stdexcept>
 #include <thread>
@@ -651,9 +652,10 @@ WxBackend::WxBackend(const Resources* aResources)
 {
     if (!theToolkitStarted && wxTheApp == nullptr)
     {
+        // The program's own name names its windows' class, so that a desktop
+        // groups and names each program's windows as its own.
         static int theArgumentCount = 1;
-        static char theName[] = "vorna";
-        static char* theArguments[] = {theName, nullptr};
+        static char* theArguments[] = {program_invocation_short_name, nullptr};
         // Plain widgets need no GL: the toolkit would load a whole software
         // renderer for nothing (a user's own setting stays).
         setenv("GDK_GL", "disable", 0);
@@ -741,6 +743,12 @@ int WxBackend::runModal(Window& aDialog)
     aDialog.show(true);
     myView->addRoot(aDialog);
     Window* focus = Window::focus();
+    // The control that had the focus gets it back when the dialog closes.
+    std::optional<Window::Watch> focusBefore;
+    if (focus != nullptr && !aDialog.isAncestorOf(*focus))
+    {
+        focusBefore.emplace(*focus);
+    }
     if (focus == nullptr || !aDialog.isAncestorOf(*focus))
     {
         if (Window* first = firstStop(aDialog))
@@ -784,6 +792,11 @@ int WxBackend::runModal(Window& aDialog)
     dialog->finishModal();
     dialog->show(false);
     myView->removeRoot(*dialog);
+    Window* before = focusBefore ? focusBefore->get() : nullptr;
+    if (before != nullptr && before->isReachable())
+    {
+        guard([before]() { before->setFocus(); });
+    }
     afterDispatch();
     return dialog->dialogResult();
 }

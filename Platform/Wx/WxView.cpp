@@ -38,6 +38,9 @@
 #include <wx/textctrl.h>
 #include <wx/tglbtn.h>
 #include <wx/timer.h>
+#include <wx/toplevel.h>
+
+#include <gtk/gtk.h>
 
 #include <algorithm>
 #include <cctype>
@@ -52,6 +55,54 @@ const int firstMenuItemId = 100;
 
 // The desktop's key symbol of Shift+Tab (ISO_Left_Tab), as the toolkit reports it raw.
 const unsigned isoLeftTabKey = 0xFE20;
+
+// The desktop shows the focus ring only once a key was pressed in a window;
+// a person who starts with the keyboard must see where the focus is at once.
+// The desktop sets it back when the window shows, so it is set on each activation.
+void showFocusAlways(wxTopLevelWindow& aWindow)
+{
+    wxTopLevelWindow* window = &aWindow;
+    aWindow.Bind(wxEVT_ACTIVATE, [window](wxActivateEvent& anEvent) {
+        anEvent.Skip();
+        GtkWidget* handle = window->GetHandle();
+        if (anEvent.GetActive() && handle != nullptr)
+        {
+            gtk_window_set_focus_visible(GTK_WINDOW(handle), TRUE);
+        }
+    });
+}
+
+// A main window's client size for its model rectangle, and its place in
+// aPlace: with its title bar and borders it stays within the work area.
+wxSize fittedClientSize(const Window& aWindow, wxWindow& aWidget, wxPoint& aPlace)
+{
+    const Rectangle rectangle = aWindow.rectangle();
+    wxSize client(std::max(1, rectangle.width()), std::max(1, rectangle.height()));
+    if (aWindow.kind() != WindowKind::Frame)
+    {
+        return client;
+    }
+    const wxRect area = wxGetClientDisplayRect();
+    const wxSize border = aWidget.GetSize() - aWidget.GetClientSize();
+    const wxSize room(area.width - border.x, area.height - border.y);
+    // What is cut one way scrolls, and its scroll bar takes room the other way.
+    const int fallbackBar = 16;
+    const int verticalBar = wxSystemSettings::GetMetric(wxSYS_VSCROLL_X, &aWidget);
+    const int horizontalBar = wxSystemSettings::GetMetric(wxSYS_HSCROLL_Y, &aWidget);
+    if (client.y >= room.y)
+    {
+        client.x += verticalBar > 0 ? verticalBar : fallbackBar;
+    }
+    if (client.x >= room.x)
+    {
+        client.y += horizontalBar > 0 ? horizontalBar : fallbackBar;
+    }
+    client.x = std::max(1, std::min(client.x, room.x));
+    client.y = std::max(1, std::min(client.y, room.y));
+    aPlace.x = std::max(area.x, std::min(aPlace.x, area.GetRight() + 1 - client.x - border.x));
+    aPlace.y = std::max(area.y, std::min(aPlace.y, area.GetBottom() + 1 - client.y - border.y));
+    return client;
+}
 
 wxString toWx(const std::string& aText)
 {
@@ -334,6 +385,12 @@ public:
         : wxScrolledWindow(aParent, wxID_ANY, wxDefaultPosition, wxDefaultSize, wxHSCROLL | wxVSCROLL | wxTAB_TRAVERSAL)
     {
         SetScrollRate(scrollStep, scrollStep);
+        // Real scroll bars: overlay ones show only under the pointer, and a
+        // keyboard user would not see that there is more.
+        if (GtkWidget* handle = GetHandle(); handle != nullptr && GTK_IS_SCROLLED_WINDOW(handle))
+        {
+            gtk_scrolled_window_set_overlay_scrolling(GTK_SCROLLED_WINDOW(handle), FALSE);
+        }
     }
 
     // The room the form's controls cover.
@@ -922,6 +979,7 @@ wxWindow* WxView::create(Window& aWindow, wxWindow* aParent)
     {
         wxFrame* frame = new wxFrame(aParent, wxID_ANY, text);
         frame->SetFont(WxStyle::dialogFont());
+        showFocusAlways(*frame);
         return frame;
     }
     case WindowKind::Dialog:
@@ -933,6 +991,7 @@ wxWindow* WxView::create(Window& aWindow, wxWindow* aParent)
             const long frame = style.caption ? wxCAPTION | wxSYSTEM_MENU | wxCLOSE_BOX : wxBORDER_NONE;
             wxDialog* box = new ModelDialog(ownerFor(&aWindow), text, frame);
             box->SetEscapeId(wxID_NONE);
+            showFocusAlways(*box);
             dialog = box;
         }
         else if (aWindow.parent() != nullptr && aWindow.parent()->kind() == WindowKind::Frame)
@@ -1122,7 +1181,8 @@ bool WxView::navigate(Window& aTop, const wxKeyEvent& aKey)
         Tab,
         TurnInnermost,
         TurnFocused,
-        Spin
+        Spin,
+        Stay
     };
     const int code = aKey.GetKeyCode();
     const int modifiers = aKey.GetModifiers();
@@ -1168,10 +1228,20 @@ bool WxView::navigate(Window& aTop, const wxKeyEvent& aKey)
         {
             move = Move::Spin;
         }
+        else if (focus->kind() == WindowKind::CheckBox || focus->kind() == WindowKind::Button)
+        {
+            // The toolkit would move the focus by the widgets' places on the
+            // screen, out of the page to the row of devices.
+            move = Move::Stay;
+        }
     }
     if (move == Move::None)
     {
         return false;
+    }
+    if (move == Move::Stay)
+    {
+        return true;
     }
     if (move == Move::Spin)
     {
@@ -1288,6 +1358,10 @@ void WxView::bindEvents(Window& aWindow, wxWindow* aWidget)
             anEvent.Skip();
             onPlaced(watch);
         });
+        aWidget->Bind(wxEVT_MAXIMIZE, [this, watch](wxMaximizeEvent& anEvent) {
+            anEvent.Skip();
+            onPlaced(watch);
+        });
         aWidget->Bind(wxEVT_CHAR_HOOK, [aWidget](wxKeyEvent& anEvent) {
             if (isCloseKey(anEvent))
             {
@@ -1330,6 +1404,12 @@ void WxView::bindEvents(Window& aWindow, wxWindow* aWidget)
             MainFrame* frame = top != nullptr ? mainFrameOf(*top) : nullptr;
             FormView* view = frame != nullptr ? frame->activeView() : nullptr;
             wxWindow* widget = view != nullptr ? widgetOf(view->window()) : nullptr;
+            // The control the model has focused, when it is in this window.
+            Window* focus = Window::focus();
+            if (focus != nullptr && top != nullptr && top->isAncestorOf(*focus) && focusWidgetOf(*focus) != nullptr)
+            {
+                widget = focusWidgetOf(*focus);
+            }
             if (anEvent.GetActive() && widget != nullptr && wxWindow::FindFocus() == nullptr)
             {
                 widget->SetFocus();
@@ -1532,11 +1612,20 @@ void WxView::onPlaced(const Window::Watch& aWatch)
     }
     Dispatch dispatch(*this);
     myDirty = true;
-    myBackend.guard([window, &now]() {
+    const wxTopLevelWindow* top = dynamic_cast<const wxTopLevelWindow*>(widget);
+    myBackend.guard([window, top, &now]() {
         if (MainFrame* frame = mainFrameOf(*window))
         {
             // Its tool bar, view and status bar are laid out again for the new size.
-            frame->resizeByUser(now);
+            const bool maximised = top != nullptr && top->IsMaximized();
+            if (maximised || frame->placement().showCommand == WindowPlacement::showMaximized)
+            {
+                frame->maximiseByUser(maximised, now);
+            }
+            else
+            {
+                frame->resizeByUser(now);
+            }
         }
         else if (now.width() == window->rectangle().width() && now.height() == window->rectangle().height())
         {
@@ -1608,8 +1697,22 @@ void WxView::update(Peer& aPeer)
                 widget->SetMinClientSize(wxSize(limits.minimumTrackWidth, limits.minimumTrackHeight));
                 widget->SetMaxClientSize(wxSize(limits.maximumTrackWidth, limits.maximumTrackHeight));
             }
-            widget->SetClientSize(std::max(1, rectangle.width()), std::max(1, rectangle.height()));
-            widget->Move(rectangle.left, rectangle.top);
+            wxPoint place(rectangle.left, rectangle.top);
+            const wxSize client = fittedClientSize(*window, *widget, place);
+            MainFrame* mainFrame = mainFrameOf(*window);
+            wxTopLevelWindow* top = dynamic_cast<wxTopLevelWindow*>(widget);
+            const bool maximised =
+                mainFrame != nullptr && mainFrame->placement().showCommand == WindowPlacement::showMaximized;
+            if (top != nullptr && mainFrame != nullptr && maximised != top->IsMaximized())
+            {
+                // The desktop maximises and restores; the model's rectangle follows it.
+                top->Maximize(maximised);
+            }
+            if (!maximised)
+            {
+                widget->SetClientSize(client);
+                widget->Move(place);
+            }
             myPlacing = placing;
         }
         else
@@ -1937,7 +2040,8 @@ void WxView::updateMenu(Peer& aPeer)
         wxMenuBar* old = frame->GetMenuBar();
         frame->SetMenuBar(bar);
         // The model's layout fills the client area, which the menu bar shrinks.
-        frame->SetClientSize(std::max(1, aPeer.rectangle.width()), std::max(1, aPeer.rectangle.height()));
+        wxPoint place = frame->GetPosition();
+        frame->SetClientSize(fittedClientSize(*window, *frame, place));
         if (old != nullptr)
         {
             delete old;

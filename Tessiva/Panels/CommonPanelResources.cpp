@@ -115,24 +115,14 @@ void FrontPanel::addResources(Platform::Resources& aResources)
     aResources.addBitmap(startRunningBitmap, triangle(true));
 }
 
-void FrontPanel::addControls(Platform::DialogTemplate& aTemplate)
+void FrontPanel::addTopRows(Platform::DialogTemplate& aTemplate)
 {
     Platform::WindowStyle label;
     label.tabStop = false;
     Platform::WindowStyle hidden;
     hidden.visible = false;
-    Platform::WindowStyle list;
-    list.tabStop = false;
-    Platform::WindowStyle hiddenList = list;
-    hiddenList.visible = false;
-    Platform::WindowStyle imageButton;
-    imageButton.image = true;
     Platform::WindowStyle disabledCheck;
     disabledCheck.disabled = true;
-    Platform::WindowStyle bar;
-    bar.sunken = true;
-    bar.ownerDrawn = true;
-    bar.tabStop = false;
     // Labels stand two units lower than their fields, on the text's line.
     const auto row = [](int anIndex) { return 4 + anIndex * rowHeight; };
     const int wideField = 140;
@@ -148,6 +138,22 @@ void FrontPanel::addControls(Platform::DialogTemplate& aTemplate)
         .add(WindowKind::ComboBox, dialogNormalizationId, "", fieldLeft, row(3), narrowField, 120)
         .add(WindowKind::CheckBox, lfeEnableId, "LFE Enable", labelLeft, row(4) + 1, 70, 10)
         .add(WindowKind::CheckBox, timeCodeCtrlId, "Time Code Ctrl", fieldLeft, row(4) + 1, 70, 10, disabledCheck);
+}
+
+void FrontPanel::addFoot(Platform::DialogTemplate& aTemplate)
+{
+    Platform::WindowStyle label;
+    label.tabStop = false;
+    Platform::WindowStyle list;
+    list.tabStop = false;
+    Platform::WindowStyle hiddenList = list;
+    hiddenList.visible = false;
+    Platform::WindowStyle imageButton;
+    imageButton.image = true;
+    Platform::WindowStyle bar;
+    bar.sunken = true;
+    bar.ownerDrawn = true;
+    bar.tabStop = false;
     const int encoderTop = footTop;
     aTemplate.add(WindowKind::GroupBox, theLabelId, "Encoder", labelLeft, encoderTop, 222, 32, label)
         .addImage(WindowKind::Button, startButtonId, startStoppedBitmap, 10, encoderTop + 10, 18, 18, imageButton)
@@ -258,12 +264,12 @@ Platform::DialogTemplate BitstreamInfoPage::dialogTemplate()
     dialog.add(WindowKind::GroupBox, theLabelId, "Bitstream Information", 7, 7, 236, 80, group)
         .add(WindowKind::Static, theLabelId, "Center Mix Level", 14, 20, 80, 8)
         .add(WindowKind::ComboBox, centerMixLevelId, "", 14, 30, 80, 60)
+        .add(WindowKind::CheckBox, copyrightBitId, "Copyright Bit", 150, 20, 80, 10)
+        .add(WindowKind::CheckBox, originalBitstreamId, "Original Bitstream", 150, 32, 86, 10)
         .add(WindowKind::Static, theLabelId, "Surround Mix Level", 14, 46, 80, 8)
         .add(WindowKind::ComboBox, surroundMixLevelId, "", 14, 56, 80, 60)
         .add(WindowKind::Static, theLabelId, "Vorna Surround Mode", 100, 46, 130, 8)
         .add(WindowKind::ComboBox, surroundModeId, "", 100, 56, 136, 60)
-        .add(WindowKind::CheckBox, copyrightBitId, "Copyright Bit", 150, 20, 80, 10)
-        .add(WindowKind::CheckBox, originalBitstreamId, "Original Bitstream", 150, 32, 86, 10)
         .add(WindowKind::GroupBox, theLabelId, "Audio Production Information", 7, 92, 236, 60, group)
         .add(WindowKind::CheckBox, infoExistsId, "Info Exists", 14, 104, 80, 10)
         .add(WindowKind::Static, theLabelId, "Mix Level", 14, 118, 80, 8)

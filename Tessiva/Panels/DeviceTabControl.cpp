@@ -1,6 +1,7 @@
 #include "Tessiva/Panels/DeviceTabControl.h"
 
 #include "Platform/Assertion.h"
+#include "Platform/Window/Window.h"
 #include "Tessiva/CTessivaDoc.h"
 #include "Tessiva/DeviceKey.h"
 #include "Tessiva/Panels/DevicePanel.h"
@@ -14,6 +15,27 @@ std::map<const Platform::Window*, DeviceTabControl*>& attachedControls()
 {
     static std::map<const Platform::Window*, DeviceTabControl*> theControls;
     return theControls;
+}
+
+// The first control in aWindow that Tab stops at, in template order.
+Platform::Window* firstStop(Platform::Window& aWindow)
+{
+    for (Platform::Window* child : aWindow.children())
+    {
+        if (!child->isShown() || !child->isEnabled())
+        {
+            continue;
+        }
+        if (child->canTakeFocus() && child->style().tabStop)
+        {
+            return child;
+        }
+        if (Platform::Window* inner = firstStop(*child))
+        {
+            return inner;
+        }
+    }
+    return nullptr;
 }
 }
 
@@ -97,6 +119,15 @@ DevicePanel& DeviceTabControl::addPanel(const std::string& aName, std::unique_pt
         control->setSelection(index);
     }
     refreshAndShow(currentSelection());
+    // A device that opens is there to be worked on: the focus goes to its
+    // panel (the first one opens before the main window shows).
+    if (added.window() != nullptr)
+    {
+        if (Platform::Window* first = firstStop(*added.window()))
+        {
+            first->setFocus();
+        }
+    }
     return added;
 }
 

@@ -85,10 +85,12 @@ public:
     static constexpr int footTop = 142;
     static constexpr int pagesLeft = 232;
 
-    // Adds the shared controls, with their labels and meter scales, to a
-    // model panel's template: the rows down to modelRowsTop and the foot of
-    // the column from footTop.
-    static void addControls(Platform::DialogTemplate& aTemplate);
+    // Add the shared controls, with their labels and meter scales, to a
+    // model panel's template: the rows down to modelRowsTop, and the foot of
+    // the column from footTop. The model's own rows go between the two, so
+    // that Tab reaches them in reading order.
+    static void addTopRows(Platform::DialogTemplate& aTemplate);
+    static void addFoot(Platform::DialogTemplate& aTemplate);
     // The model's row of pages on the right of the panel.
     static void addPages(Platform::DialogTemplate& aTemplate, int anId);
 

@@ -36,12 +36,13 @@ Platform::DialogTemplate Kq310FrontPanel::dialogTemplate()
     // Shown by the observer of Auto in the combo box's place.
     list.visible = false;
     Platform::DialogTemplate panel(templateId, "", panelWidth, panelHeight);
-    FrontPanel::addControls(panel);
+    FrontPanel::addTopRows(panel);
     // The list of the detected rate stands in the combo box's place.
     panel.add(WindowKind::Static, theLabelId, "Sample Rate", labelLeft, modelRowsTop + 2, labelWidth, 8, label)
         .add(WindowKind::ComboBox, sampleRateId, "", fieldLeft, modelRowsTop, 70, 80)
         .add(WindowKind::ListBox, sampleRateStatusId, "", fieldLeft, modelRowsTop + 1, 70, 10, list)
         .add(WindowKind::CheckBox, autoId, "Auto", fieldLeft + 76, modelRowsTop + 1, 40, 10);
+    FrontPanel::addFoot(panel);
     addPages(panel, pagesId);
     return panel;
 }

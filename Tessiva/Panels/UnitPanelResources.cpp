@@ -40,7 +40,7 @@ Platform::DialogTemplate UnitFrontPanel::dialogTemplate()
     buddy.autoBuddy = true;
     buddy.arrowKeys = true;
     Platform::DialogTemplate panel(templateId, "", panelWidth, panelHeight);
-    FrontPanel::addControls(panel);
+    FrontPanel::addTopRows(panel);
     const auto row = [](int anIndex) { return modelRowsTop + anIndex * rowHeight; };
     panel.add(WindowKind::Static, theLabelId, "Clock Source", labelLeft, row(0) + 2, labelWidth, 8, label)
         .add(WindowKind::ComboBox, clockSourceId, "", fieldLeft, row(0), 110, 80)
@@ -57,6 +57,7 @@ Platform::DialogTemplate UnitFrontPanel::dialogTemplate()
         .add(WindowKind::Edit, unitNameId, "", fieldLeft, row(3), 110, 12)
         .add(WindowKind::Static, modelNameId, "KQ350", labelLeft, row(4) + 2, 40, 8, label)
         .add(WindowKind::Static, revisionId, "X.XX", labelLeft + 44, row(4) + 2, 30, 8, label);
+    FrontPanel::addFoot(panel);
     addPages(panel, pagesId);
     return panel;
 }
@@ -96,19 +97,20 @@ Platform::DialogTemplate ReferenceInputPage::dialogTemplate()
     led.image = true;
     led.tabStop = false;
     Platform::DialogTemplate page(templateId, "", 265, 162);
-    page.add(WindowKind::GroupBox, theLabelId, "Reference Input", 7, 4, 120, 80, group)
-        .add(WindowKind::Static, theLabelId, "Lock Status", 14, 18, 50, 8)
-        .add(WindowKind::ListBox, lockStatusId, "", 66, 16, 56, 12)
-        .add(WindowKind::Static, theLabelId, "Sample Rate", 14, 38, 50, 8)
-        .add(WindowKind::ListBox, sampleRateId, "", 66, 36, 56, 12)
-        .add(WindowKind::Static, theLabelId, "Integrity", 14, 58, 50, 8)
-        .add(WindowKind::ListBox, integrityId, "", 66, 56, 56, 12)
-        .add(WindowKind::GroupBox, theLabelId, "Reference Input Subcode Status Bits", 134, 4, 124, 80, group)
-        .add(WindowKind::Static, theLabelId, "Format", 140, 18, 50, 8)
+    // The subcode group is the wider: its caption is the longer.
+    page.add(WindowKind::GroupBox, theLabelId, "Reference Input", 7, 4, 114, 80, group)
+        .add(WindowKind::Static, theLabelId, "Lock Status", 14, 18, 44, 8)
+        .add(WindowKind::ListBox, lockStatusId, "", 60, 16, 56, 12)
+        .add(WindowKind::Static, theLabelId, "Sample Rate", 14, 38, 44, 8)
+        .add(WindowKind::ListBox, sampleRateId, "", 60, 36, 56, 12)
+        .add(WindowKind::Static, theLabelId, "Integrity", 14, 58, 44, 8)
+        .add(WindowKind::ListBox, integrityId, "", 60, 56, 56, 12)
+        .add(WindowKind::GroupBox, theLabelId, "Reference Input Subcode Status Bits", 126, 4, 132, 80, group)
+        .add(WindowKind::Static, theLabelId, "Format", 134, 18, 56, 8)
         .add(WindowKind::ListBox, formatId, "", 194, 16, 58, 12)
-        .add(WindowKind::Static, theLabelId, "Sample Rate", 140, 38, 50, 8)
+        .add(WindowKind::Static, theLabelId, "Sample Rate", 134, 38, 56, 8)
         .add(WindowKind::ListBox, subcodeSampleRateId, "", 194, 36, 58, 12)
-        .add(WindowKind::Static, theLabelId, "Audio Bit", 140, 58, 50, 8)
+        .add(WindowKind::Static, theLabelId, "Audio Bit", 134, 58, 56, 8)
         .add(WindowKind::ListBox, audioBitId, "", 194, 56, 58, 12)
         .add(WindowKind::GroupBox, theLabelId, "Stream Number", 7, 92, 251, 62, group);
     // The most significant bit on the left: LED 1078 over "7", LED 1071 over "0".
@@ -207,6 +209,7 @@ Platform::DialogTemplate UnitInputOutputPage::dialogTemplate()
     digits.digitsOnly = true;
     Platform::WindowStyle upDown;
     upDown.autoBuddy = true;
+    upDown.arrowKeys = true;
     Platform::WindowStyle led;
     led.image = true;
     dialog.add(WindowKind::CheckBox, multiplexModeId, "Multiplex Mode", 150, 122, 80, 10)

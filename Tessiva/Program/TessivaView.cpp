@@ -132,7 +132,8 @@ void TessivaView::onInitialUpdate()
 {
     FormView::onInitialUpdate();
     parentFrame().recalcLayout();
-    resizeParentToFit(true);
+    // As large as the panels need, as far as the screen allows.
+    resizeParentToFit(false);
     onNewDevice();
 }
 

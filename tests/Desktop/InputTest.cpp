@@ -32,6 +32,24 @@ void InputTest::TearDown()
     EXPECT_EQ(std::vector<std::string>(), DesktopSession::takeToolkitComplaints()) << "the toolkit complained";
 }
 
+bool InputTest::isFocusRingShown(wxWindow& aTopLevel)
+{
+    GtkWidget* handle = aTopLevel.GetHandle();
+    return handle != nullptr && GTK_IS_WINDOW(handle) && gtk_window_get_focus_visible(GTK_WINDOW(handle));
+}
+
+bool InputTest::showsRealScrollBar(wxWindow& aWindow, bool aHorizontal)
+{
+    GtkWidget* handle = aWindow.GetHandle();
+    if (handle == nullptr || !GTK_IS_SCROLLED_WINDOW(handle))
+    {
+        return false;
+    }
+    GtkScrolledWindow* scrolled = GTK_SCROLLED_WINDOW(handle);
+    GtkWidget* bar = aHorizontal ? gtk_scrolled_window_get_hscrollbar(scrolled) : gtk_scrolled_window_get_vscrollbar(scrolled);
+    return !gtk_scrolled_window_get_overlay_scrolling(scrolled) && bar != nullptr && gtk_widget_get_mapped(bar);
+}
+
 bool InputTest::isToolTipShown()
 {
     bool shown = false;

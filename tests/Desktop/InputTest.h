@@ -21,6 +21,11 @@ protected:
     static WxBackend& backend();
     // Whether a tool tip shows on the screen now; on the main thread.
     static bool isToolTipShown();
+    // Whether the top-level window draws its focused control's ring; on the main thread.
+    static bool isFocusRingShown(wxWindow& aTopLevel);
+    // Whether the scrolled window shows a scroll bar that stays, not one that
+    // shows only under the pointer; on the main thread.
+    static bool showsRealScrollBar(wxWindow& aWindow, bool aHorizontal);
 
     DesktopUser user;
 

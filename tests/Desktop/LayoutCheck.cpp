@@ -88,8 +88,13 @@ wxSize needOf(const Window& aControl, wxWindow& aWidget)
     {
         wxCoord width = 0;
         wxCoord height = 0;
-        aWidget.GetTextExtent(aWidget.GetLabel(), &width, &height);
-        return wxSize(width + 2 * aWidget.GetCharWidth(), height);
+        // The whole caption, not what the box shows of it: a caption with too
+        // little room shows only its end. Its room is the box less four
+        // characters' width for the frame's corners and the caption's margins.
+        // (A file's path is the one caption meant to show its end only.)
+        const std::string caption = aControl.text().find('/') == std::string::npos ? aControl.text() : std::string();
+        aWidget.GetTextExtent(caption.empty() ? aWidget.GetLabel() : wxString::FromUTF8(caption), &width, &height);
+        return wxSize(width + 4 * aWidget.GetCharWidth(), height);
     }
     default:
         return wxSize();

@@ -11,6 +11,8 @@
 #include "Tessiva/Panels/DevicePanel.h"
 #include "Tessiva/Panels/DeviceTabControl.h"
 #include "Tessiva/Panels/Pages/TimeCodePage.h"
+#include "Tessiva/Panels/Pages/UnitInputOutputPage.h"
+#include "Tessiva/Panels/FrontPanel.h"
 #include "Tessiva/Panels/UnitFrontPanel.h"
 #include "Platform/Window/DialogResult.h"
 #include "Tessiva/Program/CMainFrame.h"
@@ -38,6 +40,7 @@
 #include <wx/frame.h>
 #include <wx/image.h>
 #include <wx/listbox.h>
+#include <wx/scrolwin.h>
 #include <wx/stattext.h>
 #include <wx/textctrl.h>
 #include <wx/tglbtn.h>
@@ -489,6 +492,173 @@ TEST_F(TessivaInputTest, F1ShowsTheHelpTopics)
 
 namespace
 {
+// The main window opens as large as its panel needs, within the screen; what
+// it cannot show scrolls with scroll bars that stay. (Run on a small screen
+// too: TessivaSmallScreen.)
+TEST_F(TessivaInputTest, TheWindowFitsTheScreenAndScrollsWhatItCannotShow)
+{
+    make();
+    std::vector<std::string> wrong;
+    user.start([&](DesktopUser& aUser) {
+        openOffLineKq350(aUser);
+        aUser.pause(std::chrono::milliseconds(500));
+        aUser.look([&]() {
+            wxWindow* frame = widgetOf(&application->frame()->window());
+            wxScrolledWindow* form = dynamic_cast<wxScrolledWindow*>(widgetOf(&application->view()->window()));
+            if (frame == nullptr || form == nullptr)
+            {
+                wrong.push_back("no frame or form");
+                return true;
+            }
+            const wxSize screen = wxGetDisplaySize();
+            const wxRect outer = frame->GetScreenRect();
+            if (outer.x < 0 || outer.y < 0 || outer.GetRight() >= screen.x || outer.GetBottom() >= screen.y)
+            {
+                wrong.push_back("the window is not on the screen");
+            }
+            const wxSize content = form->GetVirtualSize();
+            const wxSize shown = form->GetClientSize();
+            // Cut: it could not be any larger, and a scroll bar shows it.
+            const int slack = 60;
+            if (content.x > shown.x && (outer.width < screen.x - slack || !showsRealScrollBar(*form, true)))
+            {
+                wrong.push_back("cut across without need or without a scroll bar: window " + std::to_string(outer.width) +
+                                " wide, content " + std::to_string(content.x) + ", shown " + std::to_string(shown.x));
+            }
+            if (content.y > shown.y && (outer.height < screen.y - slack || !showsRealScrollBar(*form, false)))
+            {
+                wrong.push_back("cut down without need or without a scroll bar: window " + std::to_string(outer.height) +
+                                " high, content " + std::to_string(content.y) + ", shown " + std::to_string(shown.y));
+            }
+            return true;
+        });
+        aUser.press(XK_F4, {XK_Alt_L});
+    });
+    ASSERT_TRUE(application->start({}));
+    EXPECT_EQ(0, application->run());
+    user.finish();
+    EXPECT_EQ(std::vector<std::string>(), wrong);
+}
+}
+
+namespace
+{
+// A window the desktop maximised is kept as maximised with its normal
+// rectangle, and the next start shows it maximised again.
+TEST_F(TessivaInputTest, AMaximisedWindowComesBackMaximised)
+{
+    const auto frameWidget = [this]() {
+        return dynamic_cast<wxTopLevelWindow*>(widgetOf(&application->frame()->window()));
+    };
+    make();
+    bool maximised = false;
+    user.start([&](DesktopUser& aUser) {
+        ASSERT_TRUE(aUser.waitUntil([this]() { return dialogActive(); })) << "the Open Device dialog has no focus";
+        aUser.press(XK_Escape);
+        ASSERT_TRUE(aUser.waitUntil([this]() { return frameActive(); }));
+        // As the title bar's maximise button asks the window manager.
+        aUser.look([&]() {
+            frameWidget()->Maximize(true);
+            return true;
+        });
+        maximised = aUser.waitUntil([&]() { return frameWidget()->IsMaximized(); });
+        aUser.pause(std::chrono::milliseconds(300));
+        aUser.press(XK_F4, {XK_Alt_L});
+    });
+    ASSERT_TRUE(application->start({}));
+    EXPECT_EQ(0, application->run());
+    user.finish();
+    ASSERT_TRUE(maximised) << "the desktop did not maximise the window";
+    application.reset();
+    const Platform::ProfileStore store("Tessiva");
+    EXPECT_EQ(3, store.getInt("Settings", "showCmd", -1));
+    const int left = store.getInt("Settings", "x1", -1);
+    const int right = store.getInt("Settings", "x2", -1);
+    EXPECT_GE(left, 0);
+    EXPECT_GT(right, left);
+
+    make();
+    bool again = false;
+    DesktopUser second;
+    second.start([&](DesktopUser& aUser) {
+        ASSERT_TRUE(aUser.waitUntil([this]() { return dialogActive(); })) << "the Open Device dialog has no focus";
+        aUser.press(XK_Escape);
+        ASSERT_TRUE(aUser.waitUntil([this]() { return frameActive(); }));
+        again = aUser.waitUntil([&]() { return frameWidget()->IsMaximized(); });
+        aUser.press(XK_F4, {XK_Alt_L});
+    });
+    ASSERT_TRUE(application->start({}));
+    EXPECT_EQ(0, application->run());
+    second.finish();
+    EXPECT_TRUE(again) << "the next start did not show the window maximised";
+}
+}
+
+namespace
+{
+// The focus is on the panel's first control once a device opens, and comes
+// back to the control that had it when a message box or the Open Device
+// dialog closes; the toolkit shows it where the model has it, and shows its
+// ring from the start.
+TEST_F(TessivaInputTest, TheFocusComesBackAfterEachDialog)
+{
+    make();
+    std::vector<std::string> seen;
+    user.start([&](DesktopUser& aUser) {
+        const auto where = []() {
+            const Window* focus = Window::focus();
+            const Window* shown = toolkitFocus();
+            return std::to_string(focus != nullptr ? focus->id() : 0) + " shown at " +
+                   std::to_string(shown != nullptr ? shown->id() : 0);
+        };
+        const auto record = [&](const std::string& aWhen) {
+            aUser.waitUntil([&]() { return where() == "1061 shown at 1061"; }, std::chrono::milliseconds(1500));
+            aUser.look([&]() {
+                seen.push_back(aWhen + ": " + where());
+                return true;
+            });
+        };
+        // The first dialog shows its focus ring before any key was pressed.
+        ASSERT_TRUE(aUser.waitUntil([this]() { return dialogActive(); })) << "the Open Device dialog has no focus";
+        aUser.look([&]() {
+            seen.push_back(std::string("ring ") + (isFocusRingShown(*widgetOf(dialog())) ? "shown" : "hidden"));
+            return true;
+        });
+        openOffLineKq350(aUser);
+        const std::string first = std::to_string(FrontPanel::audioCodingModeId);
+        aUser.waitUntil([&]() { return where() == first + " shown at " + first; }, std::chrono::milliseconds(1500));
+        aUser.look([&]() {
+            seen.push_back("opened: " + where());
+            return true;
+        });
+        aUser.clickOn([this]() { return widgetOf(control(unitNameId)); });
+        ASSERT_TRUE(aUser.waitUntil([&]() { return where() == "1061 shown at 1061"; }));
+        aUser.press(XK_F1);
+        ASSERT_TRUE(aUser.waitUntil([this]() { return backend().isMessageBoxShown() && wxGetActiveWindow() != nullptr; }));
+        aUser.press(XK_Return);
+        ASSERT_TRUE(aUser.waitUntil([this]() { return !backend().isMessageBoxShown() && frameActive(); }));
+        record("message box");
+        aUser.press('f', {XK_Alt_L});
+        aUser.pause(std::chrono::milliseconds(300));
+        aUser.press('n');
+        ASSERT_TRUE(aUser.waitUntil([this]() { return dialogActive(); })) << "no Open Device dialog";
+        aUser.press(XK_Escape);
+        ASSERT_TRUE(aUser.waitUntil([this]() { return frameActive(); }));
+        record("Open Device");
+        aUser.press(XK_F4, {XK_Alt_L});
+    });
+    ASSERT_TRUE(application->start({}));
+    EXPECT_EQ(0, application->run());
+    user.finish();
+    const std::string first = std::to_string(FrontPanel::audioCodingModeId);
+    EXPECT_EQ((std::vector<std::string>{"ring shown", "opened: " + first + " shown at " + first, "message box: 1061 shown at 1061",
+                                        "Open Device: 1061 shown at 1061"}),
+              seen);
+}
+}
+
+namespace
+{
 // An opening that fails: the Open Device dialog is gone while the device
 // opens, and the error's message box comes up over the opening box, with the
 // focus, so that Enter answers it.
@@ -813,11 +983,102 @@ TEST_F(TessivaInputTest, TabGoesRoundThePanelThePageRowAndThePage)
         EXPECT_EQ(1, std::count(forward.begin(), forward.end(), id)) << id;
     }
     EXPECT_EQ(0, std::count(forward.begin(), forward.end(), static_cast<int>(R::newDeviceCommand)));
+    // The panel's own stops in reading order: its column top to bottom, the
+    // model's rows before the encoder's buttons at its foot.
+    const auto row = std::find(forward.begin(), forward.end(), pageRowId);
+    EXPECT_EQ((std::vector<int>{FrontPanel::audioCodingModeId, FrontPanel::dataRateId,
+                                FrontPanel::alternativeBitstreamModeId, FrontPanel::dialogNormalizationId,
+                                FrontPanel::lfeEnableId, FrontPanel::timeCodeCtrlId, UnitFrontPanel::clockSourceId,
+                                UnitFrontPanel::bypassId, UnitFrontPanel::codingDelayModeId,
+                                UnitFrontPanel::codingDelayRequestedId, UnitFrontPanel::unitNameId,
+                                FrontPanel::startButtonId, FrontPanel::stopButtonId}),
+              std::vector<int>(forward.begin(), row));
     // Back: the same stops the other way round, from the one before the row.
     std::vector<int> reversed(forward.rbegin() + 1, forward.rend());
     reversed.push_back(deviceRowId);
     EXPECT_EQ(reversed, backward);
     EXPECT_EQ(std::vector<std::size_t>(), differences) << "keys after which the toolkit's focus was elsewhere";
+}
+
+// Up and Down in the Input/Output page's output stream number step it and
+// keep the focus there; on a check box they leave the focus where it is
+// (the toolkit would move it by place, up to the device row).
+TEST_F(TessivaInputTest, ArrowKeysStepTheStreamNumberAndStayOnACheckBox)
+{
+    make();
+    std::vector<std::string> seen;
+    user.start([&](DesktopUser& aUser) {
+        openOffLineKq350(aUser);
+        const auto pageRow = [this]() {
+            return application->view()->tabs().panel(0)->window()->findDescendant(pageRowId);
+        };
+        // Ctrl+Page Down to the Input/Output page.
+        for (int key = 0; key < 10; ++key)
+        {
+            bool there = false;
+            aUser.look([&]() {
+                Window* field = control(UnitInputOutputPage::outputStreamEditId);
+                there = field != nullptr && field->isVisible();
+                return true;
+            });
+            if (there)
+            {
+                break;
+            }
+            aUser.press(XK_Page_Down, {XK_Control_L});
+            aUser.pause(std::chrono::milliseconds(100));
+        }
+        ASSERT_NE(nullptr, pageRow());
+        const auto state = [this](int anId) {
+            Window* focus = Window::focus();
+            Window* field = control(UnitInputOutputPage::outputStreamEditId);
+            return "focus " + std::to_string(focus != nullptr ? focus->id() : 0) +
+                   (toolkitFocus() == focus ? "" : " (toolkit elsewhere)") + ", stream " + field->text() +
+                   (focus != nullptr && focus->id() == anId ? "" : " (moved)");
+        };
+        const auto step = [&](int anId, unsigned long aKey) {
+            std::string before;
+            aUser.look([&]() {
+                before = state(anId);
+                return true;
+            });
+            aUser.press(aKey);
+            aUser.waitUntil([&]() { return state(anId) != before; }, std::chrono::milliseconds(700));
+            aUser.look([&]() {
+                seen.push_back(state(anId));
+                return true;
+            });
+        };
+        // Tab to each field, as the window may be too small to show it for a click.
+        FocusTrail trail(aUser);
+        const auto tabTo = [&](int anId, std::initializer_list<unsigned long> someModifiers) {
+            for (int key = 0; key < 60 && (trail.ids.empty() || trail.ids.back() != anId); ++key)
+            {
+                trail.press(XK_Tab, someModifiers);
+            }
+            aUser.look([&]() {
+                seen.push_back(state(anId));
+                return true;
+            });
+        };
+        tabTo(UnitInputOutputPage::outputStreamEditId, {});
+        step(UnitInputOutputPage::outputStreamEditId, XK_Up);
+        step(UnitInputOutputPage::outputStreamEditId, XK_Up);
+        step(UnitInputOutputPage::outputStreamEditId, XK_Down);
+        // Back to the panel's Bypass.
+        tabTo(bypassId, {XK_Shift_L});
+        step(bypassId, XK_Up);
+        step(bypassId, XK_Down);
+        aUser.press(XK_F4, {XK_Alt_L});
+    });
+    ASSERT_TRUE(application->start({}));
+    EXPECT_EQ(0, application->run());
+    user.finish();
+    const std::string edit = "focus " + std::to_string(UnitInputOutputPage::outputStreamEditId) + ", stream ";
+    const std::string check = "focus " + std::to_string(bypassId) + ", stream ";
+    EXPECT_EQ((std::vector<std::string>{edit + "0", edit + "1", edit + "2", edit + "1", check + "1", check + "1",
+                                        check + "1"}),
+              seen);
 }
 
 // Ctrl+Page Down and Up, Ctrl+Tab and Ctrl+Shift+Tab turn the pages of the

@@ -145,6 +145,9 @@ bool VirtualDisplay::start(std::string& aReason)
     // took between the look and the start makes this server fail, and the
     // next number is tried.
     int number = 90 + static_cast<int>(getpid() % 400);
+    // A test of small screens names its screen's size (as "1024x600x24").
+    const char* wanted = std::getenv("VORNA_TEST_SCREEN");
+    const std::string screen = wanted != nullptr && *wanted != '\0' ? wanted : "1280x1024x24";
     for (int attempt = 0; attempt < 20; ++attempt, ++number)
     {
         if (isTaken(number))
@@ -177,7 +180,7 @@ bool VirtualDisplay::start(std::string& aReason)
             }
             const std::string display = ":" + std::to_string(number);
             const std::string readyFd = std::to_string(ready[1]);
-            execl(server.c_str(), "Xvfb", display.c_str(), "-screen", "0", "1280x1024x24", "-nolisten", "tcp",
+            execl(server.c_str(), "Xvfb", display.c_str(), "-screen", "0", screen.c_str(), "-nolisten", "tcp",
                   "-displayfd", readyFd.c_str(), static_cast<char*>(nullptr));
             _exit(127);
         }
