@@ -380,6 +380,10 @@ public:
             myHeld = true;
             return;
         }
+        // What the input taken since the last tick changed shows before this
+        // tick's exchange holds the loop: the toolkit's own drawing waits
+        // for its next frame, which may come one exchange later.
+        backend.drawWhatWaits();
         const auto started = std::chrono::steady_clock::now();
         ++backend.myTicking;
         ++backend.myTickCount;
@@ -828,6 +832,14 @@ void WxBackend::paintNow(Window& aWindow)
         widget->Update();
         drawNow(*widget);
     }
+}
+
+void WxBackend::drawWhatWaits()
+{
+    G_GNUC_BEGIN_IGNORE_DEPRECATIONS
+    gdk_window_process_all_updates();
+    G_GNUC_END_IGNORE_DEPRECATIONS
+    gdk_display_flush(gdk_display_get_default());
 }
 
 void WxBackend::drawNow(wxWindow& aWidget)

@@ -113,6 +113,8 @@ private:
     void endLoopsThatAreDone();
     void onIdleEvent(wxIdleEvent& anEvent);
     void drawNow(wxWindow& aWidget);
+    // Draws at once what the toolkit would draw on its next frame.
+    void drawWhatWaits();
     // Whether aWindow's timer may tick now; a tick held is given once the
     // hold ends (releaseHeldTicks).
     bool mayTick(const Window& aWindow) const;
