@@ -836,9 +836,18 @@ void WxBackend::paintNow(Window& aWindow)
 
 void WxBackend::drawWhatWaits()
 {
-    G_GNUC_BEGIN_IGNORE_DEPRECATIONS
-    gdk_window_process_all_updates();
-    G_GNUC_END_IGNORE_DEPRECATIONS
+    // Window by window: drawing them all at once would also wait for the
+    // display's answer on every tick.
+    myView->rootWidgets(myRootWidgets);
+    for (wxWindow* widget : myRootWidgets)
+    {
+        if (GdkWindow* window = gtk_widget_get_window(widget->GetHandle()))
+        {
+            G_GNUC_BEGIN_IGNORE_DEPRECATIONS
+            gdk_window_process_updates(window, TRUE);
+            G_GNUC_END_IGNORE_DEPRECATIONS
+        }
+    }
     gdk_display_flush(gdk_display_get_default());
 }
 

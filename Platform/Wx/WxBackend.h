@@ -149,6 +149,7 @@ private:
     std::vector<std::unique_ptr<Timer>> myTimers;
     std::vector<std::unique_ptr<Timer>> myDeadTimers;
     std::vector<ModalLoop*> myLoops;
+    std::vector<wxWindow*> myRootWidgets;
     std::vector<wxEventLoopBase*> myMainLoops;
 };
 }

@@ -593,6 +593,20 @@ std::vector<Window*> WxView::roots() const
     return windows;
 }
 
+void WxView::rootWidgets(std::vector<wxWindow*>& aWidgets) const
+{
+    aWidgets.clear();
+    for (const Window::Watch& root : myRoots)
+    {
+        const Window* window = root.get();
+        wxWindow* widget = window != nullptr ? widgetOf(*window) : nullptr;
+        if (widget != nullptr)
+        {
+            aWidgets.push_back(widget);
+        }
+    }
+}
+
 wxWindow* WxView::focusWidgetOf(const Window& aWindow) const
 {
     const auto place = myPeers.find(&aWindow);

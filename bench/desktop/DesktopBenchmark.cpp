@@ -148,8 +148,8 @@ void measureModelAlone(int aPipe)
 }
 
 // --- the Tessiva programs, each a process of its own ---
-const int typingKeys = 120;
-const std::chrono::seconds programMeasuringTime(10);
+const int typingKeys = 100;
+const std::chrono::seconds programMeasuringTime(6);
 const int devicesOpen = 8;
 const int slowIndex = 0; // 9600 in the dialog's list
 

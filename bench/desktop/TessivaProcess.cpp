@@ -28,8 +28,10 @@ const char* const mainTitle = "Vorna - Tessiva";
 const char* const dialogTitle = "Open Device";
 const std::chrono::seconds startTimeout(20);
 const std::chrono::seconds dialogTimeout(10);
-// What a device needs to come on line and draw its panel.
+// What a device needs to come on line and draw its panel; an off-line one
+// has nothing to read.
 const std::chrono::milliseconds settleTime(1500);
+const std::chrono::milliseconds offLineSettleTime(500);
 const std::chrono::milliseconds echoTimeout(1000);
 const std::chrono::seconds firstEchoTimeout(10);
 // The strip of the field that any redraw of the field covers.
@@ -290,7 +292,7 @@ bool TessivaProcess::openDevice(unsigned aPort, std::string& aReason)
         aReason = "the Open Device dialog did not close";
         return false;
     }
-    sleepFor(settleTime);
+    sleepFor(aPort == 0 ? offLineSettleTime : settleTime);
     return true;
 }
 
@@ -349,8 +351,8 @@ std::vector<double> TessivaProcess::typingLatencies(int anOffsetX, int anOffsetY
     }
     for (int key = 0; key < aKeys; ++key)
     {
-        // Not in step with the poll rhythm: 40 to 110 ms apart.
-        sleepFor(std::chrono::milliseconds(40 + (key * 37) % 71));
+        // Not in step with the poll rhythm: 30 to 100 ms apart.
+        sleepFor(std::chrono::milliseconds(30 + (key * 37) % 71));
         myDisplay->drain();
         const Clock::time_point sent = Clock::now();
         // A letter, then its removal: the field keeps its length.
