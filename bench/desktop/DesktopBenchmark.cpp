@@ -233,7 +233,13 @@ ProgramFigures measureProgram(const std::string& aProgram, Emulator::UnitEmulato
             figures.failure = reason;
             return figures;
         }
+        const std::uint64_t sentBefore = aSecond.counts().bytesSent;
         figures.shareEight = shareOfCore(process);
+        if (aSecond.counts().bytesSent == sentBefore)
+        {
+            figures.shareEight = -1;
+            figures.failure = "the eighth device, on line on COM2, was not polled";
+        }
     }
     aFirst.setBaudRate(9600);
     {

@@ -28,10 +28,8 @@ const char* const mainTitle = "Vorna - Tessiva";
 const char* const dialogTitle = "Open Device";
 const std::chrono::seconds startTimeout(20);
 const std::chrono::seconds dialogTimeout(10);
-// What a device needs to come on line and draw its panel; an off-line one
-// has nothing to read.
+// What a device needs to come on line and draw its panel.
 const std::chrono::milliseconds settleTime(1500);
-const std::chrono::milliseconds offLineSettleTime(500);
 const std::chrono::milliseconds echoTimeout(1000);
 const std::chrono::seconds firstEchoTimeout(10);
 // The strip of the field that any redraw of the field covers.
@@ -277,10 +275,21 @@ bool TessivaProcess::start(std::string& aReason)
 bool TessivaProcess::openDevice(unsigned aPort, std::string& aReason)
 {
     writeSettings(aPort, aPort == 0);
-    myDisplay->press(XK_f, XK_Alt_L);
-    sleepFor(std::chrono::milliseconds(300));
-    myDisplay->press(XK_n);
-    if (!waitForWindow(dialogTitle, true, dialogTimeout))
+    // A menu that opened too late for its key is closed and opened again.
+    bool shown = false;
+    for (int attempt = 0; attempt < 3 && !shown; ++attempt)
+    {
+        if (attempt > 0)
+        {
+            myDisplay->press(XK_Escape);
+            sleepFor(std::chrono::milliseconds(200));
+        }
+        myDisplay->press(XK_f, XK_Alt_L);
+        sleepFor(std::chrono::milliseconds(500));
+        myDisplay->press(XK_n);
+        shown = waitForWindow(dialogTitle, true, std::chrono::seconds(3));
+    }
+    if (!shown)
     {
         aReason = "File > New Device showed no dialog";
         return false;
@@ -292,7 +301,7 @@ bool TessivaProcess::openDevice(unsigned aPort, std::string& aReason)
         aReason = "the Open Device dialog did not close";
         return false;
     }
-    sleepFor(aPort == 0 ? offLineSettleTime : settleTime);
+    sleepFor(settleTime);
     return true;
 }
 
