@@ -17,6 +17,7 @@ namespace Platform
 {
 namespace
 {
+const std::string titleSeparator = " - ";
 const int toolBarPadding = 7;
 const int separatorWidth = 8;
 const int statusBarHeight = 20;
@@ -272,14 +273,24 @@ void MainFrame::initialUpdate()
 
 void MainFrame::updateTitle()
 {
+    // Asked for on every poll: the title is rewritten only when it changed.
     const Document* document = activeDocument();
+    const std::string& shown = window().text();
     if (document == nullptr || document->title().empty())
     {
-        window().setText(myTitle);
+        if (shown != myTitle)
+        {
+            window().setText(myTitle);
+        }
+        return;
     }
-    else
+    const std::string& title = document->title();
+    const std::size_t length = title.size() + titleSeparator.size() + myTitle.size();
+    if (shown.size() != length || shown.compare(0, title.size(), title) != 0 ||
+        shown.compare(title.size(), titleSeparator.size(), titleSeparator) != 0 ||
+        shown.compare(length - myTitle.size(), myTitle.size(), myTitle) != 0)
     {
-        window().setText(document->title() + " - " + myTitle);
+        window().setText(title + titleSeparator + myTitle);
     }
 }
 
@@ -318,16 +329,44 @@ std::optional<CommandState> MainFrame::commandState(unsigned aCommandId) const
 
 void MainFrame::updateCommandStates()
 {
-    std::map<unsigned, CommandState> states;
-    for (unsigned command : commands())
+    // Runs on every poll: the commands are listed again only when the
+    // recent files or the tool bar changed, and the states kept in place.
+    const Window* bar = toolBar();
+    const RecentFileList* recent = recentFiles();
+    static const std::vector<std::string> none;
+    const std::vector<std::string>& files = recent != nullptr ? recent->files() : none;
+    const std::size_t buttonCount = bar != nullptr ? bar->childCount() : 0;
+    bool changed = false;
+    if (!myCommandsListed || bar != myListedBar || files != myListedFiles || buttonCount != myListedButtons)
     {
-        states[command] = queryCommand(command);
+        myCommands = commands();
+        myCommandsListed = true;
+        myListedBar = bar;
+        // Their names are on the menu: a new name changes the window as well.
+        myListedFiles = files;
+        myListedButtons = buttonCount;
+        myStates.clear();
+        changed = true;
     }
-    // The menu shows the states: the window changes when they do.
-    const bool changed = states != myStates;
-    myStates.swap(states);
+    const CommandRouter router(chain());
+    for (unsigned command : myCommands)
+    {
+        const CommandState state = router.state(command);
+        const auto place = myStates.find(command);
+        if (place == myStates.end())
+        {
+            myStates.emplace(command, state);
+            changed = true;
+        }
+        else if (place->second != state)
+        {
+            place->second = state;
+            changed = true;
+        }
+    }
     applyStates();
     updateTitle();
+    // The menu shows the states: the window changes when they do.
     if (changed)
     {
         window().invalidate();
@@ -337,28 +376,24 @@ void MainFrame::updateCommandStates()
 void MainFrame::applyStates()
 {
     Window* bar = toolBar();
-    if (bar != nullptr)
+    for (std::size_t index = 0; bar != nullptr && index < bar->childCount(); ++index)
     {
-        for (Window* button : bar->children())
+        Window& button = bar->childAt(index);
+        const std::optional<CommandState> state = commandState(static_cast<unsigned>(button.id()));
+        if (button.kind() == WindowKind::Button && state)
         {
-            const std::optional<CommandState> state = commandState(static_cast<unsigned>(button->id()));
-            if (button->kind() == WindowKind::Button && state)
-            {
-                button->enable(state->enabled);
-                button->setPressed(state->checked);
-            }
+            button.enable(state->enabled);
+            button.setPressed(state->checked);
         }
     }
     Window* status = statusBar();
-    if (status != nullptr)
+    // The desktop tells no key-lock state: the indicators show as off.
+    for (std::size_t index = 0; status != nullptr && index < status->childCount(); ++index)
     {
-        // The desktop tells no key-lock state: the indicators show as off.
-        for (Window* pane : status->children())
+        Window& pane = status->childAt(index);
+        if (pane.id() != static_cast<int>(CommandIds::messagePane))
         {
-            if (pane->id() != static_cast<int>(CommandIds::messagePane))
-            {
-                pane->enable(false);
-            }
+            pane.enable(false);
         }
     }
 }

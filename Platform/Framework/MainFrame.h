@@ -151,6 +151,12 @@ private:
     Menu myMenuResource;
     std::unique_ptr<FormView> myView;
     std::map<unsigned, CommandState> myStates;
+    // The commands of the menu and the tool bar, and what they were listed for.
+    std::vector<unsigned> myCommands;
+    bool myCommandsListed = false;
+    const Window* myListedBar = nullptr;
+    std::vector<std::string> myListedFiles;
+    std::size_t myListedButtons = 0;
     int myFlags = 0;
     int myShowCommand = WindowPlacement::showNormal;
     Rectangle myNormal;

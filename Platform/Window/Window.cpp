@@ -143,6 +143,12 @@ std::vector<Window*> Window::children() const
     return result;
 }
 
+Window& Window::childAt(std::size_t anIndex) const
+{
+    VORNA_ASSERT(anIndex < myChildren.size());
+    return *myChildren[anIndex];
+}
+
 Window* Window::findChild(int anId) const
 {
     for (const std::unique_ptr<Window>& child : myChildren)
@@ -445,8 +451,12 @@ void Window::setChecked(bool aChecked)
 void Window::setPressed(bool aPressed)
 {
     VORNA_ASSERT(isButtonLike(myKind));
-    myPressed = aPressed;
-    touch();
+    // Set again on every poll: only a change is something to show.
+    if (myPressed != aPressed)
+    {
+        myPressed = aPressed;
+        touch();
+    }
 }
 
 void Window::checkRadioButton(int aFirstId, int aLastId, int aCheckId)

@@ -81,6 +81,9 @@ public:
     void destroyChild(Window& aChild);
     // Top of the z-order first.
     std::vector<Window*> children() const;
+    // The same one by one, for walks that run often and should not copy the list.
+    std::size_t childCount() const { return myChildren.size(); }
+    Window& childAt(std::size_t anIndex) const;
     // A direct child by id, or nullptr (the first in z-order when ids repeat).
     [[nodiscard]] Window* findChild(int anId) const;
     // Any window below this one by id, depth first, or nullptr.

@@ -449,6 +449,10 @@ public:
             myHeld = true;
             return;
         }
+        // What the input taken since the last tick changed shows before this
+        // tick's exchange holds the loop: the toolkit's own drawing waits
+        // for its next frame, which may come one exchange later.
+        backend.drawWhatWaits();
         const auto started = std::chrono::steady_clock::now();
         // A tick's own quick exchange is not kept from its end by drawing:
         // the window repaints only once the tick has lasted a while.
@@ -1046,6 +1050,23 @@ void WxBackend::paintNow(Window& aWindow)
         widget->Update();
         drawNow(*widget);
     }
+}
+
+void WxBackend::drawWhatWaits()
+{
+    // Window by window: drawing them all at once would also wait for the
+    // display's answer on every tick.
+    myView->rootWidgets(myRootWidgets);
+    for (wxWindow* widget : myRootWidgets)
+    {
+        if (GdkWindow* window = gtk_widget_get_window(widget->GetHandle()))
+        {
+            G_GNUC_BEGIN_IGNORE_DEPRECATIONS
+            gdk_window_process_updates(window, TRUE);
+            G_GNUC_END_IGNORE_DEPRECATIONS
+        }
+    }
+    gdk_display_flush(gdk_display_get_default());
 }
 
 void WxBackend::drawNow(wxWindow& aWidget)

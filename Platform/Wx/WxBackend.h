@@ -129,6 +129,8 @@ private:
     void endLoopsThatAreDone();
     void onIdleEvent(wxIdleEvent& anEvent);
     void drawNow(wxWindow& aWidget);
+    // Draws at once what the toolkit would draw on its next frame.
+    void drawWhatWaits();
     // Whether aWindow's timer may tick now; a tick held is given once the
     // hold ends (releaseHeldTicks).
     bool mayTick(const Window& aWindow) const;
@@ -163,6 +165,7 @@ private:
     std::vector<std::unique_ptr<Timer>> myTimers;
     std::vector<std::unique_ptr<Timer>> myDeadTimers;
     std::vector<ModalLoop*> myLoops;
+    std::vector<wxWindow*> myRootWidgets;
     std::vector<wxEventLoopBase*> myMainLoops;
     std::unique_ptr<SignalSource> mySignals;
 };

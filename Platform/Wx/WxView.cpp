@@ -650,6 +650,20 @@ std::vector<Window*> WxView::roots() const
     return windows;
 }
 
+void WxView::rootWidgets(std::vector<wxWindow*>& aWidgets) const
+{
+    aWidgets.clear();
+    for (const Window::Watch& root : myRoots)
+    {
+        const Window* window = root.get();
+        wxWindow* widget = window != nullptr ? widgetOf(*window) : nullptr;
+        if (widget != nullptr)
+        {
+            aWidgets.push_back(widget);
+        }
+    }
+}
+
 wxWindow* WxView::focusWidgetOf(const Window& aWindow) const
 {
     const auto place = myPeers.find(&aWindow);
@@ -921,20 +935,24 @@ void WxView::synchroniseTree(Window& aWindow, wxWindow* aParent, bool aFull)
         return;
     }
     // Children are made in template order, so that Tab order follows it.
-    const std::vector<Window*> children = aWindow.children();
-    for (auto child = children.rbegin(); child != children.rend(); ++child)
+    // (Walked by index: this runs for every change, and copies nothing.)
+    for (std::size_t index = aWindow.childCount(); index-- > 0;)
     {
-        synchroniseTree(**child, widget, aFull);
+        if (index < aWindow.childCount())
+        {
+            synchroniseTree(aWindow.childAt(index), widget, aFull);
+        }
     }
     if (ScrolledForm* form = dynamic_cast<ScrolledForm*>(widget))
     {
         wxSize extent;
-        for (const Window* child : children)
+        for (std::size_t index = 0; index < aWindow.childCount(); ++index)
         {
-            if (child->isShown())
+            const Window& child = aWindow.childAt(index);
+            if (child.isShown())
             {
-                extent.x = std::max(extent.x, child->rectangle().right);
-                extent.y = std::max(extent.y, child->rectangle().bottom);
+                extent.x = std::max(extent.x, child.rectangle().right);
+                extent.y = std::max(extent.y, child.rectangle().bottom);
             }
         }
         form->setExtent(extent);

@@ -40,6 +40,8 @@ public:
     bool isRoot(const Window& aWindow) const;
     // The top-level windows shown, in the order they came.
     std::vector<Window*> roots() const;
+    // Their widgets, into aWidgets (emptied first): a list reused on every tick.
+    void rootWidgets(std::vector<wxWindow*>& aWidgets) const;
 
     // Brings every widget up to date with the model; cheap when nothing changed.
     void synchronise();

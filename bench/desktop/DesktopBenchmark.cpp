@@ -5,6 +5,12 @@
 // all. Then the input latency while one on-line KQ350 is polled, at each baud
 // rate the program offers: the time from a click of the desktop's (synthetic)
 // mouse to its handling by the program. Prints its figures and asserts nothing.
+//
+// Then the Tessiva programs named in VORNA_BENCH_TESSIVA (paths apart by
+// spaces; this build's program when unset), each run as a process of its own
+// and driven from outside, side by side: its CPU share with one polled
+// on-line KQ350 and with eight devices open, and the typing latency while it
+// polls at 9600 and 38400 baud, from a key's press to its echo on the screen.
 
 #include "Models/Unit/Kq350OnlineDevice.h"
 #include "Platform/LineSettings.h"
@@ -26,11 +32,14 @@
 #include "tests/Desktop/DesktopUser.h"
 #include "tests/Desktop/OwnDesktop.h"
 #include "tests/support/VirtualDisplay.h"
+#include "bench/desktop/TessivaProcess.h"
 
 #include <wx/app.h>
 #include <wx/evtloop.h>
 #include <wx/timer.h>
 #include <wx/window.h>
+
+#include <gtk/gtk.h>
 
 #include <algorithm>
 #include <chrono>
@@ -39,6 +48,7 @@
 #include <functional>
 #include <memory>
 #include <mutex>
+#include <sstream>
 #include <string>
 #include <thread>
 #include <vector>
@@ -135,6 +145,187 @@ void measureModelAlone(int aPipe)
     const double figures[5] = {cpu / ticks * 1000.0, ticks / wall, cpu / wall * 100.0, used.first, used.second};
     const ssize_t written = write(aPipe, figures, sizeof figures);
     static_cast<void>(written);
+}
+
+// --- the Tessiva programs, each a process of its own ---
+const int typingKeys = 100;
+const std::chrono::seconds programMeasuringTime(6);
+const int devicesOpen = 8;
+const int slowIndex = 0; // 9600 in the dialog's list
+
+struct Typing
+{
+    bool measured = false;
+    double median = 0;
+    double ninety = 0;
+    double maximum = 0;
+    std::size_t keys = 0;
+    int missed = 0;
+};
+
+struct ProgramFigures
+{
+    std::string program;
+    std::string failure;
+    double shareOne = -1;   // % of a core
+    double shareEight = -1;
+    Typing at9600;
+    Typing at38400;
+};
+
+// The program's share of a core over the measuring time, while it polls.
+double shareOfCore(const TessivaProcess& aProcess)
+{
+    const double before = aProcess.cpuSeconds();
+    const Clock::time_point start = Clock::now();
+    std::this_thread::sleep_for(programMeasuringTime);
+    const double wall = std::chrono::duration<double>(Clock::now() - start).count();
+    return (aProcess.cpuSeconds() - before) / wall * 100.0;
+}
+
+Typing typing(TessivaProcess& aProcess, const wxPoint& aField)
+{
+    Typing result;
+    std::vector<double> latencies = aProcess.typingLatencies(aField.x, aField.y, typingKeys, result.missed);
+    if (latencies.empty())
+    {
+        return result;
+    }
+    std::sort(latencies.begin(), latencies.end());
+    result.measured = true;
+    result.keys = latencies.size();
+    result.median = latencies[latencies.size() / 2];
+    result.ninety = latencies[latencies.size() * 9 / 10];
+    result.maximum = latencies.back();
+    return result;
+}
+
+// aField: where the unit name field lies in the main window, from its top left corner.
+ProgramFigures measureProgram(const std::string& aProgram, Emulator::UnitEmulator& aFirst,
+                              Emulator::UnitEmulator& aSecond, const wxPoint& aField)
+{
+    ProgramFigures figures;
+    figures.program = aProgram;
+    const std::vector<std::string> ports = {aFirst.devicePath(), aSecond.devicePath()};
+    std::string reason;
+    aFirst.setBaudRate(baudRate);
+    aSecond.setBaudRate(baudRate);
+    {
+        TessivaProcess process(aProgram, ports, baudIndex);
+        if (!process.start(reason))
+        {
+            figures.failure = reason;
+            return figures;
+        }
+        figures.shareOne = shareOfCore(process);
+        figures.at38400 = typing(process, aField);
+        // Off-line devices, then an on-line one on COM2, selected and polled.
+        for (int device = 2; device < devicesOpen; ++device)
+        {
+            if (!process.openDevice(0, reason))
+            {
+                figures.failure = reason;
+                return figures;
+            }
+        }
+        if (!process.openDevice(2, reason))
+        {
+            figures.failure = reason;
+            return figures;
+        }
+        const std::uint64_t sentBefore = aSecond.counts().bytesSent;
+        figures.shareEight = shareOfCore(process);
+        if (aSecond.counts().bytesSent == sentBefore)
+        {
+            figures.shareEight = -1;
+            figures.failure = "the eighth device, on line on COM2, was not polled";
+        }
+    }
+    aFirst.setBaudRate(9600);
+    {
+        TessivaProcess process(aProgram, ports, slowIndex);
+        if (!process.start(reason))
+        {
+            figures.failure = reason;
+        }
+        else
+        {
+            figures.at9600 = typing(process, aField);
+        }
+    }
+    aFirst.setBaudRate(baudRate);
+    return figures;
+}
+
+std::string shareText(double aShare)
+{
+    char text[32];
+    std::snprintf(text, sizeof text, aShare < 0 ? "-" : "%.2f %%", aShare);
+    return text;
+}
+
+std::string typingText(const Typing& aTyping)
+{
+    if (!aTyping.measured)
+    {
+        return "no echo";
+    }
+    char text[80];
+    std::snprintf(text, sizeof text, "%.1f / %.1f / %.1f", aTyping.median, aTyping.ninety, aTyping.maximum);
+    std::string result = text;
+    if (aTyping.missed > 0)
+    {
+        result += " (" + std::to_string(aTyping.missed) + " missed)";
+    }
+    return result;
+}
+
+void printSideBySide(const std::vector<ProgramFigures>& someFigures)
+{
+    std::printf("\nTessiva programs run on their own, side by side:\n");
+    for (std::size_t index = 0; index < someFigures.size(); ++index)
+    {
+        std::printf("  [%zu] %s%s%s\n", index + 1, someFigures[index].program.c_str(),
+                    someFigures[index].failure.empty() ? "" : ": ", someFigures[index].failure.c_str());
+    }
+    const int column = 30;
+    std::printf("%-52s", "");
+    for (std::size_t index = 0; index < someFigures.size(); ++index)
+    {
+        std::printf("%*s", column, ("[" + std::to_string(index + 1) + "]").c_str());
+    }
+    std::printf("\n");
+    const auto row = [&someFigures, column](const char* aLabel, const std::function<std::string(const ProgramFigures&)>& aCell) {
+        std::printf("%-52s", aLabel);
+        for (const ProgramFigures& figures : someFigures)
+        {
+            std::printf("%*s", column, aCell(figures).c_str());
+        }
+        std::printf("\n");
+    };
+    row("CPU, 1 on-line KQ350 polled at 38400 (goal < 2 %)", [](const ProgramFigures& aFigures) { return shareText(aFigures.shareOne); });
+    row("CPU, 8 devices open, 1 on-line polled", [](const ProgramFigures& aFigures) { return shareText(aFigures.shareEight); });
+    row("typing at  9600, ms median / 90% / max (< 100)", [](const ProgramFigures& aFigures) { return typingText(aFigures.at9600); });
+    row("typing at 38400, ms median / 90% / max", [](const ProgramFigures& aFigures) { return typingText(aFigures.at38400); });
+    std::printf("(%d keys a rate, each timed from its press to its echo on the screen)\n", typingKeys);
+}
+
+// The programs to compare: VORNA_BENCH_TESSIVA's, else this build's.
+std::vector<std::string> programsToCompare()
+{
+    std::vector<std::string> programs;
+    const char* named = std::getenv("VORNA_BENCH_TESSIVA");
+    std::istringstream words(named != nullptr ? named : "");
+    std::string word;
+    while (words >> word)
+    {
+        programs.push_back(word);
+    }
+    if (programs.empty())
+    {
+        programs.push_back(VORNA_TESSIVA_PROGRAM);
+    }
+    return programs;
 }
 
 class Benchmark
@@ -276,13 +467,94 @@ public:
                     latencies.back(), first, latencies.size(), polls);
     }
 
+    // Where a descendant of aFrame shows, from the top left corner of the
+    // frame's own window on the display (its menu included).
+    wxPoint placeInFrame(const Window& aFrame, int anId)
+    {
+        myBackend.settle(200);
+        const Window* window = aFrame.findDescendant(anId);
+        wxWindow* widget = window != nullptr ? myBackend.view().widgetOf(*window) : nullptr;
+        wxWindow* frame = myBackend.view().widgetOf(aFrame);
+        GdkWindow* top = frame != nullptr ? gtk_widget_get_window(frame->GetHandle()) : nullptr;
+        if (widget == nullptr || top == nullptr)
+        {
+            return wxPoint(-1, -1);
+        }
+        int x = 0;
+        int y = 0;
+        gdk_window_get_origin(top, &x, &y);
+        const wxRect place = widget->GetScreenRect();
+        // A third into the field, half way down.
+        return wxPoint(place.x + place.width / 3 - x, place.y + place.height / 2 - y);
+    }
+
 private:
     Platform::WxBackend& myBackend;
 };
+
+// This build's program in this process, on a display of its own: the cost
+// of a tick beside aModelCost, then the input latency at each rate. aField
+// tells where the unit name field lies in the main window, from its top left
+// corner.
+bool measureInProcess(Emulator::UnitEmulator& anEmulator, const Cost& aModelCost, wxPoint& aField)
+{
+    Platform::VirtualDisplay display;
+    std::string reason;
+    std::unique_ptr<Platform::WxBackend> backend = Platform::startOwnDesktop(display, reason);
+    if (backend == nullptr)
+    {
+        std::printf("%s\n", reason.c_str());
+        return false;
+    }
+    Benchmark benchmark(*backend);
+    {
+        CTessivaApp application(std::make_unique<FrontPanelFactory>());
+        application.setSplashWait([](unsigned) {});
+        std::pair<double, double> atDialog;
+        benchmark.answerOpenDevice(false, &atDialog);
+        if (!application.start({}))
+        {
+            std::printf("Tessiva did not start\n");
+            return false;
+        }
+        std::printf("%-44s %49s RSS %6.1f MB  peak %6.1f MB\n", "at the Open Device dialog", "", atDialog.first,
+                    atDialog.second);
+        const Cost one = benchmark.run();
+        print("program, 1 on-line KQ350 polled", one, memory());
+        aField = benchmark.placeInFrame(application.frame()->window(), unitNameField);
+        std::printf("%-44s %6.2f x the link and model alone\n", "", one.cpuPerTick / aModelCost.cpuPerTick);
+
+        Window& frame = application.frame()->window();
+        for (int more = 0; more < 3; ++more)
+        {
+            benchmark.answerOpenDevice(true);
+            frame.command(static_cast<int>(TessivaResources::newDeviceCommand));
+        }
+        print("program, 4 devices, 1 off-line polled", benchmark.run(), memory());
+
+        Window* devices = frame.findDescendant(TessivaResources::deviceTabControl);
+        Platform::UserInput(nullptr).selectTab(*devices, 0);
+        const Cost four = benchmark.run();
+        print("program, 4 devices, the on-line one polled", four, memory());
+        std::printf("%-44s %6.2f x the link and model alone\n", "", four.cpuPerTick / aModelCost.cpuPerTick);
+        const std::pair<double, double> withFour = memory();
+        std::printf("%-44s %6.1f MB per device beyond the dialog\n", "", (withFour.first - atDialog.first) / 4.0);
+        application.frame()->window().command(static_cast<int>(Platform::CommandIds::appExit));
+        application.run();
+    }
+    std::printf("input latency: goals at most 100 ms at 9600 baud, at most 50 ms at 38400 baud\n");
+    for (const Rate& rate : latencyRates)
+    {
+        benchmark.measureLatency(rate, anEmulator);
+    }
+    return true;
+}
 }
 
 int main()
 {
+    // Each figure shows as it comes.
+    std::setvbuf(stdout, nullptr, _IOLBF, 0);
     PortProfile profile;
     Emulator::UnitEmulator emulator;
     emulator.addUnit(address, Emulator::Kq350Unit::freshValues());
@@ -323,53 +595,27 @@ int main()
     modelCost.share = alone[2];
     print("link and model alone, 1 on-line KQ350", modelCost, std::make_pair(alone[3], alone[4]));
 
-    Platform::VirtualDisplay display;
-    std::string reason;
-    const std::unique_ptr<Platform::WxBackend> backend = Platform::startOwnDesktop(display, reason);
-    if (backend == nullptr)
+    // Where the unit name field lies in the main window, as this build lays it out.
+    wxPoint field(-1, -1);
+    if (!measureInProcess(emulator, modelCost, field))
     {
-        std::printf("%s\n", reason.c_str());
         return 1;
     }
-    Benchmark benchmark(*backend);
-    {
-        CTessivaApp application(std::make_unique<FrontPanelFactory>());
-        application.setSplashWait([](unsigned) {});
-        std::pair<double, double> atDialog;
-        benchmark.answerOpenDevice(false, &atDialog);
-        if (!application.start({}))
-        {
-            std::printf("Tessiva did not start\n");
-            return 1;
-        }
-        std::printf("%-44s %49s RSS %6.1f MB  peak %6.1f MB\n", "at the Open Device dialog", "", atDialog.first,
-                    atDialog.second);
-        const Cost one = benchmark.run();
-        print("program, 1 on-line KQ350 polled", one, memory());
-        std::printf("%-44s %6.2f x the link and model alone\n", "", one.cpuPerTick / modelCost.cpuPerTick);
 
-        Window& frame = application.frame()->window();
-        for (int more = 0; more < 3; ++more)
-        {
-            benchmark.answerOpenDevice(true);
-            frame.command(static_cast<int>(TessivaResources::newDeviceCommand));
-        }
-        print("program, 4 devices, 1 off-line polled", benchmark.run(), memory());
-
-        Window* devices = frame.findDescendant(TessivaResources::deviceTabControl);
-        Platform::UserInput(nullptr).selectTab(*devices, 0);
-        const Cost four = benchmark.run();
-        print("program, 4 devices, the on-line one polled", four, memory());
-        std::printf("%-44s %6.2f x the link and model alone\n", "", four.cpuPerTick / modelCost.cpuPerTick);
-        const std::pair<double, double> withFour = memory();
-        std::printf("%-44s %6.1f MB per device beyond the dialog\n", "", (withFour.first - atDialog.first) / 4.0);
-        application.frame()->window().command(static_cast<int>(Platform::CommandIds::appExit));
-        application.run();
-    }
-    std::printf("input latency: goals at most 100 ms at 9600 baud, at most 50 ms at 38400 baud\n");
-    for (const Rate& rate : latencyRates)
+    Platform::VirtualDisplay desktop;
+    std::string reason;
+    if (!desktop.start(reason) || !desktop.startWindowManager(reason))
     {
-        benchmark.measureLatency(rate, emulator);
+        std::printf("no desktop for the programs: %s\n", reason.c_str());
+        return 1;
     }
+    Emulator::UnitEmulator second;
+    second.addUnit(address, Emulator::Kq350Unit::freshValues());
+    std::vector<ProgramFigures> figures;
+    for (const std::string& program : programsToCompare())
+    {
+        figures.push_back(measureProgram(program, emulator, second, field));
+    }
+    printSideBySide(figures);
     return 0;
 }

@@ -96,6 +96,25 @@ TEST_F(CommandRoutingTest, EachTickOfThePollTimerUpdatesMenuAndToolBarStates)
     EXPECT_EQ(1u, log.size());
 }
 
+// Every tick asks every command again, but only a state that changed reaches
+// the windows: a tick that changes nothing leaves the desktop nothing to do.
+TEST_F(CommandRoutingTest, ATickChangesTheWindowsOnlyWhenAStateChanged)
+{
+    user.tick();
+    const unsigned long quiet = Platform::Window::changeCount();
+    user.tick();
+    user.tick();
+    EXPECT_EQ(quiet, Platform::Window::changeCount()) << "ticks that changed no state changed a window";
+
+    const Platform::Window& frame = application.frame()->window();
+    const Platform::Window& button = *application.frame()->toolBar()->findChild(static_cast<int>(guarded));
+    const unsigned long frameBefore = frame.generation();
+    application.view()->ready = true;
+    user.tick();
+    EXPECT_GT(frame.generation(), frameBefore) << "the menu shows the new state";
+    EXPECT_TRUE(button.isEnabled());
+}
+
 TEST_F(CommandRoutingTest, IdleStatesCoverEveryMenuAndToolBarCommand)
 {
     user.tick();

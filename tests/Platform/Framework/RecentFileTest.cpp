@@ -64,6 +64,24 @@ TEST_F(RecentFileTest, OpeningsKeepTheFourNewestInTheProfileNewestFirst)
     EXPECT_EQ(paths[2], application.recentFiles()->file(0));
 }
 
+// The menu lists the recent files by name: when their order changes, their
+// number staying, the frame's window changes with it on the next tick.
+TEST_F(RecentFileTest, ReorderedRecentFilesChangeTheFramesWindowOnTheNextTick)
+{
+    const std::string first = files.write("first.mnt", "");
+    const std::string second = files.write("second.mnt", "");
+    TestApplication application;
+    ASSERT_TRUE(start(application, {first}));
+    ASSERT_NE(nullptr, application.openDocumentFile(second));
+    user.tick();
+    const Platform::Window& frame = application.frame()->window();
+    application.recentFiles()->add(first);
+    ASSERT_EQ((std::vector<std::string>{first, second}), application.recentFiles()->files());
+    const unsigned long before = frame.generation();
+    user.tick();
+    EXPECT_GT(frame.generation(), before) << "the tick left the frame as it was";
+}
+
 TEST_F(RecentFileTest, AnEmptyListShowsItsPlaceDisabled)
 {
     TestApplication application;
