@@ -726,7 +726,7 @@ INSTANTIATE_TEST_SUITE_P(
                     [](TemporaryFolder& aFiles, Emulator::UnitEmulator&, PortProfile&) {
                         return "download_files(" + quoted(aFiles.pathOf("gone.s19")) + ");\n";
                     },
-                    "Error opening {folder}/gone.s19"},
+                    "Error opening {folder}/gone.s19: No such file or directory"},
         FailureCase{"ScriptGoneBeforeStart",
                     [](TemporaryFolder&, Emulator::UnitEmulator&, PortProfile&) {
                         return std::string("print(\"a\");\n");
