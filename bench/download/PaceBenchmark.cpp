@@ -8,7 +8,7 @@
 //
 //     bench_download_pace [PROGRAM...]
 //
-// or the programs in VORNA_BENCH_PELLORA, separated by colons; by default the
+// or the programs in VORNA_BENCH_PELLORA, paths apart by spaces; by default the
 // Pellora of this build. It reports; it asserts nothing.
 
 #include "Platform/LineSettings.h"
@@ -26,6 +26,7 @@
 #include <cstdlib>
 #include <exception>
 #include <optional>
+#include <sstream>
 #include <string>
 #include <thread>
 #include <vector>
@@ -85,15 +86,11 @@ std::vector<std::string> programs(int argc, char** argv)
     if (list.empty())
     {
         const char* named = std::getenv("VORNA_BENCH_PELLORA");
-        std::string rest = named != nullptr ? named : "";
-        while (!rest.empty())
+        std::istringstream words(named != nullptr ? named : "");
+        std::string word;
+        while (words >> word)
         {
-            const std::size_t colon = rest.find(':');
-            if (colon != 0)
-            {
-                list.push_back(rest.substr(0, colon));
-            }
-            rest = colon == std::string::npos ? "" : rest.substr(colon + 1);
+            list.push_back(word);
         }
     }
     if (list.empty())
