@@ -19,8 +19,12 @@ namespace
 {
 // Enough for any chain of links a system resolves itself.
 const int theLinkLimit = 40;
-// A temporary file's name ends in this many letters; a leftover is known by them.
+// A temporary file's name is the target's prefix, this marker and this many
+// letters: no user names a file so, and a leftover is known by exactly that.
+const char theTemporaryMarker[] = "~part~";
 const std::size_t theTemporaryLetters = 6;
+// The letters both mkstemp and randomLetters draw from.
+const char theTemporaryAlphabet[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
 // Names taken by someone else are passed over; this many tries are plenty.
 const int theNameTries = 100;
 
@@ -86,18 +90,23 @@ private:
 
 std::string temporaryPrefix(const std::filesystem::path& aTarget)
 {
-    return "." + aTarget.filename().string() + ".";
+    return "." + aTarget.filename().string() + "." + theTemporaryMarker;
+}
+
+bool isTemporaryName(const std::string& aName, const std::string& aPrefix)
+{
+    return aName.size() == aPrefix.size() + theTemporaryLetters && aName.compare(0, aPrefix.size(), aPrefix) == 0 &&
+           aName.find_first_not_of(theTemporaryAlphabet, aPrefix.size()) == std::string::npos;
 }
 
 std::string randomLetters()
 {
-    static const char letters[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
     static std::mt19937 generator{std::random_device{}()};
-    std::uniform_int_distribution<std::size_t> pick(0, sizeof letters - 2);
+    std::uniform_int_distribution<std::size_t> pick(0, sizeof theTemporaryAlphabet - 2);
     std::string result;
     for (std::size_t i = 0; i < theTemporaryLetters; ++i)
     {
-        result += letters[pick(generator)];
+        result += theTemporaryAlphabet[pick(generator)];
     }
     return result;
 }
@@ -383,14 +392,12 @@ void FileReplacement::removeLeftovers(const std::string& aPath)
 {
     const std::filesystem::path target(followLinks(aPath));
     const std::string prefix = temporaryPrefix(target);
-    const std::size_t length = prefix.size() + theTemporaryLetters;
     std::error_code error;
     for (const std::filesystem::directory_entry& entry :
          std::filesystem::directory_iterator(folderOf(target.string()), error))
     {
         const std::string name = entry.path().filename().string();
-        if (name.size() == length && name.compare(0, prefix.size(), prefix) == 0 &&
-            entry.is_regular_file(error) && !entry.is_symlink(error))
+        if (isTemporaryName(name, prefix) && entry.is_regular_file(error) && !entry.is_symlink(error))
         {
             ::unlink(entry.path().c_str());
         }

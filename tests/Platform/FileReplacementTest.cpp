@@ -250,6 +250,29 @@ TEST(FileReplacement, AKilledWriteLeavesTheOldFileWholeAndNoTemporary)
     EXPECT_EQ(theOldText, fileText(path));
 }
 
+TEST(FileReplacement, ASaveRemovesOnlyItsOwnLeftoversNotAUsersFilesBesideTheTarget)
+{
+    TemporaryFolder folder;
+    const std::string path = folder.write("setup.vnb", theOldText);
+    // Names a user may give, some of them as long as a temporary name.
+    const std::vector<std::string> users{".setup.vnb.backup", ".setup.vnb.~part~ab.def", ".setup.vnb.~part~abcdefg",
+                                         ".setup.vnb.~part~abcde", ".setup.vnb.~part~abcdef.old"};
+    for (const std::string& name : users)
+    {
+        folder.write(name, "mine");
+    }
+    const std::vector<std::string> before = namesIn(folder);
+    // What a killed save leaves behind, as the next save finds it.
+    folder.write(".setup.vnb.~part~Ab3dE9", "half");
+    ASSERT_TRUE(replace(path, "new"));
+    EXPECT_EQ("new", fileText(path));
+    EXPECT_EQ(before, namesIn(folder));
+    for (const std::string& name : users)
+    {
+        EXPECT_EQ("mine", fileText(folder.pathOf(name))) << name;
+    }
+}
+
 namespace
 {
 // Records the calls of a commit that order matters for, in the order made.
