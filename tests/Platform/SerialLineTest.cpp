@@ -601,6 +601,48 @@ TEST_F(SerialLineRelinkTest, AReadThatFindsTheDeviceGoneOpensThePathAgain)
     EXPECT_FALSE(myLine.isGone());
 }
 
+namespace
+{
+// A device that opens again each time but reads as hung up at once: counts
+// its reads, and after plenty of them turns silent so that a read that keeps
+// opening it still ends.
+class HungUpOnEveryOpening : public SerialLine
+{
+public:
+    int reads = 0;
+
+protected:
+    ssize_t readDevice(int, void*, std::size_t) override
+    {
+        if (++reads > 50)
+        {
+            errno = EAGAIN;
+            return -1;
+        }
+        return 0;
+    }
+};
+}
+
+TEST(SerialLineReopenTest, ADeviceThatFailsAgainAtOnceIsOpenedOncePerRead)
+{
+    PseudoTerminal terminal;
+    HungUpOnEveryOpening line;
+    ASSERT_TRUE(line.open(terminal.slavePath()));
+    ASSERT_TRUE(line.loadSettings());
+    ASSERT_TRUE(line.applySettings(LineSettings(9600)));
+    ASSERT_TRUE(line.setReadTimeout(200));
+    unsigned char byte = 0;
+    // Hung up, opened again, hung up again: the read gives up.
+    EXPECT_EQ(0u, line.read(&byte, 1));
+    EXPECT_EQ(2, line.reads);
+    EXPECT_TRUE(line.isGone());
+    // Gone before it starts: the next read opens it, finds it hung up, gives up.
+    EXPECT_EQ(0u, line.read(&byte, 1));
+    EXPECT_EQ(3, line.reads);
+    EXPECT_TRUE(line.isGone());
+}
+
 TEST_F(SerialLineRelinkTest, AfterAFailedExchangeTheNextWriteGoesToTheDeviceThePathNamesNow)
 {
     struct Case
