@@ -12,6 +12,7 @@
 #include "Platform/Window/ScriptedUser.h"
 #include "Platform/Window/Window.h"
 #include "Tessiva/CTessivaDoc.h"
+#include "Tessiva/DeviceSettings.h"
 #include "Tessiva/OpenDeviceDialog.h"
 #include "Tessiva/Panels/DevicePanel.h"
 #include "Tessiva/Panels/DeviceTabControl.h"
@@ -400,6 +401,24 @@ TEST_F(TessivaProgramTest, SettingsThatCannotBeWrittenAsTheProgramClosesAreToldO
             EXPECT_NE(std::string::npos, told.find(std::string(what) + " could not be saved in " + ini)) << told;
         }
     }
+}
+
+// A destructor may run while an exception unwinds: it shows no box, even
+// while the program runs on (a box it did show would end this test).
+TEST_F(TessivaProgramTest, ConnectionSettingsWrittenByTheirDestructorAreToldOnTheStandardErrorOnly)
+{
+    const std::string ini = profile.folder() + "/Vorna/Tessiva.ini";
+    start();
+    std::filesystem::remove(ini);
+    std::filesystem::create_directories(ini + "/keep");
+    const std::size_t boxes = backend.messageBoxes().size();
+    testing::internal::CaptureStderr();
+    {
+        DeviceSettings settings(app->document());
+    }
+    const std::string told = testing::internal::GetCapturedStderr();
+    EXPECT_EQ(boxes, backend.messageBoxes().size());
+    EXPECT_NE(std::string::npos, told.find("The connection settings could not be saved in " + ini)) << told;
 }
 
 TEST_F(TessivaProgramTest, TheFrameCannotBeDraggedLargerThan125By41Characters)
