@@ -19,8 +19,12 @@ namespace
 {
 // Enough for any chain of links a system resolves itself.
 const int theLinkLimit = 40;
-// A temporary file's name ends in this many letters; a leftover is known by them.
+// A temporary file's name is the target's prefix, this marker and this many
+// letters: no user names a file so, and a leftover is known by exactly that.
+const char theTemporaryMarker[] = "~part~";
 const std::size_t theTemporaryLetters = 6;
+// The letters both mkstemp and randomLetters draw from.
+const char theTemporaryAlphabet[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
 // Names taken by someone else are passed over; this many tries are plenty.
 const int theNameTries = 100;
 
@@ -86,18 +90,23 @@ private:
 
 std::string temporaryPrefix(const std::filesystem::path& aTarget)
 {
-    return "." + aTarget.filename().string() + ".";
+    return "." + aTarget.filename().string() + "." + theTemporaryMarker;
+}
+
+bool isTemporaryName(const std::string& aName, const std::string& aPrefix)
+{
+    return aName.size() == aPrefix.size() + theTemporaryLetters && aName.compare(0, aPrefix.size(), aPrefix) == 0 &&
+           aName.find_first_not_of(theTemporaryAlphabet, aPrefix.size()) == std::string::npos;
 }
 
 std::string randomLetters()
 {
-    static const char letters[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
     static std::mt19937 generator{std::random_device{}()};
-    std::uniform_int_distribution<std::size_t> pick(0, sizeof letters - 2);
+    std::uniform_int_distribution<std::size_t> pick(0, sizeof theTemporaryAlphabet - 2);
     std::string result;
     for (std::size_t i = 0; i < theTemporaryLetters; ++i)
     {
-        result += letters[pick(generator)];
+        result += theTemporaryAlphabet[pick(generator)];
     }
     return result;
 }
@@ -149,7 +158,7 @@ void FileCalls::use(FileCalls* aCalls)
     theCalls = aCalls != nullptr ? aCalls : &theSystemCalls;
 }
 
-FolderLock::FolderLock(const std::string& aFolder)
+FolderLock::FolderLock(const std::string& aFolder, Wait aWait)
 {
     myDescriptor = ::open(aFolder.empty() ? "." : aFolder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (myDescriptor < 0)
@@ -160,7 +169,7 @@ FolderLock::FolderLock(const std::string& aFolder)
     int locked = -1;
     do
     {
-        locked = ::flock(myDescriptor, LOCK_EX);
+        locked = ::flock(myDescriptor, aWait == Wait::UntilFree ? LOCK_EX : LOCK_EX | LOCK_NB);
     } while (locked != 0 && errno == EINTR);
     if (locked != 0)
     {
@@ -233,7 +242,8 @@ FileReplacement::~FileReplacement()
 bool FileReplacement::openUnnamed(mode_t aMode)
 {
     // An unnamed file leaves nothing behind when the process is killed while writing.
-    myDescriptor = ::open(myFolder.c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, aMode);
+    // Readable too: where it cannot be named it is copied to a named one.
+    myDescriptor = ::open(myFolder.c_str(), O_TMPFILE | O_RDWR | O_CLOEXEC, aMode);
     if (myDescriptor >= 0)
     {
         return true;
@@ -252,18 +262,11 @@ bool FileReplacement::openNamed(mode_t aMode)
     {
         return false;
     }
-    if (myHeldLock == nullptr)
+    if (lockIfFree())
     {
-        myOwnLock = std::make_unique<FolderLock>(myFolder);
-        if (!myOwnLock->held())
-        {
-            fail(myOwnLock->error());
-            myOwnLock.reset();
-            return false;
-        }
+        // Under the lock any named temporary file of the target is a killed writer's.
+        removeLeftovers(myTarget);
     }
-    // Under the lock any named temporary file of the target is a killed writer's.
-    removeLeftovers(myTarget);
     const std::filesystem::path target(myTarget);
     const std::string pattern =
         (target.parent_path() / (temporaryPrefix(target) + std::string(theTemporaryLetters, 'X'))).string();
@@ -299,61 +302,154 @@ bool FileReplacement::commit()
         abandon();
         return false;
     }
-    std::unique_ptr<FolderLock> lock;
-    const FolderLock* held = myHeldLock != nullptr ? myHeldLock : myOwnLock.get();
-    if (held == nullptr)
-    {
-        lock = std::make_unique<FolderLock>(myFolder);
-        held = lock.get();
-    }
-    if (!held->held())
-    {
-        fail(held->error());
-        abandon();
-        return false;
-    }
-    if (myTemporary.empty() && !name(*held))
+    if (myTemporary.empty() && !name())
     {
         abandon();
         return false;
     }
+    // Calls relative to the locked folder where there is one; else by whole paths.
+    const FolderLock* lock = currentLock();
+    const int folder = lock != nullptr ? lock->descriptor() : AT_FDCWD;
+    const std::string temporary =
+        lock != nullptr ? std::filesystem::path(myTemporary).filename().string() : myTemporary;
+    const std::string target = lock != nullptr ? std::filesystem::path(myTarget).filename().string() : myTarget;
     const int closed = ::close(myDescriptor);
     myDescriptor = -1;
-    const std::string temporary = std::filesystem::path(myTemporary).filename().string();
-    const std::string target = std::filesystem::path(myTarget).filename().string();
-    if (closed != 0 || FileCalls::current().rename(held->descriptor(), temporary, target) != 0)
+    if (closed != 0 || FileCalls::current().rename(folder, temporary, target) != 0)
     {
         fail(errno);
         abandon();
         return false;
     }
     myTemporary.clear();
-    // The rename itself lasts only once the folder is on the disk too.
-    FileCalls::current().sync(held->descriptor());
+    // The rename itself lasts only once the folder is on the disk too; a
+    // folder that cannot be read cannot be synced either.
+    if (lock != nullptr)
+    {
+        FileCalls::current().sync(lock->descriptor());
+    }
+    else
+    {
+        const int opened = ::open(myFolder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+        if (opened >= 0)
+        {
+            FileCalls::current().sync(opened);
+            ::close(opened);
+        }
+    }
     myOwnLock.reset();
     return true;
 }
 
-bool FileReplacement::name(const FolderLock& aLock)
+bool FileReplacement::lockIfFree()
 {
-    // Under the lock any named temporary file of the target is a killed writer's.
-    removeLeftovers(myTarget);
+    // The lock only lets this writer clear what killed ones left: a save
+    // never waits for it, nor fails without it (a folder that cannot be
+    // read, a file system without locks). A save of the same file that runs
+    // meanwhile without it may lose its temporary to the holder's clearing:
+    // its rename then fails and the file stays as it was.
+    if (myHeldLock == nullptr && myOwnLock == nullptr)
+    {
+        myOwnLock = std::make_unique<FolderLock>(myFolder, FolderLock::Wait::NotAtAll);
+        if (!myOwnLock->held())
+        {
+            myOwnLock.reset();
+        }
+    }
+    return currentLock() != nullptr;
+}
+
+const FolderLock* FileReplacement::currentLock() const
+{
+    if (myHeldLock != nullptr && myHeldLock->held())
+    {
+        return myHeldLock;
+    }
+    return myOwnLock.get();
+}
+
+bool FileReplacement::name()
+{
+    if (lockIfFree())
+    {
+        // Under the lock any named temporary file of the target is a killed writer's.
+        removeLeftovers(myTarget);
+    }
+    const FolderLock* lock = currentLock();
     const std::string prefix = temporaryPrefix(std::filesystem::path(myTarget));
     for (int attempt = 0; attempt < theNameTries; ++attempt)
     {
         const std::string candidate = prefix + randomLetters();
-        if (FileCalls::current().link(myDescriptor, aLock.descriptor(), candidate) == 0)
+        const std::string path = (std::filesystem::path(myFolder) / candidate).string();
+        if (FileCalls::current().link(myDescriptor, lock != nullptr ? lock->descriptor() : AT_FDCWD,
+                                      lock != nullptr ? candidate : path) == 0)
         {
-            myTemporary = (std::filesystem::path(myFolder) / candidate).string();
+            myTemporary = path;
             return true;
         }
         if (errno != EEXIST)
         {
-            break;
+            // Without /proc, say, the file is named by copying it to a named one.
+            return copyToNamed();
         }
     }
     fail(errno);
     return false;
+}
+
+bool FileReplacement::copyToNamed()
+{
+    const int unnamed = myDescriptor;
+    myDescriptor = -1;
+    struct stat status;
+    if (::fstat(unnamed, &status) != 0 || !openNamed(status.st_mode & 07777))
+    {
+        ::close(unnamed);
+        return false;
+    }
+    std::vector<char> bytes(65536);
+    off_t offset = 0;
+    bool copied = true;
+    while (copied)
+    {
+        const ssize_t count = ::pread(unnamed, bytes.data(), bytes.size(), offset);
+        if (count < 0 && errno == EINTR)
+        {
+            continue;
+        }
+        if (count < 0)
+        {
+            fail(errno);
+            copied = false;
+        }
+        if (count <= 0)
+        {
+            break;
+        }
+        offset += count;
+        for (ssize_t done = 0; done < count && copied;)
+        {
+            const ssize_t written =
+                FileCalls::current().write(myDescriptor, bytes.data() + done, static_cast<std::size_t>(count - done));
+            if (written < 0 && errno == EINTR)
+            {
+                continue;
+            }
+            if (written <= 0)
+            {
+                fail(written < 0 ? errno : ENOSPC);
+                copied = false;
+            }
+            done += written > 0 ? written : 0;
+        }
+    }
+    ::close(unnamed);
+    if (copied && FileCalls::current().sync(myDescriptor) != 0)
+    {
+        fail(errno);
+        copied = false;
+    }
+    return copied;
 }
 
 void FileReplacement::fail(int anError)
@@ -383,14 +479,12 @@ void FileReplacement::removeLeftovers(const std::string& aPath)
 {
     const std::filesystem::path target(followLinks(aPath));
     const std::string prefix = temporaryPrefix(target);
-    const std::size_t length = prefix.size() + theTemporaryLetters;
     std::error_code error;
     for (const std::filesystem::directory_entry& entry :
          std::filesystem::directory_iterator(folderOf(target.string()), error))
     {
         const std::string name = entry.path().filename().string();
-        if (name.size() == length && name.compare(0, prefix.size(), prefix) == 0 &&
-            entry.is_regular_file(error) && !entry.is_symlink(error))
+        if (isTemporaryName(name, prefix) && entry.is_regular_file(error) && !entry.is_symlink(error))
         {
             ::unlink(entry.path().c_str());
         }

@@ -7,15 +7,20 @@
 
 namespace Platform
 {
-// Holds an exclusive advisory lock on a folder for as long as it lives. Every
-// writer of a file holds its folder's lock while a named temporary file of it
-// exists, so one that holds it may remove what killed writers left behind.
-// The lock is on the folder itself and leaves no lock file behind.
+// Holds an exclusive advisory lock on a folder for as long as it lives. A
+// writer of a file that holds its folder's lock may remove the temporary files
+// that killed writers left behind; settings writers take it to work one after
+// the other. The lock is on the folder itself and leaves no lock file behind.
 class FolderLock
 {
 public:
+    enum class Wait
+    {
+        UntilFree,
+        NotAtAll // not held when someone else holds it
+    };
     // aFolder empty stands for the working folder.
-    explicit FolderLock(const std::string& aFolder);
+    explicit FolderLock(const std::string& aFolder, Wait aWait = Wait::UntilFree);
     ~FolderLock();
     FolderLock(const FolderLock&) = delete;
     FolderLock& operator=(const FolderLock&) = delete;
@@ -40,7 +45,8 @@ public:
     virtual ssize_t write(int aDescriptor, const void* someBytes, std::size_t aCount);
     // Syncs a file or a folder.
     virtual int sync(int aDescriptor);
-    // Gives the unnamed file aDescriptor the name aName in the folder aFolder.
+    // Gives the unnamed file aDescriptor the name aName in the folder aFolder
+    // (AT_FDCWD, with aName a path, where the folder is not held open).
     virtual int link(int aDescriptor, int aFolder, const std::string& aName);
     virtual int rename(int aFolder, const std::string& aFrom, const std::string& aTo);
 
@@ -51,11 +57,13 @@ public:
 
 // Writes a file whole or not at all. The bytes go to an unnamed temporary
 // file in the target's folder (a named one where the file system has no
-// unnamed ones); commit flushes it, checks every write, syncs it and, under
-// the folder's lock, names it and renames it over the target, then syncs the
-// folder. A write that fails, throws or is killed part-way leaves the old file
-// as it was and no temporary file: a named one that a killed write left
-// behind is removed by the next replacement of the same target. A target that
+// unnamed ones); commit flushes it, checks every write, syncs it, names it
+// (or copies it to a named one where it cannot be named) and renames it over
+// the target, then syncs the folder. A write that fails, throws or is killed
+// part-way leaves the old file as it was and no temporary file: a named one
+// that a killed write left behind is removed by the next replacement of the
+// same target that can have the folder's lock at once. A save never waits for
+// that lock. A target that
 // is a symbolic link keeps the link: the file it leads to is replaced. A
 // replaced file keeps its permission bits; a new file gets the ones the umask
 // allows.
@@ -96,7 +104,10 @@ public:
 private:
     bool openUnnamed(mode_t aMode);
     bool openNamed(mode_t aMode);
-    bool name(const FolderLock& aLock);
+    bool lockIfFree();
+    const FolderLock* currentLock() const;
+    bool name();
+    bool copyToNamed();
     void fail(int anError);
     void abandon();
 
@@ -104,7 +115,8 @@ private:
     std::string myFolder;
     std::string myTemporary;
     const FolderLock* myHeldLock = nullptr;
-    // Held from the making of a named temporary file until it is gone.
+    // Held, when it could be had at once, from the making of a named
+    // temporary file until it is gone.
     std::unique_ptr<FolderLock> myOwnLock;
     int myDescriptor = -1;
     int myError = 0;

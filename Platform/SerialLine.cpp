@@ -271,6 +271,9 @@ std::size_t SerialLine::readBlock(unsigned char* aBuffer, std::size_t aCount)
 
 std::size_t SerialLine::readWithin(unsigned char* aBuffer, std::size_t aCount, Clock::duration aTimeout)
 {
+    // A device that is back but fails again at once is opened once per read
+    // at most: opening it over and over would never end.
+    bool reopened = myGone;
     if (aBuffer == nullptr || aCount == 0 || !reconnectIfGone())
     {
         return 0;
@@ -280,7 +283,7 @@ std::size_t SerialLine::readWithin(unsigned char* aBuffer, std::size_t aCount, C
     std::size_t received = 0;
     while (received < aCount)
     {
-        const ssize_t result = ::read(myDescriptor, aBuffer + received, aCount - received);
+        const ssize_t result = readDevice(myDescriptor, aBuffer + received, aCount - received);
         if (result > 0)
         {
             received += static_cast<std::size_t>(result);
@@ -313,16 +316,22 @@ std::size_t SerialLine::readWithin(unsigned char* aBuffer, std::size_t aCount, C
             continue;
         }
         // A device back under its path may still answer within the time.
-        if (!myGone || !reconnectIfGone())
+        if (!myGone || reopened || Clock::now() >= deadline || !reconnectIfGone())
         {
             break;
         }
+        reopened = true;
     }
     if (received < aCount && !myGone)
     {
         checkPath();
     }
     return received;
+}
+
+ssize_t SerialLine::readDevice(int aDescriptor, void* aBuffer, std::size_t aCount)
+{
+    return ::read(aDescriptor, aBuffer, aCount);
 }
 
 SerialLine::Clock::duration SerialLine::wireTime(std::size_t aCount) const

@@ -6,6 +6,7 @@
 #include <cstddef>
 #include <memory>
 #include <string>
+#include <sys/types.h>
 
 struct termios;
 
@@ -37,7 +38,7 @@ class SerialLine
 {
 public:
     SerialLine();
-    ~SerialLine();
+    virtual ~SerialLine();
     SerialLine(const SerialLine&) = delete;
     SerialLine& operator=(const SerialLine&) = delete;
 
@@ -99,6 +100,11 @@ public:
     // The program whose profile maps the port names; "Tessiva" by default.
     static void setProgramName(const std::string& aProgramName);
     static std::string programName();
+
+protected:
+    // The one read of the device, as ::read; a test may stand in a device
+    // that fails.
+    virtual ssize_t readDevice(int aDescriptor, void* aBuffer, std::size_t aCount);
 
 private:
     typedef std::chrono::steady_clock Clock;

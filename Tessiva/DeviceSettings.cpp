@@ -70,6 +70,20 @@ DeviceSettings::DeviceSettings(CTessivaDoc* aDocument)
 
 DeviceSettings::~DeviceSettings()
 {
+    if (!mySaved)
+    {
+        write(Platform::SettingsReport::StandardErrorOnly);
+    }
+}
+
+void DeviceSettings::save()
+{
+    write(Platform::SettingsReport::WindowToo);
+    mySaved = true;
+}
+
+void DeviceSettings::write(Platform::SettingsReport aReport)
+{
     Platform::ProfileStore store = profile();
     // One write: another program, or a kill part-way, never sees a new model with an old address.
     const bool written =
@@ -81,7 +95,7 @@ DeviceSettings::~DeviceSettings()
     if (!written)
     {
         // The next opening offers the settings stored before.
-        Platform::reportUnsavedSettings(store, "The connection settings");
+        Platform::reportUnsavedSettings(store, "The connection settings", aReport);
     }
 }
 

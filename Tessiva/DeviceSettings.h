@@ -1,5 +1,6 @@
 #pragma once
 
+#include "Platform/Framework/UnsavedSettings.h"
 #include "Platform/LineSettings.h"
 #include "Toolkit/Parameter/ParameterId.h"
 #include "Toolkit/Parameter/ParameterSet.h"
@@ -11,7 +12,7 @@ class CTessivaDoc;
 // How to reach the next device: off line or on line, model, COM port, baud
 // rate and bus address, as five control parameters of group 0 that live in
 // memory only. Read from the profile section "Settings" when built, written
-// back when destroyed; observers keep the rules between them.
+// back by save or else when destroyed; observers keep the rules between them.
 class DeviceSettings : public ParameterSet
 {
 public:
@@ -23,7 +24,12 @@ public:
 
     // The document answers which ports are open, and at what rate.
     explicit DeviceSettings(CTessivaDoc* aDocument);
+    // Writes back unless save did.
     ~DeviceSettings() override;
+
+    // Writes the settings back, telling a failure in a window too (which a
+    // destructor may not); the destructor then writes no more.
+    void save();
 
     bool isOffLine();
     // 0 KQ310, 1 KQ330, 2 KQ350.
@@ -39,4 +45,7 @@ public:
 
 private:
     short valueOf(const ParameterId& anId);
+    void write(Platform::SettingsReport aReport);
+
+    bool mySaved = false;
 };

@@ -98,7 +98,7 @@ int Application::exitInstance()
     }
     if (myRecentFiles != nullptr && !myRecentFiles->write())
     {
-        reportUnsavedSettings(myRecentFiles->profile(), "The recent file list");
+        reportUnsavedSettings(myRecentFiles->profile(), "The recent file list", SettingsReport::StandardErrorOnly);
     }
     return myExitCode;
 }

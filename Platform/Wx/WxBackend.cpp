@@ -527,6 +527,11 @@ volatile sig_atomic_t theSignalled = 0;
 
 const int closingSignals[] = {SIGTERM, SIGHUP, SIGINT};
 
+// The failed write tells it with its error.
+extern "C" void onWriteFailureSignal(int)
+{
+}
+
 // Only what is safe in a handler: the close itself runs from the loop.
 extern "C" void onClosingSignal(int aSignal)
 {
@@ -574,8 +579,15 @@ public:
         {
             sigaction(number, &action, nullptr);
         }
-        signal(SIGXFSZ, SIG_IGN);
-        signal(SIGPIPE, SIG_IGN);
+        // A file past its size limit or a pipe nobody reads fails the write
+        // instead of ending the program. Handled, not ignored: an ignored
+        // signal stays ignored in a program started from here.
+        struct sigaction quiet = {};
+        quiet.sa_handler = onWriteFailureSignal;
+        sigemptyset(&quiet.sa_mask);
+        quiet.sa_flags = SA_RESTART;
+        sigaction(SIGXFSZ, &quiet, nullptr);
+        sigaction(SIGPIPE, &quiet, nullptr);
     }
 
     ~SignalSource() override

@@ -54,7 +54,8 @@ void CMainFrame::savePlacement()
     Platform::ProfileStore& profile = Platform::Application::current().profile();
     if (!placement().write(profile, settingsSection))
     {
-        Platform::reportUnsavedSettings(profile, "The window placement");
+        // Only ever written as the window closes.
+        Platform::reportUnsavedSettings(profile, "The window placement", Platform::SettingsReport::StandardErrorOnly);
     }
 }
 

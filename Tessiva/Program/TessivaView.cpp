@@ -200,24 +200,27 @@ void TessivaView::onSelChangeDevice()
 
 void TessivaView::onNewDevice()
 {
-    // The dialog goes before the settings, which are written back as they go.
     DeviceSettings settings(&tessivaDocument());
-    OpenDeviceDialog dialog(&settings);
-    stopPolling();
-    if (dialog.doModal() == Platform::DialogResult::ok)
     {
-        OpeningDeviceBox box;
-        try
+        // The dialog goes before the settings are written back.
+        OpenDeviceDialog dialog(&settings);
+        stopPolling();
+        if (dialog.doModal() == Platform::DialogResult::ok)
         {
-            Platform::WaitCursor waiting;
-            deviceFactory(settings);
+            OpeningDeviceBox box;
+            try
+            {
+                Platform::WaitCursor waiting;
+                deviceFactory(settings);
+            }
+            catch (const VornaException& anError)
+            {
+                Platform::MessageBox::show(anError.what());
+            }
         }
-        catch (const VornaException& anError)
-        {
-            Platform::MessageBox::show(anError.what());
-        }
+        startPolling();
     }
-    startPolling();
+    settings.save();
 }
 
 void TessivaView::deviceFactory(DeviceSettings& aSettings)

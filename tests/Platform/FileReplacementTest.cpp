@@ -11,6 +11,8 @@
 #include <csignal>
 #include <filesystem>
 #include <fstream>
+#include <future>
+#include <optional>
 #include <iterator>
 #include <stdexcept>
 #include <string>
@@ -250,6 +252,29 @@ TEST(FileReplacement, AKilledWriteLeavesTheOldFileWholeAndNoTemporary)
     EXPECT_EQ(theOldText, fileText(path));
 }
 
+TEST(FileReplacement, ASaveRemovesOnlyItsOwnLeftoversNotAUsersFilesBesideTheTarget)
+{
+    TemporaryFolder folder;
+    const std::string path = folder.write("setup.vnb", theOldText);
+    // Names a user may give, some of them as long as a temporary name.
+    const std::vector<std::string> users{".setup.vnb.backup", ".setup.vnb.~part~ab.def", ".setup.vnb.~part~abcdefg",
+                                         ".setup.vnb.~part~abcde", ".setup.vnb.~part~abcdef.old"};
+    for (const std::string& name : users)
+    {
+        folder.write(name, "mine");
+    }
+    const std::vector<std::string> before = namesIn(folder);
+    // What a killed save leaves behind, as the next save finds it.
+    folder.write(".setup.vnb.~part~Ab3dE9", "half");
+    ASSERT_TRUE(replace(path, "new"));
+    EXPECT_EQ("new", fileText(path));
+    EXPECT_EQ(before, namesIn(folder));
+    for (const std::string& name : users)
+    {
+        EXPECT_EQ("mine", fileText(folder.pathOf(name))) << name;
+    }
+}
+
 namespace
 {
 // Records the calls of a commit that order matters for, in the order made.
@@ -327,6 +352,81 @@ TEST(FileReplacement, AFailureKeepsTheSystemsReason)
     EXPECT_EQ(0, FileReplacement(folder.pathOf("folder")).error());
     EXPECT_EQ(theOldText, fileText(path));
     EXPECT_EQ((std::vector<std::string>{"folder", "setup.vnb"}), namesIn(folder));
+}
+
+TEST(FileReplacement, ASaveDoesNotWaitForAFolderLockSomeoneElseHolds)
+{
+    TemporaryFolder folder;
+    const std::string path = folder.write("setup.vnb", theOldText);
+    // A lock of its own open folder stands for another program's.
+    std::optional<Platform::FolderLock> other(std::in_place, folder.path());
+    ASSERT_TRUE(other->held());
+    std::future<bool> saved = std::async(std::launch::async, [&path]() { return replace(path, "new"); });
+    const bool ended = saved.wait_for(std::chrono::seconds(10)) == std::future_status::ready;
+    other.reset(); // lets a save that waits end, so that the test does
+    EXPECT_TRUE(ended) << "the save waited for the lock";
+    EXPECT_TRUE(saved.get());
+    EXPECT_EQ("new", fileText(path));
+    EXPECT_EQ(std::vector<std::string>{"setup.vnb"}, namesIn(folder));
+}
+
+TEST(FileReplacement, AFolderThatMayBeWrittenButNotReadTakesASave)
+{
+    TemporaryFolder folder;
+    const std::string path = folder.write("setup.vnb", theOldText);
+    ASSERT_EQ(0, ::chmod(path.c_str(), 0666));
+    ASSERT_EQ(0, ::chmod(folder.path().c_str(), 0333));
+    // Root may read any folder: the save runs as nobody then.
+    const uid_t nobody = 65534;
+    const pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0)
+    {
+        if (::geteuid() == 0 && ::setuid(nobody) != 0)
+        {
+            ::_exit(2);
+        }
+        ::_exit(replace(path, "new") ? 0 : 1);
+    }
+    int status = 0;
+    ASSERT_EQ(child, ::waitpid(child, &status, 0));
+    ASSERT_EQ(0, ::chmod(folder.path().c_str(), 0700));
+    ASSERT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(0, WEXITSTATUS(status));
+    EXPECT_EQ("new", fileText(path));
+    EXPECT_EQ(std::vector<std::string>{"setup.vnb"}, namesIn(folder));
+}
+
+namespace
+{
+// Fails to name an unnamed file, as where /proc is not mounted.
+class NoProc : public Platform::FileCalls
+{
+public:
+    NoProc() { Platform::FileCalls::use(this); }
+    ~NoProc() override { Platform::FileCalls::use(nullptr); }
+
+    int link(int, int, const std::string&) override
+    {
+        errno = ENOENT;
+        return -1;
+    }
+};
+}
+
+TEST(FileReplacement, AFileThatCannotBeNamedIsCopiedToANamedOne)
+{
+    TemporaryFolder folder;
+    const std::string path = folder.write("setup.vnb", theOldText);
+    ASSERT_EQ(0, ::chmod(path.c_str(), 0640));
+    const std::string text(200000, 'n'); // more than one piece of the copy
+    {
+        NoProc noProc;
+        ASSERT_TRUE(replace(path, text));
+    }
+    EXPECT_EQ(text, fileText(path));
+    EXPECT_EQ(0640u, modeOf(path) & 07777);
+    EXPECT_EQ(std::vector<std::string>{"setup.vnb"}, namesIn(folder));
 }
 
 TEST(FileReplacement, AChildThatEndsItsInputCommits)

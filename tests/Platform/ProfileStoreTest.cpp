@@ -348,8 +348,8 @@ TEST_F(ProfileStoreTest, TheNextWriteRemovesWhatAKilledWriteLeft)
     writeFile("[Settings]\nflags=1\n");
     const fs::path folder = iniPath().parent_path();
     // A killed write's temporary file, and files of other names that stay.
-    std::ofstream(folder / ".Tessiva.ini.a1B2c3") << "[Settings]\nflags=half";
-    std::ofstream(folder / ".Pellora.ini.a1B2c3") << "other program";
+    std::ofstream(folder / ".Tessiva.ini.~part~a1B2c3") << "[Settings]\nflags=half";
+    std::ofstream(folder / ".Pellora.ini.~part~a1B2c3") << "other program";
     std::ofstream(folder / "Tessiva.ini.bak") << "backup";
 
     ASSERT_TRUE(ProfileStore("Tessiva").writeInt("Settings", "flags", 2));
@@ -358,6 +358,6 @@ TEST_F(ProfileStoreTest, TheNextWriteRemovesWhatAKilledWriteLeft)
     for (const auto& entry : fs::directory_iterator(folder))
         names.push_back(entry.path().filename().string());
     std::sort(names.begin(), names.end());
-    EXPECT_EQ((std::vector<std::string>{".Pellora.ini.a1B2c3", "Tessiva.ini", "Tessiva.ini.bak"}),
+    EXPECT_EQ((std::vector<std::string>{".Pellora.ini.~part~a1B2c3", "Tessiva.ini", "Tessiva.ini.bak"}),
               names);
 }

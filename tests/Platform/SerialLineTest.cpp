@@ -450,10 +450,13 @@ TEST_F(SerialLineTest, SignalsDoNotCutReadsOrWritesShort)
 // none of these waits short.
 TEST_F(SerialLineTest, AWriteWaitsOutTheWireTimeOfTheWriteBeforeIt)
 {
-    // 96 bytes of ten bits each take 100 ms at 9600 baud.
+    // 480 bytes of ten bits each take half a second at 9600 baud: ample for
+    // the first write to be back long before its bytes are due to have left,
+    // however loaded the machine.
     ASSERT_TRUE(myLine.applySettings(LineSettings(9600)));
     ASSERT_TRUE(myLine.setReadTimeout(0));
-    const std::string bytes(96, '\x33');
+    const std::string bytes(480, '\x33');
+    const Clock::duration wire = std::chrono::milliseconds(500);
     for (const bool signalled : {false, true})
     {
         SCOPED_TRACE(signalled ? "with signals" : "without signals");
@@ -464,15 +467,18 @@ TEST_F(SerialLineTest, AWriteWaitsOutTheWireTimeOfTheWriteBeforeIt)
         }
         const Clock::time_point start = Clock::now();
         ASSERT_TRUE(writeString(bytes));
-        const Clock::duration first = Clock::now() - start;
+        const Clock::time_point firstBack = Clock::now();
         ASSERT_TRUE(writeString(bytes));
-        EXPECT_GE(Clock::now() - start, std::chrono::milliseconds(95));
-        EXPECT_LT(first, std::chrono::milliseconds(100)) << "the first write waited out its own bytes";
+        // Back before its own bytes are due off the wire; the second waits for them.
+        EXPECT_TRUE(firstBack < start + wire)
+            << "the first write waited out its own bytes: back after "
+            << std::chrono::duration_cast<std::chrono::milliseconds>(firstBack - start).count() << " ms";
+        EXPECT_GE(Clock::now() - start, wire * 95 / 100);
         // Nothing answers: the read ends when the second write's bytes have left.
         EXPECT_EQ("", readString(1));
-        EXPECT_GE(Clock::now() - start, std::chrono::milliseconds(200));
+        EXPECT_GE(Clock::now() - start, 2 * wire);
         storm.reset();
-        EXPECT_EQ(bytes + bytes, myTerminal.receive(2 * bytes.size(), 2000));
+        EXPECT_EQ(bytes + bytes, myTerminal.receive(2 * bytes.size(), 5000));
     }
 }
 
@@ -599,6 +605,48 @@ TEST_F(SerialLineRelinkTest, AReadThatFindsTheDeviceGoneOpensThePathAgain)
     third.send("OK");
     EXPECT_EQ("OK", readString(2));
     EXPECT_FALSE(myLine.isGone());
+}
+
+namespace
+{
+// A device that opens again each time but reads as hung up at once: counts
+// its reads, and after plenty of them turns silent so that a read that keeps
+// opening it still ends.
+class HungUpOnEveryOpening : public SerialLine
+{
+public:
+    int reads = 0;
+
+protected:
+    ssize_t readDevice(int, void*, std::size_t) override
+    {
+        if (++reads > 50)
+        {
+            errno = EAGAIN;
+            return -1;
+        }
+        return 0;
+    }
+};
+}
+
+TEST(SerialLineReopenTest, ADeviceThatFailsAgainAtOnceIsOpenedOncePerRead)
+{
+    PseudoTerminal terminal;
+    HungUpOnEveryOpening line;
+    ASSERT_TRUE(line.open(terminal.slavePath()));
+    ASSERT_TRUE(line.loadSettings());
+    ASSERT_TRUE(line.applySettings(LineSettings(9600)));
+    ASSERT_TRUE(line.setReadTimeout(200));
+    unsigned char byte = 0;
+    // Hung up, opened again, hung up again: the read gives up.
+    EXPECT_EQ(0u, line.read(&byte, 1));
+    EXPECT_EQ(2, line.reads);
+    EXPECT_TRUE(line.isGone());
+    // Gone before it starts: the next read opens it, finds it hung up, gives up.
+    EXPECT_EQ(0u, line.read(&byte, 1));
+    EXPECT_EQ(3, line.reads);
+    EXPECT_TRUE(line.isGone());
 }
 
 TEST_F(SerialLineRelinkTest, AfterAFailedExchangeTheNextWriteGoesToTheDeviceThePathNamesNow)

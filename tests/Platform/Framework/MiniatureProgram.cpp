@@ -175,7 +175,7 @@ void TestFrame::savePlacement()
     Platform::ProfileStore& profile = Platform::Application::current().profile();
     if (!placement().write(profile, "Settings"))
     {
-        Platform::reportUnsavedSettings(profile, "The window placement");
+        Platform::reportUnsavedSettings(profile, "The window placement", Platform::SettingsReport::StandardErrorOnly);
     }
 }
 

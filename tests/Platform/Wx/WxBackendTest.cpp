@@ -38,6 +38,7 @@
 #include <vector>
 
 #include <sys/resource.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 namespace
@@ -1022,5 +1023,26 @@ TEST_F(LivenessTest, AWritePastTheSizeLimitOrIntoAClosedPipeFailsWithItsError)
     close(ends[1]);
     EXPECT_EQ(raise(SIGXFSZ), 0);
     EXPECT_EQ(raise(SIGPIPE), 0);
+}
+
+// A program started from this one (the help viewer) gets both signals as
+// any program does: they end it.
+TEST_F(LivenessTest, AProgramStartedFromItIsEndedByBothSignalsAsUsual)
+{
+    closeOnSignalsOnce(*backend);
+    for (const char* name : {"PIPE", "XFSZ"})
+    {
+        const pid_t child = fork();
+        ASSERT_GE(child, 0);
+        if (child == 0)
+        {
+            const std::string command = std::string("kill -s ") + name + " $$; exit 0";
+            execl("/bin/sh", "sh", "-c", command.c_str(), static_cast<char*>(nullptr));
+            _exit(127);
+        }
+        int status = 0;
+        ASSERT_EQ(waitpid(child, &status, 0), child);
+        EXPECT_TRUE(WIFSIGNALED(status)) << name << " did not end it";
+    }
 }
 }

@@ -12,6 +12,7 @@
 #include "Platform/Window/ScriptedUser.h"
 #include "Platform/Window/Window.h"
 #include "Tessiva/CTessivaDoc.h"
+#include "Tessiva/DeviceSettings.h"
 #include "Tessiva/OpenDeviceDialog.h"
 #include "Tessiva/Panels/DevicePanel.h"
 #include "Tessiva/Panels/DeviceTabControl.h"
@@ -370,6 +371,54 @@ TEST_F(TessivaProgramTest, SettingsThatCannotBeWrittenAreToldOnceInTheWindow)
         EXPECT_NE(std::string::npos, told.find(std::string(what) + " could not be saved in " + ini)) << told;
     }
     EXPECT_TRUE(std::filesystem::is_directory(ini + "/keep"));
+}
+
+// A close asked for by a signal comes as a close of the window: no box may
+// hold up the exit then, however the close was asked for.
+TEST_F(TessivaProgramTest, SettingsThatCannotBeWrittenAsTheProgramClosesAreToldOnTheStandardErrorOnly)
+{
+    const std::string ini = profile.folder() + "/Vorna/Tessiva.ini";
+    const std::vector<std::function<void(ScriptedUser&)>> ways = {
+        [](ScriptedUser& aUser) { aUser.command(CommandIds::appExit); },
+        [](ScriptedUser& aUser) { aUser.closeWindow(); },
+        [](ScriptedUser& aUser) { aUser.endSession(); }};
+    for (std::size_t way = 0; way < ways.size(); ++way)
+    {
+        std::filesystem::remove_all(ini);
+        start();
+        std::filesystem::remove(ini);
+        std::filesystem::create_directories(ini + "/keep"); // a folder where the file should be
+        const std::size_t boxes = backend.messageBoxes().size();
+        testing::internal::CaptureStderr();
+        EXPECT_NO_THROW(ways[way](user)) << way; // the scripted user throws at a box it does not expect
+        EXPECT_TRUE(backend.isQuitPosted()) << way;
+        EXPECT_NO_THROW(app->exitInstance()) << way;
+        app.reset();
+        const std::string told = testing::internal::GetCapturedStderr();
+        EXPECT_EQ(boxes, backend.messageBoxes().size()) << way;
+        for (const char* what : {"The window placement", "The recent file list"})
+        {
+            EXPECT_NE(std::string::npos, told.find(std::string(what) + " could not be saved in " + ini)) << told;
+        }
+    }
+}
+
+// A destructor may run while an exception unwinds: it shows no box, even
+// while the program runs on (a box it did show would end this test).
+TEST_F(TessivaProgramTest, ConnectionSettingsWrittenByTheirDestructorAreToldOnTheStandardErrorOnly)
+{
+    const std::string ini = profile.folder() + "/Vorna/Tessiva.ini";
+    start();
+    std::filesystem::remove(ini);
+    std::filesystem::create_directories(ini + "/keep");
+    const std::size_t boxes = backend.messageBoxes().size();
+    testing::internal::CaptureStderr();
+    {
+        DeviceSettings settings(app->document());
+    }
+    const std::string told = testing::internal::GetCapturedStderr();
+    EXPECT_EQ(boxes, backend.messageBoxes().size());
+    EXPECT_NE(std::string::npos, told.find("The connection settings could not be saved in " + ini)) << told;
 }
 
 TEST_F(TessivaProgramTest, TheFrameCannotBeDraggedLargerThan125By41Characters)
