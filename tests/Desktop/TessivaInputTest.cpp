@@ -1409,3 +1409,84 @@ TEST_F(TessivaInputTest, AWaitOnABusyUnitKeepsTheWindowDrawn)
     drawn.reset();
 }
 }
+
+namespace
+{
+// Sizing the window lays out its view again: after Tab scrolled the view
+// across and the window is maximised, every control is still where a scroll
+// bar can reach it, and on the screen when the view shows it all. (Run on a
+// small screen: TessivaSmallScreenMaximise.)
+TEST_F(TessivaInputTest, MaximisingAfterTabScrolledKeepsEveryControlReachable)
+{
+    const auto frameWidget = [this]() {
+        return dynamic_cast<wxTopLevelWindow*>(widgetOf(&application->frame()->window()));
+    };
+    const auto formWidget = [this]() {
+        return dynamic_cast<wxScrolledWindow*>(widgetOf(&application->view()->window()));
+    };
+    make();
+    bool scrolled = false;
+    bool maximised = false;
+    std::vector<std::string> wrong;
+    user.start([&](DesktopUser& aUser) {
+        openOffLineKq350(aUser);
+        // As the user drags the window's corner: narrower than the panel.
+        aUser.look([&]() {
+            frameWidget()->SetSize(600, 450);
+            return true;
+        });
+        aUser.pause(std::chrono::milliseconds(300));
+        for (int press = 0; press < 60 && !scrolled; ++press)
+        {
+            aUser.press(XK_Tab);
+            aUser.pause(std::chrono::milliseconds(30));
+            aUser.look([&]() {
+                scrolled = formWidget()->GetViewStart().x > 0;
+                return true;
+            });
+        }
+        aUser.look([&]() {
+            frameWidget()->Maximize(true);
+            return true;
+        });
+        maximised = aUser.waitUntil([&]() { return frameWidget()->IsMaximized(); });
+        aUser.pause(std::chrono::milliseconds(500));
+        aUser.look([&]() {
+            wxScrolledWindow* form = formWidget();
+            const wxRect shown = form->GetScreenRect();
+            const wxRect screen(wxPoint(0, 0), wxGetDisplaySize());
+            const bool allShown = form->GetVirtualSize().x <= form->GetClientSize().x;
+            for (const wxWindow* child : form->GetChildren())
+            {
+                if (!child->IsShown())
+                {
+                    continue;
+                }
+                const wxRect place = child->GetScreenRect();
+                const wxPoint unscrolled = form->CalcUnscrolledPosition(child->GetPosition());
+                const std::string name = child->GetName().ToStdString() + " \"" + child->GetLabel().ToStdString() + "\"";
+                if (unscrolled.x < 0)
+                {
+                    wrong.push_back(name + " lies " + std::to_string(-unscrolled.x) + " px left of the view");
+                }
+                if (allShown && (place.x < shown.x || place.GetRight() > shown.GetRight()))
+                {
+                    wrong.push_back(name + " is cut by the view that shows it all");
+                }
+                if (allShown && !screen.Contains(place))
+                {
+                    wrong.push_back(name + " is off the screen");
+                }
+            }
+            return true;
+        });
+        aUser.press(XK_F4, {XK_Alt_L});
+    });
+    ASSERT_TRUE(application->start({}));
+    EXPECT_EQ(0, application->run());
+    user.finish();
+    ASSERT_TRUE(scrolled) << "Tab did not scroll the view across";
+    ASSERT_TRUE(maximised) << "the desktop did not maximise the window";
+    EXPECT_EQ(std::vector<std::string>(), wrong);
+}
+}
