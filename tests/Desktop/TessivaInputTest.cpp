@@ -51,6 +51,7 @@
 #include <algorithm>
 #include <atomic>
 #include <chrono>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -1166,6 +1167,79 @@ TEST_F(TessivaInputTest, PagesAndDevicesTurnByKey)
                                         "device 1 page " + last, "device 1 page " + last, "device 0 page 0",
                                         "device 0 page 0", "device 1 page " + last}),
               seen);
+}
+}
+
+namespace
+{
+// Ctrl+PgDn from a control on a page takes the focus into the page it shows,
+// on the toolkit as in the model; from the page row it stays on the row.
+TEST_F(TessivaInputTest, TurningThePageFromInsideAPageTakesTheFocusIntoTheNewPage)
+{
+    make();
+    std::vector<std::string> seen;
+    user.start([&](DesktopUser& aUser) {
+        openOffLineKq350(aUser);
+        const auto row = [this]() { return control(pageRowId); };
+        // Where the focus is: on the row, on the page shown, elsewhere.
+        const auto where = [&]() {
+            const Window* focus = Window::focus();
+            const int selected = row()->selection();
+            std::string text = "page " + std::to_string(selected) + ", focus ";
+            if (focus == row())
+            {
+                text += "on the row";
+            }
+            else if (focus != nullptr && row()->isAncestorOf(*focus) && focus->isVisible())
+            {
+                text += "on the page shown";
+            }
+            else
+            {
+                text += "elsewhere (" + std::to_string(focus != nullptr ? focus->id() : 0) + ")";
+            }
+            return text + (toolkitFocus() == focus ? "" : ", toolkit elsewhere");
+        };
+        const auto turn = [&]() {
+            int before = -1;
+            aUser.look([&]() {
+                before = row()->selection();
+                return true;
+            });
+            aUser.press(XK_Page_Down, {XK_Control_L});
+            aUser.waitUntil([&]() { return row()->selection() != before && toolkitFocus() == Window::focus(); },
+                            std::chrono::seconds(2));
+            aUser.look([&]() {
+                seen.push_back(where());
+                return true;
+            });
+        };
+        const auto tabUntil = [&](const std::function<bool()>& aPlace) {
+            for (int key = 0; key < 40; ++key)
+            {
+                bool there = false;
+                aUser.look([&]() {
+                    there = aPlace();
+                    return true;
+                });
+                if (there)
+                {
+                    return;
+                }
+                aUser.press(XK_Tab);
+                aUser.waitUntil([]() { return toolkitFocus() == Window::focus(); }, std::chrono::milliseconds(500));
+            }
+        };
+        tabUntil([&]() { return Window::focus() != nullptr && Window::focus() != row() && row()->isAncestorOf(*Window::focus()); });
+        turn();
+        tabUntil([&]() { return Window::focus() == row(); });
+        turn();
+        aUser.press(XK_F4, {XK_Alt_L});
+    });
+    ASSERT_TRUE(application->start({}));
+    EXPECT_EQ(0, application->run());
+    user.finish();
+    EXPECT_EQ((std::vector<std::string>{"page 1, focus on the page shown", "page 2, focus on the row"}), seen);
 }
 }
 
