@@ -329,7 +329,10 @@ bool UserInput::stepTab(Window& aTabControl, bool aForward, bool aRound) const
     const Window::Watch tabs(aTabControl);
     selectTab(aTabControl, index);
     Window* focus = Window::focus();
-    if (tabs.alive() && focus != nullptr && aTabControl.isAncestorOf(*focus) && !reaches(*focus))
+    // The focus left on the page that went goes on into the page shown now,
+    // where the user is working; the row keeps it if that page has no stop.
+    if (tabs.alive() && focus != nullptr && aTabControl.isAncestorOf(*focus) && !reaches(*focus) &&
+        !tabInto(aTabControl))
     {
         aTabControl.setFocus();
     }

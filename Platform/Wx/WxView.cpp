@@ -45,6 +45,7 @@
 #include <algorithm>
 #include <cctype>
 #include <functional>
+#include <map>
 
 namespace Platform
 {
@@ -391,6 +392,18 @@ public:
         {
             gtk_scrolled_window_set_overlay_scrolling(GTK_SCROLLED_WINDOW(handle), FALSE);
         }
+        Bind(wxEVT_SIZE, [this](wxSizeEvent& anEvent) {
+            anEvent.Skip();
+            CallAfter([this]() { placeChildrenAgain(); });
+        });
+    }
+
+    // Where aChild goes for its layout's place aPlace, as scrolled now; the
+    // place is kept so that a resize can put the child back.
+    wxPoint placeChild(const wxWindow& aChild, const wxPoint& aPlace)
+    {
+        myPlaces[&aChild] = aPlace;
+        return CalcScrolledPosition(aPlace);
     }
 
     // The room the form's controls cover.
@@ -404,17 +417,37 @@ public:
     }
 
 private:
+    // A resize (maximising, above all) can take the scroll position back
+    // without moving the children, leaving them out of reach to the left:
+    // they go again where the scroll position says.
+    void placeChildrenAgain()
+    {
+        for (wxWindow* child : GetChildren())
+        {
+            const auto found = myPlaces.find(child);
+            if (found != myPlaces.end())
+            {
+                const wxPoint place = CalcScrolledPosition(found->second);
+                if (child->GetPosition() != place)
+                {
+                    child->Move(place);
+                }
+            }
+        }
+    }
+
     static constexpr int scrollStep = 10;
     wxSize myExtent;
+    std::map<const wxWindow*, wxPoint> myPlaces;
 };
 
 // Where a child widget goes for its model's place: in a scrolled form, the
 // place as scrolled now.
-wxPoint placeIn(const wxWindow& aParent, const wxPoint& aPlace)
+wxPoint placeIn(const wxWindow& aChild, const wxPoint& aPlace)
 {
-    if (const ScrolledForm* form = dynamic_cast<const ScrolledForm*>(&aParent))
+    if (ScrolledForm* form = dynamic_cast<ScrolledForm*>(aChild.GetParent()))
     {
-        return form->CalcScrolledPosition(aPlace);
+        return form->placeChild(aChild, aPlace);
     }
     return aPlace;
 }
@@ -1741,7 +1774,7 @@ void WxView::update(Peer& aPeer)
                 // A template's height includes the dropped list; the field is one line high.
                 height = std::min(height, singleLineHeight(*widget));
             }
-            const wxPoint place = placeIn(*widget->GetParent(), wxPoint(rectangle.left, rectangle.top));
+            const wxPoint place = placeIn(*widget, wxPoint(rectangle.left, rectangle.top));
             widget->SetSize(place.x, place.y, std::max(1, rectangle.width()), height);
         }
     }

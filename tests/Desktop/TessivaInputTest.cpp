@@ -51,6 +51,7 @@
 #include <algorithm>
 #include <atomic>
 #include <chrono>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -1171,6 +1172,79 @@ TEST_F(TessivaInputTest, PagesAndDevicesTurnByKey)
 
 namespace
 {
+// Ctrl+PgDn from a control on a page takes the focus into the page it shows,
+// on the toolkit as in the model; from the page row it stays on the row.
+TEST_F(TessivaInputTest, TurningThePageFromInsideAPageTakesTheFocusIntoTheNewPage)
+{
+    make();
+    std::vector<std::string> seen;
+    user.start([&](DesktopUser& aUser) {
+        openOffLineKq350(aUser);
+        const auto row = [this]() { return control(pageRowId); };
+        // Where the focus is: on the row, on the page shown, elsewhere.
+        const auto where = [&]() {
+            const Window* focus = Window::focus();
+            const int selected = row()->selection();
+            std::string text = "page " + std::to_string(selected) + ", focus ";
+            if (focus == row())
+            {
+                text += "on the row";
+            }
+            else if (focus != nullptr && row()->isAncestorOf(*focus) && focus->isVisible())
+            {
+                text += "on the page shown";
+            }
+            else
+            {
+                text += "elsewhere (" + std::to_string(focus != nullptr ? focus->id() : 0) + ")";
+            }
+            return text + (toolkitFocus() == focus ? "" : ", toolkit elsewhere");
+        };
+        const auto turn = [&]() {
+            int before = -1;
+            aUser.look([&]() {
+                before = row()->selection();
+                return true;
+            });
+            aUser.press(XK_Page_Down, {XK_Control_L});
+            aUser.waitUntil([&]() { return row()->selection() != before && toolkitFocus() == Window::focus(); },
+                            std::chrono::seconds(2));
+            aUser.look([&]() {
+                seen.push_back(where());
+                return true;
+            });
+        };
+        const auto tabUntil = [&](const std::function<bool()>& aPlace) {
+            for (int key = 0; key < 40; ++key)
+            {
+                bool there = false;
+                aUser.look([&]() {
+                    there = aPlace();
+                    return true;
+                });
+                if (there)
+                {
+                    return;
+                }
+                aUser.press(XK_Tab);
+                aUser.waitUntil([]() { return toolkitFocus() == Window::focus(); }, std::chrono::milliseconds(500));
+            }
+        };
+        tabUntil([&]() { return Window::focus() != nullptr && Window::focus() != row() && row()->isAncestorOf(*Window::focus()); });
+        turn();
+        tabUntil([&]() { return Window::focus() == row(); });
+        turn();
+        aUser.press(XK_F4, {XK_Alt_L});
+    });
+    ASSERT_TRUE(application->start({}));
+    EXPECT_EQ(0, application->run());
+    user.finish();
+    EXPECT_EQ((std::vector<std::string>{"page 1, focus on the page shown", "page 2, focus on the row"}), seen);
+}
+}
+
+namespace
+{
 // On line: a whole start time code typed as one run of twelve digits goes to
 // the unit field by field, and the focus ends in the stop hour, where the Up
 // key sends the next hour and keeps the focus.
@@ -1407,5 +1481,86 @@ TEST_F(TessivaInputTest, AWaitOnABusyUnitKeepsTheWindowDrawn)
         << "the window was not drawn again while the unit was busy";
     EXPECT_FALSE(errorShown) << "an error came up for a wait that ended";
     drawn.reset();
+}
+}
+
+namespace
+{
+// Sizing the window lays out its view again: after Tab scrolled the view
+// across and the window is maximised, every control is still where a scroll
+// bar can reach it, and on the screen when the view shows it all. (Run on a
+// small screen: TessivaSmallScreenMaximise.)
+TEST_F(TessivaInputTest, MaximisingAfterTabScrolledKeepsEveryControlReachable)
+{
+    const auto frameWidget = [this]() {
+        return dynamic_cast<wxTopLevelWindow*>(widgetOf(&application->frame()->window()));
+    };
+    const auto formWidget = [this]() {
+        return dynamic_cast<wxScrolledWindow*>(widgetOf(&application->view()->window()));
+    };
+    make();
+    bool scrolled = false;
+    bool maximised = false;
+    std::vector<std::string> wrong;
+    user.start([&](DesktopUser& aUser) {
+        openOffLineKq350(aUser);
+        // As the user drags the window's corner: narrower than the panel.
+        aUser.look([&]() {
+            frameWidget()->SetSize(600, 450);
+            return true;
+        });
+        aUser.pause(std::chrono::milliseconds(300));
+        for (int press = 0; press < 60 && !scrolled; ++press)
+        {
+            aUser.press(XK_Tab);
+            aUser.pause(std::chrono::milliseconds(30));
+            aUser.look([&]() {
+                scrolled = formWidget()->GetViewStart().x > 0;
+                return true;
+            });
+        }
+        aUser.look([&]() {
+            frameWidget()->Maximize(true);
+            return true;
+        });
+        maximised = aUser.waitUntil([&]() { return frameWidget()->IsMaximized(); });
+        aUser.pause(std::chrono::milliseconds(500));
+        aUser.look([&]() {
+            wxScrolledWindow* form = formWidget();
+            const wxRect shown = form->GetScreenRect();
+            const wxRect screen(wxPoint(0, 0), wxGetDisplaySize());
+            const bool allShown = form->GetVirtualSize().x <= form->GetClientSize().x;
+            for (const wxWindow* child : form->GetChildren())
+            {
+                if (!child->IsShown())
+                {
+                    continue;
+                }
+                const wxRect place = child->GetScreenRect();
+                const wxPoint unscrolled = form->CalcUnscrolledPosition(child->GetPosition());
+                const std::string name = child->GetName().ToStdString() + " \"" + child->GetLabel().ToStdString() + "\"";
+                if (unscrolled.x < 0)
+                {
+                    wrong.push_back(name + " lies " + std::to_string(-unscrolled.x) + " px left of the view");
+                }
+                if (allShown && (place.x < shown.x || place.GetRight() > shown.GetRight()))
+                {
+                    wrong.push_back(name + " is cut by the view that shows it all");
+                }
+                if (allShown && !screen.Contains(place))
+                {
+                    wrong.push_back(name + " is off the screen");
+                }
+            }
+            return true;
+        });
+        aUser.press(XK_F4, {XK_Alt_L});
+    });
+    ASSERT_TRUE(application->start({}));
+    EXPECT_EQ(0, application->run());
+    user.finish();
+    ASSERT_TRUE(scrolled) << "Tab did not scroll the view across";
+    ASSERT_TRUE(maximised) << "the desktop did not maximise the window";
+    EXPECT_EQ(std::vector<std::string>(), wrong);
 }
 }

@@ -211,7 +211,7 @@ TEST_F(TraversalTest, AToolBarButtonActsWithoutTakingTheFocus)
     EXPECT_FALSE(find(tool).canTakeFocus());
 }
 
-TEST_F(TraversalTest, KeysTurnTheTabsAsAClickDoesAndTheFocusLeftOnAPageGoesToTheRow)
+TEST_F(TraversalTest, KeysTurnTheTabsAsAClickDoesAndTheFocusLeftOnAPageGoesIntoTheNewPage)
 {
     const UserInput input(nullptr);
     Window& row = find(tabs);
@@ -223,15 +223,29 @@ TEST_F(TraversalTest, KeysTurnTheTabsAsAClickDoesAndTheFocusLeftOnAPageGoesToThe
     EXPECT_TRUE(input.stepTab(row, true, false));
     EXPECT_EQ(1, row.selection());
     EXPECT_TRUE(find(secondPage).isShown());
-    EXPECT_TRUE(row.hasFocus());
+    EXPECT_TRUE(find(hiddenField).hasFocus());
     // At the end of the row only a turn round goes on.
     EXPECT_FALSE(input.stepTab(row, true, false));
     EXPECT_EQ(1, row.selection());
     EXPECT_TRUE(input.stepTab(row, true, true));
     EXPECT_EQ(0, row.selection());
+    // Into the new page's first stop: the checked radio button comes later.
+    EXPECT_TRUE(find(check).hasFocus());
     EXPECT_TRUE(input.stepTab(row, false, true));
     EXPECT_EQ(1, row.selection());
     EXPECT_EQ((std::vector<std::string>{"changing from 0", "changing from 1", "changing from 0"}), heard);
+    // The focus on the row itself stays there.
+    row.setFocus();
+    EXPECT_TRUE(input.stepTab(row, true, true));
+    EXPECT_EQ(0, row.selection());
+    EXPECT_TRUE(row.hasFocus());
+    // A page without a stop leaves the focus on the row.
+    find(hiddenField).enable(false);
+    find(check).setFocus();
+    EXPECT_TRUE(input.stepTab(row, true, true));
+    EXPECT_EQ(1, row.selection());
+    EXPECT_TRUE(row.hasFocus());
+    find(hiddenField).enable(true);
     // A focus that stays reachable stays where it is.
     find(field).setFocus();
     EXPECT_TRUE(input.stepTab(row, false, false));
