@@ -34,18 +34,16 @@ ScreenWindow shown(Display* aDisplay, ::Window aWindow)
 }
 }
 
-ScreenWindow shownWindowTitled(const std::string& aTitle)
+namespace
 {
-    const Connection display = connect();
-    if (!display)
-    {
-        return ScreenWindow();
-    }
+// Searches below aParent too: a window manager puts each window in a frame.
+ScreenWindow shownBelow(Display* aDisplay, ::Window aParent, const std::string& aTitle)
+{
     ::Window root = 0;
     ::Window parent = 0;
     ::Window* children = nullptr;
     unsigned count = 0;
-    if (XQueryTree(display.get(), DefaultRootWindow(display.get()), &root, &parent, &children, &count) == 0)
+    if (XQueryTree(aDisplay, aParent, &root, &parent, &children, &count) == 0)
     {
         return ScreenWindow();
     }
@@ -53,18 +51,26 @@ ScreenWindow shownWindowTitled(const std::string& aTitle)
     for (unsigned index = 0; index < count; ++index)
     {
         char* name = nullptr;
-        if (XFetchName(display.get(), children[index], &name) != 0 && name != nullptr)
+        bool titled = false;
+        if (XFetchName(aDisplay, children[index], &name) != 0 && name != nullptr)
         {
-            const bool titled = aTitle == name;
+            titled = aTitle == name;
             XFree(name);
-            const ScreenWindow window = titled ? shown(display.get(), children[index]) : ScreenWindow();
-            if (window.id != 0)
-            {
-                return window;
-            }
+        }
+        const ScreenWindow window = titled ? shown(aDisplay, children[index]) : shownBelow(aDisplay, children[index], aTitle);
+        if (window.id != 0)
+        {
+            return window;
         }
     }
     return ScreenWindow();
+}
+}
+
+ScreenWindow shownWindowTitled(const std::string& aTitle)
+{
+    const Connection display = connect();
+    return display ? shownBelow(display.get(), DefaultRootWindow(display.get()), aTitle) : ScreenWindow();
 }
 
 void askToClose(unsigned long aWindow)

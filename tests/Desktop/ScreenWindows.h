@@ -16,7 +16,7 @@ struct ScreenWindow
 // Both talk to the display itself, on any thread: the program's own loop may
 // be held by a dialog of the toolkit's own.
 
-// The first shown top-level window titled aTitle.
+// The first shown window titled aTitle.
 ScreenWindow shownWindowTitled(const std::string& aTitle);
 // Asks the window to close as its close box does, sent straight to it.
 void askToClose(unsigned long aWindow);
