@@ -878,6 +878,12 @@ bool WxBackend::askFileName(const FileDialogRequest& aRequest, std::string& aPat
     // Owned by the program's window, over which it opens.
     wxFileDialog dialog(myView->ownerFor(nullptr), toWx(aRequest.title()), wxString(), toWx(aRequest.initialName),
                         wildcardOf(aRequest), style);
+    // Centred on the window it belongs to, asked for rather than left to the
+    // toolkit, whose default place may be the screen's corner.
+    if (GtkWidget* chooser = dialog.GetHandle(); chooser != nullptr && GTK_IS_WINDOW(chooser))
+    {
+        gtk_window_set_position(GTK_WINDOW(chooser), GTK_WIN_POS_CENTER_ON_PARENT);
+    }
     int answer = 0;
     {
         const NativeModal modal(*this);

@@ -1,6 +1,7 @@
 // Pellora itself on the desktop's drawing backend: its window and every
 // template laid out whole, the frame sized by the user, and closed.
 #include "tests/Desktop/DesktopTest.h"
+#include "tests/Desktop/ScreenWindows.h"
 #include "tests/support/PortProfile.h"
 
 #include "Pellora/Program/PelloraApp.h"
@@ -16,12 +17,17 @@
 
 #include <gtest/gtest.h>
 
+#include <wx/display.h>
 #include <wx/frame.h>
 #include <wx/stattext.h>
 
+#include <algorithm>
+#include <chrono>
+#include <cstdlib>
 #include <functional>
 #include <memory>
 #include <string>
+#include <thread>
 #include <vector>
 
 using Platform::Window;
@@ -85,6 +91,54 @@ TEST_F(PelloraDesktopTest, TheWindowAndEveryTemplateShowWholeAndTheFrameFollowsT
         ASSERT_NE(bar, nullptr);
         EXPECT_EQ(bar->GetPosition().y + bar->GetSize().y, client.y);
     }
+    widget->Close();
+    EXPECT_EQ(application.run(), 0);
+}
+
+// With no window manager to place it, the file dialog still opens centred on
+// the program's window, as far as the screen lets it, not at the screen's
+// corner.
+TEST_F(PelloraDesktopTest, TheFileDialogOpensCentredOnTheWindow)
+{
+    // The file dialog keeps its settings in memory, not in a session bus the
+    // display lacks.
+    setenv("GSETTINGS_BACKEND", "memory", 1);
+    PelloraApp application;
+    ASSERT_TRUE(application.start({}));
+    Platform::MainFrame* frame = application.mainFrame();
+    ASSERT_NE(frame, nullptr);
+    wxFrame* widget = dynamic_cast<wxFrame*>(backend->view().widgetOf(frame->window()));
+    ASSERT_NE(widget, nullptr);
+    // Away from the screen's corner, so that a dialog left there shows it.
+    widget->Move(700, 400);
+    backend->settle(300);
+    const wxRect window = widget->GetScreenRect();
+    const wxRect screen = wxDisplay(0u).GetGeometry();
+
+    Platform::ScreenWindow chooser;
+    std::thread watcher([&chooser]() {
+        const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+        while (chooser.id == 0 && std::chrono::steady_clock::now() < deadline)
+        {
+            std::this_thread::sleep_for(std::chrono::milliseconds(50));
+            chooser = Platform::shownWindowTitled("Open");
+        }
+        if (chooser.id != 0)
+        {
+            // Once it is drawn, where it stays.
+            std::this_thread::sleep_for(std::chrono::milliseconds(300));
+            chooser = Platform::shownWindowTitled("Open");
+            Platform::askToClose(chooser.id);
+        }
+    });
+    frame->window().command(static_cast<int>(Platform::CommandIds::fileOpen));
+    watcher.join();
+    ASSERT_NE(0u, chooser.id) << "no file dialog came up";
+    const wxRect& place = chooser.place;
+    const int x = std::clamp(window.x + (window.width - place.width) / 2, screen.x, screen.GetRight() + 1 - place.width);
+    const int y = std::clamp(window.y + (window.height - place.height) / 2, screen.y, screen.GetBottom() + 1 - place.height);
+    EXPECT_NEAR(x, place.x, 20) << "the file dialog is not centred on the window";
+    EXPECT_NEAR(y, place.y, 20) << "the file dialog is not centred on the window";
     widget->Close();
     EXPECT_EQ(application.run(), 0);
 }

@@ -25,6 +25,7 @@
 #include "Toolkit/Parameter/ParameterId.h"
 #include "Platform/ProfileStore.h"
 #include "tests/Desktop/DrawWatch.h"
+#include "tests/Desktop/ScreenWindows.h"
 #include "tests/Desktop/InputTest.h"
 #include "tests/emulator/UnitEmulator.h"
 #include "tests/emulator/UnitFault.h"
@@ -51,6 +52,7 @@
 #include <algorithm>
 #include <atomic>
 #include <chrono>
+#include <cstdlib>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -655,6 +657,52 @@ TEST_F(TessivaInputTest, TheFocusComesBackAfterEachDialog)
     EXPECT_EQ((std::vector<std::string>{"ring shown", "opened: " + first + " shown at " + first, "message box: 1061 shown at 1061",
                                         "Open Device: 1061 shown at 1061"}),
               seen);
+}
+}
+
+namespace
+{
+// When Escape closes a file dialog the focus is back on the control that had
+// it, where the toolkit shows it too.
+TEST_F(TessivaInputTest, AFileDialogGivesTheFocusBack)
+{
+    // The file dialog keeps its settings in memory, not in a session bus the
+    // display lacks.
+    setenv("GSETTINGS_BACKEND", "memory", 1);
+    make();
+    bool opened = false;
+    std::string focusAfter;
+    user.start([&](DesktopUser& aUser) {
+        openOffLineKq350(aUser);
+        aUser.clickOn([this]() { return widgetOf(control(unitNameId)); });
+        ASSERT_TRUE(aUser.waitUntil([&]() { return Window::focus() != nullptr && Window::focus()->id() == unitNameId; }));
+        aUser.press('f', {XK_Alt_L});
+        aUser.pause(std::chrono::milliseconds(300));
+        aUser.press('o');
+        for (int tries = 0; tries < 100 && !opened; ++tries)
+        {
+            aUser.pause(std::chrono::milliseconds(50));
+            opened = Platform::shownWindowTitled("Open").id != 0;
+        }
+        aUser.pause(std::chrono::milliseconds(300));
+        aUser.press(XK_Escape);
+        ASSERT_TRUE(aUser.waitUntil([this]() { return frameActive(); }));
+        aUser.waitUntil([&]() { return Window::focus() != nullptr && Window::focus()->id() == unitNameId; },
+                        std::chrono::milliseconds(1500));
+        aUser.look([&]() {
+            const Window* focus = Window::focus();
+            const Window* shown = toolkitFocus();
+            focusAfter = std::to_string(focus != nullptr ? focus->id() : 0) + " shown at " +
+                         std::to_string(shown != nullptr ? shown->id() : 0);
+            return true;
+        });
+        aUser.press(XK_F4, {XK_Alt_L});
+    });
+    ASSERT_TRUE(application->start({}));
+    EXPECT_EQ(0, application->run());
+    user.finish();
+    EXPECT_TRUE(opened) << "no file dialog came up";
+    EXPECT_EQ("1061 shown at 1061", focusAfter);
 }
 }
 
