@@ -4,6 +4,7 @@
 #include "Platform/ProfileStore.h"
 #include "Platform/SerialLine.h"
 #include "tests/Desktop/InputTest.h"
+#include "tests/Desktop/ScreenWindows.h"
 #include "tests/Pellora/SRecordFiles.h"
 #include "tests/emulator/UnitEmulator.h"
 #include "tests/emulator/UnitFault.h"
@@ -95,18 +96,7 @@ public:
     }
 
     // The window manager's request to close, as the close box and Alt+F4 send it.
-    void askToClose(::Window aWindow)
-    {
-        XEvent request{};
-        request.xclient.type = ClientMessage;
-        request.xclient.window = aWindow;
-        request.xclient.message_type = XInternAtom(myDisplay, "WM_PROTOCOLS", False);
-        request.xclient.format = 32;
-        request.xclient.data.l[0] = static_cast<long>(XInternAtom(myDisplay, "WM_DELETE_WINDOW", False));
-        request.xclient.data.l[1] = CurrentTime;
-        XSendEvent(myDisplay, aWindow, False, NoEventMask, &request);
-        XFlush(myDisplay);
-    }
+    void askToClose(::Window aWindow) { Platform::askToClose(aWindow); }
 
 private:
     void collect(::Window aWindow, std::vector<std::string>& someTitles, ::Window* aFound, const std::string& aTitle)

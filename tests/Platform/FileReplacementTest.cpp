@@ -2,6 +2,7 @@
 
 #include "tests/support/ChildProgram.h"
 #include "tests/support/FileSizeLimit.h"
+#include "tests/support/FullDisk.h"
 #include "tests/support/TemporaryFolder.h"
 
 #include <gtest/gtest.h>
@@ -298,20 +299,6 @@ public:
     }
 
     std::vector<std::string> calls;
-};
-
-// Fails every write as a full disk does.
-class FullDisk : public Platform::FileCalls
-{
-public:
-    FullDisk() { Platform::FileCalls::use(this); }
-    ~FullDisk() override { Platform::FileCalls::use(nullptr); }
-
-    ssize_t write(int, const void*, std::size_t) override
-    {
-        errno = ENOSPC;
-        return -1;
-    }
 };
 }
 

@@ -1,5 +1,6 @@
 // The remote-control program as a whole, headless: a scripted user answers
 // its dialogs and drives the poll timer; the unit emulator is the unit on line.
+#include "tests/support/FullDisk.h"
 #include "tests/support/PortLink.h"
 #include "tests/support/PortProfile.h"
 
@@ -844,20 +845,6 @@ struct FullDiskCase
 {
     unsigned command;
     const char* extension;
-};
-
-// Every write fails as on a full disk.
-class FullDisk : public Platform::FileCalls
-{
-public:
-    FullDisk() { Platform::FileCalls::use(this); }
-    ~FullDisk() override { Platform::FileCalls::use(nullptr); }
-
-    ssize_t write(int, const void*, std::size_t) override
-    {
-        errno = ENOSPC;
-        return -1;
-    }
 };
 
 class FullDiskTest : public TessivaProgramTest, public testing::WithParamInterface<FullDiskCase>
