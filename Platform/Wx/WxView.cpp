@@ -180,6 +180,19 @@ wxBitmap WxView::toWxBitmap(const Bitmap& aBitmap)
             image.SetRGB(x, y, colour.red, colour.green, colour.blue);
         }
     }
+    // Only a picture with see-through parts gets an alpha channel: opaque
+    // ones are drawn as they always were.
+    if (!aBitmap.isOpaque())
+    {
+        image.InitAlpha();
+        for (int y = 0; y < aBitmap.height(); ++y)
+        {
+            for (int x = 0; x < aBitmap.width(); ++x)
+            {
+                image.SetAlpha(x, y, aBitmap.isTransparent(x, y) ? wxIMAGE_ALPHA_TRANSPARENT : wxIMAGE_ALPHA_OPAQUE);
+            }
+        }
+    }
     return wxBitmap(image);
 }
 

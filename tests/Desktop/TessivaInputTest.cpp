@@ -54,6 +54,7 @@
 #include <chrono>
 #include <cstdlib>
 #include <functional>
+#include <map>
 #include <memory>
 #include <optional>
 #include <string>
@@ -1610,5 +1611,110 @@ TEST_F(TessivaInputTest, MaximisingAfterTabScrolledKeepsEveryControlReachable)
     ASSERT_TRUE(scrolled) << "Tab did not scroll the view across";
     ASSERT_TRUE(maximised) << "the desktop did not maximise the window";
     EXPECT_EQ(std::vector<std::string>(), wrong);
+}
+}
+
+namespace
+{
+// What the screen shows of a panel's LED beside the panel's background (the
+// colour most of the panel shows): every pixel of the LED's static either is
+// the lamp's own colour, where its picture paints the lamp, or the
+// background; one line per pixel that is neither.
+std::vector<std::string> ledPixelsAgainstThePanel(wxWindow& aLed, const Platform::Bitmap& aLamp)
+{
+    wxWindow& panel = *aLed.GetParent();
+    const wxRect screenArea(wxPoint(0, 0), wxGetDisplaySize());
+    const wxRect panelPlace = panel.GetScreenRect().Intersect(screenArea);
+    const wxRect ledPlace = aLed.GetScreenRect();
+    wxScreenDC screen;
+    wxBitmap grab(panelPlace.width, panelPlace.height, 24);
+    {
+        wxMemoryDC memory(grab);
+        memory.Blit(0, 0, panelPlace.width, panelPlace.height, &screen, panelPlace.x, panelPlace.y);
+    }
+    const wxImage image = grab.ConvertToImage();
+    const auto colourAt = [&image](int anX, int aY) {
+        return Platform::Colour(image.GetRed(anX, aY), image.GetGreen(anX, aY), image.GetBlue(anX, aY));
+    };
+    const auto key = [](const Platform::Colour& aColour) { return (aColour.red << 16) | (aColour.green << 8) | aColour.blue; };
+    std::map<int, long> counts;
+    for (int y = 0; y < image.GetHeight(); ++y)
+    {
+        for (int x = 0; x < image.GetWidth(); ++x)
+        {
+            ++counts[key(colourAt(x, y))];
+        }
+    }
+    const auto most = std::max_element(counts.begin(), counts.end(),
+                                       [](const auto& aLeft, const auto& aRight) { return aLeft.second < aRight.second; });
+    const Platform::Colour background(static_cast<unsigned char>(most->first >> 16),
+                                      static_cast<unsigned char>(most->first >> 8), static_cast<unsigned char>(most->first));
+    const auto text = [](const Platform::Colour& aColour) {
+        return std::to_string(aColour.red) + "," + std::to_string(aColour.green) + "," + std::to_string(aColour.blue);
+    };
+    std::vector<std::string> wrong;
+    for (int y = 0; y < ledPlace.height; ++y)
+    {
+        for (int x = 0; x < ledPlace.width; ++x)
+        {
+            // The lamp is what its picture paints in the colour of its middle.
+            const bool lamp = x < aLamp.width() && y < aLamp.height() && !aLamp.isTransparent(x, y) &&
+                              aLamp.pixel(x, y) == aLamp.pixel(aLamp.width() / 2, aLamp.height() / 2);
+            const Platform::Colour expected = lamp ? aLamp.pixel(x, y) : background;
+            const Platform::Colour shown = colourAt(ledPlace.x - panelPlace.x + x, ledPlace.y - panelPlace.y + y);
+            if (shown != expected)
+            {
+                wrong.push_back(std::to_string(x) + "," + std::to_string(y) + " shows " + text(shown) + " for " +
+                                text(expected));
+            }
+        }
+    }
+    // The first few tell what is wrong.
+    const std::size_t told = 6;
+    if (wrong.size() > told)
+    {
+        const std::size_t all = wrong.size();
+        wrong.resize(told);
+        wrong.push_back("... " + std::to_string(all) + " pixels in all");
+    }
+    return wrong;
+}
+
+// A KQ350's LEDs are round lamps on the panel's own background, not on
+// squares of another grey.
+TEST_F(TessivaInputTest, ThePanelsLedsSitOnThePanelsBackground)
+{
+    const int leds[] = {UnitFrontPanel::clockLedId, UnitFrontPanel::passThroughLedId};
+    make();
+    std::map<int, std::vector<std::string>> wrong;
+    user.start([&](DesktopUser& aUser) {
+        openOffLineKq350(aUser);
+        const auto look = [&]() {
+            wrong.clear();
+            for (int id : leds)
+            {
+                const Window* led = control(id);
+                wxWindow* widget = widgetOf(led);
+                const Platform::Bitmap* lamp = led != nullptr ? application->resources().bitmap(led->image()) : nullptr;
+                if (widget == nullptr || lamp == nullptr || !widget->IsShownOnScreen())
+                {
+                    wrong[id].push_back("not on the screen");
+                    continue;
+                }
+                wrong[id] = ledPixelsAgainstThePanel(*widget, *lamp);
+            }
+            return std::all_of(wrong.begin(), wrong.end(), [](const auto& anEntry) { return anEntry.second.empty(); });
+        };
+        // Drawn within a few seconds: then the picture stays as it is.
+        aUser.waitUntil(look, std::chrono::seconds(5));
+        aUser.press(XK_F4, {XK_Alt_L});
+    });
+    ASSERT_TRUE(application->start({}));
+    EXPECT_EQ(0, application->run());
+    user.finish();
+    for (int id : leds)
+    {
+        EXPECT_EQ(std::vector<std::string>(), wrong[id]) << "pixels of LED " << id;
+    }
 }
 }
