@@ -894,6 +894,13 @@ bool WxBackend::askFileName(const FileDialogRequest& aRequest, std::string& aPat
     {
         return false;
     }
+    // The window is drawn again where the dialog was before the command goes
+    // on: its exchanges with a unit would leave the dialog's picture there.
+    if (wxWindow* owner = myView->ownerFor(nullptr))
+    {
+        owner->Refresh();
+        drawNow(*owner);
+    }
     aPath = aRequest.completedPath(std::string(dialog.GetPath().utf8_str()));
     return true;
 }

@@ -26,6 +26,7 @@
 #include <wx/stattext.h>
 #include <wx/textctrl.h>
 #include <wx/tglbtn.h>
+#include <wx/toplevel.h>
 
 #include <algorithm>
 #include <functional>
@@ -180,6 +181,19 @@ wxBitmap WxView::toWxBitmap(const Bitmap& aBitmap)
             image.SetRGB(x, y, colour.red, colour.green, colour.blue);
         }
     }
+    // Only a picture with see-through parts gets an alpha channel: opaque
+    // ones are drawn as they always were.
+    if (!aBitmap.isOpaque())
+    {
+        image.InitAlpha();
+        for (int y = 0; y < aBitmap.height(); ++y)
+        {
+            for (int x = 0; x < aBitmap.width(); ++x)
+            {
+                image.SetAlpha(x, y, aBitmap.isTransparent(x, y) ? wxIMAGE_ALPHA_TRANSPARENT : wxIMAGE_ALPHA_OPAQUE);
+            }
+        }
+    }
     return wxBitmap(image);
 }
 
@@ -261,7 +275,13 @@ void WxView::synchronise()
     const bool tabTurned = focus == myFocus && focus != nullptr && focus->kind() == WindowKind::TabControl &&
                            widget != nullptr && focused != nullptr && focused != widget &&
                            focused->GetParent() == widgetOf(*focus);
-    if (focus != myFocus || tabTurned)
+    // A control disabled while it had the focus lost the toolkit's focus
+    // (the model's stayed): enabled again in the active window, it has it back.
+    wxTopLevelWindow* top =
+        widget != nullptr ? dynamic_cast<wxTopLevelWindow*>(wxGetTopLevelParent(widget)) : nullptr;
+    const bool focusLost = focus == myFocus && top != nullptr && top->IsActive() && focused == nullptr &&
+                           widget->IsEnabled() && widget->IsShownOnScreen();
+    if (focus != myFocus || tabTurned || focusLost)
     {
         myFocus = focus;
         if (widget != nullptr && focused != widget)

@@ -39,11 +39,11 @@ public:
 private:
     void paint()
     {
+        // No background of its own: the parent's, as the desktop's theme
+        // draws it, shows wherever nothing is painted.
         wxPaintDC dc(this);
         const wxSize size = GetClientSize();
-        dc.SetBrush(wxBrush(GetParent()->GetBackgroundColour()));
         dc.SetPen(*wxTRANSPARENT_PEN);
-        dc.DrawRectangle(0, 0, size.x, size.y);
         Window* window = myWindow.get();
         if (window == nullptr)
         {

@@ -2,6 +2,7 @@
 
 #include "Platform/Window/Bitmap.h"
 #include "Platform/Window/Colour.h"
+#include "Platform/Window/Rectangle.h"
 #include "Platform/Window/Resources.h"
 
 namespace
@@ -10,8 +11,9 @@ const int theSize = 12;
 
 Platform::Bitmap led(const Platform::Colour& aColour)
 {
-    Platform::Bitmap picture(theSize, theSize, Platform::Colour(192, 192, 192));
-    // A round lamp on the dialog's grey.
+    // A round lamp; around it the panel shows through.
+    Platform::Bitmap picture(theSize, theSize);
+    picture.makeTransparent(Platform::Rectangle(0, 0, theSize, theSize));
     const double centre = (theSize - 1) / 2.0;
     const double radius = theSize / 2.0 - 1.0;
     for (int y = 0; y < theSize; ++y)

@@ -26,12 +26,16 @@ DrawWatch::~DrawWatch()
     g_object_unref(myWidget);
 }
 
-int DrawWatch::onDraw(void*, void*, void* aWatch)
+int DrawWatch::onDraw(void*, void* aContext, void* aWatch)
 {
     DrawWatch& watch = *static_cast<DrawWatch*>(aWatch);
     const int value = watch.myProbe ? watch.myProbe() : 0;
+    GdkRectangle clip = {};
+    const wxRect area = gdk_cairo_get_clip_rectangle(static_cast<cairo_t*>(aContext), &clip)
+                            ? wxRect(clip.x, clip.y, clip.width, clip.height)
+                            : wxRect();
     const std::lock_guard<std::mutex> lock(watch.myLock);
-    watch.myDrawings.push_back(Drawing{Clock::now(), value});
+    watch.myDrawings.push_back(Drawing{Clock::now(), value, area});
     return FALSE;
 }
 

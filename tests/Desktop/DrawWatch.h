@@ -1,5 +1,7 @@
 #pragma once
 
+#include <wx/gdicmn.h>
+
 #include <chrono>
 #include <functional>
 #include <mutex>
@@ -10,8 +12,8 @@ class wxWindow;
 namespace Platform
 {
 // Notes each time the toolkit really draws a widget on the screen (not when
-// it is merely asked to): the time, and what a probe read from the widget
-// then. Made, read and destroyed on the main thread; what it noted may be
+// it is merely asked to): the time, the part of the widget drawn, and what a
+// probe read from the widget then. Made, read and destroyed on the main thread; what it noted may be
 // read from any thread.
 class DrawWatch
 {
@@ -21,6 +23,8 @@ public:
     {
         Clock::time_point at;
         int value;
+        // What the drawing covered, in the widget's own pixels.
+        wxRect area;
     };
 
     // aProbe (optional) reads what the widget shows, on each drawing.

@@ -50,6 +50,20 @@ bool InputTest::showsRealScrollBar(wxWindow& aWindow, bool aHorizontal)
     return !gtk_scrolled_window_get_overlay_scrolling(scrolled) && bar != nullptr && gtk_widget_get_mapped(bar);
 }
 
+wxRect InputTest::drawingAreaOnScreen(wxWindow& aTopLevel)
+{
+    GtkWidget* handle = aTopLevel.GetHandle();
+    GdkWindow* window = handle != nullptr ? gtk_widget_get_window(handle) : nullptr;
+    if (window == nullptr)
+    {
+        return wxRect();
+    }
+    int x = 0;
+    int y = 0;
+    gdk_window_get_origin(window, &x, &y);
+    return wxRect(x, y, gtk_widget_get_allocated_width(handle), gtk_widget_get_allocated_height(handle));
+}
+
 bool InputTest::isToolTipShown()
 {
     bool shown = false;

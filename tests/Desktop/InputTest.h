@@ -26,6 +26,9 @@ protected:
     // Whether the scrolled window shows a scroll bar that stays, not one that
     // shows only under the pointer; on the main thread.
     static bool showsRealScrollBar(wxWindow& aWindow, bool aHorizontal);
+    // The top-level window's own drawing area on the screen, inside the
+    // window manager's frame; on the main thread.
+    static wxRect drawingAreaOnScreen(wxWindow& aTopLevel);
 
     DesktopUser user;
 

@@ -792,3 +792,123 @@ TEST_F(PelloraInputTest, AtTheLowestBaudRateTheProgressIsDrawnAllTheWay)
     caption.reset();
 }
 }
+
+namespace
+{
+// How a run the person started ends.
+struct RunEnd
+{
+    const char* name;
+    // The script, given the test's script writer.
+    std::function<std::string(PelloraInputTest&)> script;
+    // Stop by its menu key while the download goes on.
+    bool stopped;
+};
+
+void PrintTo(const RunEnd& anEnd, std::ostream* aStream)
+{
+    *aStream << anEnd.name;
+}
+
+// The control the person worked in.
+struct FocusedControl
+{
+    const char* name;
+    int id;
+};
+
+void PrintTo(const FocusedControl& aControl, std::ostream* aStream)
+{
+    *aStream << aControl.name;
+}
+
+class EndingARun : public PelloraInputTest, public testing::WithParamInterface<std::tuple<RunEnd, FocusedControl>>
+{
+public:
+    using PelloraInputTest::writeDownloadScript;
+};
+
+// A run started with the keyboard from a control of the form gives the focus
+// back to that control when it ends, however it ends: the person goes on
+// where they were.
+TEST_P(EndingARun, GivesTheFocusBackToTheControlThatHadIt)
+{
+    const RunEnd& end = std::get<0>(GetParam());
+    const FocusedControl& wanted = std::get<1>(GetParam());
+    ASSERT_TRUE(application.start({end.script(*this)}));
+    std::string before;
+    std::string after;
+    bool boxShown = false;
+    const auto where = [this]() {
+        const Window* focus = Window::focus();
+        const Window* shown = toolkitFocus();
+        return std::to_string(focus != nullptr ? focus->id() : 0) + " shown at " +
+               std::to_string(shown != nullptr ? shown->id() : 0);
+    };
+    const std::string expected = std::to_string(wanted.id) + " shown at " + std::to_string(wanted.id);
+    user.start([&](DesktopUser& aUser) {
+        waitForTheWindow(aUser);
+        // Tab to the control.
+        for (int key = 0; key < 8 && !aUser.look([&]() { return where() == expected; }); ++key)
+        {
+            aUser.press(XK_Tab);
+            aUser.waitUntil([&]() { return where() == expected; }, std::chrono::milliseconds(300));
+        }
+        aUser.look([&]() {
+            before = where();
+            return true;
+        });
+        // Download > Start.
+        aUser.press('d', {XK_Alt_L});
+        DesktopUser::pause(std::chrono::milliseconds(300));
+        aUser.press('a');
+        if (end.stopped)
+        {
+            ASSERT_TRUE(aUser.waitUntil([this]() { return linesSent() >= 20; }, std::chrono::seconds(10)))
+                << "the download did not start";
+            aUser.press('d', {XK_Alt_L});
+            DesktopUser::pause(std::chrono::milliseconds(300));
+            aUser.press('o');
+        }
+        // The run's end is told in the form, not in a box.
+        boxShown = aUser.waitUntil([this]() { return backend().isMessageBoxShown(); }, std::chrono::milliseconds(500));
+        if (boxShown)
+        {
+            aUser.press(XK_Return);
+        }
+        ASSERT_TRUE(aUser.waitUntil(
+            [this]() {
+                wxTopLevelWindow* frame = dynamic_cast<wxTopLevelWindow*>(frameWidget());
+                return application.document()->running() == 0 && !backend().isMessageBoxShown() && frame != nullptr &&
+                       frame->IsActive();
+            },
+            std::chrono::seconds(30)))
+            << "the run did not end";
+        aUser.waitUntil([&]() { return where() == expected; }, std::chrono::milliseconds(1500));
+        aUser.look([&]() {
+            after = where();
+            return true;
+        });
+        aUser.press(XK_F4, {XK_Alt_L});
+    });
+    EXPECT_EQ(0, application.run());
+    user.finish();
+    ASSERT_EQ(expected, before) << "Tab did not reach the control";
+    EXPECT_FALSE(boxShown) << "a box came up at the run's end";
+    EXPECT_EQ(expected, after);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Ways, EndingARun,
+    testing::Combine(
+        testing::Values(RunEnd{"Normally", [](PelloraInputTest& aTest) {
+                                   return static_cast<EndingARun&>(aTest).writeDownloadScript(5);
+                               }, false},
+                        RunEnd{"ByStop", [](PelloraInputTest& aTest) {
+                                   return static_cast<EndingARun&>(aTest).writeDownloadScript(40000);
+                               }, true}),
+        testing::Values(FocusedControl{"Address", R::addressEdit}, FocusedControl{"BaudRate", R::firstBaudRate + 3})),
+    [](const testing::TestParamInfo<EndingARun::ParamType>& anInfo) {
+        return std::string(std::get<0>(anInfo.param).name) + "From" + std::get<1>(anInfo.param).name;
+    });
+}

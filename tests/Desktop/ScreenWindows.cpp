@@ -1,6 +1,7 @@
 #include "tests/Desktop/ScreenWindows.h"
 
 #include <X11/Xlib.h>
+#include <X11/Xutil.h>
 
 #include <memory>
 
@@ -89,5 +90,46 @@ void askToClose(unsigned long aWindow)
     event.xclient.data.l[1] = CurrentTime;
     XSendEvent(display.get(), aWindow, False, NoEventMask, &event);
     XFlush(display.get());
+}
+
+ScreenReader::ScreenReader() : myDisplay(XOpenDisplay(nullptr))
+{
+}
+
+ScreenReader::~ScreenReader()
+{
+    if (myDisplay != nullptr)
+    {
+        XCloseDisplay(myDisplay);
+    }
+}
+
+std::vector<std::uint32_t> ScreenReader::pixels(const wxRect& aPlace) const
+{
+    std::vector<std::uint32_t> result;
+    // A place reaching off the screen would be an error of the display's.
+    const wxRect screen = myDisplay != nullptr ? wxRect(0, 0, DisplayWidth(myDisplay, DefaultScreen(myDisplay)),
+                                                        DisplayHeight(myDisplay, DefaultScreen(myDisplay)))
+                                               : wxRect();
+    if (aPlace.IsEmpty() || !screen.Contains(aPlace))
+    {
+        return result;
+    }
+    XImage* image = XGetImage(myDisplay, DefaultRootWindow(myDisplay), aPlace.x, aPlace.y,
+                              static_cast<unsigned>(aPlace.width), static_cast<unsigned>(aPlace.height), AllPlanes, ZPixmap);
+    if (image == nullptr)
+    {
+        return result;
+    }
+    result.reserve(static_cast<std::size_t>(aPlace.width) * static_cast<std::size_t>(aPlace.height));
+    for (int y = 0; y < aPlace.height; ++y)
+    {
+        for (int x = 0; x < aPlace.width; ++x)
+        {
+            result.push_back(static_cast<std::uint32_t>(XGetPixel(image, x, y) & 0xFFFFFFu));
+        }
+    }
+    XDestroyImage(image);
+    return result;
 }
 }

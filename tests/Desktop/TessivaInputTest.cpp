@@ -10,6 +10,7 @@
 #include "Tessiva/OpenDeviceDialog.h"
 #include "Tessiva/Panels/DevicePanel.h"
 #include "Tessiva/Panels/DeviceTabControl.h"
+#include "Tessiva/Panels/Pages/PreprocessingPage.h"
 #include "Tessiva/Panels/Pages/TimeCodePage.h"
 #include "Tessiva/Panels/Pages/UnitInputOutputPage.h"
 #include "Tessiva/Panels/FrontPanel.h"
@@ -33,11 +34,13 @@
 #include "tests/emulator/models/Kq350Unit.h"
 #include "tests/support/PortProfile.h"
 #include "tests/support/PortLink.h"
+#include "tests/support/TemporaryFolder.h"
 
 #include <gtest/gtest.h>
 
 #include <wx/dcmemory.h>
 #include <wx/dcscreen.h>
+#include <wx/filedlg.h>
 #include <wx/frame.h>
 #include <wx/image.h>
 #include <wx/listbox.h>
@@ -46,6 +49,7 @@
 #include <wx/textctrl.h>
 #include <wx/tglbtn.h>
 #include <wx/toplevel.h>
+#include <wx/utils.h>
 
 #include <X11/keysym.h>
 
@@ -53,7 +57,9 @@
 #include <atomic>
 #include <chrono>
 #include <cstdlib>
+#include <fstream>
 #include <functional>
+#include <map>
 #include <memory>
 #include <optional>
 #include <string>
@@ -1610,5 +1616,255 @@ TEST_F(TessivaInputTest, MaximisingAfterTabScrolledKeepsEveryControlReachable)
     ASSERT_TRUE(scrolled) << "Tab did not scroll the view across";
     ASSERT_TRUE(maximised) << "the desktop did not maximise the window";
     EXPECT_EQ(std::vector<std::string>(), wrong);
+}
+}
+
+namespace
+{
+// What the screen shows of a panel's LED beside the panel's background (the
+// colour most of the panel shows): every pixel of the LED's static either is
+// the lamp's own colour, where its picture paints the lamp, or the
+// background; one line per pixel that is neither.
+std::vector<std::string> ledPixelsAgainstThePanel(wxWindow& aLed, const Platform::Bitmap& aLamp)
+{
+    wxWindow& panel = *aLed.GetParent();
+    const wxRect screenArea(wxPoint(0, 0), wxGetDisplaySize());
+    const wxRect panelPlace = panel.GetScreenRect().Intersect(screenArea);
+    const wxRect ledPlace = aLed.GetScreenRect();
+    wxScreenDC screen;
+    wxBitmap grab(panelPlace.width, panelPlace.height, 24);
+    {
+        wxMemoryDC memory(grab);
+        memory.Blit(0, 0, panelPlace.width, panelPlace.height, &screen, panelPlace.x, panelPlace.y);
+    }
+    const wxImage image = grab.ConvertToImage();
+    const auto colourAt = [&image](int anX, int aY) {
+        return Platform::Colour(image.GetRed(anX, aY), image.GetGreen(anX, aY), image.GetBlue(anX, aY));
+    };
+    const auto key = [](const Platform::Colour& aColour) { return (aColour.red << 16) | (aColour.green << 8) | aColour.blue; };
+    std::map<int, long> counts;
+    for (int y = 0; y < image.GetHeight(); ++y)
+    {
+        for (int x = 0; x < image.GetWidth(); ++x)
+        {
+            ++counts[key(colourAt(x, y))];
+        }
+    }
+    const auto most = std::max_element(counts.begin(), counts.end(),
+                                       [](const auto& aLeft, const auto& aRight) { return aLeft.second < aRight.second; });
+    const Platform::Colour background(static_cast<unsigned char>(most->first >> 16),
+                                      static_cast<unsigned char>(most->first >> 8), static_cast<unsigned char>(most->first));
+    const auto text = [](const Platform::Colour& aColour) {
+        return std::to_string(aColour.red) + "," + std::to_string(aColour.green) + "," + std::to_string(aColour.blue);
+    };
+    std::vector<std::string> wrong;
+    for (int y = 0; y < ledPlace.height; ++y)
+    {
+        for (int x = 0; x < ledPlace.width; ++x)
+        {
+            // The lamp is what its picture paints in the colour of its middle.
+            const bool lamp = x < aLamp.width() && y < aLamp.height() && !aLamp.isTransparent(x, y) &&
+                              aLamp.pixel(x, y) == aLamp.pixel(aLamp.width() / 2, aLamp.height() / 2);
+            const Platform::Colour expected = lamp ? aLamp.pixel(x, y) : background;
+            const Platform::Colour shown = colourAt(ledPlace.x - panelPlace.x + x, ledPlace.y - panelPlace.y + y);
+            if (shown != expected)
+            {
+                wrong.push_back(std::to_string(x) + "," + std::to_string(y) + " shows " + text(shown) + " for " +
+                                text(expected));
+            }
+        }
+    }
+    // The first few tell what is wrong.
+    const std::size_t told = 6;
+    if (wrong.size() > told)
+    {
+        const std::size_t all = wrong.size();
+        wrong.resize(told);
+        wrong.push_back("... " + std::to_string(all) + " pixels in all");
+    }
+    return wrong;
+}
+
+// A KQ350's LEDs are round lamps on the panel's own background, not on
+// squares of another grey.
+TEST_F(TessivaInputTest, ThePanelsLedsSitOnThePanelsBackground)
+{
+    const int leds[] = {UnitFrontPanel::clockLedId, UnitFrontPanel::passThroughLedId};
+    make();
+    std::map<int, std::vector<std::string>> wrong;
+    user.start([&](DesktopUser& aUser) {
+        openOffLineKq350(aUser);
+        const auto look = [&]() {
+            wrong.clear();
+            for (int id : leds)
+            {
+                const Window* led = control(id);
+                wxWindow* widget = widgetOf(led);
+                const Platform::Bitmap* lamp = led != nullptr ? application->resources().bitmap(led->image()) : nullptr;
+                if (widget == nullptr || lamp == nullptr || !widget->IsShownOnScreen())
+                {
+                    wrong[id].push_back("not on the screen");
+                    continue;
+                }
+                wrong[id] = ledPixelsAgainstThePanel(*widget, *lamp);
+            }
+            return std::all_of(wrong.begin(), wrong.end(), [](const auto& anEntry) { return anEntry.second.empty(); });
+        };
+        // Drawn within a few seconds: then the picture stays as it is.
+        aUser.waitUntil(look, std::chrono::seconds(5));
+        aUser.press(XK_F4, {XK_Alt_L});
+    });
+    ASSERT_TRUE(application->start({}));
+    EXPECT_EQ(0, application->run());
+    user.finish();
+    for (int id : leds)
+    {
+        EXPECT_EQ(std::vector<std::string>(), wrong[id]) << "pixels of LED " << id;
+    }
+}
+}
+
+namespace
+{
+// Whether a file dialog of the toolkit's is on the screen; on the main thread.
+bool fileDialogShown()
+{
+    return std::any_of(wxTopLevelWindows.begin(), wxTopLevelWindows.end(), [](wxWindow* aWindow) {
+        return dynamic_cast<wxFileDialog*>(aWindow) != nullptr && aWindow->IsShown();
+    });
+}
+
+// An on-line KQ350 at 9600 baud: after OK in the Open Configuration dialog
+// the window is drawn again where the dialog was before the configuration's
+// first exchange with the unit, not left showing the closed dialog while the
+// program talks to the unit.
+TEST_F(TessivaInputTest, AfterOkInTheOpenConfigurationDialogTheWindowIsDrawnBeforeTheExchanges)
+{
+    // The file dialog keeps its settings in memory, not in a session bus the
+    // display lacks.
+    setenv("GSETTINGS_BACKEND", "memory", 1);
+    offerOnLineKq350(0);
+    emulator.setBaudRate(9600);
+    make();
+    const TemporaryFolder folder;
+    const std::string path = folder.pathOf("unit.vnb");
+    // Each drawing of the window notes when it came.
+    enum
+    {
+        notYet,
+        dialogShown,
+        beforeTheUnit,
+        withTheUnit
+    };
+    std::atomic<std::uint64_t> base{0};
+    std::atomic<bool> armed{false};
+    std::unique_ptr<Platform::DrawWatch> drawn;
+    wxRect covered;
+    std::size_t written = 0;
+    bool repainted = false;
+    user.start([&](DesktopUser& aUser) {
+        openWhatIsOffered(aUser);
+        // What the unit holds is the configuration to restore.
+        ASSERT_TRUE(aUser.look([&]() {
+            std::ofstream file(path);
+            application->view()->tabs().saveConfiguration(file);
+            return static_cast<bool>(file);
+        }));
+        const bool bypassed = aUser.look([&]() { return control(bypassId)->isChecked(); });
+        // The unit then holds other values, which the restore writes back.
+        for (int id : {bypassId, PreprocessingPage::lfeLowpassId, PreprocessingPage::dcHighpassId,
+                       PreprocessingPage::bandwidthLowpassId, PreprocessingPage::phaseShiftId,
+                       PreprocessingPage::attenuationId, PreprocessingPage::overmodulationId})
+        {
+            const bool checked = aUser.look([&]() { return control(id)->isChecked(); });
+            aUser.clickOn([&]() { return widgetOf(control(id)); });
+            ASSERT_TRUE(aUser.waitUntil([&]() { return control(id)->isChecked() != checked; })) << "a click missed " << id;
+        }
+        const auto frame = [this]() { return widgetOf(&application->frame()->window()); };
+        wxRect window;
+        aUser.look([&]() {
+            window = drawingAreaOnScreen(*frame());
+            drawn = std::make_unique<Platform::DrawWatch>(*frame(), [&]() {
+                if (!armed)
+                {
+                    return notYet;
+                }
+                if (fileDialogShown())
+                {
+                    return dialogShown;
+                }
+                // The command shows the wait cursor while it works with the unit.
+                return !wxIsBusy() && emulator.counts().bytesReceived == base ? beforeTheUnit : withTheUnit;
+            });
+            return true;
+        });
+        const Platform::ScreenReader screen;
+        DesktopUser::pause(std::chrono::milliseconds(500));
+        const std::vector<std::uint32_t> before = screen.pixels(window);
+        aUser.press('f', {XK_Alt_L});
+        DesktopUser::pause(std::chrono::milliseconds(300));
+        aUser.press('o');
+        Platform::ScreenWindow chooser;
+        for (int tries = 0; tries < 200 && chooser.id == 0; ++tries)
+        {
+            DesktopUser::pause(std::chrono::milliseconds(50));
+            chooser = Platform::shownWindowTitled("Open");
+        }
+        ASSERT_NE(0u, chooser.id) << "no file dialog came up";
+        covered = chooser.place.Intersect(window);
+        covered.Offset(-window.x, -window.y);
+        aUser.type(path);
+        DesktopUser::pause(std::chrono::milliseconds(700));
+        base = emulator.counts().bytesReceived;
+        armed = true;
+        aUser.press(XK_Return);
+        // Bypass, the first value clicked, comes back with the restore.
+        const bool restored = aUser.waitUntil(
+            [&]() { return !fileDialogShown() && control(bypassId)->isChecked() == bypassed; }, std::chrono::seconds(30));
+        ASSERT_TRUE(restored) << "the configuration was not restored";
+        // The screen shows the window again where the dialog was.
+        const auto same = [&]() {
+            const std::vector<std::uint32_t> shown = screen.pixels(window);
+            std::size_t equal = 0;
+            for (std::size_t index = 0; index < shown.size() && index < before.size(); ++index)
+            {
+                equal += shown[index] == before[index] ? 1 : 0;
+            }
+            return !before.empty() && equal * 10 >= before.size() * 9;
+        };
+        for (int tries = 0; tries < 100 && !repainted; ++tries)
+        {
+            repainted = same();
+            DesktopUser::pause(std::chrono::milliseconds(50));
+        }
+        written = static_cast<std::size_t>(emulator.counts().bytesReceived - base);
+        aUser.clickTheCloseBox(frame);
+    });
+    ASSERT_TRUE(application->start({}));
+    EXPECT_EQ(0, application->run());
+    user.finish();
+    ASSERT_NE(drawn, nullptr) << "the window was not watched";
+    ASSERT_GT(covered.width * covered.height, 10000) << "the dialog hid too little of the window to tell";
+    EXPECT_GT(written, 0u) << "the restore sent nothing to the unit";
+    EXPECT_TRUE(repainted) << "the window never showed again where the dialog was";
+    // A drawing of the whole area the dialog hid, after the dialog went and
+    // before the command began with the unit.
+    const char* const whens[] = {"before", "under the dialog", "before the unit", "with the unit"};
+    std::vector<std::string> seen;
+    bool drawnBefore = false;
+    for (const Platform::DrawWatch::Drawing& drawing : drawn->drawings())
+    {
+        if (drawing.value != notYet)
+        {
+            seen.push_back(std::string(whens[drawing.value]) + ": " + std::to_string(drawing.area.width) + "x" +
+                           std::to_string(drawing.area.height) + " at " + std::to_string(drawing.area.x) + "," +
+                           std::to_string(drawing.area.y));
+        }
+        drawnBefore = drawnBefore || (drawing.value == beforeTheUnit && drawing.area.Contains(covered));
+    }
+    EXPECT_TRUE(drawnBefore) << "the dialog covered " << covered.width << "x" << covered.height << " at " << covered.x
+                             << "," << covered.y << "; the window's drawings after OK:\n"
+                             << testing::PrintToString(seen);
+    drawn.reset();
 }
 }

@@ -198,6 +198,40 @@ TEST(BitmapTest, DrawingStaysInsideThePicture)
     EXPECT_EQ(Colour(), triangle.pixel(4, 0));
 }
 
+// Parts of a picture made transparent show nothing; drawing over them makes
+// them opaque again; points outside the picture are never transparent.
+TEST(BitmapTest, TransparentPartsStayInsideThePictureUntilDrawnOver)
+{
+    Bitmap picture(4, 3, Colour(10, 20, 30));
+    EXPECT_TRUE(picture.isOpaque());
+    EXPECT_FALSE(picture.isTransparent(0, 0));
+    picture.makeTransparent(Rectangle(-5, -5, 2, 2));
+    EXPECT_FALSE(picture.isOpaque());
+    EXPECT_TRUE(picture.isTransparent(0, 0));
+    EXPECT_TRUE(picture.isTransparent(1, 1));
+    EXPECT_FALSE(picture.isTransparent(2, 1));
+    EXPECT_FALSE(picture.isTransparent(1, 2));
+    EXPECT_FALSE(picture.isTransparent(-1, 0));
+    EXPECT_FALSE(picture.isTransparent(4, 0));
+    // The colour under a transparent point is kept.
+    EXPECT_EQ(Colour(10, 20, 30), picture.pixel(1, 1));
+
+    picture.setPixel(0, 0, Colour(255, 0, 0));
+    EXPECT_FALSE(picture.isTransparent(0, 0));
+    EXPECT_TRUE(picture.isTransparent(1, 0));
+    picture.fill(Rectangle(1, 0, 2, 2), Colour(0, 255, 0));
+    EXPECT_FALSE(picture.isTransparent(1, 0));
+    EXPECT_TRUE(picture.isTransparent(0, 1));
+    picture.setPixel(0, 1, Colour());
+    EXPECT_TRUE(picture.isOpaque());
+
+    // An empty area makes nothing transparent.
+    Bitmap whole(4, 3);
+    whole.makeTransparent(Rectangle(2, 2, 2, 3));
+    whole.makeTransparent(Rectangle(5, 0, 9, 3));
+    EXPECT_TRUE(whole.isOpaque());
+}
+
 TEST(FileDialogRequestTest, FiltersArePairsUpToTheEmptyDescription)
 {
     struct Case

@@ -21,6 +21,7 @@
 #include <wx/stattext.h>
 #include <wx/choice.h>
 #include <wx/dcclient.h>
+#include <wx/image.h>
 #include <wx/stattext.h>
 #include <wx/textctrl.h>
 #include <wx/tglbtn.h>
@@ -576,6 +577,42 @@ TEST_F(WxBackendTest, AWindowOpenBesideTheLoopIsDrawnAndAScreenshotTaken)
 
     backend->closeWindow(frame);
     EXPECT_EQ(backend->view().widgetOf(frame), nullptr);
+}
+}
+
+namespace
+{
+// A picture becomes the toolkit's picture pixel for pixel: an opaque one
+// without an alpha channel, as always; one with transparent parts with
+// exactly those parts see-through.
+TEST_F(WxBackendTest, APicturesTransparentPartsAreSeeThroughAndAnOpaqueOneStaysOpaque)
+{
+    Platform::Bitmap picture(3, 2, Platform::Colour(1, 2, 3));
+    picture.setPixel(2, 1, Platform::Colour(200, 100, 50));
+    const wxImage opaque = Platform::WxView::toWxBitmap(picture).ConvertToImage();
+    EXPECT_FALSE(opaque.HasAlpha());
+    EXPECT_FALSE(opaque.HasMask());
+    EXPECT_EQ(wxColour(1, 2, 3), wxColour(opaque.GetRed(0, 0), opaque.GetGreen(0, 0), opaque.GetBlue(0, 0)));
+    EXPECT_EQ(wxColour(200, 100, 50), wxColour(opaque.GetRed(2, 1), opaque.GetGreen(2, 1), opaque.GetBlue(2, 1)));
+
+    picture.makeTransparent(Rectangle(0, 0, 2, 1));
+    const wxImage seeThrough = Platform::WxView::toWxBitmap(picture).ConvertToImage();
+    ASSERT_TRUE(seeThrough.HasAlpha());
+    for (int y = 0; y < picture.height(); ++y)
+    {
+        for (int x = 0; x < picture.width(); ++x)
+        {
+            SCOPED_TRACE(std::to_string(x) + "," + std::to_string(y));
+            const bool transparent = y == 0 && x < 2;
+            EXPECT_EQ(transparent ? wxIMAGE_ALPHA_TRANSPARENT : wxIMAGE_ALPHA_OPAQUE, seeThrough.GetAlpha(x, y));
+            if (!transparent)
+            {
+                const Platform::Colour colour = picture.pixel(x, y);
+                EXPECT_EQ(wxColour(colour.red, colour.green, colour.blue),
+                          wxColour(seeThrough.GetRed(x, y), seeThrough.GetGreen(x, y), seeThrough.GetBlue(x, y)));
+            }
+        }
+    }
 }
 }
 
