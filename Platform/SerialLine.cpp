@@ -281,6 +281,13 @@ std::size_t SerialLine::readWithin(unsigned char* aBuffer, std::size_t aCount, C
     // The unit answers what was written once it has heard it all.
     const Clock::time_point deadline = std::max(Clock::now(), myWireEnd) + aTimeout;
     std::size_t received = 0;
+    // While what was written is still on the wire, the answer to it cannot
+    // have come yet: wait for it rather than look for it first. The reading
+    // below sees what the wait found, a time-out or a hang-up, as before.
+    if (Clock::now() < myWireEnd)
+    {
+        await(POLLIN, deadline);
+    }
     while (received < aCount)
     {
         const ssize_t result = readDevice(myDescriptor, aBuffer + received, aCount - received);
