@@ -261,15 +261,15 @@ bool SerialLine::await(short aEvents, Clock::time_point aDeadline)
 
 std::size_t SerialLine::read(unsigned char* aBuffer, std::size_t aCount)
 {
-    return readWithin(aBuffer, aCount, std::chrono::milliseconds(myReadTimeout));
+    return readWithin(aBuffer, aCount, std::chrono::milliseconds(myReadTimeout), false);
 }
 
 std::size_t SerialLine::readBlock(unsigned char* aBuffer, std::size_t aCount)
 {
-    return readWithin(aBuffer, aCount, std::chrono::milliseconds(myReadTimeout) + wireTime(aCount));
+    return readWithin(aBuffer, aCount, std::chrono::milliseconds(myReadTimeout) + wireTime(aCount), true);
 }
 
-std::size_t SerialLine::readWithin(unsigned char* aBuffer, std::size_t aCount, Clock::duration aTimeout)
+std::size_t SerialLine::readWithin(unsigned char* aBuffer, std::size_t aCount, Clock::duration aTimeout, bool aBlock)
 {
     // A device that is back but fails again at once is opened once per read
     // at most: opening it over and over would never end.
@@ -281,6 +281,14 @@ std::size_t SerialLine::readWithin(unsigned char* aBuffer, std::size_t aCount, C
     // The unit answers what was written once it has heard it all.
     const Clock::time_point deadline = std::max(Clock::now(), myWireEnd) + aTimeout;
     std::size_t received = 0;
+    bool gathered = false;
+    // While what was written is still on the wire, the answer to it cannot
+    // have come yet: wait for it rather than look for it first. The reading
+    // below sees what the wait found, a time-out or a hang-up, as before.
+    if (Clock::now() < myWireEnd)
+    {
+        await(POLLIN, deadline);
+    }
     while (received < aCount)
     {
         const ssize_t result = readDevice(myDescriptor, aBuffer + received, aCount - received);
@@ -310,6 +318,19 @@ std::size_t SerialLine::readWithin(unsigned char* aBuffer, std::size_t aCount, C
         if (result == 0 || errno != EAGAIN)
         {
             myGone = true;
+        }
+        else if (aBlock && received == 0 && !gathered)
+        {
+            // A block comes in one go, right behind what was read before it:
+            // give it its whole time on the wire and take it in one look,
+            // instead of waking for its first byte and again for the rest.
+            gathered = true;
+            const Clock::time_point now = Clock::now();
+            if (now < deadline)
+            {
+                std::this_thread::sleep_for(std::min<Clock::duration>(wireTime(aCount), deadline - now));
+            }
+            continue;
         }
         else if (await(POLLIN, deadline))
         {

@@ -129,7 +129,8 @@ private:
     // error and returns false.
     bool fail(const char* aStep, int anErrorNumber);
     bool setArbitraryRate(unsigned aBaudRate);
-    std::size_t readWithin(unsigned char* aBuffer, std::size_t aCount, Clock::duration aTimeout);
+    // aBlock: the bytes are sent in one go (readBlock).
+    std::size_t readWithin(unsigned char* aBuffer, std::size_t aCount, Clock::duration aTimeout, bool aBlock);
     // Waits until the bytes written so far have all but left: not before
     // their last few are due off the wire at anEnd, nor while the line still
     // holds more than those; false when aDeadline passes first.

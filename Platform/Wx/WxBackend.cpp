@@ -397,11 +397,18 @@ Window* firstStop(Window& aParent)
 // armed again only once the toolkit has handled what waits (input, redraws):
 // an exchange that outlasts the period never starves the window. The next
 // tick keeps the period's rhythm when the tick was shorter than it.
-class WxBackend::Timer : public wxTimer
+// A source of the toolkit's loop of its own rather than the toolkit's timer,
+// which would have every widget visited for idle time after each tick: the
+// tick asks for that only when it changed what the widgets are.
+class WxBackend::Timer
 {
 public:
     Timer(WxBackend& aBackend, Window& aWindow, unsigned anId) : myBackend(aBackend), myWindow(aWindow), myId(anId) {}
-    ~Timer() override { cancelRearm(); }
+    ~Timer()
+    {
+        cancelRearm();
+        Stop();
+    }
     Timer(const Timer&) = delete;
     Timer& operator=(const Timer&) = delete;
 
@@ -436,7 +443,25 @@ public:
         }
     }
 
-    void Notify() override
+    void StartOnce(int aMilliseconds)
+    {
+        Stop();
+        mySource = g_timeout_add_full(G_PRIORITY_DEFAULT, static_cast<guint>(std::max(0, aMilliseconds)), &Timer::fire,
+                                      this, nullptr);
+    }
+
+    void Stop()
+    {
+        if (mySource != 0)
+        {
+            g_source_remove(mySource);
+            mySource = 0;
+        }
+    }
+
+    bool IsRunning() const { return mySource != 0; }
+
+    void Notify()
     {
         Window* window = myWindow.get();
         if (window == nullptr || !myActive)
@@ -459,6 +484,7 @@ public:
         backend.myLastRepaint = started;
         ++backend.myTicking;
         ++backend.myTickCount;
+        const unsigned long shapeBefore = backend.myView->shapeChanges();
         const int id = static_cast<int>(myId);
         backend.guard([window, id]() {
             Event event(Notification::TimerTick, *window, id);
@@ -473,9 +499,27 @@ public:
             myRearm = g_idle_add_full(rearmPriority, &Timer::rearm, this, nullptr);
         }
         backend.afterDispatch();
+        // Widgets made, dropped, shown or hidden settle in the toolkit's idle
+        // time (their focus order, their showing); a tick that changed only
+        // what they show needs none. Events posted meanwhile, from another
+        // thread too, are handled there as well: the drawing during a long
+        // exchange takes away the toolkit's own call for idle time.
+        if (backend.myView->shapeChanges() != shapeBefore || !backend.myDeadTimers.empty() ||
+            wxTheApp->HasPendingEvents())
+        {
+            wxWakeUpIdle();
+        }
     }
 
 private:
+    static gboolean fire(gpointer aTimer)
+    {
+        Timer& timer = *static_cast<Timer*>(aTimer);
+        timer.mySource = 0;
+        timer.Notify();
+        return G_SOURCE_REMOVE;
+    }
+
     // Below input and redraw, and below the toolkit's idle time, where the
     // posted messages go: the timer is armed only once the loop has drained them.
     static constexpr gint rearmPriority = G_PRIORITY_LOW + 1;
@@ -508,6 +552,7 @@ private:
     std::chrono::milliseconds myPeriod{1};
     std::chrono::steady_clock::time_point myStarted;
     guint myRearm = 0;
+    guint mySource = 0;
     bool myActive = false;
     bool myHeld = false;
 };

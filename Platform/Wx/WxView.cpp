@@ -364,6 +364,7 @@ void WxView::drop(Peer& aPeer)
         return;
     }
     // Its events may be running: hide it now and delete it when they are done.
+    ++myShapeChanges;
     widget->Hide();
     myGarbage.push_back(wxWeakRef<wxWindow>(widget));
 }
@@ -449,6 +450,7 @@ WxView::Peer& WxView::peerFor(Window& aWindow, wxWindow* aParent)
         return *place->second;
     }
     auto peer = std::make_unique<Peer>(aWindow);
+    ++myShapeChanges;
     wxWindow* widget = create(aWindow, aParent);
     // Every widget in the dialog font its layout is measured in (the
     // toolkit's inheritance of fonts misses some kinds).

@@ -49,6 +49,8 @@ public:
     void collectGarbage();
     // Widgets being handled: deletions wait until it is 0.
     unsigned dispatchDepth() const { return myDepth; }
+    // Counts the widgets made, dropped, shown and hidden.
+    unsigned long shapeChanges() const { return myShapeChanges; }
 
     // The widget of a model window, or nullptr while it has none.
     wxWindow* widgetOf(const Window& aWindow) const;
@@ -135,6 +137,7 @@ private:
     std::map<const Window*, std::unique_ptr<Peer>> myPeers;
     std::vector<wxWeakRef<wxWindow>> myGarbage;
     unsigned long mySeenChange = 0;
+    unsigned long myShapeChanges = 0;
     bool myDirty = true;
     unsigned myDepth = 0;
     std::chrono::steady_clock::time_point mySpinStart;

@@ -338,6 +338,7 @@ void WxView::update(Peer& aPeer)
     // is shown by its loop.
     if (window->isShown() != widget->IsShown())
     {
+        ++myShapeChanges;
         widget->Show(window->isShown());
     }
 }
@@ -349,6 +350,7 @@ void WxView::updateTabs(Peer& aPeer)
     const std::vector<std::string>& labels = window->items();
     if (labels != aPeer.items || aPeer.tabsWidth != aPeer.rectangle.width())
     {
+        ++myShapeChanges;
         aPeer.items = labels;
         aPeer.tabsWidth = aPeer.rectangle.width();
         for (wxWeakRef<wxWindow>& tab : aPeer.tabs)
@@ -432,6 +434,7 @@ void WxView::updateMenu(Peer& aPeer)
             myMenuCommands[id] = aCommand;
             return id;
         };
+        ++myShapeChanges;
         wxMenuBar* bar = new wxMenuBar();
         for (const Menu::Item& item : menu.items())
         {

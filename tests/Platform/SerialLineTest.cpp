@@ -9,6 +9,7 @@
 #include <atomic>
 #include <chrono>
 #include <cstdlib>
+#include <functional>
 #include <optional>
 #include <string>
 #include <thread>
@@ -339,6 +340,93 @@ TEST_F(SerialLineTest, BlockReadAllowsTheBytesTheirTimeOnTheWireOnTopOfTheTimeou
     sender = sendAtWirePace();
     EXPECT_LT(readString(block.size()).size(), block.size());
     sender.join();
+}
+
+namespace
+{
+// Counts how often the line looks at its device; once the first look is
+// done, it can set off the other end.
+class LookCountingLine : public SerialLine
+{
+public:
+    int looks = 0;
+    std::function<void()> onFirstLook;
+
+protected:
+    ssize_t readDevice(int aDescriptor, void* aBuffer, std::size_t aCount) override
+    {
+        const ssize_t result = SerialLine::readDevice(aDescriptor, aBuffer, aCount);
+        const int error = errno;
+        if (++looks == 1 && onFirstLook)
+        {
+            onFirstLook();
+        }
+        errno = error;
+        return result;
+    }
+};
+
+class SerialLineLookTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        ASSERT_FALSE(myTerminal.slavePath().empty());
+        ASSERT_TRUE(myLine.open(myTerminal.slavePath()));
+        ASSERT_TRUE(myLine.loadSettings());
+        ASSERT_TRUE(myLine.applySettings(LineSettings(9600)));
+        ASSERT_TRUE(myLine.setReadTimeout(1000));
+    }
+
+    void TearDown() override
+    {
+        if (mySender.joinable())
+        {
+            mySender.join();
+        }
+    }
+
+    PseudoTerminal myTerminal;
+    LookCountingLine myLine;
+    std::thread mySender;
+};
+}
+
+// Every wake-up of a poll costs: the answer to what was just written, and a
+// block sent in one go, are each taken with as few looks as they can be.
+TEST_F(SerialLineLookTest, TheAnswerToWhatIsStillOnTheWireIsWaitedForNotLookedFor)
+{
+    // 100 bytes are on the wire for 104 ms at 9600 baud; the answer comes sooner.
+    const std::string question(100, 'q');
+    ASSERT_TRUE(myLine.write(reinterpret_cast<const unsigned char*>(question.data()), question.size()));
+    mySender = std::thread([this] {
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+        myTerminal.send("A");
+    });
+    unsigned char answer = 0;
+    EXPECT_EQ(1u, myLine.read(&answer, 1));
+    EXPECT_EQ('A', answer);
+    EXPECT_EQ(1, myLine.looks);
+}
+
+TEST_F(SerialLineLookTest, ABlockIsTakenWholeOnceItHadItsTimeOnTheWire)
+{
+    // 50 bytes take 52 ms at 9600 baud: half of them come at once, the rest
+    // 20 ms later, both well within that time.
+    const std::string block = std::string(25, 'a') + std::string(25, 'b');
+    myLine.onFirstLook = [this, &block] {
+        myTerminal.send(block.substr(0, 25));
+        mySender = std::thread([this, &block] {
+            std::this_thread::sleep_for(std::chrono::milliseconds(20));
+            myTerminal.send(block.substr(25));
+        });
+    };
+    std::vector<unsigned char> buffer(block.size());
+    const std::size_t count = myLine.readBlock(buffer.data(), buffer.size());
+    mySender.join();
+    EXPECT_EQ(block, std::string(buffer.begin(), buffer.begin() + static_cast<std::ptrdiff_t>(count)));
+    // The first look finds nothing yet; the next finds it all.
+    EXPECT_EQ(2, myLine.looks);
 }
 
 TEST_F(SerialLineTest, ZeroTimeoutTakesOnlyWhatIsThere)

@@ -16,6 +16,7 @@
 
 #include <gtk/gtk.h>
 
+#include <wx/app.h>
 #include <wx/button.h>
 #include <wx/checkbox.h>
 #include <wx/stattext.h>
@@ -514,6 +515,35 @@ TEST_F(WxBackendTest, TimersTickAndPostedMessagesComeInOrderUntilTheQuitRequest)
     EXPECT_TRUE(backend->pumpMessage());
     EXPECT_EQ(heard.back(), "43");
     EXPECT_FALSE(backend->pumpMessage());
+}
+
+TEST_F(WxBackendTest, WhatAnotherThreadPostsDuringALongTickIsHandledRightAfterIt)
+{
+    // The tick's wait draws the window as it goes, as an exchange with a slow
+    // unit does; the event posted meanwhile must not wait for the next input.
+    Window frame(WindowKind::Frame, 0, "Posted", WindowStyle(), Rectangle(10, 10, 210, 110));
+    int ticks = 0;
+    bool handled = false;
+    frame.on(Notification::TimerTick, 8, [&](Event&) {
+        if (++ticks != 1)
+        {
+            return;
+        }
+        std::thread([this, &handled]() {
+            wxTheApp->CallAfter([this, &handled]() {
+                handled = true;
+                backend->postQuit(3);
+            });
+        }).join();
+        Platform::SteadyWait::wait(100, []() {});
+    });
+    backend->setTimer(frame, 8, 10);
+    Watchdog watchdog([this]() { backend->postQuit(-1); });
+
+    EXPECT_EQ(backend->runMessageLoop(), 3);
+    EXPECT_FALSE(watchdog.fired);
+    EXPECT_TRUE(handled);
+    EXPECT_TRUE(backend->killTimer(frame, 8));
 }
 
 TEST_F(WxBackendTest, AMessageForAWindowDestroyedMeanwhileIsNeverDelivered)
