@@ -5,9 +5,12 @@
 #include "Platform/Window/Window.h"
 #include "Platform/Wx/WxView.h"
 
+#include <wx/dcmemory.h>
+#include <wx/dcscreen.h>
 #include <wx/tglbtn.h>
 #include <gtk/gtk.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -62,6 +65,17 @@ wxRect InputTest::drawingAreaOnScreen(wxWindow& aTopLevel)
     int y = 0;
     gdk_window_get_origin(window, &x, &y);
     return wxRect(x, y, gtk_widget_get_allocated_width(handle), gtk_widget_get_allocated_height(handle));
+}
+
+wxImage InputTest::screenImage(const wxRect& aPlace)
+{
+    wxScreenDC screen;
+    wxBitmap grab(std::max(1, aPlace.width), std::max(1, aPlace.height), 24);
+    {
+        wxMemoryDC memory(grab);
+        memory.Blit(0, 0, aPlace.width, aPlace.height, &screen, aPlace.x, aPlace.y);
+    }
+    return grab.ConvertToImage();
 }
 
 bool InputTest::isToolTipShown()

@@ -4,6 +4,8 @@
 #include "tests/Desktop/DesktopUser.h"
 
 #include <gtest/gtest.h>
+#include <wx/gdicmn.h>
+#include <wx/image.h>
 
 namespace Platform
 {
@@ -36,5 +38,7 @@ public:
     // The model window whose widget has the toolkit's keyboard focus (a tab
     // row's, for one of its tabs), or nullptr; on the main thread.
     static Window* toolkitFocus();
+    // What the screen shows in aPlace now, as drawn; on the main thread.
+    static wxImage screenImage(const wxRect& aPlace);
 };
 }

@@ -442,13 +442,7 @@ TEST_F(PelloraInputTest, ALongMessageWrapsInTheMessagesField)
         aUser.look([&]() {
             wxWindow* field = widget(R::messages);
             const wxRect place = field->GetScreenRect();
-            wxScreenDC screen;
-            wxBitmap grab(place.width, place.height, 24);
-            {
-                wxMemoryDC memory(grab);
-                memory.Blit(0, 0, place.width, place.height, &screen, place.x, place.y);
-            }
-            const wxImage image = grab.ConvertToImage();
+            const wxImage image = screenImage(place);
             for (int y = 0; y < image.GetHeight(); ++y)
             {
                 int ink = 0;

@@ -1408,13 +1408,7 @@ long long millisecondsBetween(Clock::time_point aFrom, Clock::time_point aTo)
 double paintedShare(wxWindow& aWidget)
 {
     const wxRect place = aWidget.GetScreenRect();
-    wxScreenDC screen;
-    wxBitmap grab(place.width, place.height, 24);
-    {
-        wxMemoryDC memory(grab);
-        memory.Blit(0, 0, place.width, place.height, &screen, place.x, place.y);
-    }
-    const wxImage image = grab.ConvertToImage();
+    const wxImage image = Platform::InputTest::screenImage(place);
     long painted = 0;
     for (int y = 0; y < image.GetHeight(); ++y)
     {
@@ -1631,13 +1625,7 @@ std::vector<std::string> ledPixelsAgainstThePanel(wxWindow& aLed, const Platform
     const wxRect screenArea(wxPoint(0, 0), wxGetDisplaySize());
     const wxRect panelPlace = panel.GetScreenRect().Intersect(screenArea);
     const wxRect ledPlace = aLed.GetScreenRect();
-    wxScreenDC screen;
-    wxBitmap grab(panelPlace.width, panelPlace.height, 24);
-    {
-        wxMemoryDC memory(grab);
-        memory.Blit(0, 0, panelPlace.width, panelPlace.height, &screen, panelPlace.x, panelPlace.y);
-    }
-    const wxImage image = grab.ConvertToImage();
+    const wxImage image = Platform::InputTest::screenImage(panelPlace);
     const auto colourAt = [&image](int anX, int aY) {
         return Platform::Colour(image.GetRed(anX, aY), image.GetGreen(anX, aY), image.GetBlue(anX, aY));
     };
