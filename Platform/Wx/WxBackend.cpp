@@ -396,18 +396,18 @@ Window* firstStop(Window& aParent)
 // A window's timer: it ticks while its window exists. Each tick is one shot,
 // armed again only once the toolkit has handled what waits (input, redraws):
 // an exchange that outlasts the period never starves the window. The next
-// tick keeps the period's rhythm when the tick was shorter than it.
-// A source of the toolkit's loop of its own rather than the toolkit's timer,
-// which would have every widget visited for idle time after each tick: the
-// tick asks for that only when it changed what the widgets are.
+// tick keeps the period's rhythm when the tick was shorter than it. It is a
+// source of the loop's own rather than the toolkit's timer, which would have
+// every widget visited for idle time after each tick: a tick asks for that
+// only when it changed what the widgets are.
 class WxBackend::Timer
 {
 public:
     Timer(WxBackend& aBackend, Window& aWindow, unsigned anId) : myBackend(aBackend), myWindow(aWindow), myId(anId) {}
     ~Timer()
     {
-        cancelRearm();
-        Stop();
+        removeSource(myRearm);
+        removeSource(mySource);
     }
     Timer(const Timer&) = delete;
     Timer& operator=(const Timer&) = delete;
@@ -418,19 +418,19 @@ public:
 
     void begin(unsigned aMilliseconds)
     {
-        cancelRearm();
+        removeSource(myRearm);
         myHeld = false;
         myPeriod = std::chrono::milliseconds(std::max(1u, aMilliseconds));
         myActive = true;
-        StartOnce(static_cast<int>(myPeriod.count()));
+        armIn(myPeriod);
     }
 
     void end()
     {
         myActive = false;
         myHeld = false;
-        cancelRearm();
-        Stop();
+        removeSource(myRearm);
+        removeSource(mySource);
     }
 
     // A tick that fell due while ticks were held comes now.
@@ -439,29 +439,27 @@ public:
         if (myHeld && myActive)
         {
             myHeld = false;
-            StartOnce(1);
+            armIn(std::chrono::milliseconds(1));
         }
     }
 
-    void StartOnce(int aMilliseconds)
+private:
+    void armIn(std::chrono::milliseconds aDelay)
     {
-        Stop();
-        mySource = g_timeout_add_full(G_PRIORITY_DEFAULT, static_cast<guint>(std::max(0, aMilliseconds)), &Timer::fire,
-                                      this, nullptr);
+        removeSource(mySource);
+        mySource = g_timeout_add_full(G_PRIORITY_DEFAULT, static_cast<guint>(aDelay.count()), &Timer::fire, this, nullptr);
     }
 
-    void Stop()
+    static void removeSource(guint& aSource)
     {
-        if (mySource != 0)
+        if (aSource != 0)
         {
-            g_source_remove(mySource);
-            mySource = 0;
+            g_source_remove(aSource);
+            aSource = 0;
         }
     }
 
-    bool IsRunning() const { return mySource != 0; }
-
-    void Notify()
+    void tick()
     {
         Window* window = myWindow.get();
         if (window == nullptr || !myActive)
@@ -493,7 +491,7 @@ public:
         --backend.myTicking;
         // The handler may have killed the timer (this object lives on until
         // no tick runs) or set it afresh.
-        if (myActive && !IsRunning() && myRearm == 0)
+        if (myActive && mySource == 0 && myRearm == 0)
         {
             myStarted = started;
             myRearm = g_idle_add_full(rearmPriority, &Timer::rearm, this, nullptr);
@@ -511,12 +509,11 @@ public:
         }
     }
 
-private:
     static gboolean fire(gpointer aTimer)
     {
         Timer& timer = *static_cast<Timer*>(aTimer);
         timer.mySource = 0;
-        timer.Notify();
+        timer.tick();
         return G_SOURCE_REMOVE;
     }
 
@@ -532,18 +529,9 @@ private:
         {
             const auto spent = std::chrono::steady_clock::now() - timer.myStarted;
             const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(timer.myPeriod - spent);
-            timer.StartOnce(static_cast<int>(std::max<std::chrono::milliseconds::rep>(1, left.count())));
+            timer.armIn(std::max(std::chrono::milliseconds(1), left));
         }
         return G_SOURCE_REMOVE;
-    }
-
-    void cancelRearm()
-    {
-        if (myRearm != 0)
-        {
-            g_source_remove(myRearm);
-            myRearm = 0;
-        }
     }
 
     WxBackend& myBackend;
@@ -943,8 +931,7 @@ bool WxBackend::askFileName(const FileDialogRequest& aRequest, std::string& aPat
     // on: its exchanges with a unit would leave the dialog's picture there.
     if (wxWindow* owner = myView->ownerFor(nullptr))
     {
-        owner->Refresh();
-        drawNow(*owner);
+        redrawNow(*owner);
     }
     aPath = aRequest.completedPath(std::string(dialog.GetPath().utf8_str()));
     return true;
@@ -1116,10 +1103,15 @@ void WxBackend::paintNow(Window& aWindow)
     myView->synchronise();
     if (wxWindow* widget = myView->widgetOf(aWindow))
     {
-        widget->Refresh();
-        widget->Update();
-        drawNow(*widget);
+        redrawNow(*widget);
     }
+}
+
+void WxBackend::redrawNow(wxWindow& aWidget)
+{
+    aWidget.Refresh();
+    aWidget.Update();
+    drawNow(aWidget);
 }
 
 void WxBackend::drawWhatWaits()

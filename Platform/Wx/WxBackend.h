@@ -129,6 +129,8 @@ private:
     void endLoopsThatAreDone();
     void onIdleEvent(wxIdleEvent& anEvent);
     void drawNow(wxWindow& aWidget);
+    // The whole widget drawn again at once (drawNow after marking it all).
+    void redrawNow(wxWindow& aWidget);
     // Draws at once what the toolkit would draw on its next frame.
     void drawWhatWaits();
     // Whether aWindow's timer may tick now; a tick held is given once the
