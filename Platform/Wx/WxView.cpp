@@ -173,22 +173,20 @@ int WxView::menuItemId(unsigned aCommand) const
 wxBitmap WxView::toWxBitmap(const Bitmap& aBitmap)
 {
     wxImage image(std::max(1, aBitmap.width()), std::max(1, aBitmap.height()));
+    // Only a picture with see-through parts gets an alpha channel: opaque
+    // ones are drawn as they always were.
+    const bool seeThrough = !aBitmap.isOpaque();
+    if (seeThrough)
+    {
+        image.InitAlpha();
+    }
     for (int y = 0; y < aBitmap.height(); ++y)
     {
         for (int x = 0; x < aBitmap.width(); ++x)
         {
             const Colour colour = aBitmap.pixel(x, y);
             image.SetRGB(x, y, colour.red, colour.green, colour.blue);
-        }
-    }
-    // Only a picture with see-through parts gets an alpha channel: opaque
-    // ones are drawn as they always were.
-    if (!aBitmap.isOpaque())
-    {
-        image.InitAlpha();
-        for (int y = 0; y < aBitmap.height(); ++y)
-        {
-            for (int x = 0; x < aBitmap.width(); ++x)
+            if (seeThrough)
             {
                 image.SetAlpha(x, y, aBitmap.isTransparent(x, y) ? wxIMAGE_ALPHA_TRANSPARENT : wxIMAGE_ALPHA_OPAQUE);
             }
@@ -277,10 +275,13 @@ void WxView::synchronise()
                            focused->GetParent() == widgetOf(*focus);
     // A control disabled while it had the focus lost the toolkit's focus
     // (the model's stayed): enabled again in the active window, it has it back.
-    wxTopLevelWindow* top =
-        widget != nullptr ? dynamic_cast<wxTopLevelWindow*>(wxGetTopLevelParent(widget)) : nullptr;
-    const bool focusLost = focus == myFocus && top != nullptr && top->IsActive() && focused == nullptr &&
-                           widget->IsEnabled() && widget->IsShownOnScreen();
+    // The cheap tests first: this runs on every tick.
+    const auto inActiveWindow = [widget]() {
+        auto* top = dynamic_cast<wxTopLevelWindow*>(wxGetTopLevelParent(widget));
+        return top != nullptr && top->IsActive();
+    };
+    const bool focusLost = focus == myFocus && widget != nullptr && focused == nullptr && widget->IsEnabled() &&
+                           widget->IsShownOnScreen() && inActiveWindow();
     if (focus != myFocus || tabTurned || focusLost)
     {
         myFocus = focus;

@@ -49,7 +49,8 @@ public:
     void collectGarbage();
     // Widgets being handled: deletions wait until it is 0.
     unsigned dispatchDepth() const { return myDepth; }
-    // Counts the widgets made, dropped, shown and hidden.
+    // Counts what settles in the toolkit's idle time: widgets made, dropped,
+    // shown or hidden, tab rows and menu bars built again.
     unsigned long shapeChanges() const { return myShapeChanges; }
 
     // The widget of a model window, or nullptr while it has none.
